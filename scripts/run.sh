@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Set-up, build and start Kinovar.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+exec build/bin/kinovar "$@"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kinovar needs to build, test and run (sudo when not root).
+set -euo pipefail
+PKGS=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
+      libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  SUDO=""; [[ $(id -u) -ne 0 ]] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi

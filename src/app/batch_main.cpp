@@ -1,0 +1,2 @@
+// kinovar-batch: the calculation without a window, for scripted studies.
+int main() { return 0; }

@@ -1,0 +1,27 @@
+// The result store R: 100 rows of 90000 extended reals, R(k, i) is quantity k at step i (1-based).
+#pragma once
+#include <cstddef>
+
+class TResultStore {
+public:
+    static constexpr int kRows = 100;
+    static constexpr int kSteps = 90000;
+
+    TResultStore();  // one zeroed block, reserved once
+    ~TResultStore();
+    TResultStore(const TResultStore&) = delete;
+    TResultStore& operator=(const TResultStore&) = delete;
+
+    // Row k; element [i] is step i, for i in 1..kSteps (element [0] is unused).
+    long double* row(int k) { return data_ + static_cast<size_t>(k) * kStride; }
+    const long double* row(int k) const { return data_ + static_cast<size_t>(k) * kStride; }
+    long double& operator()(int k, int i) { return row(k)[i]; }
+    long double operator()(int k, int i) const { return row(k)[i]; }
+
+private:
+    static constexpr size_t kStride = kSteps + 1;
+    long double* data_;
+};
+
+// The short name of row k in the catalogue ("fi", "dfi", ..., "foy"), or "" for unwritten rows.
+const char* rowName(int k);

@@ -1,0 +1,4 @@
+// The calculation command of the main window.
+#include "app/qt/KPM.h"
+
+void TForm1::N10Click() {}

@@ -1,0 +1,29 @@
+// Number text rules: how every number the program shows, writes or reads becomes text and back.
+// All reals are 80-bit long double; the decimal separator is process-wide state set by the platform.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The decimal separator every rendering writes and ParseReal accepts ('.' until set).
+char decimalSeparator();
+void setDecimalSeparator(char separator);
+
+// Fixed rendering: precision clamped to 2..18, digits to at most 18; scientific form when the
+// value has more integer digits than the precision ("1.235E04"). Exact: the 80-bit value is
+// rounded correctly to 18 digits (ties to even), then half-up at the kept digit.
+std::string FormatFixed(long double x, int precision, int digits);
+
+// General rendering with precision 15, no trailing zeros ("360", "7.5", "1E-5").
+std::string FormatGeneral(long double x);
+
+// Decimal digits of n, "-" before a negative value.
+std::string FormatInteger(int32_t n);
+
+// Reads a real with the current decimal separator; throws ConvertError
+// "'<text>' is not a valid floating point value" on any rejection.
+long double ParseReal(std::string_view text);
+
+// Reads a 32-bit integer (decimal, or hexadecimal after "$", "x", "0x"); throws ConvertError
+// "'<text>' is not a valid integer value" on any rejection.
+int32_t ParseInteger(std::string_view text);

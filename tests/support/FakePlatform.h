@@ -1,0 +1,60 @@
+// A recording Platform for tests: every call is logged, dialogs answer scripted replies,
+// nothing ever blocks on a modal window.
+#pragma once
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Platform.h"
+
+class FakePlatform : public Platform {
+public:
+    std::vector<std::string> messages;   // texts of showMessage, in order
+    std::vector<std::string> errors;     // texts of showError as shown (period added)
+    std::vector<std::string> calls;      // every call: "message:<t>", "error:<t>", "open:<filter>", ...
+    std::vector<std::string> started;    // paths given to startProgram
+    std::deque<std::optional<std::string>> openReplies; // popped per open dialog; empty -> cancel
+    std::deque<std::optional<std::string>> saveReplies;
+    bool startSucceeds = true;
+    char separator = '.';
+    std::string exeDir = "/tmp/";
+
+    void showMessage(const std::string& text) override
+    {
+        messages.push_back(text);
+        calls.push_back("message:" + text);
+    }
+    void showError(const std::string& message) override
+    {
+        errors.push_back(errorReportText(message));
+        calls.push_back("error:" + errorReportText(message));
+    }
+    std::optional<std::string> openFileName(const std::string& filter) override
+    {
+        calls.push_back("open:" + filter);
+        return pop(openReplies);
+    }
+    std::optional<std::string> saveFileName(const std::string& filter) override
+    {
+        calls.push_back("save:" + filter);
+        return pop(saveReplies);
+    }
+    bool startProgram(const std::string& path) override
+    {
+        started.push_back(path);
+        calls.push_back("start:" + path);
+        return startSucceeds;
+    }
+    char localeDecimalSeparator() override { return separator; }
+    std::string executableDir() override { return exeDir; }
+
+private:
+    static std::optional<std::string> pop(std::deque<std::optional<std::string>>& q)
+    {
+        if (q.empty()) return std::nullopt;
+        auto v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
