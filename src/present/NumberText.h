@@ -27,3 +27,18 @@ long double ParseReal(std::string_view text);
 // Reads a 32-bit integer (decimal, or hexadecimal after "$", "x", "0x"); throws ConvertError
 // "'<text>' is not a valid integer value" on any rejection.
 int32_t ParseInteger(std::string_view text);
+
+// The exact decimal reduction under the renderings, exposed so that its two paths can be checked
+// against each other: a finite, normal |x| equals digits × 10^(exponent − 18) rounded to nearest,
+// ties to even, with digits in [10^17, 10^18) (so 10^(exponent−1) <= |x| < 10^exponent).
+struct Decimal18 {
+    uint64_t digits;
+    int exponent;
+};
+
+// Integer-only reduction for 1e-10 <= |x| < 1e18 (about); false, out untouched, when it does not
+// apply (outside that range, zero, denormal, infinity, not-a-number).
+bool decimal18Fast(long double x, Decimal18& out);
+
+// The reference reduction through the C library's exact printing; x finite and normal.
+Decimal18 decimal18Exact(long double x);

@@ -7,8 +7,13 @@
 
 #include "present/Errors.h"
 
-// The Overview's message for an errno value ("File not found", "Disk full", "I/O error 42", ...).
+// The error for an errno value: ENOENT -> 2 "File not found", EACCES -> 5 "File access denied",
+// ENOSPC -> 101 "Disk full", ...; any errno without a system code -> that number, "I/O error <n>".
 InOutError inOutErrorFromErrno(int err);
+
+// The error for a system code: 2, 3, 4, 5, 100, 101 and 106 carry their own text ("Read beyond
+// end of file", "Invalid numeric input", ...), any other code "I/O error <code>".
+InOutError inOutErrorFromCode(int code);
 
 // A file open for writing; every line ends in CR LF. Throws InOutError on open, write or close.
 class TextWriter {
@@ -23,8 +28,11 @@ public:
     void close();                           // flushes; reports a failed write (a full disk)
 
 private:
+    int writeBuffer(); // hands the buffer to the file; the errno of a failed write, else 0
+
     std::FILE* file_ = nullptr;
     std::string path_;
+    std::string buffer_; // lines gather here and reach the file in large chunks
 };
 
 // A file open for reading, line by line. Throws InOutError when it cannot be opened or read.

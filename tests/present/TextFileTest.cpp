@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "present/TextFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextFile : public ::testing::Test {
+protected:
+    TextFile()
+    {
+        std::string pattern = (fs::temp_directory_path() / "kinovar-textfile-XXXXXX").string();
+        dir = ::mkdtemp(pattern.data());
+    }
+    ~TextFile() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    static std::string bytesOf(const std::string& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    static void putBytes(const std::string& file, const std::string& bytes)
+    {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+
+    static std::vector<std::string> readAll(const std::string& file)
+    {
+        TextReader in(file);
+        std::vector<std::string> lines;
+        while (!in.atEnd()) lines.push_back(in.readLine());
+        return lines;
+    }
+
+    fs::path dir;
+};
+
+// Runs f and expects the InOutError with the given code and text.
+template <class F>
+void expectInOutError(F f, int code, const std::string& text, const std::string& what)
+{
+    try {
+        f();
+        ADD_FAILURE() << what << ": no error";
+    } catch (const InOutError& e) {
+        EXPECT_EQ(e.code(), code) << what;
+        EXPECT_EQ(std::string(e.what()), text) << what;
+    }
+}
+
+TEST_F(TextFile, WritingEndsEveryLineWithCrLf)
+{
+    const std::string file = path("out.txt");
+    TextWriter out(file);
+    out.writeLine("1.00");
+    out.writeLine("");
+    out.writeRaw("raw");
+    out.writeLine("-2,50");
+    out.close();
+    EXPECT_EQ(bytesOf(file), "1.00\r\n\r\nraw-2,50\r\n");
+
+    TextWriter again(file); // creating empties the file
+    again.close();
+    EXPECT_EQ(bytesOf(file), "");
+}
+
+TEST_F(TextFile, ReadingLineEnds)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"crlf", "a\r\nb\r\n", {"a", "b"}},
+        {"lf", "a\nb\n", {"a", "b"}},
+        {"mixed", "a\r\nb\nc", {"a", "b", "c"}},
+        {"lone cr dropped", "a\rb\r\n", {"ab"}},
+        {"cr at end dropped", "a\r", {"a"}},
+        {"cr before crlf", "a\r\r\nb", {"a", "b"}},
+        {"empty lines", "\n\r\n\n", {"", "", ""}},
+        {"no end", "last", {"last"}},
+        {"empty file", "", {}},
+        {"char 26 ends", std::string("a\r\nb\x1A" "c\r\nd\r\n"), {"a", "b"}},
+        {"char 26 first", std::string("\x1A" "a\r\n"), {}},
+        {"bytes kept", "\xC0\xE1\tx \r\n", {"\xC0\xE1\tx "}},
+    };
+    for (const auto& c : cases) {
+        const std::string file = path("in.txt");
+        putBytes(file, c.bytes);
+        EXPECT_EQ(readAll(file), c.lines) << c.name;
+    }
+}
+
+TEST_F(TextFile, ReadingPastTheEndGivesEmptyText)
+{
+    const std::string file = path("short.txt");
+    putBytes(file, "only\r\n");
+    TextReader in(file);
+    EXPECT_FALSE(in.atEnd());
+    EXPECT_EQ(in.readLine(), "only");
+    EXPECT_TRUE(in.atEnd());
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(in.readLine(), "");
+    EXPECT_TRUE(in.atEnd());
+}
+
+TEST_F(TextFile, LargeFileRoundTrip)
+{
+    // Larger than the write buffer, so several chunks reach the file.
+    const std::string file = path("big.txt");
+    const int count = 810000;
+    {
+        TextWriter out(file);
+        for (int i = 0; i < count; ++i) out.writeLine(std::to_string(i) + ".00");
+        out.close();
+    }
+    TextReader in(file);
+    int n = 0;
+    bool inOrder = true;
+    while (!in.atEnd()) inOrder = inOrder && in.readLine() == std::to_string(n++) + ".00";
+    EXPECT_EQ(n, count);
+    EXPECT_TRUE(inOrder);
+}
+
+TEST_F(TextFile, DestructorKeepsWhatWasWritten)
+{
+    const std::string file = path("unclosed.txt");
+    {
+        TextWriter out(file);
+        out.writeLine("kept");
+    }
+    EXPECT_EQ(bytesOf(file), "kept\r\n");
+}
+
+TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
+{
+    const struct {
+        int err;
+        int code;
+        const char* text;
+    } cases[] = {
+        {ENOENT, 2, "File not found"},         {ENOTDIR, 2, "File not found"},
+        {EACCES, 5, "File access denied"},     {EPERM, 5, "File access denied"},
+        {EROFS, 5, "File access denied"},      {EISDIR, 5, "File access denied"},
+        {EMFILE, 4, "Too many open files"},    {ENFILE, 4, "Too many open files"},
+        {ENAMETOOLONG, 3, "Invalid filename"}, {ENOSPC, 101, "Disk full"},
+        {EDQUOT, 101, "Disk full"},            {EIO, EIO, "I/O error 5"},
+        {EBADF, EBADF, "I/O error 9"},         {ENETDOWN, ENETDOWN, "I/O error 100"},
+    };
+    for (const auto& c : cases) {
+        const InOutError e = inOutErrorFromErrno(c.err);
+        EXPECT_EQ(e.code(), c.code) << c.err;
+        EXPECT_EQ(std::string(e.what()), c.text) << c.err;
+    }
+    const struct {
+        int code;
+        const char* text;
+    } codes[] = {{2, "File not found"},         {3, "Invalid filename"},
+                 {4, "Too many open files"},    {5, "File access denied"},
+                 {100, "Read beyond end of file"}, {101, "Disk full"},
+                 {106, "Invalid numeric input"}, {32, "I/O error 32"}};
+    for (const auto& c : codes) EXPECT_EQ(std::string(inOutErrorFromCode(c.code).what()), c.text);
+}
+
+TEST_F(TextFile, OpenErrorsCarryTheirTexts)
+{
+    const std::string plain = path("plain.txt");
+    putBytes(plain, "x\r\n");
+    const std::string missing = path("missing.txt");
+    const std::string longName = path(std::string(300, 'n'));
+
+    expectInOutError([&] { TextReader in(missing); }, 2, "File not found", "read missing");
+    expectInOutError([&] { TextWriter out(path("no/such/dir.txt")); }, 2, "File not found",
+                     "write into missing folder");
+    expectInOutError([&] { TextReader in(plain + "/x"); }, 2, "File not found",
+                     "path through a file");
+    expectInOutError([&] { TextWriter out(dir.string()); }, 5, "File access denied",
+                     "write a folder");
+    expectInOutError([&] { TextReader in(dir.string()); }, 5, "File access denied",
+                     "read a folder");
+    expectInOutError([&] { TextReader in(longName); }, 3, "Invalid filename", "long name");
+    expectInOutError([&] { TextWriter out(longName); }, 3, "Invalid filename", "long name");
+}
+
+TEST_F(TextFile, AccessDenied)
+{
+    const std::string locked = path("locked.txt");
+    putBytes(locked, "x");
+    fs::permissions(locked, fs::perms::none);
+    // Permissions do not bind root: the attempts run in a child that gives up root first.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+        int denied = 0;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            try {
+                if (attempt == 0) TextReader in(locked);
+                else TextWriter out(locked);
+            } catch (const InOutError& e) {
+                denied += e.code() == 5 && std::string(e.what()) == "File access denied";
+            }
+        }
+        ::_exit(denied == 2 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot give up root here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "both the read and the write must be denied";
+}
+
+TEST(TextFileErrors, AFullDiskIsReported)
+{
+    // Buffered: the failure surfaces when the file is closed.
+    {
+        TextWriter out("/dev/full");
+        out.writeLine("lost");
+        expectInOutError([&] { out.close(); }, 101, "Disk full", "close");
+    }
+    // Past one buffer: the failure surfaces in the write itself.
+    {
+        TextWriter out("/dev/full");
+        expectInOutError(
+            [&] {
+                for (int i = 0; i < 200000; ++i) out.writeLine("0123456789");
+            },
+            101, "Disk full", "write");
+    }
+}
+
+} // namespace
