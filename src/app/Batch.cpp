@@ -1,0 +1,361 @@
+#include "app/Batch.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string_view>
+
+#include "calc/Calculation.h"
+#include "calc/ResultCsv.h"
+#include "params/Autofill.h"
+#include "params/ParamSet.h"
+#include "present/Errors.h"
+#include "present/Kinetic.h"
+#include "present/NumberText.h"
+#include "present/TextFile.h"
+
+namespace {
+
+constexpr const char* kProgram = "kinovar-batch";
+
+// Bad input; the message names the option or the file and line, and the offending text.
+struct BadInput {
+    std::string message;
+};
+
+std::string trim(std::string_view s)
+{
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
+}
+
+// "KEY=VALUE" with optional blanks around both; false without an '='.
+bool splitAssignment(std::string_view text, std::string& key, std::string& value)
+{
+    const auto eq = text.find('=');
+    if (eq == std::string_view::npos) return false;
+    key = trim(text.substr(0, eq));
+    value = trim(text.substr(eq + 1));
+    return true;
+}
+
+// ---- Parameter keys ----------------------------------------------------------------------
+
+struct DoubleKey {
+    const char* key;
+    double TParamSet::*field;
+};
+struct ExtendedKey {
+    const char* key;
+    long double TParamSet::*field;
+};
+
+constexpr DoubleKey kDoubleKeys[] = {
+    {"l1", &TParamSet::l1},       {"l2", &TParamSet::l2},     {"b", &TParamSet::b},
+    {"fi0", &TParamSet::fi0},     {"fit0", &TParamSet::fit0}, {"fitt0", &TParamSet::fitt0},
+    {"fidtt", &TParamSet::fidtt},
+};
+constexpr ExtendedKey kExtendedKeys[] = {
+    {"ac1", &TParamSet::ac1}, {"ac2", &TParamSet::ac2}, {"ac3", &TParamSet::ac3},
+    {"ac4", &TParamSet::ac4}, {"ac5", &TParamSet::ac5}, {"bc1", &TParamSet::bc1},
+    {"bc2", &TParamSet::bc2}, {"bc3", &TParamSet::bc3}, {"bc4", &TParamSet::bc4},
+    {"bc5", &TParamSet::bc5}, {"m1", &TParamSet::m1},   {"m2", &TParamSet::m2},
+    {"m3", &TParamSet::m3},   {"i1", &TParamSet::i1},   {"i2", &TParamSet::i2},
+    {"i3", &TParamSet::i3},   {"aux", &TParamSet::aux},
+};
+
+// The smallest magnitude that no longer rounds to a finite double (DBL_MAX + half an ulp).
+constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+
+// Sets one parameter from its text (ParseReal / ParseInteger with the current separator).
+void setParam(TParamSet& p, const std::string& key, const std::string& text)
+{
+    try {
+        for (const DoubleKey& k : kDoubleKeys) {
+            if (key != k.key) continue;
+            const long double v = ParseReal(text);
+            if (std::fabs(v) >= kDoubleOverflow) throw BadInput{"'" + text + "' is too large"};
+            p.*(k.field) = static_cast<double>(v);
+            return;
+        }
+        for (const ExtendedKey& k : kExtendedKeys) {
+            if (key != k.key) continue;
+            p.*(k.field) = ParseReal(text);
+            return;
+        }
+        if (key == "step") {
+            const long double step = rad(ParseReal(text));
+            if (!std::isfinite(step)) throw BadInput{"'" + text + "' is too large"};
+            p.step = step;
+            return;
+        }
+        if (key == "cycles") {
+            const int32_t cycles = ParseInteger(text);
+            if (cycles < 0) throw BadInput{"'" + text + "' is not a cycle count"};
+            const int64_t n = int64_t{24} * cycles + 1;
+            if (n > TResultStore::kSteps)
+                throw BadInput{"'" + text + "' cycles exceed the limit of 90000 steps"};
+            p.cycles = cycles;
+            p.N = static_cast<int32_t>(n);
+            return;
+        }
+        if (key == "mode") {
+            const int32_t mode = ParseInteger(text);
+            if (mode != 360 && mode != 720) throw BadInput{"'" + text + "' is not 360 or 720"};
+            p.mode = mode == 720 ? 1 : 0;
+            return;
+        }
+    } catch (const ConvertError& e) {
+        throw BadInput{e.what()};
+    }
+    throw BadInput{"unknown key '" + key + "'"};
+}
+
+void applyParamsFile(TParamSet& p, const std::string& path)
+{
+    try {
+        TextReader reader(path);
+        for (int lineNo = 1; !reader.atEnd(); ++lineNo) {
+            const std::string line = reader.readLine();
+            const std::string text = trim(line);
+            if (text.empty() || text[0] == '#') continue;
+            try {
+                std::string key, value;
+                if (!splitAssignment(text, key, value)) throw BadInput{"expected KEY = VALUE"};
+                setParam(p, key, value);
+            } catch (const BadInput& e) {
+                throw BadInput{path + ":" + std::to_string(lineNo) + ": " + e.message + ": " +
+                               line};
+            }
+        }
+    } catch (const InOutError& e) {
+        throw BadInput{path + ": " + e.what()};
+    }
+}
+
+// The decimal separator for the duration of a scope.
+class SeparatorScope {
+public:
+    explicit SeparatorScope(char separator) : saved_(decimalSeparator())
+    {
+        setDecimalSeparator(separator);
+    }
+    ~SeparatorScope() { setDecimalSeparator(saved_); }
+    SeparatorScope(const SeparatorScope&) = delete;
+    SeparatorScope& operator=(const SeparatorScope&) = delete;
+
+private:
+    char saved_;
+};
+
+// ---- Options -----------------------------------------------------------------------------
+
+// A change of the parameter set. After the defaults, actions apply by phase and, within a phase,
+// in command-line order: every params file first, then --set (options that set values from the
+// command line, such as reading a report's header, belong with --set).
+struct ParamAction {
+    int phase;
+    std::function<void(TParamSet&)> apply; // throws BadInput
+};
+constexpr int kFilePhase = 0;
+constexpr int kOptionPhase = 1;
+
+// Everything the command line asks for.
+struct BatchJob {
+    std::vector<ParamAction> actions;
+    std::optional<std::string> csv;
+    std::optional<std::string> kinetic; // the animation file, as "Анимация" writes it
+    bool autofill = false;
+    bool help = false;
+};
+
+struct OptionSpec {
+    const char* name;
+    const char* value; // what its value is, for the usage; nullptr for a flag
+    const char* help;
+    void (*take)(BatchJob& job, const std::string& value);
+};
+
+// The options, in the order of the usage. A new option adds a row here; an output also adds a
+// step to writeOutputs, a parameter source a ParamAction.
+const OptionSpec kOptions[] = {
+    {"--params", "FILE", "read KEY = VALUE lines (blank lines and lines starting with # skipped)",
+     [](BatchJob& job, const std::string& path) {
+         job.actions.push_back({kFilePhase, [path](TParamSet& p) { applyParamsFile(p, path); }});
+     }},
+    {"--set", "KEY=VALUE", "set one parameter, after every params file, in the order given",
+     [](BatchJob& job, const std::string& text) {
+         job.actions.push_back({kOptionPhase, [text](TParamSet& p) {
+                                    std::string key, value;
+                                    try {
+                                        if (!splitAssignment(text, key, value))
+                                            throw BadInput{"expected KEY=VALUE"};
+                                        setParam(p, key, value);
+                                    } catch (const BadInput& e) {
+                                        throw BadInput{"--set " + text + ": " + e.message};
+                                    }
+                                }});
+     }},
+    {"--autofill", nullptr, "place the points from l1, l2, b and fi0 before the calculation",
+     [](BatchJob& job, const std::string&) { job.autofill = true; }},
+    {"--csv", "FILE|-", "write the result store as CSV, steps 1..N (- for standard output)",
+     [](BatchJob& job, const std::string& path) { job.csv = path; }},
+    {"--kinetic", "FILE", "write the animation file (\"Kinetic.ini\" format) for the run",
+     [](BatchJob& job, const std::string& path) { job.kinetic = path; }},
+    {"--help", nullptr, "print this text",
+     [](BatchJob& job, const std::string&) { job.help = true; }},
+};
+
+std::string usage()
+{
+    std::ostringstream s;
+    s << "Usage: " << kProgram;
+    for (const OptionSpec& o : kOptions) {
+        s << " [" << o.name;
+        if (o.value) s << ' ' << o.value;
+        s << ']';
+        if (std::string_view(o.name) == "--set") s << "...";
+    }
+    s << "\nRuns one calculation of the slider-crank mechanism without a window.\n"
+         "Parameters start at the defaults with every point coordinate 0.\n\nOptions:\n";
+    for (const OptionSpec& o : kOptions) {
+        std::string head = std::string(o.name) + (o.value ? std::string(" ") + o.value : "");
+        head.resize(std::max<size_t>(head.size() + 2, 20), ' ');
+        s << "  " << head << o.help << '\n';
+    }
+    s << "\nKeys:";
+    for (int r = 0; r < kParamRowCount; ++r)
+        s << ' ' << paramRow(r).key;
+    s << " aux\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
+         "      mode (360 or 720). Numbers take the period as decimal separator.\n"
+         "\nExit status: 0 done; 2 bad input (nothing written); 3 a stage failed (its message\n"
+         "on standard error, outputs still written from the store as it stands), or the autofill\n"
+         "failed (its message on standard error, nothing calculated or written).\n";
+    return s.str();
+}
+
+BatchJob parseArgs(const std::vector<std::string>& args)
+{
+    BatchJob job;
+    for (size_t a = 0; a < args.size(); ++a) {
+        std::string name = args[a], value;
+        bool joined = false; // "--csv=out.csv"
+        if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+            joined = true;
+        }
+        const auto spec = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                       [&](const OptionSpec& o) { return name == o.name; });
+        if (spec == std::end(kOptions))
+            throw BadInput{"unknown option '" + args[a] + "' (see --help)"};
+        if (spec->value && !joined) {
+            if (a + 1 >= args.size()) throw BadInput{name + " needs " + spec->value};
+            value = args[++a];
+        } else if (!spec->value && joined) {
+            throw BadInput{name + " takes no value"};
+        }
+        spec->take(job, value);
+    }
+    return job;
+}
+
+void applyParams(const BatchJob& job, TParamSet& p)
+{
+    SeparatorScope period('.');
+    std::vector<const ParamAction*> order;
+    for (const ParamAction& a : job.actions)
+        order.push_back(&a);
+    std::stable_sort(order.begin(), order.end(), [](const ParamAction* x, const ParamAction* y) {
+        return x->phase < y->phase;
+    });
+    for (const ParamAction* a : order)
+        a->apply(p);
+}
+
+// ---- Outputs -----------------------------------------------------------------------------
+
+// Writes one output to `out` for "-", else to the file; a file error is bad input.
+void writeTo(const std::string& path, std::ostream& out,
+             const std::function<void(std::ostream&)>& write)
+{
+    if (path == "-") {
+        write(out);
+        out.flush();
+        return;
+    }
+    errno = 0;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) throw BadInput{path + ": " + inOutErrorFromErrno(errno ? errno : EIO).what()};
+    write(file);
+    file.close();
+    if (!file) throw BadInput{path + ": " + inOutErrorFromErrno(errno ? errno : EIO).what()};
+}
+
+void writeOutputs(const BatchJob& job, const TParamSet& p, const TResultStore& R, std::ostream& out)
+{
+    // Each output reads the store as it stands; further outputs (report, listing, animation
+    // file) follow the CSV here.
+    if (job.csv) writeTo(*job.csv, out, [&](std::ostream& s) { writeResultCsv(R, p.N, s); });
+    if (job.kinetic) {
+        try {
+            writeKinetic(*job.kinetic, p, R);
+        } catch (const InOutError& e) {
+            throw BadInput{*job.kinetic + ": " + e.what()};
+        }
+    }
+}
+
+} // namespace
+
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    BatchJob job;
+    TParamSet p;
+    try {
+        job = parseArgs(args);
+        if (job.help) {
+            out << usage();
+            return kBatchDone;
+        }
+        setDefaults(p);
+        applyParams(job, p);
+    } catch (const BadInput& e) {
+        err << kProgram << ": " << e.message << '\n';
+        return kBatchBadInput;
+    }
+
+    // A mechanism the autofill cannot place is not calculated at all.
+    if (job.autofill && !autofillPoints(p)) {
+        err << kAutofillFault << '\n';
+        return kBatchStageFailed;
+    }
+
+    const auto R = std::make_unique<TResultStore>();
+    const CalcOutcome outcome = runCalculation(p, *R);
+    const std::pair<bool, const char*> stages[] = {{outcome.kinematicFailed, kKinematicFault},
+                                                   {outcome.energyFailed, kEnergyFault},
+                                                   {outcome.forceFailed, kForceFault}};
+    bool failed = false;
+    for (const auto& [stageFailed, message] : stages) {
+        if (!stageFailed) continue;
+        err << message << '\n';
+        failed = true;
+    }
+
+    try {
+        writeOutputs(job, p, *R, out);
+    } catch (const BadInput& e) {
+        err << kProgram << ": " << e.message << '\n';
+        return kBatchBadInput;
+    }
+    return failed ? kBatchStageFailed : kBatchDone;
+}

@@ -1,0 +1,14 @@
+// kinovar-batch: one calculation without a window, for scripted studies. Parameters come from
+// the defaults, params files and --set options; outputs are files or standard output.
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+inline constexpr int kBatchDone = 0;
+inline constexpr int kBatchBadInput = 2;    // nothing written
+inline constexpr int kBatchStageFailed = 3; // outputs written from the store as it stands
+
+// Runs the command for its arguments (without the program name). Output "-" goes to `out`,
+// messages to `err`. Returns the exit status.
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,124 @@
+// The kinematic stage: crank motion, rod angle and the motion of A and B, rows 0..27.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "calc/Calculation.h"
+#include "calc/Kinematic.h"
+#include "calc/StageMath.h"
+
+using stage::arccos;
+using stage::cosx;
+using stage::put;
+using stage::sinx;
+
+RodBranch rodBranchAtDegrees(long double d)
+{
+    if (!stage::storable(d)) return RodBranch::Fault;
+    long double r = d;
+    if (!(d < 720.0L)) {
+        const long double q = d / 720.0L;
+        if (q >= 0x1p63L) return RodBranch::Fault;
+        const auto t = static_cast<int64_t>(q);
+        // The product is a 64-bit integer product; far beyond any real run it wraps around
+        // rather than trapping, which only picks a branch for a meaningless angle.
+        const auto whole = static_cast<int64_t>(720u * static_cast<uint64_t>(t));
+        r = d - static_cast<long double>(whole);
+    }
+    return (180.0L < r && r < 540.0L) ? RodBranch::Negative : RodBranch::Positive;
+}
+
+void writeKinematicSeed(const TParamSet& p, TResultStore& R)
+{
+    R(1, 1) = 0.0L;
+    R(2, 1) = p.fitt0;
+    R(3, 1) = 0.0L;
+    R(4, 1) = p.fit0; // the entered initial angular velocity drives step 1
+}
+
+bool kinematicStage(const TParamSet& p, TResultStore& R)
+{
+    const int n = std::min<int32_t>(p.N, TResultStore::kSteps);
+    std::array<long double*, 28> r{};
+    for (int k = 0; k < 28; ++k)
+        r[static_cast<size_t>(k)] = R.row(k);
+
+    const long double l1 = p.l1, l2 = p.l2, b = p.b, fidtt = p.fidtt, step = p.step;
+    const long double fiStart = rad(static_cast<long double>(p.fi0));
+    const long double ratio = -l1 / l2; // (-l1 / l2) of the rod's rates
+    // A and the vector A->B turn rigidly from their step-1 coordinates.
+    const long double ax = p.ac4, ay = p.bc4;
+    const long double abx = p.ac5 - p.ac4, aby = p.bc5 - p.bc4;
+    const bool mode720 = p.mode != 0.0L;
+
+    for (int i = 1; i <= n; ++i) {
+        const long double fi = fiStart + static_cast<long double>(i - 1) * step;
+        if (!put(r[0][i], fi)) return false;
+        long double fis = fi;
+        if (i > 1) {
+            if (!put(r[1][i], fi - r[0][1])) return false;
+            if (!put(r[2][i], r[2][i - 1] + fidtt)) return false;
+            if (!put(r[3][i], (fi - r[0][i - 1]) / r[4][i - 1])) return false;
+            // The velocity lags a step: it uses the previous step's duration.
+            if (!put(r[4][i], r[2][i - 1] * r[3][i - 1] + r[4][i - 1])) return false;
+            const long double dt = r[3][i];
+            fis = (r[4][i - 1] * dt + r[5][i - 1]) + ((r[2][i - 1] * 0.5L) * dt) * dt;
+        }
+        if (!put(r[5][i], fis)) return false;
+        const long double fitt = r[2][i], fit = r[4][i];
+
+        const long double sdfi = sinx(r[1][i]), cdfi = cosx(r[1][i]);
+        if (!put(r[6][i], sdfi) || !put(r[7][i], cdfi)) return false;
+
+        const long double sfi = sinx(fi), cfi = cosx(fi);
+        long double psi = arccos((b - cfi * l1) / l2);
+        if (mode720) {
+            const RodBranch branch = rodBranchAtDegrees(deg(fi));
+            if (branch == RodBranch::Fault) return false;
+            if (branch == RodBranch::Negative) psi = -psi;
+        }
+        if (!put(r[8][i], psi)) return false;
+        const long double dpsi = psi - r[8][1];
+        if (!put(r[9][i], dpsi)) return false;
+        const long double sdpsi = sinx(dpsi), cdpsi = cosx(dpsi);
+        if (!put(r[10][i], sdpsi) || !put(r[11][i], cdpsi)) return false;
+
+        const long double xa = ax * cdfi - ay * sdfi;
+        if (!put(r[12][i], xa)) return false;
+        const long double ya = ax * sdfi + ay * cdfi;
+        if (!put(r[13][i], ya)) return false;
+        const long double xat = (-fit) * ya;
+        if (!put(r[14][i], xat)) return false;
+        const long double yat = fit * xa;
+        if (!put(r[15][i], yat)) return false;
+        const long double xatt = (-fitt) * ya - fit * yat;
+        if (!put(r[16][i], xatt)) return false;
+        const long double yatt = fitt * xa + fit * xat;
+        if (!put(r[17][i], yatt)) return false;
+
+        // Derivatives of psi from l2*cos(psi) = b - l1*cos(fi); they divide by sin(psi), which
+        // is zero where the rod lies along the x axis.
+        const long double spsi = sinx(psi), cpsi = cosx(psi);
+        const long double psit = (sfi * (ratio * fit)) / spsi;
+        if (!put(r[18][i], psit)) return false;
+        const long double pTerm = (cfi * (fit * fit)) / spsi;
+        const long double qTerm = (sfi * fitt) / spsi;
+        const long double sTerm = (cpsi * (sfi * (fit * psit))) / (spsi * spsi);
+        const long double psitt = ((pTerm + qTerm) - sTerm) * ratio;
+        if (!put(r[19][i], psitt)) return false;
+
+        const long double xb = (abx * cdpsi + xa) - aby * sdpsi;
+        if (!put(r[20][i], xb)) return false;
+        const long double yb = (abx * sdpsi + ya) + aby * cdpsi;
+        if (!put(r[21][i], yb)) return false;
+        const long double xbt = xat - (yb - ya) * psit;
+        if (!put(r[22][i], xbt)) return false;
+        const long double ybt = (xb - xa) * psit + yat;
+        if (!put(r[23][i], ybt)) return false;
+        if (!put(r[24][i], (xatt - (yb - ya) * psitt) - (ybt - yat) * psit)) return false;
+        if (!put(r[25][i], ((xb - xa) * psitt + yatt) + (xbt - xat) * psit)) return false;
+        r[26][i] = b;
+        r[27][i] = yb;
+    }
+    return true;
+}

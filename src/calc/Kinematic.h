@@ -1,0 +1,9 @@
+// The rod's branch rule of the kinematic stage, exposed for tests.
+#pragma once
+
+enum class RodBranch { Positive, Negative, Fault };
+
+// 720 mode: for a crank angle of d degrees, r = d below 720, else d - 720*trunc(d/720) with the
+// product formed as a 64-bit integer; the rod takes the negative branch when 180 < r < 540.
+// Fault when d is not finite or trunc(d/720) does not fit in 64 bits (an invalid operation).
+RodBranch rodBranchAtDegrees(long double d);

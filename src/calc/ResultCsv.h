@@ -1,0 +1,18 @@
+// The result store as CSV text for scripts: a header of row names, then one line per step.
+#pragma once
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "calc/ResultStore.h"
+
+// The column name of row k: its catalogue name, or "R<k>" for a row without one ("R69").
+std::string csvColumnName(int k);
+
+// An extended value as text that reads back (strtold) to the same 80-bit value: "%.21Lg" with
+// the period as decimal separator whatever the C locale.
+std::string csvNumber(long double v);
+
+// "step," and the 100 column names, then for each step 1..N the step number and rows 0..99;
+// lines end in "\n". N above the store's capacity is cut to it; N <= 0 gives the header only.
+void writeResultCsv(const TResultStore& R, int32_t N, std::ostream& out);

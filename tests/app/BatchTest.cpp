@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Batch.h"
+#include "calc/Calculation.h"
+#include "calc/ResultCsv.h"
+#include "present/NumberText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct BatchRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+BatchRun batch(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = runBatch(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> split(const std::string& text, char sep)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, sep))
+        parts.push_back(part);
+    return parts;
+}
+
+// The CSV as rows of fields; the header is row 0.
+std::vector<std::vector<std::string>> parseCsv(const std::string& text)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& line : split(text, '\n'))
+        rows.push_back(split(line, ','));
+    return rows;
+}
+
+// A scratch folder of this test, removed at the end.
+class BatchFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() /
+               ("kinovar-batch-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string file(const std::string& name, const std::string& content) const
+    {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+const std::vector<std::string> kSecondSet = {
+    "--set", "ac1=5",  "--set", "bc1=1", "--set", "ac2=12.5", "--set", "bc2=12.25",
+    "--set", "ac4=10", "--set", "bc4=0", "--set", "ac5=15",   "--set", "bc5=24.5"};
+
+} // namespace
+
+TEST(Batch, CsvReadsBackToTheStoreBitForBit)
+{
+    std::vector<std::string> args = kSecondSet;
+    args.insert(args.end(), {"--set", "cycles=2", "--set", "mode=720", "--csv", "-"});
+    const BatchRun run = batch(args);
+    ASSERT_EQ(run.status, kBatchDone) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    TParamSet p;
+    setDefaults(p);
+    p.ac1 = 5, p.bc1 = 1, p.ac2 = 12.5L, p.bc2 = 12.25L, p.ac4 = 10, p.ac5 = 15, p.bc5 = 24.5L;
+    p.N = 49;
+    p.mode = 1;
+    auto R = std::make_unique<TResultStore>();
+    runCalculation(p, *R);
+
+    const auto csv = parseCsv(run.out);
+    ASSERT_EQ(csv.size(), 50u);
+    ASSERT_EQ(csv[0].size(), 101u);
+    EXPECT_EQ(csv[0][0], "step");
+    for (int k = 0; k < 100; ++k)
+        EXPECT_EQ(csv[0][static_cast<size_t>(k) + 1], csvColumnName(k));
+    for (int i = 1; i <= 49; ++i) {
+        const auto& line = csv[static_cast<size_t>(i)];
+        ASSERT_EQ(line.size(), 101u);
+        EXPECT_EQ(line[0], std::to_string(i));
+        for (int k = 0; k < 100; ++k) {
+            const long double back =
+                std::strtold(line[static_cast<size_t>(k) + 1].c_str(), nullptr);
+            EXPECT_EQ(back, (*R)(k, i)) << rowName(k) << " at " << i;
+            EXPECT_EQ(std::signbit(back), std::signbit((*R)(k, i)));
+        }
+    }
+    // Spot checks of the worked tables through the text alone.
+    const auto column = [&](const char* name) {
+        for (size_t c = 0; c < csv[0].size(); ++c)
+            if (csv[0][c] == name) return c;
+        return size_t{0};
+    };
+    EXPECT_NEAR(std::stod(csv[1][column("psum")]), 1228.467367, 5e-7);
+    EXPECT_NEAR(std::stod(csv[1][column("xc2")]), 12.5, 5e-7);
+    EXPECT_NEAR(std::stod(csv[13][column("psi")]), -0.001104, 5e-7);
+}
+
+TEST(Batch, ColumnNamesAndNumbers)
+{
+    EXPECT_EQ(csvColumnName(0), "fi");
+    EXPECT_EQ(csvColumnName(69), "R69");
+    EXPECT_EQ(csvColumnName(76), "foy");
+    EXPECT_EQ(csvColumnName(99), "R99");
+    EXPECT_EQ(csvNumber(0), "0");
+    EXPECT_EQ(csvNumber(-0.0L), "-0");
+    EXPECT_EQ(csvNumber(0.1L), "0.100000000000000000001");
+    EXPECT_EQ(csvNumber(-0.375L), "-0.375");
+    EXPECT_EQ(csvNumber(0x1p100L), "1.2676506002282294015e+30");
+    const long double third = 1.0L / 3;
+    EXPECT_EQ(std::strtold(csvNumber(third).c_str(), nullptr), third);
+}
+
+TEST(Batch, RunSettingsKeys)
+{
+    const auto rows = [](const std::vector<std::string>& args) {
+        const BatchRun run = batch(args);
+        EXPECT_EQ(run.status, kBatchDone) << run.err;
+        return parseCsv(run.out);
+    };
+    EXPECT_EQ(rows({"--set", "cycles=0", "--csv", "-"}).size(), 2u);
+    EXPECT_EQ(rows({"--set", "cycles=3", "--csv", "-"}).size(), 74u);
+    const auto five = rows({"--set", "step=5", "--set", "fi0=0", "--csv", "-"});
+    EXPECT_EQ(std::strtold(five[2][1].c_str(), nullptr), 5 * kRadPerDeg);
+    EXPECT_EQ(batch({"--set", "cycles=3749"}).status, kBatchDone); // the largest run
+}
+
+TEST_F(BatchFiles, ParamsFileThenSetOptionsInOrder)
+{
+    const std::string params = file("p.txt", "# a study\r\n\r\n  l1 = 12\r\nm1=7\n\tfi0 =\t0.5  \n"
+                                             "l2 = 27\nb = 15\n");
+    // --set applies after every params file wherever it stands; two --set apply in order.
+    const BatchRun run =
+        batch({"--set", "m1=3", "--params", params, "--set", "m1 = 4.5", "--csv", path("out.csv")});
+    ASSERT_EQ(run.status, kBatchDone) << run.err;
+    EXPECT_EQ(run.out, "");
+    std::ifstream in(path("out.csv"));
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto csv = parseCsv(text);
+    ASSERT_EQ(csv.size(), 26u);
+    EXPECT_EQ(std::strtold(csv[1][1].c_str(), nullptr), rad(0.5L)); // fi from fi0
+    // fx1... rows of link 1 are 0 with C1 at 0; its rotational energy uses i1 only, so check the
+    // crank's weight through the force at O instead: foy = fay + fy1 + m1 * 9.8.
+    const long double foy = std::strtold(csv[1][77].c_str(), nullptr);
+    const long double fay = std::strtold(csv[1][73].c_str(), nullptr);
+    EXPECT_EQ(foy, fay + 0 + 4.5L * 9.8L);
+}
+
+TEST_F(BatchFiles, BadInputWritesNothing)
+{
+    const std::string bad = file("bad.txt", "l1 = 10\n# fine so far\nxx = 5\n");
+    const std::string noEq = file("noeq.txt", "\nl1 10\n");
+    const std::string badValue = file("value.txt", "m2 = 1,5\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string message; // part of the message on standard error
+    };
+    const Case cases[] = {
+        {{"--set", "zz=1"}, "--set zz=1: unknown key 'zz'"},
+        {{"--set", "l1=abc"}, "'abc' is not a valid floating point value"},
+        {{"--set", "l1"}, "expected KEY=VALUE"},
+        {{"--set", "l1=1e400"}, "'1e400' is too large"},
+        {{"--set", "cycles=3750"}, "exceed the limit"},
+        {{"--set", "cycles=-1"}, "'-1' is not a cycle count"},
+        {{"--set", "cycles=1.5"}, "'1.5' is not a valid integer value"},
+        {{"--set", "mode=180"}, "'180' is not 360 or 720"},
+        {{"--params", bad}, bad + ":3: unknown key 'xx': xx = 5"},
+        {{"--params", noEq}, noEq + ":2: expected KEY = VALUE: l1 10"},
+        {{"--params", badValue}, badValue + ":1: '1,5' is not a valid floating point value"},
+        {{"--params", path("missing.txt")}, path("missing.txt") + ": File not found"},
+        {{"--bogus"}, "unknown option '--bogus'"},
+        {{"--help=1"}, "--help takes no value"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--csv", path("out.csv")});
+        const BatchRun run = batch(args);
+        EXPECT_EQ(run.status, kBatchBadInput) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(fs::exists(path("out.csv"))) << c.message;
+    }
+    BatchRun run = batch({"--csv", path("no/such/dir.csv")});
+    EXPECT_EQ(run.status, kBatchBadInput);
+    EXPECT_NE(run.err.find("File not found"), std::string::npos);
+    run = batch({"--params"});
+    EXPECT_EQ(run.status, kBatchBadInput);
+    EXPECT_NE(run.err.find("--params needs FILE"), std::string::npos);
+}
+
+TEST(Batch, StageFaultStillWritesTheStore)
+{
+    std::vector<std::string> args = kSecondSet;
+    args.insert(args.end(), {"--set", "fi0=0", "--csv", "-"});
+    const BatchRun run = batch(args);
+    EXPECT_EQ(run.status, kBatchStageFailed);
+    EXPECT_EQ(run.err, std::string(kKinematicFault) + "\n" + kEnergyFault + "\n");
+    const auto csv = parseCsv(run.out);
+    ASSERT_EQ(csv.size(), 26u);
+    EXPECT_NE(csv[13][18], "0"); // yatt written at step 13
+    EXPECT_EQ(csv[13][19], "0"); // psit of step 13 never was
+}
+
+TEST(Batch, ReadsPeriodWhateverTheSeparator)
+{
+    setDecimalSeparator(',');
+    const BatchRun run = batch({"--set", "m1=2.5"});
+    EXPECT_EQ(run.status, kBatchDone) << run.err;
+    EXPECT_EQ(decimalSeparator(), ','); // restored afterwards
+    setDecimalSeparator('.');
+}
+
+TEST(Batch, HelpPrintsTheUsage)
+{
+    const BatchRun run = batch({"--set", "l1=1", "--help"});
+    EXPECT_EQ(run.status, kBatchDone);
+    EXPECT_EQ(run.out.rfind("Usage: kinovar-batch [--params FILE] [--set KEY=VALUE]...", 0), 0u);
+    for (const char* word : {"--csv FILE|-", "cycles", "mode", "fidtt", "aux"})
+        EXPECT_NE(run.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(BatchFiles, ExecutableExitStatus)
+{
+    const std::string exe = KINOVAR_BATCH_EXE;
+    const auto status = [](const std::string& command) {
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    const std::string out = path("o.csv"), err = path("e.txt");
+    EXPECT_EQ(status(exe + " --csv - >" + out + " 2>" + err), 0);
+    EXPECT_EQ(fs::file_size(err), 0u);
+    std::ifstream in(out);
+    std::string header;
+    std::getline(in, header);
+    EXPECT_EQ(header.rfind("step,fi,dfi,fitt,dt,fit,", 0), 0u);
+    EXPECT_EQ(status(exe + " --set nope=1 2>" + err), 2);
+    EXPECT_EQ(status(exe + " --set fi0=0 2>" + err), 3);
+    EXPECT_EQ(status(exe + " --help >" + out), 0);
+}

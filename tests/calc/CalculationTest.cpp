@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CalcFixtures.h"
+#include "calc/StageMath.h"
+
+using namespace calctest;
+using stage::kGravity;
+
+namespace {
+
+// Rows no stage writes: 69, 70, 74 and 77..99.
+std::vector<int> neverWritten()
+{
+    std::vector<int> rows{69, 70, 74};
+    for (int k = 77; k < TResultStore::kRows; ++k)
+        rows.push_back(k);
+    return rows;
+}
+
+const std::vector<int> kNeverWritten = neverWritten();
+
+} // namespace
+
+TEST(CalcStore, StartsZeroWithTheCatalogueNames)
+{
+    auto R = std::make_unique<TResultStore>();
+    for (int k = 0; k < TResultStore::kRows; ++k) {
+        EXPECT_EQ((*R)(k, 1), 0);
+        EXPECT_EQ((*R)(k, TResultStore::kSteps), 0);
+    }
+    EXPECT_STREQ(rowName(0), "fi");
+    EXPECT_STREQ(rowName(27), "ys");
+    EXPECT_STREQ(rowName(40), "xc2");
+    EXPECT_STREQ(rowName(66), "e");
+    EXPECT_STREQ(rowName(68), "fby");
+    EXPECT_STREQ(rowName(71), "fax");
+    EXPECT_STREQ(rowName(73), "ma");
+    EXPECT_STREQ(rowName(76), "foy");
+    int named = 0;
+    for (int k = 0; k < TResultStore::kRows; ++k)
+        named += std::string(rowName(k)).empty() ? 0 : 1;
+    EXPECT_EQ(named, 74);
+    for (int k : kNeverWritten)
+        EXPECT_STREQ(rowName(k), "") << k;
+    EXPECT_STREQ(rowName(-1), "");
+    EXPECT_STREQ(rowName(100), "");
+}
+
+TEST(CalcStore, RowsDoNotOverlap)
+{
+    auto R = std::make_unique<TResultStore>();
+    (*R)(3, TResultStore::kSteps) = 1;
+    (*R)(4, 1) = 2;
+    EXPECT_EQ((*R)(3, TResultStore::kSteps), 1);
+    EXPECT_EQ((*R)(4, 1), 2);
+    EXPECT_EQ((*R)(4, 0), 0);
+    EXPECT_EQ(R->row(4) - R->row(3), TResultStore::kSteps + 1);
+}
+
+TEST(CalcDriver, DefaultsRunCleanAndLeaveUnnamedRowsZero)
+{
+    auto R = std::make_unique<TResultStore>();
+    for (int run = 0; run < 3; ++run) {
+        TParamSet p = run == 1 ? secondSet() : defaults();
+        p.fi0 = run == 2 ? 0 : p.fi0; // the third run stops in the kinematic stage
+        const CalcOutcome outcome = runCalculation(p, *R);
+        EXPECT_EQ(outcome.kinematicFailed, run == 2);
+        EXPECT_FALSE(outcome.forceFailed);
+        for (int i = 1; i <= 25; ++i)
+            for (int k : kNeverWritten)
+                EXPECT_EQ((*R)(k, i), 0);
+        EXPECT_EQ((*R)(66, 1), 0);
+    }
+}
+
+TEST(CalcDriver, SmallerSecondRunLeavesLaterStepsAlone)
+{
+    auto R = std::make_unique<TResultStore>();
+    TParamSet p = secondSet();
+    p.N = 49;
+    ASSERT_FALSE(runCalculation(p, *R).kinematicFailed);
+    std::vector<long double> before;
+    for (int k = 0; k < TResultStore::kRows; ++k)
+        for (int i = 26; i <= 50; ++i)
+            before.push_back((*R)(k, i));
+
+    p = defaults(); // other values, so a rewrite would show
+    ASSERT_FALSE(runCalculation(p, *R).kinematicFailed);
+    size_t n = 0;
+    for (int k = 0; k < TResultStore::kRows; ++k)
+        for (int i = 26; i <= 50; ++i)
+            EXPECT_EQ((*R)(k, i), before[n++]) << k << "," << i;
+    EXPECT_EQ((*R)(12, 25), 0); // steps 1..25 hold the new run
+    EXPECT_NE((*R)(12, 26), 0);
+}
+
+TEST(CalcDriver, ZeroStepsWriteOnlyTheSeed)
+{
+    auto R = std::make_unique<TResultStore>();
+    fillSentinel(*R, 2);
+    TParamSet p = secondSet();
+    p.N = 0;
+    p.fitt0 = 0.5;
+    const CalcOutcome outcome = runCalculation(p, *R);
+    EXPECT_FALSE(outcome.kinematicFailed || outcome.energyFailed || outcome.forceFailed);
+    EXPECT_EQ((*R)(1, 1), 0);
+    EXPECT_EQ((*R)(2, 1), 0.5L);
+    EXPECT_EQ((*R)(3, 1), 0);
+    EXPECT_EQ((*R)(4, 1), 1);
+    (*R)(1, 1) = (*R)(2, 1) = (*R)(3, 1) = (*R)(4, 1) = kSentinel;
+    expectWritten(*R, 0, 99, 1, false); // xc2[1] too: nothing else is written
+    expectWritten(*R, 0, 99, 2, false);
+}
+
+TEST(CalcDriver, KinematicFaultOnTheFirstRunStopsEnergyTheStepAfter)
+{
+    // fi0 = 0: the rod lies along the axis at step 13 and the kinematic stage stops there; the
+    // unreached kinematic rows are 0, so at step 14 Mo = 0 / 0 stops the energy stage.
+    auto R = std::make_unique<TResultStore>();
+    TParamSet p = secondSet();
+    p.fi0 = 0;
+    const CalcOutcome outcome = runCalculation(p, *R);
+    EXPECT_TRUE(outcome.kinematicFailed);
+    EXPECT_TRUE(outcome.energyFailed);
+    EXPECT_FALSE(outcome.forceFailed);
+    const auto& r = *R;
+    EXPECT_NE(r(17, 13), 0);
+    EXPECT_EQ(r(18, 13), 0);
+    EXPECT_NE(r(65, 13), 0); // step 13 of the energy stage completes
+    EXPECT_NE(r(66, 13), 0);
+    EXPECT_EQ(r(65, 14), 0);
+    EXPECT_EQ(r(66, 14), 0);
+    // From step 15 on the energy rows are 0; the force stage still runs over all 25 steps.
+    for (int i = 15; i <= 25; ++i) {
+        EXPECT_EQ(r(67, i), 0);
+        EXPECT_EQ(r(71, i), 0);
+        EXPECT_EQ(r(75, i), 0);
+        EXPECT_EQ(r(68, i), 2 * kGravity);
+        EXPECT_EQ(r(72, i), 2 * kGravity + 10 * kGravity);
+        EXPECT_EQ(r(76, i), 2 * kGravity + 10 * kGravity + 4 * kGravity);
+    }
+}

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "CalcFixtures.h"
+#include "calc/StageMath.h"
+
+using namespace calctest;
+
+namespace {
+
+// Seed, kinematic and energy stages; both must finish.
+void runThrough(const TParamSet& p, TResultStore& R)
+{
+    writeKinematicSeed(p, R);
+    ASSERT_TRUE(kinematicStage(p, R));
+    ASSERT_TRUE(energyStage(p, R));
+}
+
+} // namespace
+
+TEST(CalcEnergy, FirstWorkedSetOnlyRotationRemains)
+{
+    auto R = std::make_unique<TResultStore>();
+    runThrough(defaults(), *R);
+    expectTable(*R, {34, 46, 38, 50, 64, 65, 66},
+                {
+                    {1, {2.0, 0.000003, 0.0, 0.002909, 0.002909, 0.002909, 0.0}},
+                    {2, {2.0, 0.056891, 0.04, 0.425488, 0.465488, 0.465488, 0.061313}},
+                    {3, {2.010486, 0.216208, 0.080209, 0.780142, 0.860351, 0.858104, 0.234865}},
+                    {25, {4.992918, 0.000006, 1.516818, 0.011476, 1.528294, 0.967263, 3.062934}},
+                });
+    for (int i = 1; i <= 25; ++i)
+        for (int k = 28; k <= 33; ++k)
+            EXPECT_EQ((*R)(k, i), 0) << k;
+}
+
+TEST(CalcEnergy, SecondWorkedSet)
+{
+    auto R = std::make_unique<TResultStore>();
+    runThrough(secondSet(), *R);
+    expectTable(*R, {28, 29, 33, 34, 40, 41},
+                {
+                    {1, {5.0, 1.0, -1.0, 54.0, 12.5, 12.25}},
+                    {2, {4.570810, 2.260021, -2.214313, 54.0, 12.331924, 14.801681}},
+                    {3, {3.830127, 3.366025, -3.307070, 54.283113, 11.834631, 17.092801}},
+                    {25, {5.0, 1.0, -1.296459, 134.808783, 12.5, 12.25}},
+                });
+    expectTable(
+        *R, {46, 58, 38, 64, 65, 66},
+        {
+            {1, {499.822267, 99.929065, 0.0, 1228.467367, 1228.467367, 0.0}},
+            {2, {447.693327, 82.611675, 1.08, 904.121463, 904.121463, 279.155225}},
+            {3, {353.256090, 54.210044, 2.165655, 545.327978, 543.904041, 468.887713}},
+            {25, {1247.785768, 249.468807, 40.954083, 2098.016779, 1327.843046, 4208.973103}},
+        });
+}
+
+TEST(CalcEnergy, StepOneOfTheRod)
+{
+    TParamSet p = secondSet();
+    p.N = 1;
+    auto R = std::make_unique<TResultStore>();
+    fillSentinel(*R, 2);
+    runThrough(p, *R);
+    const auto& r = *R;
+    // C2 comes from its formula: at step 1 it is (ac2, bc2) exactly as entered.
+    EXPECT_EQ(r(40, 1), p.ac2);
+    EXPECT_EQ(r(41, 1), p.bc2);
+    EXPECT_EQ(r(43, 1), (r(40, 1) - r(12, 1)) * r(18, 1) + r(15, 1));
+    EXPECT_EQ(r(65, 1), r(64, 1) / r(4, 1));
+    EXPECT_EQ(r(66, 1), kSentinel); // e[1] is never written
+    expectWritten(r, 28, 65, 1, true);
+    expectWritten(r, 28, 99, 2, false);
+}
+
+TEST(CalcEnergy, SliderIsCopiedFromB)
+{
+    auto R = std::make_unique<TResultStore>();
+    runThrough(secondSet(), *R);
+    for (int i = 1; i <= 25; ++i) {
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ((*R)(52 + k, i), (*R)(20 + k, i));
+        EXPECT_EQ((*R)(61, i), 0); // the slider does not rotate
+    }
+}
+
+TEST(CalcEnergy, MasslessLinksCarryNoEnergy)
+{
+    TParamSet p = secondSet();
+    p.m1 = p.m2 = p.m3 = 0;
+    p.i1 = p.i2 = 0;
+    auto R = std::make_unique<TResultStore>();
+    runThrough(p, *R);
+    for (int i = 1; i <= 25; ++i) {
+        for (int k :
+             {34, 35, 36, 37, 38, 39, 46, 47, 48, 49, 50, 51, 58, 59, 60, 61, 62, 63, 64, 65, 66})
+            EXPECT_EQ((*R)(k, i), 0) << rowName(k) << " at " << i;
+    }
+}
+
+TEST(CalcEnergy, CrankInertiaPowerCountsOnce)
+{
+    TParamSet p = secondSet();
+    p.m1 = p.m2 = p.m3 = 0;
+    p.i2 = 0;
+    p.i1 = 3;
+    p.fitt0 = 0.2;
+    auto R = std::make_unique<TResultStore>();
+    runThrough(p, *R);
+    for (int i = 1; i <= 25; ++i) {
+        const long double fit = (*R)(4, i), fitt = (*R)(2, i);
+        EXPECT_EQ((*R)(64, i), fitt * p.i1 * fit) << i;
+        EXPECT_EQ((*R)(34, i), p.i1 * fit * fit / 2) << i;
+    }
+}
+
+TEST(CalcEnergy, WorkIsTheTrapezoidSumOfPower)
+{
+    auto R = std::make_unique<TResultStore>();
+    runThrough(secondSet(), *R);
+    for (int i = 2; i <= 25; ++i) {
+        const long double step = ((*R)(64, i - 1) + (*R)(64, i)) * (*R)(3, i) / 2;
+        EXPECT_NEAR(static_cast<double>((*R)(66, i) - (*R)(66, i - 1)), static_cast<double>(step),
+                    1e-12 * static_cast<double>(std::fabs((*R)(66, i)) + 1));
+    }
+}
+
+TEST(CalcEnergy, NothingWithoutPositiveN)
+{
+    TParamSet p = secondSet();
+    p.N = 0;
+    auto R = std::make_unique<TResultStore>();
+    fillSentinel(*R, 1);
+    writeKinematicSeed(p, *R);
+    ASSERT_TRUE(energyStage(p, *R));
+    expectWritten(*R, 28, 99, 1, false);
+}
+
+namespace {
+
+struct EnergyFault {
+    const char* name;
+    void (*change)(TParamSet&);
+    int step;
+    int lastRow;
+};
+
+} // namespace
+
+TEST(CalcEnergy, FaultsStopAtTheFaultingOperation)
+{
+    const EnergyFault cases[] = {
+        // fit0 = 1, fitt0 = -4 and 0.25 rad steps from 0: the crank stops exactly at step 3,
+        // where Mo = 0 / 0.
+        {"crank at rest",
+         [](TParamSet& p) {
+             p.fi0 = 0;
+             p.step = 0.25L;
+             p.fitt0 = -4;
+             p.fidtt = 0;
+         },
+         3, 64},
+        // The crank's kinetic energy overflows.
+        {"overflow", [](TParamSet& p) { p.m1 = 1e4931L; }, 1, 33},
+    };
+    for (const EnergyFault& c : cases) {
+        SCOPED_TRACE(c.name);
+        TParamSet p = secondSet();
+        c.change(p);
+        auto R = std::make_unique<TResultStore>();
+        fillSentinel(*R, p.N);
+        writeKinematicSeed(p, *R);
+        kinematicStage(p, *R);
+        ASSERT_FALSE(energyStage(p, *R));
+        for (int i = 1; i < c.step; ++i)
+            expectWritten(*R, 28, i == 1 ? 65 : 66, i, true);
+        expectWritten(*R, 28, c.lastRow, c.step, true);
+        expectWritten(*R, c.lastRow + 1, 66, c.step, false);
+        for (int i = c.step + 1; i <= p.N; ++i)
+            expectWritten(*R, 28, 66, i, false);
+    }
+}

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "CalcFixtures.h"
+#include "calc/Kinematic.h"
+#include "calc/StageMath.h"
+
+using namespace calctest;
+
+namespace {
+
+// Seed and kinematic stage, as the driver runs them.
+bool runKinematic(const TParamSet& p, TResultStore& R)
+{
+    writeKinematicSeed(p, R);
+    return kinematicStage(p, R);
+}
+
+} // namespace
+
+TEST(CalcKinematic, WorkedTableAtDefaults)
+{
+    auto R = std::make_unique<TResultStore>();
+    ASSERT_TRUE(runKinematic(defaults(), *R));
+    expectTable(*R, {0, 2, 3, 4, 5, 8, 18},
+                {
+                    {1, {0.001745, 0.0, 0.0, 1.0, 0.001745, 1.369438, -0.000713}},
+                    {2, {0.263545, 0.01, 0.261799, 1.0, 0.263545, 1.355322, -0.106669}},
+                    {3, {0.525344, 0.02, 0.261799, 1.002618, 0.525687, 1.314045, -0.207946}},
+                    {4, {0.787143, 0.03, 0.261116, 1.007854, 0.788168, 1.247545, -0.301159}},
+                    {25, {6.284931, 0.24, 0.170012, 1.580019, 6.344184, 1.369438, -0.001126}},
+                });
+}
+
+TEST(CalcKinematic, EnteredInitialVelocityDrivesTheCrank)
+{
+    TParamSet p = defaults();
+    p.fit0 = 2;
+    auto R = std::make_unique<TResultStore>();
+    ASSERT_TRUE(runKinematic(p, *R));
+    expectTable(*R, {4},
+                {{1, {2.0}}, {2, {2.0}}, {3, {2.001309}}, {4, {2.003927}}, {25, {2.337363}}});
+    EXPECT_NEAR(static_cast<double>((*R)(3, 2)), 0.130900, 5.0000001e-7);
+    EXPECT_NEAR(static_cast<double>((*R)(18, 1)), -0.001425, 5.0000001e-7);
+}
+
+TEST(CalcKinematic, RodAnglesIn720Mode)
+{
+    TParamSet p = defaults();
+    p.mode = 1;
+    p.N = 49;
+    auto R = std::make_unique<TResultStore>();
+    ASSERT_TRUE(runKinematic(p, *R));
+    expectTable(*R, {8},
+                {{12, {0.164194}},
+                 {13, {-0.001104}},
+                 {36, {-0.164194}},
+                 {37, {0.001104}},
+                 {48, {1.355692}},
+                 {49, {1.369438}}});
+    for (int i = 1; i <= 49; ++i) {
+        const long double d = deg((*R)(0, i));
+        EXPECT_EQ((*R)(8, i) < 0, d > 180 && d < 540) << "step " << i;
+    }
+}
+
+TEST(CalcKinematic, In360ModeTheRodAngleNeverFlips)
+{
+    TParamSet p = defaults();
+    p.N = 97; // four turns
+    auto R = std::make_unique<TResultStore>();
+    ASSERT_TRUE(runKinematic(p, *R));
+    for (int i = 1; i <= p.N; ++i)
+        EXPECT_GT((*R)(8, i), 0) << "step " << i;
+}
+
+TEST(CalcKinematic, BranchRuleBoundaries)
+{
+    struct Case {
+        long double degrees;
+        RodBranch branch;
+    };
+    const Case cases[] = {
+        {180.0L, RodBranch::Positive},
+        {std::nextafter(180.0L, 1000.0L), RodBranch::Negative},
+        {360.0L, RodBranch::Negative},
+        {std::nextafter(540.0L, 0.0L), RodBranch::Negative},
+        {540.0L, RodBranch::Positive},
+        {std::nextafter(720.0L, 0.0L), RodBranch::Positive},
+        {720.0L, RodBranch::Positive},  // r = 0
+        {900.5L, RodBranch::Negative},  // r = 180.5
+        {1260.5L, RodBranch::Positive}, // r = 540.5
+        {1440.0L * 1000 + 200, RodBranch::Negative},
+        {-200.0L, RodBranch::Positive}, // negative angles are not reduced
+        {-1e30L, RodBranch::Positive},
+        {0x1p62L * 720, RodBranch::Positive}, // trunc still fits in 64 bits
+        {0x1p63L * 720, RodBranch::Fault},    // trunc(d/720) beyond 64 bits
+        {INFINITY, RodBranch::Fault},
+        {NAN, RodBranch::Fault},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(rodBranchAtDegrees(c.degrees), c.branch) << static_cast<double>(c.degrees);
+}
+
+TEST(CalcKinematic, SingleStepKeepsTheSeedAndTheStartPoints)
+{
+    TParamSet p = secondSet();
+    p.N = 1;
+    p.fitt0 = 0.5;
+    p.fit0 = 1.5;
+    auto R = std::make_unique<TResultStore>();
+    fillSentinel(*R, 3);
+    ASSERT_TRUE(runKinematic(p, *R));
+    EXPECT_EQ((*R)(1, 1), 0);
+    EXPECT_EQ((*R)(2, 1), 0.5L);
+    EXPECT_EQ((*R)(3, 1), 0);
+    EXPECT_EQ((*R)(4, 1), 1.5L);
+    EXPECT_EQ((*R)(5, 1), (*R)(0, 1));
+    EXPECT_EQ((*R)(9, 1), 0);
+    EXPECT_EQ((*R)(10, 1), 0);
+    EXPECT_EQ((*R)(11, 1), 1);
+    EXPECT_EQ((*R)(12, 1), p.ac4);
+    EXPECT_EQ((*R)(13, 1), p.bc4);
+    EXPECT_EQ((*R)(20, 1), p.ac5);
+    EXPECT_EQ((*R)(21, 1), p.bc5);
+    EXPECT_EQ((*R)(26, 1), p.b);
+    EXPECT_EQ((*R)(27, 1), (*R)(21, 1));
+    expectWritten(*R, 0, 27, 2, false);
+    expectWritten(*R, 28, 99, 1, false);
+}
+
+TEST(CalcKinematic, NoStepWithoutPositiveN)
+{
+    for (int n : {0, -47}) {
+        TParamSet p = defaults();
+        p.N = n;
+        auto R = std::make_unique<TResultStore>();
+        fillSentinel(*R, 2);
+        ASSERT_TRUE(runKinematic(p, *R));
+        EXPECT_EQ((*R)(1, 1), 0);
+        EXPECT_EQ((*R)(2, 1), 0);
+        EXPECT_EQ((*R)(3, 1), 0);
+        EXPECT_EQ((*R)(4, 1), 1);
+        expectWritten(*R, 0, 0, 1, false);
+        expectWritten(*R, 5, 99, 1, false);
+        expectWritten(*R, 0, 99, 2, false);
+    }
+}
+
+TEST(CalcKinematic, ConstantVelocityAndTheOneStepLag)
+{
+    TParamSet p = defaults();
+    p.fidtt = 0;
+    auto R = std::make_unique<TResultStore>();
+    ASSERT_TRUE(runKinematic(p, *R));
+    for (int i = 2; i <= p.N; ++i) {
+        EXPECT_EQ((*R)(4, i), 1.0L);
+        EXPECT_EQ((*R)(3, i), (*R)(0, i) - (*R)(0, i - 1));
+    }
+
+    p = defaults();
+    p.fitt0 = 0.3;
+    ASSERT_TRUE(runKinematic(p, *R));
+    EXPECT_EQ((*R)(4, 2), 1.0L); // R[3][1] = 0 whatever fitt0 is
+    EXPECT_EQ((*R)(4, 3), 1.0L + (*R)(2, 2) * (*R)(3, 2));
+    EXPECT_EQ((*R)(4, 4), (*R)(2, 3) * (*R)(3, 3) + (*R)(4, 3));
+    EXPECT_NE((*R)(4, 4), (*R)(2, 3) * (*R)(3, 4) + (*R)(4, 3));
+}
+
+TEST(CalcKinematic, ZeroCoordinatesGiveStillPointsButAngles)
+{
+    auto R = std::make_unique<TResultStore>();
+    ASSERT_TRUE(runKinematic(defaults(), *R));
+    for (int i = 1; i <= 25; ++i) {
+        for (int k = 12; k <= 17; ++k)
+            EXPECT_EQ((*R)(k, i), 0) << k;
+        for (int k = 20; k <= 25; ++k)
+            EXPECT_EQ((*R)(k, i), 0) << k;
+        EXPECT_NE((*R)(8, i), 0);
+    }
+}
+
+namespace {
+
+struct FaultCase {
+    const char* name;
+    void (*change)(TParamSet&);
+    int step;    // the step the stage stops at
+    int lastRow; // the last row written at that step (-1: none)
+};
+
+// Everything before the faulting operation stays; nothing from it on is written.
+void expectStopsAt(const FaultCase& c)
+{
+    TParamSet p = defaults();
+    c.change(p);
+    auto R = std::make_unique<TResultStore>();
+    fillSentinel(*R, p.N);
+    writeKinematicSeed(p, *R);
+    ASSERT_FALSE(kinematicStage(p, *R)) << c.name;
+    for (int i = 1; i < c.step; ++i)
+        expectWritten(*R, 0, 27, i, true);
+    expectWritten(*R, 0, c.lastRow, c.step, true);
+    expectWritten(*R, c.lastRow + 1, 27, c.step, false);
+    for (int i = c.step + 1; i <= p.N; ++i)
+        expectWritten(*R, 0, 27, i, false);
+}
+
+} // namespace
+
+TEST(CalcKinematic, FaultsStopAtTheFaultingOperation)
+{
+    const FaultCase cases[] = {
+        // u = 1 exactly at 180°: the rod's angular velocity divides by sin(psi) = 0.
+        {"rod along the axis", [](TParamSet& p) { p.fi0 = 0; }, 13, 17},
+        // |u| > 1: the rod cannot reach the guide; sqrt of a negative number.
+        {"rod too short", [](TParamSet& p) { p.l2 = 4; }, 1, 7},
+        {"no rod", [](TParamSet& p) { p.l2 = 0; }, 1, 7},
+        // A zero angular velocity makes the next step's duration a division by zero.
+        {"crank at rest", [](TParamSet& p) { p.fit0 = 0; }, 2, 2},
+        // Overflow of y velocity of A: fit * xa beyond the extended range.
+        {"overflow",
+         [](TParamSet& p) {
+             p.fit0 = 1e300;
+             p.ac4 = 1e4700L;
+         },
+         1, 14},
+        // The crank angle itself overflows.
+        {"huge step", [](TParamSet& p) { p.step = 8e4931L; }, 3, -1},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        expectStopsAt(c);
+    }
+}
+
+TEST(CalcKinematic, AngleFunctionsFollowTheProgramRules)
+{
+    EXPECT_EQ(stage::sinx(0x1p63L), 0);
+    EXPECT_EQ(stage::cosx(-0x1p63L), 0);
+    EXPECT_NE(stage::cosx(0x1p62L), 0);
+    EXPECT_EQ(stage::arccos(1), 0);
+    EXPECT_EQ(stage::arccos(-1), kPi);
+    EXPECT_TRUE(std::isnan(stage::arccos(std::nextafter(1.0L, 2.0L))));
+    EXPECT_NEAR(static_cast<double>(stage::arccos(0.5L)), M_PI / 3, 1e-15);
+}
