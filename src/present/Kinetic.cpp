@@ -1,0 +1,43 @@
+#include "present/Kinetic.h"
+
+#include <stdexcept>
+
+#include "present/NumberText.h"
+#include "present/TextFile.h"
+
+namespace {
+
+// Store rows of one step block, in file order: crank angle, rod angle (both converted to
+// degrees), then x and y of A, of B and of the slider.
+constexpr int kAngleRows[] = {0, 8};
+constexpr int kPositionRows[] = {12, 13, 20, 21, 26, 27};
+
+} // namespace
+
+void writeKinetic(const std::string& path, const TParamSet& p, const TResultStore& R,
+                  const KineticProgress& onStep)
+{
+    if (p.N > TResultStore::kSteps) throw std::invalid_argument("writeKinetic: N beyond store");
+
+    TextWriter out(path);
+    // The total angle follows the current run settings, not the last calculation.
+    const long double total = (static_cast<long double>(p.N) - 1) * p.step * kDegPerRad;
+    out.writeLine(FormatGeneral(total));
+    out.writeLine(FormatFixed(p.mode, 1, 0));
+    out.writeLine(FormatFixed(p.l1, 4, 2));
+    out.writeLine(FormatFixed(p.l2, 4, 2));
+    out.writeLine(FormatFixed(p.b, 4, 2));
+    out.writeLine(FormatInteger(p.N));
+    out.writeLine(kKineticStart);
+
+    for (int32_t i = 1; i <= p.N; ++i) {
+        for (int k : kAngleRows)
+            out.writeLine(FormatFixed(R(k, i) * kDegPerRad, 4, 2));
+        for (int k : kPositionRows)
+            out.writeLine(FormatFixed(R(k, i), 4, 2));
+        out.writeLine(kKineticBlockEnd);
+        if (onStep) onStep(i);
+    }
+    out.writeLine(kKineticEnd);
+    out.close();
+}

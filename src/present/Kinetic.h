@@ -1,0 +1,30 @@
+// The animation data file "Kinetic.ini": the link lengths and, per step, the crank and rod
+// angles and the positions of A, B and the slider, for the external animator to play.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+
+// The file's name; it lives in the folder of the running executable.
+inline constexpr const char* kKineticFileName = "Kinetic.ini";
+// Fixed lines of the file.
+inline constexpr const char* kKineticStart = "START:";
+inline constexpr const char* kKineticBlockEnd = "---";
+inline constexpr const char* kKineticEnd = "END";
+// Lines before the first step block, and lines per block.
+inline constexpr int kKineticHeaderLines = 7;
+inline constexpr int kKineticBlockLines = 9;
+
+// Called after step i (1..N) has been written, e.g. to move a progress bar.
+using KineticProgress = std::function<void(int32_t step)>;
+
+// Creates or empties `path` and writes the header (total angle, mode, l1, l2, b, N, "START:"),
+// one nine-line block per step i = 1..N from rows 0, 8, 12, 13, 20, 21, 26, 27 of R, then "END";
+// CR LF line ends, the current decimal separator. N <= 0 writes no blocks (N must not exceed
+// TResultStore::kSteps). Throws InOutError when the file cannot be created or written; lines
+// written before the failure stay.
+void writeKinetic(const std::string& path, const TParamSet& p, const TResultStore& R,
+                  const KineticProgress& onStep = {});

@@ -1,0 +1,148 @@
+#include "present/KineticReader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+
+#include "present/Kinetic.h"
+#include "present/NumberText.h"
+#include "present/TextFile.h"
+
+namespace {
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+// The animator may read a file written under another locale, so either separator is taken
+// by mapping it onto the one the parser currently expects.
+std::string withCurrentSeparator(std::string text)
+{
+    const char sep = decimalSeparator();
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '.' || c == ','; }, sep);
+    return text;
+}
+
+class LineSource {
+public:
+    explicit LineSource(const std::string& path) : path_(path), in_(path) {}
+
+    // The next line without consuming it ("" at the end of the file).
+    std::string peek()
+    {
+        if (!pending_) pending_ = in_.atEnd() ? std::optional<std::string>() : in_.readLine();
+        return pending_.value_or("");
+    }
+
+    // The next line; `missing` describes what was expected when the file has ended.
+    std::string next(const std::string& missing)
+    {
+        ++line_;
+        if (pending_) {
+            std::string text = std::move(*pending_);
+            pending_.reset();
+            return text;
+        }
+        if (in_.atEnd()) fail(missing);
+        return in_.readLine();
+    }
+
+    [[noreturn]] void fail(const std::string& message) const
+    {
+        throw KineticFileError(path_, line_, message);
+    }
+
+    double real(const std::string& missing)
+    {
+        const std::string text = next(missing);
+        double value = 0;
+        try {
+            value = static_cast<double>(ParseReal(withCurrentSeparator(text)));
+        } catch (const ConvertError&) {
+            fail(quoted(text) + " не является числом");
+        }
+        // An extended value beyond the double range would reach the drawing as infinity.
+        if (!std::isfinite(value)) fail(quoted(text) + " слишком велико");
+        return value;
+    }
+
+private:
+    std::string path_;
+    TextReader in_;
+    int line_ = 0;
+    std::optional<std::string> pending_; // a line peeked at but not yet taken
+};
+
+constexpr const char* kHeaderCut = "файл обрывается в заголовке";
+
+} // namespace
+
+KineticFileError::KineticFileError(const std::string& path, int line, const std::string& message)
+    : KinovarError(line > 0 ? "Файл " + quoted(path) + ", строка " + std::to_string(line) + ": " +
+                                  message + "."
+                            : "Файл " + quoted(path) + ": " + message + "."),
+      path_(path), line_(line)
+{
+}
+
+KineticData readKinetic(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw KineticFileError(path, 0, "файл не найден");
+
+    LineSource src = [&]() {
+        try {
+            return LineSource(path);
+        } catch (const InOutError& e) {
+            throw KineticFileError(path, 0, e.what());
+        }
+    }();
+
+    KineticData d;
+    d.totalAngle = src.real(kHeaderCut);
+    d.mode = src.real(kHeaderCut) != 0 ? 1 : 0;
+    d.l1 = src.real(kHeaderCut);
+    d.l2 = src.real(kHeaderCut);
+    d.b = src.real(kHeaderCut);
+
+    const std::string countText = src.next(kHeaderCut);
+    try {
+        d.N = ParseInteger(countText);
+    } catch (const ConvertError&) {
+        src.fail(quoted(countText) + " не является целым числом шагов");
+    }
+    if (d.N < 0) src.fail("отрицательное число шагов " + countText);
+
+    const std::string start = src.next(kHeaderCut);
+    if (start != kKineticStart)
+        src.fail("ожидалась строка " + quoted(kKineticStart) + ", а записано " + quoted(start));
+
+    // Reserve no more than a real run can hold, whatever the header claims.
+    d.frames.reserve(static_cast<size_t>(std::min<int32_t>(d.N, 90000)));
+    for (int32_t i = 1; i <= d.N; ++i) {
+        const std::string cut = "файл обрывается на шаге " + std::to_string(i) +
+                                ", а в заголовке " + std::to_string(d.N) + " шагов";
+        KineticFrame f;
+        if (src.peek() == kKineticEnd) {
+            src.next(cut); // the fault is on the "END" line itself
+            src.fail(quoted(kKineticEnd) + " после " + std::to_string(i - 1) +
+                     " блоков шагов, а в заголовке " + std::to_string(d.N) + " шагов");
+        }
+        for (double* v : {&f.crank, &f.rod, &f.xa, &f.ya, &f.xb, &f.yb, &f.xs, &f.ys})
+            *v = src.real(cut);
+        const std::string end = src.next(cut);
+        if (end != kKineticBlockEnd)
+            src.fail("блок шага " + std::to_string(i) + " не заканчивается строкой " +
+                     quoted(kKineticBlockEnd) + " (записано " + quoted(end) + ")");
+        d.frames.push_back(f);
+    }
+
+    const std::string last = src.next("нет строки " + quoted(kKineticEnd) + " в конце файла");
+    if (last != kKineticEnd)
+        src.fail("ожидалась строка " + quoted(kKineticEnd) + ", а записано " + quoted(last));
+    return d;
+}

@@ -1,0 +1,44 @@
+// Reading and checking "Kinetic.ini" for the animator: the header, every step block and "END",
+// with either decimal separator; any fault names the file and the line.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "present/Errors.h"
+
+// One step of the motion: angles in degrees, positions in metres.
+struct KineticFrame {
+    double crank = 0, rod = 0;
+    double xa = 0, ya = 0;
+    double xb = 0, yb = 0;
+    double xs = 0, ys = 0;
+};
+
+// The whole file: the header values and one frame per step (frames.size() == N).
+struct KineticData {
+    double totalAngle = 0;
+    int mode = 0;
+    double l1 = 0, l2 = 0, b = 0;
+    int32_t N = 0;
+    std::vector<KineticFrame> frames;
+};
+
+// A file that is missing, unreadable or malformed. what() is the full message for the user;
+// line() is the 1-based line at fault, 0 when the file could not be opened at all.
+class KineticFileError : public KinovarError {
+public:
+    KineticFileError(const std::string& path, int line, const std::string& message);
+    const std::string& path() const { return path_; }
+    int line() const { return line_; }
+
+private:
+    std::string path_;
+    int line_;
+};
+
+// Reads `path` by the program's text-file rules; numbers may use '.' or ',' as the separator.
+// Checks that the header converts (N a non-negative integer), line 7 is "START:", there are N
+// blocks of eight numbers each ending in "---", and then "END" (anything after it is ignored).
+// Throws KineticFileError on the first fault.
+KineticData readKinetic(const std::string& path);

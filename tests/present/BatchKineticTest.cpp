@@ -1,0 +1,75 @@
+// kinovar-batch --kinetic: the same file "Анимация" writes for the same parameters and run.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "KineticTestSupport.h"
+#include "app/Batch.h"
+#include "calc/Calculation.h"
+#include "params/Autofill.h"
+#include "present/Kinetic.h"
+
+using namespace kinetic_test;
+
+namespace {
+
+int batch(const std::vector<std::string>& args, std::string* errors = nullptr)
+{
+    std::ostringstream out, err;
+    const int status = runBatch(args, out, err);
+    if (errors) *errors = err.str();
+    return status;
+}
+
+// The file the window writes after the same settings and a calculation.
+std::string windowFile(const std::string& path, int cycles, bool autofill)
+{
+    TParamSet p;
+    setDefaults(p);
+    p.mode = 1;
+    p.cycles = cycles;
+    p.N = 24 * cycles + 1;
+    p.step = 5 * kRadPerDeg;
+    if (autofill) {
+        EXPECT_TRUE(autofillPoints(p));
+    }
+    auto R = std::make_unique<TResultStore>();
+    runCalculation(p, *R);
+    writeKinetic(path, p, *R);
+    return readBytes(path);
+}
+
+} // namespace
+
+TEST(BatchKinetic, WritesWhatTheWindowWritesForTheSameRun)
+{
+    ScratchDir dir("batch-kinetic");
+    const std::string batchFile = dir.file("batch.ini");
+    SeparatorGuard sep('.');
+    for (bool autofill : {false, true}) {
+        std::vector<std::string> args{"--set", "mode=720", "--set",     "step=5",
+                                      "--set", "cycles=3", "--kinetic", batchFile};
+        if (autofill) args.push_back("--autofill");
+        ASSERT_EQ(batch(args), kBatchDone);
+        const std::string expected = windowFile(dir.file("window.ini"), 3, autofill);
+        EXPECT_EQ(readBytes(batchFile), expected) << "autofill " << autofill;
+        EXPECT_EQ(crlfLines(expected).size(), 8u + 9u * 73u);
+    }
+}
+
+TEST(BatchKinetic, DefaultsAndAnUnwritableFile)
+{
+    ScratchDir dir("batch-kinetic-def");
+    ASSERT_EQ(batch({"--kinetic", dir.file("k.ini")}), kBatchDone);
+    const auto lines = crlfLines(readBytes(dir.file("k.ini")));
+    ASSERT_EQ(lines.size(), 233u);
+    EXPECT_EQ(lines[0], "360");
+    EXPECT_EQ(lines.back(), "END");
+
+    std::string errors;
+    const std::string bad = dir.file("no-such-folder/k.ini");
+    EXPECT_EQ(batch({"--kinetic", bad}, &errors), kBatchBadInput);
+    EXPECT_NE(errors.find(bad + ": File not found"), std::string::npos) << errors;
+    EXPECT_EQ(batch({"--kinetic"}), kBatchBadInput);
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "KineticTestSupport.h"
+#include "present/Kinetic.h"
+#include "present/KineticReader.h"
+
+using namespace kinetic_test;
+
+namespace {
+
+// A well-formed file of two steps, lines joined with `eol`.
+std::string goodFile(char sep, const std::string& eol = "\r\n")
+{
+    auto num = [sep](std::string s) {
+        for (char& c : s)
+            if (c == '.') c = sep;
+        return s;
+    };
+    const std::vector<std::string> lines{
+        "15",         "1",         num("10.00"),  num("25.00"), num("15.00"), "2",
+        "START:",     num("0.10"), num("-36.86"), num("9.99"),  "0.02",       num("15.00"),
+        num("24.99"), "15",        num("24.99"),  "---",        num("15.10"), "-3.5E01",
+        "9.65",       num("2.61"), "15.00",       "22.5",       "15.00",      "22.5",
+        "---",        "END"};
+    std::string out;
+    for (const auto& l : lines)
+        out += l + eol;
+    return out;
+}
+
+std::string replaceLine(const std::string& file, int lineNo, const std::string& text)
+{
+    auto lines = crlfLines(file);
+    lines.at(static_cast<size_t>(lineNo - 1)) = text;
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+std::string dropLines(const std::string& file, int fromLine)
+{
+    auto lines = crlfLines(file);
+    std::string out;
+    for (int i = 0; i < fromLine - 1; ++i)
+        out += lines[static_cast<size_t>(i)] + "\r\n";
+    return out;
+}
+
+} // namespace
+
+TEST(KineticReader, ReadsEitherSeparatorWhateverTheCurrentOne)
+{
+    ScratchDir dir("kinreader");
+    const std::string path = dir.file(kKineticFileName);
+    for (char current : {'.', ','}) {
+        SeparatorGuard guard(current);
+        for (char written : {'.', ','}) {
+            for (const char* eol : {"\r\n", "\n"}) {
+                writeBytes(path, goodFile(written, eol));
+                const KineticData d = readKinetic(path);
+                EXPECT_EQ(d.N, 2);
+                EXPECT_EQ(d.mode, 1);
+                EXPECT_DOUBLE_EQ(d.totalAngle, 15);
+                EXPECT_DOUBLE_EQ(d.l2, 25);
+                ASSERT_EQ(d.frames.size(), 2u);
+                EXPECT_DOUBLE_EQ(d.frames[0].rod, -36.86);
+                EXPECT_DOUBLE_EQ(d.frames[0].ys, 24.99);
+                EXPECT_DOUBLE_EQ(d.frames[1].rod, -35);
+                EXPECT_DOUBLE_EQ(d.frames[1].ya, 2.61);
+                EXPECT_DOUBLE_EQ(d.frames[1].yb, 22.5);
+            }
+        }
+    }
+}
+
+TEST(KineticReader, ReadsBackWhatTheExportWrote)
+{
+    ScratchDir dir("kinround");
+    const std::string path = dir.file(kKineticFileName);
+    TParamSet p;
+    setDefaults(p);
+    p.N = 400;
+    auto R = std::make_unique<TResultStore>();
+    for (int i = 1; i <= p.N; ++i) {
+        (*R)(0, i) = rad(i * 1.5L);
+        (*R)(21, i) = -i / 8.0L;
+    }
+    SeparatorGuard guard(',');
+    writeKinetic(path, p, *R);
+    const KineticData d = readKinetic(path);
+    ASSERT_EQ(d.frames.size(), 400u);
+    EXPECT_DOUBLE_EQ(d.b, 15);
+    EXPECT_DOUBLE_EQ(d.frames[399].crank, 600);
+    EXPECT_DOUBLE_EQ(d.frames[6].yb, -0.88); // -0.875 rendered with two decimals
+}
+
+TEST(KineticReader, NoStepsIsAValidFile)
+{
+    ScratchDir dir("kinzero");
+    const std::string path = dir.file(kKineticFileName);
+    writeBytes(path, "-15\r\n0\r\n10.00\r\n25.00\r\n15.00\r\n0\r\nSTART:\r\nEND\r\n");
+    EXPECT_TRUE(readKinetic(path).frames.empty());
+}
+
+TEST(KineticReader, FaultsNameTheFileAndTheLine)
+{
+    ScratchDir dir("kinbroken");
+    const std::string path = dir.file(kKineticFileName);
+    const std::string good = goodFile('.');
+    struct Case {
+        const char* what;
+        std::string content;
+        int line;
+        const char* fragment;
+    };
+    const Case cases[] = {
+        {"empty file", "", 1, "обрывается в заголовке"},
+        {"length not a number", replaceLine(good, 3, "ten"), 3, "\"ten\" не является числом"},
+        {"two separators", replaceLine(good, 4, "2,5.0"), 4, "не является числом"},
+        {"beyond a double", replaceLine(good, 12, "1E400"), 12, "\"1E400\" слишком велико"},
+        {"step count not an integer", replaceLine(good, 6, "2.0"), 6, "целым числом"},
+        {"negative step count", replaceLine(good, 6, "-1"), 6, "отрицательное"},
+        {"no START:", replaceLine(good, 7, "START"), 7, "\"START:\""},
+        {"value in a block", replaceLine(good, 21, "x"), 21, "\"x\" не является числом"},
+        {"block without ---", replaceLine(good, 16, "--"), 16, "блок шага 1 не заканчивается"},
+        {"fewer blocks, END early", replaceLine(good, 6, "3"), 26, "после 2 блоков"},
+        {"cut inside a block", dropLines(good, 20), 20, "обрывается на шаге 2"},
+        {"END missing", dropLines(good, 26), 26, "нет строки \"END\""},
+        {"END replaced", replaceLine(good, 26, "FIN"), 26, "\"FIN\""},
+    };
+    for (const Case& c : cases) {
+        writeBytes(path, c.content);
+        try {
+            readKinetic(path);
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const KineticFileError& e) {
+            const std::string msg = e.what();
+            EXPECT_EQ(e.line(), c.line) << c.what;
+            EXPECT_NE(msg.find(path), std::string::npos) << c.what << ": " << msg;
+            EXPECT_NE(msg.find("строка " + std::to_string(c.line) + ":"), std::string::npos)
+                << c.what << ": " << msg;
+            EXPECT_NE(msg.find(c.fragment), std::string::npos) << c.what << ": " << msg;
+        }
+    }
+}
+
+TEST(KineticReader, MissingFileIsNamed)
+{
+    ScratchDir dir("kinmissing");
+    const std::string path = dir.file(kKineticFileName);
+    try {
+        readKinetic(path);
+        ADD_FAILURE() << "a missing file was accepted";
+    } catch (const KineticFileError& e) {
+        EXPECT_EQ(e.line(), 0);
+        EXPECT_EQ(std::string(e.what()), "Файл \"" + path + "\": файл не найден.");
+    }
+}

@@ -1,0 +1,166 @@
+// "Анимация": the file beside the executable, the progress bar, the choice of the animator
+// build, and the reports when the file or the animator fails.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+#include <filesystem>
+
+#include "app/qt/MainWindowFixture.h"
+#include "app/qt/QtPlatform.h"
+#include "present/Kinetic.h"
+#include "present/KineticTestSupport.h"
+
+using namespace kinetic_test;
+
+namespace {
+
+class KineticLaunch : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        fake.exeDir = dir.path().string() + "/";
+    }
+    void selectRenderer(int item)
+    {
+        for (QRadioButton* b : form->rgdItems)
+            b->setAutoExclusive(false);
+        for (size_t i = 0; i < form->rgdItems.size(); ++i)
+            form->rgdItems[i]->setChecked(static_cast<int>(i) == item);
+    }
+    std::vector<std::string> fileLines() const
+    {
+        return crlfLines(readBytes(fake.exeDir + kKineticFileName));
+    }
+
+    ScratchDir dir{"launch"};
+};
+
+} // namespace
+
+TEST_F(KineticLaunch, EachRendererItemStartsItsBuild)
+{
+    struct Case {
+        int item;
+        const char* program;
+    };
+    for (const Case& c : {Case{1, "Animator/Animator"}, Case{0, "Animator/Anima_dx7"},
+                          Case{-1, "Animator/Anima_dx7"}}) {
+        fake.started.clear();
+        selectRenderer(c.item);
+        ASSERT_EQ(form->rgdItemIndex(), c.item);
+        form->N12Click();
+        EXPECT_EQ(fake.started, std::vector<std::string>{fake.exeDir + c.program}) << c.item;
+    }
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_TRUE(fake.errors.empty());
+    const auto lines = fileLines();
+    ASSERT_EQ(lines.size(), 233u);
+    EXPECT_EQ(lines[0], "360");
+    EXPECT_EQ(lines.back(), "END");
+}
+
+TEST_F(KineticLaunch, ProgressBarFollowsTheStepsButNotForNoSteps)
+{
+    struct Case {
+        int maximum;
+        int expected; // a position past the range leaves the bar full
+    };
+    for (const Case& c : {Case{25, 25}, Case{12, 12}, Case{90000, 25}}) {
+        form->Loadbar->setRange(0, c.maximum);
+        form->Loadbar->setValue(0);
+        form->N12Click();
+        EXPECT_EQ(form->Loadbar->value(), c.expected) << c.maximum;
+    }
+
+    form->Loadbar->setValue(7);
+    params.N = 0;
+    form->N12Click();
+    EXPECT_EQ(form->Loadbar->value(), 7);
+    EXPECT_EQ(fileLines().size(), 8u);
+}
+
+TEST_F(KineticLaunch, AnimatorThatDoesNotStartIsReportedAndTheFileStays)
+{
+    fake.startSucceeds = false;
+    form->N12Click();
+    ASSERT_EQ(fake.started.size(), 1u);
+    EXPECT_EQ(fake.messages,
+              std::vector<std::string>{"Не удалось запустить аниматор: " + fake.started[0]});
+    EXPECT_EQ(fileLines().size(), 233u);
+}
+
+TEST_F(KineticLaunch, UnwritableFileIsAnErrorReportAndNoAnimator)
+{
+    fake.exeDir = dir.path().string() + "/no-such-folder/";
+    form->N12Click();
+    EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
+    EXPECT_TRUE(fake.started.empty());
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+namespace {
+
+// The fake's folder and records, but programs really started the way the program starts them.
+class RealStartPlatform : public FakePlatform {
+public:
+    bool startProgram(const std::string& path) override
+    {
+        FakePlatform::startProgram(path);
+        return qt.startProgram(path);
+    }
+    QtPlatform qt;
+};
+
+bool waitForFile(const std::string& path, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!std::filesystem::exists(path) || std::filesystem::file_size(path) == 0) {
+        if (t.elapsed() > ms) return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+} // namespace
+
+class KineticLaunchReal : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        platform.exeDir = dir.path().string() + "/";
+        form = std::make_unique<TForm1>(platform, params, store());
+    }
+    ScratchDir dir{"launch-real"};
+    RealStartPlatform platform;
+};
+
+TEST_F(KineticLaunchReal, StartsTheProgramWithoutArgumentsOrReportsIt)
+{
+    // A stand-in animator that notes how many arguments it got and whether the file is there.
+    std::filesystem::create_directories(dir.path() / "Animator");
+    const std::string script = platform.exeDir + "Animator/Animator";
+    const std::string note = platform.exeDir + "started.txt";
+    writeBytes(script,
+               "#!/bin/sh\nd=$(dirname \"$0\")/..\n"
+               "[ -f \"$d/Kinetic.ini\" ] && echo \"$# args, file\" > \"$d/started.txt\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+
+    form->rgdItems[1]->setChecked(true);
+    form->N12Click();
+    ASSERT_TRUE(waitForFile(note, 5000)) << "the stand-in animator did not run";
+    EXPECT_EQ(readBytes(note), "0 args, file\n");
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The light build is missing here, and a file that is not executable does not start either.
+    form->rgdItems[0]->setChecked(true);
+    form->N12Click();
+    writeBytes(platform.exeDir + "Animator/Anima_dx7", "not a program\n");
+    form->N12Click();
+    const std::string expected =
+        "Не удалось запустить аниматор: " + platform.exeDir + "Animator/Anima_dx7";
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{expected, expected}));
+}
