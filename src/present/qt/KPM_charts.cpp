@@ -1,5 +1,51 @@
-// The chart commands of the main window.
-#include "app/qt/KPM.h"
+// The chart commands of the main window and the caption source of the parameter chart.
+#include <QLineSeries>
+#include <algorithm>
 
-void TForm1::N16Click() {}
-void TForm1::N13Click() {}
+#include "app/qt/KPM.h"
+#include "present/qt/ResultsGridModel.h"
+#include "present/qt/Unit2.h"
+#include "present/qt/Unit3.h"
+
+namespace {
+
+void bringToFront(QWidget* w)
+{
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->raise();
+    w->activateWindow();
+}
+
+} // namespace
+
+QStringList gridRowCaptions()
+{
+    QStringList out;
+    if (!Form1 || !Form1->sg1Model) return out;
+    // Grid rows 1..99 exist; captions read beyond them have no row to name.
+    const int last = std::min<int>(scrrows - 1, TResultStore::kRows - 1);
+    for (int k = 1; k <= last; ++k)
+        out.push_back(Form1->sg1Model->cellText(0, k));
+    return out;
+}
+
+void TForm1::N16Click()
+{
+    Form2->Series1->clear();
+    Form2->Series2->clear();
+    if (Form2->isVisible()) {
+        // Already shown: its show handler will not run, so refill here rather than leave it empty.
+        Form2->FormShow();
+        bringToFront(Form2);
+    } else {
+        Form2->show();
+    }
+}
+
+void TForm1::N13Click()
+{
+    if (Form3->isVisible())
+        bringToFront(Form3);
+    else
+        Form3->show();
+}

@@ -1,0 +1,213 @@
+#include "present/qt/ChartView.h"
+
+#include <QContextMenuEvent>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+#include <QValueAxis>
+#include <QXYSeries>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool sameMapping(const PlotMapping& a, const PlotMapping& b)
+{
+    return a.plot == b.plot && a.xMin == b.xMin && a.xMax == b.xMax && a.yMin == b.yMin &&
+           a.yMax == b.yMax;
+}
+
+} // namespace
+
+std::vector<QPointF> screenPolyline(const QList<QPointF>& data, const PlotMapping& m)
+{
+    auto byX = [](const QPointF& a, double x) { return a.x() < x; };
+    auto first = std::lower_bound(data.cbegin(), data.cend(), m.xMin, byX);
+    auto last = std::upper_bound(first, data.cend(), m.xMax,
+                                 [](double x, const QPointF& a) { return x < a.x(); });
+    if (first != data.cbegin()) --first;
+    if (last != data.cend()) ++last;
+    std::vector<QPointF> out;
+    auto it = first;
+    while (it != last) {
+        const double column = std::floor(m.map(*it).x());
+        auto next = it, lo = it, hi = it;
+        while (next != last && std::floor(m.map(*next).x()) == column) {
+            if (next->y() < lo->y()) lo = next;
+            if (next->y() > hi->y()) hi = next;
+            ++next;
+        }
+        const decltype(it) keep[4] = {it, std::min(lo, hi), std::max(lo, hi), next - 1};
+        for (int k = 0; k < 4; ++k)
+            if (k == 0 || keep[k] != keep[k - 1]) out.push_back(m.map(*keep[k]));
+        it = next;
+    }
+    return out;
+}
+
+MarkedChartView::MarkedChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent)
+{
+    setRubberBand(QChartView::RectangleRubberBand);
+    // Marks are placed over the whole plot at once; a partial repaint would cut them.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    setFrameShape(QFrame::NoFrame);
+}
+
+void MarkedChartView::addSeries(QXYSeries* series, const QColor& background, bool visible)
+{
+    auto* standIn = new QLineSeries(this);
+    standIn->setName(series->name());
+    standIn->setPen(series->pen());
+    chart()->addSeries(standIn);
+    standIn->attachAxis(axisX());
+    standIn->attachAxis(axisY());
+    layers_.push_back({series, background, visible});
+    auto stale = [this] {
+        invalidateMarks();
+        viewport()->update();
+    };
+    connect(series, &QXYSeries::pointsReplaced, this, stale);
+    connect(series, &QXYSeries::pointAdded, this, stale);
+    connect(series, &QXYSeries::pointReplaced, this, stale);
+    connect(series, &QXYSeries::pointRemoved, this, stale);
+    connect(series, &QXYSeries::pointsRemoved, this, stale);
+    invalidateMarks();
+}
+
+void MarkedChartView::setMarksVisible(const QXYSeries* series, bool visible)
+{
+    for (Layer& l : layers_)
+        if (l.series == series) l.visible = visible;
+    invalidateMarks();
+    viewport()->update();
+}
+
+bool MarkedChartView::marksVisible(const QXYSeries* series) const
+{
+    for (const Layer& l : layers_)
+        if (l.series == series) return l.visible;
+    return false;
+}
+
+const QList<PlacedMark>& MarkedChartView::currentMarks()
+{
+    const PlotMapping now = mapping();
+    if (marksValid_ && sameMapping(now, placedFor_)) return marks_;
+    QList<MarkSource> sources;
+    for (const Layer& l : layers_)
+        if (l.visible) sources.push_back({l.series, l.background});
+    marks_ = sources.isEmpty() ? QList<PlacedMark>()
+                               : placeMarks(sources, now, markBounds(), markFont());
+    placedFor_ = now;
+    marksValid_ = true;
+    return marks_;
+}
+
+QValueAxis* MarkedChartView::axisX() const
+{
+    const auto axes = chart()->axes(Qt::Horizontal);
+    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
+}
+
+QValueAxis* MarkedChartView::axisY() const
+{
+    const auto axes = chart()->axes(Qt::Vertical);
+    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
+}
+
+PlotMapping MarkedChartView::mapping() const
+{
+    PlotMapping m;
+    m.plot = chart()->plotArea();
+    if (QValueAxis* x = axisX()) m.xMin = x->min(), m.xMax = x->max();
+    if (QValueAxis* y = axisY()) m.yMin = y->min(), m.yMax = y->max();
+    return m;
+}
+
+void MarkedChartView::fitAxes(std::initializer_list<const QList<QPointF>*> data)
+{
+    QValueAxis* ax = axisX();
+    QValueAxis* ay = axisY();
+    if (!ax || !ay) return;
+    double x0 = std::numeric_limits<double>::infinity(), x1 = -x0, y0 = x0, y1 = -x0;
+    for (const QList<QPointF>* points : data)
+        for (const QPointF& p : *points) {
+            x0 = std::min(x0, p.x()), x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y()), y1 = std::max(y1, p.y());
+        }
+    chart()->zoomReset();
+    if (x0 > x1) { // no points at all
+        ax->setRange(0, 1);
+        ay->setRange(0, 1);
+        return;
+    }
+    if (x1 == x0) x0 -= 1, x1 += 1;
+    if (y1 == y0) y0 -= 1, y1 += 1;
+    ax->setRange(x0, x1);
+    ay->setRange(y0, y1);
+    ay->applyNiceNumbers();
+}
+
+QRectF MarkedChartView::markBounds() const
+{
+    return chart()->plotArea();
+}
+
+void MarkedChartView::drawSeries(QPainter& painter, const QXYSeries& series,
+                                 const std::vector<QPointF>& polyline)
+{
+    if (polyline.empty()) return;
+    painter.save();
+    painter.setClipRect(chart()->plotArea());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(series.pen());
+    painter.drawPolyline(polyline.data(), int(polyline.size()));
+    painter.restore();
+}
+
+void MarkedChartView::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    QChartView::drawForeground(painter, rect);
+    const PlotMapping m = mapping();
+    if (!m.plot.isEmpty())
+        for (const Layer& l : layers_)
+            drawSeries(*painter, *l.series, screenPolyline(l.series->points(), m));
+    const auto& marks = currentMarks();
+    if (!marks.isEmpty()) drawMarks(*painter, marks, markFont());
+}
+
+void MarkedChartView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) pressPos_ = event->position().toPoint();
+    QChartView::mousePressEvent(event);
+}
+
+void MarkedChartView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The right button belongs to the popup menu, not to the view's zoom-out.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    // A rectangle dragged leftwards undoes every zoom, as chart controls commonly do.
+    QRubberBand* band = findChild<QRubberBand*>();
+    if (event->button() == Qt::LeftButton && band && band->isVisible() &&
+        event->position().x() < pressPos_.x()) {
+        band->hide();
+        chart()->zoomReset();
+        event->accept();
+        return;
+    }
+    QChartView::mouseReleaseEvent(event);
+}
+
+void MarkedChartView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (popup_) {
+        popup_->popup(event->globalPos());
+        event->accept();
+    }
+}

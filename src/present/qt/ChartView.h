@@ -1,0 +1,74 @@
+// A chart view shared by the chart windows: series drawn by the view itself, value marks over
+// them, zoom by dragging a rectangle, and a popup menu on the right button.
+//
+// Qt Charts recomputes a path and its outline for every point of every series at each zoom step,
+// which at 90000 points takes a large fraction of a second; so the series holding the data stay
+// out of the chart, and the view draws only what each pixel column can show. The chart holds an
+// empty stand-in per series, for the legend, the axes and the zoom.
+#pragma once
+#include <QChartView>
+#include <QList>
+#include <initializer_list>
+#include <vector>
+
+#include "present/qt/ValueMarks.h"
+
+class QMenu;
+class QValueAxis;
+
+// The points of `data` (in increasing x) that the range of `m` shows, plus one beyond each side,
+// mapped to view pixels; where several share a pixel column only the column's first, lowest,
+// highest and last remain, so the polyline keeps its outline at any length.
+std::vector<QPointF> screenPolyline(const QList<QPointF>& data, const PlotMapping& m);
+
+class MarkedChartView : public QChartView {
+    Q_OBJECT
+public:
+    // `chart` must already have its horizontal and vertical value axes.
+    explicit MarkedChartView(QChart* chart, QWidget* parent = nullptr);
+
+    // Draws `data` (points in increasing x) with its pen, and gives the chart a stand-in of the
+    // same name and pen. Its value marks, on `background`, are shown or hidden at first.
+    void addSeries(QXYSeries* data, const QColor& background, bool marksShown);
+    void setMarksVisible(const QXYSeries* series, bool visible);
+    bool marksVisible(const QXYSeries* series) const;
+    // The marks as they are drawn now (placed again only when the data, the ranges or the
+    // visibility changed since the last placement).
+    const QList<PlacedMark>& currentMarks();
+
+    // The menu shown on a right click in the view.
+    void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    // Sets the axes to the range of `data` (x exactly, y in round numbers; 0..1 with no points)
+    // and forgets any zoom.
+    void fitAxes(std::initializer_list<const QList<QPointF>*> data);
+    QValueAxis* axisX() const;
+    QValueAxis* axisY() const;
+    // Data-to-view mapping of the current ranges and plot area.
+    PlotMapping mapping() const;
+
+protected:
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Where marks may lie; the plot area unless a subclass draws more around it.
+    virtual QRectF markBounds() const;
+    // Draws one series from its screen polyline; a plain line with the series' pen, clipped to
+    // the plot area.
+    virtual void drawSeries(QPainter& painter, const QXYSeries& series,
+                            const std::vector<QPointF>& polyline);
+
+private:
+    struct Layer {
+        QXYSeries* series;
+        QColor background;
+        bool visible;
+    };
+    void invalidateMarks() { marksValid_ = false; }
+    QList<Layer> layers_;
+    QList<PlacedMark> marks_;
+    bool marksValid_ = false;
+    PlotMapping placedFor_;
+    QMenu* popup_ = nullptr;
+    QPoint pressPos_;
+};

@@ -1,0 +1,24 @@
+#include "present/qt/ChartWindow.h"
+
+#include <QWidget>
+#include <algorithm>
+
+void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
+{
+    w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                      Qt::WindowCloseButtonHint);
+    w->setFixedSize(width, height);
+    w->move(x, y);
+}
+
+QList<QPointF> rowPoints(const TResultStore& R, int row, int n)
+{
+    n = std::clamp(n, 0, TResultStore::kSteps);
+    QList<QPointF> pts;
+    pts.reserve(n);
+    const long double* values = R.row(row);
+    for (int i = 1; i <= n; ++i)
+        pts.append(QPointF(30.0 * (i - 1), static_cast<double>(values[i])));
+    return pts;
+}
