@@ -18,7 +18,10 @@
 #include "params/ParamSet.h"
 #include "present/Errors.h"
 #include "present/Kinetic.h"
+#include "present/LocaleSeparator.h"
 #include "present/NumberText.h"
+#include "present/Report.h"
+#include "present/ResultsText.h"
 #include "present/TextFile.h"
 
 namespace {
@@ -173,9 +176,29 @@ struct BatchJob {
     std::vector<ParamAction> actions;
     std::optional<std::string> csv;
     std::optional<std::string> kinetic; // the animation file, as "Анимация" writes it
+    std::optional<std::string> report; // as "Сохранить Отчёт" writes it right after "Обновить"
+    std::optional<std::string> listing; // the memo text after "Обновить", lines ending CR LF
+    // Separator of reports and listings, '\0' for the locale's. Shared with the actions that
+    // read reports, since the option may come after them.
+    std::shared_ptr<char> separator = std::make_shared<char>('\0');
     bool autofill = false;
     bool help = false;
 };
+
+// The separator of reports and listings: the option's, else the locale's.
+char reportSeparator(char chosen)
+{
+    return chosen ? chosen : environmentDecimalSeparator();
+}
+
+// One printable ASCII character that cannot be part of a number's digits, sign or exponent.
+char separatorOption(const std::string& text)
+{
+    const bool usable = text.size() == 1 && text[0] > 0x20 && text[0] < 0x7F &&
+                        std::string_view("0123456789+-Ee").find(text[0]) == std::string_view::npos;
+    if (!usable) throw BadInput{"--decimal-separator '" + text + "': expected one character"};
+    return text[0];
+}
 
 struct OptionSpec {
     const char* name;
@@ -210,6 +233,23 @@ const OptionSpec kOptions[] = {
      [](BatchJob& job, const std::string& path) { job.csv = path; }},
     {"--kinetic", "FILE", "write the animation file (\"Kinetic.ini\" format) for the run",
      [](BatchJob& job, const std::string& path) { job.kinetic = path; }},
+    {"--report", "FILE", "write the report file, as saved right after a refresh of the results",
+     [](BatchJob& job, const std::string& path) { job.report = path; }},
+    {"--listing", "FILE", "write the results listing (lines end in CR LF)",
+     [](BatchJob& job, const std::string& path) { job.listing = path; }},
+    {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
+     [](BatchJob& job, const std::string& path) {
+         job.actions.push_back({kOptionPhase, [path, sep = job.separator](TParamSet& p) {
+                                    SeparatorScope scope(reportSeparator(*sep));
+                                    try {
+                                        readReportHeader(path, p);
+                                    } catch (const KinovarError& e) {
+                                        throw BadInput{"--from-report " + path + ": " + e.what()};
+                                    }
+                                }});
+     }},
+    {"--decimal-separator", "C", "separator of reports and listings (default: the locale's)",
+     [](BatchJob& job, const std::string& text) { *job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
 };
@@ -235,7 +275,8 @@ std::string usage()
     for (int r = 0; r < kParamRowCount; ++r)
         s << ' ' << paramRow(r).key;
     s << " aux\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
-         "      mode (360 or 720). Numbers take the period as decimal separator.\n"
+         "      mode (360 or 720). Numbers take the period as decimal separator; reports\n"
+         "      (read and written) and listings take --decimal-separator.\n"
          "\nExit status: 0 done; 2 bad input (nothing written); 3 a stage failed (its message\n"
          "on standard error, outputs still written from the store as it stands), or the autofill\n"
          "failed (its message on standard error, nothing calculated or written).\n";
@@ -310,6 +351,28 @@ void writeOutputs(const BatchJob& job, const TParamSet& p, const TResultStore& R
             writeKinetic(*job.kinetic, p, R);
         } catch (const InOutError& e) {
             throw BadInput{*job.kinetic + ": " + e.what()};
+        }
+    }
+    if (job.report || job.listing) {
+        SeparatorScope scope(reportSeparator(*job.separator));
+        GridText grid;
+        std::string listing;
+        fillResults(R, p.N, grid, listing);
+        if (job.report) {
+            try {
+                writeReport(*job.report, p, grid);
+            } catch (const InOutError& e) {
+                throw BadInput{*job.report + ": " + e.what()};
+            }
+        }
+        if (job.listing) {
+            try {
+                TextWriter file(*job.listing);
+                file.writeRaw(listing);
+                file.close();
+            } catch (const InOutError& e) {
+                throw BadInput{*job.listing + ": " + e.what()};
+            }
         }
     }
 }

@@ -1,0 +1,83 @@
+// "Обновить" and "Сохранить Отчёт" at the largest run: the listing and grid text made from the
+// store, and the report written from that grid. Peak RSS is reported with each benchmark.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "params/ParamSet.h"
+#include "present/Report.h"
+#include "present/ResultsText.h"
+
+namespace {
+
+constexpr int kLargestN = 89977; // 24 * 3749 + 1
+
+// A store shaped like a real run: an advancing crank angle, signed values over seven decades
+// (some past 9999.5, so rendered in scientific form), a constant row and the rows never written.
+TResultStore& filledStore()
+{
+    static const std::unique_ptr<TResultStore> store = [] {
+        auto R = std::make_unique<TResultStore>();
+        for (int i = 1; i <= kLargestN; ++i) {
+            (*R)(0, i) = 0.1L * kRadPerDeg + (i - 1) * 15 * kRadPerDeg;
+            for (int k = 1; k <= 76; ++k) {
+                if (k == 69 || k == 70 || k == 74) continue;
+                const long double scale = std::pow(10.0L, k % 7 - 2);
+                (*R)(k, i) = k == 26 ? 15.0L : scale * std::sin(0.013L * i + k);
+            }
+        }
+        return R;
+    }();
+    return *store;
+}
+
+double peakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_RefreshCore(benchmark::State& state)
+{
+    const TResultStore& R = filledStore();
+    GridText grid;
+    std::string listing;
+    for (auto _ : state) {
+        fillResults(R, kLargestN, grid, listing, [](int) {});
+        benchmark::DoNotOptimize(listing.data());
+    }
+    state.counters["listing_MB"] = static_cast<double>(listing.size()) / (1 << 20);
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_RefreshCore)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SaveReport(benchmark::State& state)
+{
+    GridText grid;
+    std::string listing;
+    fillResults(filledStore(), kLargestN, grid, listing);
+    listing = std::string(); // the save runs long after the memo took its copy
+    TParamSet p;
+    setDefaults(p);
+    p.N = kLargestN;
+    const std::string path = "/tmp/kinovar-results-bench-report.txt";
+    for (auto _ : state)
+        writeReport(path, p, grid);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::fseek(f, 0, SEEK_END);
+    state.counters["report_MB"] = static_cast<double>(std::ftell(f)) / (1 << 20);
+    std::fclose(f);
+    std::remove(path.c_str());
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();

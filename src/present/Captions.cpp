@@ -1,0 +1,113 @@
+#include "present/Captions.h"
+
+#include <array>
+#include <cstdint>
+
+#include "present/TextFile.h"
+
+bool isValidUtf8(std::string_view text)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        const unsigned char c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        uint32_t cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false; // a continuation byte first, or C0/C1/F5..FF
+        }
+        if (n - i <= static_cast<size_t>(extra)) return false;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char t = s[i + static_cast<size_t>(k)];
+            if ((t & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (t & 0x3F);
+        }
+        // Overlong three- and four-byte forms, surrogates and values past the last code point.
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000)) return false;
+        if (cp >= 0xD800 && cp <= 0xDFFF) return false;
+        if (cp > 0x10FFFF) return false;
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return true;
+}
+
+namespace {
+
+// Code points of bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+constexpr std::array<char16_t, 64> kHigh1251{
+    u'\u0402', u'\u0403', u'\u201A', u'\u0453', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u20AC', u'\u2030', u'\u0409', u'\u2039', u'\u040A', u'\u040C', u'\u040B', u'\u040F',
+    u'\u0452', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\uFFFD', u'\u2122', u'\u0459', u'\u203A', u'\u045A', u'\u045C', u'\u045B', u'\u045F',
+    u'\u00A0', u'\u040E', u'\u045E', u'\u0408', u'\u00A4', u'\u0490', u'\u00A6', u'\u00A7',
+    u'\u0401', u'\u00A9', u'\u0404', u'\u00AB', u'\u00AC', u'\u00AD', u'\u00AE', u'\u0407',
+    u'\u00B0', u'\u00B1', u'\u0406', u'\u0456', u'\u0491', u'\u00B5', u'\u00B6', u'\u00B7',
+    u'\u0451', u'\u2116', u'\u0454', u'\u00BB', u'\u0458', u'\u0405', u'\u0455', u'\u0457',
+};
+
+void appendUtf8(std::string& out, char16_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string cp1251ToUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80)
+            out += ch;
+        else if (c < 0xC0)
+            appendUtf8(out, kHigh1251[c - 0x80]);
+        else
+            appendUtf8(out, static_cast<char16_t>(0x0410 + (c - 0xC0)));
+    }
+    return out;
+}
+
+std::vector<std::string> readCaptions(const std::string& path)
+{
+    TextReader reader(path);
+    std::vector<std::string> lines;
+    while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxCaptionLines)
+        lines.push_back(reader.readLine());
+
+    // The encoding is decided for the file as a whole: one stray 1251 byte makes every line 1251.
+    // Line ends are ASCII and cannot split a UTF-8 sequence, so checking line by line is the same.
+    bool utf8 = true;
+    for (const auto& line : lines)
+        if (!isValidUtf8(line)) utf8 = false;
+    if (utf8) {
+        if (!lines.empty() && lines.front().starts_with("\xEF\xBB\xBF")) lines.front().erase(0, 3);
+        return lines;
+    }
+    for (auto& line : lines)
+        line = cp1251ToUtf8(line);
+    return lines;
+}

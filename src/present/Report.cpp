@@ -1,0 +1,75 @@
+#include "present/Report.h"
+
+#include "present/NumberText.h"
+#include "present/TextFile.h"
+
+namespace {
+
+// One header line's field: exactly one of the two pointers is set.
+struct HeaderField {
+    double* d = nullptr;
+    long double* x = nullptr;
+};
+
+std::array<HeaderField, kReportHeaderLines> headerFields(TParamSet& p)
+{
+    return {{{&p.l1, nullptr},
+             {&p.l2, nullptr},
+             {&p.b, nullptr},
+             {&p.fi0, nullptr},
+             {nullptr, &p.aux},
+             {&p.fit0, nullptr},
+             {&p.fitt0, nullptr},
+             {&p.fidtt, nullptr},
+             {nullptr, &p.m1},
+             {nullptr, &p.m2},
+             {nullptr, &p.m3},
+             {nullptr, &p.i1},
+             {nullptr, &p.i2},
+             {nullptr, &p.i3}}};
+}
+
+} // namespace
+
+std::array<std::string, kReportHeaderLines> reportHeader(const TParamSet& p)
+{
+    // Same order as headerFields; the doubles are widened before rendering.
+    const std::array<long double, kReportHeaderLines> values{p.l1,   p.l2,    p.b,     p.fi0, p.aux,
+                                                             p.fit0, p.fitt0, p.fidtt, p.m1,  p.m2,
+                                                             p.m3,   p.i1,    p.i2,    p.i3};
+    std::array<std::string, kReportHeaderLines> lines;
+    for (size_t k = 0; k < values.size(); ++k)
+        lines[k] = FormatFixed(values[k], 4, 2);
+    return lines;
+}
+
+void writeReport(const std::string& path, const TParamSet& p, const GridText& grid)
+{
+    TextWriter out(path);
+    for (const auto& line : reportHeader(p))
+        out.writeLine(line);
+
+    // Seven million short lines: one call per column instead of one per cell.
+    std::string column;
+    for (int c = 1; c <= p.N; ++c) {
+        column.clear();
+        for (int r = 0; r < GridText::kValueRows; ++r) {
+            column += grid.cell(c, r);
+            column += "\r\n";
+        }
+        out.writeRaw(column);
+    }
+    out.close();
+}
+
+void readReportHeader(const std::string& path, TParamSet& p)
+{
+    TextReader in(path);
+    for (const HeaderField& f : headerFields(p)) {
+        const long double v = ParseReal(in.readLine());
+        if (f.d)
+            *f.d = static_cast<double>(v);
+        else
+            *f.x = v;
+    }
+}

@@ -1,0 +1,73 @@
+// The results grid's text and the listing that "Обновить" makes from the result store.
+// The grid keeps its cells' text compactly (up to 79 x 90000 step cells) plus the captions.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "calc/ResultStore.h"
+
+// Text of the string grid sg1: 100 rows, a settable column count, cells addressed (column, row).
+// Every cell starts empty; changing the column count never empties a cell.
+class GridText {
+public:
+    static constexpr int kRows = 100;
+    static constexpr int kValueRows = 79; // rows 0..78 of the step columns
+    static constexpr int kInitialColumns = 75;
+
+    int columnCount() const { return columns_; }
+    void setColumnCount(int count); // at least 1
+    // Makes room for step columns 1..lastColumn at once, so a refresh allocates one block.
+    void reserveColumns(int lastColumn);
+
+    // "" for a cell never written. column >= 0, 0 <= row < kRows (std::out_of_range otherwise).
+    // The view stays valid until the grid is next written.
+    std::string_view cell(int column, int row) const;
+    void setCell(int column, int row, std::string_view text);
+
+private:
+    // A step cell of rows 0..78 lives in a fixed slot: a length byte then up to 11 bytes, which
+    // holds every FormatFixed(x, 4, 2) text ("-1.235E4932" is the longest). Anything else
+    // (longer texts, rows 79..99) goes to the side table.
+    static constexpr size_t kSlot = 12;
+    static constexpr unsigned char kElsewhere = 0xFF;
+    static uint64_t key(int column, int row)
+    {
+        return (uint64_t(uint32_t(column)) << 8) | uint32_t(row);
+    }
+    char* slot(int column, int row)
+    {
+        return slots_.data() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
+    }
+
+    int columns_ = kInitialColumns;
+    int slotColumns_ = 0;
+    std::vector<char> slots_;
+    std::array<std::string, kRows> captions_; // column 0
+    std::unordered_map<uint64_t, std::string> elsewhere_;
+};
+
+// Called with step i (1..N) as the listing reaches it; may be empty.
+using RefreshProgress = std::function<void(int step)>;
+
+// The listing's first line and the line end the listing uses in files.
+inline constexpr std::string_view kListingHeader = "Таблица значений обновлена...";
+inline constexpr std::string_view kCrLf = "\r\n";
+
+// The refresh's work on the store, steps 1..N (N capped at the store's capacity):
+// - grid: column count N + 1 (at least 1); cell (i, 0) = FormatFixed(R[0][i] * 180/pi, 4, 2),
+//   cells (i, r) = FormatFixed(R[r][i], 4, 2) for r = 1..78; no other cell is touched;
+// - listing: kListingHeader, two line ends, then per step the 77 fields FormatFixed(R[k][i], 4, 2),
+//   k = 0..76, each followed by 5 spaces when R[k][i] >= 0 and 4 when it is negative, and two
+//   line ends. lineEnd is CR LF for files; a memo widget may want "\n".
+void fillResults(const TResultStore& R, int32_t N, GridText& grid, std::string& listing,
+                 const RefreshProgress& progress = {}, std::string_view lineEnd = kCrLf);
+
+// Reads the caption file (see present/Captions.h), puts line k into cell (0, k) and returns the
+// new caption count scrrows: lines read + 1. Throws InOutError, with no cell changed, when the
+// file cannot be opened or read.
+int32_t loadCaptions(const std::string& path, GridText& grid);

@@ -1,0 +1,66 @@
+#include "present/qt/ResultsGridModel.h"
+
+ResultsGridModel::ResultsGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+GridText& ResultsGridModel::beginChange()
+{
+    beginResetModel();
+    return grid_;
+}
+
+void ResultsGridModel::endChange()
+{
+    endResetModel();
+}
+
+int32_t ResultsGridModel::loadCaptions(const std::string& path)
+{
+    const int32_t count = ::loadCaptions(path, grid_);
+    // Only the vertical header shows captions: cheaper than resetting 90000 columns.
+    emit headerDataChanged(Qt::Vertical, 0, GridText::kRows - 2);
+    return count;
+}
+
+QString ResultsGridModel::cellText(int column, int row) const
+{
+    if (column < 0 || row < 0 || row >= GridText::kRows) return {};
+    const std::string_view t = grid_.cell(column, row);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+int ResultsGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : GridText::kRows - 1;
+}
+
+int ResultsGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : grid_.columnCount() - 1;
+}
+
+QVariant ResultsGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    // Texts are made here, on demand: holding 7 million QStrings would cost far more memory.
+    return cellText(index.column() + 1, index.row() + 1);
+}
+
+QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section < 0) return {};
+    if (orientation == Qt::Horizontal) {
+        if (role == Qt::DisplayRole) return cellText(section + 1, 0);
+        return {};
+    }
+    // Captions are longer than the fixed column shows; the tip gives the whole text.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return cellText(0, section + 1);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+Qt::ItemFlags ResultsGridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable; // never editable
+}

@@ -1,0 +1,35 @@
+// The results grid sg1 as a Qt table model over the grid's text (present/ResultsText.h).
+// Grid row 0 (crank angles) is the horizontal header, grid column 0 (captions) the vertical one.
+#pragma once
+#include <QAbstractTableModel>
+
+#include "present/ResultsText.h"
+
+class ResultsGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ResultsGridModel(QObject* parent = nullptr);
+
+    const GridText& text() const { return grid_; }
+    // Changes of the text go between beginChange() and endChange(), so views re-read it all.
+    GridText& beginChange();
+    void endChange();
+    // Reads the caption file into column 0 (see loadCaptions) and returns the new scrrows.
+    // Throws InOutError with nothing changed.
+    int32_t loadCaptions(const std::string& path);
+
+    // Cell (column, row) of the grid, as the string grid addresses it: (0, k) is the caption of
+    // row k, (i, 0) the crank angle of step i.
+    QString cellText(int column, int row) const;
+
+    // Model rows are grid rows 1..99, model columns grid columns 1..count - 1.
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    GridText grid_;
+};

@@ -1,0 +1,232 @@
+// kinovar-batch --report / --listing / --from-report / --decimal-separator.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "app/Batch.h"
+#include "calc/Calculation.h"
+#include "present/LocaleSeparator.h"
+#include "present/NumberText.h"
+#include "present/Report.h"
+#include "present/ResultsTestFiles.h"
+
+namespace {
+
+struct BatchRun {
+    int status;
+    std::string err;
+};
+
+BatchRun batch(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = runBatch(args, out, err);
+    return {status, err.str()};
+}
+
+// Sets the locale variables for one test and puts the earlier values back.
+class LocaleEnv {
+public:
+    LocaleEnv(std::optional<std::string> all, std::optional<std::string> numeric,
+              std::optional<std::string> lang)
+    {
+        set("LC_ALL", all);
+        set("LC_NUMERIC", numeric);
+        set("LANG", lang);
+    }
+    ~LocaleEnv()
+    {
+        for (auto& [name, value] : saved_)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+    LocaleEnv(const LocaleEnv&) = delete;
+    LocaleEnv& operator=(const LocaleEnv&) = delete;
+
+private:
+    void set(const std::string& name, const std::optional<std::string>& value)
+    {
+        const char* old = std::getenv(name.c_str());
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// A locale with the comma, built for the tests into a private folder that LOCPATH points at
+// (the system may have no such locale installed). Empty when it cannot be built.
+const std::string& commaLocaleDir()
+{
+    static const std::string dir = [] {
+        static ScratchDir scratch;
+        const std::string cmd =
+            "localedef -i ru_RU -f UTF-8 " + scratch.file("ru_RU.UTF-8") + " >/dev/null 2>&1";
+        return std::system(cmd.c_str()) == 0 ? scratch.dir() : std::string();
+    }();
+    return dir;
+}
+
+// The window's report for a run: calculation, refresh, save, with the given separator.
+std::string windowReport(const std::string& path, TParamSet p, char separator)
+{
+    auto R = std::make_unique<TResultStore>();
+    runCalculation(p, *R);
+    setDecimalSeparator(separator);
+    GridText grid;
+    std::string listing;
+    fillResults(*R, p.N, grid, listing);
+    writeReport(path, p, grid);
+    setDecimalSeparator('.');
+    return readBytes(path);
+}
+
+TParamSet twoCycles()
+{
+    TParamSet p;
+    setDefaults(p);
+    p.cycles = 2;
+    p.N = 49;
+    return p;
+}
+
+} // namespace
+
+TEST(BatchReport, ReportIsWhatTheWindowSavesAfterARefresh)
+{
+    ScratchDir dir;
+    LocaleEnv env("C", std::nullopt, std::nullopt);
+    const BatchRun run = batch({"--set", "cycles=2", "--report", dir.file("batch.txt")});
+    ASSERT_EQ(run.status, kBatchDone) << run.err;
+    const std::string bytes = readBytes(dir.file("batch.txt"));
+    EXPECT_EQ(bytes, windowReport(dir.file("window.txt"), twoCycles(), '.'));
+    EXPECT_EQ(splitCrLf(bytes).size(), 14u + 79 * 49);
+}
+
+TEST(BatchReport, ListingIsTheMemoTextWithCrLf)
+{
+    ScratchDir dir;
+    const BatchRun run = batch({"--listing", dir.file("l.txt"), "--decimal-separator", ","});
+    ASSERT_EQ(run.status, kBatchDone) << run.err;
+
+    TParamSet p;
+    setDefaults(p);
+    auto R = std::make_unique<TResultStore>();
+    runCalculation(p, *R);
+    setDecimalSeparator(',');
+    GridText grid;
+    std::string expected;
+    fillResults(*R, p.N, grid, expected);
+    setDecimalSeparator('.');
+    const std::string bytes = readBytes(dir.file("l.txt"));
+    EXPECT_EQ(bytes, expected);
+    EXPECT_TRUE(bytes.starts_with("Таблица значений обновлена...\r\n\r\n"));
+    EXPECT_EQ(splitCrLf(bytes).size(), 2u + 2 * 25);
+    EXPECT_NE(bytes.find(','), std::string::npos);
+}
+
+TEST(BatchReport, FromReportAppliesInOrderWithSet)
+{
+    ScratchDir dir;
+    TParamSet saved;
+    setDefaults(saved);
+    saved.l1 = 8;
+    saved.m3 = 3.5L;
+    writeReport(dir.file("in.txt"), saved, GridText{});
+
+    struct Case {
+        std::vector<std::string> args;
+        const char* l1;
+    };
+    const Case cases[] = {
+        {{"--from-report", dir.file("in.txt")}, "8.00"},
+        {{"--set", "l1=9", "--from-report", dir.file("in.txt")}, "8.00"},
+        {{"--from-report", dir.file("in.txt"), "--set", "l1=9"}, "9.00"},
+    };
+    for (const Case& c : cases) {
+        auto args = c.args;
+        args.insert(args.end(), {"--decimal-separator", ".", "--report", dir.file("out.txt")});
+        const BatchRun run = batch(args);
+        ASSERT_EQ(run.status, kBatchDone) << run.err;
+        const auto lines = splitCrLf(readBytes(dir.file("out.txt")));
+        EXPECT_EQ(lines.at(0), c.l1);
+        EXPECT_EQ(lines.at(10), "3.50"); // m3
+    }
+}
+
+TEST(BatchReport, ReportsTravelOnlyBetweenEqualSeparators)
+{
+    ScratchDir dir;
+    ASSERT_EQ(batch({"--decimal-separator", ",", "--report", dir.file("comma.txt")}).status,
+              kBatchDone);
+    EXPECT_TRUE(readBytes(dir.file("comma.txt")).starts_with("10,00\r\n25,00\r\n"));
+
+    // The separator may follow the report it reads.
+    EXPECT_EQ(batch({"--from-report", dir.file("comma.txt"), "--decimal-separator", ","}).status,
+              kBatchDone);
+    const BatchRun wrong =
+        batch({"--from-report", dir.file("comma.txt"), "--decimal-separator", "."});
+    EXPECT_EQ(wrong.status, kBatchBadInput);
+    EXPECT_NE(wrong.err.find("'10,00' is not a valid floating point value"), std::string::npos)
+        << wrong.err;
+}
+
+TEST(BatchReport, BadOptionsAndFilesAreBadInput)
+{
+    ScratchDir dir;
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--decimal-separator", "ab"}, "expected one character"},
+        {{"--decimal-separator", "5"}, "expected one character"},
+        {{"--decimal-separator", ""}, "expected one character"},
+        {{"--from-report", dir.file("none.txt")}, "File not found"},
+        {{"--report", "/dev/full"}, "/dev/full: Disk full"},
+        {{"--listing", dir.dir()}, "File access denied"},
+    };
+    for (const Case& c : cases) {
+        const BatchRun run = batch(c.args);
+        EXPECT_EQ(run.status, kBatchBadInput) << c.args[0];
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+TEST(BatchReport, DefaultSeparatorFollowsTheLocaleVariables)
+{
+    const std::string& locpath = commaLocaleDir();
+    if (locpath.empty()) GTEST_SKIP() << "localedef cannot build a comma locale here";
+    const char* oldLocpath = std::getenv("LOCPATH");
+    const std::string savedLocpath = oldLocpath ? oldLocpath : "";
+    setenv("LOCPATH", locpath.c_str(), 1);
+
+    const std::string ru = "ru_RU.UTF-8";
+    struct Case {
+        std::optional<std::string> all, numeric, lang;
+        char separator;
+    };
+    const Case cases[] = {
+        {std::nullopt, std::nullopt, std::nullopt, '.'},
+        {std::nullopt, std::nullopt, ru, ','},
+        {std::nullopt, ru, "C", ','},
+        {"C", ru, ru, '.'}, // LC_ALL first
+        {"", "", ru, ','},  // empty variables do not count
+        {"POSIX", std::nullopt, ru, '.'},
+        {"xx_YY.UTF-8", std::nullopt, ru, '.'}, // a locale the system lacks
+    };
+    for (const Case& c : cases) {
+        LocaleEnv env(c.all, c.numeric, c.lang);
+        EXPECT_EQ(environmentDecimalSeparator(), c.separator)
+            << c.all.value_or("-") << " " << c.numeric.value_or("-") << " " << c.lang.value_or("-");
+    }
+
+    ScratchDir dir;
+    {
+        LocaleEnv env(std::nullopt, std::nullopt, ru);
+        ASSERT_EQ(batch({"--report", dir.file("r.txt")}).status, kBatchDone);
+    }
+    EXPECT_TRUE(readBytes(dir.file("r.txt")).starts_with("10,00\r\n"));
+    oldLocpath ? setenv("LOCPATH", savedLocpath.c_str(), 1) : unsetenv("LOCPATH");
+}

@@ -1,0 +1,64 @@
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include "present/Errors.h"
+#include "present/ResultsTestFiles.h"
+#include "present/qt/ResultsGridModel.h"
+
+TEST(ResultsGridModel, GridRowZeroAndColumnZeroAreTheHeaders)
+{
+    ResultsGridModel m;
+    EXPECT_EQ(m.rowCount(), 99); // with the header row, the grid's 100 rows
+    EXPECT_EQ(m.columnCount(), 74);
+
+    GridText& g = m.beginChange();
+    g.setColumnCount(3);
+    g.setCell(1, 0, "15.00");
+    g.setCell(2, 0, "30.00");
+    g.setCell(2, 5, "-1.50");
+    g.setCell(0, 5, "fis: угол кривошипа, рад");
+    g.setCell(2, 99, "last row");
+    m.endChange();
+
+    EXPECT_EQ(m.columnCount(), 2);
+    EXPECT_EQ(m.headerData(0, Qt::Horizontal).toString(), "15.00");
+    EXPECT_EQ(m.headerData(1, Qt::Horizontal).toString(), "30.00");
+    EXPECT_EQ(m.headerData(4, Qt::Vertical).toString(), "fis: угол кривошипа, рад");
+    EXPECT_EQ(m.headerData(4, Qt::Vertical, Qt::ToolTipRole).toString(),
+              "fis: угол кривошипа, рад");
+    EXPECT_EQ(m.data(m.index(4, 1)).toString(), "-1.50");
+    EXPECT_EQ(m.data(m.index(98, 1)).toString(), "last row");
+    EXPECT_EQ(m.data(m.index(4, 0)).toString(), "");
+    EXPECT_FALSE(m.data(m.index(4, 1), Qt::EditRole).isValid());
+
+    EXPECT_EQ(m.cellText(0, 5), "fis: угол кривошипа, рад");
+    EXPECT_EQ(m.cellText(2, 5), "-1.50");
+    EXPECT_EQ(m.cellText(0, 0), "");
+    EXPECT_EQ(m.cellText(0, 100), "");
+    EXPECT_EQ(m.cellText(-1, 1), "");
+
+    EXPECT_FALSE(m.flags(m.index(4, 1)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(m.flags(m.index(4, 1)) & Qt::ItemIsEnabled);
+}
+
+TEST(ResultsGridModel, ChangesResetViewsAndCaptionsRefreshTheRowHeaders)
+{
+    ResultsGridModel m;
+    QSignalSpy reset(&m, &QAbstractItemModel::modelReset);
+    QSignalSpy headers(&m, &QAbstractItemModel::headerDataChanged);
+    m.beginChange().setColumnCount(26);
+    m.endChange();
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(m.columnCount(), 25);
+
+    ScratchDir dir;
+    writeBytes(dir.file("scr.ini"), "dfi: \xEF\xEE\xE2\xEE\xF0\xEE\xF2\r\n"); // 1251
+    EXPECT_EQ(m.loadCaptions(dir.file("scr.ini")), 2);
+    ASSERT_EQ(headers.count(), 1);
+    EXPECT_EQ(headers[0][0].value<Qt::Orientation>(), Qt::Vertical);
+    EXPECT_EQ(m.headerData(0, Qt::Vertical).toString(), "dfi: поворот");
+
+    EXPECT_THROW(m.loadCaptions(dir.file("none.ini")), InOutError);
+    EXPECT_EQ(headers.count(), 1);
+    EXPECT_EQ(m.cellText(0, 1), "dfi: поворот");
+}

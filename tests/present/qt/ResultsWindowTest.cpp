@@ -1,0 +1,309 @@
+#include <QAction>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTableView>
+#include <QTest>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sys/resource.h>
+
+#include "app/qt/KPM.h"
+#include "present/NumberText.h"
+#include "present/Report.h"
+#include "present/ResultsTestFiles.h"
+#include "present/qt/ResultsGridModel.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+// Remembers what the grid showed when the error report came up.
+class RecordingPlatform : public FakePlatform {
+public:
+    std::function<void()> onError;
+    void showError(const std::string& message) override
+    {
+        if (onError) onError();
+        FakePlatform::showError(message);
+    }
+};
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+class ResultsWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fake.exeDir = dir.dir();
+        form = std::make_unique<TForm1>(fake, params, store());
+        for (int i = 1; i <= 60; ++i)
+            for (int k = 0; k < 79; ++k)
+                store()(k, i) = (k % 3 ? 1.0L : -1.0L) * (k + i / 8.0L);
+    }
+    void TearDown() override
+    {
+        form.reset();
+        setDecimalSeparator('.');
+    }
+    static TResultStore& store()
+    {
+        static TResultStore s;
+        return s;
+    }
+    void installCaptions()
+    {
+        writeBytes(dir.file("scr.ini"),
+                   readBytes(std::string(KINOVAR_SOURCE_DIR) + "/data/scr.ini"));
+    }
+    QString memo() const { return form->otchet->toPlainText(); }
+    QString cell(int c, int r) const { return form->sg1Model->cellText(c, r); }
+
+    ScratchDir dir;
+    RecordingPlatform fake;
+    TParamSet params;
+    std::unique_ptr<TForm1> form;
+};
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+TEST_F(ResultsWindow, GridSitsInTheMemoPanelWithFixedSections)
+{
+    ASSERT_NE(form->sg1, nullptr);
+    EXPECT_EQ(form->sg1->parentWidget(), form->mempan);
+    EXPECT_EQ(form->sg1->geometry(), QRect(0, 40, 457, 361));
+    EXPECT_EQ(form->sg1->model(), form->sg1Model);
+    EXPECT_EQ(form->sg1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(form->sg1->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(form->sg1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(form->sg1Model->columnCount() + 1, 75); // before the first refresh
+    EXPECT_EQ(form->sg1Model->rowCount() + 1, 100);
+}
+
+TEST_F(ResultsWindow, RefreshShowsTheRunInGridListingAndCaptions)
+{
+    installCaptions();
+    form->N15Click();
+    EXPECT_TRUE(fake.errors.empty());
+    EXPECT_EQ(form->sg1Model->columnCount(), 25);
+    EXPECT_EQ(scrrows, 79);
+    for (int i = 1; i <= 25; ++i) {
+        EXPECT_EQ(cell(i, 0), q(FormatFixed(store()(0, i) * kDegPerRad, 4, 2)));
+        for (int r = 1; r <= 78; ++r)
+            ASSERT_EQ(cell(i, r), q(FormatFixed(store()(r, i), 4, 2)));
+    }
+    EXPECT_EQ(cell(0, 1), "dfi: поворот кривошипа от шага 1, рад");
+    EXPECT_EQ(form->sg1Model->headerData(0, Qt::Horizontal).toString(), cell(1, 0));
+
+    GridText expectedGrid;
+    std::string expected;
+    fillResults(store(), 25, expectedGrid, expected, {}, "\n");
+    EXPECT_EQ(memo(), q(expected));
+    EXPECT_EQ(form->otchet->blockCount(), 2 + 2 * 25 + 1);
+}
+
+TEST_F(ResultsWindow, ColumnCountFollowsNNotTheCycleField)
+{
+    installCaptions();
+    for (const char* typed : {"2", "abc"}) {
+        form->cn->setText(typed);
+        params.N = 49;
+        form->N15Click();
+        EXPECT_EQ(form->sg1Model->columnCount(), 49) << typed;
+        params.N = 25;
+        form->N15Click();
+        EXPECT_EQ(form->sg1Model->columnCount(), 25) << typed;
+    }
+    EXPECT_TRUE(fake.errors.empty());
+    params.N = 0;
+    form->N15Click();
+    EXPECT_EQ(form->sg1Model->columnCount(), 0);
+    EXPECT_EQ(memo(), "Таблица значений обновлена...\n\n");
+}
+
+TEST_F(ResultsWindow, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
+{
+    QString shownAtError;
+    QString memoAtError;
+    fake.onError = [&] {
+        shownAtError = cell(25, 78);
+        memoAtError = memo();
+    };
+    form->N15Click();
+    EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
+    EXPECT_EQ(shownAtError, q(FormatFixed(store()(78, 25), 4, 2)));
+    EXPECT_TRUE(memoAtError.startsWith("Таблица значений обновлена...\n\n"));
+    EXPECT_EQ(scrrows, 1);
+    EXPECT_EQ(cell(0, 1), "");
+}
+
+TEST_F(ResultsWindow, IndicatorAdvancesTheBarWithAFewPaints)
+{
+    installCaptions();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(form->Loadbar->isVisible());
+    PaintCounter counter;
+    form->Loadbar->installEventFilter(&counter);
+    params.N = 2000;
+    form->N7->setChecked(true);
+    form->N15Click();
+    EXPECT_EQ(form->Loadbar->maximum(), 2000);
+    EXPECT_EQ(form->Loadbar->minimum(), 0);
+    EXPECT_EQ(form->Loadbar->value(), 2000);
+    EXPECT_GE(counter.paints, 50);  // it moved visibly...
+    EXPECT_LE(counter.paints, 250); // ...without painting every step
+
+    form->N7->setChecked(false);
+    form->Loadbar->setRange(0, 12);
+    form->Loadbar->setValue(3);
+    form->N15Click();
+    EXPECT_EQ(form->Loadbar->maximum(), 12);
+    EXPECT_EQ(form->Loadbar->value(), 3);
+}
+
+TEST_F(ResultsWindow, CancelledDialogsDoNothing)
+{
+    form->setMemo("before");
+    params.l1 = 33;
+    form->N4Click();
+    form->N3Click();
+    EXPECT_EQ(memo(), "before");
+    EXPECT_EQ(params.l1, 33);
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"save:Text File|*.txt|All Types|*.*",
+                                                    "open:Text File|*.txt|Any Type|*.*"}));
+}
+
+TEST_F(ResultsWindow, SaveWritesTheReportOfTheGridText)
+{
+    installCaptions();
+    form->N15Click();
+    form->setMemo("before");
+    const std::string path = dir.file("report.txt");
+    fake.saveReplies.push_back(path);
+    form->N4Click();
+    EXPECT_EQ(memo(), "before"); // a new file leaves the memo alone
+    const std::string bytes = readBytes(path);
+    EXPECT_EQ(splitCrLf(bytes).size(), 1989u);
+    writeReport(dir.file("expected.txt"), params, form->sg1Model->text());
+    EXPECT_EQ(bytes, readBytes(dir.file("expected.txt")));
+
+    fake.saveReplies.push_back(path);
+    form->N4Click();
+    EXPECT_EQ(memo(), q(path)); // replacing names the file
+    EXPECT_TRUE(fake.errors.empty());
+
+    fake.saveReplies.push_back("/dev/full");
+    form->N4Click();
+    EXPECT_EQ(fake.errors, std::vector<std::string>{"Disk full."});
+}
+
+TEST_F(ResultsWindow, OpenReadsTheHeaderAndRefreshesTheLabels)
+{
+    TParamSet saved;
+    setDefaults(saved);
+    saved.l1 = 12.5;
+    saved.m2 = 7.25L;
+    const std::string path = dir.file("r.txt");
+    writeReport(path, saved, GridText{});
+    params.N = 61;
+    fake.openReplies.push_back(path);
+    form->N3Click();
+    EXPECT_TRUE(fake.errors.empty());
+    EXPECT_EQ(memo(), q(path));
+    EXPECT_EQ(params.l1, 12.5);
+    EXPECT_EQ(params.m2, 7.25L);
+    EXPECT_EQ(params.N, 61);
+    EXPECT_EQ(form->rows[0].value->text(), q(FormatFixed(12.5, 4, 3)));
+    EXPECT_EQ(form->rows[18].value->text(), q(FormatFixed(7.25, 4, 3)));
+}
+
+TEST_F(ResultsWindow, OpenStoppedByABadLineStillShowsWhatWasStored)
+{
+    const std::string path = dir.file("bad.txt");
+    writeBytes(path, "17.00\r\n27.00\r\nabc\r\n");
+    form->setMemo("before");
+    fake.openReplies.push_back(path);
+    form->N3Click();
+    EXPECT_EQ(fake.errors, std::vector<std::string>{"'abc' is not a valid floating point value."});
+    EXPECT_EQ(params.l2, 27);
+    EXPECT_EQ(params.b, 15);
+    EXPECT_EQ(form->rows[1].value->text(), q(FormatFixed(27, 4, 3)));
+
+    form->setMemo("before");
+    fake.openReplies.push_back(dir.file("none.txt"));
+    form->N3Click();
+    EXPECT_EQ(memo(), "before");
+    EXPECT_EQ(fake.errors.back(), "File not found.");
+}
+
+// Processor time of this process so far, in milliseconds (a busy machine stretches wall time).
+long long cpuMs()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000LL +
+           (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
+}
+
+// Not a timed test: a harness for measuring the refresh through the window at the largest run.
+// Run with --gtest_also_run_disabled_tests --gtest_filter='*LargestRun*'.
+TEST_F(ResultsWindow, DISABLED_LargestRunThroughTheWindow)
+{
+    installCaptions();
+    constexpr int kN = 89977;
+    for (int i = 1; i <= kN; ++i) {
+        store()(0, i) = (i - 1) * 15 * kRadPerDeg;
+        for (int k = 1; k <= 76; ++k)
+            store()(k, i) = std::pow(10.0L, k % 7 - 2) * std::sin(0.013L * i + k);
+    }
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    params.N = kN;
+    form->N7->setChecked(true);
+    QElapsedTimer t;
+    t.start();
+    long long cpu = cpuMs();
+    form->N15Click();
+    const qint64 refreshMs = t.elapsed();
+    const long long refreshCpu = cpuMs() - cpu;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("refresh through the window at N = %d: %lld ms (%lld ms CPU), peak RSS %ld MB\n",
+                kN, static_cast<long long>(refreshMs), refreshCpu, usage.ru_maxrss / 1024);
+    // The parts: the core work alone, then handing its text to the memo.
+    GridText grid;
+    std::string listing;
+    cpu = cpuMs();
+    fillResults(store(), kN, grid, listing, {}, "\n");
+    const long long coreCpu = cpuMs() - cpu;
+    cpu = cpuMs();
+    form->setMemo(QString::fromUtf8(listing.data(), static_cast<qsizetype>(listing.size())));
+    std::printf("of which core %lld ms CPU, memo %lld ms CPU\n", coreCpu, cpuMs() - cpu);
+    t.restart();
+    fake.saveReplies.push_back(dir.file("large.txt"));
+    form->N4Click();
+    std::printf("save through the window: %lld ms\n", static_cast<long long>(t.elapsed()));
+    EXPECT_EQ(form->sg1Model->columnCount(), kN);
+    EXPECT_EQ(form->otchet->blockCount(), 2 + 2 * kN + 1);
+    EXPECT_TRUE(fake.errors.empty());
+}
