@@ -1,6 +1,7 @@
 // The main window TForm1: parameters, results grid, memo, run settings and the menu.
 // Handlers read widgets, call the core, and apply the outcome; their bodies are split by concern:
-// KPM.cpp (shell, layout, menu, fade), params/qt/KPM_params.cpp (entry, autofill, run settings),
+// KPM.cpp (shell, fade; controls in KPM_layout.cpp, menu in KPM_menu.cpp),
+// params/qt/KPM_params.cpp (entry, autofill, run settings),
 // calc/qt/KPM_calc.cpp (calculation), present/qt/KPM_results.cpp (grid, listing, report),
 // present/qt/KPM_export.cpp (animation), present/qt/KPM_charts.cpp (chart commands).
 #pragma once
@@ -129,6 +130,7 @@ private:
     void buildMenu();
     void buildParamRows();
     void buildRunSettings();
+    void renderParamLabels(); // the 23 value labels, in the refresh order
     int opacity_ = 0;
 };
 

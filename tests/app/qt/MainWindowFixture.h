@@ -1,0 +1,46 @@
+// A main window on a recording platform, with its own parameter set, for widget tests.
+#pragma once
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/qt/KPM.h"
+#include "support/FakePlatform.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { form = std::make_unique<TForm1>(fake, params, store()); }
+    void TearDown() override { form.reset(); }
+
+    // One result store for the whole run: it is large and the shell never writes it.
+    static TResultStore& store()
+    {
+        static TResultStore s;
+        return s;
+    }
+
+    QLabel* label(const char* name) const
+    {
+        auto* l = form->findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_NE(l, nullptr) << name;
+        return l;
+    }
+    QString labelText(const char* name) const
+    {
+        QLabel* l = label(name);
+        return l ? l->text() : QString();
+    }
+    // Shows the window and makes it the active one, so that window shortcuts apply.
+    void activate()
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    FakePlatform fake;
+    TParamSet params;
+    std::unique_ptr<TForm1> form;
+};

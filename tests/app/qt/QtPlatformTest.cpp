@@ -1,0 +1,49 @@
+// The Qt platform layer's pure parts: file filters in Qt's form and the locale's separator.
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include "app/qt/QtPlatform.h"
+
+TEST(QtPlatform, FileFiltersBecomeQtFilters)
+{
+    const struct {
+        const char* filter;
+        const char* qt;
+    } cases[] = {
+        {"Text File|*.txt|Any Type|*.*", "Text File (*.txt);;Any Type (*)"},
+        {"Text File|*.txt|All Types|*.*", "Text File (*.txt);;All Types (*)"},
+        {"Data|*.ini;*.txt", "Data (*.ini *.txt)"},
+        {"Data|*.ini|Orphan", "Data (*.ini)"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(qtFileFilter(c.filter).toStdString(), c.qt) << c.filter;
+}
+
+TEST(QtPlatform, DecimalSeparatorOfALocale)
+{
+    EXPECT_EQ(decimalSeparatorOf(QLocale::c()), '.');
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), '.');
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::Russian, QLocale::Russia)), ',');
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::German, QLocale::Germany)), ',');
+    // A separator outside ASCII cannot be written into single-byte files: the period then.
+    EXPECT_EQ(decimalSeparatorOf(QLocale(QLocale::Arabic, QLocale::SaudiArabia)), '.');
+}
+
+TEST(QtPlatform, SeparatorFollowsTheDefaultLocale)
+{
+    const QLocale saved;
+    QtPlatform platform;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    EXPECT_EQ(platform.localeDecimalSeparator(), ',');
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(platform.localeDecimalSeparator(), '.');
+    QLocale::setDefault(saved);
+}
+
+TEST(QtPlatform, ExecutableDirEndsWithASlash)
+{
+    const std::string dir = QtPlatform().executableDir();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '/');
+}
