@@ -1,0 +1,161 @@
+// The typical use of the program, driven through the real windows on a recording platform:
+// edit "L2=", autofill, a 5° step and two cycles, F9, F5, F7, Ctrl+S, F8.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/qt/KPM.h"
+#include "present/NumberText.h"
+#include "present/qt/ResultsGridModel.h"
+#include "present/qt/Unit2.h"
+#include "present/qt/Unit3.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+QStringList fileLines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.endsWith("\r\n"));
+    text.chop(2);
+    return text.split("\r\n");
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setDecimalSeparator('.');
+        ASSERT_TRUE(dir.isValid());
+        fake.exeDir = dir.path().toStdString() + "/";
+        // The captions ship beside the executable; give the window a copy in its folder.
+        QFile::copy(QStringLiteral(KINOVAR_SOURCE_DIR "/data/scr.ini"), dir.filePath("scr.ini"));
+        form = std::make_unique<TForm1>(fake, params, store);
+        Form2 = new TForm2(params, store, fake);
+        Form3 = new TForm3(params, store, fake);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void TearDown() override
+    {
+        delete Form3;
+        delete Form2;
+        Form2 = nullptr;
+        Form3 = nullptr;
+        form.reset();
+    }
+    QString memo() const { return form->otchet->toPlainText(); }
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(form.get(), static_cast<Qt::Key>(k), mods);
+    }
+
+    QTemporaryDir dir;
+    FakePlatform fake;
+    TParamSet params;
+    TResultStore store;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
+{
+    // Start: the defaults are shown.
+    EXPECT_EQ(form->rows[1].value->text(), "25.000");
+
+    // Edit "L2=": the panel opens, Enter confirms, b follows l2 and every label is re-rendered.
+    QTest::mouseClick(form->rows[1].button, Qt::LeftButton);
+    ASSERT_TRUE(form->Enterpn->isVisible());
+    form->Editen->selectAll();
+    QTest::keyClicks(form->Editen, "30");
+    QTest::keyClick(form->Editen, Qt::Key_Return);
+    EXPECT_FALSE(form->Enterpn->isVisible());
+    EXPECT_EQ(params.l2, 30);
+    EXPECT_EQ(params.b, 20);
+    EXPECT_EQ(form->rows[1].value->text(), "30.000");
+    EXPECT_EQ(form->rows[2].value->text(), "20.000");
+
+    // Autofill: B lies on the guide x = b.
+    QTest::mouseClick(form->BitBtn, Qt::LeftButton);
+    EXPECT_NEAR(static_cast<double>(params.ac5), 20.0, 1e-9);
+    EXPECT_EQ(form->rows[15].value->text(), "20.000"); // "A(B)="
+
+    // A 5° step and two cycles.
+    form->tune->setCurrentIndex(1);
+    EXPECT_EQ(memo(), "Шаг 5 градусов принят");
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    form->cn->selectAll();
+    QTest::keyClicks(form->cn, "2");
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    EXPECT_EQ(params.N, 49);
+    EXPECT_EQ(memo(), "Цикл 240 градусов принят");
+
+    // F9: the calculation runs silently.
+    key(Qt::Key_F9);
+    EXPECT_EQ(memo(), "Был произведён новый расчёт...");
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_NEAR(static_cast<double>(store(0, 49)), 0.1 * kRadPerDeg + 48 * 5 * kRadPerDeg, 1e-15);
+
+    // F5: the grid gets N + 1 columns and the listing one line per step.
+    key(Qt::Key_F5);
+    EXPECT_TRUE(fake.errors.empty());
+    EXPECT_EQ(form->sg1Model->cellText(1, 0), "0.10");
+    EXPECT_EQ(form->sg1Model->cellText(49, 0), "240.10");
+    EXPECT_EQ(form->sg1Model->cellText(1, 26), QString::fromStdString(FormatFixed(20, 4, 2)));
+    EXPECT_FALSE(form->sg1Model->cellText(0, 1).isEmpty());
+    EXPECT_EQ(scrrows, 79);
+    const QStringList listing = memo().split("\n");
+    EXPECT_EQ(listing.front(), "Таблица значений обновлена...");
+    EXPECT_EQ(listing.size(), 2 + 2 * 49 + 1);
+
+    // F7: both series hold the run's Mo and E.
+    key(Qt::Key_F7);
+    ASSERT_TRUE(Form2->isVisible());
+    const auto mo = Form2->Series1->points();
+    const auto e = Form2->Series2->points();
+    ASSERT_EQ(mo.size(), 49);
+    ASSERT_EQ(e.size(), 49);
+    EXPECT_EQ(mo.last().x(), 30.0 * 48);
+    EXPECT_EQ(mo[10].y(), static_cast<double>(store(65, 11)));
+    EXPECT_EQ(e.first().y(), 0.0);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    // Ctrl+S: 14 header lines and 79 lines per step, from the grid's text.
+    const QString report = dir.filePath("report.txt");
+    fake.saveReplies.push_back(report.toStdString());
+    key(Qt::Key_S, Qt::ControlModifier);
+    const QStringList lines = fileLines(report);
+    ASSERT_EQ(lines.size(), 14 + 79 * 49);
+    EXPECT_EQ(lines[0], "10.00");
+    EXPECT_EQ(lines[1], "30.00");
+    EXPECT_EQ(lines[2], "20.00");
+    EXPECT_EQ(lines[14], "0.10");
+    EXPECT_EQ(lines[14 + 79 * 48], "240.10");
+
+    // F8: Kinetic.ini beside the executable and the full animator started.
+    key(Qt::Key_F8);
+    const QStringList kin = fileLines(dir.filePath("Kinetic.ini"));
+    ASSERT_EQ(kin.size(), 8 + 9 * 49);
+    EXPECT_EQ(kin[0], "240");
+    EXPECT_EQ(kin[3], "30.00");
+    EXPECT_EQ(kin[5], "49");
+    EXPECT_EQ(kin.last(), "END");
+    ASSERT_EQ(fake.started.size(), 1u);
+    EXPECT_EQ(fake.started[0], fake.exeDir + "Animator/Animator");
+    EXPECT_TRUE(fake.errors.empty());
+}
+
+} // namespace
