@@ -1,0 +1,55 @@
+#include "params/Autofill.h"
+
+#include <cmath>
+
+namespace {
+
+// Stores v only when it is a finite number: an invalid operation or a division by zero stops
+// the autofill at the faulting step instead of storing a NaN or an infinity.
+bool store(long double& field, long double v)
+{
+    if (!std::isfinite(v)) return false;
+    field = v;
+    return true;
+}
+
+} // namespace
+
+bool autofillPoints(TParamSet& p)
+{
+    const long double l1 = p.l1;
+    const long double l2 = p.l2;
+    const long double b = p.b;
+
+    if (!store(p.phi0, p.fi0 * kRadPerDeg)) return false;
+    if (!store(p.ac4, cosl(p.phi0) * l1)) return false;
+    if (!store(p.ac1, cosl(p.phi0) * (l1 / 2))) return false;
+
+    // arccos(u) = atan2(sqrt(1 - u*u), u): a rod too short for the guide gives a negative
+    // radicand, a rod of length 0 a division by zero (or 0/0).
+    if (l2 == 0) return false;
+    const long double u = (b - cosl(p.phi0) * l1) / l2;
+    const long double radicand = 1 - u * u;
+    if (!std::isfinite(u) || radicand < 0) return false;
+    if (!store(p.psi0, atan2l(sqrtl(radicand), u))) return false;
+
+    if (!store(p.ac5, cosl(p.psi0) * l2 + p.ac4)) return false;
+    if (!store(p.bc4, sinl(p.phi0) * l1)) return false;
+    if (!store(p.bc5, sinl(p.psi0) * l2 + p.bc4)) return false;
+    if (!store(p.bc1, sinl(p.phi0) * (l1 / 2))) return false;
+    if (!store(p.ac2, cosl(p.psi0) * (l2 / 2) + p.ac4)) return false;
+    // C2 is the rod's centre of mass: its midpoint in y as in x.
+    if (!store(p.bc2, sinl(p.psi0) * (l2 / 2) + p.bc4)) return false;
+    if (!store(p.ac3, b)) return false;
+    return store(p.bc3, sinl(p.phi0) * l1 + sinl(p.psi0) * l2);
+}
+
+Outcome autofill(TParamSet& p)
+{
+    Outcome out;
+    if (autofillPoints(p))
+        out.add(Effect::Kind::Refresh);
+    else
+        out.message(kAutofillFault);
+    return out;
+}

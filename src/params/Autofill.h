@@ -1,0 +1,17 @@
+// Autofill of the point coordinates: places A, B, C1, C2, C3 from l1, l2, b and fi0, so that
+// B lies on the slider guide x = b and the centres of mass sit at the links' midpoints.
+#pragma once
+#include "params/Outcome.h"
+#include "params/ParamSet.h"
+
+inline constexpr const char* kAutofillFault = "Критическая ошибка: перезапустите программу";
+
+// Writes, in this order and each at once: phi0, ac4, ac1, psi0, ac5, bc4, bc5, bc1, ac2, bc2,
+// ac3, bc3, all in extended precision. Returns false when the rod cannot reach the guide
+// (|b - l1 cos phi0| > l2) or l2 is 0: then phi0, ac4 and ac1 hold their new values and every
+// other field keeps its old one.
+bool autofillPoints(TParamSet& p);
+
+// The autofill command: on success the full refresh, on failure only the message box
+// kAutofillFault (the labels keep showing the previous coordinates).
+Outcome autofill(TParamSet& p);

@@ -1,0 +1,49 @@
+#include "params/RunSettings.h"
+
+#include <exception>
+
+#include "present/NumberText.h"
+
+Outcome selectStep(TParamSet& p, int index)
+{
+    Outcome out;
+    if (index >= 0 && index < static_cast<int>(kTuneItems.size()))
+        p.step = kTuneItems[static_cast<size_t>(index)].degrees * kRadPerDeg;
+    if (index > 6) out.message(kFineStepWarning);
+    out.memo("Шаг " + FormatGeneral(deg(p.step)) + " градусов принят");
+    return out;
+}
+
+Outcome applyCycleCount(TParamSet& p, std::string_view text)
+{
+    Outcome out;
+    int32_t count = 0;
+    try {
+        count = ParseInteger(text);
+    } catch (const std::exception&) {
+        out.message(kCountFault);
+        return out;
+    }
+    // A negative count is no natural number, and would give a negative step count.
+    if (count < 0) {
+        out.message(kCountFault);
+        return out;
+    }
+    p.cycles = count;
+    const int64_t steps = int64_t{kStepsPerCycle} * count + 1;
+    if (steps > kMaxSteps)
+        out.message(kCountLimitMessage);
+    else
+        p.N = static_cast<int32_t>(steps);
+    const long double covered = static_cast<long double>(int64_t{p.N} - 1) * p.step;
+    out.memo("Цикл " + FormatGeneral(deg(covered)) + " градусов принят");
+    return out;
+}
+
+Outcome selectMode(TParamSet& p, int index)
+{
+    Outcome out;
+    p.mode = index == 0 ? 0 : 1;
+    out.memo(kModeMemo);
+    return out;
+}

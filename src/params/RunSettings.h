@@ -1,0 +1,59 @@
+// Run settings: the crank angle step (tune), the cycle count giving the step count N (cn with
+// Button1) and the cycle mode (CB). Each applied change is confirmed by a memo line.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "params/Outcome.h"
+#include "params/ParamSet.h"
+
+// The items of tune and the step each sets, in degrees (extended constants).
+struct TuneItem {
+    const char* text;
+    long double degrees;
+};
+inline constexpr std::array<TuneItem, 11> kTuneItems{{
+    {"1", 1.0L},
+    {"5", 5.0L},
+    {"10", 10.0L},
+    {"15", 15.0L},
+    {"30", 30.0L},
+    {"60", 60.0L},
+    {"ext 0.5", 0.5L},
+    {"ext 0.2", 0.2L},
+    {"ext 0.1", 0.1L},
+    {"ext 0.05", 0.05L},
+    {"ext 0.01", 0.01L},
+}};
+// The items of CB: index 0 is the "360" mode, any other index (or typed text) the "720" mode.
+inline constexpr std::array<const char*, 2> kModeItems{"360", "720"};
+
+inline constexpr int32_t kMaxSteps = 90000; // the capacity of the result store
+inline constexpr int32_t kStepsPerCycle = 24;
+
+inline constexpr const char* kFineStepWarning =
+    "Данную точность строго рекомендуется использовать только для небольших значений L1 и L2.";
+inline constexpr const char* kCountFault =
+    "Операция прервана. В поле должно быть введено натуральное число!";
+inline constexpr const char* kCountLimitMessage =
+    "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000\r\n"
+    "Решение 1> Введите меньше циклов и рассмотрите несколько участков отдельно\r\n"
+    "Решение 2> Введите меньше циклов и увелисьте шаг";
+inline constexpr const char* kModeMemo = "Изменение принято.";
+
+// tuneChange for the selected index of tune (-1 when typed text selects no item): index 0..10
+// sets step = degrees * pi/180, any other keeps it; index > 6 shows kFineStepWarning; then the
+// memo "Шаг <step in degrees, FormatGeneral> градусов принят".
+Outcome selectStep(TParamSet& p, int index);
+
+// The apply half of Button1Click for the text of cn: a text that is not a decimal or hexadecimal
+// 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise cycles
+// takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case kCountLimitMessage
+// is shown and N keeps its value; then the memo "Цикл <(N-1)*step in degrees> градусов принят".
+Outcome applyCycleCount(TParamSet& p, std::string_view text);
+
+// CBChange for the selected index of CB (-1 for typed text): mode 0 for index 0, else 1; memo
+// kModeMemo.
+Outcome selectMode(TParamSet& p, int index);

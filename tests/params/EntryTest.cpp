@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "params/Entry.h"
+#include "present/NumberText.h"
+
+namespace {
+
+using Kind = Effect::Kind;
+
+constexpr int kRowL1 = 0, kRowL2 = 1, kRowB = 2, kRowFi0 = 3, kRowM1 = 17, kRowI2 = 21;
+
+class EntryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = decimalSeparator();
+        setDefaults(p);
+    }
+    void TearDown() override { setDecimalSeparator(saved_); }
+
+    Outcome enter(int row, const std::string& text)
+    {
+        openEntry(p, row);
+        return confirmEntry(p, text);
+    }
+
+    TParamSet p;
+
+private:
+    char saved_ = '.';
+};
+
+Effect msg(const char* t)
+{
+    return {Kind::Message, t};
+}
+Effect memo(const char* t)
+{
+    return {Kind::Memo, t};
+}
+Effect label(int row, const std::string& t)
+{
+    return {Kind::Label, t, row};
+}
+Effect just(Kind k)
+{
+    return {k, {}};
+}
+Effect editText(const char* t)
+{
+    return {Kind::EditText, t};
+}
+
+struct ScreenCase {
+    std::string text;
+    char separator;
+    bool allowed;
+};
+
+TEST(EntryScreening, CharacterClassesUnderBothSeparators)
+{
+    const std::vector<ScreenCase> cases = {
+        {"0123456789", '.', true}, {"-12,5", '.', true}, // the comma always passes the screening
+        {"-12,5", ',', true},      {"1.5", '.', true},   // the locale's separator passes too
+        {"1.5", ',', false},       {"", ',', true},      {"--", ',', true},
+        {"1\t", ',', true}, // control characters are left to the conversion
+        {"1\r\n2", '.', true},     {" 7", ',', false},   {"+1", ',', false},
+        {"1e3", '.', false},       {"1E3", ',', false},  {"1/2", ',', false},
+        {"1:2", ',', false},       {"#", ',', false},    {"1\x7f", ',', false},
+        {"абв", ',', false},       {"12ф", '.', false},
+    };
+    for (const ScreenCase& c : cases)
+        EXPECT_EQ(entryTextAllowed(c.text, c.separator), c.allowed)
+            << "text \"" << c.text << "\" separator " << c.separator;
+}
+
+TEST_F(EntryTest, EditButtonShowsPanelAndSetsKey)
+{
+    const Outcome out = openEntry(p, kRowI2);
+    EXPECT_EQ(out.effects, std::vector<Effect>{just(Kind::ShowPanel)});
+    EXPECT_EQ(p.curkey, "i2");
+}
+
+TEST_F(EntryTest, CommaFractionWithCommaLocale)
+{
+    setDecimalSeparator(',');
+    const Outcome out = enter(kRowL1, "12,5");
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL1, "12,5")}));
+    EXPECT_EQ(p.l1, 12.5);
+    // The stored lengths no longer add up: the next confirmation warns in the memo.
+    const Outcome next = enter(kRowM1, "3");
+    EXPECT_EQ(next.memoText(), std::string(kSumMemo));
+    EXPECT_TRUE(next.messages().empty());
+}
+
+TEST_F(EntryTest, PointFractionWithPointLocale)
+{
+    setDecimalSeparator('.');
+    EXPECT_TRUE(enter(kRowM1, "1.5").messages().empty());
+    EXPECT_EQ(p.m1, 1.5L);
+    // The comma passes the screening but not the conversion.
+    EXPECT_EQ(enter(kRowM1, "1,5").messages(), std::vector<std::string>{kEntryFault});
+    EXPECT_EQ(p.m1, 1.5L);
+}
+
+TEST_F(EntryTest, DoubleFieldsRoundExtendedFieldsDoNot)
+{
+    setDecimalSeparator(',');
+    enter(kRowFi0, "0,1");
+    enter(kRowM1, "0,1");
+    EXPECT_EQ(p.fi0, 0.1);
+    EXPECT_EQ(p.m1, 0.1L);
+    EXPECT_NE(p.m1, static_cast<long double>(0.1));
+}
+
+TEST_F(EntryTest, ScreenedOutTextKeepsFieldAndLabel)
+{
+    setDecimalSeparator(',');
+    for (const char* text : {"1e3", " 7", "1.5", "абв", "+4", "7 "}) {
+        for (int row : {kRowL2, kRowM1}) {
+            setDefaults(p);
+            const Outcome out = enter(row, text);
+            EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), editText("0"),
+                                                        just(Kind::ShowPanel)}))
+                << text;
+            EXPECT_EQ(p.l2, 25);
+            EXPECT_EQ(p.b, 15);
+            EXPECT_EQ(p.m1, 4);
+        }
+    }
+}
+
+struct BadCase {
+    std::string text;
+    bool extendedFails; // every one of them fails for a double field
+};
+
+TEST_F(EntryTest, BadInputNeverChangesOtherFields)
+{
+    setDecimalSeparator(',');
+    const std::vector<BadCase> cases = {
+        {"", true},
+        {"-", true},
+        {"--", true},
+        {"--1", true},
+        {"1-2", true},
+        {"1,2,3", true},
+        {"1" + std::string(400, '0'), false}, // beyond a double, within an extended
+        {std::string(1000, '9'), false},      // a thousand digits
+        {std::string(5000, '9'), true},       // beyond an extended too
+        {"\t5", true},
+        {"5\r\n", true},
+        {"12\n34", true},
+    };
+    for (const BadCase& c : cases) {
+        for (int row : {kRowL1, kRowM1}) {
+            setDefaults(p);
+            const Outcome out = enter(row, c.text);
+            const bool fails = row == kRowL1 || c.extendedFails;
+            SCOPED_TRACE("row " + std::to_string(row) + " text length " +
+                         std::to_string(c.text.size()));
+            // The label shows the typed text whether or not the value converts.
+            EXPECT_EQ(out.effects.at(1), label(row, c.text));
+            EXPECT_EQ(out.messages(),
+                      fails ? std::vector<std::string>{kEntryFault} : std::vector<std::string>{});
+            EXPECT_EQ(p.l1, 10);
+            if (fails) {
+                EXPECT_EQ(p.m1, 4);
+            } else {
+                EXPECT_GT(p.m1, 1e399L);
+            }
+            EXPECT_EQ(p.l2, 25);
+            EXPECT_EQ(p.b, 15);
+            EXPECT_FALSE(out.has(Kind::Refresh));
+        }
+    }
+}
+
+TEST_F(EntryTest, TinyValueUnderflowsSilentlyInDoubleField)
+{
+    setDecimalSeparator(',');
+    const Outcome out = enter(kRowFi0, "0," + std::string(400, '0') + "1");
+    EXPECT_TRUE(out.messages().empty());
+    EXPECT_EQ(p.fi0, 0.0);
+}
+
+TEST_F(EntryTest, ChecksRunOnStoredValuesInOrder)
+{
+    setDecimalSeparator(',');
+    p.l1 = 10;
+    p.l2 = 0; // non-positive and not matching b
+    const Outcome out = enter(kRowL2, "5");
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), msg(kLengthMessage),
+                                                memo(kSumMemo), label(kRowL2, "5"),
+                                                msg(kNegativeBMessage), just(Kind::Refresh)}));
+    EXPECT_EQ(p.l2, 5);
+    EXPECT_EQ(p.b, -5);
+}
+
+TEST_F(EntryTest, LengthMessageOnceForBothLengthsAndBeforeTheFault)
+{
+    p.l1 = 0;
+    p.l2 = -1;
+    p.b = -1; // l2 - l1 = b: no sum warning
+    const Outcome out = enter(kRowM1, "x");
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), msg(kLengthMessage),
+                                                editText("0"), just(Kind::ShowPanel)}));
+    const Outcome bad = enter(kRowM1, "");
+    EXPECT_EQ(bad.messages(), (std::vector<std::string>{kLengthMessage, kEntryFault}));
+}
+
+TEST_F(EntryTest, NegativeCrankAcceptedThenWarnedNextTime)
+{
+    EXPECT_TRUE(enter(kRowL1, "-3").messages().empty());
+    EXPECT_EQ(p.l1, -3);
+    const Outcome next = enter(kRowFi0, "2");
+    EXPECT_EQ(next.messages(), std::vector<std::string>{kLengthMessage});
+    EXPECT_EQ(next.memoText(), std::string(kSumMemo));
+}
+
+TEST_F(EntryTest, RodLengthRecomputesGuideOffset)
+{
+    const Outcome out = enter(kRowL2, "30");
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "30"),
+                                                just(Kind::Refresh)}));
+    EXPECT_EQ(p.b, 20);
+    // Only the rod length triggers the refresh.
+    EXPECT_FALSE(enter(kRowB, "20").has(Kind::Refresh));
+}
+
+TEST_F(EntryTest, FailedRodLengthLeavesGuideAndDisplay)
+{
+    const Outcome out = enter(kRowL2, "1,2,3");
+    EXPECT_EQ(out.messages(), std::vector<std::string>{kEntryFault});
+    EXPECT_FALSE(out.has(Kind::Refresh));
+    EXPECT_EQ(p.l2, 25);
+    EXPECT_EQ(p.b, 15);
+}
+
+TEST_F(EntryTest, GuideOffsetOverflowKeepsRodLengthAndOldOffset)
+{
+    p.l1 = -1.5e308;
+    const Outcome out = enter(kRowL2, "1" + std::string(308, '0'));
+    EXPECT_EQ(out.messages(), (std::vector<std::string>{kLengthMessage, kEntryFault}));
+    EXPECT_FALSE(out.has(Kind::Refresh));
+    EXPECT_EQ(p.l2, 1e308);
+    EXPECT_EQ(p.b, 15);
+}
+
+TEST_F(EntryTest, KeyKeptAcrossConfirmations)
+{
+    openEntry(p, kRowM1);
+    openEntry(p, kRowI2);
+    confirmEntry(p, "3");
+    EXPECT_EQ(p.m1, 4);
+    EXPECT_EQ(p.i2, 3);
+    const Outcome again = confirmEntry(p, "7");
+    EXPECT_EQ(p.curkey, "i2");
+    EXPECT_EQ(p.i2, 7);
+    EXPECT_EQ(again.effects.back(), label(kRowI2, "7"));
+}
+
+TEST_F(EntryTest, NoKeyYetChangesNothing)
+{
+    p.curkey.clear();
+    const TParamSet before = p;
+    const Outcome out = confirmEntry(p, "5");
+    EXPECT_EQ(out.effects, std::vector<Effect>{just(Kind::HidePanel)});
+    EXPECT_EQ(p.l1, before.l1);
+    EXPECT_EQ(p.m1, before.m1);
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "params/RunSettings.h"
+#include "present/NumberText.h"
+
+namespace {
+
+class RunSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = decimalSeparator();
+        setDecimalSeparator('.');
+        setDefaults(p);
+        p.cycles = 1;
+    }
+    void TearDown() override { setDecimalSeparator(saved_); }
+    TParamSet p;
+
+private:
+    char saved_ = '.';
+};
+
+struct StepCase {
+    int index;
+    const char* shown; // degrees as the memo shows them with the point
+    bool warns;
+};
+
+TEST_F(RunSettingsTest, StepTable)
+{
+    const std::vector<StepCase> cases = {
+        {0, "1", false},  {1, "5", false},   {2, "10", false},   {3, "15", false},
+        {4, "30", false}, {5, "60", false},  {6, "0.5", false},  {7, "0.2", true},
+        {8, "0.1", true}, {9, "0.05", true}, {10, "0.01", true},
+    };
+    const long double degrees[] = {1, 5, 10, 15, 30, 60, 0.5L, 0.2L, 0.1L, 0.05L, 0.01L};
+    for (const StepCase& c : cases) {
+        const Outcome out = selectStep(p, c.index);
+        EXPECT_EQ(p.step, degrees[c.index] * kRadPerDeg) << c.index;
+        std::vector<Effect> want;
+        if (c.warns) want.push_back({Effect::Kind::Message, kFineStepWarning});
+        want.push_back({Effect::Kind::Memo, std::string("Шаг ") + c.shown + " градусов принят"});
+        EXPECT_EQ(out.effects, want) << c.index;
+        EXPECT_EQ(p.N, 25); // a new step keeps the step count
+    }
+}
+
+TEST_F(RunSettingsTest, StepMemoUsesTheLocaleSeparator)
+{
+    setDecimalSeparator(',');
+    EXPECT_EQ(selectStep(p, 7).memoText(), std::string("Шаг 0,2 градусов принят"));
+}
+
+TEST_F(RunSettingsTest, TypedStepKeepsTheStepInForce)
+{
+    selectStep(p, 1);
+    const Outcome out = selectStep(p, -1);
+    EXPECT_EQ(p.step, 5 * kRadPerDeg);
+    EXPECT_TRUE(out.messages().empty());
+    EXPECT_EQ(out.memoText(), std::string("Шаг 5 градусов принят"));
+}
+
+struct CountCase {
+    const char* text;
+    int32_t n;        // N afterwards
+    int32_t cycles;   // cycles afterwards
+    const char* memo; // nullptr: the memo is left alone
+    const char* message;
+};
+
+TEST_F(RunSettingsTest, CountConversionAndLimits)
+{
+    const std::vector<CountCase> cases = {
+        {"2", 49, 2, "Цикл 720 градусов принят", nullptr},
+        {"3749", 89977, 3749, "Цикл 1349640 градусов принят", nullptr},
+        {"0", 1, 0, "Цикл 0 градусов принят", nullptr},
+        {"-0", 1, 0, "Цикл 0 градусов принят", nullptr},
+        {"$10", 385, 16, "Цикл 5760 градусов принят", nullptr},
+        // Beyond the store: N keeps its value and the memo reports it.
+        {"3750", 25, 3750, "Цикл 360 градусов принят", kCountLimitMessage},
+        {"178956971", 25, 178956971, "Цикл 360 градусов принят", kCountLimitMessage},
+        {"2147483647", 25, 2147483647, "Цикл 360 градусов принят", kCountLimitMessage},
+        // Not a natural number: nothing changes.
+        {"-2", 25, 1, nullptr, kCountFault},
+        {"-2147483648", 25, 1, nullptr, kCountFault},
+        {"$FFFFFFFF", 25, 1, nullptr, kCountFault},
+        {"abc", 25, 1, nullptr, kCountFault},
+        {"", 25, 1, nullptr, kCountFault},
+        {"2147483648", 25, 1, nullptr, kCountFault},
+        {"1.0", 25, 1, nullptr, kCountFault},
+        {"3 ", 25, 1, nullptr, kCountFault},
+        {"3\r\n", 25, 1, nullptr, kCountFault},
+        {"три", 25, 1, nullptr, kCountFault},
+    };
+    for (const CountCase& c : cases) {
+        setDefaults(p);
+        p.cycles = 1;
+        const Outcome out = applyCycleCount(p, c.text);
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(p.N, c.n);
+        EXPECT_EQ(p.cycles, c.cycles);
+        EXPECT_EQ(out.messages(),
+                  c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        if (c.memo) {
+            EXPECT_EQ(out.memoText(), std::string(c.memo));
+        } else {
+            EXPECT_FALSE(out.memoText());
+        }
+        // The message box comes before the memo line.
+        if (c.message && c.memo) {
+            EXPECT_EQ(out.effects.front().kind, Effect::Kind::Message);
+        }
+    }
+}
+
+TEST_F(RunSettingsTest, CycleMemoFollowsTheStep)
+{
+    selectStep(p, 1);
+    EXPECT_EQ(applyCycleCount(p, "1").memoText(), std::string("Цикл 120 градусов принят"));
+    EXPECT_EQ(p.N, 25);
+}
+
+TEST_F(RunSettingsTest, LimitMessageIsThreeCrLfLines)
+{
+    const std::string text = kCountLimitMessage;
+    const auto first = text.find("\r\n");
+    const auto second = text.find("\r\n", first + 2);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(text.find("\r\n", second + 2), std::string::npos);
+    EXPECT_EQ(text.substr(0, first),
+              "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000");
+    EXPECT_EQ(text.substr(second + 2), "Решение 2> Введите меньше циклов и увелисьте шаг");
+}
+
+TEST_F(RunSettingsTest, ModeFromIndex)
+{
+    for (auto [index, mode] : std::vector<std::pair<int, long double>>{{1, 1}, {0, 0}, {-1, 1}}) {
+        const Outcome out = selectMode(p, index);
+        EXPECT_EQ(p.mode, mode) << index;
+        EXPECT_EQ(out.effects, (std::vector<Effect>{{Effect::Kind::Memo, kModeMemo}}));
+    }
+}
+
+} // namespace
