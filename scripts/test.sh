@@ -11,6 +11,7 @@ if [[ "${KINOVAR_SANITIZE:-0}" == 1 ]]; then
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKINOVAR_CORE_ONLY=ON \
     -DKINOVAR_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all" >/dev/null
   cmake --build build-asan
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
   (cd build-asan && ctest --output-on-failure -j2 >/tmp/kinovar-asan.log 2>&1) || { cat /tmp/kinovar-asan.log; exit 1; }
   tail -n 3 /tmp/kinovar-asan.log
 fi
