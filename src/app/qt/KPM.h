@@ -132,6 +132,7 @@ private:
     void buildRunSettings();
     void renderParamLabels(); // the 23 value labels, in the refresh order
     int opacity_ = 0;
+    int tuneTypedIndex_ = -1; // the item a typed text of tune named, until a selection
 };
 
 // Process-wide window references, set when each window is created.

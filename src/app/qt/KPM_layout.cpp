@@ -268,8 +268,17 @@ void TForm1::buildRunSettings()
 
     // A selection of tune reaches tuneChange once, through currentIndexChanged; typing through
     // textEdited. (editTextChanged would fire as well on a selection and repeat its warning.)
-    connect(tune, &QComboBox::currentIndexChanged, this, [this] { tuneChange(); });
-    connect(tune->lineEdit(), &QLineEdit::textEdited, this, [this] { tuneChange(); });
+    // Enter on a typed text that names an item selects that item, which the typing has already
+    // applied: that selection must not run tuneChange (and its warning) a second time.
+    connect(tune, &QComboBox::currentIndexChanged, this, [this] {
+        const bool typedAlready = tuneTypedIndex_ >= 0 && tune->currentIndex() == tuneTypedIndex_;
+        tuneTypedIndex_ = -1;
+        if (!typedAlready) tuneChange();
+    });
+    connect(tune->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        tuneTypedIndex_ = tune->findText(tune->currentText());
+        tuneChange();
+    });
     // CBChange is idempotent, so any change of text or selection may run it.
     connect(CB, &QComboBox::currentIndexChanged, this, [this] { CBChange(); });
     connect(CB, &QComboBox::editTextChanged, this, [this] { CBChange(); });

@@ -200,6 +200,18 @@ TEST_F(CommaWidgetTest, FineStepWarnsOnceThenReports)
     EXPECT_EQ(memo(), "Шаг 0,5 градусов принят");
 }
 
+TEST_F(ParamsWidgetTest, TypedFineStepConfirmedWithEnterWarnsOnce)
+{
+    form->tune->lineEdit()->selectAll();
+    QTest::keyClicks(form->tune->lineEdit(), "ext 0.2");
+    QTest::keyClick(form->tune->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(fake.messages, std::vector<std::string>{kFineStepWarning});
+    EXPECT_EQ(params.step, 0.2L * kRadPerDeg);
+    form->tune->setCurrentIndex(9); // a later selection still runs the handler
+    EXPECT_EQ(fake.messages.size(), 2u);
+    EXPECT_EQ(params.step, 0.05L * kRadPerDeg);
+}
+
 TEST_F(ParamsWidgetTest, TypedStepKeepsTheStep)
 {
     QTest::keyClicks(form->tune->lineEdit(), "x");
