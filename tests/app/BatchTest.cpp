@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Batch.h"
+#include "support/BatchRun.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "present/NumberText.h"
@@ -21,18 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-BatchRun batch(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = runBatch(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> split(const std::string& text, char sep)
 {

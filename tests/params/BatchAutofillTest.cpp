@@ -9,24 +9,13 @@
 #include <vector>
 
 #include "app/Batch.h"
+#include "support/BatchRun.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-BatchRun batch(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = runBatch(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The CSV the batch should write for `p` once the autofill has placed its points.
 std::string expectedCsv(TParamSet p)

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/Batch.h"
+#include "support/BatchRun.h"
 #include "calc/Calculation.h"
 #include "present/LocaleSeparator.h"
 #include "present/NumberText.h"
@@ -15,17 +16,6 @@
 
 namespace {
 
-struct BatchRun {
-    int status;
-    std::string err;
-};
-
-BatchRun batch(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = runBatch(args, out, err);
-    return {status, err.str()};
-}
 
 // Sets the locale variables for one test and puts the earlier values back.
 class LocaleEnv {
