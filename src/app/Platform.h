@@ -32,3 +32,8 @@ inline std::string errorReportText(const std::string& message)
     if (!message.empty() && message.back() == '.') return message;
     return message + ".";
 }
+
+// A message as a box can show it: a text longer than maxBytes keeps its start and its end around
+// "…", cut on UTF-8 character boundaries. (A pasted megabyte line would take the toolkit seconds
+// to lay out, and nobody reads it.)
+std::string elideMiddle(const std::string& text, size_t maxBytes = 2000);

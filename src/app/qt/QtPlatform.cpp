@@ -42,15 +42,18 @@ char decimalSeparatorOf(const QLocale& locale)
 
 void QtPlatform::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kCaption, fromUtf8(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, kCaption, fromUtf8(elideMiddle(text)), QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText); // typed or read text is never markup
     box.exec();
 }
 
 void QtPlatform::showError(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, kCaption, fromUtf8(errorReportText(message)),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, kCaption,
+                    fromUtf8(elideMiddle(errorReportText(message))), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
