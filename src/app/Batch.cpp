@@ -248,7 +248,7 @@ const OptionSpec kOptions[] = {
                                     }
                                 }});
      }},
-    {"--decimal-separator", "C", "separator of reports and listings (default: the locale's)",
+    {"--decimal-separator", "C", "separator of reports, listings and the animation file (default: the locale's)",
      [](BatchJob& job, const std::string& text) { *job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
@@ -276,7 +276,7 @@ std::string usage()
         s << ' ' << paramRow(r).key;
     s << " aux\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
          "      mode (360 or 720). Numbers take the period as decimal separator; reports\n"
-         "      (read and written) and listings take --decimal-separator.\n"
+         "      (read and written), listings and the animation file take --decimal-separator.\n"
          "\nExit status: 0 done; 2 bad input (nothing written); 3 a stage failed (its message\n"
          "on standard error, outputs still written from the store as it stands), or the autofill\n"
          "failed (its message on standard error, nothing calculated or written).\n";
@@ -346,6 +346,9 @@ void writeOutputs(const BatchJob& job, const TParamSet& p, const TResultStore& R
     // Each output reads the store as it stands; further outputs (report, listing, animation
     // file) follow the CSV here.
     if (job.csv) writeTo(*job.csv, out, [&](std::ostream& s) { writeResultCsv(R, p.N, s); });
+    // The animation file, the report and the listing carry the locale's separator, as the window
+    // writes them.
+    SeparatorScope scope(reportSeparator(*job.separator));
     if (job.kinetic) {
         try {
             writeKinetic(*job.kinetic, p, R);
@@ -354,7 +357,6 @@ void writeOutputs(const BatchJob& job, const TParamSet& p, const TResultStore& R
         }
     }
     if (job.report || job.listing) {
-        SeparatorScope scope(reportSeparator(*job.separator));
         GridText grid;
         std::string listing;
         fillResults(R, p.N, grid, listing);

@@ -46,22 +46,26 @@ TEST(BatchKinetic, WritesWhatTheWindowWritesForTheSameRun)
 {
     ScratchDir dir("batch-kinetic");
     const std::string batchFile = dir.file("batch.ini");
-    SeparatorGuard sep('.');
-    for (bool autofill : {false, true}) {
-        std::vector<std::string> args{"--set", "mode=720", "--set",     "step=5",
-                                      "--set", "cycles=3", "--kinetic", batchFile};
-        if (autofill) args.push_back("--autofill");
-        ASSERT_EQ(batch(args), kBatchDone);
-        const std::string expected = windowFile(dir.file("window.ini"), 3, autofill);
-        EXPECT_EQ(readBytes(batchFile), expected) << "autofill " << autofill;
-        EXPECT_EQ(crlfLines(expected).size(), 8u + 9u * 73u);
-    }
+    for (char separator : {'.', ','})
+        for (bool autofill : {false, true}) {
+            std::vector<std::string> args{"--set",     "mode=720",  "--set",
+                                          "step=5",    "--set",     "cycles=3",
+                                          "--kinetic", batchFile,   "--decimal-separator",
+                                          std::string(1, separator)};
+            if (autofill) args.push_back("--autofill");
+            ASSERT_EQ(batch(args), kBatchDone);
+            SeparatorGuard sep(separator);
+            const std::string expected = windowFile(dir.file("window.ini"), 3, autofill);
+            EXPECT_EQ(readBytes(batchFile), expected) << "autofill " << autofill << separator;
+            EXPECT_EQ(crlfLines(expected).size(), 8u + 9u * 73u);
+            EXPECT_NE(expected.find(std::string("10") + separator + "00\r\n"), std::string::npos);
+        }
 }
 
 TEST(BatchKinetic, DefaultsAndAnUnwritableFile)
 {
     ScratchDir dir("batch-kinetic-def");
-    ASSERT_EQ(batch({"--kinetic", dir.file("k.ini")}), kBatchDone);
+    ASSERT_EQ(batch({"--kinetic", dir.file("k.ini"), "--decimal-separator", "."}), kBatchDone);
     const auto lines = crlfLines(readBytes(dir.file("k.ini")));
     ASSERT_EQ(lines.size(), 233u);
     EXPECT_EQ(lines[0], "360");
