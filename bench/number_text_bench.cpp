@@ -27,7 +27,8 @@ const std::vector<long double>& gridValues()
             } else if (k < 4) {
                 x = (long double)(int(rng() % 7200) - 3600) / 10; // short decimals as doubles
             } else {
-                x = std::pow(10.0L, (long double)decade(rng)) * std::sin((long double)(rng() % 1000));
+                x = std::pow(10.0L, (long double)decade(rng)) *
+                    std::sin((long double)(rng() % 1000));
             }
         }
         return v;
@@ -69,9 +70,11 @@ void FormatGeneralGrid(benchmark::State& state)
 void ParseRealGrid(benchmark::State& state)
 {
     std::vector<std::string> texts;
-    for (long double x : gridValues()) texts.push_back(FormatFixed(x, 4, 2));
+    for (long double x : gridValues())
+        texts.push_back(FormatFixed(x, 4, 2));
     size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(ParseReal(texts[i++ & 4095]));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ParseReal(texts[i++ & 4095]));
 }
 
 } // namespace

@@ -248,7 +248,8 @@ const OptionSpec kOptions[] = {
                                     }
                                 }});
      }},
-    {"--decimal-separator", "C", "separator of reports, listings and the animation file (default: the locale's)",
+    {"--decimal-separator", "C",
+     "separator of reports, listings and the animation file (default: the locale's)",
      [](BatchJob& job, const std::string& text) { *job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},

@@ -18,7 +18,8 @@ public:
     virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
     // Save dialog; asks before replacing an existing file; nullopt when cancelled.
     virtual std::optional<std::string> saveFileName(const std::string& filter) = 0;
-    // Starts a program (no arguments, normal window state, no waiting); false if it could not start.
+    // Starts a program (no arguments, normal window state, no waiting); false if it could not
+    // start.
     virtual bool startProgram(const std::string& path) = 0;
     // The locale's decimal separator, '.' when the setting is missing.
     virtual char localeDecimalSeparator() = 0;

@@ -7,7 +7,7 @@ public:
     static constexpr int kRows = 100;
     static constexpr int kSteps = 90000;
 
-    TResultStore();  // one zeroed block, reserved once
+    TResultStore(); // one zeroed block, reserved once
     ~TResultStore();
     TResultStore(const TResultStore&) = delete;
     TResultStore& operator=(const TResultStore&) = delete;

@@ -28,23 +28,26 @@ void setDefaults(TParamSet& p)
 namespace {
 
 const std::array<ParamRowInfo, kParamRowCount> kRows{{
-    {"L1=", "l1", "Label18", false},     {"L2=", "l2", "Label19", false},
-    {"B=", "b", "Label21", false},       {"Fi0=", "fi0", "Label22", false},
-    {"Fit0=", "fit0", "Label23", false}, {"Fitt0=", "fitt0", "Label24", false},
+    {"L1=", "l1", "Label18", false},       {"L2=", "l2", "Label19", false},
+    {"B=", "b", "Label21", false},         {"Fi0=", "fi0", "Label22", false},
+    {"Fit0=", "fit0", "Label23", false},   {"Fitt0=", "fitt0", "Label24", false},
     {"+Fitt=", "fidtt", "Label20", false}, {"A(C1)=", "ac1", "Label25", false},
-    {"B(C1)=", "bc1", "Label26", false}, {"A(C2)=", "ac2", "Label27", false},
-    {"B(C2)=", "bc2", "Label28", false}, {"A(C3)=", "ac3", "Label29", false},
-    {"B(C3)=", "bc3", "Label30", false}, {"A(A)=", "ac4", "Label31", false},
-    {"B(A)=", "bc4", "Label32", false},  {"A(B)=", "ac5", "Label33", false},
-    {"B(B)=", "bc5", "Label34", false},  {"M1=", "m1", "Label36", true},
-    {"M2", "m2", "Label42", true},       {"M3=", "m3", "Label43", true},
-    {"I1=", "i1", "Label44", true},      {"I2=", "i2", "Label45", true},
+    {"B(C1)=", "bc1", "Label26", false},   {"A(C2)=", "ac2", "Label27", false},
+    {"B(C2)=", "bc2", "Label28", false},   {"A(C3)=", "ac3", "Label29", false},
+    {"B(C3)=", "bc3", "Label30", false},   {"A(A)=", "ac4", "Label31", false},
+    {"B(A)=", "bc4", "Label32", false},    {"A(B)=", "ac5", "Label33", false},
+    {"B(B)=", "bc5", "Label34", false},    {"M1=", "m1", "Label36", true},
+    {"M2", "m2", "Label42", true},         {"M3=", "m3", "Label43", true},
+    {"I1=", "i1", "Label44", true},        {"I2=", "i2", "Label45", true},
     {"I3=", "i3", "Label46", true},
 }};
 
 } // namespace
 
-const ParamRowInfo& paramRow(int row) { return kRows.at(static_cast<size_t>(row)); }
+const ParamRowInfo& paramRow(int row)
+{
+    return kRows.at(static_cast<size_t>(row));
+}
 
 int paramRowForKey(const std::string& key)
 {
@@ -56,30 +59,54 @@ int paramRowForKey(const std::string& key)
 long double paramValue(const TParamSet& p, int row)
 {
     switch (row) {
-    case 0: return p.l1;
-    case 1: return p.l2;
-    case 2: return p.b;
-    case 3: return p.fi0;
-    case 4: return p.fit0;
-    case 5: return p.fitt0;
-    case 6: return p.fidtt;
-    case 7: return p.ac1;
-    case 8: return p.bc1;
-    case 9: return p.ac2;
-    case 10: return p.bc2;
-    case 11: return p.ac3;
-    case 12: return p.bc3;
-    case 13: return p.ac4;
-    case 14: return p.bc4;
-    case 15: return p.ac5;
-    case 16: return p.bc5;
-    case 17: return p.m1;
-    case 18: return p.m2;
-    case 19: return p.m3;
-    case 20: return p.i1;
-    case 21: return p.i2;
-    case 22: return p.i3;
-    default: return 0;
+    case 0:
+        return p.l1;
+    case 1:
+        return p.l2;
+    case 2:
+        return p.b;
+    case 3:
+        return p.fi0;
+    case 4:
+        return p.fit0;
+    case 5:
+        return p.fitt0;
+    case 6:
+        return p.fidtt;
+    case 7:
+        return p.ac1;
+    case 8:
+        return p.bc1;
+    case 9:
+        return p.ac2;
+    case 10:
+        return p.bc2;
+    case 11:
+        return p.ac3;
+    case 12:
+        return p.bc3;
+    case 13:
+        return p.ac4;
+    case 14:
+        return p.bc4;
+    case 15:
+        return p.ac5;
+    case 16:
+        return p.bc5;
+    case 17:
+        return p.m1;
+    case 18:
+        return p.m2;
+    case 19:
+        return p.m3;
+    case 20:
+        return p.i1;
+    case 21:
+        return p.i2;
+    case 22:
+        return p.i3;
+    default:
+        return 0;
     }
 }
 

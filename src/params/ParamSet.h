@@ -4,8 +4,8 @@
 #include <string>
 
 struct TParamSet {
-    double l1 = 0, l2 = 0, b = 0;        // crank, rod, guide offset x = b
-    double fi0 = 0;                      // initial crank angle, degrees
+    double l1 = 0, l2 = 0, b = 0; // crank, rod, guide offset x = b
+    double fi0 = 0;               // initial crank angle, degrees
     double fit0 = 0, fitt0 = 0, fidtt = 0;
     long double ac1 = 0, ac2 = 0, ac3 = 0, ac4 = 0, ac5 = 0; // x of C1, C2, C3, A, B
     long double bc1 = 0, bc2 = 0, bc3 = 0, bc4 = 0, bc5 = 0; // y of C1, C2, C3, A, B
@@ -13,8 +13,8 @@ struct TParamSet {
     long double i1 = 0, i2 = 0, i3 = 0;
     long double phi0 = 0, psi0 = 0; // written by the autofill only
     long double aux = 0;
-    long double mode = 0;           // 0: "360", 1: "720"
-    long double step = 0;           // radians
+    long double mode = 0; // 0: "360", 1: "720"
+    long double step = 0; // radians
     int32_t N = 0;
     int32_t cycles = 0;
     std::string curkey;
@@ -24,8 +24,14 @@ struct TParamSet {
 inline constexpr long double kPi = 3.141592653589793238462643383279502884L;
 inline constexpr long double kRadPerDeg = kPi / 180.0L; // pi/180 rounded to extended
 inline constexpr long double kDegPerRad = 180.0L / kPi; // 180/pi rounded to extended
-inline long double rad(long double x) { return x * kRadPerDeg; }
-inline long double deg(long double x) { return x * kDegPerRad; }
+inline long double rad(long double x)
+{
+    return x * kRadPerDeg;
+}
+inline long double deg(long double x)
+{
+    return x * kDegPerRad;
+}
 
 // The defaults operation: writes mode, l1, l2, b, fi0, aux, fit0, fitt0, fidtt, m1..m3,
 // i1..i3, step and N; leaves the coordinates, phi0, psi0, cycles and curkey alone.
@@ -33,10 +39,10 @@ void setDefaults(TParamSet& p);
 
 // One displayed row: its caption, entry key and the field it shows.
 struct ParamRowInfo {
-    const char* caption; // "L1=", ..., "M2", ...
-    const char* key;     // "l1", ...
+    const char* caption;    // "L1=", ..., "M2", ...
+    const char* key;        // "l1", ...
     const char* valueLabel; // "Label18", ...
-    bool extra;          // in "Доп. Параметры" (masses and inertias)
+    bool extra;             // in "Доп. Параметры" (masses and inertias)
 };
 // The 23 rows in display order of the boxes ("L1=" ... "B(B)=", then "M1=" ... "I3=").
 inline constexpr int kParamRowCount = 23;

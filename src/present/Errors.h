@@ -1,4 +1,5 @@
-// Typed errors of the core. Each carries the exact message text the user sees; only the GUI shows it.
+// Typed errors of the core. Each carries the exact message text the user sees; only the GUI shows
+// it.
 #pragma once
 #include <stdexcept>
 #include <string>
@@ -15,7 +16,8 @@ public:
     using KinovarError::KinovarError;
 };
 
-// A file error with the system code of the Overview (2 "File not found", 5 "File access denied", ...).
+// A file error with the system code of the Overview (2 "File not found", 5 "File access denied",
+// ...).
 class InOutError : public KinovarError {
 public:
     InOutError(int code, const std::string& message) : KinovarError(message), code_(code) {}

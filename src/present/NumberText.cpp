@@ -45,7 +45,8 @@ constexpr auto kPow5 = [] {
         uint64_t v[28];
     } t{};
     t.v[0] = 1;
-    for (int i = 1; i < 28; ++i) t.v[i] = t.v[i - 1] * 5; // 5^27 still fits in 64 bits
+    for (int i = 1; i < 28; ++i)
+        t.v[i] = t.v[i - 1] * 5; // 5^27 still fits in 64 bits
     return t;
 }();
 
@@ -74,8 +75,7 @@ enum class Kind { Empty, Normal, Infinite, NotANumber };
 Kind kindOf(const Extended& f)
 {
     if (f.exponent == 0) return Kind::Empty; // zero, denormal or pseudo-denormal
-    if (f.exponent == 0x7fff)
-        return (f.significand << 1) == 0 ? Kind::Infinite : Kind::NotANumber;
+    if (f.exponent == 0x7fff) return (f.significand << 1) == 0 ? Kind::Infinite : Kind::NotANumber;
     // An unnormal (no leading bit) is an invalid operand to the FPU itself.
     return (f.significand >> 63) ? Kind::Normal : Kind::NotANumber;
 }
@@ -113,7 +113,8 @@ Reduced reduce(const Extended& f, long double x, int precision, int fractionDigi
     }
     r.exponent = exponent;
     if (kept == 0) return r; // everything was cut: a positive empty value
-    while (kept % 10 == 0) kept /= 10;
+    while (kept % 10 == 0)
+        kept /= 10;
     r.count = int(std::to_chars(r.digits, r.digits + sizeof r.digits, kept).ptr - r.digits);
     r.negative = f.negative;
     return r;
@@ -128,7 +129,8 @@ char* writeExponent(char* out, int v, int minDigits)
     }
     char tmp[12];
     const int len = int(std::to_chars(tmp, tmp + sizeof tmp, v).ptr - tmp);
-    for (int i = len; i < minDigits; ++i) *out++ = '0';
+    for (int i = len; i < minDigits; ++i)
+        *out++ = '0';
     std::memcpy(out, tmp, size_t(len));
     return out + len;
 }
@@ -165,19 +167,28 @@ const char* specialText(const Extended& f, Kind kind)
     throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
-char decimalSeparator() { return gSeparator; }
+char decimalSeparator()
+{
+    return gSeparator;
+}
 
-void setDecimalSeparator(char separator) { gSeparator = separator; }
+void setDecimalSeparator(char separator)
+{
+    gSeparator = separator;
+}
 
 bool decimal18Fast(long double x, Decimal18& out)
 {
     const Extended f = fieldsOf(x);
     if (kindOf(f) != Kind::Normal) return false;
-    const int binary = f.exponent - 16383; // 2^binary <= |x| < 2^(binary+1)
+    const int binary = f.exponent - 16383;         // 2^binary <= |x| < 2^(binary+1)
     if (binary < -40 || binary > 62) return false; // far outside 1e-10..1e18
     // floor(binary·log10 2) + 1 is the decimal exponent or one less; a wrong guess only costs
     // the slow path below.
@@ -252,14 +263,18 @@ std::string FormatFixed(long double x, int precision, int digits)
         used = std::min(r.exponent, r.count);
         std::memcpy(out, r.digits, size_t(used));
         out += used;
-        for (int i = used; i < r.exponent; ++i) *out++ = '0';
+        for (int i = used; i < r.exponent; ++i)
+            *out++ = '0';
     }
     if (digits > 0) {
         *out++ = gSeparator;
         char* const end = out + digits;
-        for (int i = r.exponent; i < 0 && out < end; ++i) *out++ = '0';
-        for (int i = used; i < r.count && out < end; ++i) *out++ = r.digits[i];
-        while (out < end) *out++ = '0';
+        for (int i = r.exponent; i < 0 && out < end; ++i)
+            *out++ = '0';
+        for (int i = used; i < r.count && out < end; ++i)
+            *out++ = r.digits[i];
+        while (out < end)
+            *out++ = '0';
     }
     return std::string(buf, out);
 }
@@ -282,7 +297,8 @@ std::string FormatGeneral(long double x)
         const int used = std::min(r.exponent, r.count);
         std::memcpy(out, r.digits, size_t(used));
         out += used;
-        for (int i = used; i < r.exponent; ++i) *out++ = '0';
+        for (int i = used; i < r.exponent; ++i)
+            *out++ = '0';
         if (r.count > used) {
             *out++ = gSeparator;
             std::memcpy(out, r.digits + used, size_t(r.count - used));
@@ -291,7 +307,8 @@ std::string FormatGeneral(long double x)
     } else {
         *out++ = '0';
         *out++ = gSeparator;
-        for (int i = r.exponent; i < 0; ++i) *out++ = '0';
+        for (int i = r.exponent; i < 0; ++i)
+            *out++ = '0';
         std::memcpy(out, r.digits, size_t(r.count));
         out += r.count;
     }
@@ -309,7 +326,8 @@ long double ParseReal(std::string_view text)
     const char separator = gSeparator;
     const size_t size = text.size();
     size_t i = 0;
-    while (i < size && text[i] == ' ') ++i;
+    while (i < size && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
@@ -324,7 +342,8 @@ long double ParseReal(std::string_view text)
     if (i < size && text[i] == separator) {
         ++i;
         accepted = true;
-        for (; i < size && isDigit(text[i]); ++i, ++fraction) mantissa += text[i];
+        for (; i < size && isDigit(text[i]); ++i, ++fraction)
+            mantissa += text[i];
     }
     if (!accepted) rejectReal(text);
 
@@ -338,7 +357,8 @@ long double ParseReal(std::string_view text)
             exponent = exponent * 10 + (text[i++] - '0');
         if (negativeExponent) exponent = -exponent;
     }
-    while (i < size && text[i] == ' ') ++i;
+    while (i < size && text[i] == ' ')
+        ++i;
     if (i != size) rejectReal(text);
 
     // value = mantissa × 10^(exponent − fraction): strip zeros on both ends, then let the C
@@ -348,8 +368,8 @@ long double ParseReal(std::string_view text)
     const size_t last = mantissa.find_last_not_of('0');
     const long long significant = (long long)(last - first + 1);
     const long long power = exponent - fraction + (long long)(mantissa.size() - 1 - last);
-    const long long magnitude = significant + power; // value = 0.digits × 10^magnitude
-    if (magnitude > 4933) rejectReal(text);          // beyond the largest extended value
+    const long long magnitude = significant + power;       // value = 0.digits × 10^magnitude
+    if (magnitude > 4933) rejectReal(text);                // beyond the largest extended value
     if (magnitude < -4960) return negative ? -0.0L : 0.0L; // far below the smallest denormal
 
     std::string normal = mantissa.substr(first, size_t(significant));
@@ -368,7 +388,8 @@ int32_t ParseInteger(std::string_view text)
 {
     const size_t size = text.size();
     size_t i = 0;
-    while (i < size && text[i] == ' ') ++i;
+    while (i < size && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 

@@ -1,5 +1,6 @@
 // Number text rules: how every number the program shows, writes or reads becomes text and back.
-// All reals are 80-bit long double; the decimal separator is process-wide state set by the platform.
+// All reals are 80-bit long double; the decimal separator is process-wide state set by the
+// platform.
 #pragma once
 #include <cstdint>
 #include <string>

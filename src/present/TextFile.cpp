@@ -13,14 +13,22 @@ constexpr size_t kChunk = 1 << 20;
 const char* systemText(int code)
 {
     switch (code) {
-    case 2: return "File not found";
-    case 3: return "Invalid filename";
-    case 4: return "Too many open files";
-    case 5: return "File access denied";
-    case 100: return "Read beyond end of file";
-    case 101: return "Disk full";
-    case 106: return "Invalid numeric input";
-    default: return nullptr;
+    case 2:
+        return "File not found";
+    case 3:
+        return "Invalid filename";
+    case 4:
+        return "Too many open files";
+    case 5:
+        return "File access denied";
+    case 100:
+        return "Read beyond end of file";
+    case 101:
+        return "Disk full";
+    case 106:
+        return "Invalid numeric input";
+    default:
+        return nullptr;
     }
 }
 
@@ -28,22 +36,31 @@ int systemCode(int err)
 {
     switch (err) {
     case ENOENT:
-    case ENOTDIR: return 2;
+    case ENOTDIR:
+        return 2;
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return 5;
+    case EISDIR:
+        return 5;
     case EMFILE:
-    case ENFILE: return 4;
-    case ENAMETOOLONG: return 3;
+    case ENFILE:
+        return 4;
+    case ENAMETOOLONG:
+        return 3;
     case ENOSPC:
-    case EDQUOT: return 101;
-    default: return 0;
+    case EDQUOT:
+        return 101;
+    default:
+        return 0;
     }
 }
 
 // errno after a failed stdio call; a failure that left errno unset still counts as an I/O error.
-int lastError() { return errno != 0 ? errno : EIO; }
+int lastError()
+{
+    return errno != 0 ? errno : EIO;
+}
 
 } // namespace
 
@@ -149,7 +166,10 @@ TextReader::TextReader(const std::string& path)
 
 TextReader::~TextReader() = default;
 
-bool TextReader::atEnd() { return pos_ >= data_.size(); }
+bool TextReader::atEnd()
+{
+    return pos_ >= data_.size();
+}
 
 std::string TextReader::readLine()
 {

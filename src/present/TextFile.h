@@ -23,9 +23,9 @@ public:
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
-    void writeLine(std::string_view text);  // text then CR LF (buffered)
-    void writeRaw(std::string_view bytes);  // bytes as they are (buffered)
-    void close();                           // flushes; reports a failed write (a full disk)
+    void writeLine(std::string_view text); // text then CR LF (buffered)
+    void writeRaw(std::string_view bytes); // bytes as they are (buffered)
+    void close();                          // flushes; reports a failed write (a full disk)
 
 private:
     int writeBuffer(); // hands the buffer to the file; the errno of a failed write, else 0
@@ -43,8 +43,8 @@ public:
     TextReader(const TextReader&) = delete;
     TextReader& operator=(const TextReader&) = delete;
 
-    bool atEnd();            // true once no character is left (or character 26 was met)
-    std::string readLine();  // the next line without its end; empty text past the end
+    bool atEnd();           // true once no character is left (or character 26 was met)
+    std::string readLine(); // the next line without its end; empty text past the end
 
 private:
     std::string data_;

@@ -13,15 +13,14 @@
 #include <vector>
 
 #include "app/Batch.h"
-#include "support/BatchRun.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "present/NumberText.h"
+#include "support/BatchRun.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
 
 std::vector<std::string> split(const std::string& text, char sep)
 {

@@ -9,13 +9,12 @@
 #include <vector>
 
 #include "app/Batch.h"
-#include "support/BatchRun.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
+#include "support/BatchRun.h"
 
 namespace {
-
 
 // The CSV the batch should write for `p` once the autofill has placed its points.
 std::string expectedCsv(TParamSet p)

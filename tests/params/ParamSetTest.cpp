@@ -4,7 +4,8 @@
 
 TEST(ParamSet, RowTableFindsEveryKeyAndNothingElse)
 {
-    for (int r = 0; r < kParamRowCount; ++r) EXPECT_EQ(paramRowForKey(paramRow(r).key), r);
+    for (int r = 0; r < kParamRowCount; ++r)
+        EXPECT_EQ(paramRowForKey(paramRow(r).key), r);
     EXPECT_EQ(paramRowForKey("L1"), -1); // keys compare case-sensitively
     EXPECT_EQ(paramRowForKey(""), -1);
     EXPECT_EQ(paramRowForKey("aux"), -1);

@@ -48,9 +48,15 @@ TEST(BatchKinetic, WritesWhatTheWindowWritesForTheSameRun)
     const std::string batchFile = dir.file("batch.ini");
     for (char separator : {'.', ','})
         for (bool autofill : {false, true}) {
-            std::vector<std::string> args{"--set",     "mode=720",  "--set",
-                                          "step=5",    "--set",     "cycles=3",
-                                          "--kinetic", batchFile,   "--decimal-separator",
+            std::vector<std::string> args{"--set",
+                                          "mode=720",
+                                          "--set",
+                                          "step=5",
+                                          "--set",
+                                          "cycles=3",
+                                          "--kinetic",
+                                          batchFile,
+                                          "--decimal-separator",
                                           std::string(1, separator)};
             if (autofill) args.push_back("--autofill");
             ASSERT_EQ(batch(args), kBatchDone);

@@ -7,15 +7,14 @@
 #include <sstream>
 
 #include "app/Batch.h"
-#include "support/BatchRun.h"
 #include "calc/Calculation.h"
 #include "present/LocaleSeparator.h"
 #include "present/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
+#include "support/BatchRun.h"
 
 namespace {
-
 
 // Sets the locale variables for one test and puts the earlier values back.
 class LocaleEnv {

@@ -135,7 +135,8 @@ const GeneralCase kGeneral[] = {
 
 TEST_P(NumberTextSeparator, FormatGeneralTable)
 {
-    for (const GeneralCase& c : kGeneral) EXPECT_EQ(FormatGeneral(c.x), local(c.text)) << double(c.x);
+    for (const GeneralCase& c : kGeneral)
+        EXPECT_EQ(FormatGeneral(c.x), local(c.text)) << double(c.x);
 }
 
 TEST_P(NumberTextSeparator, ParseRealAcceptsTheGrammar)
@@ -144,12 +145,23 @@ TEST_P(NumberTextSeparator, ParseRealAcceptsTheGrammar)
         const char* text;
         long double value;
     } accepted[] = {
-        {"  12.5  ", 12.5L}, {"-3", -3},          {"+.5", 0.5L},       {"1e3", 1000},
-        {"1E", 1},           {".", 0},            {"5.", 5},           {"-.25e+2", -25},
-        {"1E-2", 0.01L},     {"0.1", 0.1L},       {"123.456", 123.456L}, {".e", 0},
-        {"1e500", 1e500L}, // 500 itself is still taken
+        {"  12.5  ", 12.5L},
+        {"-3", -3},
+        {"+.5", 0.5L},
+        {"1e3", 1000},
+        {"1E", 1},
+        {".", 0},
+        {"5.", 5},
+        {"-.25e+2", -25},
+        {"1E-2", 0.01L},
+        {"0.1", 0.1L},
+        {"123.456", 123.456L},
+        {".e", 0},
+        {"1e500", 1e500L},       // 500 itself is still taken
         {"1e0000000000001", 10}, // leading zeros never reach the exponent limit
-        {"1e4932", 1e4932L}, {"1e-4999", 0},      {"2.5e-4950", 2.5e-4950L},
+        {"1e4932", 1e4932L},
+        {"1e-4999", 0},
+        {"2.5e-4950", 2.5e-4950L},
         {"000000000000000000000000000000012.5", 12.5L},
     };
     for (const auto& c : accepted) {
@@ -162,9 +174,8 @@ TEST_P(NumberTextSeparator, ParseRealAcceptsTheGrammar)
 TEST_P(NumberTextSeparator, ParseRealRejectsWithTheWholeText)
 {
     const char* rejected[] = {
-        "",      "   ",    "1 000", "12abc", "1\t",    "\t1",     "+",      "-",
-        "e5",    "1e5x",  "1..2",  "1e+-2", "++1",   "1e4999",  "2e4932", "1e5000",
-        "0x10",  "INF",   "NAN",   "1 e5",  "1e 5",  "-e",
+        "",      "   ", "1 000",  "12abc",  "1\t",    "\t1",  "+",   "-",   "e5",   "1e5x", "1..2",
+        "1e+-2", "++1", "1e4999", "2e4932", "1e5000", "0x10", "INF", "NAN", "1 e5", "1e 5", "-e",
     };
     for (const char* raw : rejected) {
         const std::string text = local(raw);
@@ -210,7 +221,8 @@ TEST(NumberText, ParseRealLongTexts)
     EXPECT_EQ(ParseReal("0." + std::string(6000, '0') + "1"), 0);
     // 1 + 2^-64 is the midpoint between 1 and the next value: exactly there it goes to the even
     // neighbour 1, a digit far behind makes it round up.
-    const std::string midpoint = "1.0000000000000000000542101086242752217003726400434970855712890625";
+    const std::string midpoint =
+        "1.0000000000000000000542101086242752217003726400434970855712890625";
     EXPECT_EQ(ParseReal(midpoint), 1);
     EXPECT_EQ(ParseReal(midpoint + std::string(3000, '0') + "1"), std::nextafter(1.0L, 2.0L));
 }
@@ -220,7 +232,8 @@ TEST(NumberText, ParseRealIsCorrectlyRounded)
     std::mt19937_64 rng(7);
     char buf[64];
     for (int i = 0; i < 20000; ++i) {
-        const long double x = std::ldexp((long double)(rng() | (1ull << 63)), int(rng() % 200) - 160);
+        const long double x =
+            std::ldexp((long double)(rng() | (1ull << 63)), int(rng() % 200) - 160);
         std::snprintf(buf, sizeof buf, "%.21Lg", x); // 21 digits identify every extended value
         ASSERT_EQ(ParseReal(buf), x) << buf;
     }
@@ -256,22 +269,37 @@ TEST(NumberText, ParseInteger)
         const char* text;
         int32_t value;
     } accepted[] = {
-        {" 42", 42},         {"-7", -7},         {"$1F", 31},           {"0x10", 16},
-        {"+5", 5},           {"007", 7},         {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
-        {"$FFFFFFFF", -1},   {"x7fffffff", INT32_MAX}, {"0XaB", 171},   {"-$10", -16},
-        {"$80000000", INT32_MIN}, {"$000000000001", 1}, {"0", 0},      {"-0", 0},
+        {" 42", 42},
+        {"-7", -7},
+        {"$1F", 31},
+        {"0x10", 16},
+        {"+5", 5},
+        {"007", 7},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"$FFFFFFFF", -1},
+        {"x7fffffff", INT32_MAX},
+        {"0XaB", 171},
+        {"-$10", -16},
+        {"$80000000", INT32_MIN},
+        {"$000000000001", 1},
+        {"0", 0},
+        {"-0", 0},
     };
-    for (const auto& c : accepted) EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
+    for (const auto& c : accepted)
+        EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
 
-    const char* rejected[] = {"42 ", "",  "2147483648", "1.0", "-2147483649", "$100000000",
-                              "$",   "0x", "- 5",       "\t5", "5a",          "$G",
-                              "1e3", "+",  "0x-1",      "99999999999999999999999"};
+    const char* rejected[] = {"42 ",         "",           "2147483648", "1.0",
+                              "-2147483649", "$100000000", "$",          "0x",
+                              "- 5",         "\t5",        "5a",         "$G",
+                              "1e3",         "+",          "0x-1",       "99999999999999999999999"};
     for (const char* text : rejected) {
         try {
             ParseInteger(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(text) + "' is not a valid integer value");
         }
     }
 }
@@ -322,7 +350,8 @@ TEST_F(NumberTextExact, FastPathMatchesTheReferenceOnRandomValues)
     long fast = 0;
     const int count = 2'000'000;
     for (int i = 0; i < count; ++i) {
-        const long double x = std::ldexp((long double)(rng() | (1ull << 63)), int(rng() % 104) - 104);
+        const long double x =
+            std::ldexp((long double)(rng() | (1ull << 63)), int(rng() % 104) - 104);
         fast += check(i % 2 ? -x : x);
     }
     EXPECT_EQ(mismatches, 0);

@@ -43,7 +43,8 @@ protected:
     {
         TextReader in(file);
         std::vector<std::string> lines;
-        while (!in.atEnd()) lines.push_back(in.readLine());
+        while (!in.atEnd())
+            lines.push_back(in.readLine());
         return lines;
     }
 
@@ -95,8 +96,14 @@ TEST_F(TextFile, ReadingLineEnds)
         {"empty lines", "\n\r\n\n", {"", "", ""}},
         {"no end", "last", {"last"}},
         {"empty file", "", {}},
-        {"char 26 ends", std::string("a\r\nb\x1A" "c\r\nd\r\n"), {"a", "b"}},
-        {"char 26 first", std::string("\x1A" "a\r\n"), {}},
+        {"char 26 ends",
+         std::string("a\r\nb\x1A"
+                     "c\r\nd\r\n"),
+         {"a", "b"}},
+        {"char 26 first",
+         std::string("\x1A"
+                     "a\r\n"),
+         {}},
         {"bytes kept", "\xC0\xE1\tx \r\n", {"\xC0\xE1\tx "}},
     };
     for (const auto& c : cases) {
@@ -114,7 +121,8 @@ TEST_F(TextFile, ReadingPastTheEndGivesEmptyText)
     EXPECT_FALSE(in.atEnd());
     EXPECT_EQ(in.readLine(), "only");
     EXPECT_TRUE(in.atEnd());
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(in.readLine(), "");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(in.readLine(), "");
     EXPECT_TRUE(in.atEnd());
 }
 
@@ -125,13 +133,15 @@ TEST_F(TextFile, LargeFileRoundTrip)
     const int count = 810000;
     {
         TextWriter out(file);
-        for (int i = 0; i < count; ++i) out.writeLine(std::to_string(i) + ".00");
+        for (int i = 0; i < count; ++i)
+            out.writeLine(std::to_string(i) + ".00");
         out.close();
     }
     TextReader in(file);
     int n = 0;
     bool inOrder = true;
-    while (!in.atEnd()) inOrder = inOrder && in.readLine() == std::to_string(n++) + ".00";
+    while (!in.atEnd())
+        inOrder = inOrder && in.readLine() == std::to_string(n++) + ".00";
     EXPECT_EQ(n, count);
     EXPECT_TRUE(inOrder);
 }
@@ -153,13 +163,20 @@ TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
         int code;
         const char* text;
     } cases[] = {
-        {ENOENT, 2, "File not found"},         {ENOTDIR, 2, "File not found"},
-        {EACCES, 5, "File access denied"},     {EPERM, 5, "File access denied"},
-        {EROFS, 5, "File access denied"},      {EISDIR, 5, "File access denied"},
-        {EMFILE, 4, "Too many open files"},    {ENFILE, 4, "Too many open files"},
-        {ENAMETOOLONG, 3, "Invalid filename"}, {ENOSPC, 101, "Disk full"},
-        {EDQUOT, 101, "Disk full"},            {EIO, EIO, "I/O error 5"},
-        {EBADF, EBADF, "I/O error 9"},         {ENETDOWN, ENETDOWN, "I/O error 100"},
+        {ENOENT, 2, "File not found"},
+        {ENOTDIR, 2, "File not found"},
+        {EACCES, 5, "File access denied"},
+        {EPERM, 5, "File access denied"},
+        {EROFS, 5, "File access denied"},
+        {EISDIR, 5, "File access denied"},
+        {EMFILE, 4, "Too many open files"},
+        {ENFILE, 4, "Too many open files"},
+        {ENAMETOOLONG, 3, "Invalid filename"},
+        {ENOSPC, 101, "Disk full"},
+        {EDQUOT, 101, "Disk full"},
+        {EIO, EIO, "I/O error 5"},
+        {EBADF, EBADF, "I/O error 9"},
+        {ENETDOWN, ENETDOWN, "I/O error 100"},
     };
     for (const auto& c : cases) {
         const InOutError e = inOutErrorFromErrno(c.err);
@@ -169,11 +186,16 @@ TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
     const struct {
         int code;
         const char* text;
-    } codes[] = {{2, "File not found"},         {3, "Invalid filename"},
-                 {4, "Too many open files"},    {5, "File access denied"},
-                 {100, "Read beyond end of file"}, {101, "Disk full"},
-                 {106, "Invalid numeric input"}, {32, "I/O error 32"}};
-    for (const auto& c : codes) EXPECT_EQ(std::string(inOutErrorFromCode(c.code).what()), c.text);
+    } codes[] = {{2, "File not found"},
+                 {3, "Invalid filename"},
+                 {4, "Too many open files"},
+                 {5, "File access denied"},
+                 {100, "Read beyond end of file"},
+                 {101, "Disk full"},
+                 {106, "Invalid numeric input"},
+                 {32, "I/O error 32"}};
+    for (const auto& c : codes)
+        EXPECT_EQ(std::string(inOutErrorFromCode(c.code).what()), c.text);
 }
 
 TEST_F(TextFile, OpenErrorsCarryTheirTexts)
@@ -209,8 +231,10 @@ TEST_F(TextFile, AccessDenied)
         int denied = 0;
         for (int attempt = 0; attempt < 2; ++attempt) {
             try {
-                if (attempt == 0) TextReader in(locked);
-                else TextWriter out(locked);
+                if (attempt == 0)
+                    TextReader in(locked);
+                else
+                    TextWriter out(locked);
             } catch (const InOutError& e) {
                 denied += e.code() == 5 && std::string(e.what()) == "File access denied";
             }
@@ -237,7 +261,8 @@ TEST(TextFileErrors, AFullDiskIsReported)
         TextWriter out("/dev/full");
         expectInOutError(
             [&] {
-                for (int i = 0; i < 200000; ++i) out.writeLine("0123456789");
+                for (int i = 0; i < 200000; ++i)
+                    out.writeLine("0123456789");
             },
             101, "Disk full", "write");
     }

@@ -10,10 +10,10 @@
 
 class FakePlatform : public Platform {
 public:
-    std::vector<std::string> messages;   // texts of showMessage, in order
-    std::vector<std::string> errors;     // texts of showError as shown (period added)
-    std::vector<std::string> calls;      // every call: "message:<t>", "error:<t>", "open:<filter>", ...
-    std::vector<std::string> started;    // paths given to startProgram
+    std::vector<std::string> messages; // texts of showMessage, in order
+    std::vector<std::string> errors;   // texts of showError as shown (period added)
+    std::vector<std::string> calls; // every call: "message:<t>", "error:<t>", "open:<filter>", ...
+    std::vector<std::string> started;                   // paths given to startProgram
     std::deque<std::optional<std::string>> openReplies; // popped per open dialog; empty -> cancel
     std::deque<std::optional<std::string>> saveReplies;
     bool startSucceeds = true;

@@ -53,8 +53,8 @@ public:
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     std::array<ParamRowWidgets, kParamRowCount> rows; // in ParamSet's row order
-    QPushButton* BitBtn = nullptr;  // "Автозаполнение"
-    QPushButton* BitBtn1 = nullptr; // display refresh
+    QPushButton* BitBtn = nullptr;                    // "Автозаполнение"
+    QPushButton* BitBtn1 = nullptr;                   // display refresh
     QComboBox* CB = nullptr;
     QFrame* Enterpn = nullptr;
     QLabel* Label48 = nullptr;
