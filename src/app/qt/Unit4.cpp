@@ -135,7 +135,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
                        QColor(255, 255, 0));
     Label3 = makeLabel(this, "Label3", QStringLiteral("Кинематика · энергия · силы"), 24, 360,
                        QColor(255, 255, 0));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("© 2024, версия 1.3"), 40, 376,
+    Label4 = makeLabel(this, "Label4", QStringLiteral("© 2026, версия 1.3"), 40, 376,
                        QColor(0, 255, 255));
     for (QWidget* w : {logo, static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4)})
