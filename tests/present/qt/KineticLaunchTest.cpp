@@ -94,11 +94,23 @@ TEST_F(KineticLaunch, AnimatorThatDoesNotStartIsReportedAndTheFileStays)
 
 TEST_F(KineticLaunch, UnwritableFileIsAnErrorReportAndNoAnimator)
 {
-    fake.exeDir = dir.path().string() + "/no-such-folder/";
-    form->N12Click();
-    EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
-    EXPECT_TRUE(fake.started.empty());
-    EXPECT_TRUE(fake.messages.empty());
+    struct Case {
+        std::string folder;
+        bool fileIsAFolder;
+        const char* error;
+    };
+    // Tests run as root, who may write anywhere: a folder in the file's place stands in for a
+    // file that cannot be written.
+    for (const Case& c : {Case{"no-such-folder/", false, "File not found."},
+                          Case{"blocked/", true, "File access denied."}}) {
+        fake.exeDir = dir.path().string() + "/" + c.folder;
+        if (c.fileIsAFolder) std::filesystem::create_directories(fake.exeDir + kKineticFileName);
+        fake.errors.clear();
+        form->N12Click();
+        EXPECT_EQ(fake.errors, std::vector<std::string>{c.error}) << c.folder;
+        EXPECT_TRUE(fake.started.empty()) << c.folder;
+        EXPECT_TRUE(fake.messages.empty()) << c.folder;
+    }
 }
 
 namespace {
