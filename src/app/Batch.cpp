@@ -200,7 +200,7 @@ char separatorOption(const std::string& text)
     return text[0];
 }
 
-struct OptionSpec {
+struct BatchOption {
     const char* name;
     const char* value; // what its value is, for the usage; nullptr for a flag
     const char* help;
@@ -209,7 +209,7 @@ struct OptionSpec {
 
 // The options, in the order of the usage. A new option adds a row here; an output also adds a
 // step to writeOutputs, a parameter source a ParamAction.
-const OptionSpec kOptions[] = {
+const BatchOption kOptions[] = {
     {"--params", "FILE", "read KEY = VALUE lines (blank lines and lines starting with # skipped)",
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kFilePhase, [path](TParamSet& p) { applyParamsFile(p, path); }});
@@ -259,7 +259,7 @@ std::string usage()
 {
     std::ostringstream s;
     s << "Usage: " << kProgram;
-    for (const OptionSpec& o : kOptions) {
+    for (const BatchOption& o : kOptions) {
         s << " [" << o.name;
         if (o.value) s << ' ' << o.value;
         s << ']';
@@ -267,7 +267,7 @@ std::string usage()
     }
     s << "\nRuns one calculation of the slider-crank mechanism without a window.\n"
          "Parameters start at the defaults with every point coordinate 0.\n\nOptions:\n";
-    for (const OptionSpec& o : kOptions) {
+    for (const BatchOption& o : kOptions) {
         std::string head = std::string(o.name) + (o.value ? std::string(" ") + o.value : "");
         head.resize(std::max<size_t>(head.size() + 2, 20), ' ');
         s << "  " << head << o.help << '\n';
@@ -295,17 +295,17 @@ BatchJob parseArgs(const std::vector<std::string>& args)
             name.resize(eq);
             joined = true;
         }
-        const auto spec = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                       [&](const OptionSpec& o) { return name == o.name; });
-        if (spec == std::end(kOptions))
+        const auto option = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                         [&](const BatchOption& o) { return name == o.name; });
+        if (option == std::end(kOptions))
             throw BadInput{"unknown option '" + args[a] + "' (see --help)"};
-        if (spec->value && !joined) {
-            if (a + 1 >= args.size()) throw BadInput{name + " needs " + spec->value};
+        if (option->value && !joined) {
+            if (a + 1 >= args.size()) throw BadInput{name + " needs " + option->value};
             value = args[++a];
-        } else if (!spec->value && joined) {
+        } else if (!option->value && joined) {
             throw BadInput{name + " takes no value"};
         }
-        spec->take(job, value);
+        option->take(job, value);
     }
     return job;
 }

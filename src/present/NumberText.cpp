@@ -321,15 +321,31 @@ std::string FormatInteger(int32_t n)
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
 }
 
+namespace {
+
+// Takes one optional sign at i; true for "-".
+bool takeSign(std::string_view text, size_t& i)
+{
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) return text[i++] == '-';
+    return false;
+}
+
+// Skips the leading spaces both parsers allow, then takes one optional sign.
+bool takeLeadingSign(std::string_view text, size_t& i)
+{
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    return takeSign(text, i);
+}
+
+} // namespace
+
 long double ParseReal(std::string_view text)
 {
     const char separator = gSeparator;
     const size_t size = text.size();
     size_t i = 0;
-    while (i < size && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const bool negative = takeLeadingSign(text, i);
 
     // The mantissa digits, integer part then fraction, as one digit string.
     std::string mantissa;
@@ -350,8 +366,7 @@ long double ParseReal(std::string_view text)
     long long exponent = 0;
     if (i < size && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
-        bool negativeExponent = false;
-        if (i < size && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        const bool negativeExponent = takeSign(text, i);
         // Digits stop counting at 500; a digit left over fails below with the other leftovers.
         while (i < size && isDigit(text[i]) && exponent < 500)
             exponent = exponent * 10 + (text[i++] - '0');
@@ -388,10 +403,7 @@ int32_t ParseInteger(std::string_view text)
 {
     const size_t size = text.size();
     size_t i = 0;
-    while (i < size && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < size && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const bool negative = takeLeadingSign(text, i);
 
     bool hex = false;
     if (i < size && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {

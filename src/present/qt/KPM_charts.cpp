@@ -31,8 +31,7 @@ QStringList gridRowCaptions()
 
 void TForm1::N16Click()
 {
-    Form2->Series1->clear();
-    Form2->Series2->clear();
+    // Both ways the show handler clears the two series before it fills them.
     if (Form2->isVisible()) {
         // Already shown: its show handler will not run, so refill here rather than leave it empty.
         Form2->FormShow();
