@@ -9,39 +9,9 @@
 #include <vector>
 
 #include "present/NumberText.h"
+#include "support/ScratchFiles.h"
 
 namespace kinetic_test {
-
-// A fresh folder under the system temp dir, removed with the object.
-class ScratchDir {
-public:
-    explicit ScratchDir(const std::string& tag)
-        : path_(std::filesystem::temp_directory_path() /
-                ("kinovar-" + tag + "-" + std::to_string(::getpid())))
-    {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Splits on CR LF; fails the caller's expectations through `bareLf` when a line ends in LF only.
 inline std::vector<std::string> crlfLines(const std::string& bytes, bool* bareLf = nullptr)

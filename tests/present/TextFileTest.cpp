@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "present/TextFile.h"
+#include "support/ScratchFiles.h"
 
 namespace {
 
@@ -17,27 +18,7 @@ namespace fs = std::filesystem;
 
 class TextFile : public ::testing::Test {
 protected:
-    TextFile()
-    {
-        std::string pattern = (fs::temp_directory_path() / "kinovar-textfile-XXXXXX").string();
-        dir = ::mkdtemp(pattern.data());
-    }
-    ~TextFile() override { fs::remove_all(dir); }
-
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-
-    static std::string bytesOf(const std::string& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-    static void putBytes(const std::string& file, const std::string& bytes)
-    {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
+    std::string path(const std::string& name) const { return dir.file(name); }
 
     static std::vector<std::string> readAll(const std::string& file)
     {
@@ -48,7 +29,7 @@ protected:
         return lines;
     }
 
-    fs::path dir;
+    ScratchDir dir{"textfile"};
 };
 
 // Runs f and expects the InOutError with the given code and text.
@@ -73,11 +54,11 @@ TEST_F(TextFile, WritingEndsEveryLineWithCrLf)
     out.writeRaw("raw");
     out.writeLine("-2,50");
     out.close();
-    EXPECT_EQ(bytesOf(file), "1.00\r\n\r\nraw-2,50\r\n");
+    EXPECT_EQ(readBytes(file), "1.00\r\n\r\nraw-2,50\r\n");
 
     TextWriter again(file); // creating empties the file
     again.close();
-    EXPECT_EQ(bytesOf(file), "");
+    EXPECT_EQ(readBytes(file), "");
 }
 
 TEST_F(TextFile, ReadingLineEnds)
@@ -108,7 +89,7 @@ TEST_F(TextFile, ReadingLineEnds)
     };
     for (const auto& c : cases) {
         const std::string file = path("in.txt");
-        putBytes(file, c.bytes);
+        writeBytes(file, c.bytes);
         EXPECT_EQ(readAll(file), c.lines) << c.name;
     }
 }
@@ -116,7 +97,7 @@ TEST_F(TextFile, ReadingLineEnds)
 TEST_F(TextFile, ReadingPastTheEndGivesEmptyText)
 {
     const std::string file = path("short.txt");
-    putBytes(file, "only\r\n");
+    writeBytes(file, "only\r\n");
     TextReader in(file);
     EXPECT_FALSE(in.atEnd());
     EXPECT_EQ(in.readLine(), "only");
@@ -153,7 +134,7 @@ TEST_F(TextFile, DestructorKeepsWhatWasWritten)
         TextWriter out(file);
         out.writeLine("kept");
     }
-    EXPECT_EQ(bytesOf(file), "kept\r\n");
+    EXPECT_EQ(readBytes(file), "kept\r\n");
 }
 
 TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
@@ -201,7 +182,7 @@ TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
 TEST_F(TextFile, OpenErrorsCarryTheirTexts)
 {
     const std::string plain = path("plain.txt");
-    putBytes(plain, "x\r\n");
+    writeBytes(plain, "x\r\n");
     const std::string missing = path("missing.txt");
     const std::string longName = path(std::string(300, 'n'));
 
@@ -210,9 +191,9 @@ TEST_F(TextFile, OpenErrorsCarryTheirTexts)
                      "write into missing folder");
     expectInOutError([&] { TextReader in(plain + "/x"); }, 2, "File not found",
                      "path through a file");
-    expectInOutError([&] { TextWriter out(dir.string()); }, 5, "File access denied",
+    expectInOutError([&] { TextWriter out(dir.path().string()); }, 5, "File access denied",
                      "write a folder");
-    expectInOutError([&] { TextReader in(dir.string()); }, 5, "File access denied",
+    expectInOutError([&] { TextReader in(dir.path().string()); }, 5, "File access denied",
                      "read a folder");
     expectInOutError([&] { TextReader in(longName); }, 3, "Invalid filename", "long name");
     expectInOutError([&] { TextWriter out(longName); }, 3, "Invalid filename", "long name");
@@ -221,7 +202,7 @@ TEST_F(TextFile, OpenErrorsCarryTheirTexts)
 TEST_F(TextFile, AccessDenied)
 {
     const std::string locked = path("locked.txt");
-    putBytes(locked, "x");
+    writeBytes(locked, "x");
     fs::permissions(locked, fs::perms::none);
     // Permissions do not bind root: the attempts run in a child that gives up root first.
     const pid_t child = ::fork();
