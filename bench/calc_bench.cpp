@@ -8,9 +8,9 @@
 
 namespace {
 
-TParamSet largestRun(bool mode720)
+ParamSet largestRun(bool mode720)
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.ac1 = 5;
     p.bc1 = 1;
@@ -28,8 +28,8 @@ TParamSet largestRun(bool mode720)
 
 void BM_Calculation(benchmark::State& state)
 {
-    const TParamSet p = largestRun(state.range(0) == 720);
-    static const auto R = std::make_unique<TResultStore>(); // one store, as in the program
+    const ParamSet p = largestRun(state.range(0) == 720);
+    static const auto R = std::make_unique<ResultStore>(); // one store, as in the program
     runCalculation(p, *R); // first touch of the pages, outside the timing
     for (auto _ : state) {
         const CalcOutcome outcome = runCalculation(p, *R);

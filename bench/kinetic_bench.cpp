@@ -11,10 +11,10 @@
 
 static void BM_KineticExport(benchmark::State& state)
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.N = 89977;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
     const std::string path =
         (std::filesystem::temp_directory_path() / "kinovar-bench-Kinetic.ini").string();

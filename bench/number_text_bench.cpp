@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 

@@ -19,10 +19,10 @@ constexpr int kLargestN = 89977; // 24 * 3749 + 1
 
 // A store shaped like a real run: an advancing crank angle, signed values over seven decades
 // (some past 9999.5, so rendered in scientific form), a constant row and the rows never written.
-TResultStore& filledStore()
+ResultStore& filledStore()
 {
-    static const std::unique_ptr<TResultStore> store = [] {
-        auto R = std::make_unique<TResultStore>();
+    static const std::unique_ptr<ResultStore> store = [] {
+        auto R = std::make_unique<ResultStore>();
         for (int i = 1; i <= kLargestN; ++i) {
             (*R)(0, i) = 0.1L * kRadPerDeg + (i - 1) * 15 * kRadPerDeg;
             for (int k = 1; k <= 76; ++k) {
@@ -45,7 +45,7 @@ double peakRssMb()
 
 void BM_RefreshCore(benchmark::State& state)
 {
-    const TResultStore& R = filledStore();
+    const ResultStore& R = filledStore();
     GridText grid;
     std::string listing;
     for (auto _ : state) {
@@ -63,7 +63,7 @@ void BM_SaveReport(benchmark::State& state)
     std::string listing;
     fillResults(filledStore(), kLargestN, grid, listing);
     listing = std::string(); // the save runs long after the memo took its copy
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.N = kLargestN;
     const std::string path = "/tmp/kinovar-results-bench-report.txt";

@@ -16,13 +16,13 @@
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
-#include "present/Errors.h"
+#include "base/Errors.h"
 #include "present/Kinetic.h"
-#include "present/LocaleSeparator.h"
-#include "present/NumberText.h"
+#include "base/LocaleSeparator.h"
+#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
-#include "present/TextFile.h"
+#include "base/TextFile.h"
 
 namespace {
 
@@ -54,32 +54,32 @@ bool splitAssignment(std::string_view text, std::string& key, std::string& value
 
 struct DoubleKey {
     const char* key;
-    double TParamSet::*field;
+    double ParamSet::*field;
 };
 struct ExtendedKey {
     const char* key;
-    long double TParamSet::*field;
+    long double ParamSet::*field;
 };
 
 constexpr DoubleKey kDoubleKeys[] = {
-    {"l1", &TParamSet::l1},       {"l2", &TParamSet::l2},     {"b", &TParamSet::b},
-    {"fi0", &TParamSet::fi0},     {"fit0", &TParamSet::fit0}, {"fitt0", &TParamSet::fitt0},
-    {"fidtt", &TParamSet::fidtt},
+    {"l1", &ParamSet::l1},       {"l2", &ParamSet::l2},     {"b", &ParamSet::b},
+    {"fi0", &ParamSet::fi0},     {"fit0", &ParamSet::fit0}, {"fitt0", &ParamSet::fitt0},
+    {"fidtt", &ParamSet::fidtt},
 };
 constexpr ExtendedKey kExtendedKeys[] = {
-    {"ac1", &TParamSet::ac1}, {"ac2", &TParamSet::ac2}, {"ac3", &TParamSet::ac3},
-    {"ac4", &TParamSet::ac4}, {"ac5", &TParamSet::ac5}, {"bc1", &TParamSet::bc1},
-    {"bc2", &TParamSet::bc2}, {"bc3", &TParamSet::bc3}, {"bc4", &TParamSet::bc4},
-    {"bc5", &TParamSet::bc5}, {"m1", &TParamSet::m1},   {"m2", &TParamSet::m2},
-    {"m3", &TParamSet::m3},   {"i1", &TParamSet::i1},   {"i2", &TParamSet::i2},
-    {"i3", &TParamSet::i3},   {"aux", &TParamSet::aux},
+    {"ac1", &ParamSet::ac1}, {"ac2", &ParamSet::ac2}, {"ac3", &ParamSet::ac3},
+    {"ac4", &ParamSet::ac4}, {"ac5", &ParamSet::ac5}, {"bc1", &ParamSet::bc1},
+    {"bc2", &ParamSet::bc2}, {"bc3", &ParamSet::bc3}, {"bc4", &ParamSet::bc4},
+    {"bc5", &ParamSet::bc5}, {"m1", &ParamSet::m1},   {"m2", &ParamSet::m2},
+    {"m3", &ParamSet::m3},   {"i1", &ParamSet::i1},   {"i2", &ParamSet::i2},
+    {"i3", &ParamSet::i3},   {"aux", &ParamSet::aux},
 };
 
 // The smallest magnitude that no longer rounds to a finite double (DBL_MAX + half an ulp).
 constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
 
 // Sets one parameter from its text (ParseReal / ParseInteger with the current separator).
-void setParam(TParamSet& p, const std::string& key, const std::string& text)
+void setParam(ParamSet& p, const std::string& key, const std::string& text)
 {
     try {
         for (const DoubleKey& k : kDoubleKeys) {
@@ -104,7 +104,7 @@ void setParam(TParamSet& p, const std::string& key, const std::string& text)
             const int32_t cycles = ParseInteger(text);
             if (cycles < 0) throw BadInput{"'" + text + "' is not a cycle count"};
             const int64_t n = int64_t{24} * cycles + 1;
-            if (n > TResultStore::kSteps)
+            if (n > ResultStore::kSteps)
                 throw BadInput{"'" + text + "' cycles exceed the limit of 90000 steps"};
             p.cycles = cycles;
             p.N = static_cast<int32_t>(n);
@@ -122,7 +122,7 @@ void setParam(TParamSet& p, const std::string& key, const std::string& text)
     throw BadInput{"unknown key '" + key + "'"};
 }
 
-void applyParamsFile(TParamSet& p, const std::string& path)
+void applyParamsFile(ParamSet& p, const std::string& path)
 {
     try {
         TextReader reader(path);
@@ -166,7 +166,7 @@ private:
 // command line, such as reading a report's header, belong with --set).
 struct ParamAction {
     int phase;
-    std::function<void(TParamSet&)> apply; // throws BadInput
+    std::function<void(ParamSet&)> apply; // throws BadInput
 };
 constexpr int kFilePhase = 0;
 constexpr int kOptionPhase = 1;
@@ -212,11 +212,11 @@ struct BatchOption {
 const BatchOption kOptions[] = {
     {"--params", "FILE", "read KEY = VALUE lines (blank lines and lines starting with # skipped)",
      [](BatchJob& job, const std::string& path) {
-         job.actions.push_back({kFilePhase, [path](TParamSet& p) { applyParamsFile(p, path); }});
+         job.actions.push_back({kFilePhase, [path](ParamSet& p) { applyParamsFile(p, path); }});
      }},
     {"--set", "KEY=VALUE", "set one parameter, after every params file, in the order given",
      [](BatchJob& job, const std::string& text) {
-         job.actions.push_back({kOptionPhase, [text](TParamSet& p) {
+         job.actions.push_back({kOptionPhase, [text](ParamSet& p) {
                                     std::string key, value;
                                     try {
                                         if (!splitAssignment(text, key, value))
@@ -239,7 +239,7 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) { job.listing = path; }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
-         job.actions.push_back({kOptionPhase, [path, sep = job.separator](TParamSet& p) {
+         job.actions.push_back({kOptionPhase, [path, sep = job.separator](ParamSet& p) {
                                     SeparatorScope scope(reportSeparator(*sep));
                                     try {
                                         readReportHeader(path, p);
@@ -310,7 +310,7 @@ BatchJob parseArgs(const std::vector<std::string>& args)
     return job;
 }
 
-void applyParams(const BatchJob& job, TParamSet& p)
+void applyParams(const BatchJob& job, ParamSet& p)
 {
     SeparatorScope period('.');
     std::vector<const ParamAction*> order;
@@ -342,7 +342,7 @@ void writeTo(const std::string& path, std::ostream& out,
     if (!file) throw BadInput{path + ": " + inOutErrorFromErrno(errno ? errno : EIO).what()};
 }
 
-void writeOutputs(const BatchJob& job, const TParamSet& p, const TResultStore& R, std::ostream& out)
+void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, std::ostream& out)
 {
     // Each output reads the store as it stands; further outputs (report, listing, animation
     // file) follow the CSV here.
@@ -385,7 +385,7 @@ void writeOutputs(const BatchJob& job, const TParamSet& p, const TResultStore& R
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     BatchJob job;
-    TParamSet p;
+    ParamSet p;
     try {
         job = parseArgs(args);
         if (job.help) {
@@ -405,7 +405,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kBatchStageFailed;
     }
 
-    const auto R = std::make_unique<TResultStore>();
+    const auto R = std::make_unique<ResultStore>();
     const CalcOutcome outcome = runCalculation(p, *R);
     const std::pair<bool, const char*> stages[] = {{outcome.kinematicFailed, kKinematicFault},
                                                    {outcome.energyFailed, kEnergyFault},

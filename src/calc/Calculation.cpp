@@ -1,6 +1,6 @@
 #include "calc/Calculation.h"
 
-CalcOutcome runCalculation(const TParamSet& p, TResultStore& R)
+CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
 {
     // The seed lies outside every guard; each stage runs whatever the earlier ones did, on
     // whatever the store then holds.

@@ -22,11 +22,11 @@ struct CalcOutcome {
 };
 
 // Writes R[1..4][1] = 0, fitt0, 0, fit0.
-void writeKinematicSeed(const TParamSet& p, TResultStore& R);
+void writeKinematicSeed(const ParamSet& p, ResultStore& R);
 // Each stage returns false when it stopped at a faulting operation (that result not stored).
-bool kinematicStage(const TParamSet& p, TResultStore& R);
-bool energyStage(const TParamSet& p, TResultStore& R);
-bool forceStage(const TParamSet& p, TResultStore& R);
+bool kinematicStage(const ParamSet& p, ResultStore& R);
+bool energyStage(const ParamSet& p, ResultStore& R);
+bool forceStage(const ParamSet& p, ResultStore& R);
 
 // Seed, then the three stages in order, each run whatever the earlier ones did.
-CalcOutcome runCalculation(const TParamSet& p, TResultStore& R);
+CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);

@@ -10,9 +10,9 @@
 using stage::kGravity;
 using stage::put;
 
-bool energyStage(const TParamSet& p, TResultStore& R)
+bool energyStage(const ParamSet& p, ResultStore& R)
 {
-    const int n = std::min<int32_t>(p.N, TResultStore::kSteps);
+    const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     std::array<long double*, 67> r{};
     for (int k = 0; k < 67; ++k)
         r[static_cast<size_t>(k)] = R.row(k);

@@ -10,9 +10,9 @@
 using stage::kGravity;
 using stage::put;
 
-bool forceStage(const TParamSet& p, TResultStore& R)
+bool forceStage(const ParamSet& p, ResultStore& R)
 {
-    const int n = std::min<int32_t>(p.N, TResultStore::kSteps);
+    const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     std::array<long double*, 77> r{};
     for (int k = 0; k < 77; ++k)
         r[static_cast<size_t>(k)] = R.row(k);

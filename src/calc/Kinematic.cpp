@@ -28,7 +28,7 @@ RodBranch rodBranchAtDegrees(long double d)
     return (180.0L < r && r < 540.0L) ? RodBranch::Negative : RodBranch::Positive;
 }
 
-void writeKinematicSeed(const TParamSet& p, TResultStore& R)
+void writeKinematicSeed(const ParamSet& p, ResultStore& R)
 {
     R(1, 1) = 0.0L;
     R(2, 1) = p.fitt0;
@@ -36,9 +36,9 @@ void writeKinematicSeed(const TParamSet& p, TResultStore& R)
     R(4, 1) = p.fit0; // the entered initial angular velocity drives step 1
 }
 
-bool kinematicStage(const TParamSet& p, TResultStore& R)
+bool kinematicStage(const ParamSet& p, ResultStore& R)
 {
-    const int n = std::min<int32_t>(p.N, TResultStore::kSteps);
+    const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     std::array<long double*, 28> r{};
     for (int k = 0; k < 28; ++k)
         r[static_cast<size_t>(k)] = R.row(k);

@@ -47,20 +47,20 @@ std::string csvNumber(long double v)
     return std::string(buf, n);
 }
 
-void writeResultCsv(const TResultStore& R, int32_t N, std::ostream& out)
+void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
 {
     std::string line = "step";
-    for (int k = 0; k < TResultStore::kRows; ++k)
+    for (int k = 0; k < ResultStore::kRows; ++k)
         line += "," + csvColumnName(k);
     line += '\n';
     out << line;
 
     const char* localePoint = std::localeconv()->decimal_point;
-    const int steps = std::min<int32_t>(N, TResultStore::kSteps);
+    const int steps = std::min<int32_t>(N, ResultStore::kSteps);
     char buf[64];
     for (int i = 1; i <= steps; ++i) {
         line = std::to_string(i);
-        for (int k = 0; k < TResultStore::kRows; ++k) {
+        for (int k = 0; k < ResultStore::kRows; ++k) {
             line += ',';
             line.append(buf, formatNumber(R(k, i), buf, sizeof buf, localePoint));
         }

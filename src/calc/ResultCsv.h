@@ -15,4 +15,4 @@ std::string csvNumber(long double v);
 
 // "step," and the 100 column names, then for each step 1..N the step number and rows 0..99;
 // lines end in "\n". N above the store's capacity is cut to it; N <= 0 gives the header only.
-void writeResultCsv(const TResultStore& R, int32_t N, std::ostream& out);
+void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out);

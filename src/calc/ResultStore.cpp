@@ -4,14 +4,14 @@
 #include <cstdlib>
 #include <new>
 
-TResultStore::TResultStore()
+ResultStore::ResultStore()
     : data_(static_cast<long double*>(std::calloc(kRows * kStride, sizeof(long double))))
 {
     // calloc hands back untouched zero pages: the 144 MB block costs nothing until written.
     if (data_ == nullptr) throw std::bad_alloc();
 }
 
-TResultStore::~TResultStore()
+ResultStore::~ResultStore()
 {
     std::free(data_);
 }
@@ -19,7 +19,7 @@ TResultStore::~TResultStore()
 namespace {
 
 // Rows without a name are written by no stage and stay 0.
-const std::array<const char*, TResultStore::kRows> kRowNames{{
+const std::array<const char*, ResultStore::kRows> kRowNames{{
     "fi",    "dfi",   "fitt",  "dt",    "fit",   "fis",   "sdfi",  "cdfi",  "psi",  "dpsi",
     "sdpsi", "cdpsi", "xa",    "ya",    "xat",   "yat",   "xatt",  "yatt",  "psit", "psitt",
     "xb",    "yb",    "xbt",   "ybt",   "xbtt",  "ybtt",  "xs",    "ys",    "xc1",  "yc1",
@@ -36,6 +36,6 @@ const std::array<const char*, TResultStore::kRows> kRowNames{{
 
 const char* rowName(int k)
 {
-    if (k < 0 || k >= TResultStore::kRows) return "";
+    if (k < 0 || k >= ResultStore::kRows) return "";
     return kRowNames[static_cast<size_t>(k)];
 }

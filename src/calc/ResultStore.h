@@ -2,15 +2,15 @@
 #pragma once
 #include <cstddef>
 
-class TResultStore {
+class ResultStore {
 public:
     static constexpr int kRows = 100;
     static constexpr int kSteps = 90000;
 
-    TResultStore(); // one zeroed block, reserved once
-    ~TResultStore();
-    TResultStore(const TResultStore&) = delete;
-    TResultStore& operator=(const TResultStore&) = delete;
+    ResultStore(); // one zeroed block, reserved once
+    ~ResultStore();
+    ResultStore(const ResultStore&) = delete;
+    ResultStore& operator=(const ResultStore&) = delete;
 
     // Row k; element [i] is step i, for i in 1..kSteps (element [0] is unused).
     long double* row(int k) { return data_ + static_cast<size_t>(k) * kStride; }

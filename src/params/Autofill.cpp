@@ -15,7 +15,7 @@ bool store(long double& field, long double v)
 
 } // namespace
 
-bool autofillPoints(TParamSet& p)
+bool autofillPoints(ParamSet& p)
 {
     const long double l1 = p.l1;
     const long double l2 = p.l2;
@@ -44,7 +44,7 @@ bool autofillPoints(TParamSet& p)
     return store(p.bc3, sinl(p.phi0) * l1 + sinl(p.psi0) * l2);
 }
 
-Outcome autofill(TParamSet& p)
+Outcome autofill(ParamSet& p)
 {
     Outcome out;
     if (autofillPoints(p))

@@ -10,8 +10,8 @@ inline constexpr const char* kAutofillFault = "Критическая ошибк
 // ac3, bc3, all in extended precision. Returns false when the rod cannot reach the guide
 // (|b - l1 cos phi0| > l2) or l2 is 0: then phi0, ac4 and ac1 hold their new values and every
 // other field keeps its old one.
-bool autofillPoints(TParamSet& p);
+bool autofillPoints(ParamSet& p);
 
 // The autofill command: on success the full refresh, on failure only the message box
 // kAutofillFault (the labels keep showing the previous coordinates).
-Outcome autofill(TParamSet& p);
+Outcome autofill(ParamSet& p);

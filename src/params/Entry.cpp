@@ -3,7 +3,7 @@
 #include <cmath>
 #include <exception>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ bool toDouble(long double v, double& out)
     return true;
 }
 
-long double* extendedField(TParamSet& p, int row)
+long double* extendedField(ParamSet& p, int row)
 {
     switch (row) {
     case 7:
@@ -60,7 +60,7 @@ long double* extendedField(TParamSet& p, int row)
     }
 }
 
-double* doubleField(TParamSet& p, int row)
+double* doubleField(ParamSet& p, int row)
 {
     switch (row) {
     case 0:
@@ -83,7 +83,7 @@ double* doubleField(TParamSet& p, int row)
 }
 
 // The guarded apply; returns false at the first fault, leaving earlier stores in place.
-bool applyValue(TParamSet& p, int row, std::string_view text, Outcome& out)
+bool applyValue(ParamSet& p, int row, std::string_view text, Outcome& out)
 {
     long double value = 0;
     try {
@@ -108,7 +108,7 @@ bool applyValue(TParamSet& p, int row, std::string_view text, Outcome& out)
 
 } // namespace
 
-Outcome openEntry(TParamSet& p, int row)
+Outcome openEntry(ParamSet& p, int row)
 {
     Outcome out;
     out.add(Effect::Kind::ShowPanel);
@@ -126,7 +126,7 @@ bool entryTextAllowed(std::string_view text, char separator)
     return true;
 }
 
-Outcome confirmEntry(TParamSet& p, std::string_view text)
+Outcome confirmEntry(ParamSet& p, std::string_view text)
 {
     Outcome out;
     out.add(Effect::Kind::HidePanel);

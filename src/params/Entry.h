@@ -16,7 +16,7 @@ inline constexpr const char* kNegativeBMessage =
 inline constexpr const char* kEntryFault = "Критическая ошибка!";
 
 // The edit button of parameter row `row` (0..22): shows the panel and makes its key current.
-Outcome openEntry(TParamSet& p, int row);
+Outcome openEntry(ParamSet& p, int row);
 
 // Character screening: false if the text holds a byte of code 32..43, 46, 47 or 58 and above,
 // except the locale's decimal separator `separator`. Bytes below 32 are not examined, and the
@@ -30,4 +30,4 @@ bool entryTextAllowed(std::string_view text, char separator);
 // (rounded to double for l1..fidtt) and, for "l2", b := l2 - l1, the negative-b message box when
 // b < 0 and the full refresh. A text the conversion rejects, or a double overflow, ends the
 // apply with the message box kEntryFault; what was stored before that point stays.
-Outcome confirmEntry(TParamSet& p, std::string_view text);
+Outcome confirmEntry(ParamSet& p, std::string_view text);

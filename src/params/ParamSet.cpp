@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
-void setDefaults(TParamSet& p)
+void setDefaults(ParamSet& p)
 {
     p.mode = 0;
     p.l1 = 10;
@@ -56,7 +56,7 @@ int paramRowForKey(const std::string& key)
     return -1;
 }
 
-long double paramValue(const TParamSet& p, int row)
+long double paramValue(const ParamSet& p, int row)
 {
     switch (row) {
     case 0:
@@ -110,7 +110,7 @@ long double paramValue(const TParamSet& p, int row)
     }
 }
 
-std::string paramLabelText(const TParamSet& p, int row)
+std::string paramLabelText(const ParamSet& p, int row)
 {
     return FormatFixed(paramValue(p, row), 4, 3);
 }

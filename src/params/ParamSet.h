@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-struct TParamSet {
+struct ParamSet {
     double l1 = 0, l2 = 0, b = 0; // crank, rod, guide offset x = b
     double fi0 = 0;               // initial crank angle, degrees
     double fit0 = 0, fitt0 = 0, fidtt = 0;
@@ -35,7 +35,7 @@ inline long double deg(long double x)
 
 // The defaults operation: writes mode, l1, l2, b, fi0, aux, fit0, fitt0, fidtt, m1..m3,
 // i1..i3, step and N; leaves the coordinates, phi0, psi0, cycles and curkey alone.
-void setDefaults(TParamSet& p);
+void setDefaults(ParamSet& p);
 
 // One displayed row: its caption, entry key and the field it shows.
 struct ParamRowInfo {
@@ -50,7 +50,7 @@ const ParamRowInfo& paramRow(int row);
 // Row index for an entry key, or -1.
 int paramRowForKey(const std::string& key);
 // The value of a row's field, widened to extended.
-long double paramValue(const TParamSet& p, int row);
+long double paramValue(const ParamSet& p, int row);
 
 // The text of every value label, FormatFixed(value, 4, 3), in row order.
-std::string paramLabelText(const TParamSet& p, int row);
+std::string paramLabelText(const ParamSet& p, int row);

@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
-Outcome selectStep(TParamSet& p, int index)
+Outcome selectStep(ParamSet& p, int index)
 {
     Outcome out;
     if (index >= 0 && index < static_cast<int>(kTuneItems.size()))
@@ -14,7 +14,7 @@ Outcome selectStep(TParamSet& p, int index)
     return out;
 }
 
-Outcome applyCycleCount(TParamSet& p, std::string_view text)
+Outcome applyCycleCount(ParamSet& p, std::string_view text)
 {
     Outcome out;
     int32_t count = 0;
@@ -40,7 +40,7 @@ Outcome applyCycleCount(TParamSet& p, std::string_view text)
     return out;
 }
 
-Outcome selectMode(TParamSet& p, int index)
+Outcome selectMode(ParamSet& p, int index)
 {
     Outcome out;
     p.mode = index == 0 ? 0 : 1;

@@ -46,14 +46,14 @@ inline constexpr const char* kModeMemo = "Изменение принято.";
 // tuneChange for the selected index of tune (-1 when typed text selects no item): index 0..10
 // sets step = degrees * pi/180, any other keeps it; index > 6 shows kFineStepWarning; then the
 // memo "Шаг <step in degrees, FormatGeneral> градусов принят".
-Outcome selectStep(TParamSet& p, int index);
+Outcome selectStep(ParamSet& p, int index);
 
 // The apply half of Button1Click for the text of cn: a text that is not a decimal or hexadecimal
 // 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise cycles
 // takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case kCountLimitMessage
 // is shown and N keeps its value; then the memo "Цикл <(N-1)*step in degrees> градусов принят".
-Outcome applyCycleCount(TParamSet& p, std::string_view text);
+Outcome applyCycleCount(ParamSet& p, std::string_view text);
 
 // CBChange for the selected index of CB (-1 for typed text): mode 0 for index 0, else 1; memo
 // kModeMemo.
-Outcome selectMode(TParamSet& p, int index);
+Outcome selectMode(ParamSet& p, int index);

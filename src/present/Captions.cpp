@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "present/TextFile.h"
+#include "base/TextFile.h"
 
 bool isValidUtf8(std::string_view text)
 {

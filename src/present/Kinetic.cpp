@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "present/NumberText.h"
-#include "present/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 namespace {
 
@@ -14,10 +14,10 @@ constexpr int kPositionRows[] = {12, 13, 20, 21, 26, 27};
 
 } // namespace
 
-void writeKinetic(const std::string& path, const TParamSet& p, const TResultStore& R,
+void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R,
                   const KineticProgress& onStep)
 {
-    if (p.N > TResultStore::kSteps) throw std::invalid_argument("writeKinetic: N beyond store");
+    if (p.N > ResultStore::kSteps) throw std::invalid_argument("writeKinetic: N beyond store");
 
     TextWriter out(path);
     // The total angle follows the current run settings, not the last calculation.

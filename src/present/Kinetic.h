@@ -24,7 +24,7 @@ using KineticProgress = std::function<void(int32_t step)>;
 // Creates or empties `path` and writes the header (total angle, mode, l1, l2, b, N, "START:"),
 // one nine-line block per step i = 1..N from rows 0, 8, 12, 13, 20, 21, 26, 27 of R, then "END";
 // CR LF line ends, the current decimal separator. N <= 0 writes no blocks (N must not exceed
-// TResultStore::kSteps). Throws InOutError when the file cannot be created or written; lines
+// ResultStore::kSteps). Throws InOutError when the file cannot be created or written; lines
 // written before the failure stay.
-void writeKinetic(const std::string& path, const TParamSet& p, const TResultStore& R,
+void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R,
                   const KineticProgress& onStep = {});

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "present/Kinetic.h"
-#include "present/NumberText.h"
-#include "present/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "present/Errors.h"
+#include "base/Errors.h"
 
 // One step of the motion: angles in degrees, positions in metres.
 struct KineticFrame {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 std::string markText(long double value, std::string_view group)
 {

@@ -1,7 +1,7 @@
 #include "present/Report.h"
 
-#include "present/NumberText.h"
-#include "present/TextFile.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ struct HeaderField {
     long double* x = nullptr;
 };
 
-std::array<HeaderField, kReportHeaderLines> headerFields(TParamSet& p)
+std::array<HeaderField, kReportHeaderLines> headerFields(ParamSet& p)
 {
     return {{{&p.l1, nullptr},
              {&p.l2, nullptr},
@@ -31,7 +31,7 @@ std::array<HeaderField, kReportHeaderLines> headerFields(TParamSet& p)
 
 } // namespace
 
-std::array<std::string, kReportHeaderLines> reportHeader(const TParamSet& p)
+std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p)
 {
     // Same order as headerFields; the doubles are widened before rendering.
     const std::array<long double, kReportHeaderLines> values{p.l1,   p.l2,    p.b,     p.fi0, p.aux,
@@ -43,7 +43,7 @@ std::array<std::string, kReportHeaderLines> reportHeader(const TParamSet& p)
     return lines;
 }
 
-void writeReport(const std::string& path, const TParamSet& p, const GridText& grid)
+void writeReport(const std::string& path, const ParamSet& p, const GridText& grid)
 {
     TextWriter out(path);
     for (const auto& line : reportHeader(p))
@@ -62,7 +62,7 @@ void writeReport(const std::string& path, const TParamSet& p, const GridText& gr
     out.close();
 }
 
-void readReportHeader(const std::string& path, TParamSet& p)
+void readReportHeader(const std::string& path, ParamSet& p)
 {
     TextReader in(path);
     for (const HeaderField& f : headerFields(p)) {

@@ -11,16 +11,16 @@ inline constexpr int kReportHeaderLines = 14;
 
 // Header lines in file order, FormatFixed(value, 4, 2) of l1, l2, b, fi0, aux, fit0, fitt0,
 // fidtt, m1, m2, m3, i1, i2, i3 (current decimal separator).
-std::array<std::string, kReportHeaderLines> reportHeader(const TParamSet& p);
+std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p);
 
 // Creates or empties the file and writes the header, then for columns c = 1..p.N the grid cells
 // (c, 0), ..., (c, 78), every line ending in CR LF (14 + 79 * N lines; none after the header
 // when N <= 0). Throws InOutError ("File access denied", "Disk full", ...); lines written before
 // the failure stay in the file.
-void writeReport(const std::string& path, const TParamSet& p, const GridText& grid);
+void writeReport(const std::string& path, const ParamSet& p, const GridText& grid);
 
 // Reads the first fourteen lines (empty text past the end) and converts each with ParseReal,
 // storing it into its field at once, rounded to double for the double fields. Throws InOutError
 // when the file cannot be opened, ConvertError at the first line that does not convert; the fields
 // stored before it keep their new values, the others are unchanged.
-void readReportHeader(const std::string& path, TParamSet& p);
+void readReportHeader(const std::string& path, ParamSet& p);

@@ -6,7 +6,7 @@
 
 #include "params/ParamSet.h"
 #include "present/Captions.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 void GridText::setColumnCount(int count)
 {
@@ -86,10 +86,10 @@ constexpr int kListedRows = 77; // R[0]..R[76]
 
 } // namespace
 
-void fillResults(const TResultStore& R, int32_t N, GridText& grid, std::string& listing,
+void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
                  const RefreshProgress& progress, std::string_view lineEnd)
 {
-    const int steps = std::clamp<int32_t>(N, 0, TResultStore::kSteps);
+    const int steps = std::clamp<int32_t>(N, 0, ResultStore::kSteps);
     grid.setColumnCount(steps + 1);
     grid.reserveColumns(steps);
 

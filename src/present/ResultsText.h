@@ -64,7 +64,7 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // - listing: kListingHeader, two line ends, then per step the 77 fields FormatFixed(R[k][i], 4, 2),
 //   k = 0..76, each followed by 5 spaces when R[k][i] >= 0 and 4 when it is negative, and two
 //   line ends. lineEnd is CR LF for files; a memo widget may want "\n".
-void fillResults(const TResultStore& R, int32_t N, GridText& grid, std::string& listing,
+void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
                  const RefreshProgress& progress = {}, std::string_view lineEnd = kCrLf);
 
 // Reads the caption file (see present/Captions.h), puts line k into cell (0, k) and returns the

@@ -15,7 +15,7 @@
 #include "app/Batch.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 #include "support/BatchRun.h"
 
 namespace fs = std::filesystem;
@@ -78,12 +78,12 @@ TEST(Batch, CsvReadsBackToTheStoreBitForBit)
     ASSERT_EQ(run.status, kBatchDone) << run.err;
     EXPECT_EQ(run.err, "");
 
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.ac1 = 5, p.bc1 = 1, p.ac2 = 12.5L, p.bc2 = 12.25L, p.ac4 = 10, p.ac5 = 15, p.bc5 = 24.5L;
     p.N = 49;
     p.mode = 1;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
 
     const auto csv = parseCsv(run.out);

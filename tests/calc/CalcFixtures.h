@@ -11,17 +11,17 @@
 
 namespace calctest {
 
-inline TParamSet defaults()
+inline ParamSet defaults()
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     return p;
 }
 
 // The start-up defaults with the coordinates of the second worked set.
-inline TParamSet secondSet()
+inline ParamSet secondSet()
 {
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     p.ac1 = 5;
     p.bc1 = 1;
     p.ac2 = 12.5L;
@@ -36,9 +36,9 @@ inline TParamSet secondSet()
 // A value written by no stage, planted to see which elements a run reached.
 inline constexpr long double kSentinel = 777.25L;
 
-inline void fillSentinel(TResultStore& R, int steps)
+inline void fillSentinel(ResultStore& R, int steps)
 {
-    for (int k = 0; k < TResultStore::kRows; ++k)
+    for (int k = 0; k < ResultStore::kRows; ++k)
         for (int i = 1; i <= steps; ++i)
             R(k, i) = kSentinel;
 }
@@ -50,7 +50,7 @@ struct TableRow {
 };
 
 // Every printed value must be the stored value rounded to six decimals.
-inline void expectTable(const TResultStore& R, std::initializer_list<int> columns,
+inline void expectTable(const ResultStore& R, std::initializer_list<int> columns,
                         const std::vector<TableRow>& table)
 {
     for (const TableRow& t : table) {
@@ -66,7 +66,7 @@ inline void expectTable(const TResultStore& R, std::initializer_list<int> column
 }
 
 // Rows [first, last] of step i hold values of this run (not the sentinel) or not.
-inline void expectWritten(const TResultStore& R, int first, int last, int i, bool written)
+inline void expectWritten(const ResultStore& R, int first, int last, int i, bool written)
 {
     for (int k = first; k <= last; ++k) {
         if (written)

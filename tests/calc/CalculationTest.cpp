@@ -16,7 +16,7 @@ namespace {
 std::vector<int> neverWritten()
 {
     std::vector<int> rows{69, 70, 74};
-    for (int k = 77; k < TResultStore::kRows; ++k)
+    for (int k = 77; k < ResultStore::kRows; ++k)
         rows.push_back(k);
     return rows;
 }
@@ -27,10 +27,10 @@ const std::vector<int> kNeverWritten = neverWritten();
 
 TEST(CalcStore, StartsZeroWithTheCatalogueNames)
 {
-    auto R = std::make_unique<TResultStore>();
-    for (int k = 0; k < TResultStore::kRows; ++k) {
+    auto R = std::make_unique<ResultStore>();
+    for (int k = 0; k < ResultStore::kRows; ++k) {
         EXPECT_EQ((*R)(k, 1), 0);
-        EXPECT_EQ((*R)(k, TResultStore::kSteps), 0);
+        EXPECT_EQ((*R)(k, ResultStore::kSteps), 0);
     }
     EXPECT_STREQ(rowName(0), "fi");
     EXPECT_STREQ(rowName(27), "ys");
@@ -41,7 +41,7 @@ TEST(CalcStore, StartsZeroWithTheCatalogueNames)
     EXPECT_STREQ(rowName(73), "ma");
     EXPECT_STREQ(rowName(76), "foy");
     int named = 0;
-    for (int k = 0; k < TResultStore::kRows; ++k)
+    for (int k = 0; k < ResultStore::kRows; ++k)
         named += std::string(rowName(k)).empty() ? 0 : 1;
     EXPECT_EQ(named, 74);
     for (int k : kNeverWritten)
@@ -52,20 +52,20 @@ TEST(CalcStore, StartsZeroWithTheCatalogueNames)
 
 TEST(CalcStore, RowsDoNotOverlap)
 {
-    auto R = std::make_unique<TResultStore>();
-    (*R)(3, TResultStore::kSteps) = 1;
+    auto R = std::make_unique<ResultStore>();
+    (*R)(3, ResultStore::kSteps) = 1;
     (*R)(4, 1) = 2;
-    EXPECT_EQ((*R)(3, TResultStore::kSteps), 1);
+    EXPECT_EQ((*R)(3, ResultStore::kSteps), 1);
     EXPECT_EQ((*R)(4, 1), 2);
     EXPECT_EQ((*R)(4, 0), 0);
-    EXPECT_EQ(R->row(4) - R->row(3), TResultStore::kSteps + 1);
+    EXPECT_EQ(R->row(4) - R->row(3), ResultStore::kSteps + 1);
 }
 
 TEST(CalcDriver, DefaultsRunCleanAndLeaveUnnamedRowsZero)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     for (int run = 0; run < 3; ++run) {
-        TParamSet p = run == 1 ? secondSet() : defaults();
+        ParamSet p = run == 1 ? secondSet() : defaults();
         p.fi0 = run == 2 ? 0 : p.fi0; // the third run stops in the kinematic stage
         const CalcOutcome outcome = runCalculation(p, *R);
         EXPECT_EQ(outcome.kinematicFailed, run == 2);
@@ -79,19 +79,19 @@ TEST(CalcDriver, DefaultsRunCleanAndLeaveUnnamedRowsZero)
 
 TEST(CalcDriver, SmallerSecondRunLeavesLaterStepsAlone)
 {
-    auto R = std::make_unique<TResultStore>();
-    TParamSet p = secondSet();
+    auto R = std::make_unique<ResultStore>();
+    ParamSet p = secondSet();
     p.N = 49;
     ASSERT_FALSE(runCalculation(p, *R).kinematicFailed);
     std::vector<long double> before;
-    for (int k = 0; k < TResultStore::kRows; ++k)
+    for (int k = 0; k < ResultStore::kRows; ++k)
         for (int i = 26; i <= 50; ++i)
             before.push_back((*R)(k, i));
 
     p = defaults(); // other values, so a rewrite would show
     ASSERT_FALSE(runCalculation(p, *R).kinematicFailed);
     size_t n = 0;
-    for (int k = 0; k < TResultStore::kRows; ++k)
+    for (int k = 0; k < ResultStore::kRows; ++k)
         for (int i = 26; i <= 50; ++i)
             EXPECT_EQ((*R)(k, i), before[n++]) << k << "," << i;
     EXPECT_EQ((*R)(12, 25), 0); // steps 1..25 hold the new run
@@ -100,9 +100,9 @@ TEST(CalcDriver, SmallerSecondRunLeavesLaterStepsAlone)
 
 TEST(CalcDriver, ZeroStepsWriteOnlyTheSeed)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, 2);
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.N = 0;
     p.fitt0 = 0.5;
     const CalcOutcome outcome = runCalculation(p, *R);
@@ -120,8 +120,8 @@ TEST(CalcDriver, KinematicFaultOnTheFirstRunStopsEnergyTheStepAfter)
 {
     // fi0 = 0: the rod lies along the axis at step 13 and the kinematic stage stops there; the
     // unreached kinematic rows are 0, so at step 14 Mo = 0 / 0 stops the energy stage.
-    auto R = std::make_unique<TResultStore>();
-    TParamSet p = secondSet();
+    auto R = std::make_unique<ResultStore>();
+    ParamSet p = secondSet();
     p.fi0 = 0;
     const CalcOutcome outcome = runCalculation(p, *R);
     EXPECT_TRUE(outcome.kinematicFailed);

@@ -10,7 +10,7 @@ using namespace calctest;
 namespace {
 
 // Seed, kinematic and energy stages; both must finish.
-void runThrough(const TParamSet& p, TResultStore& R)
+void runThrough(const ParamSet& p, ResultStore& R)
 {
     writeKinematicSeed(p, R);
     ASSERT_TRUE(kinematicStage(p, R));
@@ -21,7 +21,7 @@ void runThrough(const TParamSet& p, TResultStore& R)
 
 TEST(CalcEnergy, FirstWorkedSetOnlyRotationRemains)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runThrough(defaults(), *R);
     expectTable(*R, {34, 46, 38, 50, 64, 65, 66},
                 {
@@ -37,7 +37,7 @@ TEST(CalcEnergy, FirstWorkedSetOnlyRotationRemains)
 
 TEST(CalcEnergy, SecondWorkedSet)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runThrough(secondSet(), *R);
     expectTable(*R, {28, 29, 33, 34, 40, 41},
                 {
@@ -58,9 +58,9 @@ TEST(CalcEnergy, SecondWorkedSet)
 
 TEST(CalcEnergy, StepOneOfTheRod)
 {
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.N = 1;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, 2);
     runThrough(p, *R);
     const auto& r = *R;
@@ -76,7 +76,7 @@ TEST(CalcEnergy, StepOneOfTheRod)
 
 TEST(CalcEnergy, SliderIsCopiedFromB)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runThrough(secondSet(), *R);
     for (int i = 1; i <= 25; ++i) {
         for (int k = 0; k < 6; ++k)
@@ -87,10 +87,10 @@ TEST(CalcEnergy, SliderIsCopiedFromB)
 
 TEST(CalcEnergy, MasslessLinksCarryNoEnergy)
 {
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.m1 = p.m2 = p.m3 = 0;
     p.i1 = p.i2 = 0;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runThrough(p, *R);
     for (int i = 1; i <= 25; ++i) {
         for (int k :
@@ -101,12 +101,12 @@ TEST(CalcEnergy, MasslessLinksCarryNoEnergy)
 
 TEST(CalcEnergy, CrankInertiaPowerCountsOnce)
 {
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.m1 = p.m2 = p.m3 = 0;
     p.i2 = 0;
     p.i1 = 3;
     p.fitt0 = 0.2;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runThrough(p, *R);
     for (int i = 1; i <= 25; ++i) {
         const long double fit = (*R)(4, i), fitt = (*R)(2, i);
@@ -117,7 +117,7 @@ TEST(CalcEnergy, CrankInertiaPowerCountsOnce)
 
 TEST(CalcEnergy, WorkIsTheTrapezoidSumOfPower)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runThrough(secondSet(), *R);
     for (int i = 2; i <= 25; ++i) {
         const long double step = ((*R)(64, i - 1) + (*R)(64, i)) * (*R)(3, i) / 2;
@@ -128,9 +128,9 @@ TEST(CalcEnergy, WorkIsTheTrapezoidSumOfPower)
 
 TEST(CalcEnergy, NothingWithoutPositiveN)
 {
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.N = 0;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, 1);
     writeKinematicSeed(p, *R);
     ASSERT_TRUE(energyStage(p, *R));
@@ -141,7 +141,7 @@ namespace {
 
 struct EnergyFault {
     const char* name;
-    void (*change)(TParamSet&);
+    void (*change)(ParamSet&);
     int step;
     int lastRow;
 };
@@ -154,7 +154,7 @@ TEST(CalcEnergy, FaultsStopAtTheFaultingOperation)
         // fit0 = 1, fitt0 = -4 and 0.25 rad steps from 0: the crank stops exactly at step 3,
         // where Mo = 0 / 0.
         {"crank at rest",
-         [](TParamSet& p) {
+         [](ParamSet& p) {
              p.fi0 = 0;
              p.step = 0.25L;
              p.fitt0 = -4;
@@ -162,13 +162,13 @@ TEST(CalcEnergy, FaultsStopAtTheFaultingOperation)
          },
          3, 64},
         // The crank's kinetic energy overflows.
-        {"overflow", [](TParamSet& p) { p.m1 = 1e4931L; }, 1, 33},
+        {"overflow", [](ParamSet& p) { p.m1 = 1e4931L; }, 1, 33},
     };
     for (const EnergyFault& c : cases) {
         SCOPED_TRACE(c.name);
-        TParamSet p = secondSet();
+        ParamSet p = secondSet();
         c.change(p);
-        auto R = std::make_unique<TResultStore>();
+        auto R = std::make_unique<ResultStore>();
         fillSentinel(*R, p.N);
         writeKinematicSeed(p, *R);
         kinematicStage(p, *R);

@@ -10,7 +10,7 @@ using stage::kGravity;
 
 namespace {
 
-void runAll(const TParamSet& p, TResultStore& R)
+void runAll(const ParamSet& p, ResultStore& R)
 {
     const CalcOutcome outcome = runCalculation(p, R);
     ASSERT_FALSE(outcome.kinematicFailed || outcome.energyFailed || outcome.forceFailed);
@@ -20,7 +20,7 @@ void runAll(const TParamSet& p, TResultStore& R)
 
 TEST(CalcForce, SecondWorkedSet)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runAll(secondSet(), *R);
     expectTable(
         *R, {67, 68, 71, 72, 73, 75, 76},
@@ -35,7 +35,7 @@ TEST(CalcForce, SecondWorkedSet)
 
 TEST(CalcForce, FirstWorkedSetCarriesOnlyWeights)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runAll(defaults(), *R);
     for (int i = 1; i <= 25; ++i) {
         EXPECT_EQ((*R)(67, i), 0);
@@ -52,7 +52,7 @@ TEST(CalcForce, FirstWorkedSetCarriesOnlyWeights)
 
 TEST(CalcForce, JointForcesSumTheLoadsFromTheSliderInwards)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runAll(secondSet(), *R);
     const auto& r = *R;
     for (int i = 1; i <= 25; ++i) {
@@ -70,10 +70,10 @@ TEST(CalcForce, JointForcesSumTheLoadsFromTheSliderInwards)
 
 TEST(CalcForce, MasslessLinksCarryNoForce)
 {
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.m1 = p.m2 = p.m3 = 0;
     p.i2 = 0;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runAll(p, *R);
     for (int i = 1; i <= 25; ++i)
         for (int k : {67, 68, 71, 72, 73, 75, 76})
@@ -83,9 +83,9 @@ TEST(CalcForce, MasslessLinksCarryNoForce)
 TEST(CalcForce, OverflowInTheSecondMomentTermKeepsTheFirst)
 {
     // Hand-made loads: a huge slider load makes the moment of the force at B overflow at step 2.
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.N = 3;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, 3);
     for (int i = 1; i <= 3; ++i)
         for (int k = 0; k <= 66; ++k)

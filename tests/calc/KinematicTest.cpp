@@ -12,7 +12,7 @@ using namespace calctest;
 namespace {
 
 // Seed and kinematic stage, as the driver runs them.
-bool runKinematic(const TParamSet& p, TResultStore& R)
+bool runKinematic(const ParamSet& p, ResultStore& R)
 {
     writeKinematicSeed(p, R);
     return kinematicStage(p, R);
@@ -22,7 +22,7 @@ bool runKinematic(const TParamSet& p, TResultStore& R)
 
 TEST(CalcKinematic, WorkedTableAtDefaults)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(defaults(), *R));
     expectTable(*R, {0, 2, 3, 4, 5, 8, 18},
                 {
@@ -36,9 +36,9 @@ TEST(CalcKinematic, WorkedTableAtDefaults)
 
 TEST(CalcKinematic, EnteredInitialVelocityDrivesTheCrank)
 {
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     p.fit0 = 2;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(p, *R));
     expectTable(*R, {4},
                 {{1, {2.0}}, {2, {2.0}}, {3, {2.001309}}, {4, {2.003927}}, {25, {2.337363}}});
@@ -48,10 +48,10 @@ TEST(CalcKinematic, EnteredInitialVelocityDrivesTheCrank)
 
 TEST(CalcKinematic, RodAnglesIn720Mode)
 {
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     p.mode = 1;
     p.N = 49;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(p, *R));
     expectTable(*R, {8},
                 {{12, {0.164194}},
@@ -68,9 +68,9 @@ TEST(CalcKinematic, RodAnglesIn720Mode)
 
 TEST(CalcKinematic, In360ModeTheRodAngleNeverFlips)
 {
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     p.N = 97; // four turns
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(p, *R));
     for (int i = 1; i <= p.N; ++i)
         EXPECT_GT((*R)(8, i), 0) << "step " << i;
@@ -106,11 +106,11 @@ TEST(CalcKinematic, BranchRuleBoundaries)
 
 TEST(CalcKinematic, SingleStepKeepsTheSeedAndTheStartPoints)
 {
-    TParamSet p = secondSet();
+    ParamSet p = secondSet();
     p.N = 1;
     p.fitt0 = 0.5;
     p.fit0 = 1.5;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, 3);
     ASSERT_TRUE(runKinematic(p, *R));
     EXPECT_EQ((*R)(1, 1), 0);
@@ -134,9 +134,9 @@ TEST(CalcKinematic, SingleStepKeepsTheSeedAndTheStartPoints)
 TEST(CalcKinematic, NoStepWithoutPositiveN)
 {
     for (int n : {0, -47}) {
-        TParamSet p = defaults();
+        ParamSet p = defaults();
         p.N = n;
-        auto R = std::make_unique<TResultStore>();
+        auto R = std::make_unique<ResultStore>();
         fillSentinel(*R, 2);
         ASSERT_TRUE(runKinematic(p, *R));
         EXPECT_EQ((*R)(1, 1), 0);
@@ -151,9 +151,9 @@ TEST(CalcKinematic, NoStepWithoutPositiveN)
 
 TEST(CalcKinematic, ConstantVelocityAndTheOneStepLag)
 {
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     p.fidtt = 0;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(p, *R));
     for (int i = 2; i <= p.N; ++i) {
         EXPECT_EQ((*R)(4, i), 1.0L);
@@ -171,7 +171,7 @@ TEST(CalcKinematic, ConstantVelocityAndTheOneStepLag)
 
 TEST(CalcKinematic, ZeroCoordinatesGiveStillPointsButAngles)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(defaults(), *R));
     for (int i = 1; i <= 25; ++i) {
         for (int k = 12; k <= 17; ++k)
@@ -186,7 +186,7 @@ namespace {
 
 struct FaultCase {
     const char* name;
-    void (*change)(TParamSet&);
+    void (*change)(ParamSet&);
     int step;    // the step the stage stops at
     int lastRow; // the last row written at that step (-1: none)
 };
@@ -194,9 +194,9 @@ struct FaultCase {
 // Everything before the faulting operation stays; nothing from it on is written.
 void expectStopsAt(const FaultCase& c)
 {
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     c.change(p);
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, p.N);
     writeKinematicSeed(p, *R);
     ASSERT_FALSE(kinematicStage(p, *R)) << c.name;
@@ -214,21 +214,21 @@ TEST(CalcKinematic, FaultsStopAtTheFaultingOperation)
 {
     const FaultCase cases[] = {
         // u = 1 exactly at 180°: the rod's angular velocity divides by sin(psi) = 0.
-        {"rod along the axis", [](TParamSet& p) { p.fi0 = 0; }, 13, 17},
+        {"rod along the axis", [](ParamSet& p) { p.fi0 = 0; }, 13, 17},
         // |u| > 1: the rod cannot reach the guide; sqrt of a negative number.
-        {"rod too short", [](TParamSet& p) { p.l2 = 4; }, 1, 7},
-        {"no rod", [](TParamSet& p) { p.l2 = 0; }, 1, 7},
+        {"rod too short", [](ParamSet& p) { p.l2 = 4; }, 1, 7},
+        {"no rod", [](ParamSet& p) { p.l2 = 0; }, 1, 7},
         // A zero angular velocity makes the next step's duration a division by zero.
-        {"crank at rest", [](TParamSet& p) { p.fit0 = 0; }, 2, 2},
+        {"crank at rest", [](ParamSet& p) { p.fit0 = 0; }, 2, 2},
         // Overflow of y velocity of A: fit * xa beyond the extended range.
         {"overflow",
-         [](TParamSet& p) {
+         [](ParamSet& p) {
              p.fit0 = 1e300;
              p.ac4 = 1e4700L;
          },
          1, 14},
         // The crank angle itself overflows.
-        {"huge step", [](TParamSet& p) { p.step = 8e4931L; }, 3, -1},
+        {"huge step", [](ParamSet& p) { p.step = 8e4931L; }, 3, -1},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,7 +8,7 @@ namespace {
 
 constexpr long double kTol = 5e-7L; // the expected figures are given to six decimals
 
-void fillSentinels(TParamSet& p)
+void fillSentinels(ParamSet& p)
 {
     for (long double* f : {&p.ac1, &p.ac2, &p.ac3, &p.ac4, &p.ac5, &p.bc1, &p.bc2, &p.bc3, &p.bc4,
                            &p.bc5, &p.phi0, &p.psi0})
@@ -17,7 +17,7 @@ void fillSentinels(TParamSet& p)
 
 TEST(Autofill, ValuesAtTheDefaults)
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     const Outcome out = autofill(p);
     EXPECT_TRUE(out.messages().empty());
@@ -47,7 +47,7 @@ TEST(Autofill, CentresOfMassAtTheLinksMidpoints)
     const std::vector<Geometry> cases = {
         {10, 25, 15, 0.1}, {3, 7, -2, 135}, {0.5, 40, 20, -30}, {2, 2, 0, 90}};
     for (const Geometry& g : cases) {
-        TParamSet p;
+        ParamSet p;
         setDefaults(p);
         p.l1 = g.l1;
         p.l2 = g.l2;
@@ -63,7 +63,7 @@ TEST(Autofill, CentresOfMassAtTheLinksMidpoints)
         EXPECT_EQ(p.ac3, g.b);
         EXPECT_NEAR(p.bc3, p.bc5, 1e-14L);
         // A second run gives the same values.
-        TParamSet q = p;
+        ParamSet q = p;
         ASSERT_TRUE(autofillPoints(q));
         EXPECT_EQ(q.psi0, p.psi0);
         EXPECT_EQ(q.bc2, p.bc2);
@@ -73,7 +73,7 @@ TEST(Autofill, CentresOfMassAtTheLinksMidpoints)
 
 TEST(Autofill, ArgumentExactlyOneOrMinusOne)
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.fi0 = 0;
     p.l1 = 10;
@@ -92,7 +92,7 @@ TEST(Autofill, ArgumentExactlyOneOrMinusOne)
 TEST(Autofill, RodTooShortStopsAfterCrankPoints)
 {
     for (double l2 : {4.0, -4.0, 0.0}) {
-        TParamSet p;
+        ParamSet p;
         setDefaults(p);
         fillSentinels(p);
         p.l1 = 10;
@@ -112,7 +112,7 @@ TEST(Autofill, RodTooShortStopsAfterCrankPoints)
 
 TEST(Autofill, ZeroOverZeroFails)
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.l1 = 10;
     p.b = 10;

@@ -17,10 +17,10 @@
 namespace {
 
 // The CSV the batch should write for `p` once the autofill has placed its points.
-std::string expectedCsv(TParamSet p)
+std::string expectedCsv(ParamSet p)
 {
     EXPECT_TRUE(autofillPoints(p));
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
     std::ostringstream s;
     writeResultCsv(*R, p.N, s);
@@ -33,7 +33,7 @@ TEST(BatchAutofill, PlacesThePointsAfterEveryParameter)
     const BatchRun run = batch({"--autofill", "--set", "l2=30", "--set", "cycles=1", "--csv", "-"});
     ASSERT_EQ(run.status, kBatchDone) << run.err;
     EXPECT_EQ(run.err, "");
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.l2 = 30;
     EXPECT_EQ(run.out, expectedCsv(p));

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "params/Entry.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
         return confirmEntry(p, text);
     }
 
-    TParamSet p;
+    ParamSet p;
 
 private:
     char saved_ = '.';
@@ -266,7 +266,7 @@ TEST_F(EntryTest, KeyKeptAcrossConfirmations)
 TEST_F(EntryTest, NoKeyYetChangesNothing)
 {
     p.curkey.clear();
-    const TParamSet before = p;
+    const ParamSet before = p;
     const Outcome out = confirmEntry(p, "5");
     EXPECT_EQ(out.effects, std::vector<Effect>{just(Kind::HidePanel)});
     EXPECT_EQ(p.l1, before.l1);

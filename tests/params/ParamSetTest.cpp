@@ -13,7 +13,7 @@ TEST(ParamSet, RowTableFindsEveryKeyAndNothingElse)
 
 TEST(ParamSet, DefaultsLeaveCoordinatesAndRunStateAlone)
 {
-    TParamSet p;
+    ParamSet p;
     p.ac3 = 7;
     p.bc5 = -2;
     p.phi0 = 1;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "params/RunSettings.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ protected:
         p.cycles = 1;
     }
     void TearDown() override { setDecimalSeparator(saved_); }
-    TParamSet p;
+    ParamSet p;
 
 private:
     char saved_ = '.';

@@ -25,7 +25,7 @@ int batch(const std::vector<std::string>& args, std::string* errors = nullptr)
 // The file the window writes after the same settings and a calculation.
 std::string windowFile(const std::string& path, int cycles, bool autofill)
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.mode = 1;
     p.cycles = cycles;
@@ -34,7 +34,7 @@ std::string windowFile(const std::string& path, int cycles, bool autofill)
     if (autofill) {
         EXPECT_TRUE(autofillPoints(p));
     }
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
     writeKinetic(path, p, *R);
     return readBytes(path);

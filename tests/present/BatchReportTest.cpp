@@ -8,8 +8,8 @@
 
 #include "app/Batch.h"
 #include "calc/Calculation.h"
-#include "present/LocaleSeparator.h"
-#include "present/NumberText.h"
+#include "base/LocaleSeparator.h"
+#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
 #include "support/BatchRun.h"
@@ -58,9 +58,9 @@ const std::string& commaLocaleDir()
 }
 
 // The window's report for a run: calculation, refresh, save, with the given separator.
-std::string windowReport(const std::string& path, TParamSet p, char separator)
+std::string windowReport(const std::string& path, ParamSet p, char separator)
 {
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
     setDecimalSeparator(separator);
     GridText grid;
@@ -71,9 +71,9 @@ std::string windowReport(const std::string& path, TParamSet p, char separator)
     return readBytes(path);
 }
 
-TParamSet twoCycles()
+ParamSet twoCycles()
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.cycles = 2;
     p.N = 49;
@@ -99,9 +99,9 @@ TEST(BatchReport, ListingIsTheMemoTextWithCrLf)
     const BatchRun run = batch({"--listing", dir.file("l.txt"), "--decimal-separator", ","});
     ASSERT_EQ(run.status, kBatchDone) << run.err;
 
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
     setDecimalSeparator(',');
     GridText grid;
@@ -118,7 +118,7 @@ TEST(BatchReport, ListingIsTheMemoTextWithCrLf)
 TEST(BatchReport, FromReportAppliesInOrderWithSet)
 {
     ScratchDir dir;
-    TParamSet saved;
+    ParamSet saved;
     setDefaults(saved);
     saved.l1 = 8;
     saved.m3 = 3.5L;

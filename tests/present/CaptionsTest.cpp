@@ -2,7 +2,7 @@
 
 #include "calc/ResultStore.h"
 #include "present/Captions.h"
-#include "present/Errors.h"
+#include "base/Errors.h"
 #include "present/ResultsTestFiles.h"
 
 TEST(Captions, Utf8ValidityChecksEveryForm)

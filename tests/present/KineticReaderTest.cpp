@@ -80,10 +80,10 @@ TEST(KineticReader, ReadsBackWhatTheExportWrote)
 {
     ScratchDir dir("kinround");
     const std::string path = dir.file(kKineticFileName);
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     p.N = 400;
-    auto R = std::make_unique<TResultStore>();
+    auto R = std::make_unique<ResultStore>();
     for (int i = 1; i <= p.N; ++i) {
         (*R)(0, i) = rad(i * 1.5L);
         (*R)(21, i) = -i / 8.0L;

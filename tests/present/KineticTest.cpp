@@ -5,7 +5,7 @@
 
 #include "KineticTestSupport.h"
 #include "calc/Calculation.h"
-#include "present/Errors.h"
+#include "base/Errors.h"
 #include "present/Kinetic.h"
 
 using namespace kinetic_test;
@@ -30,8 +30,8 @@ protected:
 
     ScratchDir dir{"kinetic"};
     std::string path = dir.file(kKineticFileName);
-    TParamSet p;
-    std::unique_ptr<TResultStore> R = std::make_unique<TResultStore>();
+    ParamSet p;
+    std::unique_ptr<ResultStore> R = std::make_unique<ResultStore>();
 };
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 #include "support/ScratchFiles.h"
 
 namespace kinetic_test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "present/MarkText.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 

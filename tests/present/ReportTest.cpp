@@ -3,22 +3,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "present/Errors.h"
-#include "present/NumberText.h"
+#include "base/Errors.h"
+#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
 
 namespace {
 
-TParamSet defaults()
+ParamSet defaults()
 {
-    TParamSet p;
+    ParamSet p;
     setDefaults(p);
     return p;
 }
 
 // The 14 header fields widened to extended, in file order.
-std::vector<long double> header(const TParamSet& p)
+std::vector<long double> header(const ParamSet& p)
 {
     return {p.l1,    p.l2, p.b,  p.fi0, p.aux, p.fit0, p.fitt0,
             p.fidtt, p.m1, p.m2, p.m3,  p.i1,  p.i2,   p.i3};
@@ -42,7 +42,7 @@ TEST(Report, HeaderAtTheDefaults)
 TEST(Report, StepDataIsTheGridTextColumnByColumn)
 {
     ScratchDir dir;
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     GridText g;
     for (int c = 1; c <= 25; ++c)
         for (int r = 0; r <= 78; ++r)
@@ -66,7 +66,7 @@ TEST(Report, StepDataIsTheGridTextColumnByColumn)
 TEST(Report, BeforeAnyRefreshTheStepLinesAreEmpty)
 {
     ScratchDir dir;
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     writeReport(dir.file("r.txt"), p, GridText{});
     const std::string bytes = readBytes(dir.file("r.txt"));
     const auto lines = splitCrLf(bytes);
@@ -82,7 +82,7 @@ TEST(Report, BeforeAnyRefreshTheStepLinesAreEmpty)
 TEST(Report, RoundTripKeepsOnlyTheRenderedDigits)
 {
     ScratchDir dir;
-    TParamSet saved = defaults();
+    ParamSet saved = defaults();
     saved.i1 = 0.004L;    // "0.00"
     saved.aux = 12345;    // "1.235E04"
     saved.l1 = 1.23456;   // "1.23"
@@ -92,7 +92,7 @@ TEST(Report, RoundTripKeepsOnlyTheRenderedDigits)
     saved.i3 = 0.125L;    // "0.13"
     writeReport(dir.file("r.txt"), saved, GridText{});
 
-    TParamSet read;
+    ParamSet read;
     read.N = 7;
     read.ac1 = 3;
     readReportHeader(dir.file("r.txt"), read);
@@ -139,13 +139,13 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
         {"megabyte line", "11.00\r\n" + megabyte + "x\r\n16.00\r\n", 1, megabyte + "x"},
         {"text", "11.00\r\n26.00\r\n16.00\r\n0.20\r\n16.00\r\nabc\r\n", 5, "abc"},
     };
-    const TParamSet before = defaults();
+    const ParamSet before = defaults();
     const std::vector<long double> fresh{11, 26, 16, 0.2, 16};
     ScratchDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeBytes(dir.file("bad.txt"), c.bytes);
-        TParamSet p = before;
+        ParamSet p = before;
         try {
             readReportHeader(dir.file("bad.txt"), p);
             ADD_FAILURE() << "no error";
@@ -167,7 +167,7 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
 TEST(Report, OpeningAMissingFileIsFileNotFound)
 {
     ScratchDir dir;
-    TParamSet p = defaults();
+    ParamSet p = defaults();
     try {
         readReportHeader(dir.file("none.txt"), p);
         FAIL() << "no error";
@@ -181,7 +181,7 @@ TEST(Report, OpeningAMissingFileIsFileNotFound)
 TEST(Report, SavingWhereNoFileCanBeWrittenReportsTheFileError)
 {
     ScratchDir dir;
-    const TParamSet p = defaults();
+    const ParamSet p = defaults();
     struct Case {
         std::string path;
         const char* message;

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "params/ParamSet.h"
-#include "present/Errors.h"
-#include "present/NumberText.h"
+#include "base/Errors.h"
+#include "base/NumberText.h"
 #include "present/ResultsTestFiles.h"
 #include "present/ResultsText.h"
 
@@ -13,21 +13,21 @@ namespace {
 // One zeroed store for the suite; each test clears the steps it used.
 class ResultsText : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { store_ = std::make_unique<TResultStore>(); }
+    static void SetUpTestSuite() { store_ = std::make_unique<ResultStore>(); }
     static void TearDownTestSuite() { store_.reset(); }
     void TearDown() override
     {
-        for (int k = 0; k < TResultStore::kRows; ++k)
+        for (int k = 0; k < ResultStore::kRows; ++k)
             for (int i = 1; i <= 60; ++i)
                 R()(k, i) = 0;
         setDecimalSeparator('.');
     }
-    static TResultStore& R() { return *store_; }
+    static ResultStore& R() { return *store_; }
 
 private:
-    static std::unique_ptr<TResultStore> store_;
+    static std::unique_ptr<ResultStore> store_;
 };
-std::unique_ptr<TResultStore> ResultsText::store_;
+std::unique_ptr<ResultStore> ResultsText::store_;
 
 // Step i's listing line (without its line ends) of a listing made with CR LF.
 std::string listingLine(const std::string& listing, int i)

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 class FakePlatform : public Platform {
 public:

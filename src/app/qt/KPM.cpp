@@ -17,7 +17,7 @@
 
 #include "app/qt/UiLook.h"
 #include "app/qt/Unit4.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
@@ -36,7 +36,7 @@ constexpr int kRefreshOrder[kParamRowCount] = {0,  1, 2, 3, 4,  5,  6,  17, 18, 
 
 } // namespace
 
-TForm1::TForm1(Platform& platform, TParamSet& params, TResultStore& store, QWidget* parent)
+TForm1::TForm1(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent)
     : QMainWindow(parent), platform(platform), P(params), R(store)
 {
     Form1 = this;

@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
@@ -38,12 +38,12 @@ struct ParamRowWidgets {
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(Platform& platform, TParamSet& params, TResultStore& store, QWidget* parent = nullptr);
+    TForm1(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Platform& platform;
-    TParamSet& P;
-    TResultStore& R;
+    ParamSet& P;
+    ResultStore& R;
 
     // Widgets, named as in the design.
     QWidget* mempan = nullptr;

@@ -4,7 +4,7 @@
 #include <clocale>
 
 #include "app/qt/KPM.h"
-#include "app/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "app/qt/UiLook.h"
 #include "app/qt/Unit4.h"
 #include "present/qt/Unit2.h"
@@ -20,8 +20,8 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(uiFont(11));
 
-    static TParamSet params;
-    static TResultStore store;
+    static ParamSet params;
+    static ResultStore store;
     QtPlatform platform;
 
     TForm1 form1(platform, params, store);

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 bool saveChartImage(Platform& platform, QWidget* chart)
 {

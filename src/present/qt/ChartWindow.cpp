@@ -12,9 +12,9 @@ void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
     w->move(x, y);
 }
 
-QList<QPointF> rowPoints(const TResultStore& R, int row, int n)
+QList<QPointF> rowPoints(const ResultStore& R, int row, int n)
 {
-    n = std::clamp(n, 0, TResultStore::kSteps);
+    n = std::clamp(n, 0, ResultStore::kSteps);
     QList<QPointF> pts;
     pts.reserve(n);
     const long double* values = R.row(row);

@@ -12,4 +12,4 @@ class QWidget;
 void setChartWindowFrame(QWidget* w, int x, int y, int width, int height);
 
 // The points (30 (i - 1), R[row][i]) for i = 1..n as doubles; n is clamped to 0..kSteps.
-QList<QPointF> rowPoints(const TResultStore& R, int row, int n);
+QList<QPointF> rowPoints(const ResultStore& R, int row, int n);

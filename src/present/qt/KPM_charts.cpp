@@ -23,7 +23,7 @@ QStringList gridRowCaptions()
     QStringList out;
     if (!Form1 || !Form1->sg1Model) return out;
     // Grid rows 1..99 exist; captions read beyond them have no row to name.
-    const int last = std::min<int>(scrrows - 1, TResultStore::kRows - 1);
+    const int last = std::min<int>(scrrows - 1, ResultStore::kRows - 1);
     for (int k = 1; k <= last; ++k)
         out.push_back(Form1->sg1Model->cellText(0, k));
     return out;

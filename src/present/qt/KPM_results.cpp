@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/qt/KPM.h"
-#include "present/Errors.h"
+#include "base/Errors.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
 #include "present/qt/ResultsGridModel.h"

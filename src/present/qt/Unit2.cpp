@@ -24,7 +24,7 @@ QLineSeries* makeSeries(const QString& title, const QColor& colour, QObject* own
 
 } // namespace
 
-TForm2::TForm2(const TParamSet& params, const TResultStore& store, Platform& platform,
+TForm2::TForm2(const ParamSet& params, const ResultStore& store, Platform& platform,
                QWidget* parent)
     : QWidget(parent), P(params), R(store), platform(platform)
 {

@@ -3,7 +3,7 @@
 #pragma once
 #include <QWidget>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
@@ -16,7 +16,7 @@ class MarkedChartView;
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    TForm2(const TParamSet& params, const TResultStore& store, Platform& platform,
+    TForm2(const ParamSet& params, const ResultStore& store, Platform& platform,
            QWidget* parent = nullptr);
 
     QChart* Gr = nullptr;
@@ -43,7 +43,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const TParamSet& P;
-    const TResultStore& R;
+    const ParamSet& P;
+    const ResultStore& R;
     Platform& platform;
 };

@@ -36,7 +36,7 @@ QIcon noGlyph()
 
 } // namespace
 
-TForm3::TForm3(const TParamSet& params, const TResultStore& store, Platform& platform,
+TForm3::TForm3(const ParamSet& params, const ResultStore& store, Platform& platform,
                CaptionSource captions, QWidget* parent)
     : QWidget(parent), P(params), R(store), platform(platform), captions_(std::move(captions))
 {
@@ -115,7 +115,7 @@ void TForm3::cbxChange()
 {
     Series1->clear();
     const int j = cbxItemIndex();
-    if (j < 0 || j + 1 >= TResultStore::kRows) return; // no row of the store to plot
+    if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
     const QList<QPointF> points = rowPoints(R, j + 1, P.N);
     CGAView->fitAxes({&points}); // while the series is empty: a range change is cheap then
     Series1->replace(points);

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
@@ -27,7 +27,7 @@ QStringList gridRowCaptions();
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    TForm3(const TParamSet& params, const TResultStore& store, Platform& platform,
+    TForm3(const ParamSet& params, const ResultStore& store, Platform& platform,
            CaptionSource captions = gridRowCaptions, QWidget* parent = nullptr);
 
     QChart* CGA = nullptr;
@@ -57,8 +57,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const TParamSet& P;
-    const TResultStore& R;
+    const ParamSet& P;
+    const ResultStore& R;
     Platform& platform;
     CaptionSource captions_;
     bool typed_ = false; // the edit text was typed since the last pick from the list

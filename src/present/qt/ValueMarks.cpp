@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "present/MarkText.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "app/qt/KPM.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 #include "present/qt/ResultsGridModel.h"
 #include "present/qt/Unit2.h"
 #include "present/qt/Unit3.h"
@@ -65,8 +65,8 @@ protected:
 
     QTemporaryDir dir;
     FakePlatform fake;
-    TParamSet params;
-    TResultStore store;
+    ParamSet params;
+    ResultStore store;
     std::unique_ptr<TForm1> form;
 };
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/QtPlatform.h"
-#include "present/NumberText.h"
+#include "platform/qt/QtPlatform.h"
+#include "base/NumberText.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     form->tune->setCurrentIndex(1);
     form->cn->setText(QStringLiteral("3"));
     form->CB->setCurrentIndex(1);
-    params = TParamSet{};
+    params = ParamSet{};
     params.l1 = 3;
     params.l2 = 7;
     params.b = -1;
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     activate();
     QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
 
-    TParamSet expected{};
+    ParamSet expected{};
     setDefaults(expected);
     EXPECT_EQ(params.l1, expected.l1);
     EXPECT_EQ(params.l2, expected.l2);

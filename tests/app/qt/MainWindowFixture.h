@@ -15,9 +15,9 @@ protected:
     void TearDown() override { form.reset(); }
 
     // One result store for the whole run: it is large and the shell never writes it.
-    static TResultStore& store()
+    static ResultStore& store()
     {
-        static TResultStore s;
+        static ResultStore s;
         return s;
     }
 
@@ -41,6 +41,6 @@ protected:
     }
 
     FakePlatform fake;
-    TParamSet params;
+    ParamSet params;
     std::unique_ptr<TForm1> form;
 };

@@ -12,7 +12,7 @@
 #include "params/Autofill.h"
 #include "params/Entry.h"
 #include "params/RunSettings.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 

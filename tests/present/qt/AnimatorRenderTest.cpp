@@ -47,9 +47,9 @@ QString builtAnimator(const char* build)
 void writeDefaultRun(const std::string& path)
 {
     static const std::string bytes = [&] {
-        TParamSet p;
+        ParamSet p;
         setDefaults(p);
-        auto R = std::make_unique<TResultStore>();
+        auto R = std::make_unique<ResultStore>();
         runCalculation(p, *R);
         writeKinetic(path, p, *R);
         return readBytes(path);

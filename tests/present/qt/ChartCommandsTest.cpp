@@ -31,7 +31,7 @@ protected:
         scrrows = 0;
         MainWindowTest::TearDown();
     }
-    TParamSet chartParams;
+    ParamSet chartParams;
 };
 
 TEST_F(ChartCommands, GraphsShowsTheFilledChart)

@@ -2,7 +2,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 #include "present/qt/ValueMarks.h"
 
 namespace {

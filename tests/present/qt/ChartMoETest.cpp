@@ -29,7 +29,7 @@ int marksOf(MarkedChartView* view, int source)
 TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
 {
     FakePlatform platform;
-    const TResultStore& R = defaultStore();
+    const ResultStore& R = defaultStore();
     TForm2 form(defaultParams(), R, platform);
     form.show();
 
@@ -108,7 +108,7 @@ TEST(ChartMoE, EveryMarkFitsAtTwentyFiveStepsAndTogglesPerSeries)
 TEST(ChartMoE, NoStepsLeaveTheChartEmpty)
 {
     FakePlatform platform;
-    TParamSet p = defaultParams();
+    ParamSet p = defaultParams();
     p.N = 0;
     TForm2 form(p, defaultStore(), platform);
     form.show();

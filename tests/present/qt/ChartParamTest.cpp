@@ -127,7 +127,7 @@ TEST_F(ChartParam, MarksFollowTheCheckBox)
 
 TEST_F(ChartParam, NoStepsPlotNothing)
 {
-    TParamSet p = defaultParams();
+    ParamSet p = defaultParams();
     p.N = 0;
     TForm3 empty(p, taggedStore(), platform, [this] { return captions; });
     empty.show();

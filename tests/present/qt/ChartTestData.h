@@ -9,10 +9,10 @@
 namespace charttest {
 
 // The defaults (N = 25), autofilled and calculated.
-inline const TParamSet& defaultParams()
+inline const ParamSet& defaultParams()
 {
-    static const TParamSet p = [] {
-        TParamSet q;
+    static const ParamSet p = [] {
+        ParamSet q;
         setDefaults(q);
         autofillPoints(q);
         return q;
@@ -20,10 +20,10 @@ inline const TParamSet& defaultParams()
     return p;
 }
 
-inline const TResultStore& defaultStore()
+inline const ResultStore& defaultStore()
 {
-    static TResultStore* R = [] {
-        auto* r = new TResultStore;
+    static ResultStore* R = [] {
+        auto* r = new ResultStore;
         runCalculation(defaultParams(), *r);
         return r;
     }();
@@ -31,11 +31,11 @@ inline const TResultStore& defaultStore()
 }
 
 // R[k][i] = 1000 k + i for every row and the first 25 steps: a row is known by its values.
-inline const TResultStore& taggedStore()
+inline const ResultStore& taggedStore()
 {
-    static TResultStore* R = [] {
-        auto* r = new TResultStore;
-        for (int k = 0; k < TResultStore::kRows; ++k)
+    static ResultStore* R = [] {
+        auto* r = new ResultStore;
+        for (int k = 0; k < ResultStore::kRows; ++k)
             for (int i = 1; i <= 25; ++i)
                 (*r)(k, i) = 1000.0L * k + i;
         return r;

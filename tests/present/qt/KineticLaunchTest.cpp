@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "present/Kinetic.h"
 #include "present/KineticTestSupport.h"
 

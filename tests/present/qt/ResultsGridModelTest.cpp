@@ -1,7 +1,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include "present/Errors.h"
+#include "base/Errors.h"
 #include "present/ResultsTestFiles.h"
 #include "present/qt/ResultsGridModel.h"
 

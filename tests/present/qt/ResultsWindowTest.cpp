@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 
 #include "app/qt/KPM.h"
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
 #include "present/qt/ResultsGridModel.h"
@@ -60,9 +60,9 @@ protected:
         form.reset();
         setDecimalSeparator('.');
     }
-    static TResultStore& store()
+    static ResultStore& store()
     {
-        static TResultStore s;
+        static ResultStore s;
         return s;
     }
     void installCaptions()
@@ -75,7 +75,7 @@ protected:
 
     ScratchDir dir;
     RecordingPlatform fake;
-    TParamSet params;
+    ParamSet params;
     std::unique_ptr<TForm1> form;
 };
 
@@ -219,7 +219,7 @@ TEST_F(ResultsWindow, SaveWritesTheReportOfTheGridText)
 
 TEST_F(ResultsWindow, OpenReadsTheHeaderAndRefreshesTheLabels)
 {
-    TParamSet saved;
+    ParamSet saved;
     setDefaults(saved);
     saved.l1 = 12.5;
     saved.m2 = 7.25L;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "present/Errors.h"
+#include "base/Errors.h"
 
 // The error for an errno value: ENOENT -> 2 "File not found", EACCES -> 5 "File access denied",
 // ENOSPC -> 101 "Disk full", ...; any errno without a system code -> that number, "I/O error <n>".

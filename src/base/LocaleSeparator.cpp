@@ -1,4 +1,4 @@
-#include "present/LocaleSeparator.h"
+#include "base/LocaleSeparator.h"
 
 #include <langinfo.h>
 #include <locale.h>

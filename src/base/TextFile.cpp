@@ -1,4 +1,4 @@
-#include "present/TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "present/Errors.h"
-#include "present/NumberText.h"
+#include "base/Errors.h"
+#include "base/NumberText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 TEST(Platform, ErrorReportAddsAFinalPeriodOnlyWhenMissing)
 {

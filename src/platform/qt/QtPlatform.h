@@ -3,7 +3,7 @@
 #pragma once
 #include <QString>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 class QLocale;
 

@@ -2,7 +2,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include "app/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 TEST(QtPlatform, FileFiltersBecomeQtFilters)
 {

@@ -1,4 +1,4 @@
-#include "present/NumberText.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 #include <cfenv>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "present/Errors.h"
+#include "base/Errors.h"
 
 static_assert(LDBL_MANT_DIG == 64, "the number text needs the 80-bit extended long double");
 

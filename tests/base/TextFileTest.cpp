@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "present/TextFile.h"
+#include "base/TextFile.h"
 #include "support/ScratchFiles.h"
 
 namespace {

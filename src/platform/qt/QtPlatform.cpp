@@ -1,4 +1,4 @@
-#include "app/qt/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QFileDialog>
