@@ -15,14 +15,14 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/qt/UiLook.h"
-#include "app/qt/Unit4.h"
+#include "platform/qt/UiLook.h"
+#include "app/qt/AboutWindow.h"
 #include "base/NumberText.h"
 
 TForm1* Form1 = nullptr;
-TForm2* Form2 = nullptr;
-TForm3* Form3 = nullptr;
-TForm4* Form4 = nullptr;
+MoEChartWindow* Form2 = nullptr;
+QuantityChartWindow* Form3 = nullptr;
+AboutWindow* Form4 = nullptr;
 int32_t scrrows = 0;
 
 namespace {

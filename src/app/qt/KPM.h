@@ -136,13 +136,13 @@ private:
 };
 
 // Process-wide window references, set when each window is created.
-class TForm2;
-class TForm3;
-class TForm4;
+class MoEChartWindow;
+class QuantityChartWindow;
+class AboutWindow;
 extern TForm1* Form1;
-extern TForm2* Form2;
-extern TForm3* Form3;
-extern TForm4* Form4;
+extern MoEChartWindow* Form2;
+extern QuantityChartWindow* Form3;
+extern AboutWindow* Form4;
 
 // Row-caption count set by "Обновить": captions read from "scr.ini" plus one.
 extern int32_t scrrows;

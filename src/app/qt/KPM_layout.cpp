@@ -13,7 +13,7 @@
 #include <QStyle>
 
 #include "app/qt/KPM.h"
-#include "app/qt/UiLook.h"
+#include "platform/qt/UiLook.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include "app/qt/KPM.h"
 #include "platform/qt/QtPlatform.h"
-#include "app/qt/UiLook.h"
-#include "app/qt/Unit4.h"
-#include "present/qt/Unit2.h"
-#include "present/qt/Unit3.h"
+#include "platform/qt/UiLook.h"
+#include "app/qt/AboutWindow.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
 
 int main(int argc, char** argv)
 {
@@ -25,9 +25,9 @@ int main(int argc, char** argv)
     QtPlatform platform;
 
     TForm1 form1(platform, params, store);
-    Form2 = new TForm2(params, store, platform);
-    Form3 = new TForm3(params, store, platform);
-    Form4 = new TForm4();
+    Form2 = new MoEChartWindow(params, store, platform);
+    Form3 = new QuantityChartWindow(params, store, platform);
+    Form4 = new AboutWindow();
     // Only the main window's closing ends the application; the others merely hide.
     for (QWidget* w :
          {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form4)})

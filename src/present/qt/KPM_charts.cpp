@@ -4,8 +4,8 @@
 
 #include "app/qt/KPM.h"
 #include "present/qt/ResultsGridModel.h"
-#include "present/qt/Unit2.h"
-#include "present/qt/Unit3.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void TForm1::N16Click()
     // Both ways the show handler clears the two series before it fills them.
     if (Form2->isVisible()) {
         // Already shown: its show handler will not run, so refill here rather than leave it empty.
-        Form2->FormShow();
+        Form2->fill();
         bringToFront(Form2);
     } else {
         Form2->show();

@@ -5,12 +5,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/qt/AboutWindow.h"
 #include "app/qt/KPM.h"
-#include "app/qt/Unit4.h"
 
 TEST(AboutWindow, StartsTransparentWithASmallLogo)
 {
-    TForm4 about;
+    AboutWindow about;
     EXPECT_EQ(Form4, &about);
     EXPECT_EQ(about.size(), QSize(194, 401));
     EXPECT_EQ(about.pos(), QPoint(203, 133));
@@ -18,10 +18,10 @@ TEST(AboutWindow, StartsTransparentWithASmallLogo)
     EXPECT_EQ(about.logo->geometry(), QRect(16, 0, 17, 17));
     EXPECT_EQ(about.opacity(), 0);
     EXPECT_FALSE(about.isVisible());
-    EXPECT_FALSE(about.Timer1->isActive());
-    EXPECT_EQ(about.Timer1->interval(), 10);
-    EXPECT_EQ(about.Label1->text(), QStringLiteral("Kinovar"));
-    for (QLabel* l : {about.Label1, about.Label2, about.Label3, about.Label4}) {
+    EXPECT_FALSE(about.growthTimer->isActive());
+    EXPECT_EQ(about.growthTimer->interval(), 10);
+    EXPECT_EQ(about.titleLabel->text(), QStringLiteral("Kinovar"));
+    for (QLabel* l : {about.titleLabel, about.teamLabel, about.subjectLabel, about.versionLabel}) {
         EXPECT_FALSE(l->text().isEmpty());
         EXPECT_LE(l->geometry().right(), about.width()) << l->objectName().toStdString();
     }
@@ -29,16 +29,16 @@ TEST(AboutWindow, StartsTransparentWithASmallLogo)
 
 TEST(AboutWindow, FirstShowingGrowsTheLogoAndFadesIn)
 {
-    TForm4 about;
+    AboutWindow about;
     about.show();
-    ASSERT_TRUE(about.Timer1->isActive());
+    ASSERT_TRUE(about.growthTimer->isActive());
     int widthDone = 0, heightDone = 0, opaque = 0, stopped = 0;
     for (int tick = 1; tick <= 400 && !stopped; ++tick) {
-        about.Timer1Timer();
+        about.growStep();
         if (!widthDone && about.logo->width() == 164) widthDone = tick;
         if (!heightDone && about.logo->height() == 314) heightDone = tick;
         if (!opaque && about.opacity() == 255) opaque = tick;
-        if (!about.Timer1->isActive()) stopped = tick;
+        if (!about.growthTimer->isActive()) stopped = tick;
     }
     EXPECT_EQ(widthDone, 147);
     EXPECT_EQ(heightDone, 297);
@@ -48,17 +48,17 @@ TEST(AboutWindow, FirstShowingGrowsTheLogoAndFadesIn)
 
     about.hide();
     about.show(); // later showings are at full size at once
-    EXPECT_FALSE(about.Timer1->isActive());
+    EXPECT_FALSE(about.growthTimer->isActive());
     EXPECT_EQ(about.logo->size(), QSize(164, 314));
     EXPECT_EQ(about.opacity(), 255);
 }
 
 TEST(AboutWindow, AClickAnywhereHidesIt)
 {
-    TForm4 about;
+    AboutWindow about;
     for (QWidget* target :
-         {static_cast<QWidget*>(about.Label1), static_cast<QWidget*>(about.Label3), about.logo,
-          static_cast<QWidget*>(&about)}) {
+         {static_cast<QWidget*>(about.titleLabel), static_cast<QWidget*>(about.subjectLabel),
+          about.logo, static_cast<QWidget*>(&about)}) {
         about.show();
         ASSERT_TRUE(about.isVisible());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));

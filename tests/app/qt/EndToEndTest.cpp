@@ -17,8 +17,8 @@
 #include "app/qt/KPM.h"
 #include "base/NumberText.h"
 #include "present/qt/ResultsGridModel.h"
-#include "present/qt/Unit2.h"
-#include "present/qt/Unit3.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -43,8 +43,8 @@ protected:
         // The captions ship beside the executable; give the window a copy in its folder.
         QFile::copy(QStringLiteral(KINOVAR_SOURCE_DIR "/data/scr.ini"), dir.filePath("scr.ini"));
         form = std::make_unique<TForm1>(fake, params, store);
-        Form2 = new TForm2(params, store, fake);
-        Form3 = new TForm3(params, store, fake);
+        Form2 = new MoEChartWindow(params, store, fake);
+        Form3 = new QuantityChartWindow(params, store, fake);
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -123,8 +123,8 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     // F7: both series hold the run's Mo and E.
     key(Qt::Key_F7);
     ASSERT_TRUE(Form2->isVisible());
-    const auto mo = Form2->Series1->points();
-    const auto e = Form2->Series2->points();
+    const auto mo = Form2->moSeries->points();
+    const auto e = Form2->eSeries->points();
     ASSERT_EQ(mo.size(), 49);
     ASSERT_EQ(e.size(), 49);
     EXPECT_EQ(mo.last().x(), 30.0 * 48);

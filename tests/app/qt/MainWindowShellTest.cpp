@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/Unit4.h"
+#include "app/qt/AboutWindow.h"
 
 namespace {
 
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, AutofillCommandClicksTheAutofillButton)
 
 TEST_F(MainWindowTest, AboutCommandShowsTheAboutWindow)
 {
-    TForm4 about;
+    AboutWindow about;
     ASSERT_EQ(Form4, &about);
     form->N14->trigger();
     EXPECT_TRUE(about.isVisible());

@@ -7,9 +7,9 @@
 
 #include "app/qt/MainWindowFixture.h"
 #include "present/qt/ChartTestData.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsGridModel.h"
-#include "present/qt/Unit2.h"
-#include "present/qt/Unit3.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ protected:
     {
         MainWindowTest::SetUp();
         chartParams = charttest::defaultParams();
-        Form2 = new TForm2(chartParams, charttest::defaultStore(), fake);
-        Form3 = new TForm3(chartParams, charttest::taggedStore(), fake);
+        Form2 = new MoEChartWindow(chartParams, charttest::defaultStore(), fake);
+        Form3 = new QuantityChartWindow(chartParams, charttest::taggedStore(), fake);
     }
     void TearDown() override
     {
@@ -39,8 +39,8 @@ TEST_F(ChartCommands, GraphsShowsTheFilledChart)
     ASSERT_FALSE(Form2->isVisible());
     form->N16Click();
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->Series1->count(), 25);
-    EXPECT_EQ(Form2->Series2->count(), 25);
+    EXPECT_EQ(Form2->moSeries->count(), 25);
+    EXPECT_EQ(Form2->eSeries->count(), 25);
 }
 
 TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
@@ -49,16 +49,16 @@ TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
     chartParams.N = 10; // a later run with fewer steps
     form->N16Click();
     EXPECT_TRUE(Form2->isVisible());
-    ASSERT_EQ(Form2->Series1->count(), 10); // refilled, not left empty
-    ASSERT_EQ(Form2->Series2->count(), 10);
-    EXPECT_EQ(Form2->Series1->points().back().x(), 270.0);
+    ASSERT_EQ(Form2->moSeries->count(), 10); // refilled, not left empty
+    ASSERT_EQ(Form2->eSeries->count(), 10);
+    EXPECT_EQ(Form2->moSeries->points().back().x(), 270.0);
 }
 
 TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)
 {
     form->N13Click(); // before any refresh: no caption, no item
     EXPECT_TRUE(Form3->isVisible());
-    EXPECT_EQ(Form3->cbx->count(), 0);
+    EXPECT_EQ(Form3->quantityBox->count(), 0);
     Form3->close();
 
     QTemporaryDir dir;
@@ -70,14 +70,14 @@ TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)
     ASSERT_EQ(scrrows, 4);
 
     form->N13Click();
-    form->N13Click();                  // already shown: only brought to the front
-    ASSERT_EQ(Form3->cbx->count(), 3); // the three lines, not the empty row after them
-    EXPECT_EQ(Form3->cbx->itemText(0), "fi");
-    EXPECT_EQ(Form3->cbx->itemText(1), "");
-    EXPECT_EQ(Form3->cbx->itemText(2), "fitt");
-    Form3->cbx->setCurrentIndex(2);
-    emit Form3->cbx->activated(2);
-    EXPECT_EQ(Form3->Series1->points().front().y(), 3001.0); // R[3][1] of the tagged store
+    form->N13Click();                          // already shown: only brought to the front
+    ASSERT_EQ(Form3->quantityBox->count(), 3); // the three lines, not the empty row after them
+    EXPECT_EQ(Form3->quantityBox->itemText(0), "fi");
+    EXPECT_EQ(Form3->quantityBox->itemText(1), "");
+    EXPECT_EQ(Form3->quantityBox->itemText(2), "fitt");
+    Form3->quantityBox->setCurrentIndex(2);
+    emit Form3->quantityBox->activated(2);
+    EXPECT_EQ(Form3->series->points().front().y(), 3001.0); // R[3][1] of the tagged store
 }
 
 } // namespace

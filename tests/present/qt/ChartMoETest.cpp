@@ -10,7 +10,7 @@
 
 #include "present/qt/ChartTestData.h"
 #include "present/qt/ChartView.h"
-#include "present/qt/Unit2.h"
+#include "present/qt/MoEChartWindow.h"
 #include "support/FakePlatform.h"
 
 using charttest::defaultParams;
@@ -30,11 +30,11 @@ TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
 {
     FakePlatform platform;
     const ResultStore& R = defaultStore();
-    TForm2 form(defaultParams(), R, platform);
+    MoEChartWindow form(defaultParams(), R, platform);
     form.show();
 
-    const QList<QPointF> mo = form.Series1->points();
-    const QList<QPointF> e = form.Series2->points();
+    const QList<QPointF> mo = form.moSeries->points();
+    const QList<QPointF> e = form.eSeries->points();
     ASSERT_EQ(mo.size(), 25);
     ASSERT_EQ(e.size(), 25);
     for (int i = 1; i <= 25; ++i) {
@@ -44,65 +44,65 @@ TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
     EXPECT_EQ(e.front().y(), 0.0); // E is not written at the first step
     EXPECT_NE(mo[5].y(), 0.0);     // the calculation did produce a moment
     EXPECT_EQ(e.back().x(), 720.0);
-    EXPECT_EQ(form.GrView->axisX()->min(), 0.0);
-    EXPECT_EQ(form.GrView->axisX()->max(), 720.0);
-    EXPECT_EQ(form.Series1->name(), "Mo");
-    EXPECT_EQ(form.Series2->name(), "E");
-    EXPECT_EQ(form.Series1->pen().color(), QColor(Qt::red));
-    EXPECT_EQ(form.Series2->pen().color(), QColor(Qt::green));
-    EXPECT_EQ(form.Series1->pen().width(), 2);
+    EXPECT_EQ(form.chartView->axisX()->min(), 0.0);
+    EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
+    EXPECT_EQ(form.moSeries->name(), "Mo");
+    EXPECT_EQ(form.eSeries->name(), "E");
+    EXPECT_EQ(form.moSeries->pen().color(), QColor(Qt::red));
+    EXPECT_EQ(form.eSeries->pen().color(), QColor(Qt::green));
+    EXPECT_EQ(form.moSeries->pen().width(), 2);
 }
 
 TEST(ChartMoE, WindowIsPlacedFixedAndOnlyHiddenByClose)
 {
     FakePlatform platform;
-    TForm2 form(defaultParams(), defaultStore(), platform);
+    MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     EXPECT_EQ(form.windowTitle(), "Графики");
     EXPECT_EQ(form.size(), QSize(862, 606));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_EQ(form.GrView->geometry(), QRect(16, 8, 833, 569));
-    EXPECT_EQ(form.Gr->title(), "Графики Mo и E");
-    EXPECT_TRUE(form.Gr->titleFont().bold());
-    EXPECT_EQ(form.Gr->titleFont().pixelSize(), 19);
-    EXPECT_EQ(form.Gr->titleBrush().color(), QColor(Qt::red));
+    EXPECT_EQ(form.chartView->geometry(), QRect(16, 8, 833, 569));
+    EXPECT_EQ(form.chart->title(), "Графики Mo и E");
+    EXPECT_TRUE(form.chart->titleFont().bold());
+    EXPECT_EQ(form.chart->titleFont().pixelSize(), 19);
+    EXPECT_EQ(form.chart->titleBrush().color(), QColor(Qt::red));
     form.close();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.testAttribute(Qt::WA_DeleteOnClose));
     form.show(); // shown again, filled again
-    EXPECT_EQ(form.Series1->points().size(), 25);
+    EXPECT_EQ(form.moSeries->points().size(), 25);
 }
 
 TEST(ChartMoE, EveryMarkFitsAtTwentyFiveStepsAndTogglesPerSeries)
 {
     FakePlatform platform;
-    TForm2 form(defaultParams(), defaultStore(), platform);
+    MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     QApplication::processEvents(); // the chart's layout settles
-    ASSERT_TRUE(form.N1->isChecked());
-    ASSERT_TRUE(form.E1->isChecked());
-    EXPECT_EQ(marksOf(form.GrView, 0), 25);
-    EXPECT_EQ(marksOf(form.GrView, 1), 25);
-    for (const PlacedMark& m : form.GrView->currentMarks())
+    ASSERT_TRUE(form.moMarksAction->isChecked());
+    ASSERT_TRUE(form.eMarksAction->isChecked());
+    EXPECT_EQ(marksOf(form.chartView, 0), 25);
+    EXPECT_EQ(marksOf(form.chartView, 1), 25);
+    for (const PlacedMark& m : form.chartView->currentMarks())
         EXPECT_EQ(m.background, m.source == 0 ? QColor(0, 128, 255) : QColor(255, 255, 128));
 
-    form.N1Click(); // "Отображать значения Mo" off: only the marks of Mo go
-    EXPECT_FALSE(form.N1->isChecked());
-    EXPECT_FALSE(form.GrView->marksVisible(form.Series1));
-    EXPECT_TRUE(form.GrView->marksVisible(form.Series2));
-    EXPECT_EQ(form.GrView->currentMarks().size(), 25);
-    for (const PlacedMark& m : form.GrView->currentMarks())
+    form.toggleMoMarks(); // "Отображать значения Mo" off: only the marks of Mo go
+    EXPECT_FALSE(form.moMarksAction->isChecked());
+    EXPECT_FALSE(form.chartView->marksVisible(form.moSeries));
+    EXPECT_TRUE(form.chartView->marksVisible(form.eSeries));
+    EXPECT_EQ(form.chartView->currentMarks().size(), 25);
+    for (const PlacedMark& m : form.chartView->currentMarks())
         EXPECT_EQ(m.background, QColor(255, 255, 128));
 
-    form.E1->trigger(); // through the menu item as a click does
-    EXPECT_FALSE(form.E1->isChecked());
-    EXPECT_TRUE(form.GrView->currentMarks().isEmpty());
+    form.eMarksAction->trigger(); // through the menu item as a click does
+    EXPECT_FALSE(form.eMarksAction->isChecked());
+    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
 
-    form.N1->trigger();
-    form.E1Click();
-    EXPECT_TRUE(form.N1->isChecked());
-    EXPECT_TRUE(form.E1->isChecked());
-    EXPECT_EQ(form.GrView->currentMarks().size(), 50);
+    form.moMarksAction->trigger();
+    form.toggleEMarks();
+    EXPECT_TRUE(form.moMarksAction->isChecked());
+    EXPECT_TRUE(form.eMarksAction->isChecked());
+    EXPECT_EQ(form.chartView->currentMarks().size(), 50);
 }
 
 TEST(ChartMoE, NoStepsLeaveTheChartEmpty)
@@ -110,23 +110,23 @@ TEST(ChartMoE, NoStepsLeaveTheChartEmpty)
     FakePlatform platform;
     ParamSet p = defaultParams();
     p.N = 0;
-    TForm2 form(p, defaultStore(), platform);
+    MoEChartWindow form(p, defaultStore(), platform);
     form.show();
-    EXPECT_EQ(form.Series1->count(), 0);
-    EXPECT_EQ(form.Series2->count(), 0);
-    EXPECT_TRUE(form.GrView->currentMarks().isEmpty());
-    EXPECT_FALSE(form.GrView->grab().isNull()); // paints without data
+    EXPECT_EQ(form.moSeries->count(), 0);
+    EXPECT_EQ(form.eSeries->count(), 0);
+    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
+    EXPECT_FALSE(form.chartView->grab().isNull()); // paints without data
 }
 
 TEST(ChartMoE, SaveImageWritesPngThroughTheSaveDialog)
 {
     FakePlatform platform;
-    TForm2 form(defaultParams(), defaultStore(), platform);
+    MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     QTemporaryDir dir;
     const QString path = dir.filePath("chart"); // no extension: ".png" is added
     platform.saveReplies.push_back(path.toStdString());
-    form.saveImageItem->trigger();
+    form.saveImageAction->trigger();
     ASSERT_EQ(platform.calls.size(), 1u);
     EXPECT_EQ(platform.calls[0].rfind("save:", 0), 0u);
     QImage img(path + ".png", "PNG");
@@ -147,11 +147,11 @@ TEST(ChartMoE, SaveImageWritesPngThroughTheSaveDialog)
 TEST(ChartMoE, ZoomByDraggingAndBack)
 {
     FakePlatform platform;
-    TForm2 form(defaultParams(), defaultStore(), platform);
+    MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     QApplication::processEvents();
-    QWidget* vp = form.GrView->viewport();
-    const QRectF plot = form.Gr->plotArea();
+    QWidget* vp = form.chartView->viewport();
+    const QRectF plot = form.chart->plotArea();
     auto drag = [&](QPointF from, QPointF to) {
         QTest::mousePress(vp, Qt::LeftButton, {}, from.toPoint());
         QTest::mouseMove(vp, to.toPoint());
@@ -160,28 +160,28 @@ TEST(ChartMoE, ZoomByDraggingAndBack)
     const QPointF a = plot.topLeft() + QPointF(plot.width() * 0.25, 10);
     const QPointF b = plot.topLeft() + QPointF(plot.width() * 0.5, plot.height() - 10);
     drag(a, b);
-    EXPECT_NEAR(form.GrView->axisX()->min(), 180.0, 3.0);
-    EXPECT_NEAR(form.GrView->axisX()->max(), 360.0, 3.0);
+    EXPECT_NEAR(form.chartView->axisX()->min(), 180.0, 3.0);
+    EXPECT_NEAR(form.chartView->axisX()->max(), 360.0, 3.0);
 
     QTest::mouseClick(vp, Qt::RightButton, {}, plot.center().toPoint());
-    EXPECT_NEAR(form.GrView->axisX()->max(), 360.0, 3.0); // still zoomed
+    EXPECT_NEAR(form.chartView->axisX()->max(), 360.0, 3.0); // still zoomed
 
     drag(b, a); // leftwards: back to the whole chart
-    EXPECT_EQ(form.GrView->axisX()->min(), 0.0);
-    EXPECT_EQ(form.GrView->axisX()->max(), 720.0);
+    EXPECT_EQ(form.chartView->axisX()->min(), 0.0);
+    EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
 
     drag(a, b);
-    ASSERT_LT(form.GrView->axisX()->max(), 720.0);
-    form.zoomResetItem->trigger();
-    EXPECT_EQ(form.GrView->axisX()->max(), 720.0);
+    ASSERT_LT(form.chartView->axisX()->max(), 720.0);
+    form.zoomResetAction->trigger();
+    EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
 }
 
 TEST(ChartMoE, PopupMenuHoldsTheItems)
 {
     FakePlatform platform;
-    TForm2 form(defaultParams(), defaultStore(), platform);
+    MoEChartWindow form(defaultParams(), defaultStore(), platform);
     QStringList texts;
-    for (QAction* a : form.PopupMenu1->actions())
+    for (QAction* a : form.popupMenu->actions())
         if (!a->isSeparator()) texts << a->text();
     EXPECT_EQ(texts, (QStringList{"Отображать значения Mo", "Отображать значения E",
                                   "Исходный масштаб", "Сохранить изображение…"}));

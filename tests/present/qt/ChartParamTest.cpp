@@ -9,7 +9,7 @@
 
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartTestData.h"
-#include "present/qt/Unit3.h"
+#include "present/qt/QuantityChartWindow.h"
 #include "support/FakePlatform.h"
 
 using charttest::defaultParams;
@@ -21,50 +21,50 @@ class ChartParam : public ::testing::Test {
 protected:
     FakePlatform platform;
     QStringList captions{"Угол", "Приращение", "Ускорение"};
-    TForm3 form{defaultParams(), taggedStore(), platform, [this] { return captions; }};
+    QuantityChartWindow form{defaultParams(), taggedStore(), platform, [this] { return captions; }};
 
     void pick(int j)
     {
-        form.cbx->setCurrentIndex(j);
-        emit form.cbx->activated(j); // as a choice from the list
+        form.quantityBox->setCurrentIndex(j);
+        emit form.quantityBox->activated(j); // as a choice from the list
     }
     // Types `text` into the box's edit field key by key, as the user does.
     void type(const QString& text)
     {
-        form.cbx->lineEdit()->selectAll();
+        form.quantityBox->lineEdit()->selectAll();
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, form.cbx->lineEdit(), Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, form.quantityBox->lineEdit(), Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
     }
     // The store row the chart shows, from the tag 1000 k + i of its first point.
     int plottedRow() const
     {
-        const auto pts = form.Series1->points();
+        const auto pts = form.series->points();
         return pts.isEmpty() ? -1 : int(pts[0].y()) / 1000;
     }
 };
 
 TEST_F(ChartParam, ListIsRebuiltAtEveryShowing)
 {
-    EXPECT_EQ(form.cbx->count(), 0);
-    EXPECT_EQ(form.cbx->currentText(), "Параметр");
+    EXPECT_EQ(form.quantityBox->count(), 0);
+    EXPECT_EQ(form.quantityBox->currentText(), "Параметр");
     form.show();
-    EXPECT_EQ(form.cbx->count(), 3);
+    EXPECT_EQ(form.quantityBox->count(), 3);
     form.hide();
     form.show();
-    ASSERT_EQ(form.cbx->count(), 3); // not appended again
+    ASSERT_EQ(form.quantityBox->count(), 3); // not appended again
     for (int j = 0; j < 3; ++j)
-        EXPECT_EQ(form.cbx->itemText(j), captions[j]);
-    EXPECT_EQ(form.cbx->currentText(), "Параметр");
+        EXPECT_EQ(form.quantityBox->itemText(j), captions[j]);
+    EXPECT_EQ(form.quantityBox->currentText(), "Параметр");
 
     captions = {"Один"}; // a later refresh read a shorter file
     form.hide();
     form.show();
-    EXPECT_EQ(form.cbx->count(), 1);
+    EXPECT_EQ(form.quantityBox->count(), 1);
     captions = {};
     form.hide();
     form.show();
-    EXPECT_EQ(form.cbx->count(), 0);
+    EXPECT_EQ(form.quantityBox->count(), 0);
 }
 
 TEST_F(ChartParam, ItemPlotsTheRowItsCaptionNames)
@@ -72,11 +72,11 @@ TEST_F(ChartParam, ItemPlotsTheRowItsCaptionNames)
     form.show();
     for (int j = 0; j < 3; ++j) {
         pick(j);
-        const auto pts = form.Series1->points();
+        const auto pts = form.series->points();
         ASSERT_EQ(pts.size(), 25) << j;
         for (int i = 1; i <= 25; ++i)
             EXPECT_EQ(pts[i - 1], QPointF(30.0 * (i - 1), 1000.0 * (j + 1) + i)) << j << " " << i;
-        EXPECT_EQ(form.CGAView->axisX()->max(), 720.0);
+        EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
     }
 }
 
@@ -86,14 +86,14 @@ TEST_F(ChartParam, TypedTextSelectsNothingAndLeavesTheChartEmpty)
     pick(1);
     ASSERT_EQ(plottedRow(), 2);
     type("abc");
-    EXPECT_EQ(form.cbx->currentText(), "abc");
-    EXPECT_EQ(form.cbxItemIndex(), -1);
-    EXPECT_EQ(form.Series1->count(), 0);
+    EXPECT_EQ(form.quantityBox->currentText(), "abc");
+    EXPECT_EQ(form.chosenIndex(), -1);
+    EXPECT_EQ(form.series->count(), 0);
     pick(1);
     type(captions[1]); // typed, even if it spells an item
-    EXPECT_EQ(form.cbx->currentText(), captions[1]);
-    EXPECT_EQ(form.Series1->count(), 0);
-    EXPECT_EQ(form.cbx->count(), 3); // Enter or typing adds no item
+    EXPECT_EQ(form.quantityBox->currentText(), captions[1]);
+    EXPECT_EQ(form.series->count(), 0);
+    EXPECT_EQ(form.quantityBox->count(), 3); // Enter or typing adds no item
     pick(2);
     EXPECT_EQ(plottedRow(), 3);
 }
@@ -102,13 +102,13 @@ TEST_F(ChartParam, ClearEmptiesTheChartAndTheSameItemPlotsAgain)
 {
     form.show();
     pick(0);
-    ASSERT_EQ(form.Series1->count(), 25);
-    EXPECT_EQ(form.BitBtn1->text(), "&Oчистить");
-    EXPECT_EQ(form.BitBtn1->text().at(1), QChar('O')); // Latin O, the accelerator
-    EXPECT_FALSE(form.BitBtn1->icon().isNull());
-    form.BitBtn1->click();
-    EXPECT_EQ(form.Series1->count(), 0);
-    EXPECT_EQ(form.cbx->currentIndex(), 0); // the selection stays
+    ASSERT_EQ(form.series->count(), 25);
+    EXPECT_EQ(form.clearButton->text(), "&Oчистить");
+    EXPECT_EQ(form.clearButton->text().at(1), QChar('O')); // Latin O, the accelerator
+    EXPECT_FALSE(form.clearButton->icon().isNull());
+    form.clearButton->click();
+    EXPECT_EQ(form.series->count(), 0);
+    EXPECT_EQ(form.quantityBox->currentIndex(), 0); // the selection stays
     pick(0);
     EXPECT_EQ(plottedRow(), 1);
 }
@@ -117,24 +117,24 @@ TEST_F(ChartParam, MarksFollowTheCheckBox)
 {
     form.show();
     pick(0);
-    EXPECT_FALSE(form.CheckBox1->isChecked());
-    EXPECT_TRUE(form.CGAView->currentMarks().isEmpty());
-    form.CheckBox1->click();
-    EXPECT_EQ(form.CGAView->currentMarks().size(), 25); // a steady rise: every mark fits
-    form.CheckBox1->click();
-    EXPECT_TRUE(form.CGAView->currentMarks().isEmpty());
+    EXPECT_FALSE(form.marksCheck->isChecked());
+    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
+    form.marksCheck->click();
+    EXPECT_EQ(form.chartView->currentMarks().size(), 25); // a steady rise: every mark fits
+    form.marksCheck->click();
+    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
 }
 
 TEST_F(ChartParam, NoStepsPlotNothing)
 {
     ParamSet p = defaultParams();
     p.N = 0;
-    TForm3 empty(p, taggedStore(), platform, [this] { return captions; });
+    QuantityChartWindow empty(p, taggedStore(), platform, [this] { return captions; });
     empty.show();
-    empty.cbx->setCurrentIndex(0);
-    emit empty.cbx->activated(0);
-    EXPECT_EQ(empty.Series1->count(), 0);
-    EXPECT_FALSE(empty.CGAView->grab().isNull());
+    empty.quantityBox->setCurrentIndex(0);
+    emit empty.quantityBox->activated(0);
+    EXPECT_EQ(empty.series->count(), 0);
+    EXPECT_FALSE(empty.chartView->grab().isNull());
 }
 
 TEST_F(ChartParam, WindowLayout)
@@ -142,13 +142,13 @@ TEST_F(ChartParam, WindowLayout)
     form.show();
     EXPECT_EQ(form.windowTitle(), "CGA");
     EXPECT_EQ(form.size(), QSize(562, 381));
-    EXPECT_EQ(form.CGAView->geometry(), QRect(0, 0, 561, 345));
-    EXPECT_EQ(form.CGA->title(), "График параметра");
-    EXPECT_EQ(form.cbx->geometry().topLeft(), QPoint(408, 352));
-    EXPECT_EQ(form.cbx->width(), 145);
-    EXPECT_TRUE(form.cbx->isEditable());
-    EXPECT_EQ(form.CheckBox1->text(), "Отображать значения");
-    EXPECT_EQ(form.Series1->color(), QColor(Qt::red));
+    EXPECT_EQ(form.chartView->geometry(), QRect(0, 0, 561, 345));
+    EXPECT_EQ(form.chart->title(), "График параметра");
+    EXPECT_EQ(form.quantityBox->geometry().topLeft(), QPoint(408, 352));
+    EXPECT_EQ(form.quantityBox->width(), 145);
+    EXPECT_TRUE(form.quantityBox->isEditable());
+    EXPECT_EQ(form.marksCheck->text(), "Отображать значения");
+    EXPECT_EQ(form.series->color(), QColor(Qt::red));
     form.close();
     EXPECT_FALSE(form.isVisible());
 }

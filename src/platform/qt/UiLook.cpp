@@ -1,4 +1,4 @@
-#include "app/qt/UiLook.h"
+#include "platform/qt/UiLook.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/qt/Unit4.h"
+#include "app/qt/AboutWindow.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "app/qt/KPM.h"
-#include "app/qt/UiLook.h"
+#include "platform/qt/UiLook.h"
 
 namespace {
 
@@ -113,10 +113,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
 
 } // namespace
 
-TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     Form4 = this;
-    setObjectName("Form4");
+    setObjectName("aboutWindow");
     setWindowTitle(QStringLiteral("About"));
     setFont(uiFont(11));
     setFixedSize(194, 401);
@@ -130,65 +130,66 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     logo = new LogoView(this);
     logo->setObjectName("logo");
     logo->setGeometry(16, 0, 17, 17);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Kinovar"), 8, 328, QColor(0, 255, 0));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Команда проекта Kinovar"), 24, 344,
-                       QColor(255, 255, 0));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Кинематика · энергия · силы"), 24, 360,
-                       QColor(255, 255, 0));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("© 2026, версия 1.3"), 40, 376,
-                       QColor(0, 255, 255));
-    for (QWidget* w : {logo, static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
-                       static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4)})
+    titleLabel =
+        makeLabel(this, "titleLabel", QStringLiteral("Kinovar"), 8, 328, QColor(0, 255, 0));
+    teamLabel = makeLabel(this, "teamLabel", QStringLiteral("Команда проекта Kinovar"), 24, 344,
+                          QColor(255, 255, 0));
+    subjectLabel = makeLabel(this, "subjectLabel", QStringLiteral("Кинематика · энергия · силы"),
+                             24, 360, QColor(255, 255, 0));
+    versionLabel = makeLabel(this, "versionLabel", QStringLiteral("© 2026, версия 1.3"), 40, 376,
+                             QColor(0, 255, 255));
+    for (QWidget* w : {logo, static_cast<QWidget*>(titleLabel), static_cast<QWidget*>(teamLabel),
+                       static_cast<QWidget*>(subjectLabel), static_cast<QWidget*>(versionLabel)})
         w->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    growthTimer = new QTimer(this);
+    growthTimer->setObjectName("growthTimer");
+    growthTimer->setInterval(10);
+    connect(growthTimer, &QTimer::timeout, this, [this] { growStep(); });
 }
 
-TForm4::~TForm4()
+AboutWindow::~AboutWindow()
 {
     if (Form4 == this) Form4 = nullptr;
 }
 
-void TForm4::setOpacity(int value)
+void AboutWindow::setOpacity(int value)
 {
     opacity_ = std::clamp(value, 0, kOpaque);
     applyWindowOpacity(this, opacity_);
 }
 
-bool TForm4::fullyGrown() const
+bool AboutWindow::fullyGrown() const
 {
     return logo->height() >= kLogoHeight && logo->width() >= kLogoWidth && opacity_ >= kOpaque;
 }
 
-void TForm4::FormShow()
+void AboutWindow::startGrowth()
 {
-    if (!fullyGrown()) Timer1->start();
+    if (!fullyGrown()) growthTimer->start();
 }
 
-void TForm4::Timer1Timer()
+void AboutWindow::growStep()
 {
     if (logo->height() < kLogoHeight) logo->resize(logo->width(), logo->height() + 1);
     if (logo->width() < kLogoWidth) logo->resize(logo->width() + 1, logo->height());
     if (opacity_ < kOpaque) setOpacity(opacity_ + 1);
     // Grown and opaque: later showings are at full size at once, the timer has no more to do.
-    if (fullyGrown()) Timer1->stop();
+    if (fullyGrown()) growthTimer->stop();
 }
 
-void TForm4::logoClick()
+void AboutWindow::logoClick()
 {
     close();
 }
 
-void TForm4::showEvent(QShowEvent* event)
+void AboutWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    FormShow();
+    startGrowth();
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event)
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         logoClick();
@@ -197,7 +198,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm4::mousePressEvent(QMouseEvent* event)
+void AboutWindow::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     logoClick();

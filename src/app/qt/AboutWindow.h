@@ -1,4 +1,4 @@
-// The About window TForm4: a frameless black window whose logo grows and which fades in on its
+// The About window: a frameless black window whose logo grows and which fades in on its
 // first showing; a click anywhere in it hides it again.
 #pragma once
 #include <QWidget>
@@ -6,28 +6,28 @@
 class QLabel;
 class QTimer;
 
-class TForm4 : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget* parent = nullptr);
-    ~TForm4() override;
+    explicit AboutWindow(QWidget* parent = nullptr);
+    ~AboutWindow() override;
 
-    QWidget* logo = nullptr;  // the picture, stretched to the control's size
-    QLabel* Label1 = nullptr; // product caption
-    QLabel* Label2 = nullptr; // credit lines
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QTimer* Timer1 = nullptr; // 10 ms growth timer, started by the first showing
+    QWidget* logo = nullptr;      // the picture, stretched to the control's size
+    QLabel* titleLabel = nullptr; // product caption
+    QLabel* teamLabel = nullptr;  // credit lines
+    QLabel* subjectLabel = nullptr;
+    QLabel* versionLabel = nullptr;
+    QTimer* growthTimer = nullptr; // 10 ms growth timer, started by the first showing
 
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }
     void setOpacity(int value);
 
     // Starts the growth timer unless the logo is already full-size and the window opaque.
-    void FormShow();
+    void startGrowth();
     // One growth tick: logo height +1 up to 314, width +1 up to 164, opacity +1 up to 255; the
     // timer stops once all three are reached.
-    void Timer1Timer();
+    void growStep();
     // A click on the window, the logo or a label: hides the window.
     void logoClick();
 

@@ -1,0 +1,107 @@
+#include "present/qt/MoEChartWindow.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QMenu>
+#include <QShowEvent>
+#include <QValueAxis>
+
+#include "present/qt/ChartImage.h"
+#include "present/qt/ChartView.h"
+#include "present/qt/ChartWindow.h"
+
+namespace {
+
+QLineSeries* makeSeries(const QString& title, const QColor& colour, QObject* owner)
+{
+    auto* s = new QLineSeries(owner);
+    s->setName(title);
+    QPen pen(colour, 2);
+    pen.setCapStyle(Qt::FlatCap);
+    s->setPen(pen);
+    return s;
+}
+
+} // namespace
+
+MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store, Platform& platform,
+                               QWidget* parent)
+    : QWidget(parent), P(params), R(store), platform(platform)
+{
+    setWindowTitle(QStringLiteral("Графики"));
+    setChartWindowFrame(this, 254, 110, 862, 606);
+
+    chart = new QChart;
+    chart->setTitle(QStringLiteral("Графики Mo и E"));
+    QFont titleFont;
+    titleFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("DejaVu Sans")});
+    titleFont.setPixelSize(19);
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
+    chart->setTitleBrush(Qt::red);
+    chart->setMargins(QMargins(8, 5, 8, 8));
+    chart->legend()->setAlignment(Qt::AlignTop);
+
+    chart->addAxis(new QValueAxis, Qt::AlignBottom);
+    chart->addAxis(new QValueAxis, Qt::AlignLeft);
+    chartView = new MarkedChartView(chart, this);
+    chartView->setGeometry(16, 8, 833, 569);
+    moSeries = makeSeries(QStringLiteral("Mo"), Qt::red, this);
+    eSeries = makeSeries(QStringLiteral("E"), Qt::green, this);
+    chartView->addSeries(moSeries, QColor(0, 128, 255), true);
+    chartView->addSeries(eSeries, QColor(255, 255, 128), true);
+
+    popupMenu = new QMenu(this);
+    moMarksAction = popupMenu->addAction(QStringLiteral("Отображать значения Mo"));
+    eMarksAction = popupMenu->addAction(QStringLiteral("Отображать значения E"));
+    for (QAction* a : {moMarksAction, eMarksAction}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    connect(moMarksAction, &QAction::toggled, this,
+            [this](bool on) { chartView->setMarksVisible(moSeries, on); });
+    connect(eMarksAction, &QAction::toggled, this,
+            [this](bool on) { chartView->setMarksVisible(eSeries, on); });
+    popupMenu->addSeparator();
+    zoomResetAction = popupMenu->addAction(QStringLiteral("Исходный масштаб"));
+    connect(zoomResetAction, &QAction::triggered, this, [this] { chart->zoomReset(); });
+    saveImageAction = popupMenu->addAction(QStringLiteral("Сохранить изображение…"));
+    connect(saveImageAction, &QAction::triggered, this, &MoEChartWindow::saveImage);
+    chartView->setPopupMenu(popupMenu);
+}
+
+void MoEChartWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window coming back from the task bar is not being shown anew.
+    if (!event->spontaneous()) fill();
+}
+
+void MoEChartWindow::fill()
+{
+    const QList<QPointF> mo = rowPoints(R, 65, P.N);
+    const QList<QPointF> e = rowPoints(R, 66, P.N);
+    // Ranges first, while the series are empty: each range change would otherwise recompute
+    // the geometry of every point.
+    moSeries->clear();
+    eSeries->clear();
+    chartView->fitAxes({&mo, &e});
+    moSeries->replace(mo);
+    eSeries->replace(e);
+}
+
+void MoEChartWindow::toggleMoMarks()
+{
+    moMarksAction->setChecked(!moMarksAction->isChecked());
+}
+
+void MoEChartWindow::toggleEMarks()
+{
+    eMarksAction->setChecked(!eMarksAction->isChecked());
+}
+
+void MoEChartWindow::saveImage()
+{
+    saveChartImage(platform, chartView);
+}

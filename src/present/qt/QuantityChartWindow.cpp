@@ -1,0 +1,138 @@
+#include "present/qt/QuantityChartWindow.h"
+
+#include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QValueAxis>
+
+#include "present/qt/Chart3DView.h"
+#include "present/qt/ChartImage.h"
+#include "present/qt/ChartWindow.h"
+
+namespace {
+
+// The stock "No" glyph: a red disc crossed by a white bar, drawn here so that it looks the same
+// under every style.
+QIcon noGlyph()
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(128, 0, 0), 1));
+    p.setBrush(QColor(220, 0, 0));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 11), QPointF(11, 5));
+    return QIcon(pm);
+}
+
+} // namespace
+
+QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultStore& store,
+                                         Platform& platform, CaptionSource captions,
+                                         QWidget* parent)
+    : QWidget(parent), P(params), R(store), platform(platform), captions_(std::move(captions))
+{
+    setWindowTitle(QStringLiteral("CGA"));
+    setChartWindowFrame(this, -6, 109, 562, 381);
+
+    chart = new QChart;
+    chart->setTitle(QStringLiteral("График параметра"));
+    chart->legend()->hide();
+    auto* ax = new QValueAxis;
+    auto* ay = new QValueAxis;
+    for (QValueAxis* a : {ax, ay})
+        a->setGridLineVisible(false); // the grid is drawn on the walls
+    chart->addAxis(ax, Qt::AlignBottom);
+    chart->addAxis(ay, Qt::AlignLeft);
+    chartView = new Chart3DView(chart, this);
+    chartView->setGeometry(0, 0, 561, 345);
+    series = new QLineSeries(this);
+    series->setColor(Qt::red);
+    chartView->addSeries(series, QColor(255, 255, 128), false);
+
+    quantityBox = new QComboBox(this);
+    quantityBox->setEditable(true);
+    quantityBox->setInsertPolicy(QComboBox::NoInsert);
+    quantityBox->setGeometry(408, 352, 145, 25);
+    quantityBox->setEditText(QStringLiteral("Параметр"));
+    connect(quantityBox, &QComboBox::activated, this, [this] {
+        typed_ = false;
+        quantityChosen();
+    });
+    connect(quantityBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        typed_ = true;
+        quantityChosen();
+    });
+
+    marksCheck = new QCheckBox(QStringLiteral("Отображать значения"), this);
+    marksCheck->setGeometry(8, 352, 153, 17);
+    connect(marksCheck, &QCheckBox::clicked, this, &QuantityChartWindow::applyMarksCheck);
+
+    clearButton = new QPushButton(noGlyph(), QStringLiteral("&Oчистить"), this);
+    clearButton->setGeometry(168, 352, 89, 25);
+    connect(clearButton, &QPushButton::clicked, this, &QuantityChartWindow::clearChart);
+
+    popupMenu = new QMenu(this);
+    zoomResetAction = popupMenu->addAction(QStringLiteral("Исходный масштаб"));
+    connect(zoomResetAction, &QAction::triggered, this, [this] { chart->zoomReset(); });
+    saveImageAction = popupMenu->addAction(QStringLiteral("Сохранить изображение…"));
+    connect(saveImageAction, &QAction::triggered, this, &QuantityChartWindow::saveImage);
+    chartView->setPopupMenu(popupMenu);
+}
+
+void QuantityChartWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) fill();
+}
+
+void QuantityChartWindow::fill()
+{
+    const QString text = quantityBox->currentText();
+    const QSignalBlocker block(quantityBox);
+    quantityBox->clear();
+    if (captions_) quantityBox->addItems(captions_());
+    // The rebuilt list has no selection; the box keeps showing what it showed.
+    quantityBox->setCurrentIndex(-1);
+    quantityBox->setEditText(text);
+    typed_ = true;
+}
+
+int QuantityChartWindow::chosenIndex() const
+{
+    return typed_ ? -1 : quantityBox->currentIndex();
+}
+
+void QuantityChartWindow::quantityChosen()
+{
+    series->clear();
+    const int j = chosenIndex();
+    if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
+    const QList<QPointF> points = rowPoints(R, j + 1, P.N);
+    chartView->fitAxes({&points}); // while the series is empty: a range change is cheap then
+    series->replace(points);
+}
+
+void QuantityChartWindow::applyMarksCheck()
+{
+    chartView->setMarksVisible(series, marksCheck->isChecked());
+}
+
+void QuantityChartWindow::clearChart()
+{
+    series->clear();
+}
+
+void QuantityChartWindow::saveImage()
+{
+    saveChartImage(platform, chartView);
+}

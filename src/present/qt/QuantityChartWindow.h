@@ -1,0 +1,66 @@
+// The quantity chart window (titled "CGA", opened by "Параметры"): one row of the store, chosen by
+// its grid caption in the combo box, drawn in a three-dimensional look. It owns its chart, the
+// quantity box, the marks check box, the clear button and the popup menu.
+#pragma once
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+#include "platform/Platform.h"
+
+class QAction;
+class QChart;
+class QCheckBox;
+class QComboBox;
+class QLineSeries;
+class QMenu;
+class QPushButton;
+class Chart3DView;
+
+// The captions of the results grid rows 1, 2, ... that "Обновить" read from "scr.ini", in order
+// (rows past the grid's last are left out); empty before the first refresh.
+using CaptionSource = std::function<QStringList()>;
+// The main window's captions: cells (0, k) of its grid for k = 1..scrrows - 1.
+QStringList gridRowCaptions();
+
+class QuantityChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    QuantityChartWindow(const ParamSet& params, const ResultStore& store, Platform& platform,
+                        CaptionSource captions = gridRowCaptions, QWidget* parent = nullptr);
+
+    QChart* chart = nullptr;
+    Chart3DView* chartView = nullptr;
+    QLineSeries* series = nullptr; // the points; chartView draws them as a ribbon
+    QComboBox* quantityBox = nullptr;
+    QCheckBox* marksCheck = nullptr;    // "Отображать значения"
+    QPushButton* clearButton = nullptr; // "&Oчистить"
+    QMenu* popupMenu = nullptr;
+    QAction* zoomResetAction = nullptr; // "Исходный масштаб"
+    QAction* saveImageAction = nullptr; // "Сохранить изображение…"
+
+    // Show handler: rebuilds the list of quantityBox, one item per caption, keeping the edit text.
+    void fill();
+    // Change handler of quantityBox: clears the chart, then plots R[j + 1] for the selected item j;
+    // typed text that selects no item leaves the chart empty.
+    void quantityChosen();
+    // The item quantityBox stands on: -1 while its text was typed rather than picked from the list.
+    int chosenIndex() const;
+    // Shows the value marks while marksCheck is checked.
+    void applyMarksCheck();
+    // "&Oчистить": clears the chart; the combo box keeps its selection.
+    void clearChart();
+    void saveImage();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    const ParamSet& P;
+    const ResultStore& R;
+    Platform& platform;
+    CaptionSource captions_;
+    bool typed_ = false; // the edit text was typed since the last pick from the list
+};
