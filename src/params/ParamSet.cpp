@@ -28,18 +28,14 @@ void setDefaults(ParamSet& p)
 namespace {
 
 const std::array<ParamRowInfo, kParamRowCount> kRows{{
-    {"L1=", "l1", "Label18", false},       {"L2=", "l2", "Label19", false},
-    {"B=", "b", "Label21", false},         {"Fi0=", "fi0", "Label22", false},
-    {"Fit0=", "fit0", "Label23", false},   {"Fitt0=", "fitt0", "Label24", false},
-    {"+Fitt=", "fidtt", "Label20", false}, {"A(C1)=", "ac1", "Label25", false},
-    {"B(C1)=", "bc1", "Label26", false},   {"A(C2)=", "ac2", "Label27", false},
-    {"B(C2)=", "bc2", "Label28", false},   {"A(C3)=", "ac3", "Label29", false},
-    {"B(C3)=", "bc3", "Label30", false},   {"A(A)=", "ac4", "Label31", false},
-    {"B(A)=", "bc4", "Label32", false},    {"A(B)=", "ac5", "Label33", false},
-    {"B(B)=", "bc5", "Label34", false},    {"M1=", "m1", "Label36", true},
-    {"M2", "m2", "Label42", true},         {"M3=", "m3", "Label43", true},
-    {"I1=", "i1", "Label44", true},        {"I2=", "i2", "Label45", true},
-    {"I3=", "i3", "Label46", true},
+    {"L1=", "l1", false},       {"L2=", "l2", false},     {"B=", "b", false},
+    {"Fi0=", "fi0", false},     {"Fit0=", "fit0", false}, {"Fitt0=", "fitt0", false},
+    {"+Fitt=", "fidtt", false}, {"A(C1)=", "ac1", false}, {"B(C1)=", "bc1", false},
+    {"A(C2)=", "ac2", false},   {"B(C2)=", "bc2", false}, {"A(C3)=", "ac3", false},
+    {"B(C3)=", "bc3", false},   {"A(A)=", "ac4", false},  {"B(A)=", "bc4", false},
+    {"A(B)=", "ac5", false},    {"B(B)=", "bc5", false},  {"M1=", "m1", true},
+    {"M2", "m2", true},         {"M3=", "m3", true},      {"I1=", "i1", true},
+    {"I2=", "i2", true},        {"I3=", "i3", true},
 }};
 
 } // namespace

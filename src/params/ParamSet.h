@@ -37,12 +37,11 @@ inline long double deg(long double x)
 // i1..i3, step and N; leaves the coordinates, phi0, psi0, cycles and curkey alone.
 void setDefaults(ParamSet& p);
 
-// One displayed row: its caption, entry key and the field it shows.
+// One displayed row: its caption and the entry key of the field it shows.
 struct ParamRowInfo {
-    const char* caption;    // "L1=", ..., "M2", ...
-    const char* key;        // "l1", ...
-    const char* valueLabel; // "Label18", ...
-    bool extra;             // in "Доп. Параметры" (masses and inertias)
+    const char* caption; // "L1=", ..., "M2", ...
+    const char* key;     // "l1", ...
+    bool extra;          // in "Доп. Параметры" (masses and inertias)
 };
 // The 23 rows in display order of the boxes ("L1=" ... "B(B)=", then "M1=" ... "I3=").
 inline constexpr int kParamRowCount = 23;

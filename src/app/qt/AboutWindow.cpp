@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/qt/KPM.h"
 #include "platform/qt/UiLook.h"
 
 namespace {
@@ -115,7 +114,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    Form4 = this;
     setObjectName("aboutWindow");
     setWindowTitle(QStringLiteral("About"));
     setFont(uiFont(11));
@@ -146,11 +144,6 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     growthTimer->setObjectName("growthTimer");
     growthTimer->setInterval(10);
     connect(growthTimer, &QTimer::timeout, this, [this] { growStep(); });
-}
-
-AboutWindow::~AboutWindow()
-{
-    if (Form4 == this) Form4 = nullptr;
 }
 
 void AboutWindow::setOpacity(int value)

@@ -10,7 +10,6 @@ class AboutWindow : public QWidget {
     Q_OBJECT
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
-    ~AboutWindow() override;
 
     QWidget* logo = nullptr;      // the picture, stretched to the control's size
     QLabel* titleLabel = nullptr; // product caption

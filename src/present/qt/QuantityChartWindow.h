@@ -22,14 +22,12 @@ class Chart3DView;
 // The captions of the results grid rows 1, 2, ... that "Обновить" read from "scr.ini", in order
 // (rows past the grid's last are left out); empty before the first refresh.
 using CaptionSource = std::function<QStringList()>;
-// The main window's captions: cells (0, k) of its grid for k = 1..scrrows - 1.
-QStringList gridRowCaptions();
 
 class QuantityChartWindow : public QWidget {
     Q_OBJECT
 public:
     QuantityChartWindow(const ParamSet& params, const ResultStore& store, Platform& platform,
-                        CaptionSource captions = gridRowCaptions, QWidget* parent = nullptr);
+                        CaptionSource captions, QWidget* parent = nullptr);
 
     QChart* chart = nullptr;
     Chart3DView* chartView = nullptr;

@@ -14,7 +14,8 @@ public:
     // Changes of the text go between beginChange() and endChange(), so views re-read it all.
     GridText& beginChange();
     void endChange();
-    // Reads the caption file into column 0 (see loadCaptions) and returns the new scrrows.
+    // Reads the caption file into column 0 (see loadCaptions) and returns the new caption count
+    // (lines read + 1).
     // Throws InOutError with nothing changed.
     int32_t loadCaptions(const std::string& path);
 

@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "app/qt/AboutWindow.h"
-#include "app/qt/KPM.h"
 
 TEST(AboutWindow, StartsTransparentWithASmallLogo)
 {
     AboutWindow about;
-    EXPECT_EQ(Form4, &about);
     EXPECT_EQ(about.size(), QSize(194, 401));
     EXPECT_EQ(about.pos(), QPoint(203, 133));
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));

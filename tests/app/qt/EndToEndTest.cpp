@@ -14,11 +14,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/qt/KPM.h"
+#include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
-#include "present/qt/ResultsGridModel.h"
+#include "params/qt/ParameterPanel.h"
+#include "params/qt/RunSettingsPanel.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
+#include "present/qt/ResultsGridModel.h"
+#include "present/qt/ResultsPanel.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -42,22 +45,22 @@ protected:
         fake.exeDir = dir.path().toStdString() + "/";
         // The captions ship beside the executable; give the window a copy in its folder.
         QFile::copy(QStringLiteral(KINOVAR_SOURCE_DIR "/data/scr.ini"), dir.filePath("scr.ini"));
-        form = std::make_unique<TForm1>(fake, params, store);
-        Form2 = new MoEChartWindow(params, store, fake);
-        Form3 = new QuantityChartWindow(params, store, fake);
+        form = std::make_unique<MainWindow>(fake, params, store);
+        moeChart = std::make_unique<MoEChartWindow>(params, store, fake);
+        quantityChart = std::make_unique<QuantityChartWindow>(
+            params, store, fake, [this] { return form->resultsPanel().rowCaptions(); });
+        form->setSideWindows({moeChart.get(), quantityChart.get(), nullptr});
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void TearDown() override
     {
-        delete Form3;
-        delete Form2;
-        Form2 = nullptr;
-        Form3 = nullptr;
+        quantityChart.reset();
+        moeChart.reset();
         form.reset();
     }
-    QString memo() const { return form->otchet->toPlainText(); }
+    QString memo() const { return form->resultsPanel().listing->toPlainText(); }
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(form.get(), static_cast<Qt::Key>(k), mods);
@@ -67,38 +70,40 @@ protected:
     FakePlatform fake;
     ParamSet params;
     ResultStore store;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MoEChartWindow> moeChart;
+    std::unique_ptr<QuantityChartWindow> quantityChart;
 };
 
 TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
 {
     // Start: the defaults are shown.
-    EXPECT_EQ(form->rows[1].value->text(), "25.000");
+    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), "25.000");
 
     // Edit "L2=": the panel opens, Enter confirms, b follows l2 and every label is re-rendered.
-    QTest::mouseClick(form->rows[1].button, Qt::LeftButton);
-    ASSERT_TRUE(form->Enterpn->isVisible());
-    form->Editen->selectAll();
-    QTest::keyClicks(form->Editen, "30");
-    QTest::keyClick(form->Editen, Qt::Key_Return);
-    EXPECT_FALSE(form->Enterpn->isVisible());
+    QTest::mouseClick(form->parameterPanel().rows[1].button, Qt::LeftButton);
+    ASSERT_TRUE(form->parameterPanel().entryPanel->isVisible());
+    form->parameterPanel().entryEdit->selectAll();
+    QTest::keyClicks(form->parameterPanel().entryEdit, "30");
+    QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Return);
+    EXPECT_FALSE(form->parameterPanel().entryPanel->isVisible());
     EXPECT_EQ(params.l2, 30);
     EXPECT_EQ(params.b, 20);
-    EXPECT_EQ(form->rows[1].value->text(), "30.000");
-    EXPECT_EQ(form->rows[2].value->text(), "20.000");
+    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), "30.000");
+    EXPECT_EQ(form->parameterPanel().rows[2].value->text(), "20.000");
 
     // Autofill: B lies on the guide x = b.
-    QTest::mouseClick(form->BitBtn, Qt::LeftButton);
+    QTest::mouseClick(form->parameterPanel().autofillButton, Qt::LeftButton);
     EXPECT_NEAR(static_cast<double>(params.ac5), 20.0, 1e-9);
-    EXPECT_EQ(form->rows[15].value->text(), "20.000"); // "A(B)="
+    EXPECT_EQ(form->parameterPanel().rows[15].value->text(), "20.000"); // "A(B)="
 
     // A 5° step and two cycles.
-    form->tune->setCurrentIndex(1);
+    form->runSettingsPanel().stepBox->setCurrentIndex(1);
     EXPECT_EQ(memo(), "Шаг 5 градусов принят");
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
-    form->cn->selectAll();
-    QTest::keyClicks(form->cn, "2");
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
+    form->runSettingsPanel().cycleCountEdit->selectAll();
+    QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, "2");
+    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
     EXPECT_EQ(params.N, 49);
     EXPECT_EQ(memo(), "Цикл 240 градусов принят");
 
@@ -111,20 +116,21 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     // F5: the grid gets N + 1 columns and the listing one line per step.
     key(Qt::Key_F5);
     EXPECT_TRUE(fake.errors.empty());
-    EXPECT_EQ(form->sg1Model->cellText(1, 0), "0.10");
-    EXPECT_EQ(form->sg1Model->cellText(49, 0), "240.10");
-    EXPECT_EQ(form->sg1Model->cellText(1, 26), QString::fromStdString(FormatFixed(20, 4, 2)));
-    EXPECT_FALSE(form->sg1Model->cellText(0, 1).isEmpty());
-    EXPECT_EQ(scrrows, 79);
+    EXPECT_EQ(form->resultsPanel().gridModel->cellText(1, 0), "0.10");
+    EXPECT_EQ(form->resultsPanel().gridModel->cellText(49, 0), "240.10");
+    EXPECT_EQ(form->resultsPanel().gridModel->cellText(1, 26),
+              QString::fromStdString(FormatFixed(20, 4, 2)));
+    EXPECT_FALSE(form->resultsPanel().gridModel->cellText(0, 1).isEmpty());
+    EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     const QStringList listing = memo().split("\n");
     EXPECT_EQ(listing.front(), "Таблица значений обновлена...");
     EXPECT_EQ(listing.size(), 2 + 2 * 49 + 1);
 
     // F7: both series hold the run's Mo and E.
     key(Qt::Key_F7);
-    ASSERT_TRUE(Form2->isVisible());
-    const auto mo = Form2->moSeries->points();
-    const auto e = Form2->eSeries->points();
+    ASSERT_TRUE(moeChart->isVisible());
+    const auto mo = moeChart->moSeries->points();
+    const auto e = moeChart->eSeries->points();
     ASSERT_EQ(mo.size(), 49);
     ASSERT_EQ(e.size(), 49);
     EXPECT_EQ(mo.last().x(), 30.0 * 48);

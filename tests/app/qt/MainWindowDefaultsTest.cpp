@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/qt/MainWindowFixture.h"
-#include "platform/qt/QtPlatform.h"
 #include "base/NumberText.h"
+#include "platform/qt/QtPlatform.h"
 
 namespace {
 
@@ -20,12 +20,12 @@ struct Shown {
 
 // The value labels at the defaults, by the labels' own names.
 const Shown kDefaults[] = {
-    {"Label18", "10.000"}, {"Label19", "25.000"}, {"Label21", "15.000"}, {"Label22", "0.100"},
-    {"Label23", "1.000"},  {"Label24", "0.000"},  {"Label20", "0.010"},  {"Label25", "0.000"},
-    {"Label26", "0.000"},  {"Label27", "0.000"},  {"Label28", "0.000"},  {"Label29", "0.000"},
-    {"Label30", "0.000"},  {"Label31", "0.000"},  {"Label32", "0.000"},  {"Label33", "0.000"},
-    {"Label34", "0.000"},  {"Label36", "4.000"},  {"Label42", "10.000"}, {"Label43", "2.000"},
-    {"Label44", "4.000"},  {"Label45", "10.000"}, {"Label46", "2.000"},
+    {"l1Value", "10.000"},  {"l2Value", "25.000"},   {"bValue", "15.000"},    {"fi0Value", "0.100"},
+    {"fit0Value", "1.000"}, {"fitt0Value", "0.000"}, {"fidttValue", "0.010"}, {"ac1Value", "0.000"},
+    {"bc1Value", "0.000"},  {"ac2Value", "0.000"},   {"bc2Value", "0.000"},   {"ac3Value", "0.000"},
+    {"bc3Value", "0.000"},  {"ac4Value", "0.000"},   {"bc4Value", "0.000"},   {"ac5Value", "0.000"},
+    {"bc5Value", "0.000"},  {"m1Value", "4.000"},    {"m2Value", "10.000"},   {"m3Value", "2.000"},
+    {"i1Value", "4.000"},   {"i2Value", "10.000"},   {"i3Value", "2.000"},
 };
 
 QString withSeparator(const char* text, char separator)
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, StartShowsTheDefaultsWithThePeriod)
 {
     for (const Shown& s : kDefaults)
         EXPECT_EQ(labelText(s.label), QString::fromLatin1(s.text)) << s.label;
-    EXPECT_EQ(form->Loadbar->value(), 0);
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 0);
     EXPECT_EQ(params.N, 25);
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
 }
@@ -64,13 +64,13 @@ TEST_F(MainWindowTest, TheQtPlatformFollowsTheDefaultLocale)
     QtPlatform qt;
     form.reset();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    form = std::make_unique<TForm1>(qt, params, store());
-    EXPECT_EQ(labelText("Label22"), QStringLiteral("0,100")); // read at creation
+    form = std::make_unique<MainWindow>(qt, params, store());
+    EXPECT_EQ(labelText("fi0Value"), QStringLiteral("0,100")); // read at creation
 
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(form.get(), &change);
-    EXPECT_EQ(labelText("Label22"), QStringLiteral("0.100"));
+    EXPECT_EQ(labelText("fi0Value"), QStringLiteral("0.100"));
 
     QLocale::setDefault(saved);
     form.reset();
@@ -81,9 +81,9 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
 {
     // The run settings as a user left them; their handlers may rewrite fields and the memo, so
     // the fields are set afterwards.
-    form->tune->setCurrentIndex(1);
-    form->cn->setText(QStringLiteral("3"));
-    form->CB->setCurrentIndex(1);
+    form->runSettingsPanel().stepBox->setCurrentIndex(1);
+    form->runSettingsPanel().cycleCountEdit->setText(QStringLiteral("3"));
+    form->parameterPanel().modeBox->setCurrentIndex(1);
     params = ParamSet{};
     params.l1 = 3;
     params.l2 = 7;
@@ -101,8 +101,8 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     params.psi0 = 0.7L;
     params.cycles = 3;
     params.curkey = "m1";
-    form->setMemo(QStringLiteral("Цикл 360 градусов принят"));
-    form->Loadbar->setValue(7);
+    form->resultsPanel().setListingText(QStringLiteral("Цикл 360 градусов принят"));
+    form->progressIndicator().progressBar->setValue(7);
     store()(0, 1) = 42;
 
     activate();
@@ -131,26 +131,27 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     EXPECT_EQ(params.cycles, 3);
     EXPECT_EQ(params.curkey, "m1");
     EXPECT_EQ(store()(0, 1), 42);
-    EXPECT_EQ(form->otchet->toPlainText(), QStringLiteral("Цикл 360 градусов принят"));
-    EXPECT_EQ(form->tune->currentText(), QStringLiteral("5"));
-    EXPECT_EQ(form->cn->text(), QStringLiteral("3"));
-    EXPECT_EQ(form->CB->currentIndex(), 1);
+    EXPECT_EQ(form->resultsPanel().listing->toPlainText(),
+              QStringLiteral("Цикл 360 градусов принят"));
+    EXPECT_EQ(form->runSettingsPanel().stepBox->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(form->runSettingsPanel().cycleCountEdit->text(), QStringLiteral("3"));
+    EXPECT_EQ(form->parameterPanel().modeBox->currentIndex(), 1);
     // The display shows the result, coordinates included, and the bar is back at 0.
-    EXPECT_EQ(labelText("Label18"), QStringLiteral("10.000"));
-    EXPECT_EQ(labelText("Label36"), QStringLiteral("4.000"));
-    EXPECT_EQ(labelText("Label25"), QStringLiteral("1.500"));
-    EXPECT_EQ(labelText("Label34"), QStringLiteral("-2.250"));
-    EXPECT_EQ(form->Loadbar->value(), 0);
+    EXPECT_EQ(labelText("l1Value"), QStringLiteral("10.000"));
+    EXPECT_EQ(labelText("m1Value"), QStringLiteral("4.000"));
+    EXPECT_EQ(labelText("ac1Value"), QStringLiteral("1.500"));
+    EXPECT_EQ(labelText("bc5Value"), QStringLiteral("-2.250"));
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 0);
     store()(0, 1) = 0;
 }
 
 TEST_F(MainWindowTest, RefreshButtonRerendersWithoutChangingFields)
 {
     params.l1 = 12.3456;
-    form->rows[0].value->setText(QStringLiteral("12,3456")); // raw entered text
-    form->Loadbar->setValue(5);
-    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
-    EXPECT_EQ(labelText("Label18"), QStringLiteral("12.350"));
+    form->parameterPanel().rows[0].value->setText(QStringLiteral("12,3456")); // raw entered text
+    form->progressIndicator().progressBar->setValue(5);
+    QTest::mouseClick(form->parameterPanel().refreshButton, Qt::LeftButton);
+    EXPECT_EQ(labelText("l1Value"), QStringLiteral("12.350"));
     EXPECT_EQ(params.l1, 12.3456);
-    EXPECT_EQ(form->Loadbar->value(), 0);
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 0);
 }

@@ -6,12 +6,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/qt/KPM.h"
+#include "app/qt/MainWindow.h"
+#include "params/qt/ParameterPanel.h"
+#include "params/qt/RunSettingsPanel.h"
+#include "platform/qt/ProgressIndicator.h"
+#include "present/qt/AnimationPanel.h"
+#include "present/qt/ResultsPanel.h"
 #include "support/FakePlatform.h"
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { form = std::make_unique<TForm1>(fake, params, store()); }
+    void SetUp() override { form = std::make_unique<MainWindow>(fake, params, store()); }
     void TearDown() override { form.reset(); }
 
     // One result store for the whole run: it is large and the shell never writes it.
@@ -42,5 +47,5 @@ protected:
 
     FakePlatform fake;
     ParamSet params;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };

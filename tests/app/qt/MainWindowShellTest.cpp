@@ -10,8 +10,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "app/qt/MainWindowFixture.h"
 #include "app/qt/AboutWindow.h"
+#include "app/qt/MainWindowFixture.h"
+#include "present/qt/MoEChartWindow.h"
 
 namespace {
 
@@ -23,18 +24,18 @@ struct MenuItem {
 };
 
 const MenuItem kMenu[] = {
-    {"N2", "Новый", QKeySequence(Qt::CTRL | Qt::Key_N), true},
-    {"N3", "Открыть", QKeySequence(Qt::CTRL | Qt::Key_O), false},
-    {"N4", "Сохранить Отчёт", QKeySequence(Qt::CTRL | Qt::Key_S), false},
-    {"N5", "Выход", QKeySequence(), true},
-    {"N15", "Обновить", QKeySequence(Qt::Key_F5), true},
-    {"N7", "Индикатор", QKeySequence(), true},
-    {"N10", "Расчет", QKeySequence(Qt::Key_F9), true},
-    {"N12", "Анимация", QKeySequence(Qt::Key_F8), true},
-    {"N16", "Графики", QKeySequence(Qt::Key_F7), true},
-    {"N17", "Автозаполнение", QKeySequence(Qt::Key_F4), true},
-    {"N13", "Параметры", QKeySequence(Qt::Key_F6), true},
-    {"N14", "О программе", QKeySequence(), true},
+    {"newAction", "Новый", QKeySequence(Qt::CTRL | Qt::Key_N), true},
+    {"openReportAction", "Открыть", QKeySequence(Qt::CTRL | Qt::Key_O), false},
+    {"saveReportAction", "Сохранить Отчёт", QKeySequence(Qt::CTRL | Qt::Key_S), false},
+    {"quitAction", "Выход", QKeySequence(), true},
+    {"refreshAction", "Обновить", QKeySequence(Qt::Key_F5), true},
+    {"indicatorAction", "Индикатор", QKeySequence(), true},
+    {"calculateAction", "Расчет", QKeySequence(Qt::Key_F9), true},
+    {"animationAction", "Анимация", QKeySequence(Qt::Key_F8), true},
+    {"moeChartAction", "Графики", QKeySequence(Qt::Key_F7), true},
+    {"autofillAction", "Автозаполнение", QKeySequence(Qt::Key_F4), true},
+    {"quantityChartAction", "Параметры", QKeySequence(Qt::Key_F6), true},
+    {"aboutAction", "О программе", QKeySequence(), true},
 };
 
 struct KeyRoute {
@@ -44,11 +45,15 @@ struct KeyRoute {
 };
 
 const KeyRoute kKeys[] = {
-    {Qt::Key_N, Qt::ControlModifier, "N2"},   {Qt::Key_O, Qt::ControlModifier, "N3tw"},
-    {Qt::Key_S, Qt::ControlModifier, "N4tw"}, {Qt::Key_F4, Qt::NoModifier, "N17"},
-    {Qt::Key_F5, Qt::NoModifier, "N15"},      {Qt::Key_F6, Qt::NoModifier, "N13"},
-    {Qt::Key_F7, Qt::NoModifier, "N16"},      {Qt::Key_F8, Qt::NoModifier, "N12"},
-    {Qt::Key_F9, Qt::NoModifier, "N10"},
+    {Qt::Key_N, Qt::ControlModifier, "newAction"},
+    {Qt::Key_O, Qt::ControlModifier, "openReportShortcut"},
+    {Qt::Key_S, Qt::ControlModifier, "saveReportShortcut"},
+    {Qt::Key_F4, Qt::NoModifier, "autofillAction"},
+    {Qt::Key_F5, Qt::NoModifier, "refreshAction"},
+    {Qt::Key_F6, Qt::NoModifier, "quantityChartAction"},
+    {Qt::Key_F7, Qt::NoModifier, "moeChartAction"},
+    {Qt::Key_F8, Qt::NoModifier, "animationAction"},
+    {Qt::Key_F9, Qt::NoModifier, "calculateAction"},
 };
 
 } // namespace
@@ -62,7 +67,7 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaptionShortcutAndVisibility)
         EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
         EXPECT_EQ(action->isVisible(), item.shown) << item.name;
     }
-    EXPECT_TRUE(form->N7->isChecked());
+    EXPECT_TRUE(form->indicatorAction->isChecked());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Kinovar (ver.1.3)"));
 }
 
@@ -76,7 +81,7 @@ TEST_F(MainWindowTest, ShortcutsReachTheirCommandsIncludingTheHiddenOnes)
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (QAction* a : actions)
         spies.push_back(std::make_unique<QSignalSpy>(a, &QAction::triggered));
-    QSignalSpy ambiguous(form->N3, &QAction::triggered);
+    QSignalSpy ambiguous(form->openReportAction, &QAction::triggered);
     activate();
 
     for (const KeyRoute& k : kKeys) {
@@ -93,43 +98,45 @@ TEST_F(MainWindowTest, ShortcutsReachTheirCommandsIncludingTheHiddenOnes)
 
 TEST_F(MainWindowTest, HiddenItemTwinsBelongToTheWindowAndAreConnected)
 {
-    EXPECT_EQ(form->N3tw->shortcut(), form->N3->shortcut());
-    EXPECT_EQ(form->N4tw->shortcut(), form->N4->shortcut());
-    EXPECT_TRUE(form->actions().contains(form->N3tw));
-    EXPECT_TRUE(form->actions().contains(form->N4tw));
-    EXPECT_TRUE(QObject::disconnect(form->N3tw, &QAction::triggered, form.get(), nullptr));
-    EXPECT_TRUE(QObject::disconnect(form->N4tw, &QAction::triggered, form.get(), nullptr));
+    EXPECT_EQ(form->openReportShortcut->shortcut(), form->openReportAction->shortcut());
+    EXPECT_EQ(form->saveReportShortcut->shortcut(), form->saveReportAction->shortcut());
+    EXPECT_TRUE(form->actions().contains(form->openReportShortcut));
+    EXPECT_TRUE(form->actions().contains(form->saveReportShortcut));
+    EXPECT_TRUE(
+        QObject::disconnect(form->openReportShortcut, &QAction::triggered, form.get(), nullptr));
+    EXPECT_TRUE(
+        QObject::disconnect(form->saveReportShortcut, &QAction::triggered, form.get(), nullptr));
 }
 
 TEST_F(MainWindowTest, IndicatorTogglesOnlyItsCheckMark)
 {
-    form->setMemo(QStringLiteral("x"));
-    form->Loadbar->setValue(3);
+    form->resultsPanel().setListingText(QStringLiteral("x"));
+    form->progressIndicator().progressBar->setValue(3);
     const int32_t n = params.N;
     for (bool expected : {false, true, false, true}) {
-        form->N7->trigger();
-        EXPECT_EQ(form->N7->isChecked(), expected);
+        form->indicatorAction->trigger();
+        EXPECT_EQ(form->indicatorAction->isChecked(), expected);
     }
-    form->N7Click();
-    EXPECT_FALSE(form->N7->isChecked());
-    EXPECT_EQ(form->otchet->toPlainText(), QStringLiteral("x"));
-    EXPECT_EQ(form->Loadbar->value(), 3);
+    form->toggleIndicator();
+    EXPECT_FALSE(form->indicatorAction->isChecked());
+    EXPECT_EQ(form->resultsPanel().listing->toPlainText(), QStringLiteral("x"));
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 3);
     EXPECT_EQ(params.N, n);
 }
 
 TEST_F(MainWindowTest, FadeInTakesSeventeenTicksThenTheTimerStops)
 {
     EXPECT_EQ(form->opacity(), 0);
-    EXPECT_EQ(form->Timer1->interval(), 1);
-    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->fadeTimer->interval(), 1);
+    EXPECT_TRUE(form->fadeTimer->isActive());
     for (int tick = 1; tick <= 16; ++tick) {
-        form->Timer1Timer();
+        form->fadeInStep();
         EXPECT_EQ(form->opacity(), 15 * tick);
-        EXPECT_TRUE(form->Timer1->isActive()) << tick;
+        EXPECT_TRUE(form->fadeTimer->isActive()) << tick;
     }
-    form->Timer1Timer();
+    form->fadeInStep();
     EXPECT_EQ(form->opacity(), 255);
-    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_FALSE(form->fadeTimer->isActive());
 }
 
 TEST_F(MainWindowTest, FadeInRunsOnTheEventLoop)
@@ -137,9 +144,9 @@ TEST_F(MainWindowTest, FadeInRunsOnTheEventLoop)
     form->show();
     QElapsedTimer clock;
     clock.start();
-    while (form->Timer1->isActive() && clock.elapsed() < 5000)
+    while (form->fadeTimer->isActive() && clock.elapsed() < 5000)
         QTest::qWait(5);
-    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_FALSE(form->fadeTimer->isActive());
     EXPECT_EQ(form->opacity(), 255);
 }
 
@@ -151,7 +158,7 @@ TEST_F(MainWindowTest, CloseFadesOutToTransparent)
         EXPECT_TRUE(form->close());
         EXPECT_EQ(form->opacity(), 0) << start;
         EXPECT_FALSE(form->isVisible());
-        EXPECT_FALSE(form->Timer1->isActive());
+        EXPECT_FALSE(form->fadeTimer->isActive());
     }
 }
 
@@ -159,39 +166,52 @@ TEST_F(MainWindowTest, ExitClosesTheWindow)
 {
     form->show();
     form->setOpacity(255);
-    form->N5->trigger();
+    form->quitAction->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->opacity(), 0);
 }
 
 TEST_F(MainWindowTest, AutofillCommandClicksTheAutofillButton)
 {
-    QSignalSpy clicked(form->BitBtn, &QPushButton::clicked);
-    form->N17->trigger();
+    QSignalSpy clicked(form->parameterPanel().autofillButton, &QPushButton::clicked);
+    form->autofillAction->trigger();
     EXPECT_EQ(clicked.count(), 1);
 }
 
 TEST_F(MainWindowTest, AboutCommandShowsTheAboutWindow)
 {
     AboutWindow about;
-    ASSERT_EQ(Form4, &about);
-    form->N14->trigger();
+    form->setSideWindows({nullptr, nullptr, &about});
+    form->aboutAction->trigger();
     EXPECT_TRUE(about.isVisible());
     about.hide();
 }
 
 TEST_F(MainWindowTest, RendererSelection)
 {
-    EXPECT_EQ(form->rgdItemIndex(), 1);
-    form->rgdItems[0]->click();
-    EXPECT_EQ(form->rgdItemIndex(), 0);
-    EXPECT_FALSE(form->rgdItems[1]->isChecked());
-    EXPECT_FALSE(form->rgd->toolTip().isEmpty());
+    EXPECT_EQ(form->animationPanel().rendererIndex(), 1);
+    form->animationPanel().rendererItems[0]->click();
+    EXPECT_EQ(form->animationPanel().rendererIndex(), 0);
+    EXPECT_FALSE(form->animationPanel().rendererItems[1]->isChecked());
+    EXPECT_FALSE(form->animationPanel().rendererChoice->toolTip().isEmpty());
 }
 
-TEST_F(MainWindowTest, ReferencesAreSetAndCleared)
+// The window reaches the other windows only through what it was handed: a window it was not
+// handed is not shown, and handing one over makes its command show it.
+TEST_F(MainWindowTest, WindowCommandsShowOnlyTheWindowsHandedOver)
 {
-    EXPECT_EQ(Form1, form.get());
-    form.reset();
-    EXPECT_EQ(Form1, nullptr);
+    AboutWindow about;
+    MoEChartWindow moeChart(params, store(), fake);
+    form->aboutAction->trigger();
+    form->moeChartAction->trigger();
+    form->quantityChartAction->trigger();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_FALSE(moeChart.isVisible());
+
+    form->setSideWindows({&moeChart, nullptr, nullptr});
+    form->aboutAction->trigger();
+    form->moeChartAction->trigger();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_TRUE(moeChart.isVisible());
+    moeChart.hide();
 }

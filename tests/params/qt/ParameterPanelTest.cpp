@@ -9,14 +9,14 @@
 #include <algorithm>
 
 #include "app/qt/MainWindowFixture.h"
+#include "base/NumberText.h"
 #include "params/Autofill.h"
 #include "params/Entry.h"
 #include "params/RunSettings.h"
-#include "base/NumberText.h"
 
 namespace {
 
-class ParamsWidgetTest : public MainWindowTest {
+class ParameterPanelTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
@@ -32,65 +32,66 @@ protected:
     // Presses the edit button of a row, replaces the entry text by typing, confirms with Enter.
     void enter(int row, const QString& text)
     {
-        QTest::mouseClick(form->rows[static_cast<size_t>(row)].button, Qt::LeftButton);
-        form->Editen->selectAll();
-        QTest::keyClick(form->Editen, Qt::Key_Delete);
+        QTest::mouseClick(form->parameterPanel().rows[static_cast<size_t>(row)].button,
+                          Qt::LeftButton);
+        form->parameterPanel().entryEdit->selectAll();
+        QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Delete);
         // Keys can be typed for printable ASCII only; anything else arrives as pasted text.
         const bool typeable = std::all_of(text.begin(), text.end(), [](QChar c) {
             return c.unicode() >= 32 && c.unicode() < 127;
         });
         if (typeable)
-            QTest::keyClicks(form->Editen, text);
+            QTest::keyClicks(form->parameterPanel().entryEdit, text);
         else
-            form->Editen->insert(text);
-        QTest::keyClick(form->Editen, Qt::Key_Return);
+            form->parameterPanel().entryEdit->insert(text);
+        QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Return);
     }
-    bool panelOpen() const { return form->Enterpn->isVisibleTo(form.get()); }
-    QString memo() const { return form->otchet->toPlainText(); }
-    // Applies a count through the Button1 toggle.
+    bool panelOpen() const { return form->parameterPanel().entryPanel->isVisibleTo(form.get()); }
+    QString memo() const { return form->resultsPanel().listing->toPlainText(); }
+    // Applies a count through the "Изменить" / "Применить" toggle.
     void applyCount(const QString& text)
     {
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
-        form->cn->selectAll();
-        QTest::keyClicks(form->cn, text);
-        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
+        form->runSettingsPanel().cycleCountEdit->selectAll();
+        QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, text);
+        QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
     }
 
 private:
     char saved_ = '.';
 };
 
-class CommaWidgetTest : public ParamsWidgetTest {
+class CommaWidgetTest : public ParameterPanelTest {
 protected:
     void SetUp() override
     {
         fake.separator = ',';
-        ParamsWidgetTest::SetUp();
+        ParameterPanelTest::SetUp();
     }
 };
 
 constexpr int kRowL1 = 0, kRowL2 = 1, kRowM1 = 17, kRowI2 = 21;
 
-TEST_F(ParamsWidgetTest, TypicalUseUpToTheCalculation)
+TEST_F(ParameterPanelTest, TypicalUseUpToTheCalculation)
 {
     EXPECT_FALSE(panelOpen());
-    QTest::mouseClick(form->rows[kRowL2].button, Qt::LeftButton);
+    QTest::mouseClick(form->parameterPanel().rows[kRowL2].button, Qt::LeftButton);
     EXPECT_TRUE(panelOpen());
     EXPECT_EQ(params.curkey, "l2");
-    form->Editen->selectAll();
-    QTest::keyClicks(form->Editen, "30");
-    QTest::keyClick(form->Editen, Qt::Key_Return);
+    form->parameterPanel().entryEdit->selectAll();
+    QTest::keyClicks(form->parameterPanel().entryEdit, "30");
+    QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Return);
     EXPECT_FALSE(panelOpen());
     EXPECT_EQ(params.l2, 30);
     EXPECT_EQ(params.b, 20);
-    EXPECT_EQ(labelText("Label19"), "30.000");
-    EXPECT_EQ(labelText("Label21"), "20.000");
+    EXPECT_EQ(labelText("l2Value"), "30.000");
+    EXPECT_EQ(labelText("bValue"), "20.000");
 
-    QTest::mouseClick(form->BitBtn, Qt::LeftButton);
+    QTest::mouseClick(form->parameterPanel().autofillButton, Qt::LeftButton);
     EXPECT_NEAR(params.ac5, 20, 1e-15L);
-    EXPECT_EQ(labelText("Label33"), "20.000"); // A(B)
+    EXPECT_EQ(labelText("ac5Value"), "20.000"); // A(B)
 
-    form->tune->setCurrentIndex(1); // "5"
+    form->runSettingsPanel().stepBox->setCurrentIndex(1); // "5"
     EXPECT_EQ(memo(), "Шаг 5 градусов принят");
     applyCount("2");
     EXPECT_EQ(params.N, 49);
@@ -102,11 +103,11 @@ TEST_F(CommaWidgetTest, EntryLabelsKeepTheTypedText)
 {
     enter(kRowL1, "12,5");
     EXPECT_EQ(params.l1, 12.5);
-    EXPECT_EQ(labelText("Label18"), "12,5"); // raw text until the next refresh
+    EXPECT_EQ(labelText("l1Value"), "12,5"); // raw text until the next refresh
     EXPECT_EQ(memo(), "Отчёт:");
     enter(kRowM1, "3");
     EXPECT_EQ(memo(), kSumMemo);
-    EXPECT_EQ(labelText("Label36"), "3");
+    EXPECT_EQ(labelText("m1Value"), "3");
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -120,14 +121,14 @@ TEST_F(CommaWidgetTest, ScreenedOutTextKeepsValueAndReopens)
             EXPECT_FALSE(panelOpen());
         } else {
             EXPECT_TRUE(panelOpen()) << text;
-            EXPECT_EQ(form->Editen->text(), "0");
-            EXPECT_EQ(labelText("Label36"), "4,000");
+            EXPECT_EQ(form->parameterPanel().entryEdit->text(), "0");
+            EXPECT_EQ(labelText("m1Value"), "4,000");
         }
         EXPECT_EQ(params.m1, 4);
     }
 }
 
-TEST_F(ParamsWidgetTest, MessagesInOrderAndMemoBeforeTheFault)
+TEST_F(ParameterPanelTest, MessagesInOrderAndMemoBeforeTheFault)
 {
     enter(kRowL1, "-3");
     EXPECT_TRUE(fake.messages.empty());
@@ -135,102 +136,103 @@ TEST_F(ParamsWidgetTest, MessagesInOrderAndMemoBeforeTheFault)
     EXPECT_EQ(fake.calls, (std::vector<std::string>{std::string("message:") + kLengthMessage,
                                                     std::string("message:") + kEntryFault}));
     EXPECT_EQ(memo(), kSumMemo);
-    EXPECT_EQ(labelText("Label36"), "");
+    EXPECT_EQ(labelText("m1Value"), "");
     EXPECT_EQ(params.m1, 4);
 }
 
-TEST_F(ParamsWidgetTest, HugeValueForDoubleField)
+TEST_F(ParameterPanelTest, HugeValueForDoubleField)
 {
     enter(kRowL1, "1" + QString(400, '0'));
     EXPECT_EQ(fake.messages, std::vector<std::string>{kEntryFault});
     EXPECT_EQ(params.l1, 10);
 }
 
-TEST_F(ParamsWidgetTest, ShortRodGivesNegativeOffsetAndRefresh)
+TEST_F(ParameterPanelTest, ShortRodGivesNegativeOffsetAndRefresh)
 {
     enter(kRowL2, "5");
     EXPECT_EQ(fake.messages, std::vector<std::string>{kNegativeBMessage});
     EXPECT_EQ(params.b, -5);
-    EXPECT_EQ(labelText("Label19"), "5.000");
-    EXPECT_EQ(labelText("Label21"), "-5.000");
+    EXPECT_EQ(labelText("l2Value"), "5.000");
+    EXPECT_EQ(labelText("bValue"), "-5.000");
 }
 
-TEST_F(ParamsWidgetTest, KeyKeptAcrossConfirmations)
+TEST_F(ParameterPanelTest, KeyKeptAcrossConfirmations)
 {
-    QTest::mouseClick(form->rows[kRowM1].button, Qt::LeftButton);
+    QTest::mouseClick(form->parameterPanel().rows[kRowM1].button, Qt::LeftButton);
     enter(kRowI2, "3");
     EXPECT_EQ(params.m1, 4);
     EXPECT_EQ(params.i2, 3);
-    form->Editen->setText("7");
-    QTest::mouseClick(form->okbtn, Qt::LeftButton);
+    form->parameterPanel().entryEdit->setText("7");
+    QTest::mouseClick(form->parameterPanel().entryOk, Qt::LeftButton);
     EXPECT_EQ(params.i2, 7);
-    EXPECT_EQ(labelText("Label45"), "7");
-    EXPECT_EQ(labelText("Label36"), "4.000");
+    EXPECT_EQ(labelText("i2Value"), "7");
+    EXPECT_EQ(labelText("m1Value"), "4.000");
 }
 
-TEST_F(ParamsWidgetTest, AutofillFromMenuAtDefaults)
+TEST_F(ParameterPanelTest, AutofillFromMenuAtDefaults)
 {
-    form->N17->trigger();
+    form->autofillAction->trigger();
     EXPECT_TRUE(fake.messages.empty());
-    EXPECT_EQ(labelText("Label31"), "10.000"); // A(A)
-    EXPECT_EQ(labelText("Label28"), "12.260"); // B(C2), the rod's midpoint
-    EXPECT_EQ(labelText("Label34"), "24.510"); // B(B)
+    EXPECT_EQ(labelText("ac4Value"), "10.000"); // A(A)
+    EXPECT_EQ(labelText("bc2Value"), "12.260"); // B(C2), the rod's midpoint
+    EXPECT_EQ(labelText("bc5Value"), "24.510"); // B(B)
 }
 
-TEST_F(ParamsWidgetTest, AutofillFailureLeavesTheLabels)
+TEST_F(ParameterPanelTest, AutofillFailureLeavesTheLabels)
 {
     params.l2 = 4;
     params.fi0 = 0;
-    QTest::mouseClick(form->BitBtn, Qt::LeftButton);
+    QTest::mouseClick(form->parameterPanel().autofillButton, Qt::LeftButton);
     EXPECT_EQ(fake.messages, std::vector<std::string>{kAutofillFault});
     EXPECT_EQ(params.ac4, 10);
     EXPECT_EQ(params.ac1, 5);
-    EXPECT_EQ(labelText("Label31"), "0.000");
-    EXPECT_EQ(labelText("Label25"), "0.000");
+    EXPECT_EQ(labelText("ac4Value"), "0.000");
+    EXPECT_EQ(labelText("ac1Value"), "0.000");
 }
 
 TEST_F(CommaWidgetTest, FineStepWarnsOnceThenReports)
 {
-    form->tune->setCurrentIndex(7); // "ext 0.2"
+    form->runSettingsPanel().stepBox->setCurrentIndex(7); // "ext 0.2"
     EXPECT_EQ(fake.messages, std::vector<std::string>{kFineStepWarning});
     EXPECT_EQ(memo(), "Шаг 0,2 градусов принят");
     EXPECT_EQ(params.step, 0.2L * kRadPerDeg);
-    form->tune->setCurrentIndex(6); // "ext 0.5": no warning
+    form->runSettingsPanel().stepBox->setCurrentIndex(6); // "ext 0.5": no warning
     EXPECT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(memo(), "Шаг 0,5 градусов принят");
 }
 
-TEST_F(ParamsWidgetTest, TypedFineStepConfirmedWithEnterWarnsOnce)
+TEST_F(ParameterPanelTest, TypedFineStepConfirmedWithEnterWarnsOnce)
 {
-    form->tune->lineEdit()->selectAll();
-    QTest::keyClicks(form->tune->lineEdit(), "ext 0.2");
-    QTest::keyClick(form->tune->lineEdit(), Qt::Key_Return);
+    form->runSettingsPanel().stepBox->lineEdit()->selectAll();
+    QTest::keyClicks(form->runSettingsPanel().stepBox->lineEdit(), "ext 0.2");
+    QTest::keyClick(form->runSettingsPanel().stepBox->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(fake.messages, std::vector<std::string>{kFineStepWarning});
     EXPECT_EQ(params.step, 0.2L * kRadPerDeg);
-    form->tune->setCurrentIndex(9); // a later selection still runs the handler
+    form->runSettingsPanel().stepBox->setCurrentIndex(
+        9); // a later selection still runs the handler
     EXPECT_EQ(fake.messages.size(), 2u);
     EXPECT_EQ(params.step, 0.05L * kRadPerDeg);
 }
 
-TEST_F(ParamsWidgetTest, TypedStepKeepsTheStep)
+TEST_F(ParameterPanelTest, TypedStepKeepsTheStep)
 {
-    QTest::keyClicks(form->tune->lineEdit(), "x");
+    QTest::keyClicks(form->runSettingsPanel().stepBox->lineEdit(), "x");
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
     EXPECT_EQ(memo(), "Шаг 15 градусов принят");
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(ParamsWidgetTest, CountToggleAndLimits)
+TEST_F(ParameterPanelTest, CountToggleAndLimits)
 {
-    EXPECT_FALSE(form->cn->isEnabled());
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
-    EXPECT_TRUE(form->cn->isEnabled());
-    EXPECT_EQ(form->Button1->text(), "Применить");
-    form->cn->selectAll();
-    QTest::keyClicks(form->cn, "3749");
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
-    EXPECT_FALSE(form->cn->isEnabled());
-    EXPECT_EQ(form->Button1->text(), "Изменить");
+    EXPECT_FALSE(form->runSettingsPanel().cycleCountEdit->isEnabled());
+    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
+    EXPECT_TRUE(form->runSettingsPanel().cycleCountEdit->isEnabled());
+    EXPECT_EQ(form->runSettingsPanel().cycleEditButton->text(), "Применить");
+    form->runSettingsPanel().cycleCountEdit->selectAll();
+    QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, "3749");
+    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
+    EXPECT_FALSE(form->runSettingsPanel().cycleCountEdit->isEnabled());
+    EXPECT_EQ(form->runSettingsPanel().cycleEditButton->text(), "Изменить");
     EXPECT_EQ(params.N, 89977);
 
     applyCount("3750");
@@ -250,14 +252,14 @@ TEST_F(ParamsWidgetTest, CountToggleAndLimits)
     EXPECT_EQ(memo(), "Цикл 0 градусов принят");
 }
 
-TEST_F(ParamsWidgetTest, ModeFromListOrTypedText)
+TEST_F(ParameterPanelTest, ModeFromListOrTypedText)
 {
-    form->CB->setCurrentIndex(1);
+    form->parameterPanel().modeBox->setCurrentIndex(1);
     EXPECT_EQ(params.mode, 1);
     EXPECT_EQ(memo(), kModeMemo);
-    form->CB->setCurrentIndex(0);
+    form->parameterPanel().modeBox->setCurrentIndex(0);
     EXPECT_EQ(params.mode, 0);
-    QTest::keyClicks(form->CB->lineEdit(), "x");
+    QTest::keyClicks(form->parameterPanel().modeBox->lineEdit(), "x");
     EXPECT_EQ(params.mode, 1);
     EXPECT_TRUE(fake.messages.empty());
 }

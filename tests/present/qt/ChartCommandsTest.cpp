@@ -1,4 +1,4 @@
-// The main window's chart commands: "Графики" (N16Click) and "Параметры" (N13Click).
+// The main window's chart commands: "Графики" (showMoEChart) and "Параметры" (showQuantityChart).
 #include <QComboBox>
 #include <QFile>
 #include <QLineSeries>
@@ -10,6 +10,7 @@
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsGridModel.h"
+#include "present/qt/ResultsPanel.h"
 
 namespace {
 
@@ -19,65 +20,68 @@ protected:
     {
         MainWindowTest::SetUp();
         chartParams = charttest::defaultParams();
-        Form2 = new MoEChartWindow(chartParams, charttest::defaultStore(), fake);
-        Form3 = new QuantityChartWindow(chartParams, charttest::taggedStore(), fake);
+        moeChart = std::make_unique<MoEChartWindow>(chartParams, charttest::defaultStore(), fake);
+        quantityChart = std::make_unique<QuantityChartWindow>(
+            chartParams, charttest::taggedStore(), fake,
+            [this] { return form->resultsPanel().rowCaptions(); });
+        form->setSideWindows({moeChart.get(), quantityChart.get(), nullptr});
     }
     void TearDown() override
     {
-        delete Form3;
-        delete Form2;
-        Form2 = nullptr;
-        Form3 = nullptr;
-        scrrows = 0;
+        quantityChart.reset();
+        moeChart.reset();
         MainWindowTest::TearDown();
     }
     ParamSet chartParams;
+    std::unique_ptr<MoEChartWindow> moeChart;
+    std::unique_ptr<QuantityChartWindow> quantityChart;
 };
 
 TEST_F(ChartCommands, GraphsShowsTheFilledChart)
 {
-    ASSERT_FALSE(Form2->isVisible());
-    form->N16Click();
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->moSeries->count(), 25);
-    EXPECT_EQ(Form2->eSeries->count(), 25);
+    ASSERT_FALSE(moeChart->isVisible());
+    form->showMoEChart();
+    EXPECT_TRUE(moeChart->isVisible());
+    EXPECT_EQ(moeChart->moSeries->count(), 25);
+    EXPECT_EQ(moeChart->eSeries->count(), 25);
 }
 
 TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
 {
-    form->N16Click();
+    form->showMoEChart();
     chartParams.N = 10; // a later run with fewer steps
-    form->N16Click();
-    EXPECT_TRUE(Form2->isVisible());
-    ASSERT_EQ(Form2->moSeries->count(), 10); // refilled, not left empty
-    ASSERT_EQ(Form2->eSeries->count(), 10);
-    EXPECT_EQ(Form2->moSeries->points().back().x(), 270.0);
+    form->showMoEChart();
+    EXPECT_TRUE(moeChart->isVisible());
+    ASSERT_EQ(moeChart->moSeries->count(), 10); // refilled, not left empty
+    ASSERT_EQ(moeChart->eSeries->count(), 10);
+    EXPECT_EQ(moeChart->moSeries->points().back().x(), 270.0);
 }
 
 TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)
 {
-    form->N13Click(); // before any refresh: no caption, no item
-    EXPECT_TRUE(Form3->isVisible());
-    EXPECT_EQ(Form3->quantityBox->count(), 0);
-    Form3->close();
+    form->showQuantityChart(); // before any refresh: no caption, no item
+    EXPECT_TRUE(quantityChart->isVisible());
+    EXPECT_EQ(quantityChart->quantityBox->count(), 0);
+    quantityChart->close();
 
     QTemporaryDir dir;
     QFile f(dir.filePath("scr.ini"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("fi\r\n\r\nfitt\r\n");
     f.close();
-    scrrows = form->sg1Model->loadCaptions(dir.filePath("scr.ini").toStdString());
-    ASSERT_EQ(scrrows, 4);
+    ASSERT_EQ(form->resultsPanel().loadCaptions(dir.filePath("scr.ini").toStdString()), 4);
+    ASSERT_EQ(form->resultsPanel().captionCount(), 4);
 
-    form->N13Click();
-    form->N13Click();                          // already shown: only brought to the front
-    ASSERT_EQ(Form3->quantityBox->count(), 3); // the three lines, not the empty row after them
-    EXPECT_EQ(Form3->quantityBox->itemText(0), "fi");
-    EXPECT_EQ(Form3->quantityBox->itemText(1), "");
-    EXPECT_EQ(Form3->quantityBox->itemText(2), "fitt");
-    Form3->quantityBox->setCurrentIndex(2);
-    emit Form3->quantityBox->activated(2);
-    EXPECT_EQ(Form3->series->points().front().y(), 3001.0); // R[3][1] of the tagged store
+    form->showQuantityChart();
+    form->showQuantityChart(); // already shown: only brought to the front
+    ASSERT_EQ(quantityChart->quantityBox->count(),
+              3); // the three lines, not the empty row after them
+    EXPECT_EQ(quantityChart->quantityBox->itemText(0), "fi");
+    EXPECT_EQ(quantityChart->quantityBox->itemText(1), "");
+    EXPECT_EQ(quantityChart->quantityBox->itemText(2), "fitt");
+    quantityChart->quantityBox->setCurrentIndex(2);
+    emit quantityChart->quantityBox->activated(2);
+    EXPECT_EQ(quantityChart->series->points().front().y(), 3001.0); // R[3][1] of the tagged store
 }
 
 } // namespace

@@ -25,10 +25,10 @@ protected:
     }
     void selectRenderer(int item)
     {
-        for (QRadioButton* b : form->rgdItems)
+        for (QRadioButton* b : form->animationPanel().rendererItems)
             b->setAutoExclusive(false);
-        for (size_t i = 0; i < form->rgdItems.size(); ++i)
-            form->rgdItems[i]->setChecked(static_cast<int>(i) == item);
+        for (size_t i = 0; i < form->animationPanel().rendererItems.size(); ++i)
+            form->animationPanel().rendererItems[i]->setChecked(static_cast<int>(i) == item);
     }
     std::vector<std::string> fileLines() const
     {
@@ -50,8 +50,8 @@ TEST_F(KineticLaunch, EachRendererItemStartsItsBuild)
                           Case{-1, "Animator/Anima_dx7"}}) {
         fake.started.clear();
         selectRenderer(c.item);
-        ASSERT_EQ(form->rgdItemIndex(), c.item);
-        form->N12Click();
+        ASSERT_EQ(form->animationPanel().rendererIndex(), c.item);
+        form->animationPanel().exportAnimation();
         EXPECT_EQ(fake.started, std::vector<std::string>{fake.exeDir + c.program}) << c.item;
     }
     EXPECT_TRUE(fake.messages.empty());
@@ -69,23 +69,23 @@ TEST_F(KineticLaunch, ProgressBarFollowsTheStepsButNotForNoSteps)
         int expected; // a position past the range leaves the bar full
     };
     for (const Case& c : {Case{25, 25}, Case{12, 12}, Case{90000, 25}}) {
-        form->Loadbar->setRange(0, c.maximum);
-        form->Loadbar->setValue(0);
-        form->N12Click();
-        EXPECT_EQ(form->Loadbar->value(), c.expected) << c.maximum;
+        form->progressIndicator().progressBar->setRange(0, c.maximum);
+        form->progressIndicator().progressBar->setValue(0);
+        form->animationPanel().exportAnimation();
+        EXPECT_EQ(form->progressIndicator().progressBar->value(), c.expected) << c.maximum;
     }
 
-    form->Loadbar->setValue(7);
+    form->progressIndicator().progressBar->setValue(7);
     params.N = 0;
-    form->N12Click();
-    EXPECT_EQ(form->Loadbar->value(), 7);
+    form->animationPanel().exportAnimation();
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 7);
     EXPECT_EQ(fileLines().size(), 8u);
 }
 
 TEST_F(KineticLaunch, AnimatorThatDoesNotStartIsReportedAndTheFileStays)
 {
     fake.startSucceeds = false;
-    form->N12Click();
+    form->animationPanel().exportAnimation();
     ASSERT_EQ(fake.started.size(), 1u);
     EXPECT_EQ(fake.messages,
               std::vector<std::string>{"Не удалось запустить аниматор: " + fake.started[0]});
@@ -106,7 +106,7 @@ TEST_F(KineticLaunch, UnwritableFileIsAnErrorReportAndNoAnimator)
         fake.exeDir = dir.path().string() + "/" + c.folder;
         if (c.fileIsAFolder) std::filesystem::create_directories(fake.exeDir + kKineticFileName);
         fake.errors.clear();
-        form->N12Click();
+        form->animationPanel().exportAnimation();
         EXPECT_EQ(fake.errors, std::vector<std::string>{c.error}) << c.folder;
         EXPECT_TRUE(fake.started.empty()) << c.folder;
         EXPECT_TRUE(fake.messages.empty()) << c.folder;
@@ -144,7 +144,7 @@ protected:
     void SetUp() override
     {
         platform.exeDir = dir.path().string() + "/";
-        form = std::make_unique<TForm1>(platform, params, store());
+        form = std::make_unique<MainWindow>(platform, params, store());
     }
     ScratchDir dir{"launch-real"};
     RealStartPlatform platform;
@@ -161,17 +161,17 @@ TEST_F(KineticLaunchReal, StartsTheProgramWithoutArgumentsOrReportsIt)
                "[ -f \"$d/Kinetic.ini\" ] && echo \"$# args, file\" > \"$d/started.txt\"\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
 
-    form->rgdItems[1]->setChecked(true);
-    form->N12Click();
+    form->animationPanel().rendererItems[1]->setChecked(true);
+    form->animationPanel().exportAnimation();
     ASSERT_TRUE(waitForFile(note, 5000)) << "the stand-in animator did not run";
     EXPECT_EQ(readBytes(note), "0 args, file\n");
     EXPECT_TRUE(platform.messages.empty());
 
     // The light build is missing here, and a file that is not executable does not start either.
-    form->rgdItems[0]->setChecked(true);
-    form->N12Click();
+    form->animationPanel().rendererItems[0]->setChecked(true);
+    form->animationPanel().exportAnimation();
     writeBytes(platform.exeDir + "Animator/Anima_dx7", "not a program\n");
-    form->N12Click();
+    form->animationPanel().exportAnimation();
     const std::string expected =
         "Не удалось запустить аниматор: " + platform.exeDir + "Animator/Anima_dx7";
     EXPECT_EQ(platform.messages, (std::vector<std::string>{expected, expected}));

@@ -13,11 +13,16 @@
 #include <memory>
 #include <sys/resource.h>
 
-#include "app/qt/KPM.h"
+#include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
+#include "params/qt/ParameterPanel.h"
+#include "params/qt/RunSettingsPanel.h"
+#include "platform/qt/ProgressIndicator.h"
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
+#include "present/qt/AnimationPanel.h"
 #include "present/qt/ResultsGridModel.h"
+#include "present/qt/ResultsPanel.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -45,12 +50,12 @@ protected:
     }
 };
 
-class ResultsWindow : public ::testing::Test {
+class ResultsPanelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         fake.exeDir = dir.dir();
-        form = std::make_unique<TForm1>(fake, params, store());
+        form = std::make_unique<MainWindow>(fake, params, store());
         for (int i = 1; i <= 60; ++i)
             for (int k = 0; k < 79; ++k)
                 store()(k, i) = (k % 3 ? 1.0L : -1.0L) * (k + i / 8.0L);
@@ -70,13 +75,13 @@ protected:
         writeBytes(dir.file("scr.ini"),
                    readBytes(std::string(KINOVAR_SOURCE_DIR) + "/data/scr.ini"));
     }
-    QString memo() const { return form->otchet->toPlainText(); }
-    QString cell(int c, int r) const { return form->sg1Model->cellText(c, r); }
+    QString memo() const { return form->resultsPanel().listing->toPlainText(); }
+    QString cell(int c, int r) const { return form->resultsPanel().gridModel->cellText(c, r); }
 
     ScratchDir dir;
     RecordingPlatform fake;
     ParamSet params;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 QString q(const std::string& s)
@@ -86,61 +91,63 @@ QString q(const std::string& s)
 
 } // namespace
 
-TEST_F(ResultsWindow, GridSitsInTheMemoPanelWithFixedSections)
+TEST_F(ResultsPanelTest, GridSitsInTheMemoPanelWithFixedSections)
 {
-    ASSERT_NE(form->sg1, nullptr);
-    EXPECT_EQ(form->sg1->parentWidget(), form->mempan);
-    EXPECT_EQ(form->sg1->geometry(), QRect(0, 40, 457, 361));
-    EXPECT_EQ(form->sg1->model(), form->sg1Model);
-    EXPECT_EQ(form->sg1->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-    EXPECT_EQ(form->sg1->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-    EXPECT_EQ(form->sg1->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(form->sg1Model->columnCount() + 1, 75); // before the first refresh
-    EXPECT_EQ(form->sg1Model->rowCount() + 1, 100);
+    ASSERT_NE(form->resultsPanel().grid, nullptr);
+    EXPECT_EQ(form->resultsPanel().grid->parentWidget(), form->resultsPanel().resultsArea);
+    EXPECT_EQ(form->resultsPanel().grid->geometry(), QRect(0, 40, 457, 361));
+    EXPECT_EQ(form->resultsPanel().grid->model(), form->resultsPanel().gridModel);
+    EXPECT_EQ(form->resultsPanel().grid->horizontalHeader()->sectionResizeMode(0),
+              QHeaderView::Fixed);
+    EXPECT_EQ(form->resultsPanel().grid->verticalHeader()->sectionResizeMode(0),
+              QHeaderView::Fixed);
+    EXPECT_EQ(form->resultsPanel().grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(form->resultsPanel().gridModel->columnCount() + 1, 75); // before the first refresh
+    EXPECT_EQ(form->resultsPanel().gridModel->rowCount() + 1, 100);
 }
 
-TEST_F(ResultsWindow, RefreshShowsTheRunInGridListingAndCaptions)
+TEST_F(ResultsPanelTest, RefreshShowsTheRunInGridListingAndCaptions)
 {
     installCaptions();
-    form->N15Click();
+    form->resultsPanel().refreshResults();
     EXPECT_TRUE(fake.errors.empty());
-    EXPECT_EQ(form->sg1Model->columnCount(), 25);
-    EXPECT_EQ(scrrows, 79);
+    EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 25);
+    EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     for (int i = 1; i <= 25; ++i) {
         EXPECT_EQ(cell(i, 0), q(FormatFixed(store()(0, i) * kDegPerRad, 4, 2)));
         for (int r = 1; r <= 78; ++r)
             ASSERT_EQ(cell(i, r), q(FormatFixed(store()(r, i), 4, 2)));
     }
     EXPECT_EQ(cell(0, 1), "dfi: поворот кривошипа от шага 1, рад");
-    EXPECT_EQ(form->sg1Model->headerData(0, Qt::Horizontal).toString(), cell(1, 0));
+    EXPECT_EQ(form->resultsPanel().gridModel->headerData(0, Qt::Horizontal).toString(), cell(1, 0));
 
     GridText expectedGrid;
     std::string expected;
     fillResults(store(), 25, expectedGrid, expected, {}, "\n");
     EXPECT_EQ(memo(), q(expected));
-    EXPECT_EQ(form->otchet->blockCount(), 2 + 2 * 25 + 1);
+    EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 25 + 1);
 }
 
-TEST_F(ResultsWindow, ColumnCountFollowsNNotTheCycleField)
+TEST_F(ResultsPanelTest, ColumnCountFollowsNNotTheCycleField)
 {
     installCaptions();
     for (const char* typed : {"2", "abc"}) {
-        form->cn->setText(typed);
+        form->runSettingsPanel().cycleCountEdit->setText(typed);
         params.N = 49;
-        form->N15Click();
-        EXPECT_EQ(form->sg1Model->columnCount(), 49) << typed;
+        form->resultsPanel().refreshResults();
+        EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 49) << typed;
         params.N = 25;
-        form->N15Click();
-        EXPECT_EQ(form->sg1Model->columnCount(), 25) << typed;
+        form->resultsPanel().refreshResults();
+        EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 25) << typed;
     }
     EXPECT_TRUE(fake.errors.empty());
     params.N = 0;
-    form->N15Click();
-    EXPECT_EQ(form->sg1Model->columnCount(), 0);
+    form->resultsPanel().refreshResults();
+    EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 0);
     EXPECT_EQ(memo(), "Таблица значений обновлена...\n\n");
 }
 
-TEST_F(ResultsWindow, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
+TEST_F(ResultsPanelTest, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
 {
     QString shownAtError;
     QString memoAtError;
@@ -148,76 +155,76 @@ TEST_F(ResultsWindow, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
         shownAtError = cell(25, 78);
         memoAtError = memo();
     };
-    form->N15Click();
+    form->resultsPanel().refreshResults();
     EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
     EXPECT_EQ(shownAtError, q(FormatFixed(store()(78, 25), 4, 2)));
     EXPECT_TRUE(memoAtError.startsWith("Таблица значений обновлена...\n\n"));
-    EXPECT_EQ(scrrows, 1);
+    EXPECT_EQ(form->resultsPanel().captionCount(), 1);
     EXPECT_EQ(cell(0, 1), "");
 }
 
-TEST_F(ResultsWindow, IndicatorAdvancesTheBarWithAFewPaints)
+TEST_F(ResultsPanelTest, IndicatorAdvancesTheBarWithAFewPaints)
 {
     installCaptions();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    ASSERT_TRUE(form->Loadbar->isVisible());
+    ASSERT_TRUE(form->progressIndicator().progressBar->isVisible());
     PaintCounter counter;
-    form->Loadbar->installEventFilter(&counter);
+    form->progressIndicator().progressBar->installEventFilter(&counter);
     params.N = 2000;
-    form->N7->setChecked(true);
-    form->N15Click();
-    EXPECT_EQ(form->Loadbar->maximum(), 2000);
-    EXPECT_EQ(form->Loadbar->minimum(), 0);
-    EXPECT_EQ(form->Loadbar->value(), 2000);
+    form->indicatorAction->setChecked(true);
+    form->resultsPanel().refreshResults();
+    EXPECT_EQ(form->progressIndicator().progressBar->maximum(), 2000);
+    EXPECT_EQ(form->progressIndicator().progressBar->minimum(), 0);
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 2000);
     EXPECT_GE(counter.paints, 50);  // it moved visibly...
     EXPECT_LE(counter.paints, 250); // ...without painting every step
 
-    form->N7->setChecked(false);
-    form->Loadbar->setRange(0, 12);
-    form->Loadbar->setValue(3);
-    form->N15Click();
-    EXPECT_EQ(form->Loadbar->maximum(), 12);
-    EXPECT_EQ(form->Loadbar->value(), 3);
+    form->indicatorAction->setChecked(false);
+    form->progressIndicator().progressBar->setRange(0, 12);
+    form->progressIndicator().progressBar->setValue(3);
+    form->resultsPanel().refreshResults();
+    EXPECT_EQ(form->progressIndicator().progressBar->maximum(), 12);
+    EXPECT_EQ(form->progressIndicator().progressBar->value(), 3);
 }
 
-TEST_F(ResultsWindow, CancelledDialogsDoNothing)
+TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
 {
-    form->setMemo("before");
+    form->resultsPanel().setListingText("before");
     params.l1 = 33;
-    form->N4Click();
-    form->N3Click();
+    form->resultsPanel().saveReport();
+    form->resultsPanel().openReport();
     EXPECT_EQ(memo(), "before");
     EXPECT_EQ(params.l1, 33);
     EXPECT_EQ(fake.calls, (std::vector<std::string>{"save:Text File|*.txt|All Types|*.*",
                                                     "open:Text File|*.txt|Any Type|*.*"}));
 }
 
-TEST_F(ResultsWindow, SaveWritesTheReportOfTheGridText)
+TEST_F(ResultsPanelTest, SaveWritesTheReportOfTheGridText)
 {
     installCaptions();
-    form->N15Click();
-    form->setMemo("before");
+    form->resultsPanel().refreshResults();
+    form->resultsPanel().setListingText("before");
     const std::string path = dir.file("report.txt");
     fake.saveReplies.push_back(path);
-    form->N4Click();
+    form->resultsPanel().saveReport();
     EXPECT_EQ(memo(), "before"); // a new file leaves the memo alone
     const std::string bytes = readBytes(path);
     EXPECT_EQ(splitCrLf(bytes).size(), 1989u);
-    writeReport(dir.file("expected.txt"), params, form->sg1Model->text());
+    writeReport(dir.file("expected.txt"), params, form->resultsPanel().gridModel->text());
     EXPECT_EQ(bytes, readBytes(dir.file("expected.txt")));
 
     fake.saveReplies.push_back(path);
-    form->N4Click();
+    form->resultsPanel().saveReport();
     EXPECT_EQ(memo(), q(path)); // replacing names the file
     EXPECT_TRUE(fake.errors.empty());
 
     fake.saveReplies.push_back("/dev/full");
-    form->N4Click();
+    form->resultsPanel().saveReport();
     EXPECT_EQ(fake.errors, std::vector<std::string>{"Disk full."});
 }
 
-TEST_F(ResultsWindow, OpenReadsTheHeaderAndRefreshesTheLabels)
+TEST_F(ResultsPanelTest, OpenReadsTheHeaderAndRefreshesTheLabels)
 {
     ParamSet saved;
     setDefaults(saved);
@@ -227,31 +234,31 @@ TEST_F(ResultsWindow, OpenReadsTheHeaderAndRefreshesTheLabels)
     writeReport(path, saved, GridText{});
     params.N = 61;
     fake.openReplies.push_back(path);
-    form->N3Click();
+    form->resultsPanel().openReport();
     EXPECT_TRUE(fake.errors.empty());
     EXPECT_EQ(memo(), q(path));
     EXPECT_EQ(params.l1, 12.5);
     EXPECT_EQ(params.m2, 7.25L);
     EXPECT_EQ(params.N, 61);
-    EXPECT_EQ(form->rows[0].value->text(), q(FormatFixed(12.5, 4, 3)));
-    EXPECT_EQ(form->rows[18].value->text(), q(FormatFixed(7.25, 4, 3)));
+    EXPECT_EQ(form->parameterPanel().rows[0].value->text(), q(FormatFixed(12.5, 4, 3)));
+    EXPECT_EQ(form->parameterPanel().rows[18].value->text(), q(FormatFixed(7.25, 4, 3)));
 }
 
-TEST_F(ResultsWindow, OpenStoppedByABadLineStillShowsWhatWasStored)
+TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
 {
     const std::string path = dir.file("bad.txt");
     writeBytes(path, "17.00\r\n27.00\r\nabc\r\n");
-    form->setMemo("before");
+    form->resultsPanel().setListingText("before");
     fake.openReplies.push_back(path);
-    form->N3Click();
+    form->resultsPanel().openReport();
     EXPECT_EQ(fake.errors, std::vector<std::string>{"'abc' is not a valid floating point value."});
     EXPECT_EQ(params.l2, 27);
     EXPECT_EQ(params.b, 15);
-    EXPECT_EQ(form->rows[1].value->text(), q(FormatFixed(27, 4, 3)));
+    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), q(FormatFixed(27, 4, 3)));
 
-    form->setMemo("before");
+    form->resultsPanel().setListingText("before");
     fake.openReplies.push_back(dir.file("none.txt"));
-    form->N3Click();
+    form->resultsPanel().openReport();
     EXPECT_EQ(memo(), "before");
     EXPECT_EQ(fake.errors.back(), "File not found.");
 }
@@ -267,7 +274,7 @@ long long cpuMs()
 
 // Not a timed test: a harness for measuring the refresh through the window at the largest run.
 // Run with --gtest_also_run_disabled_tests --gtest_filter='*LargestRun*'.
-TEST_F(ResultsWindow, DISABLED_LargestRunThroughTheWindow)
+TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
 {
     installCaptions();
     constexpr int kN = 89977;
@@ -279,11 +286,11 @@ TEST_F(ResultsWindow, DISABLED_LargestRunThroughTheWindow)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     params.N = kN;
-    form->N7->setChecked(true);
+    form->indicatorAction->setChecked(true);
     QElapsedTimer t;
     t.start();
     long long cpu = cpuMs();
-    form->N15Click();
+    form->resultsPanel().refreshResults();
     const qint64 refreshMs = t.elapsed();
     const long long refreshCpu = cpuMs() - cpu;
     rusage usage{};
@@ -297,13 +304,14 @@ TEST_F(ResultsWindow, DISABLED_LargestRunThroughTheWindow)
     fillResults(store(), kN, grid, listing, {}, "\n");
     const long long coreCpu = cpuMs() - cpu;
     cpu = cpuMs();
-    form->setMemo(QString::fromUtf8(listing.data(), static_cast<qsizetype>(listing.size())));
+    form->resultsPanel().setListingText(
+        QString::fromUtf8(listing.data(), static_cast<qsizetype>(listing.size())));
     std::printf("of which core %lld ms CPU, memo %lld ms CPU\n", coreCpu, cpuMs() - cpu);
     t.restart();
     fake.saveReplies.push_back(dir.file("large.txt"));
-    form->N4Click();
+    form->resultsPanel().saveReport();
     std::printf("save through the window: %lld ms\n", static_cast<long long>(t.elapsed()));
-    EXPECT_EQ(form->sg1Model->columnCount(), kN);
-    EXPECT_EQ(form->otchet->blockCount(), 2 + 2 * kN + 1);
+    EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), kN);
+    EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * kN + 1);
     EXPECT_TRUE(fake.errors.empty());
 }

@@ -1,0 +1,88 @@
+// The main window: the menu, the fade-in and fade-out, the calculation command, and the panels it
+// places and wires to the menu (parameters, run settings, results, animation, progress bar). The
+// chart and About windows are main's; the window only shows the ones it is handed.
+#pragma once
+#include <QMainWindow>
+
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+#include "platform/Platform.h"
+
+class AboutWindow;
+class AnimationPanel;
+class MoEChartWindow;
+class ParameterPanel;
+class ProgressIndicator;
+class QAction;
+class QTimer;
+class QuantityChartWindow;
+class ResultsPanel;
+class RunSettingsPanel;
+
+// The windows the menu shows; any may be missing, and its command then does nothing.
+struct SideWindows {
+    MoEChartWindow* moeChart = nullptr;
+    QuantityChartWindow* quantityChart = nullptr;
+    AboutWindow* about = nullptr;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window at its fixed size, the defaults shown, and starts the fade-in.
+    MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setSideWindows(const SideWindows& windows) { side_ = windows; }
+
+    ParameterPanel& parameterPanel() { return *parameters_; }
+    RunSettingsPanel& runSettingsPanel() { return *runSettings_; }
+    ResultsPanel& resultsPanel() { return *results_; }
+    AnimationPanel& animationPanel() { return *animation_; }
+    ProgressIndicator& progressIndicator() { return *progress_; }
+
+    // Menu items; openReportShortcut and saveReportShortcut are the window's own twins of the
+    // hidden "Открыть" and "Сохранить Отчёт", which carry their shortcuts.
+    QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
+    QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
+    QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
+    QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
+    QAction *openReportShortcut = nullptr, *saveReportShortcut = nullptr;
+    QTimer* fadeTimer = nullptr; // 1 ms fade-in ticks, stopped once opaque
+
+    // Window opacity as the 8-bit value 0..255 handed to the window.
+    int opacity() const { return opacity_; }
+    void setOpacity(int value);
+
+    // One fade-in tick: opacity +15 up to 255, then the timer stops.
+    void fadeInStep();
+    // "Расчет": the memo line, the three stages, then one box per failed stage in stage order.
+    void calculate();
+    // "Графики": shows the Mo/E chart, refilled when it was shown already.
+    void showMoEChart();
+    // "Параметры": shows the quantity chart, or brings it to the front.
+    void showQuantityChart();
+    // "О программе".
+    void showAbout();
+    // "Выход": closes the window and ends the application.
+    void quit();
+    // "Индикатор": flips its check mark, and with it whether the refresh drives the bar.
+    void toggleIndicator();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // the fade-out
+    void changeEvent(QEvent* event) override;     // locale changes reread the separator
+
+private:
+    void buildMenu();
+    Platform& platform;
+    ParamSet& P;
+    ResultStore& R;
+    ProgressIndicator* progress_ = nullptr;
+    ResultsPanel* results_ = nullptr;
+    ParameterPanel* parameters_ = nullptr;
+    RunSettingsPanel* runSettings_ = nullptr;
+    AnimationPanel* animation_ = nullptr;
+    SideWindows side_;
+    int opacity_ = 0;
+};

@@ -1,0 +1,112 @@
+// The main window's menu: every item with its caption, shortcut and the command it runs.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/qt/MainWindow.h"
+#include "params/qt/ParameterPanel.h"
+#include "platform/qt/ProgressIndicator.h"
+#include "present/qt/AnimationPanel.h"
+#include "present/qt/ResultsPanel.h"
+
+namespace {
+
+using Command = std::function<void()>;
+
+// The window is the context of every connection, so that the window alone can cut them.
+QAction* addItem(MainWindow* window, QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut, Command command)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    QObject::connect(action, &QAction::triggered, window, std::move(command));
+    return action;
+}
+
+// An action owned and shown by nothing but the window itself, so that its shortcut works while
+// the menu item it stands for is hidden (a hidden action takes no shortcuts).
+QAction* addTwin(MainWindow* window, const char* name, const QKeySequence& shortcut,
+                 Command command)
+{
+    auto* action = new QAction(window);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    window->addAction(action);
+    QObject::connect(action, &QAction::triggered, window, std::move(command));
+    return action;
+}
+
+} // namespace
+
+void MainWindow::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setFont(font());
+    auto addMenu = [&](const char* name, const QString& title) {
+        QMenu* menu = bar->addMenu(title);
+        menu->setObjectName(name);
+        menu->setFont(font()); // a popup is a window of its own and inherits no font
+        return menu;
+    };
+    ParameterPanel* params = parameters_;
+    ResultsPanel* results = results_;
+    AnimationPanel* animation = animation_;
+
+    QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("Файл"));
+    newAction =
+        addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
+                QKeySequence(Qt::CTRL | Qt::Key_N), [params] { params->resetToDefaults(); });
+    openReportAction =
+        addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть"),
+                QKeySequence(Qt::CTRL | Qt::Key_O), [results] { results->openReport(); });
+    saveReportAction =
+        addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить Отчёт"),
+                QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
+    openReportAction->setVisible(false);
+    saveReportAction->setVisible(false);
+    quitAction =
+        addItem(this, fileMenu, "quitAction", QStringLiteral("Выход"), {}, [this] { quit(); });
+    openReportShortcut = addTwin(this, "openReportShortcut", openReportAction->shortcut(),
+                                 [results] { results->openReport(); });
+    saveReportShortcut = addTwin(this, "saveReportShortcut", saveReportAction->shortcut(),
+                                 [results] { results->saveReport(); });
+
+    QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("Вид"));
+    refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
+                            QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
+    indicatorAction = new QAction(QStringLiteral("Индикатор"), viewMenu);
+    indicatorAction->setObjectName("indicatorAction");
+    indicatorAction->setCheckable(true);
+    indicatorAction->setChecked(true);
+    viewMenu->addAction(indicatorAction);
+    // Qt flips a checkable action before reporting the trigger; flip it back so that
+    // toggleIndicator alone owns the mark, as when the command is run by any other means.
+    connect(indicatorAction, &QAction::triggered, this, [this] {
+        indicatorAction->setChecked(!indicatorAction->isChecked());
+        toggleIndicator();
+    });
+    ProgressIndicator* progress = progress_;
+    connect(indicatorAction, &QAction::toggled, progress_,
+            [progress](bool on) { progress->setFollowsRefresh(on); });
+
+    QMenu* operationsMenu = addMenu("operationsMenu", QStringLiteral("Операции"));
+    calculateAction = addItem(this, operationsMenu, "calculateAction", QStringLiteral("Расчет"),
+                              QKeySequence(Qt::Key_F9), [this] { calculate(); });
+    animationAction =
+        addItem(this, operationsMenu, "animationAction", QStringLiteral("Анимация"),
+                QKeySequence(Qt::Key_F8), [animation] { animation->exportAnimation(); });
+    moeChartAction = addItem(this, operationsMenu, "moeChartAction", QStringLiteral("Графики"),
+                             QKeySequence(Qt::Key_F7), [this] { showMoEChart(); });
+    autofillAction =
+        addItem(this, operationsMenu, "autofillAction", QStringLiteral("Автозаполнение"),
+                QKeySequence(Qt::Key_F4), [params] { params->autofillButton->click(); });
+    quantityChartAction =
+        addItem(this, operationsMenu, "quantityChartAction", QStringLiteral("Параметры"),
+                QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
+
+    QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("Помощь"));
+    aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},
+                          [this] { showAbout(); });
+}

@@ -1,0 +1,43 @@
+// Start-up: the application object, its title, the parameter set and result store, and the four
+// windows, created in the order main window, Mo/E chart, quantity chart, About; main owns them
+// and hands the main window the other three.
+#include <QApplication>
+#include <clocale>
+
+#include "app/qt/AboutWindow.h"
+#include "app/qt/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/UiLook.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
+#include "present/qt/ResultsPanel.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // Qt set the C library's locale from the environment. Numbers become text through the
+    // program's own rules with the separator taken from QLocale; C-level conversions stay "C".
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Kinovar"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(uiFont(11));
+
+    static ParamSet params;
+    static ResultStore store;
+    QtPlatform platform;
+
+    MainWindow mainWindow(platform, params, store);
+    ResultsPanel& results = mainWindow.resultsPanel();
+    MoEChartWindow moeChart(params, store, platform);
+    QuantityChartWindow quantityChart(params, store, platform,
+                                      [&results] { return results.rowCaptions(); });
+    AboutWindow about;
+    // Only the main window's closing ends the application; the others merely hide.
+    for (QWidget* w : {static_cast<QWidget*>(&moeChart), static_cast<QWidget*>(&quantityChart),
+                       static_cast<QWidget*>(&about)})
+        w->setAttribute(Qt::WA_QuitOnClose, false);
+    mainWindow.setSideWindows({&moeChart, &quantityChart, &about});
+
+    mainWindow.show();
+    return app.exec();
+}

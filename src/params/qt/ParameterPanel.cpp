@@ -1,0 +1,206 @@
+#include "params/qt/ParameterPanel.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+
+#include "params/Autofill.h"
+#include "params/Entry.h"
+#include "params/RunSettings.h"
+#include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/UiLook.h"
+
+namespace {
+
+// The refresh renders the motion parameters, then the masses and inertias, then the coordinates.
+constexpr int kRefreshOrder[kParamRowCount] = {0,  1, 2, 3, 4,  5,  6,  17, 18, 19, 20, 21,
+                                               22, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Geometry of the rows: the "Параметры" box has a gap (the divider) after its seventh row, the
+// "Доп. Параметры" box a gap after its third.
+struct RowPlace {
+    int captionX, captionY, buttonY, buttonSize;
+};
+RowPlace rowPlace(int row)
+{
+    if (row < 17) {
+        const int y = row < 7 ? 16 + 24 * row : 208 + 24 * (row - 7);
+        return {40, y, y, 0};
+    }
+    static constexpr int kButtonY[] = {16, 32, 48, 72, 88, 104};
+    const int buttonY = kButtonY[row - 17];
+    return {32, buttonY + 5, buttonY, 17};
+}
+
+} // namespace
+
+int selectedIndex(const QComboBox* box)
+{
+    if (box->isEditable()) return box->findText(box->currentText());
+    return box->currentIndex();
+}
+
+ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
+                               ProgressIndicator& progress, QObject* parent)
+    : QObject(parent), P(params), platform(platform), progress(progress)
+{
+    parametersBox =
+        makeBox(client, "parametersBox", QStringLiteral("Параметры"), {472, 56, 241, 489});
+    auto* divider = new QFrame(parametersBox);
+    divider->setObjectName("divider");
+    divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    divider->setGeometry(8, 184, 225, 2);
+
+    extraParametersBox = makeBox(client, "extraParametersBox", QStringLiteral("Доп. Параметры"),
+                                 {16, 408, 169, 137});
+
+    buildRows();
+
+    autofillButton = new QPushButton(QStringLiteral("Автозаполнение"), parametersBox);
+    autofillButton->setObjectName("autofillButton");
+    autofillButton->setGeometry(120, 456, 113, 25);
+    QFont bold = autofillButton->font();
+    bold.setBold(true);
+    autofillButton->setFont(bold);
+    connect(autofillButton, &QPushButton::clicked, this, [this] { autofill(); });
+
+    refreshButton = new QPushButton(parametersBox);
+    refreshButton->setObjectName("refreshButton");
+    refreshButton->setGeometry(200, 8, 33, 25);
+    refreshButton->setIcon(refreshButton->style()->standardIcon(QStyle::SP_BrowserReload));
+    connect(refreshButton, &QPushButton::clicked, this, [this] { refreshLabels(); });
+
+    entryPanel = makePanel(client, "entryPanel", {200, 408, 137, 81}, kButtonFace);
+    entryPanel->hide();
+    entryCaption =
+        makeLabel(entryPanel, "entryCaption", QStringLiteral("Введите значение:"), 24, 8);
+    entryEdit = new QLineEdit(QStringLiteral("0"), entryPanel);
+    entryEdit->setObjectName("entryEdit");
+    entryEdit->setGeometry(8, 24, 121, 21);
+    entryEdit->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid black; background: white; }"));
+    entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), entryPanel);
+    entryOk->setObjectName("entryOk");
+    entryOk->setGeometry(32, 48, 75, 25);
+    entryOk->setDefault(true);
+    connect(entryOk, &QPushButton::clicked, this, [this] { confirmEntry(); });
+    // A panel has no default-button machinery of its own: Enter in the field confirms directly.
+    connect(entryEdit, &QLineEdit::returnPressed, this, [this] { confirmEntry(); });
+
+    modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
+    makeEditable(modeBox, QStringLiteral("Режим (360)"));
+    // modeChosen is idempotent, so any change of text or selection may run it.
+    connect(modeBox, &QComboBox::currentIndexChanged, this, [this] { modeChosen(); });
+    connect(modeBox, &QComboBox::editTextChanged, this, [this] { modeChosen(); });
+}
+
+void ParameterPanel::buildRows()
+{
+    QFont rowFont = uiFont(13, true);
+    for (int r = 0; r < kParamRowCount; ++r) {
+        const ParamRowInfo& info = paramRow(r);
+        QGroupBox* box = info.extra ? extraParametersBox : parametersBox;
+        const RowPlace place = rowPlace(r);
+        ParamRowWidgets& w = rows[static_cast<size_t>(r)];
+        const QString key = QString::fromUtf8(info.key);
+
+        w.caption = makeLabel(box, key + "Caption", QString::fromUtf8(info.caption), place.captionX,
+                              place.captionY);
+        w.caption->setFont(rowFont);
+        w.caption->adjustSize();
+
+        w.value = new QLabel(QStringLiteral("0"), box);
+        w.value->setObjectName(key + "Value");
+        w.value->setFont(rowFont);
+        // Up to the refresh button in the first box, up to the border in the second.
+        const int valueWidth = info.extra ? 169 - 88 - 4 : 200 - 88 - 4;
+        w.value->setGeometry(88, place.captionY, valueWidth, QFontMetrics(rowFont).height());
+
+        w.button = new QPushButton(box);
+        w.button->setObjectName(key + "Button");
+        w.button->setFocusPolicy(Qt::NoFocus);
+        if (info.extra)
+            w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
+        else
+            w.button->setGeometry(8, place.buttonY, 23, 22);
+        connect(w.button, &QPushButton::clicked, this, [this, r] { openEntry(r); });
+    }
+}
+
+void ParameterPanel::resetToDefaults()
+{
+    setDefaults(P);
+    refreshLabels();
+}
+
+void ParameterPanel::refreshLabels()
+{
+    progress.progressBar->setValue(0);
+    showValues();
+}
+
+void ParameterPanel::showValues()
+{
+    for (int r : kRefreshOrder)
+        rows[static_cast<size_t>(r)].value->setText(qs(paramLabelText(P, r)));
+}
+
+void ParameterPanel::openEntry(int row)
+{
+    apply(::openEntry(P, row));
+}
+
+void ParameterPanel::confirmEntry()
+{
+    apply(::confirmEntry(P, entryEdit->text().toStdString()));
+}
+
+void ParameterPanel::autofill()
+{
+    apply(::autofill(P));
+}
+
+void ParameterPanel::modeChosen()
+{
+    apply(selectMode(P, selectedIndex(modeBox)));
+}
+
+void ParameterPanel::apply(const Outcome& outcome)
+{
+    for (const Effect& e : outcome.effects) {
+        switch (e.kind) {
+        case Effect::Kind::Message:
+            platform.showMessage(e.text);
+            break;
+        case Effect::Kind::Memo:
+            emit listingText(qs(e.text));
+            break;
+        case Effect::Kind::Label:
+            rows.at(static_cast<size_t>(e.row)).value->setText(qs(e.text));
+            break;
+        case Effect::Kind::ShowPanel:
+            entryPanel->setVisible(true);
+            break;
+        case Effect::Kind::HidePanel:
+            entryPanel->setVisible(false);
+            break;
+        case Effect::Kind::EditText:
+            entryEdit->setText(qs(e.text));
+            break;
+        case Effect::Kind::Refresh:
+            refreshLabels();
+            break;
+        }
+    }
+}

@@ -1,0 +1,79 @@
+// The parameter panel of the main window. It owns the two parameter boxes ("Параметры" and
+// "Доп. Параметры") with their 23 rows (caption, value label, edit button), the entry panel,
+// the refresh and "Автозаполнение" buttons and the branch-mode box, and runs their commands:
+// each asks the core and applies the core's effects in the order given. Text meant for the
+// listing leaves through listingText(); the progress bar is put back to 0 by a refresh.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "params/Outcome.h"
+#include "params/ParamSet.h"
+#include "platform/Platform.h"
+
+class ProgressIndicator;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// One parameter row: caption label, value label, edit button.
+struct ParamRowWidgets {
+    QLabel* caption = nullptr;
+    QLabel* value = nullptr;
+    QPushButton* button = nullptr;
+};
+
+class ParameterPanel : public QObject {
+    Q_OBJECT
+public:
+    // Builds every widget inside `client` at its fixed place; shows nothing until a refresh.
+    ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
+                   ProgressIndicator& progress, QObject* parent);
+
+    QGroupBox* parametersBox = nullptr;
+    QGroupBox* extraParametersBox = nullptr;
+    std::array<ParamRowWidgets, kParamRowCount> rows; // in ParamSet's row order
+    QPushButton* autofillButton = nullptr;            // "Автозаполнение"
+    QPushButton* refreshButton = nullptr;
+    QComboBox* modeBox = nullptr; // "360" / "720"
+    QFrame* entryPanel = nullptr;
+    QLabel* entryCaption = nullptr;
+    QLineEdit* entryEdit = nullptr;
+    QPushButton* entryOk = nullptr;
+
+    // "Новый": the defaults into the parameter set, then refreshLabels.
+    void resetToDefaults();
+    // The refresh button: the progress bar to 0 and every value label rendered anew.
+    void refreshLabels();
+    // Every value label rendered from the parameter set, nothing else touched.
+    void showValues();
+    // A row's edit button: opens the entry panel for that row's field.
+    void openEntry(int row);
+    // "OK" or Enter in the entry field: stores the typed value.
+    void confirmEntry();
+    // "Автозаполнение": derives the point coordinates.
+    void autofill();
+    // A selection or typed text in the mode box.
+    void modeChosen();
+    // Applies a command's effects in order (also for the run settings).
+    void apply(const Outcome& outcome);
+
+signals:
+    // A command replaced the listing text.
+    void listingText(const QString& text);
+
+private:
+    void buildRows();
+    ParamSet& P;
+    Platform& platform;
+    ProgressIndicator& progress;
+};
+
+// The selected index as the commands understand it: in an editable list, typed text that names
+// no item selects nothing (-1), whatever item was selected before the typing.
+int selectedIndex(const QComboBox* box);

@@ -1,0 +1,70 @@
+#include "params/qt/RunSettingsPanel.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "params/RunSettings.h"
+#include "params/qt/ParameterPanel.h"
+#include "platform/qt/UiLook.h"
+
+RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display,
+                                   QObject* parent)
+    : QObject(parent), P(params), display(display)
+{
+    runSettings = makePanel(client, "runSettings", {344, 408, 121, 129}, kButtonFace);
+    stepCaption = makeLabel(runSettings, "stepCaption", QStringLiteral("Шаг расчета:"), 8, 8);
+    stepBox = makeCombo(runSettings, "stepBox", {48, 24, 65, 21},
+                        {"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2", "ext 0.1",
+                         "ext 0.05", "ext 0.01"});
+    makeEditable(stepBox, QStringLiteral("15"));
+    cycleCaption = makeLabel(runSettings, "cycleCaption", QStringLiteral("Шаг-циклов:"), 8, 56);
+    cycleCountEdit = new QLineEdit(QStringLiteral("1"), runSettings);
+    cycleCountEdit->setObjectName("cycleCountEdit");
+    cycleCountEdit->setGeometry(8, 72, 33, 21);
+    cycleCountEdit->setEnabled(false);
+    cycleTypeBox = makeCombo(runSettings, "cycleTypeBox", {48, 72, 65, 21},
+                             {"x12",    "x24",    "x36",    "x48",    "x72",    "x96",    "x180",
+                              "x360",   "x720",   "x1440",  "x2160",  "x2880",  "x3600",  "x7200",
+                              "x14400", "x21600", "x28800", "x36000", "x72000", "x144000"});
+    cycleTypeBox->setCurrentIndex(1);
+    cycleTypeBox->setEnabled(false);
+    cycleEditButton = new QPushButton(QStringLiteral("Изменить"), runSettings);
+    cycleEditButton->setObjectName("cycleEditButton");
+    cycleEditButton->setGeometry(8, 104, 75, 17);
+    connect(cycleEditButton, &QPushButton::clicked, this, [this] { toggleCycleEdit(); });
+
+    // A selection reaches stepChosen once, through currentIndexChanged; typing through
+    // textEdited. (editTextChanged would fire as well on a selection and repeat its warning.)
+    // Enter on a typed text that names an item selects that item, which the typing has already
+    // applied: that selection must not run stepChosen (and its warning) a second time.
+    connect(stepBox, &QComboBox::currentIndexChanged, this, [this] {
+        const bool typedAlready =
+            typedStepIndex_ >= 0 && stepBox->currentIndex() == typedStepIndex_;
+        typedStepIndex_ = -1;
+        if (!typedAlready) stepChosen();
+    });
+    connect(stepBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        typedStepIndex_ = stepBox->findText(stepBox->currentText());
+        stepChosen();
+    });
+}
+
+void RunSettingsPanel::stepChosen()
+{
+    display.apply(selectStep(P, selectedIndex(stepBox)));
+}
+
+void RunSettingsPanel::toggleCycleEdit()
+{
+    if (!cycleCountEdit->isEnabled()) {
+        cycleCountEdit->setEnabled(true);
+        cycleEditButton->setText(QStringLiteral("Применить"));
+        return;
+    }
+    cycleEditButton->setText(QStringLiteral("Изменить"));
+    cycleCountEdit->setEnabled(false);
+    display.apply(applyCycleCount(P, cycleCountEdit->text().toStdString()));
+}

@@ -1,0 +1,40 @@
+// The run settings panel of the main window. It owns the step box ("Шаг расчета"), the cycle
+// count field with its cycle type box ("Шаг-циклов") and the "Изменить" / "Применить" button, and
+// runs their commands; their effects go through the parameter panel, which shows them.
+#pragma once
+#include <QObject>
+
+#include "params/ParamSet.h"
+
+class ParameterPanel;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+class RunSettingsPanel : public QObject {
+    Q_OBJECT
+public:
+    // Builds the panel inside `client` at its fixed place.
+    RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display, QObject* parent);
+
+    QFrame* runSettings = nullptr;
+    QLabel* stepCaption = nullptr;
+    QComboBox* stepBox = nullptr;
+    QLabel* cycleCaption = nullptr;
+    QLineEdit* cycleCountEdit = nullptr;
+    QComboBox* cycleTypeBox = nullptr;
+    QPushButton* cycleEditButton = nullptr;
+
+    // A step picked from the list or typed: applies it (a fine step warns).
+    void stepChosen();
+    // "Изменить" opens the count field; "Применить" closes it and applies the typed count.
+    void toggleCycleEdit();
+
+private:
+    ParamSet& P;
+    ParameterPanel& display;
+    int typedStepIndex_ = -1; // the item a typed text of the step box named, until a selection
+};

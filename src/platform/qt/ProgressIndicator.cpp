@@ -1,0 +1,17 @@
+#include "platform/qt/ProgressIndicator.h"
+
+#include <QFrame>
+#include <QProgressBar>
+
+#include "platform/qt/UiLook.h"
+
+ProgressIndicator::ProgressIndicator(QWidget* client, QObject* parent) : QObject(parent)
+{
+    progressPanel = makePanel(client, "progressPanel", {496, 8, 185, 41}, kSkyBlue);
+    progressBar = new QProgressBar(progressPanel);
+    progressBar->setObjectName("progressBar");
+    progressBar->setGeometry(8, 8, 169, 25);
+    progressBar->setRange(0, 12);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+}

@@ -1,0 +1,67 @@
+#include "present/qt/AnimationPanel.h"
+
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+
+#include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/UiLook.h"
+#include "present/Kinetic.h"
+
+AnimationPanel::AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
+                               Platform& platform, ProgressIndicator& progress, QObject* parent)
+    : QObject(parent), P(params), R(store), platform(platform), progress(progress)
+{
+    rendererChoice =
+        makeBox(client, "rendererChoice", QStringLiteral("Renderer"), {196, 496, 137, 49});
+    rendererChoice->setToolTip(QStringLiteral(
+        "Если у вас медленный компьютер выберайте \"MS DirectX3D 7 и выше\", в этом режиме "
+        "аниматор менее требователен к ресурсам, но работает в полноэкранном режиме"));
+    const QString items[] = {QStringLiteral("DirectX3D 7 и выше"),
+                             QStringLiteral("DirectX3D 9.0C")};
+    for (int i = 0; i < 2; ++i) {
+        rendererItems[i] = new QRadioButton(items[i], rendererChoice);
+        rendererItems[i]->setObjectName(QStringLiteral("rendererItem%1").arg(i));
+        rendererItems[i]->setGeometry(6, 15 + 16 * i, 129, 16);
+    }
+    rendererItems[1]->setChecked(true);
+}
+
+int AnimationPanel::rendererIndex() const
+{
+    for (size_t i = 0; i < rendererItems.size(); ++i)
+        if (rendererItems[i] && rendererItems[i]->isChecked()) return static_cast<int>(i);
+    return -1;
+}
+
+void AnimationPanel::exportAnimation()
+{
+    QProgressBar* bar = progress.progressBar;
+    const std::string dir = platform.executableDir();
+    try {
+        // The bar follows every step, whatever "Индикатор" says. Asking the bar only when the
+        // percentage it stands for changes (and at the last step) leaves the same picture and
+        // the same final position, without 90000 style queries and repaints.
+        int shownPercent = -1;
+        writeKinetic(dir + kKineticFileName, P, R, [&](int32_t i) {
+            const int lo = bar->minimum(), hi = bar->maximum();
+            const int percent =
+                hi > lo ? static_cast<int>((int64_t{std::clamp(i, lo, hi)} - lo) * 100 / (hi - lo))
+                        : 0;
+            if (percent == shownPercent && i != P.N) return;
+            shownPercent = percent;
+            bar->setValue(i);
+        });
+    } catch (const std::exception& e) {
+        platform.showError(e.what());
+        return;
+    }
+    const std::string program =
+        dir + (rendererIndex() == 1 ? "Animator/Animator" : "Animator/Anima_dx7");
+    // The file stays written either way; a missing animator must not fail in silence.
+    if (!platform.startProgram(program))
+        platform.showMessage("Не удалось запустить аниматор: " + program);
+}

@@ -1,0 +1,38 @@
+// The animation part of the main window. It owns the "Renderer" box that chooses the animator
+// build and runs "Анимация": "Kinetic.ini" written beside the executable, the progress bar
+// following every step, then the chosen animator started.
+#pragma once
+#include <QObject>
+#include <array>
+
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+#include "platform/Platform.h"
+
+class ProgressIndicator;
+class QGroupBox;
+class QRadioButton;
+class QWidget;
+
+class AnimationPanel : public QObject {
+    Q_OBJECT
+public:
+    // Builds the "Renderer" box inside `client` at its fixed place, the full build chosen.
+    AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
+                   Platform& platform, ProgressIndicator& progress, QObject* parent);
+
+    QGroupBox* rendererChoice = nullptr;
+    std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
+
+    // Index of the checked renderer item (-1 none).
+    int rendererIndex() const;
+    // "Анимация": writes the file (an error is reported and nothing started), then starts the
+    // full build for item 1 and the light one otherwise; a start that fails is reported.
+    void exportAnimation();
+
+private:
+    const ParamSet& P;
+    const ResultStore& R;
+    Platform& platform;
+    ProgressIndicator& progress;
+};

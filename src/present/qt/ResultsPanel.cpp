@@ -1,0 +1,148 @@
+#include "present/qt/ResultsPanel.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTableView>
+#include <algorithm>
+#include <filesystem>
+
+#include "base/Errors.h"
+#include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/UiLook.h"
+#include "present/Report.h"
+#include "present/ResultsText.h"
+#include "present/qt/ResultsGridModel.h"
+
+namespace {
+
+const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
+const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
+
+bool fileExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+} // namespace
+
+ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store,
+                           Platform& platform, ProgressIndicator& progress, QObject* parent)
+    : QObject(parent), P(params), R(store), platform(platform), progress(progress)
+{
+    resultsArea = makePanel(client, "resultsArea", {0, 0, 465, 401}, kButtonFace);
+    listing = new QPlainTextEdit(resultsArea);
+    listing->setObjectName("listing");
+    listing->setGeometry(8, 8, 445, 25);
+    listing->setReadOnly(true);
+    listing->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette memo = listing->palette();
+    memo.setColor(QPalette::Base, Qt::black);
+    memo.setColor(QPalette::Text, kInactiveCaptionGradient);
+    listing->setPalette(memo);
+    listing->setPlainText(QStringLiteral("Отчёт:"));
+
+    gridModel = new ResultsGridModel(this);
+    grid = new QTableView(resultsArea);
+    grid->setObjectName("grid");
+    grid->setGeometry(0, 40, 457, 361);
+    grid->setModel(gridModel);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    // Fixed sizes: fitting 90000 sections to their contents would take seconds on every refresh.
+    QHeaderView* columns = grid->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setDefaultSectionSize(64);
+    QHeaderView* captions = grid->verticalHeader();
+    captions->setSectionResizeMode(QHeaderView::Fixed);
+    captions->setDefaultSectionSize(24);
+    captions->setFixedWidth(150);
+}
+
+void ResultsPanel::setListingText(const QString& text)
+{
+    listing->setPlainText(text);
+}
+
+void ResultsPanel::refreshResults()
+{
+    QProgressBar* bar = progress.progressBar;
+    const bool indicator = progress.followsRefresh();
+    if (indicator) {
+        bar->setMaximum(P.N);
+        bar->setMinimum(0);
+    }
+    captionCount_ = 1;
+
+    // Painting the bar 90000 times would cost more than the refresh: only a new percentage is
+    // painted, and at once, since no event is processed until the command ends.
+    int shownPercent = -1;
+    RefreshProgress onStep;
+    if (indicator)
+        onStep = [&](int step) {
+            const int percent = static_cast<int>(int64_t(step) * 100 / P.N);
+            if (percent == shownPercent) return;
+            shownPercent = percent;
+            bar->setValue(step);
+            bar->repaint();
+        };
+
+    std::string text;
+    fillResults(R, P.N, gridModel->beginChange(), text, onStep, "\n");
+    gridModel->endChange();
+    setListingText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    text = std::string();
+
+    // The captions come last so that a missing file leaves every value row refreshed.
+    try {
+        loadCaptions(platform.executableDir() + "scr.ini");
+    } catch (const KinovarError& e) {
+        platform.showError(e.what());
+    }
+}
+
+int ResultsPanel::loadCaptions(const std::string& path)
+{
+    captionCount_ = gridModel->loadCaptions(path);
+    return captionCount_;
+}
+
+QStringList ResultsPanel::rowCaptions() const
+{
+    QStringList out;
+    // Grid rows 1..99 exist; captions read beyond them have no row to name.
+    const int last = std::min<int>(captionCount_ - 1, ResultStore::kRows - 1);
+    for (int k = 1; k <= last; ++k)
+        out.push_back(gridModel->cellText(0, k));
+    return out;
+}
+
+void ResultsPanel::saveReport()
+{
+    const auto name = platform.saveFileName(kSaveFilter);
+    if (!name) return; // cancelled: nothing is written
+    if (fileExists(*name)) setListingText(QString::fromStdString(*name));
+    try {
+        writeReport(*name, P, gridModel->text());
+    } catch (const KinovarError& e) {
+        platform.showError(e.what());
+    }
+}
+
+void ResultsPanel::openReport()
+{
+    const auto name = platform.openFileName(kOpenFilter);
+    if (!name) return;
+    if (fileExists(*name)) setListingText(QString::fromStdString(*name));
+    try {
+        readReportHeader(*name, P);
+    } catch (const KinovarError& e) {
+        // Fields read before the bad line are in force: the labels must say so too.
+        emit reportOpened();
+        platform.showError(e.what());
+        return;
+    }
+    emit reportOpened();
+}

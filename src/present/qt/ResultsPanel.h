@@ -1,0 +1,66 @@
+// The results panel of the main window. It owns the results area: the listing (the one-line
+// memo at its top, which every command may write) and the results grid with its model, and runs
+// "Обновить" (grid, listing, captions from "scr.ini"), "Сохранить Отчёт" and "Открыть". It keeps
+// the caption count the refresh read; the progress bar is the one handed to it.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+#include "platform/Platform.h"
+
+class ProgressIndicator;
+class QFrame;
+class QPlainTextEdit;
+class QTableView;
+class QWidget;
+class ResultsGridModel;
+
+class ResultsPanel : public QObject {
+    Q_OBJECT
+public:
+    // Builds the results area inside `client` at its fixed place.
+    ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store, Platform& platform,
+                 ProgressIndicator& progress, QObject* parent);
+
+    QFrame* resultsArea = nullptr;
+    QPlainTextEdit* listing = nullptr;
+    QTableView* grid = nullptr;
+    ResultsGridModel* gridModel = nullptr;
+
+    // Replaces the whole listing text.
+    void setListingText(const QString& text);
+    // "Обновить": the grid and the listing from the store for N steps, the bar following the
+    // steps while it follows refreshes, then the row captions; a caption file that cannot be
+    // read is reported after every value row is filled.
+    void refreshResults();
+    // "Сохранить Отчёт": asks for a file and writes the report of the grid's text; a cancel
+    // writes nothing, a replaced file is named in the listing, a failed write is reported.
+    void saveReport();
+    // "Открыть": asks for a report and reads its header into the parameter set; reportOpened()
+    // follows even when a bad line stopped the reading, before the error is reported.
+    void openReport();
+
+    // Reads the row captions from `path` into the grid and keeps their count (lines read + 1);
+    // throws as the model does, keeping the previous count.
+    int loadCaptions(const std::string& path);
+    // Captions read by the last refresh plus one; 0 before the first, 1 when none could be read.
+    int captionCount() const { return captionCount_; }
+    // The captions of the grid rows 1, 2, ... the refresh read, in order (rows past the grid's
+    // last are left out); empty before the first refresh.
+    QStringList rowCaptions() const;
+
+signals:
+    // A report's header was read (in part or whole): the parameter labels must be refreshed.
+    void reportOpened();
+
+private:
+    ParamSet& P;
+    const ResultStore& R;
+    Platform& platform;
+    ProgressIndicator& progress;
+    int captionCount_ = 0;
+};
