@@ -1,5 +1,6 @@
-// Run settings: the crank angle step (tune), the cycle count giving the step count N (cn with
-// Button1) and the cycle mode (CB). Each applied change is confirmed by a memo line.
+// Run settings: the crank angle step (the step box), the cycle count giving the step count N
+// (the count field with its "Изменить" / "Применить" button) and the branch mode (the mode box).
+// Each applied change is confirmed by a memo line.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
 
-// The items of tune and the step each sets, in degrees (extended constants).
+// The items of the step box and the step each sets, in degrees (extended constants).
 struct TuneItem {
     const char* text;
     long double degrees;
@@ -27,7 +28,8 @@ inline constexpr std::array<TuneItem, 11> kTuneItems{{
     {"ext 0.05", 0.05L},
     {"ext 0.01", 0.01L},
 }};
-// The items of CB: index 0 is the "360" mode, any other index (or typed text) the "720" mode.
+// The items of the mode box: index 0 is the "360" mode, any other index (or typed text) the "720"
+// mode.
 inline constexpr std::array<const char*, 2> kModeItems{"360", "720"};
 
 inline constexpr int32_t kMaxSteps = 90000; // the capacity of the result store
@@ -43,17 +45,18 @@ inline constexpr const char* kCountLimitMessage =
     "Решение 2> Введите меньше циклов и увелисьте шаг";
 inline constexpr const char* kModeMemo = "Изменение принято.";
 
-// tuneChange for the selected index of tune (-1 when typed text selects no item): index 0..10
-// sets step = degrees * pi/180, any other keeps it; index > 6 shows kFineStepWarning; then the
-// memo "Шаг <step in degrees, FormatGeneral> градусов принят".
+// A step chosen: the selected index of the step box (-1 when typed text selects no item): index
+// 0..10 sets step = degrees * pi/180, any other keeps it; index > 6 shows kFineStepWarning; then
+// the memo "Шаг <step in degrees, FormatGeneral> градусов принят".
 Outcome selectStep(ParamSet& p, int index);
 
-// The apply half of Button1Click for the text of cn: a text that is not a decimal or hexadecimal
-// 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise cycles
-// takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case kCountLimitMessage
-// is shown and N keeps its value; then the memo "Цикл <(N-1)*step in degrees> градусов принят".
+// The apply half of "Применить" for the text of the count field: a text that is not a decimal or
+// hexadecimal 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise
+// cycles takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case
+// kCountLimitMessage is shown and N keeps its value; then the memo "Цикл <(N-1)*step in degrees>
+// градусов принят".
 Outcome applyCycleCount(ParamSet& p, std::string_view text);
 
-// CBChange for the selected index of CB (-1 for typed text): mode 0 for index 0, else 1; memo
-// kModeMemo.
+// A mode chosen: the selected index of the mode box (-1 for typed text): mode 0 for index 0, else
+// 1; memo kModeMemo.
 Outcome selectMode(ParamSet& p, int index);

@@ -11,7 +11,7 @@
 
 #include "calc/ResultStore.h"
 
-// Text of the string grid sg1: 100 rows, a settable column count, cells addressed (column, row).
+// Text of the results grid: 100 rows, a settable column count, cells addressed (column, row).
 // Every cell starts empty; changing the column count never empties a cell.
 class GridText {
 public:
@@ -68,6 +68,6 @@ void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& l
                  const RefreshProgress& progress = {}, std::string_view lineEnd = kCrLf);
 
 // Reads the caption file (see present/Captions.h), puts line k into cell (0, k) and returns the
-// new caption count scrrows: lines read + 1. Throws InOutError, with no cell changed, when the
+// new caption count: lines read + 1. Throws InOutError, with no cell changed, when the
 // file cannot be opened or read.
 int32_t loadCaptions(const std::string& path, GridText& grid);

@@ -1,4 +1,4 @@
-// The results grid sg1 as a Qt table model over the grid's text (present/ResultsText.h).
+// The results grid as a Qt table model over the grid's text (present/ResultsText.h).
 // Grid row 0 (crank angles) is the horizontal header, grid column 0 (captions) the vertical one.
 #pragma once
 #include <QAbstractTableModel>
