@@ -127,14 +127,18 @@ TEST_F(TextFile, LargeFileRoundTrip)
     EXPECT_TRUE(inOrder);
 }
 
-TEST_F(TextFile, DestructorKeepsWhatWasWritten)
+TEST_F(TextFile, AWriterNotClosedLeavesTheOldFile)
 {
+    // A save abandoned part way (an exception between the writes) must not cost the old file.
     const std::string file = path("unclosed.txt");
+    writeBytes(file, "old\r\n");
     {
         TextWriter out(file);
-        out.writeLine("kept");
+        out.writeLine("new");
     }
-    EXPECT_EQ(readBytes(file), "kept\r\n");
+    EXPECT_EQ(readBytes(file), "old\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1)
+        << "the temporary file is removed";
 }
 
 TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
