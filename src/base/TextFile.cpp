@@ -159,6 +159,11 @@ TextReader::TextReader(const std::string& path)
 {
     // Non-blocking, so that a pipe without a writer cannot hold the open; only a regular file
     // gets past the check below, and for it the flag changes nothing.
+    // A socket cannot even be opened: look before opening, and again after, in case the name
+    // changed hands in between.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode))
+        throw inOutErrorFromErrno(EACCES);
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) throw inOutErrorFromErrno(lastError());
     struct stat info {};
