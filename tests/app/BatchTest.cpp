@@ -233,7 +233,9 @@ TEST(Batch, HelpPrintsTheUsage)
     const BatchRun run = batch({"--set", "l1=1", "--help"});
     EXPECT_EQ(run.status, kBatchDone);
     EXPECT_EQ(run.out.rfind("Usage: kinovar-batch [--params FILE] [--set KEY=VALUE]...", 0), 0u);
-    for (const char* word : {"--csv FILE|-", "cycles", "mode", "fidtt", "aux"})
+    for (const char* word : {"--csv FILE|-", "--kinetic FILE|-", "--report FILE|-",
+                             "--listing FILE|-", "for one output at most. Files are",
+                             "(no file\nreplaced)", "cycles", "mode", "fidtt", "aux"})
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
 }
 
