@@ -1,10 +1,8 @@
 #include "app/Batch.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,17 +10,18 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/Errors.h"
+#include "base/LocaleSeparator.h"
+#include "base/MessageText.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
-#include "base/Errors.h"
 #include "present/Kinetic.h"
-#include "base/LocaleSeparator.h"
-#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
-#include "base/TextFile.h"
 
 namespace {
 
@@ -75,18 +74,13 @@ constexpr ExtendedKey kExtendedKeys[] = {
     {"i3", &ParamSet::i3},   {"aux", &ParamSet::aux},
 };
 
-// The smallest magnitude that no longer rounds to a finite double (DBL_MAX + half an ulp).
-constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
-
 // Sets one parameter from its text (ParseReal / ParseInteger with the current separator).
 void setParam(ParamSet& p, const std::string& key, const std::string& text)
 {
     try {
         for (const DoubleKey& k : kDoubleKeys) {
             if (key != k.key) continue;
-            const long double v = ParseReal(text);
-            if (std::fabs(v) >= kDoubleOverflow) throw BadInput{"'" + text + "' is too large"};
-            p.*(k.field) = static_cast<double>(v);
+            p.*(k.field) = ParseDouble(text); // beyond the double range: not a valid value
             return;
         }
         for (const ExtendedKey& k : kExtendedKeys) {
@@ -96,51 +90,55 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
         }
         if (key == "step") {
             const long double step = rad(ParseReal(text));
-            if (!std::isfinite(step)) throw BadInput{"'" + text + "' is too large"};
+            if (!std::isfinite(step)) throw BadInput{"'" + quoteText(text) + "' is too large"};
             p.step = step;
             return;
         }
         if (key == "cycles") {
             const int32_t cycles = ParseInteger(text);
-            if (cycles < 0) throw BadInput{"'" + text + "' is not a cycle count"};
+            if (cycles < 0) throw BadInput{"'" + quoteText(text) + "' is not a cycle count"};
             const int64_t n = int64_t{24} * cycles + 1;
             if (n > ResultStore::kSteps)
-                throw BadInput{"'" + text + "' cycles exceed the limit of 90000 steps"};
+                throw BadInput{"'" + quoteText(text) + "' cycles exceed the limit of 90000 steps"};
             p.cycles = cycles;
             p.N = static_cast<int32_t>(n);
             return;
         }
         if (key == "mode") {
             const int32_t mode = ParseInteger(text);
-            if (mode != 360 && mode != 720) throw BadInput{"'" + text + "' is not 360 or 720"};
+            if (mode != 360 && mode != 720)
+                throw BadInput{"'" + quoteText(text) + "' is not 360 or 720"};
             p.mode = mode == 720 ? 1 : 0;
             return;
         }
     } catch (const ConvertError& e) {
         throw BadInput{e.what()};
     }
-    throw BadInput{"unknown key '" + key + "'"};
+    throw BadInput{"unknown key '" + quoteText(key) + "'"};
 }
 
 void applyParamsFile(ParamSet& p, const std::string& path)
 {
     try {
         TextReader reader(path);
+        reader.skipByteOrderMark();
         for (int lineNo = 1; !reader.atEnd(); ++lineNo) {
             const std::string line = reader.readLine();
-            const std::string text = trim(line);
-            if (text.empty() || text[0] == '#') continue;
             try {
+                // Nothing valid is this long: the cut start must not be read as a value.
+                if (reader.lineCut()) throw BadInput{"line too long"};
+                const std::string text = trim(line);
+                if (text.empty() || text[0] == '#') continue;
                 std::string key, value;
                 if (!splitAssignment(text, key, value)) throw BadInput{"expected KEY = VALUE"};
                 setParam(p, key, value);
             } catch (const BadInput& e) {
-                throw BadInput{path + ":" + std::to_string(lineNo) + ": " + e.message + ": " +
-                               line};
+                throw BadInput{quoteText(path) + ":" + std::to_string(lineNo) + ": " + e.message +
+                               ": " + quoteText(line)};
             }
         }
     } catch (const InOutError& e) {
-        throw BadInput{path + ": " + e.what()};
+        throw BadInput{quoteText(path) + ": " + e.what()};
     }
 }
 
@@ -196,7 +194,8 @@ char separatorOption(const std::string& text)
 {
     const bool usable = text.size() == 1 && text[0] > 0x20 && text[0] < 0x7F &&
                         std::string_view("0123456789+-Ee").find(text[0]) == std::string_view::npos;
-    if (!usable) throw BadInput{"--decimal-separator '" + text + "': expected one character"};
+    if (!usable)
+        throw BadInput{"--decimal-separator '" + quoteText(text) + "': expected one character"};
     return text[0];
 }
 
@@ -223,19 +222,20 @@ const BatchOption kOptions[] = {
                                             throw BadInput{"expected KEY=VALUE"};
                                         setParam(p, key, value);
                                     } catch (const BadInput& e) {
-                                        throw BadInput{"--set " + text + ": " + e.message};
+                                        throw BadInput{"--set " + quoteText(text) + ": " +
+                                                       e.message};
                                     }
                                 }});
      }},
     {"--autofill", nullptr, "place the points from l1, l2, b and fi0 before the calculation",
      [](BatchJob& job, const std::string&) { job.autofill = true; }},
-    {"--csv", "FILE|-", "write the result store as CSV, steps 1..N (- for standard output)",
+    {"--csv", "FILE|-", "write the result store as CSV, steps 1..N",
      [](BatchJob& job, const std::string& path) { job.csv = path; }},
-    {"--kinetic", "FILE", "write the animation file (\"Kinetic.ini\" format) for the run",
+    {"--kinetic", "FILE|-", "write the animation file (\"Kinetic.ini\" format) for the run",
      [](BatchJob& job, const std::string& path) { job.kinetic = path; }},
-    {"--report", "FILE", "write the report file, as saved right after a refresh of the results",
+    {"--report", "FILE|-", "write the report file, as saved right after a refresh of the results",
      [](BatchJob& job, const std::string& path) { job.report = path; }},
-    {"--listing", "FILE", "write the results listing (lines end in CR LF)",
+    {"--listing", "FILE|-", "write the results listing (lines end in CR LF)",
      [](BatchJob& job, const std::string& path) { job.listing = path; }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
@@ -244,7 +244,8 @@ const BatchOption kOptions[] = {
                                     try {
                                         readReportHeader(path, p);
                                     } catch (const KinovarError& e) {
-                                        throw BadInput{"--from-report " + path + ": " + e.what()};
+                                        throw BadInput{"--from-report " + quoteText(path) + ": " +
+                                                       e.what()};
                                     }
                                 }});
      }},
@@ -278,9 +279,13 @@ std::string usage()
     s << " aux\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
          "      mode (360 or 720). Numbers take the period as decimal separator; reports\n"
          "      (read and written), listings and the animation file take --decimal-separator.\n"
-         "\nExit status: 0 done; 2 bad input (nothing written); 3 a stage failed (its message\n"
-         "on standard error, outputs still written from the store as it stands), or the autofill\n"
-         "failed (its message on standard error, nothing calculated or written).\n";
+         "\nOutputs: \"-\" as FILE is standard output, for one output at most. Files are\n"
+         "replaced only once every output has been written in full; until then each old file\n"
+         "stays as it was.\n"
+         "\nExit status: 0 done; 2 bad input, or an output could not be written (no file\n"
+         "replaced); 3 a stage failed (its message on standard error, outputs still written from\n"
+         "the store as it stands), or the autofill failed (its message on standard error, nothing\n"
+         "calculated or written).\n";
     return s.str();
 }
 
@@ -298,7 +303,7 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         const auto option = std::find_if(std::begin(kOptions), std::end(kOptions),
                                          [&](const BatchOption& o) { return name == o.name; });
         if (option == std::end(kOptions))
-            throw BadInput{"unknown option '" + args[a] + "' (see --help)"};
+            throw BadInput{"unknown option '" + quoteText(args[a]) + "' (see --help)"};
         if (option->value && !joined) {
             if (a + 1 >= args.size()) throw BadInput{name + " needs " + option->value};
             value = args[++a];
@@ -307,6 +312,11 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         }
         option->take(job, value);
     }
+    const std::optional<std::string>* outputs[] = {&job.csv, &job.kinetic, &job.report,
+                                                   &job.listing};
+    const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
+                                                [](const auto* o) { return *o == "-"; });
+    if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
     return job;
 }
 
@@ -325,57 +335,62 @@ void applyParams(const BatchJob& job, ParamSet& p)
 
 // ---- Outputs -----------------------------------------------------------------------------
 
-// Writes one output to `out` for "-", else to the file; a file error is bad input.
-void writeTo(const std::string& path, std::ostream& out,
-             const std::function<void(std::ostream&)>& write)
-{
-    if (path == "-") {
-        write(out);
-        out.flush();
-        return;
-    }
-    errno = 0;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) throw BadInput{path + ": " + inOutErrorFromErrno(errno ? errno : EIO).what()};
-    write(file);
-    file.close();
-    if (!file) throw BadInput{path + ": " + inOutErrorFromErrno(errno ? errno : EIO).what()};
-}
+// One output: where it goes and what writes it.
+struct Output {
+    const std::optional<std::string>& path;
+    std::function<void(TextWriter&)> write;
+};
 
+// Writes every output so that a failure replaces no file: each file is written in full to its
+// temporary file first, standard output last, and only then are the files put in place.
 void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, std::ostream& out)
 {
-    // Each output reads the store as it stands; further outputs (report, listing, animation
-    // file) follow the CSV here.
-    if (job.csv) writeTo(*job.csv, out, [&](std::ostream& s) { writeResultCsv(R, p.N, s); });
-    // The animation file, the report and the listing carry the locale's separator, as the window
-    // writes them.
+    // The animation file, the report and the listing carry the chosen separator, as the window
+    // writes them with the locale's; the CSV always takes the period.
     SeparatorScope scope(reportSeparator(*job.separator));
-    if (job.kinetic) {
+    GridText grid;
+    std::string listing;
+    if (job.report || job.listing) fillResults(R, p.N, grid, listing);
+    const Output outputs[] = {
+        {job.csv, [&](TextWriter& w) { writeResultCsv(R, p.N, w); }},
+        {job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R); }},
+        {job.report, [&](TextWriter& w) { writeReport(w, p, grid); }},
+        {job.listing, [&](TextWriter& w) { w.writeRaw(listing); }},
+    };
+
+    std::vector<std::pair<std::string, std::unique_ptr<TextWriter>>> files; // not yet in place
+    const Output* toStandardOutput = nullptr;
+    for (const Output& o : outputs) {
+        if (!o.path) continue;
+        if (*o.path == "-") {
+            toStandardOutput = &o;
+            continue;
+        }
         try {
-            writeKinetic(*job.kinetic, p, R);
+            auto file = std::make_unique<TextWriter>(*o.path);
+            o.write(*file);
+            file->finish();
+            files.emplace_back(*o.path, std::move(file));
         } catch (const InOutError& e) {
-            throw BadInput{*job.kinetic + ": " + e.what()};
+            throw BadInput{quoteText(*o.path) + ": " + e.what()};
         }
     }
-    if (job.report || job.listing) {
-        GridText grid;
-        std::string listing;
-        fillResults(R, p.N, grid, listing);
-        if (job.report) {
-            try {
-                writeReport(*job.report, p, grid);
-            } catch (const InOutError& e) {
-                throw BadInput{*job.report + ": " + e.what()};
-            }
+    if (toStandardOutput) {
+        try {
+            TextWriter stream(out);
+            toStandardOutput->write(stream);
+            stream.finish();
+        } catch (const InOutError& e) {
+            throw BadInput{std::string("standard output: ") + e.what()};
         }
-        if (job.listing) {
-            try {
-                TextWriter file(*job.listing);
-                file.writeRaw(listing);
-                file.close();
-            } catch (const InOutError& e) {
-                throw BadInput{*job.listing + ": " + e.what()};
-            }
+    }
+    // A rename in a folder where the temporary file could be made does not fail in practice;
+    // should one fail, the files before it are already replaced.
+    for (const auto& [path, file] : files) {
+        try {
+            file->commit();
+        } catch (const InOutError& e) {
+            throw BadInput{quoteText(path) + ": " + e.what()};
         }
     }
 }

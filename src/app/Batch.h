@@ -6,7 +6,7 @@
 #include <vector>
 
 inline constexpr int kBatchDone = 0;
-inline constexpr int kBatchBadInput = 2;    // nothing written
+inline constexpr int kBatchBadInput = 2;    // bad input or a failed output: no file replaced
 inline constexpr int kBatchStageFailed = 3; // outputs written from the store as it stands
 
 // Runs the command for its arguments (without the program name). Output "-" goes to `out`,

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/Errors.h"
+#include "base/MessageText.h"
 
 static_assert(LDBL_MANT_DIG == 64, "the number text needs the 80-bit extended long double");
 
@@ -159,12 +160,12 @@ const char* specialText(const Extended& f, Kind kind)
 
 [[noreturn]] void rejectReal(std::string_view text)
 {
-    throw ConvertError("'" + std::string(text) + "' is not a valid floating point value");
+    throw ConvertError(notRealMessage(text));
 }
 
 [[noreturn]] void rejectInteger(std::string_view text)
 {
-    throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+    throw ConvertError("'" + quoteText(text) + "' is not a valid integer value");
 }
 
 bool isDigit(char c)
@@ -397,6 +398,20 @@ long double ParseReal(std::string_view text)
     std::fesetenv(&env);
     if (kindOf(fieldsOf(value)) == Kind::Infinite) rejectReal(text);
     return negative ? -value : value;
+}
+
+std::string notRealMessage(std::string_view text)
+{
+    return "'" + quoteText(text) + "' is not a valid floating point value";
+}
+
+double ParseDouble(std::string_view text)
+{
+    const long double v = ParseReal(text);
+    // DBL_MAX plus half an ulp: the smallest magnitude that rounds to infinity as a double.
+    constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+    if (v >= kDoubleOverflow || v <= -kDoubleOverflow) rejectReal(text);
+    return static_cast<double>(v);
 }
 
 int32_t ParseInteger(std::string_view text)

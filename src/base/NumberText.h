@@ -22,11 +22,20 @@ std::string FormatGeneral(long double x);
 std::string FormatInteger(int32_t n);
 
 // Reads a real with the current decimal separator; throws ConvertError
-// "'<text>' is not a valid floating point value" on any rejection.
+// "'<text>' is not a valid floating point value" on any rejection. The text is quoted as
+// quoteText shows it (at most about 200 bytes, control characters visible).
 long double ParseReal(std::string_view text);
 
+// ParseReal rounded to double, for the fields stored as doubles: a value beyond the double range
+// ("4E444") is refused with the same conversion error, so no infinity is ever stored. An
+// underflow to a denormal or to zero passes.
+double ParseDouble(std::string_view text);
+
+// The conversion error's text for a real: "'<quoted text>' is not a valid floating point value".
+std::string notRealMessage(std::string_view text);
+
 // Reads a 32-bit integer (decimal, or hexadecimal after "$", "x", "0x"); throws ConvertError
-// "'<text>' is not a valid integer value" on any rejection.
+// "'<text>' is not a valid integer value" on any rejection (the text quoted as for ParseReal).
 int32_t ParseInteger(std::string_view text);
 
 // The exact decimal reduction under the renderings, exposed so that its two paths can be checked

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
+#include <ostream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +53,7 @@ int systemCode(int err)
         return 3;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // past the file-size limit: to the user the same as a full disk
         return 101;
     default:
         return 0;
@@ -78,107 +82,182 @@ InOutError inOutErrorFromErrno(int err)
     return InOutError(err, "I/O error " + std::to_string(err));
 }
 
-TextWriter::TextWriter(const std::string& path) : path_(path)
+TextWriter::TextWriter(const std::string& path) : file_(std::make_unique<AtomicFile>(path))
 {
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) throw inOutErrorFromErrno(lastError());
-    std::setvbuf(file_, nullptr, _IONBF, 0); // our own buffer already makes large writes
     buffer_.reserve(kChunk + 4096);
 }
 
-TextWriter::~TextWriter()
+TextWriter::TextWriter(std::ostream& out) : stream_(&out)
 {
-    if (!file_) return;
-    // Closing quietly: the error was either reported already or nobody is left to hear it.
-    writeBuffer();
-    std::fclose(file_);
+    buffer_.reserve(kChunk + 4096);
 }
+
+// A file not closed is abandoned by its AtomicFile: the old file stays as it was.
+TextWriter::~TextWriter() = default;
 
 void TextWriter::writeLine(std::string_view text)
 {
     buffer_.append(text);
     buffer_.append("\r\n", 2);
-    if (buffer_.size() >= kChunk)
-        if (const int err = writeBuffer()) throw inOutErrorFromErrno(err);
+    if (buffer_.size() >= kChunk) writeBuffer();
 }
 
 void TextWriter::writeRaw(std::string_view bytes)
 {
     buffer_.append(bytes);
-    if (buffer_.size() >= kChunk)
-        if (const int err = writeBuffer()) throw inOutErrorFromErrno(err);
+    if (buffer_.size() >= kChunk) writeBuffer();
 }
 
-int TextWriter::writeBuffer()
+void TextWriter::writeBuffer()
 {
-    if (!file_) return EBADF;
-    if (buffer_.empty()) return 0;
-    errno = 0;
-    const size_t written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-    const int err = written == buffer_.size() ? 0 : lastError();
-    buffer_.clear(); // what could not be written is lost either way; it is not retried
-    return err;
+    if (buffer_.empty()) return;
+    if (file_) {
+        file_->write(buffer_);
+    } else {
+        // A stream keeps no error code: the errno of its failed write is the best account.
+        errno = 0;
+        stream_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        stream_->flush();
+        if (!*stream_) throw inOutErrorFromErrno(lastError());
+    }
+    buffer_.clear();
+}
+
+void TextWriter::finish()
+{
+    writeBuffer();
+    if (file_) {
+        file_->finish();
+    } else {
+        errno = 0;
+        stream_->flush();
+        if (!*stream_) throw inOutErrorFromErrno(lastError());
+    }
+}
+
+void TextWriter::commit()
+{
+    finish();
+    if (file_) file_->commit();
 }
 
 void TextWriter::close()
 {
-    if (!file_) return;
-    int err = writeBuffer();
-    std::FILE* const file = file_;
-    file_ = nullptr;
-    errno = 0;
-    if (std::fflush(file) != 0 && err == 0) err = lastError();
-    errno = 0;
-    if (std::fclose(file) != 0 && err == 0) err = lastError();
-    if (err != 0) throw inOutErrorFromErrno(err);
+    commit();
 }
+
+// ---- Reading -----------------------------------------------------------------------------
+
+namespace {
+
+// The file is read in pieces of this size; only one piece and one line are held at a time.
+constexpr size_t kPiece = 64 * 1024;
+
+} // namespace
 
 TextReader::TextReader(const std::string& path)
 {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) throw inOutErrorFromErrno(lastError());
-    // Slurp: the whole file in one call when its size is known (a device or a pipe reads on
-    // in steps until it ends).
+    // Non-blocking, so that a pipe without a writer cannot hold the open; only a regular file
+    // gets past the check below, and for it the flag changes nothing.
+    // A socket cannot even be opened: look before opening, and again after, in case the name
+    // changed hands in between.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode))
+        throw inOutErrorFromErrno(EACCES);
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) throw inOutErrorFromErrno(lastError());
     struct stat info {};
-    size_t step = 1 << 20;
-    if (::fstat(::fileno(file), &info) == 0 && info.st_size > 0) step = size_t(info.st_size) + 1;
-    size_t used = 0;
-    for (;;) {
-        data_.resize(used + step);
-        errno = 0;
-        const size_t got = std::fread(data_.data() + used, 1, step, file);
-        used += got;
-        if (got < step) break;
-        step = std::max(step, used); // grow geometrically
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int err = errno;
+        ::close(fd_);
+        fd_ = -1;
+        // A folder, device, pipe or socket is no text file of ours: /dev/zero never ends and
+        // a pipe may never deliver.
+        throw inOutErrorFromErrno(S_ISREG(info.st_mode) ? err : EACCES);
     }
-    data_.resize(used);
-    if (std::ferror(file)) {
-        const int err = lastError();
-        std::fclose(file);
-        throw inOutErrorFromErrno(err);
-    }
-    std::fclose(file);
-    const size_t eof = data_.find('\x1A');
-    if (eof != std::string::npos) data_.resize(eof);
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
 
-TextReader::~TextReader() = default;
+TextReader::~TextReader()
+{
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool TextReader::fill()
+{
+    if (ended_) return false;
+    piece_.resize(kPiece);
+    ssize_t got = 0;
+    do {
+        got = ::read(fd_, piece_.data(), piece_.size());
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) throw inOutErrorFromErrno(lastError());
+    piece_.resize(static_cast<size_t>(got));
+    pos_ = 0;
+    const size_t eof = piece_.find('\x1A');
+    if (eof != std::string::npos) piece_.resize(eof);
+    if (got == 0 || eof != std::string::npos) ended_ = true;
+    return !piece_.empty();
+}
 
 bool TextReader::atEnd()
 {
-    return pos_ >= data_.size();
+    skipRestOfLine();
+    return pos_ >= piece_.size() && !fill();
+}
+
+void TextReader::skipRestOfLine()
+{
+    // The rest of a cut line is skipped only when the next line is wanted: a reader that stops
+    // at the cut line never reads through a line of gigabytes.
+    while (skipping_) {
+        if (pos_ >= piece_.size() && !fill()) {
+            skipping_ = false;
+            break;
+        }
+        const size_t lf = piece_.find('\n', pos_);
+        if (lf == std::string::npos) {
+            pos_ = piece_.size();
+        } else {
+            pos_ = lf + 1;
+            skipping_ = false;
+        }
+    }
+}
+
+void TextReader::skipByteOrderMark()
+{
+    if (!atEnd() && piece_.compare(pos_, 3, "\xEF\xBB\xBF") == 0) pos_ += 3;
 }
 
 std::string TextReader::readLine()
 {
-    if (pos_ >= data_.size()) return {};
-    const size_t lf = data_.find('\n', pos_);
-    const size_t end = lf == std::string::npos ? data_.size() : lf;
-    std::string line = data_.substr(pos_, end - pos_);
-    pos_ = lf == std::string::npos ? data_.size() : lf + 1;
+    skipRestOfLine();
+    lineCut_ = false;
+    std::string line;
+    // One byte more than the limit: a CR before the LF does not count against it.
+    constexpr size_t kKeep = kMaxLineBytes + 1;
+    while (pos_ < piece_.size() || fill()) {
+        const size_t lf = piece_.find('\n', pos_);
+        const size_t end = lf == std::string::npos ? piece_.size() : lf;
+        const size_t take = std::min(end - pos_, kKeep - line.size());
+        line.append(piece_, pos_, take);
+        pos_ += take;
+        if (line.size() == kKeep && pos_ < end) {
+            lineCut_ = true;
+            skipping_ = true;
+            break;
+        }
+        if (lf != std::string::npos) {
+            pos_ = lf + 1;
+            break;
+        }
+    }
     // A CR before the LF belongs to the line end, any other CR is dropped: both simply go.
     if (line.find('\r') != std::string::npos) std::erase(line, '\r');
+    if (line.size() > kMaxLineBytes) {
+        line.resize(kMaxLineBytes);
+        lineCut_ = true;
+    }
     return line;
 }

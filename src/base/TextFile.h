@@ -1,41 +1,56 @@
 // Text files by the program's rules: CR LF on write; CR LF or LF on read, a lone CR dropped,
 // character 26 ends the file, a read past the end gives empty text. Errors are InOutError.
 #pragma once
-#include <cstdio>
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "base/AtomicFile.h"
 #include "base/Errors.h"
 
 // The error for an errno value: ENOENT -> 2 "File not found", EACCES -> 5 "File access denied",
-// ENOSPC -> 101 "Disk full", ...; any errno without a system code -> that number, "I/O error <n>".
+// ENOSPC and EFBIG (past the file-size limit) -> 101 "Disk full", ...; any errno without a system
+// code -> that number, "I/O error <n>".
 InOutError inOutErrorFromErrno(int err);
 
 // The error for a system code: 2, 3, 4, 5, 100, 101 and 106 carry their own text ("Read beyond
 // end of file", "Invalid numeric input", ...), any other code "I/O error <code>".
 InOutError inOutErrorFromCode(int code);
 
-// A file open for writing; every line ends in CR LF. Throws InOutError on open, write or close.
+// Lines for a file, saved whole or not at all (AtomicFile), or for a stream; every line ends in
+// CR LF. Throws InOutError on open, write or close.
 class TextWriter {
 public:
-    explicit TextWriter(const std::string& path); // creates or empties the file
-    ~TextWriter();                                // closes quietly if close() was not called
+    explicit TextWriter(const std::string& path); // the file is replaced at close()
+    explicit TextWriter(std::ostream& out);       // a stream, standard output for example
+    ~TextWriter(); // without close() a file is left as it was (the save is abandoned)
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
     void writeLine(std::string_view text); // text then CR LF (buffered)
     void writeRaw(std::string_view bytes); // bytes as they are (buffered)
-    void close();                          // flushes; reports a failed write (a full disk)
+    // Everything written reaches the file (synced, not yet in place) or the stream (flushed);
+    // a failed write (a full disk) is reported here at the latest.
+    void finish();
+    void commit(); // puts the finished file in place of the old one (finish() first if needed)
+    void close();  // finish() then commit()
 
 private:
-    int writeBuffer(); // hands the buffer to the file; the errno of a failed write, else 0
+    void writeBuffer(); // hands the buffer to the file or stream
 
-    std::FILE* file_ = nullptr;
-    std::string path_;
+    std::unique_ptr<AtomicFile> file_;
+    std::ostream* stream_ = nullptr;
     std::string buffer_; // lines gather here and reach the file in large chunks
 };
 
-// A file open for reading, line by line. Throws InOutError when it cannot be opened or read.
+// The longest line a reader keeps, in bytes; the rest of a longer line is skipped.
+inline constexpr size_t kMaxLineBytes = 64 * 1024;
+
+// A regular file read line by line, a piece at a time: memory stays small whatever the file's
+// size. A path that is not a regular file (a folder, a device, a pipe, a socket) is refused with
+// "File access denied" before anything is read, and never blocks. Throws InOutError when the
+// file cannot be opened or read.
 class TextReader {
 public:
     explicit TextReader(const std::string& path);
@@ -45,8 +60,20 @@ public:
 
     bool atEnd();           // true once no character is left (or character 26 was met)
     std::string readLine(); // the next line without its end; empty text past the end
+    // True when the line just read was longer than kMaxLineBytes: readLine gave its first
+    // kMaxLineBytes bytes (before lone CRs were dropped) and skipped the rest.
+    bool lineCut() const { return lineCut_; }
+    // Drops a UTF-8 byte-order mark at the very start of the file; call before the first read.
+    void skipByteOrderMark();
 
 private:
-    std::string data_;
+    bool fill();           // reads the next piece; false at the end of the file
+    void skipRestOfLine(); // after a cut line, up to and including its LF
+
+    int fd_ = -1;
+    std::string piece_;
     size_t pos_ = 0;
+    bool ended_ = false;
+    bool lineCut_ = false;
+    bool skipping_ = false; // the rest of a cut line is still to be skipped
 };

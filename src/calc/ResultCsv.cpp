@@ -8,6 +8,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "base/TextFile.h"
+
 namespace {
 
 // Formats into buf and returns the length; the C locale's decimal point becomes a period.
@@ -49,11 +51,18 @@ std::string csvNumber(long double v)
 
 void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
 {
+    TextWriter writer(out);
+    writeResultCsv(R, N, writer);
+    writer.finish();
+}
+
+void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out)
+{
     std::string line = "step";
     for (int k = 0; k < ResultStore::kRows; ++k)
         line += "," + csvColumnName(k);
     line += '\n';
-    out << line;
+    out.writeRaw(line);
 
     const char* localePoint = std::localeconv()->decimal_point;
     const int steps = std::min<int32_t>(N, ResultStore::kSteps);
@@ -65,6 +74,6 @@ void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
             line.append(buf, formatNumber(R(k, i), buf, sizeof buf, localePoint));
         }
         line += '\n';
-        out << line;
+        out.writeRaw(line);
     }
 }

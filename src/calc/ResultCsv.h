@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "base/TextFile.h"
 #include "calc/ResultStore.h"
 
 // The column name of row k: its catalogue name, or "R<k>" for a row without one ("R69").
@@ -15,4 +16,8 @@ std::string csvNumber(long double v);
 
 // "step," and the 100 column names, then for each step 1..N the step number and rows 0..99;
 // lines end in "\n". N above the store's capacity is cut to it; N <= 0 gives the header only.
+// Throws InOutError when a write fails.
+void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out);
+
+// The same into a stream, flushed at the end; throws InOutError when the stream fails.
 void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/MessageText.h" // elideMiddle, for the boxes
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -33,8 +35,3 @@ inline std::string errorReportText(const std::string& message)
     if (!message.empty() && message.back() == '.') return message;
     return message + ".";
 }
-
-// A message as a box can show it: a text longer than maxBytes keeps its start and its end around
-// "…", cut on UTF-8 character boundaries. (A pasted megabyte line would take the toolkit seconds
-// to lay out, and nobody reads it.)
-std::string elideMiddle(const std::string& text, size_t maxBytes = 2000);

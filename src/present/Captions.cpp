@@ -5,46 +5,6 @@
 
 #include "base/TextFile.h"
 
-bool isValidUtf8(std::string_view text)
-{
-    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        const unsigned char c = s[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        uint32_t cp = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
-        } else {
-            return false; // a continuation byte first, or C0/C1/F5..FF
-        }
-        if (n - i <= static_cast<size_t>(extra)) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char t = s[i + static_cast<size_t>(k)];
-            if ((t & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (t & 0x3F);
-        }
-        // Overlong three- and four-byte forms, surrogates and values past the last code point.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000)) return false;
-        if (cp >= 0xD800 && cp <= 0xDFFF) return false;
-        if (cp > 0x10FFFF) return false;
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return true;
-}
-
 namespace {
 
 // Code points of bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
@@ -95,8 +55,15 @@ std::vector<std::string> readCaptions(const std::string& path)
 {
     TextReader reader(path);
     std::vector<std::string> lines;
-    while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxCaptionLines)
+    while (!reader.atEnd() && static_cast<int>(lines.size()) < kMaxCaptionLines) {
         lines.push_back(reader.readLine());
+        if (!reader.lineCut()) continue;
+        // A caption of 64 KiB is no caption: the file is not read any further, so that a
+        // file of one endless line costs no more than its first piece. The cut must not leave
+        // half a UTF-8 character that would make the whole file look like Windows-1251.
+        lines.back().resize(withoutCutCharacter(lines.back()));
+        break;
+    }
 
     // The encoding is decided for the file as a whole: one stray 1251 byte makes every line 1251.
     // Line ends are ASCII and cannot split a UTF-8 sequence, so checking line by line is the same.

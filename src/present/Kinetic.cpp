@@ -14,12 +14,11 @@ constexpr int kPositionRows[] = {12, 13, 20, 21, 26, 27};
 
 } // namespace
 
-void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R,
+void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R,
                   const KineticProgress& onStep)
 {
     if (p.N > ResultStore::kSteps) throw std::invalid_argument("writeKinetic: N beyond store");
 
-    TextWriter out(path);
     // The total angle follows the current run settings, not the last calculation.
     const long double total = (static_cast<long double>(p.N) - 1) * p.step * kDegPerRad;
     out.writeLine(FormatGeneral(total));
@@ -39,5 +38,13 @@ void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore&
         if (onStep) onStep(i);
     }
     out.writeLine(kKineticEnd);
+}
+
+void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R,
+                  const KineticProgress& onStep)
+{
+    if (p.N > ResultStore::kSteps) throw std::invalid_argument("writeKinetic: N beyond store");
+    TextWriter out(path);
+    writeKinetic(out, p, R, onStep);
     out.close();
 }

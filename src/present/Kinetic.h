@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/TextFile.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
@@ -21,10 +22,14 @@ inline constexpr int kKineticBlockLines = 9;
 // Called after step i (1..N) has been written, e.g. to move a progress bar.
 using KineticProgress = std::function<void(int32_t step)>;
 
-// Creates or empties `path` and writes the header (total angle, mode, l1, l2, b, N, "START:"),
-// one nine-line block per step i = 1..N from rows 0, 8, 12, 13, 20, 21, 26, 27 of R, then "END";
-// CR LF line ends, the current decimal separator. N <= 0 writes no blocks (N must not exceed
-// ResultStore::kSteps). Throws InOutError when the file cannot be created or written; lines
-// written before the failure stay.
+// Writes the header (total angle, mode, l1, l2, b, N, "START:"), one nine-line block per step
+// i = 1..N from rows 0, 8, 12, 13, 20, 21, 26, 27 of R, then "END"; CR LF line ends, the current
+// decimal separator. N <= 0 writes no blocks (N must not exceed ResultStore::kSteps). Throws
+// InOutError when a write fails.
+void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R,
+                  const KineticProgress& onStep = {});
+
+// The same as a file saved whole or not at all: the animator never meets a half-written file,
+// and on failure (InOutError) a file of that name keeps its previous content.
 void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R,
                   const KineticProgress& onStep = {});

@@ -43,9 +43,8 @@ std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p)
     return lines;
 }
 
-void writeReport(const std::string& path, const ParamSet& p, const GridText& grid)
+void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid)
 {
-    TextWriter out(path);
     for (const auto& line : reportHeader(p))
         out.writeLine(line);
 
@@ -59,17 +58,27 @@ void writeReport(const std::string& path, const ParamSet& p, const GridText& gri
         }
         out.writeRaw(column);
     }
+}
+
+void writeReport(const std::string& path, const ParamSet& p, const GridText& grid)
+{
+    TextWriter out(path);
+    writeReport(out, p, grid);
     out.close();
 }
 
 void readReportHeader(const std::string& path, ParamSet& p)
 {
     TextReader in(path);
+    in.skipByteOrderMark(); // editors put it before the first line
     for (const HeaderField& f : headerFields(p)) {
-        const long double v = ParseReal(in.readLine());
+        const std::string line = in.readLine();
+        // A line longer than any number is refused as it stands, not as its cut start.
+        // The quote ends in "…" to show that the line goes on.
+        if (in.lineCut()) throw ConvertError(notRealMessage(line + "…"));
         if (f.d)
-            *f.d = static_cast<double>(v);
+            *f.d = ParseDouble(line);
         else
-            *f.x = v;
+            *f.x = ParseReal(line);
     }
 }

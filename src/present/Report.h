@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "base/TextFile.h"
 #include "params/ParamSet.h"
 #include "present/ResultsText.h"
 
@@ -13,14 +14,18 @@ inline constexpr int kReportHeaderLines = 14;
 // fidtt, m1, m2, m3, i1, i2, i3 (current decimal separator).
 std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p);
 
-// Creates or empties the file and writes the header, then for columns c = 1..p.N the grid cells
-// (c, 0), ..., (c, 78), every line ending in CR LF (14 + 79 * N lines; none after the header
-// when N <= 0). Throws InOutError ("File access denied", "Disk full", ...); lines written before
-// the failure stay in the file.
+// Writes the header, then for columns c = 1..p.N the grid cells (c, 0), ..., (c, 78), every line
+// ending in CR LF (14 + 79 * N lines; none after the header when N <= 0). Throws InOutError.
+void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid);
+
+// The same as a file saved whole or not at all: on any failure ("File access denied",
+// "Disk full", ...; InOutError) a file of that name keeps its previous content.
 void writeReport(const std::string& path, const ParamSet& p, const GridText& grid);
 
-// Reads the first fourteen lines (empty text past the end) and converts each with ParseReal,
-// storing it into its field at once, rounded to double for the double fields. Throws InOutError
-// when the file cannot be opened, ConvertError at the first line that does not convert; the fields
-// stored before it keep their new values, the others are unchanged.
+// Reads the first fourteen lines (empty text past the end; a UTF-8 byte-order mark before the
+// first is skipped) and converts each with ParseReal, storing it into its field at once, rounded
+// to double for the double fields. Throws InOutError when the file cannot be opened or is not a
+// regular file, ConvertError at the first line that does not convert, is longer than
+// kMaxLineBytes, or lies beyond the double range for a double field; the fields stored before it
+// keep their new values, the others are unchanged. Reads no more of the file than it needs.
 void readReportHeader(const std::string& path, ParamSet& p);

@@ -183,7 +183,11 @@ TEST_P(NumberTextSeparator, ParseRealRejectsWithTheWholeText)
             ParseReal(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
+            // The message quotes the text with its tab made visible.
+            std::string shown = text;
+            if (const auto tab = shown.find('\t'); tab != std::string::npos)
+                shown.replace(tab, 1, "\\x09");
+            EXPECT_EQ(std::string(e.what()), "'" + shown + "' is not a valid floating point value");
         }
     }
 }
@@ -298,8 +302,10 @@ TEST(NumberText, ParseInteger)
             ParseInteger(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConvertError& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "'" + std::string(text) + "' is not a valid integer value");
+            std::string shown = text; // a tab is quoted visibly
+            if (const auto tab = shown.find('\t'); tab != std::string::npos)
+                shown.replace(tab, 1, "\\x09");
+            EXPECT_EQ(std::string(e.what()), "'" + shown + "' is not a valid integer value");
         }
     }
 }

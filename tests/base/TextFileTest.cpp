@@ -5,6 +5,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -127,14 +130,18 @@ TEST_F(TextFile, LargeFileRoundTrip)
     EXPECT_TRUE(inOrder);
 }
 
-TEST_F(TextFile, DestructorKeepsWhatWasWritten)
+TEST_F(TextFile, AWriterNotClosedLeavesTheOldFile)
 {
+    // A save abandoned part way (an exception between the writes) must not cost the old file.
     const std::string file = path("unclosed.txt");
+    writeBytes(file, "old\r\n");
     {
         TextWriter out(file);
-        out.writeLine("kept");
+        out.writeLine("new");
     }
-    EXPECT_EQ(readBytes(file), "kept\r\n");
+    EXPECT_EQ(readBytes(file), "old\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1)
+        << "the temporary file is removed";
 }
 
 TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
@@ -154,6 +161,7 @@ TEST(TextFileErrors, ErrnoMapsToTheSystemTexts)
         {ENFILE, 4, "Too many open files"},
         {ENAMETOOLONG, 3, "Invalid filename"},
         {ENOSPC, 101, "Disk full"},
+        {EFBIG, 101, "Disk full"}, // past the file-size limit
         {EDQUOT, 101, "Disk full"},
         {EIO, EIO, "I/O error 5"},
         {EBADF, EBADF, "I/O error 9"},
@@ -246,6 +254,81 @@ TEST(TextFileErrors, AFullDiskIsReported)
                     out.writeLine("0123456789");
             },
             101, "Disk full", "write");
+    }
+}
+
+TEST_F(TextFile, OnlyRegularFilesAreRead)
+{
+    // /dev/zero never ends, a pipe without a writer never delivers: both are refused before
+    // anything is read, without blocking.
+    const std::string fifo = path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socketPath = path("sock");
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    for (const std::string& special : {fifo, std::string("/dev/zero"), std::string("/dev/null"),
+                                       socketPath, dir.path().string()})
+        expectInOutError([&] { TextReader in(special); }, 5, "File access denied", special);
+    ::close(sock);
+}
+
+TEST_F(TextFile, LongLinesAreCutAndTheRestSkipped)
+{
+    const std::string file = path("long.txt");
+    const std::string limit(kMaxLineBytes, 'a');
+    const std::string over = std::string(kMaxLineBytes, 'b') + "tail";
+    writeBytes(file, limit + "\r\n" + over + "\r\nnext\r\n" + std::string(3 * kMaxLineBytes, 'c'));
+    TextReader in(file);
+    EXPECT_EQ(in.readLine(), limit); // exactly the limit, its CR not counted
+    EXPECT_FALSE(in.lineCut());
+    EXPECT_EQ(in.readLine(), std::string(kMaxLineBytes, 'b'));
+    EXPECT_TRUE(in.lineCut());
+    EXPECT_EQ(in.readLine(), "next");
+    EXPECT_FALSE(in.lineCut());
+    EXPECT_EQ(in.readLine(), std::string(kMaxLineBytes, 'c'));
+    EXPECT_TRUE(in.lineCut());
+    EXPECT_TRUE(in.atEnd());
+}
+
+TEST_F(TextFile, AHugeSparseFileIsReadOnlyAsFarAsNeeded)
+{
+    // 100 GB of zero bytes in one line: reading its first line must neither hold it in memory
+    // nor read through it.
+    const std::string file = path("sparse.txt");
+    writeBytes(file, "");
+    fs::resize_file(file, std::uintmax_t{100} << 30);
+    TextReader in(file);
+    EXPECT_EQ(in.readLine().size(), kMaxLineBytes);
+    EXPECT_TRUE(in.lineCut());
+}
+
+TEST_F(TextFile, AByteOrderMarkIsSkippedOnlyAtTheStart)
+{
+    const struct {
+        const char* bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"\xEF\xBB\xBF"
+         "1.00\r\n\xEF\xBB\xBF"
+         "2.00",
+         {"1.00", "\xEF\xBB\xBF"
+                  "2.00"}},
+        {"\xEF\xBB\xBF", {}},
+        {"\xEF\xBB", {"\xEF\xBB"}},
+        {"1.00", {"1.00"}},
+    };
+    for (const auto& c : cases) {
+        const std::string file = path("bom.txt");
+        writeBytes(file, c.bytes);
+        TextReader in(file);
+        in.skipByteOrderMark();
+        std::vector<std::string> lines;
+        while (!in.atEnd())
+            lines.push_back(in.readLine());
+        EXPECT_EQ(lines, c.lines) << c.bytes;
     }
 }
 

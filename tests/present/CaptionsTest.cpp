@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "calc/ResultStore.h"
 #include "present/Captions.h"
-#include "base/Errors.h"
 #include "present/ResultsTestFiles.h"
 
 TEST(Captions, Utf8ValidityChecksEveryForm)
@@ -69,6 +72,9 @@ TEST(Captions, LinesFollowTheTextFileRules)
         {"a\rb\r\nc", {"ab", "c"}},          // a lone CR is dropped
         {"a\r\nb\x1A\r\nc\r\n", {"a", "b"}}, // Ctrl-Z ends the file
         {"\xC0\xC1\n\xE0", {"АБ", "а"}},     // one 1251 byte makes the whole file 1251
+        // The decision takes every line: a plain ASCII first or last line decides nothing.
+        {"\xC0\xC1\r\nplain\r\n", {"АБ", "plain"}},
+        {"plain\r\n\xC0\xC1\r\nplain", {"plain", "АБ", "plain"}},
     };
     ScratchDir dir;
     for (const Case& c : cases) {
@@ -87,6 +93,37 @@ TEST(Captions, LinesPastRow99AreIgnored)
     const auto lines = readCaptions(dir.file("scr.ini"));
     ASSERT_EQ(lines.size(), 99u);
     EXPECT_EQ(lines.back(), "row 99");
+}
+
+TEST(Captions, AnEndlessLineEndsTheCaptionsAtACharacterBoundary)
+{
+    ScratchDir dir;
+    // An odd number of ASCII bytes puts the 64 KiB cut inside a two-byte letter; a half letter
+    // left over would turn the whole file into Windows-1251.
+    std::string endless = "x";
+    while (endless.size() < 3 * kMaxLineBytes)
+        endless += "ж";
+    writeBytes(dir.file("scr.ini"), "первая\r\n" + endless + "\r\nnever read\r\n");
+    const auto lines = readCaptions(dir.file("scr.ini"));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "первая");
+    EXPECT_EQ(lines[1].size(), kMaxLineBytes - 1);
+    EXPECT_TRUE(lines[1].starts_with("xжж"));
+    EXPECT_TRUE(isValidUtf8(lines[1]));
+}
+
+TEST(Captions, SpecialFilesAreRefused)
+{
+    ScratchDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("scr.ini").c_str(), 0600), 0);
+    for (const std::string& path : {dir.file("scr.ini"), std::string("/dev/zero"), dir.dir()}) {
+        try {
+            readCaptions(path);
+            ADD_FAILURE() << path << ": no error";
+        } catch (const InOutError& e) {
+            EXPECT_STREQ(e.what(), "File access denied") << path;
+        }
+    }
 }
 
 TEST(Captions, MissingFileIsFileNotFound)

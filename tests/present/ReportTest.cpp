@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
@@ -116,7 +121,7 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
         const char* name;
         std::string bytes;
         int stored;      // header fields read before the failure
-        std::string bad; // the failing line's text
+        std::string bad; // the failing line's text as the message quotes it
     };
     const std::vector<Case> cases{
         {"empty", "", 0, ""},
@@ -126,17 +131,17 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
          std::string("\x7F"
                      "ELF\x02\x01\x01\0\0\xFF\xFE",
                      11),
-         0,
-         std::string("\x7F"
-                     "ELF\x02\x01\x01\0\0\xFF\xFE",
-                     11)},
+         0, "\\x7FELF\\x02\\x01\\x01\\x00\\x00\\xFF\\xFE"}, // control bytes and non-UTF-8 shown
         {"CR only", "11.00\r26.00\r16.00\r", 0, "11.0026.0016.00"},
         {"Ctrl-Z",
          "11.00\r\n26.00\r\n\x1A"
          "16.00\r\n0.20\r\n",
          2, ""},
         {"comma", "11,00\r\n26,00\r\n", 0, "11,00"},
-        {"megabyte line", "11.00\r\n" + megabyte + "x\r\n16.00\r\n", 1, megabyte + "x"},
+        // Cut to 64 KiB when read, quoted as 131 bytes of the start, "…", the end of what was
+        // kept and a "…" for the rest of the line.
+        {"megabyte line", "11.00\r\n" + megabyte + "x\r\n16.00\r\n", 1,
+         std::string(131, '7') + "…" + std::string(63, '7') + "…"},
         {"text", "11.00\r\n26.00\r\n16.00\r\n0.20\r\n16.00\r\nabc\r\n", 5, "abc"},
     };
     const ParamSet before = defaults();
@@ -150,9 +155,7 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
             readReportHeader(dir.file("bad.txt"), p);
             ADD_FAILURE() << "no error";
         } catch (const ConvertError& e) {
-            // A message is a C string: a NUL in the line ends it there.
-            const std::string full = convertMessage(c.bad);
-            EXPECT_EQ(std::string(e.what()), full.substr(0, full.find('\0')));
+            EXPECT_EQ(std::string(e.what()), convertMessage(c.bad));
         }
         const auto now = header(p);
         const auto old = header(before);
@@ -206,4 +209,142 @@ TEST(Report, SavingWhereNoFileCanBeWrittenReportsTheFileError)
             EXPECT_STREQ(e.what(), c.message);
         }
     }
+}
+
+TEST(Report, RoundTripKeepsEveryFieldInItsPlace)
+{
+    // Fourteen different values: any two header lines read into each other's fields (m2 and
+    // i2, say) show. Each is exact in four digits, so it comes back as it went.
+    ScratchDir dir;
+    ParamSet saved;
+    const std::array<const char*, 14> text{"1.25", "2.50",  "-3.75", "4.00", "5.50",
+                                           "6.25", "7.75",  "0.02",  "9.50", "10.25",
+                                           "11.5", "12.75", "13.25", "0.14"};
+    ParamSet read;
+    setDefaults(saved);
+    const std::string path = dir.file("r.txt");
+    {
+        std::string bytes;
+        for (const char* t : text)
+            bytes += std::string(t) + "\r\n";
+        writeBytes(path, bytes);
+    }
+    readReportHeader(path, saved);
+    EXPECT_EQ(saved.m2, 10.25L);
+    EXPECT_EQ(saved.i2, 13.25L);
+    writeReport(dir.file("again.txt"), saved, GridText{});
+    readReportHeader(dir.file("again.txt"), read);
+    EXPECT_EQ(header(read), header(saved));
+    const std::vector<long double> expected{1.25L, 2.5L, -3.75L, 4,     5.5L,   6.25L,  7.75L,
+                                            0.02,  9.5L, 10.25L, 11.5L, 12.75L, 13.25L, 0.14L};
+    const auto got = header(read);
+    for (size_t k = 0; k < 14; ++k) {
+        // The double fields hold the double nearest the text.
+        const bool isDouble = k < 4 || (k >= 5 && k <= 7);
+        EXPECT_EQ(got[k], isDouble ? static_cast<long double>(static_cast<double>(expected[k]))
+                                   : expected[k])
+            << "line " << k + 1;
+    }
+}
+
+TEST(Report, ValuesBeyondTheDoubleRangeAreRefusedForDoubleFields)
+{
+    ScratchDir dir;
+    const ParamSet before = defaults();
+    const struct {
+        std::string bytes;
+        const char* bad; // the failing line, or nullptr when the file is read
+        int field;       // index of the field that must stay as it was
+    } cases[] = {
+        {"4E444\r\n", "4E444", 0},                                    // l1
+        {"1\r\n2\r\n-1.8E308\r\n", "-1.8E308", 2},                    // b
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n1e309\r\n", "1e309", 7}, // fidtt
+        {"1.7976931348623157E308\r\n", nullptr, -1},                  // DBL_MAX itself is taken
+    };
+    for (const auto& c : cases) {
+        writeBytes(dir.file("r.txt"), c.bytes);
+        ParamSet p = before;
+        if (!c.bad) {
+            // Line 2 is missing and fails; line 1 was stored before.
+            EXPECT_THROW(readReportHeader(dir.file("r.txt"), p), ConvertError);
+            EXPECT_EQ(p.l1, 1.7976931348623157E308);
+            continue;
+        }
+        try {
+            readReportHeader(dir.file("r.txt"), p);
+            ADD_FAILURE() << c.bad << " accepted";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), convertMessage(c.bad));
+        }
+        EXPECT_EQ(header(p)[size_t(c.field)], header(before)[size_t(c.field)]) << c.bad;
+        for (long double v : header(p))
+            EXPECT_TRUE(std::isfinite(v)) << c.bad;
+    }
+}
+
+TEST(Report, AByteOrderMarkBeforeTheFirstLineIsSkipped)
+{
+    ScratchDir dir;
+    writeReport(dir.file("r.txt"), defaults(), GridText{});
+    writeBytes(dir.file("bom.txt"), "\xEF\xBB\xBF"
+                                    "11.00\r\n" +
+                                        readBytes(dir.file("r.txt")).substr(7));
+    ParamSet p;
+    readReportHeader(dir.file("bom.txt"), p);
+    EXPECT_EQ(p.l1, 11.0);
+    EXPECT_EQ(p.i3, 2.0L);
+}
+
+TEST(Report, SpecialAndEndlessFilesFailAtOnce)
+{
+    ScratchDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0); // no writer: must not block
+    for (const std::string& path : {dir.file("fifo"), std::string("/dev/zero"), dir.dir()}) {
+        ParamSet p = defaults();
+        try {
+            readReportHeader(path, p);
+            ADD_FAILURE() << path << ": no error";
+        } catch (const InOutError& e) {
+            EXPECT_EQ(e.code(), 5) << path;
+            EXPECT_STREQ(e.what(), "File access denied") << path;
+        }
+    }
+    // 100 GB of zero bytes without a line end: refused after its first 64 KiB.
+    writeBytes(dir.file("sparse.txt"), "");
+    std::filesystem::resize_file(dir.file("sparse.txt"), std::uintmax_t{100} << 30);
+    ParamSet p = defaults();
+    try {
+        readReportHeader(dir.file("sparse.txt"), p);
+        ADD_FAILURE() << "no error";
+    } catch (const ConvertError& e) {
+        EXPECT_LT(std::string(e.what()).size(), 1000u);
+        EXPECT_TRUE(std::string(e.what()).starts_with("'\\x00\\x00")) << e.what();
+    }
+}
+
+TEST(Report, ASaveThatFailsPartWayKeepsThePreviousReport)
+{
+    // The window's Ctrl+S and the batch both save through writeReport.
+    ScratchDir dir;
+    const std::string path = dir.file("r.txt");
+    ParamSet p = defaults();
+    p.N = 2000; // about 1 MB of empty cells
+    writeReport(path, defaults(), GridText{});
+    const std::string before = readBytes(path);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{8192, 8192};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(77);
+        try {
+            writeReport(path, p, GridText{});
+        } catch (const InOutError& e) {
+            ::_exit(std::string(e.what()) == "Disk full" ? 0 : 2);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readBytes(path), before);
 }
