@@ -3,6 +3,10 @@
 set -euo pipefail
 PKGS=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
       libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth locales)
+# The fuzz harnesses (KINOVAR_FUZZ=1, scripts/fuzz.sh) need clang and its libFuzzer runtime.
+if [[ "${KINOVAR_FUZZ:-0}" == 1 ]]; then
+  PKGS+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -26,10 +26,12 @@ std::vector<SceneModel::Segment> distinctSegments(const std::vector<KineticFrame
 {
     const double cell = std::max(box.width(), box.height()) / 2048;
     auto key = [&](QPointF p) {
-        const auto qx =
-            static_cast<uint64_t>(std::clamp((p.x() - box.left()) / cell, 0.0, 65535.0));
-        const auto qy = static_cast<uint64_t>(std::clamp((p.y() - box.top()) / cell, 0.0, 65535.0));
-        return (qx << 16) | qy;
+        // fmin/fmax rather than clamp: a NaN from an odd box lands on an edge cell instead of
+        // reaching the conversion.
+        auto cellOf = [cell](double offset) {
+            return static_cast<uint64_t>(std::fmax(0.0, std::fmin(offset / cell, 65535.0)));
+        };
+        return (cellOf(p.x() - box.left()) << 16) | cellOf(p.y() - box.top());
     };
     std::vector<SceneModel::Segment> out;
     std::unordered_set<uint64_t> seen;

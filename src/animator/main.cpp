@@ -2,7 +2,7 @@
 // Options for tests and scripts (the main program passes none):
 //   --kinetic PATH        read PATH instead
 //   --render-step N       draw step N (1-based) to --output FILE.png and exit
-//   --size WxH            size of that picture (960x640 unless given)
+//   --size WxH            size of that picture (960x640 unless given; each side 1..8192)
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -25,6 +25,9 @@ struct Options {
     QString output;
     QSize size{960, 640};
 };
+
+// A side of 8192 pixels is already a 256 MB picture; far larger ones exhaust the memory.
+constexpr int kMaxSide = 8192;
 
 const char* kTitle = kFullBuild ? "Аниматор Kinovar (3-D)" : "Аниматор Kinovar";
 
@@ -56,6 +59,9 @@ std::optional<QString> parse(const QStringList& args, Options& o)
             bool okW = false, okH = false;
             if (wh.size() == 2) o.size = QSize(wh[0].toInt(&okW), wh[1].toInt(&okH));
             ok = okW && okH && o.size.width() > 0 && o.size.height() > 0;
+            if (ok && (o.size.width() > kMaxSide || o.size.height() > kMaxSide))
+                return "--size " + v + " is too large: each side must be at most " +
+                       QString::number(kMaxSide) + " pixels";
         } else {
             return "unknown option " + a;
         }
@@ -86,9 +92,7 @@ int renderToFile(const SceneModel& model, const Options& o)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     // A picture needs no screen: let scripts run it without a display.
     for (int i = 1; i < argc; ++i)
@@ -106,7 +110,7 @@ int main(int argc, char** argv)
     std::optional<SceneModel> model;
     try {
         model.emplace(readKinetic(path.toStdString()));
-    } catch (const KineticFileError& e) {
+    } catch (const std::exception& e) { // a KineticFileError, or memory running out
         if (o.renderStep) {
             std::fprintf(stderr, "%s\n", e.what());
             return 1;
@@ -128,4 +132,19 @@ int main(int argc, char** argv)
         window.showFullScreen();
     }
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Nothing the reader or the drawing throws may end the process unreported.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "unexpected error\n");
+    }
+    return 1;
 }

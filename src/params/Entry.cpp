@@ -1,14 +1,50 @@
 #include "params/Entry.h"
 
+#include <array>
 #include <cmath>
 #include <exception>
+#include <string_view>
+#include <variant>
 
 #include "base/NumberText.h"
 
 namespace {
 
-constexpr int kRowL2 = 1;
-constexpr int kLastDoubleRow = 6; // l1, l2, b, fi0, fit0, fitt0, fidtt are doubles
+// Each entry key with the field it stores into. A double field rounds the value (and faults on
+// an overflow); an extended field takes it whole.
+struct EntryField {
+    std::string_view key;
+    std::variant<double ParamSet::*, long double ParamSet::*> field;
+};
+
+constexpr std::array<EntryField, kParamRowCount> kEntryFields{{
+    {"l1", &ParamSet::l1},       {"l2", &ParamSet::l2},     {"b", &ParamSet::b},
+    {"fi0", &ParamSet::fi0},     {"fit0", &ParamSet::fit0}, {"fitt0", &ParamSet::fitt0},
+    {"fidtt", &ParamSet::fidtt}, {"ac1", &ParamSet::ac1},   {"bc1", &ParamSet::bc1},
+    {"ac2", &ParamSet::ac2},     {"bc2", &ParamSet::bc2},   {"ac3", &ParamSet::ac3},
+    {"bc3", &ParamSet::bc3},     {"ac4", &ParamSet::ac4},   {"bc4", &ParamSet::bc4},
+    {"ac5", &ParamSet::ac5},     {"bc5", &ParamSet::bc5},   {"m1", &ParamSet::m1},
+    {"m2", &ParamSet::m2},       {"m3", &ParamSet::m3},     {"i1", &ParamSet::i1},
+    {"i2", &ParamSet::i2},       {"i3", &ParamSet::i3},
+}};
+
+// A table cut short would leave an entry without a key and a null field; refuse to compile.
+constexpr bool everyEntryHasAField()
+{
+    for (const EntryField& e : kEntryFields) {
+        const bool none = std::visit([](auto member) { return member == nullptr; }, e.field);
+        if (e.key.empty() || none) return false;
+    }
+    return true;
+}
+static_assert(everyEntryHasAField());
+
+const EntryField* entryField(std::string_view key)
+{
+    for (const EntryField& e : kEntryFields)
+        if (e.key == key) return &e;
+    return nullptr;
+}
 
 // Rounds to double as the field's storage does; an overflow to infinity is a fault, while an
 // underflow to a denormal or zero passes silently.
@@ -20,70 +56,17 @@ bool toDouble(long double v, double& out)
     return true;
 }
 
-long double* extendedField(ParamSet& p, int row)
+// Stores `value` into the field; false when it does not fit a double field.
+bool store(ParamSet& p, const EntryField& e, long double value)
 {
-    switch (row) {
-    case 7:
-        return &p.ac1;
-    case 8:
-        return &p.bc1;
-    case 9:
-        return &p.ac2;
-    case 10:
-        return &p.bc2;
-    case 11:
-        return &p.ac3;
-    case 12:
-        return &p.bc3;
-    case 13:
-        return &p.ac4;
-    case 14:
-        return &p.bc4;
-    case 15:
-        return &p.ac5;
-    case 16:
-        return &p.bc5;
-    case 17:
-        return &p.m1;
-    case 18:
-        return &p.m2;
-    case 19:
-        return &p.m3;
-    case 20:
-        return &p.i1;
-    case 21:
-        return &p.i2;
-    case 22:
-        return &p.i3;
-    default:
-        return nullptr;
-    }
-}
-
-double* doubleField(ParamSet& p, int row)
-{
-    switch (row) {
-    case 0:
-        return &p.l1;
-    case 1:
-        return &p.l2;
-    case 2:
-        return &p.b;
-    case 3:
-        return &p.fi0;
-    case 4:
-        return &p.fit0;
-    case 5:
-        return &p.fitt0;
-    case 6:
-        return &p.fidtt;
-    default:
-        return nullptr;
-    }
+    if (const auto* member = std::get_if<double ParamSet::*>(&e.field))
+        return toDouble(value, p.**member);
+    p.*std::get<long double ParamSet::*>(e.field) = value;
+    return true;
 }
 
 // The guarded apply; returns false at the first fault, leaving earlier stores in place.
-bool applyValue(ParamSet& p, int row, std::string_view text, Outcome& out)
+bool applyValue(ParamSet& p, const EntryField& e, std::string_view text, Outcome& out)
 {
     long double value = 0;
     try {
@@ -91,12 +74,8 @@ bool applyValue(ParamSet& p, int row, std::string_view text, Outcome& out)
     } catch (const std::exception&) {
         return false;
     }
-    if (row <= kLastDoubleRow) {
-        if (!toDouble(value, *doubleField(p, row))) return false;
-    } else {
-        *extendedField(p, row) = value;
-    }
-    if (row != kRowL2) return true;
+    if (!store(p, e, value)) return false;
+    if (e.key != "l2") return true;
 
     // Lengths of either sign up to the double range can make the difference overflow a double.
     const long double diff = static_cast<long double>(p.l2) - p.l1;
@@ -146,6 +125,7 @@ Outcome confirmEntry(ParamSet& p, std::string_view text)
     const int row = paramRowForKey(p.curkey);
     if (row < 0) return out;
     out.label(row, std::string(text));
-    if (!applyValue(p, row, text, out)) out.message(kEntryFault);
+    const EntryField* field = entryField(p.curkey);
+    if (field == nullptr || !applyValue(p, *field, text, out)) out.message(kEntryFault);
     return out;
 }

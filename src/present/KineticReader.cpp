@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "present/Kinetic.h"
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "present/Kinetic.h"
 
 namespace {
 
@@ -78,6 +78,59 @@ private:
 
 constexpr const char* kHeaderCut = "файл обрывается в заголовке";
 
+// The spread of everything the animator draws (the crank circle, the guide, every position),
+// per axis. Both views square lengths of this size, so a larger spread could overflow a double
+// there; no mechanism comes near it.
+constexpr double kMaxSpread = 1e150;
+
+class Spread {
+public:
+    // Takes a coordinate on one axis; false when the spread on that axis grows past the limit.
+    bool add(bool onX, double v)
+    {
+        double& lo = onX ? minX_ : minY_;
+        double& hi = onX ? maxX_ : maxY_;
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+        return hi - lo <= kMaxSpread; // an overflow to infinity fails too
+    }
+
+private:
+    double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0; // the ground pivot O is always drawn
+};
+
+std::string tooWide(const std::string& what)
+{
+    return what + " выводит рисунок за допустимый размах 1E150 м";
+}
+
+// What stands at `path` when it is not a regular file, in words; empty for a regular file or
+// when the type cannot be told (the opening then reports the fault).
+std::string notAFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    switch (fs::status(path, ec).type()) {
+    case fs::file_type::not_found:
+        return "файл не найден";
+    case fs::file_type::directory:
+        return "это папка, а не файл";
+    case fs::file_type::fifo:
+        return "это канал (FIFO), а не обычный файл";
+    case fs::file_type::block:
+    case fs::file_type::character:
+        return "это устройство, а не обычный файл";
+    case fs::file_type::socket:
+        return "это сокет, а не обычный файл";
+    case fs::file_type::regular:
+    case fs::file_type::none:
+    case fs::file_type::unknown:
+        return "";
+    default:
+        return "это не обычный файл";
+    }
+}
+
 } // namespace
 
 KineticFileError::KineticFileError(const std::string& path, int line, const std::string& message)
@@ -90,9 +143,10 @@ KineticFileError::KineticFileError(const std::string& path, int line, const std:
 
 KineticData readKinetic(const std::string& path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        throw KineticFileError(path, 0, "файл не найден");
+    // A FIFO would block the opening until some writer came; a folder or a device is never
+    // an animation file.
+    if (const std::string what = notAFile(path); !what.empty())
+        throw KineticFileError(path, 0, what);
 
     LineSource src = [&]() {
         try {
@@ -105,9 +159,14 @@ KineticData readKinetic(const std::string& path)
     KineticData d;
     d.totalAngle = src.real(kHeaderCut);
     d.mode = src.real(kHeaderCut) != 0 ? 1 : 0;
+    Spread spread;
     d.l1 = src.real(kHeaderCut);
+    if (!spread.add(true, -std::abs(d.l1)) || !spread.add(true, std::abs(d.l1)) ||
+        !spread.add(false, -std::abs(d.l1)) || !spread.add(false, std::abs(d.l1)))
+        src.fail(tooWide("кривошип"));
     d.l2 = src.real(kHeaderCut);
     d.b = src.real(kHeaderCut);
+    if (!spread.add(true, d.b)) src.fail(tooWide("направляющая"));
 
     const std::string countText = src.next(kHeaderCut);
     try {
@@ -132,8 +191,14 @@ KineticData readKinetic(const std::string& path)
             src.fail(quoted(kKineticEnd) + " после " + std::to_string(i - 1) +
                      " блоков шагов, а в заголовке " + std::to_string(d.N) + " шагов");
         }
-        for (double* v : {&f.crank, &f.rod, &f.xa, &f.ya, &f.xb, &f.yb, &f.xs, &f.ys})
+        f.crank = src.real(cut);
+        f.rod = src.real(cut);
+        bool onX = true;
+        for (double* v : {&f.xa, &f.ya, &f.xb, &f.yb, &f.xs, &f.ys}) {
             *v = src.real(cut);
+            if (!spread.add(onX, *v)) src.fail(tooWide("положение на шаге " + std::to_string(i)));
+            onX = !onX;
+        }
         const std::string end = src.next(cut);
         if (end != kKineticBlockEnd)
             src.fail("блок шага " + std::to_string(i) + " не заканчивается строкой " +

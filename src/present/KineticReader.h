@@ -40,5 +40,7 @@ private:
 // Reads `path` by the program's text-file rules; numbers may use '.' or ',' as the separator.
 // Checks that the header converts (N a non-negative integer), line 7 is "START:", there are N
 // blocks of eight numbers each ending in "---", and then "END" (anything after it is ignored).
+// Refuses a path that is not a regular file (naming what it is) before opening it, and a file
+// whose drawing (crank circle, guide, positions) spreads over more than 1E150 m on an axis.
 // Throws KineticFileError on the first fault.
 KineticData readKinetic(const std::string& path);

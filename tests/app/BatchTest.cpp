@@ -219,6 +219,19 @@ TEST(Batch, StageFaultStillWritesTheStore)
     EXPECT_EQ(csv[13][19], "0"); // psit of step 13 never was
 }
 
+// In 720 mode an angle too large to place on the 720-degree cycle stops the kinematic stage at
+// step 1, before the rod angle: the run fails rather than leaving the rows silently unwritten.
+TEST(Batch, RodBranchFaultIn720ModeFailsTheRun)
+{
+    const BatchRun run = batch({"--set", "mode=720", "--set", "fi0=1e22", "--csv", "-"});
+    EXPECT_EQ(run.status, kBatchStageFailed);
+    EXPECT_EQ(run.err, std::string(kKinematicFault) + "\n" + kEnergyFault + "\n");
+    const auto csv = parseCsv(run.out);
+    ASSERT_GE(csv.size(), 2u);
+    EXPECT_NE(csv[1][1], "0"); // fi of step 1 written
+    EXPECT_EQ(csv[1][9], "0"); // psi of step 1 never was
+}
+
 TEST(Batch, ReadsPeriodWhateverTheSeparator)
 {
     setDecimalSeparator(',');

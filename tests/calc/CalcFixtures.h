@@ -7,6 +7,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/ResultStore.h"
+#include "params/Autofill.h"
 #include "params/ParamSet.h"
 
 namespace calctest {
@@ -30,6 +31,16 @@ inline ParamSet secondSet()
     p.bc4 = 0;
     p.ac5 = 15;
     p.bc5 = 24.5L;
+    return p;
+}
+
+// The defaults with A off the x axis: fi0 = 40 and every point filled in from the lengths.
+// Its worked values come from tools/worked_offaxis.py, which places the points by geometry.
+inline ParamSet offAxisSet()
+{
+    ParamSet p = defaults();
+    p.fi0 = 40;
+    EXPECT_TRUE(autofillPoints(p));
     return p;
 }
 

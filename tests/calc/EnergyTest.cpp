@@ -181,3 +181,19 @@ TEST(CalcEnergy, FaultsStopAtTheFaultingOperation)
             expectWritten(*R, 28, 66, i, false);
     }
 }
+
+// The rod's centre of mass C2 with A off the x axis: the midpoint of A and B, its velocity and
+// the rod's kinetic energy (values from tools/worked_offaxis.py).
+TEST(CalcEnergy, RodCentreWithAOffTheAxis)
+{
+    auto R = std::make_unique<ResultStore>();
+    runThrough(offAxisSet(), *R);
+    expectTable(*R, {40, 41, 42, 43, 46},
+                {
+                    {1, {11.330222, 18.377049, -3.213938, 6.673394, 274.679631}},
+                    {2, {10.367882, 19.801580, -4.095760, 4.101660, 168.616609}},
+                    {3, {9.210101, 20.475151, -4.710764, 0.967132, 116.537286}},
+                    {10, {2.519027, 1.560978, -0.475774, -19.489449, 1902.706164}},
+                    {25, {11.330222, 18.377049, -5.078082, 10.544087, 685.726420}},
+                });
+}

@@ -246,3 +246,29 @@ TEST(CalcKinematic, AngleFunctionsFollowTheProgramRules)
     EXPECT_TRUE(std::isnan(stage::arccos(std::nextafter(1.0L, 2.0L))));
     EXPECT_NEAR(static_cast<double>(stage::arccos(0.5L)), M_PI / 3, 1e-15);
 }
+
+// A off the x axis, so the A->B vector has a y part: B stays on the guide x = b and follows
+// the geometry of the crank circle (values from tools/worked_offaxis.py).
+TEST(CalcKinematic, WorkedTableWithAOffTheAxis)
+{
+    auto R = std::make_unique<ResultStore>();
+    const ParamSet p = offAxisSet();
+    writeKinematicSeed(p, *R);
+    ASSERT_TRUE(kinematicStage(p, *R));
+    const std::vector<TableRow> crankAndRod{
+        {1, {0.698132, 1.000000, 1.272824, 7.660444, 6.427876, -0.268967}},
+        {2, {0.959931, 1.000000, 1.191174, 5.735764, 8.191520, -0.352777}},
+        {3, {1.221730, 1.002618, 1.089203, 3.420201, 9.396926, -0.425227}},
+        {10, {3.054326, 1.091779, 0.055182, -9.961947, 0.871557, -0.690107}},
+        {25, {6.981317, 1.580019, 1.272824, 7.660444, 6.427876, -0.424974}},
+    };
+    expectTable(*R, {0, 4, 8, 12, 13, 18}, crankAndRod);
+    const std::vector<TableRow> slider{
+        {1, {15.000000, 30.326222, 0.000000, 5.686343}},
+        {2, {15.000000, 31.411640, 0.000000, 2.467557}},
+        {3, {15.000000, 31.553376, 0.000000, -1.494891}},
+        {10, {15.000000, 2.250399, 0.000000, -28.102656}},
+        {25, {15.000000, 30.326222, 0.000000, 8.984528}},
+    };
+    expectTable(*R, {20, 21, 22, 23}, slider);
+}

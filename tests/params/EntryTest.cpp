@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "params/Entry.h"
 #include "base/NumberText.h"
+#include "params/Entry.h"
 
 namespace {
 
@@ -274,3 +274,33 @@ TEST_F(EntryTest, NoKeyYetChangesNothing)
 }
 
 } // namespace
+
+// Every row's entry lands in its own field and nowhere else: the rates fit0, fitt0 and fidtt
+// as much as the lengths and points.
+TEST_F(EntryTest, EveryRowStoresIntoItsField)
+{
+    for (int row = 0; row < kParamRowCount; ++row) {
+        setDefaults(p);
+        ParamSet before = p;
+        const Outcome out = enter(row, "25.5");
+        EXPECT_TRUE(out.messages().empty()) << paramRow(row).key;
+        EXPECT_EQ(paramValue(p, row), 25.5L) << paramRow(row).key;
+        for (int other = 0; other < kParamRowCount; ++other) {
+            // Entering l2 recomputes b = l2 - l1 as well.
+            if (other == row || (row == kRowL2 && other == kRowB)) continue;
+            EXPECT_EQ(paramValue(p, other), paramValue(before, other))
+                << paramRow(row).key << " changed " << paramRow(other).key;
+        }
+    }
+}
+
+// l2 = l1 puts the guide through O (b = 0): a legitimate mechanism, not a negative offset.
+TEST_F(EntryTest, GuideThroughTheCrankPivotIsNotWarned)
+{
+    const Outcome out = enter(kRowL2, "10");
+    EXPECT_EQ(p.b, 0.0);
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "10"),
+                                                just(Kind::Refresh)}));
+    // Just below l1 the offset is negative and warned.
+    EXPECT_EQ(enter(kRowL2, "9.5").messages(), std::vector<std::string>{kNegativeBMessage});
+}

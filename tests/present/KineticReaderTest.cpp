@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 #include "KineticTestSupport.h"
 #include "present/Kinetic.h"
@@ -130,6 +131,18 @@ TEST(KineticReader, FaultsNameTheFileAndTheLine)
         {"cut inside a block", dropLines(good, 20), 20, "обрывается на шаге 2"},
         {"END missing", dropLines(good, 26), 26, "нет строки \"END\""},
         {"END replaced", replaceLine(good, 26, "FIN"), 26, "\"FIN\""},
+        // A header claiming two thousand million steps must not reserve room for them.
+        {"huge step count, two blocks", replaceLine(good, 6, "2000000000"), 26,
+         "после 2 блоков шагов, а в заголовке 2000000000 шагов"},
+        // Each value is a double, but the drawing would span more than a double holds.
+        {"crank spans past a double", replaceLine(good, 3, "1E308"), 3, "кривошип выводит"},
+        {"guide far from O", replaceLine(good, 5, "-1.5E150"), 5, "направляющая выводит"},
+        {"two points each within, apart beyond",
+         replaceLine(replaceLine(good, 10, "6E149"), 12, "-6E149"), 12,
+         "положение на шаге 1 выводит рисунок за допустимый размах 1E150 м"},
+        {"y near the double's end", replaceLine(replaceLine(good, 11, "-1.7E308"), 13, "1.7E308"),
+         11, "положение на шаге 1"},
+        {"second step far out", replaceLine(good, 24, "2E150"), 24, "положение на шаге 2"},
     };
     for (const Case& c : cases) {
         writeBytes(path, c.content);
@@ -158,4 +171,37 @@ TEST(KineticReader, MissingFileIsNamed)
         EXPECT_EQ(e.line(), 0);
         EXPECT_EQ(std::string(e.what()), "Файл \"" + path + "\": файл не найден.");
     }
+}
+
+// What stands in place of the file is named, and a FIFO is refused without waiting for a writer.
+TEST(KineticReader, NonRegularFileIsNamedForWhatItIs)
+{
+    ScratchDir dir("kinspecial");
+    const std::string folder = dir.file("folder");
+    const std::string fifo = dir.file("fifo");
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {folder, "это папка, а не файл"},
+        {fifo, "это канал (FIFO), а не обычный файл"},
+        {"/dev/null", "это устройство, а не обычный файл"},
+    };
+    for (const auto& [path, what] : cases) {
+        try {
+            readKinetic(path);
+            ADD_FAILURE() << path << " accepted";
+        } catch (const KineticFileError& e) {
+            EXPECT_EQ(e.line(), 0);
+            EXPECT_EQ(std::string(e.what()), "Файл \"" + path + "\": " + what + ".");
+        }
+    }
+}
+
+// The largest spread accepted is drawn from finite numbers only.
+TEST(KineticReader, SpreadAtTheLimitIsAccepted)
+{
+    ScratchDir dir("kinwide");
+    const std::string path = dir.file(kKineticFileName);
+    writeBytes(path, replaceLine(goodFile('.'), 12, "-9.9E149"));
+    EXPECT_EQ(readKinetic(path).frames.at(0).xb, -9.9e149);
 }
