@@ -12,17 +12,17 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/Errors.h"
+#include "base/LocaleSeparator.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
-#include "base/Errors.h"
 #include "present/Kinetic.h"
-#include "base/LocaleSeparator.h"
-#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
-#include "base/TextFile.h"
 
 namespace {
 
@@ -359,8 +359,8 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
     }
     if (job.report || job.listing) {
         GridText grid;
-        std::string listing;
-        fillResults(R, p.N, grid, listing);
+        ResultsListing listing(grid);
+        refreshResults(R, p.N, grid, listing);
         if (job.report) {
             try {
                 writeReport(*job.report, p, grid);
@@ -371,7 +371,15 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
         if (job.listing) {
             try {
                 TextWriter file(*job.listing);
-                file.writeRaw(listing);
+                // In pieces: the whole text of the largest run would be tens of megabytes.
+                constexpr size_t kLinesAPiece = 4096;
+                std::string piece;
+                for (size_t first = 0; first < listing.lineCount(); first += kLinesAPiece) {
+                    piece.clear();
+                    appendLines(listing, first, std::min(listing.lineCount(), first + kLinesAPiece),
+                                kCrLf, piece);
+                    file.writeRaw(piece);
+                }
                 file.close();
             } catch (const InOutError& e) {
                 throw BadInput{*job.listing + ": " + e.what()};
