@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "base/NumberText.h"
@@ -17,7 +18,15 @@ void GridText::setColumnCount(int count)
 void GridText::reserveColumns(int lastColumn)
 {
     if (lastColumn <= slotColumns_) return;
-    slots_.resize(size_t(lastColumn) * kValueRows * kSlot, 0);
+    // calloc hands a large block over as untouched zero pages, so the refresh's threads take
+    // the cost of first touching them, each for its own columns, instead of one thread zeroing
+    // tens of megabytes ahead.
+    std::unique_ptr<char[], FreeBytes> grown(
+        static_cast<char*>(std::calloc(size_t(lastColumn) * kValueRows, kSlot)));
+    if (!grown) throw std::bad_alloc();
+    if (slotColumns_ > 0)
+        std::memcpy(grown.get(), slots_.get(), size_t(slotColumns_) * kValueRows * kSlot);
+    slots_ = std::move(grown);
     slotColumns_ = lastColumn;
 }
 
@@ -26,7 +35,7 @@ std::string_view GridText::cell(int column, int row) const
     if (column < 0 || row < 0 || row >= kRows) throw std::out_of_range("grid cell");
     if (column == 0) return captions_[size_t(row)];
     if (row < kValueRows && column <= slotColumns_) {
-        const char* s = slots_.data() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
+        const char* s = slots_.get() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
         const auto len = static_cast<unsigned char>(s[0]);
         if (len != kElsewhere) return {s + 1, len};
     }
@@ -120,21 +129,25 @@ void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsList
     auto work = [&](size_t chunk) {
         const int first = int(chunk) * kChunkSteps + 1;
         const int last = std::min(steps, first + kChunkSteps - 1);
+        // Row by row: a row of the store is contiguous over the steps, a step is not.
+        std::array<ResultsListing::Signs, kChunkSteps> negative;
         RowTexts texts;
-        for (int i = first; i <= last; ++i) {
-            ResultsListing::Signs negative;
-            std::string_view field0;
-            for (int k = 0; k < GridText::kValueRows; ++k) {
-                const long double v = R(k, i);
+        for (int k = 1; k < GridText::kValueRows; ++k) {
+            const long double* row = R.row(k);
+            for (int i = first; i <= last; ++i) {
+                const long double v = row[i];
                 const std::string_view t = texts.text(k, v);
-                if (k < ResultsListing::kFields) negative[size_t(k)] = v < 0;
-                if (k == 0)
-                    field0 = t;
-                else if (!grid.setCellInPlace(i, k, t))
+                if (k < ResultsListing::kFields) negative[size_t(i - first)][size_t(k)] = v < 0;
+                if (!grid.setCellInPlace(i, k, t))
                     deferred[chunk].push_back({i, k, std::string(t)});
             }
-            listing.setStep(i, field0, negative);
-            const std::string angle = FormatFixed(R(0, i) * kDegPerRad, 4, 2);
+        }
+        const long double* angles = R.row(0);
+        for (int i = first; i <= last; ++i) {
+            const long double v = angles[i];
+            negative[size_t(i - first)][0] = v < 0;
+            listing.setStep(i, texts.text(0, v), negative[size_t(i - first)]);
+            const std::string angle = FormatFixed(v * kDegPerRad, 4, 2);
             if (!grid.setCellInPlace(i, 0, angle)) deferred[chunk].push_back({i, 0, angle});
         }
     };

@@ -3,7 +3,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -47,13 +49,16 @@ private:
     }
     char* slot(int column, int row)
     {
-        return slots_.data() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
+        return slots_.get() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
     }
+    struct FreeBytes {
+        void operator()(char* p) const { std::free(p); }
+    };
 
     int columns_ = kInitialColumns;
     int slotColumns_ = 0;
-    std::vector<char> slots_;
-    std::array<std::string, kRows> captions_; // column 0
+    std::unique_ptr<char[], FreeBytes> slots_; // from calloc, see reserveColumns
+    std::array<std::string, kRows> captions_;  // column 0
     std::unordered_map<uint64_t, std::string> elsewhere_;
 };
 
