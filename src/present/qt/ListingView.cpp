@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -89,6 +90,27 @@ void ListingView::selectAll()
 void ListingView::copy()
 {
     if (hasSelection()) QApplication::clipboard()->setText(selectedText());
+}
+
+QMenu* ListingView::createContextMenu()
+{
+    auto* menu = new QMenu(this);
+    QAction* copyAction = menu->addAction(
+        QCoreApplication::translate("QWidgetTextControl", "&Copy"), this, &ListingView::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(hasSelection());
+    menu->addSeparator();
+    QAction* all = menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+                                   this, &ListingView::selectAll);
+    all->setShortcut(QKeySequence::SelectAll);
+    return menu;
+}
+
+void ListingView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 int64_t ListingView::firstVisibleLine() const
@@ -318,4 +340,10 @@ void ListingView::mouseMoveEvent(QMouseEvent* event)
     if (!(event->buttons() & Qt::LeftButton)) return;
     // Dragging past an edge scrolls, through moveCursor keeping the cursor in view.
     moveCursor(positionAt(event->position().toPoint()), true);
+}
+
+void ListingView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The selection was made while pressed and moving; the release only ends the drag.
+    event->setAccepted(event->button() == Qt::LeftButton);
 }

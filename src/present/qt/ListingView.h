@@ -2,6 +2,7 @@
 // for them, so that a listing of tens of megabytes is never held or laid out as one text.
 #pragma once
 #include <QAbstractScrollArea>
+#include <QMenu>
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -34,6 +35,9 @@ public:
     void selectAll();
     // Puts the selected text on the clipboard; does nothing without a selection.
     void copy();
+    // The menu a right click shows: copy (enabled with a selection) and select all, named as a
+    // plain text editor names them. The caller owns it.
+    QMenu* createContextMenu();
     // The index of the top line shown.
     int64_t firstVisibleLine() const;
 
@@ -44,7 +48,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // A place in the text: a line and a column in that line's UTF-16 units.

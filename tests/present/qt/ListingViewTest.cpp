@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -185,4 +186,22 @@ TEST_F(ListingViewTest, CtrlACtrlCCopiesTheWholeListingAsTheBatchWritesIt)
     EXPECT_EQ(QApplication::clipboard()->text(), file);
     EXPECT_EQ(view.toPlainText(), file);
     EXPECT_EQ(view.blockCount(), 2 + 2 * 25 + 1);
+}
+
+TEST_F(ListingViewTest, ContextMenuCopiesTheSelectionAndSelectsAll)
+{
+    view.setPlainText("alpha\nbeta");
+    std::unique_ptr<QMenu> menu(view.createContextMenu());
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 3); // copy, a separator, select all
+    EXPECT_EQ(actions[0]->text(), "&Copy");
+    EXPECT_FALSE(actions[0]->isEnabled()); // nothing selected yet
+    EXPECT_EQ(actions[2]->text(), "Select All");
+    actions[2]->trigger();
+    EXPECT_EQ(view.selectedText(), "alpha\nbeta");
+
+    menu.reset(view.createContextMenu());
+    ASSERT_TRUE(menu->actions()[0]->isEnabled());
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "alpha\nbeta");
 }
