@@ -39,7 +39,7 @@ ListingView::ListingView(QWidget* parent) : QAbstractScrollArea(parent)
 
 void ListingView::setLines(std::shared_ptr<const LineSource> lines)
 {
-    lines_ = std::move(lines);
+    lines_ = lines ? std::move(lines) : std::make_shared<TextLines>("");
     cache_.clear();
     anchor_ = cursor_ = {};
     widest_ = 0;
@@ -71,12 +71,20 @@ QString ListingView::selectedText() const
     if (begin == end) return {};
     if (begin.line == end.line)
         return lineText(begin.line).mid(begin.column, end.column - begin.column);
-    // The lines between the ends go over as they are made, without a QString each.
-    std::string text = lineText(begin.line).mid(begin.column).toStdString();
-    text += '\n';
-    appendLines(*lines_, size_t(begin.line + 1), size_t(end.line), "\n", text);
-    text += lineText(end.line).left(end.column).toStdString();
-    return toQString(text);
+    // The lines between the ends are made a piece at a time and converted as they come, so a
+    // whole listing never exists in both encodings at once.
+    constexpr int64_t kPieceLines = 1024;
+    QString text = lineText(begin.line).mid(begin.column);
+    text += QLatin1Char('\n');
+    std::string piece;
+    for (int64_t first = begin.line + 1; first < end.line; first += kPieceLines) {
+        piece.clear();
+        appendLines(*lines_, size_t(first), size_t(std::min(end.line, first + kPieceLines)), "\n",
+                    piece);
+        text += toQString(piece);
+    }
+    text += lineText(end.line).left(end.column);
+    return text;
 }
 
 void ListingView::selectAll()

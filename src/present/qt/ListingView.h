@@ -16,8 +16,8 @@ public:
     // Starts with an empty text, in the memo's colours: light text on black.
     explicit ListingView(QWidget* parent = nullptr);
 
-    // Shows the lines of `lines` (not null) from the first, with nothing selected. The source is
-    // read while it is shown and must not change meanwhile.
+    // Shows the lines of `lines` from the first, with nothing selected (null: an empty text). The
+    // source is read while it is shown and must not change meanwhile.
     void setLines(std::shared_ptr<const LineSource> lines);
     // Shows a fixed text (a status line) in place of whatever was shown; '\n' separates lines.
     void setPlainText(const QString& text);
