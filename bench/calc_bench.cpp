@@ -4,27 +4,10 @@
 
 #include <memory>
 
+#include "LargestRun.h"
 #include "calc/Calculation.h"
 
 namespace {
-
-ParamSet largestRun(bool mode720)
-{
-    ParamSet p;
-    setDefaults(p);
-    p.ac1 = 5;
-    p.bc1 = 1;
-    p.ac2 = 12.5L;
-    p.bc2 = 12.25L;
-    p.ac4 = 10;
-    p.bc4 = 0;
-    p.ac5 = 15;
-    p.bc5 = 24.5L;
-    p.cycles = 3749;
-    p.N = 24 * p.cycles + 1; // 89977
-    p.mode = mode720 ? 1 : 0;
-    return p;
-}
 
 void BM_Calculation(benchmark::State& state)
 {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "params/ParamSet.h"
+#include "present/OrderedChunks.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
 
@@ -43,6 +44,7 @@ double peakRssMb()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The refresh as it was before the listing became lines: the whole listing text in one string.
 void BM_RefreshCore(benchmark::State& state)
 {
     const ResultStore& R = filledStore();
@@ -56,6 +58,40 @@ void BM_RefreshCore(benchmark::State& state)
     state.counters["peak_rss_MB"] = peakRssMb();
 }
 BENCHMARK(BM_RefreshCore)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The refresh the window makes: grid cells formatted on `threads` threads (0: every core), the
+// listing kept as lines. listing_MB is what the listing holds of its own.
+void BM_RefreshGrid(benchmark::State& state)
+{
+    const ResultStore& R = filledStore();
+    static GridText grid; // one grid, as in the window; its pages are touched once
+    ResultsListing listing(grid);
+    refreshResults(R, kLargestN, grid, listing);
+    const auto threads = static_cast<unsigned>(state.range(0));
+    int64_t lastStep = 0;
+    for (auto _ : state) {
+        refreshResults(
+            R, kLargestN, grid, listing, [&](int step) { lastStep = step; }, threads);
+        benchmark::DoNotOptimize(lastStep);
+    }
+    state.counters["threads"] = threads == 0 ? availableThreads() : threads;
+    state.counters["listing_MB"] = static_cast<double>(listing.heldBytes()) / (1 << 20);
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_RefreshGrid)->ArgName("threads")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// Ctrl+A, Ctrl+C on the largest listing: every line made once into one text.
+void BM_ListingWholeText(benchmark::State& state)
+{
+    static GridText grid;
+    ResultsListing listing(grid);
+    refreshResults(filledStore(), kLargestN, grid, listing);
+    for (auto _ : state) {
+        const std::string text = wholeText(listing, "\n");
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_ListingWholeText)->Unit(benchmark::kMillisecond);
 
 void BM_SaveReport(benchmark::State& state)
 {

@@ -335,6 +335,19 @@ void applyParams(const BatchJob& job, ParamSet& p)
 
 // ---- Outputs -----------------------------------------------------------------------------
 
+// The listing in pieces: the whole text of the largest run would be tens of megabytes.
+void writeListing(TextWriter& w, const ResultsListing& listing)
+{
+    constexpr size_t kLinesAPiece = 4096;
+    std::string piece;
+    for (size_t first = 0; first < listing.lineCount(); first += kLinesAPiece) {
+        piece.clear();
+        appendLines(listing, first, std::min(listing.lineCount(), first + kLinesAPiece), kCrLf,
+                    piece);
+        w.writeRaw(piece);
+    }
+}
+
 // One output: where it goes and what writes it.
 struct Output {
     const std::optional<std::string>& path;
@@ -349,13 +362,13 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
     // writes them with the locale's; the CSV always takes the period.
     SeparatorScope scope(reportSeparator(*job.separator));
     GridText grid;
-    std::string listing;
-    if (job.report || job.listing) fillResults(R, p.N, grid, listing);
+    ResultsListing listing(grid);
+    if (job.report || job.listing) refreshResults(R, p.N, grid, listing);
     const Output outputs[] = {
         {job.csv, [&](TextWriter& w) { writeResultCsv(R, p.N, w); }},
         {job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R); }},
         {job.report, [&](TextWriter& w) { writeReport(w, p, grid); }},
-        {job.listing, [&](TextWriter& w) { w.writeRaw(listing); }},
+        {job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
     };
 
     std::vector<std::pair<std::string, std::unique_ptr<TextWriter>>> files; // not yet in place

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
+#include "base/NumberText.h"
 #include "params/ParamSet.h"
 #include "present/Captions.h"
-#include "base/NumberText.h"
+#include "present/OrderedChunks.h"
 
 void GridText::setColumnCount(int count)
 {
@@ -16,7 +18,15 @@ void GridText::setColumnCount(int count)
 void GridText::reserveColumns(int lastColumn)
 {
     if (lastColumn <= slotColumns_) return;
-    slots_.resize(size_t(lastColumn) * kValueRows * kSlot, 0);
+    // calloc hands a large block over as untouched zero pages, so the refresh's threads take
+    // the cost of first touching them, each for its own columns, instead of one thread zeroing
+    // tens of megabytes ahead.
+    std::unique_ptr<char[], FreeBytes> grown(
+        static_cast<char*>(std::calloc(size_t(lastColumn) * kValueRows, kSlot)));
+    if (!grown) throw std::bad_alloc();
+    if (slotColumns_ > 0)
+        std::memcpy(grown.get(), slots_.get(), size_t(slotColumns_) * kValueRows * kSlot);
+    slots_ = std::move(grown);
     slotColumns_ = lastColumn;
 }
 
@@ -25,7 +35,7 @@ std::string_view GridText::cell(int column, int row) const
     if (column < 0 || row < 0 || row >= kRows) throw std::out_of_range("grid cell");
     if (column == 0) return captions_[size_t(row)];
     if (row < kValueRows && column <= slotColumns_) {
-        const char* s = slots_.data() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
+        const char* s = slots_.get() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
         const auto len = static_cast<unsigned char>(s[0]);
         if (len != kElsewhere) return {s + 1, len};
     }
@@ -55,6 +65,17 @@ void GridText::setCell(int column, int row, std::string_view text)
     elsewhere_[key(column, row)] = text;
 }
 
+bool GridText::setCellInPlace(int column, int row, std::string_view text)
+{
+    if (column < 1 || column > slotColumns_ || row < 0 || row >= kValueRows) return false;
+    if (text.size() >= kSlot) return false;
+    char* s = slot(column, row);
+    if (static_cast<unsigned char>(s[0]) == kElsewhere) return false;
+    s[0] = static_cast<char>(text.size());
+    std::memcpy(s + 1, text.data(), text.size());
+    return true;
+}
+
 namespace {
 
 // Steps often repeat a row's value (constant rows, rows never written), so each row keeps the
@@ -82,42 +103,77 @@ private:
     std::array<Entry, GridText::kValueRows> entries_;
 };
 
-constexpr int kListedRows = 77; // R[0]..R[76]
+// Steps per chunk of work: small enough for the progress to move often, large enough that
+// handing out chunks costs nothing.
+constexpr int kChunkSteps = 256;
+
+struct DeferredCell {
+    int column;
+    int row;
+    std::string text;
+};
 
 } // namespace
 
-void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
-                 const RefreshProgress& progress, std::string_view lineEnd)
+void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsListing& listing,
+                    const RefreshProgress& progress, unsigned threads)
 {
     const int steps = std::clamp<int32_t>(N, 0, ResultStore::kSteps);
     grid.setColumnCount(steps + 1);
     grid.reserveColumns(steps);
+    listing.resize(steps);
 
+    const size_t chunks = (size_t(steps) + kChunkSteps - 1) / kChunkSteps;
+    // Cells that do not fit in place wait for the calling thread, chunk by chunk.
+    std::vector<std::vector<DeferredCell>> deferred(chunks);
+    auto work = [&](size_t chunk) {
+        const int first = int(chunk) * kChunkSteps + 1;
+        const int last = std::min(steps, first + kChunkSteps - 1);
+        // Row by row: a row of the store is contiguous over the steps, a step is not.
+        std::array<ResultsListing::Signs, kChunkSteps> negative;
+        RowTexts texts;
+        for (int k = 1; k < GridText::kValueRows; ++k) {
+            const long double* row = R.row(k);
+            for (int i = first; i <= last; ++i) {
+                const long double v = row[i];
+                const std::string_view t = texts.text(k, v);
+                if (k < ResultsListing::kFields) negative[size_t(i - first)][size_t(k)] = v < 0;
+                if (!grid.setCellInPlace(i, k, t))
+                    deferred[chunk].push_back({i, k, std::string(t)});
+            }
+        }
+        const long double* angles = R.row(0);
+        for (int i = first; i <= last; ++i) {
+            const long double v = angles[i];
+            negative[size_t(i - first)][0] = v < 0;
+            listing.setStep(i, texts.text(0, v), negative[size_t(i - first)]);
+            const std::string angle = FormatFixed(v * kDegPerRad, 4, 2);
+            if (!grid.setCellInPlace(i, 0, angle)) deferred[chunk].push_back({i, 0, angle});
+        }
+    };
+    auto completed = [&](size_t chunk) {
+        for (const DeferredCell& c : deferred[chunk])
+            grid.setCell(c.column, c.row, c.text);
+        deferred[chunk] = {};
+        if (!progress) return;
+        const int first = int(chunk) * kChunkSteps + 1;
+        const int last = std::min(steps, first + kChunkSteps - 1);
+        for (int i = first; i <= last; ++i)
+            progress(i);
+    };
+    runOrderedChunks(chunks, threads, work, completed);
+}
+
+void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
+                 const RefreshProgress& progress, std::string_view lineEnd)
+{
+    ResultsListing lines(grid);
+    refreshResults(R, N, grid, lines, progress);
     listing.clear();
     // About 10 bytes a field; one reservation keeps the appends from copying tens of megabytes.
     listing.reserve(kListingHeader.size() + 2 * lineEnd.size() +
-                    size_t(steps) * (kListedRows * 10 + 2 * lineEnd.size()));
-    listing += kListingHeader;
-    listing += lineEnd;
-    listing += lineEnd;
-
-    RowTexts texts;
-    std::string angle;
-    for (int i = 1; i <= steps; ++i) {
-        if (progress) progress(i);
-        for (int k = 0; k < GridText::kValueRows; ++k) {
-            const long double v = R(k, i);
-            const std::string_view t = texts.text(k, v);
-            if (k < kListedRows) {
-                listing += t;
-                listing += v < 0 ? "    " : "     ";
-            }
-            if (k > 0) grid.setCell(i, k, t);
-        }
-        listing += lineEnd;
-        listing += lineEnd;
-        grid.setCell(i, 0, FormatFixed(R(0, i) * kDegPerRad, 4, 2));
-    }
+                    size_t(lines.steps()) * (ResultsListing::kFields * 10 + 2 * lineEnd.size()));
+    appendLines(lines, 0, lines.lineCount(), lineEnd, listing);
 }
 
 int32_t loadCaptions(const std::string& path, GridText& grid)

@@ -3,13 +3,16 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "calc/ResultStore.h"
+#include "present/ResultsListing.h"
 
 // Text of the results grid: 100 rows, a settable column count, cells addressed (column, row).
 // Every cell starts empty; changing the column count never empties a cell.
@@ -28,6 +31,11 @@ public:
     // The view stays valid until the grid is next written.
     std::string_view cell(int column, int row) const;
     void setCell(int column, int row, std::string_view text);
+    // setCell for the refresh's threads: writes a cell of rows 0..78 in columns
+    // 1..reserved columns in place when the text fits its slot and the cell is not held
+    // elsewhere; otherwise changes nothing and returns false (the caller then uses setCell).
+    // Calls for different cells may run at once on different threads.
+    bool setCellInPlace(int column, int row, std::string_view text);
 
 private:
     // A step cell of rows 0..78 lives in a fixed slot: a length byte then up to 11 bytes, which
@@ -41,29 +49,38 @@ private:
     }
     char* slot(int column, int row)
     {
-        return slots_.data() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
+        return slots_.get() + (size_t(column - 1) * kValueRows + size_t(row)) * kSlot;
     }
+    struct FreeBytes {
+        void operator()(char* p) const { std::free(p); }
+    };
 
     int columns_ = kInitialColumns;
     int slotColumns_ = 0;
-    std::vector<char> slots_;
-    std::array<std::string, kRows> captions_; // column 0
+    std::unique_ptr<char[], FreeBytes> slots_; // from calloc, see reserveColumns
+    std::array<std::string, kRows> captions_;  // column 0
     std::unordered_map<uint64_t, std::string> elsewhere_;
 };
 
-// Called with step i (1..N) as the listing reaches it; may be empty.
+// Called on the calling thread with step i = 1, 2, ..., N in order, once step i is done; may be
+// empty.
 using RefreshProgress = std::function<void(int step)>;
 
-// The listing's first line and the line end the listing uses in files.
-inline constexpr std::string_view kListingHeader = "Таблица значений обновлена...";
+// The line end the listing uses in files.
 inline constexpr std::string_view kCrLf = "\r\n";
 
-// The refresh's work on the store, steps 1..N (N capped at the store's capacity):
+// The refresh's work on the store, steps 1..N (N capped at the store's capacity), spread over
+// `threads` threads, the calling one included (0: every core); the result does not depend on it.
 // - grid: column count N + 1 (at least 1); cell (i, 0) = FormatFixed(R[0][i] * 180/pi, 4, 2),
 //   cells (i, r) = FormatFixed(R[r][i], 4, 2) for r = 1..78; no other cell is touched;
-// - listing: kListingHeader, two line ends, then per step the 77 fields FormatFixed(R[k][i], 4, 2),
-//   k = 0..76, each followed by 5 spaces when R[k][i] >= 0 and 4 when it is negative, and two
-//   line ends. lineEnd is CR LF for files; a memo widget may want "\n".
+// - listing: made anew for steps 1..N (see ResultsListing); it must be over grid.
+// An exception (of progress, or out of memory) leaves grid and listing partly written.
+void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsListing& listing,
+                    const RefreshProgress& progress = {}, unsigned threads = 0);
+
+// refreshResults with the listing as one text: kListingHeader, two line ends, then per step the
+// 77 fields FormatFixed(R[k][i], 4, 2), k = 0..76, each followed by 5 spaces when R[k][i] >= 0
+// and 4 when it is negative, and two line ends. lineEnd is CR LF for files; a memo may want "\n".
 void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
                  const RefreshProgress& progress = {}, std::string_view lineEnd = kCrLf);
 
