@@ -12,17 +12,17 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/Errors.h"
+#include "base/LocaleSeparator.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
-#include "base/Errors.h"
 #include "present/Kinetic.h"
-#include "base/LocaleSeparator.h"
-#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
-#include "base/TextFile.h"
 
 namespace {
 
@@ -407,13 +407,19 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     const auto R = std::make_unique<ResultStore>();
     const CalcOutcome outcome = runCalculation(p, *R);
-    const std::pair<bool, const char*> stages[] = {{outcome.kinematicFailed, kKinematicFault},
-                                                   {outcome.energyFailed, kEnergyFault},
-                                                   {outcome.forceFailed, kForceFault}};
+    const struct {
+        bool failed;
+        int step;
+        const char* message;
+    } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
+                  {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
+                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault}};
     bool failed = false;
-    for (const auto& [stageFailed, message] : stages) {
-        if (!stageFailed) continue;
-        err << message << '\n';
+    for (const auto& stage : stages) {
+        if (!stage.failed) continue;
+        // The angle is written as the reports and listings of this run write numbers.
+        const SeparatorScope scope(reportSeparator(*job.separator));
+        err << stageFaultText(stage.message, p, stage.step) << '\n';
         failed = true;
     }
 

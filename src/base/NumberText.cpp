@@ -338,11 +338,11 @@ bool takeLeadingSign(std::string_view text, size_t& i)
     return takeSign(text, i);
 }
 
-} // namespace
-
-long double ParseReal(std::string_view text)
+// The grammar of both readers; `isSeparator` says which characters may stand for the decimal
+// separator (at most one of them is taken, so a second one is left over and fails the text).
+template <typename IsSeparator>
+long double parseReal(std::string_view text, IsSeparator isSeparator)
 {
-    const char separator = gSeparator;
     const size_t size = text.size();
     size_t i = 0;
     const bool negative = takeLeadingSign(text, i);
@@ -355,7 +355,7 @@ long double ParseReal(std::string_view text)
         mantissa += text[i++];
         accepted = true;
     }
-    if (i < size && text[i] == separator) {
+    if (i < size && isSeparator(text[i])) {
         ++i;
         accepted = true;
         for (; i < size && isDigit(text[i]); ++i, ++fraction)
@@ -397,6 +397,19 @@ long double ParseReal(std::string_view text)
     std::fesetenv(&env);
     if (kindOf(fieldsOf(value)) == Kind::Infinite) rejectReal(text);
     return negative ? -value : value;
+}
+
+} // namespace
+
+long double ParseReal(std::string_view text)
+{
+    const char separator = gSeparator;
+    return parseReal(text, [separator](char c) { return c == separator; });
+}
+
+long double ParseRealAnySeparator(std::string_view text)
+{
+    return parseReal(text, [](char c) { return c == '.' || c == ','; });
 }
 
 int32_t ParseInteger(std::string_view text)

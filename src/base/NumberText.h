@@ -25,6 +25,11 @@ std::string FormatInteger(int32_t n);
 // "'<text>' is not a valid floating point value" on any rejection.
 long double ParseReal(std::string_view text);
 
+// Reads a real as ParseReal does, but takes '.' or ',' as the decimal separator whatever the
+// current one is (for texts that may come from another locale). A text holding both, or either
+// one twice, is rejected with the same ConvertError.
+long double ParseRealAnySeparator(std::string_view text);
+
 // Reads a 32-bit integer (decimal, or hexadecimal after "$", "x", "0x"); throws ConvertError
 // "'<text>' is not a valid integer value" on any rejection.
 int32_t ParseInteger(std::string_view text);

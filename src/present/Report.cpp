@@ -66,7 +66,8 @@ void readReportHeader(const std::string& path, ParamSet& p)
 {
     TextReader in(path);
     for (const HeaderField& f : headerFields(p)) {
-        const long double v = ParseReal(in.readLine());
+        // A report may come from another locale: either separator is read.
+        const long double v = ParseRealAnySeparator(in.readLine());
         if (f.d)
             *f.d = static_cast<double>(v);
         else

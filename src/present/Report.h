@@ -19,7 +19,8 @@ std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p);
 // the failure stay in the file.
 void writeReport(const std::string& path, const ParamSet& p, const GridText& grid);
 
-// Reads the first fourteen lines (empty text past the end) and converts each with ParseReal,
+// Reads the first fourteen lines (empty text past the end) and converts each with
+// ParseRealAnySeparator ('.' or ',' whatever the locale),
 // storing it into its field at once, rounded to double for the double fields. Throws InOutError
 // when the file cannot be opened, ConvertError at the first line that does not convert; the fields
 // stored before it keep their new values, the others are unchanged.

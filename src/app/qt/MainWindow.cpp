@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,9 +124,12 @@ void MainWindow::calculate()
     results_->setListingText(QString::fromUtf8(kCalcMemo));
     const CalcOutcome outcome = runCalculation(P, R);
     // The stages run to the end before any box is shown; the boxes keep stage order.
-    if (outcome.kinematicFailed) platform.showMessage(kKinematicFault);
-    if (outcome.energyFailed) platform.showMessage(kEnergyFault);
-    if (outcome.forceFailed) platform.showMessage(kForceFault);
+    if (outcome.kinematicFailed)
+        platform.showMessage(stageFaultText(kKinematicFault, P, outcome.kinematicFaultStep));
+    if (outcome.energyFailed)
+        platform.showMessage(stageFaultText(kEnergyFault, P, outcome.energyFaultStep));
+    if (outcome.forceFailed)
+        platform.showMessage(stageFaultText(kForceFault, P, outcome.forceFaultStep));
 }
 
 void MainWindow::showMoEChart()
