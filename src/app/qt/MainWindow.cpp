@@ -122,7 +122,12 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::calculate()
 {
     results_->setListingText(QString::fromUtf8(kCalcMemo));
-    const CalcOutcome outcome = runCalculation(P, R);
+    const CalcOutcome outcome = [this] {
+        const BusyCursor busy(platform);
+        return runCalculation(P, R);
+    }();
+    // The grid's text is the old run's until the next refresh; its full values are gone.
+    results_->storeRewritten();
     // The stages run to the end before any box is shown; the boxes keep stage order.
     if (outcome.kinematicFailed)
         platform.showMessage(stageFaultText(kKinematicFault, P, outcome.kinematicFaultStep));
@@ -136,6 +141,8 @@ void MainWindow::showMoEChart()
 {
     MoEChartWindow* chart = side_.moeChart;
     if (!chart) return;
+    // Filling the chart reads every step of the run.
+    const BusyCursor busy(platform);
     // Both ways the show handler clears the two series before it fills them.
     if (chart->isVisible()) {
         // Already shown: its show handler will not run, so refill here rather than leave it empty.
@@ -150,6 +157,7 @@ void MainWindow::showQuantityChart()
 {
     QuantityChartWindow* chart = side_.quantityChart;
     if (!chart) return;
+    const BusyCursor busy(platform);
     if (chart->isVisible())
         bringToFront(chart);
     else
@@ -161,6 +169,7 @@ void MainWindow::showAbout()
     if (!side_.about) return;
     side_.about->show();
     side_.about->raise();
+    side_.about->activateWindow(); // so that Esc reaches it
 }
 
 void MainWindow::quit()
