@@ -435,13 +435,19 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     const auto R = std::make_unique<ResultStore>();
     const CalcOutcome outcome = runCalculation(p, *R);
-    const std::pair<bool, const char*> stages[] = {{outcome.kinematicFailed, kKinematicFault},
-                                                   {outcome.energyFailed, kEnergyFault},
-                                                   {outcome.forceFailed, kForceFault}};
+    const struct {
+        bool failed;
+        int step;
+        const char* message;
+    } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
+                  {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
+                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault}};
     bool failed = false;
-    for (const auto& [stageFailed, message] : stages) {
-        if (!stageFailed) continue;
-        err << message << '\n';
+    for (const auto& stage : stages) {
+        if (!stage.failed) continue;
+        // The angle is written as the reports and listings of this run write numbers.
+        const SeparatorScope scope(reportSeparator(*job.separator));
+        err << stageFaultText(stage.message, p, stage.step) << '\n';
         failed = true;
     }
 

@@ -339,11 +339,11 @@ bool takeLeadingSign(std::string_view text, size_t& i)
     return takeSign(text, i);
 }
 
-} // namespace
-
-long double ParseReal(std::string_view text)
+// The grammar of both readers; `isSeparator` says which characters may stand for the decimal
+// separator (at most one of them is taken, so a second one is left over and fails the text).
+template <typename IsSeparator>
+long double parseReal(std::string_view text, IsSeparator isSeparator)
 {
-    const char separator = gSeparator;
     const size_t size = text.size();
     size_t i = 0;
     const bool negative = takeLeadingSign(text, i);
@@ -356,7 +356,7 @@ long double ParseReal(std::string_view text)
         mantissa += text[i++];
         accepted = true;
     }
-    if (i < size && text[i] == separator) {
+    if (i < size && isSeparator(text[i])) {
         ++i;
         accepted = true;
         for (; i < size && isDigit(text[i]); ++i, ++fraction)
@@ -400,18 +400,42 @@ long double ParseReal(std::string_view text)
     return negative ? -value : value;
 }
 
+// A real rounded to double for the fields stored as doubles; beyond the double range it is
+// refused as the text would be, so no infinity is ever stored.
+double toDouble(long double v, std::string_view text)
+{
+    // DBL_MAX plus half an ulp: the smallest magnitude that rounds to infinity as a double.
+    constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+    if (v >= kDoubleOverflow || v <= -kDoubleOverflow) rejectReal(text);
+    return static_cast<double>(v);
+}
+
+} // namespace
+
 std::string notRealMessage(std::string_view text)
 {
     return "'" + quoteText(text) + "' is not a valid floating point value";
 }
 
+long double ParseReal(std::string_view text)
+{
+    const char separator = gSeparator;
+    return parseReal(text, [separator](char c) { return c == separator; });
+}
+
+long double ParseRealAnySeparator(std::string_view text)
+{
+    return parseReal(text, [](char c) { return c == '.' || c == ','; });
+}
+
 double ParseDouble(std::string_view text)
 {
-    const long double v = ParseReal(text);
-    // DBL_MAX plus half an ulp: the smallest magnitude that rounds to infinity as a double.
-    constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
-    if (v >= kDoubleOverflow || v <= -kDoubleOverflow) rejectReal(text);
-    return static_cast<double>(v);
+    return toDouble(ParseReal(text), text);
+}
+
+double ParseDoubleAnySeparator(std::string_view text)
+{
+    return toDouble(ParseRealAnySeparator(text), text);
 }
 
 int32_t ParseInteger(std::string_view text)

@@ -34,6 +34,14 @@ double ParseDouble(std::string_view text);
 // The conversion error's text for a real: "'<quoted text>' is not a valid floating point value".
 std::string notRealMessage(std::string_view text);
 
+// Reads a real as ParseReal does, but takes '.' or ',' as the decimal separator whatever the
+// current one is (for texts that may come from another locale). A text holding both, or either
+// one twice, is rejected with the same ConvertError.
+long double ParseRealAnySeparator(std::string_view text);
+
+// ParseRealAnySeparator rounded to double, refused beyond the double range as ParseDouble is.
+double ParseDoubleAnySeparator(std::string_view text);
+
 // Reads a 32-bit integer (decimal, or hexadecimal after "$", "x", "0x"); throws ConvertError
 // "'<text>' is not a valid integer value" on any rejection (the text quoted as for ParseReal).
 int32_t ParseInteger(std::string_view text);

@@ -1,13 +1,27 @@
 #include "calc/Calculation.h"
 
+#include "base/NumberText.h"
+
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
 {
     // The seed lies outside every guard; each stage runs whatever the earlier ones did, on
     // whatever the store then holds.
     writeKinematicSeed(p, R);
     CalcOutcome outcome;
-    outcome.kinematicFailed = !kinematicStage(p, R);
-    outcome.energyFailed = !energyStage(p, R);
-    outcome.forceFailed = !forceStage(p, R);
+    outcome.kinematicFailed = !kinematicStage(p, R, &outcome.kinematicFaultStep);
+    outcome.energyFailed = !energyStage(p, R, &outcome.energyFaultStep);
+    outcome.forceFailed = !forceStage(p, R, &outcome.forceFaultStep);
     return outcome;
+}
+
+long double crankAngleDegrees(const ParamSet& p, int i)
+{
+    return deg(rad(static_cast<long double>(p.fi0)) + static_cast<long double>(i - 1) * p.step);
+}
+
+std::string stageFaultText(const char* message, const ParamSet& p, int i)
+{
+    // Eighteen digits of precision keep the angle of any run in fixed notation.
+    return std::string(message) + "\nШаг " + std::to_string(i) + ", угол кривошипа " +
+           FormatFixed(crankAngleDegrees(p, i), 18, 2) + "°";
 }

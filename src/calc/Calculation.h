@@ -1,5 +1,7 @@
 // The calculation: the kinematic seed and the three guarded stages over steps 1..N.
 #pragma once
+#include <string>
+
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
@@ -14,19 +16,31 @@ inline constexpr const char* kEnergyFault =
 inline constexpr const char* kForceFault =
     "Операция прервана. Критическая Ошибка на этапе силового анализа.";
 
-// Which stages stopped on an arithmetic fault.
+// Which stages stopped on an arithmetic fault, and at which step (0 when the stage ran through).
 struct CalcOutcome {
     bool kinematicFailed = false;
     bool energyFailed = false;
     bool forceFailed = false;
+    int kinematicFaultStep = 0;
+    int energyFaultStep = 0;
+    int forceFaultStep = 0;
 };
 
 // Writes R[1..4][1] = 0, fitt0, 0, fit0.
 void writeKinematicSeed(const ParamSet& p, ResultStore& R);
-// Each stage returns false when it stopped at a faulting operation (that result not stored).
-bool kinematicStage(const ParamSet& p, ResultStore& R);
-bool energyStage(const ParamSet& p, ResultStore& R);
-bool forceStage(const ParamSet& p, ResultStore& R);
+// Each stage returns false when it stopped at a faulting operation (that result not stored);
+// *faultStep, when given, then names the step it stopped at, and is 0 after a full run.
+bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
+bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
+bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 
 // Seed, then the three stages in order, each run whatever the earlier ones did.
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
+
+// The crank angle of step i in degrees, as the kinematic stage forms it: fi0 + (i - 1) * step.
+long double crankAngleDegrees(const ParamSet& p, int i);
+
+// A stage's fault message with a second line naming where it stopped:
+// "<message>\nШаг <i>, угол кривошипа <angle>°", the angle FormatFixed(angle, 18, 2) with the
+// current decimal separator ("Шаг 13, угол кривошипа 180,00°").
+std::string stageFaultText(const char* message, const ParamSet& p, int i);

@@ -10,7 +10,7 @@
 using stage::kGravity;
 using stage::put;
 
-bool energyStage(const ParamSet& p, ResultStore& R)
+bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     std::array<long double*, 67> r{};
@@ -23,6 +23,7 @@ bool energyStage(const ParamSet& p, ResultStore& R)
     const long double c2x = p.ac2 - p.ac4, c2y = p.bc2 - p.bc4;
 
     for (int i = 1; i <= n; ++i) {
+        if (faultStep) *faultStep = i;
         const long double fitt = r[2][i], fit = r[4][i];
         const long double sdfi = r[6][i], cdfi = r[7][i];
         const long double sdpsi = r[10][i], cdpsi = r[11][i];
@@ -109,5 +110,6 @@ bool energyStage(const ParamSet& p, ResultStore& R)
         if (i > 1 && !put(r[66][i], (r[64][i - 1] + psum) * r[3][i] / 2 + r[66][i - 1]))
             return false;
     }
+    if (faultStep) *faultStep = 0;
     return true;
 }

@@ -10,7 +10,7 @@
 using stage::kGravity;
 using stage::put;
 
-bool forceStage(const ParamSet& p, ResultStore& R)
+bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     std::array<long double*, 77> r{};
@@ -19,6 +19,7 @@ bool forceStage(const ParamSet& p, ResultStore& R)
     const long double m1 = p.m1, m2 = p.m2, m3 = p.m3;
 
     for (int i = 1; i <= n; ++i) {
+        if (faultStep) *faultStep = i;
         const long double xa = r[12][i], ya = r[13][i], xb = r[20][i], yb = r[21][i];
         const long double fx2 = r[47][i], fy2 = r[48][i];
 
@@ -39,5 +40,6 @@ bool forceStage(const ParamSet& p, ResultStore& R)
         if (!put(r[75][i], fax + r[35][i])) return false;
         if (!put(r[76][i], fay + r[36][i] + m1 * kGravity)) return false;
     }
+    if (faultStep) *faultStep = 0;
     return true;
 }

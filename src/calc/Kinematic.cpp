@@ -36,7 +36,7 @@ void writeKinematicSeed(const ParamSet& p, ResultStore& R)
     R(4, 1) = p.fit0; // the entered initial angular velocity drives step 1
 }
 
-bool kinematicStage(const ParamSet& p, ResultStore& R)
+bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     std::array<long double*, 28> r{};
@@ -52,6 +52,8 @@ bool kinematicStage(const ParamSet& p, ResultStore& R)
     const bool mode720 = p.mode != 0.0L;
 
     for (int i = 1; i <= n; ++i) {
+        // The step in work is the one a fault stops at.
+        if (faultStep) *faultStep = i;
         const long double fi = fiStart + static_cast<long double>(i - 1) * step;
         if (!put(r[0][i], fi)) return false;
         long double fis = fi;
@@ -120,5 +122,6 @@ bool kinematicStage(const ParamSet& p, ResultStore& R)
         r[26][i] = b;
         r[27][i] = yb;
     }
+    if (faultStep) *faultStep = 0;
     return true;
 }

@@ -70,7 +70,7 @@ bool applyValue(ParamSet& p, const EntryField& e, std::string_view text, Outcome
 {
     long double value = 0;
     try {
-        value = ParseReal(text);
+        value = ParseRealAnySeparator(text);
     } catch (const std::exception&) {
         return false;
     }
@@ -95,11 +95,12 @@ Outcome openEntry(ParamSet& p, int row)
     return out;
 }
 
-bool entryTextAllowed(std::string_view text, char separator)
+bool entryTextAllowed(std::string_view text)
 {
     for (char ch : text) {
         const unsigned char c = static_cast<unsigned char>(ch);
-        if (c < 32 || ch == separator) continue;
+        // A fraction may be typed with either separator, whatever the locale's.
+        if (c < 32 || ch == '.' || ch == ',') continue;
         if (c <= 43 || c == 46 || c == 47 || c >= 58) return false;
     }
     return true;
@@ -109,7 +110,7 @@ Outcome confirmEntry(ParamSet& p, std::string_view text)
 {
     Outcome out;
     out.add(Effect::Kind::HidePanel);
-    const bool allowed = entryTextAllowed(text, decimalSeparator());
+    const bool allowed = entryTextAllowed(text);
 
     if (p.l1 <= 0 || p.l2 <= 0) out.message(kLengthMessage);
     if (static_cast<long double>(p.l2) - p.l1 != static_cast<long double>(p.b)) out.memo(kSumMemo);

@@ -1,5 +1,6 @@
 // Everything the program asks of the platform, as one small interface: message boxes, the
-// standard error report, file dialogs, starting a program, the locale's decimal separator.
+// standard error report, file dialogs, starting a program, the locale's decimal separator, the
+// busy cursor.
 // The Qt implementation lives in app/qt; tests use a recording fake.
 #pragma once
 #include <optional>
@@ -27,6 +28,24 @@ public:
     virtual char localeDecimalSeparator() = 0;
     // Folder of the running executable, with a trailing '/'.
     virtual std::string executableDir() = 0;
+    // The busy cursor over the program's windows, for work longer than a blink; calls nest and
+    // each beginBusy needs its endBusy (use BusyCursor). A message box shown meanwhile shows the
+    // normal cursor.
+    virtual void beginBusy() {}
+    virtual void endBusy() {}
+};
+
+// The busy cursor for the life of a scope: shown at construction, taken back on every way out,
+// an exception included.
+class BusyCursor {
+public:
+    explicit BusyCursor(Platform& platform) : platform_(platform) { platform_.beginBusy(); }
+    ~BusyCursor() { platform_.endBusy(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Platform& platform_;
 };
 
 // The message of the standard error report: a final period added unless it ends in one.

@@ -76,9 +76,10 @@ void readReportHeader(const std::string& path, ParamSet& p)
         // A line longer than any number is refused as it stands, not as its cut start.
         // The quote ends in "…" to show that the line goes on.
         if (in.lineCut()) throw ConvertError(notRealMessage(line + "…"));
+        // A report may come from another locale: either separator is read.
         if (f.d)
-            *f.d = ParseDouble(line);
+            *f.d = ParseDoubleAnySeparator(line);
         else
-            *f.x = ParseReal(line);
+            *f.x = ParseRealAnySeparator(line);
     }
 }

@@ -23,7 +23,8 @@ void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid);
 void writeReport(const std::string& path, const ParamSet& p, const GridText& grid);
 
 // Reads the first fourteen lines (empty text past the end; a UTF-8 byte-order mark before the
-// first is skipped) and converts each with ParseReal, storing it into its field at once, rounded
+// first is skipped) and converts each with
+// ParseRealAnySeparator ('.' or ',' whatever the locale), storing it into its field at once, rounded
 // to double for the double fields. Throws InOutError when the file cannot be opened or is not a
 // regular file, ConvertError at the first line that does not convert, is longer than
 // kMaxLineBytes, or lies beyond the double range for a double field; the fields stored before it

@@ -209,10 +209,13 @@ TEST_F(BatchFiles, BadInputWritesNothing)
 TEST(Batch, StageFaultStillWritesTheStore)
 {
     std::vector<std::string> args = kSecondSet;
-    args.insert(args.end(), {"--set", "fi0=0", "--csv", "-"});
+    args.insert(args.end(), {"--set", "fi0=0", "--csv", "-", "--decimal-separator", ","});
     const BatchRun run = batch(args);
     EXPECT_EQ(run.status, kBatchStageFailed);
-    EXPECT_EQ(run.err, std::string(kKinematicFault) + "\n" + kEnergyFault + "\n");
+    // Each message names the step and crank angle where its stage stopped, with the separator
+    // of the run's other outputs (15° steps from 0°).
+    EXPECT_EQ(run.err, std::string(kKinematicFault) + "\nШаг 13, угол кривошипа 180,00°\n" +
+                           kEnergyFault + "\nШаг 14, угол кривошипа 195,00°\n");
     const auto csv = parseCsv(run.out);
     ASSERT_EQ(csv.size(), 26u);
     EXPECT_NE(csv[13][18], "0"); // yatt written at step 13

@@ -205,6 +205,33 @@ TEST(NumberText, CommaSeparatorRejectsThePeriod)
     EXPECT_THROW(ParseReal("1,5"), ConvertError);
 }
 
+// The reader for texts of another locale: '.' and ',' alike, whatever the current separator.
+TEST_P(NumberTextSeparator, ParseRealAnySeparatorTakesEitherButOnlyOne)
+{
+    const struct {
+        const char* text;
+        long double value;
+    } accepted[] = {
+        {"12.5", 12.5L}, {"12,5", 12.5L}, {" -0,25e1 ", -2.5L}, {",5", 0.5L},
+        {"7.", 7},       {"1E3", 1000},   {"-3", -3},           {"10,00", 10},
+    };
+    for (const auto& c : accepted)
+        EXPECT_EQ(ParseRealAnySeparator(c.text), c.value) << c.text;
+
+    for (const char* text :
+         {"1.2.3", "1,2,3", "1,2.3", "1.2,3", ".,", "1,,5", "", "1 000", "12abc", "1,5e2,0"}) {
+        try {
+            ParseRealAnySeparator(text);
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(text) + "' is not a valid floating point value");
+        }
+    }
+    // The current separator still rules ParseReal itself.
+    EXPECT_THROW(ParseReal(GetParam() == '.' ? "1,5" : "1.5"), ConvertError);
+}
+
 TEST(NumberText, ParseRealExponentStopsAt500)
 {
     // 4990 is taken whole (it passes 500 only with its last digit) and overflows; 5000 is cut

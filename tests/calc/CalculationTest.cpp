@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CalcFixtures.h"
+#include "base/NumberText.h"
 #include "calc/StageMath.h"
 
 using namespace calctest;
@@ -116,6 +117,39 @@ TEST(CalcDriver, ZeroStepsWriteOnlyTheSeed)
     expectWritten(*R, 0, 99, 2, false);
 }
 
+TEST(CalcDriver, FaultStepsNameWhereEachStageStopped)
+{
+    auto R = std::make_unique<ResultStore>();
+    // The default geometry has b = l2 - l1: with a 0.1° step from fi0 = 0.1° the rod lies on
+    // the axis at step 1800, at 180°.
+    ParamSet p = defaults();
+    p.step = 0.1L * kRadPerDeg;
+    p.N = 24 * 100 + 1;
+    CalcOutcome outcome = runCalculation(p, *R);
+    EXPECT_TRUE(outcome.kinematicFailed);
+    EXPECT_EQ(outcome.kinematicFaultStep, 1800);
+    EXPECT_EQ(outcome.energyFailed, outcome.energyFaultStep > 0);
+    EXPECT_EQ(outcome.forceFaultStep, 0);
+    for (const char separator : {'.', ','}) {
+        setDecimalSeparator(separator);
+        EXPECT_EQ(stageFaultText(kKinematicFault, p, outcome.kinematicFaultStep),
+                  std::string(kKinematicFault) + "\nШаг 1800, угол кривошипа 180" + separator +
+                      "00°");
+    }
+    setDecimalSeparator('.');
+    // The angle keeps fixed notation far beyond the precision of the grid, and its sign.
+    p.fi0 = -30;
+    p.step = 60 * kRadPerDeg;
+    EXPECT_EQ(stageFaultText(kForceFault, p, 89977),
+              std::string(kForceFault) + "\nШаг 89977, угол кривошипа 5398530.00°");
+    EXPECT_EQ(stageFaultText(kEnergyFault, p, 1),
+              std::string(kEnergyFault) + "\nШаг 1, угол кривошипа -30.00°");
+
+    // A clean run leaves every step at 0.
+    outcome = runCalculation(defaults(), *R);
+    EXPECT_EQ(outcome.kinematicFaultStep + outcome.energyFaultStep + outcome.forceFaultStep, 0);
+}
+
 TEST(CalcDriver, KinematicFaultOnTheFirstRunStopsEnergyTheStepAfter)
 {
     // fi0 = 0: the rod lies along the axis at step 13 and the kinematic stage stops there; the
@@ -127,6 +161,8 @@ TEST(CalcDriver, KinematicFaultOnTheFirstRunStopsEnergyTheStepAfter)
     EXPECT_TRUE(outcome.kinematicFailed);
     EXPECT_TRUE(outcome.energyFailed);
     EXPECT_FALSE(outcome.forceFailed);
+    EXPECT_EQ(outcome.kinematicFaultStep, 13);
+    EXPECT_EQ(outcome.energyFaultStep, 14);
     const auto& r = *R;
     EXPECT_NE(r(17, 13), 0);
     EXPECT_EQ(r(18, 13), 0);

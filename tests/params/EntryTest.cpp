@@ -56,25 +56,22 @@ Effect editText(const char* t)
 
 struct ScreenCase {
     std::string text;
-    char separator;
     bool allowed;
 };
 
-TEST(EntryScreening, CharacterClassesUnderBothSeparators)
+TEST(EntryScreening, CharacterClasses)
 {
+    // The point and the comma both pass whatever the locale: a fraction may be typed either way.
     const std::vector<ScreenCase> cases = {
-        {"0123456789", '.', true}, {"-12,5", '.', true}, // the comma always passes the screening
-        {"-12,5", ',', true},      {"1.5", '.', true},   // the locale's separator passes too
-        {"1.5", ',', false},       {"", ',', true},      {"--", ',', true},
-        {"1\t", ',', true}, // control characters are left to the conversion
-        {"1\r\n2", '.', true},     {" 7", ',', false},   {"+1", ',', false},
-        {"1e3", '.', false},       {"1E3", ',', false},  {"1/2", ',', false},
-        {"1:2", ',', false},       {"#", ',', false},    {"1\x7f", ',', false},
-        {"абв", ',', false},       {"12ф", '.', false},
+        {"0123456789", true}, {"-12,5", true}, {"1.5", true},  {"1.5,5", true},
+        {"", true},           {"--", true},    {"1\t", true}, // control characters are left to the
+                                                              // conversion
+        {"1\r\n2", true},     {" 7", false},   {"+1", false},  {"1e3", false},
+        {"1E3", false},       {"1/2", false},  {"1:2", false}, {"#", false},
+        {"1\x7f", false},     {"абв", false},  {"12ф", false},
     };
     for (const ScreenCase& c : cases)
-        EXPECT_EQ(entryTextAllowed(c.text, c.separator), c.allowed)
-            << "text \"" << c.text << "\" separator " << c.separator;
+        EXPECT_EQ(entryTextAllowed(c.text), c.allowed) << "text \"" << c.text << "\"";
 }
 
 TEST_F(EntryTest, EditButtonShowsPanelAndSetsKey)
@@ -96,14 +93,27 @@ TEST_F(EntryTest, CommaFractionWithCommaLocale)
     EXPECT_TRUE(next.messages().empty());
 }
 
-TEST_F(EntryTest, PointFractionWithPointLocale)
+TEST_F(EntryTest, FractionsTypedEitherWayUnderEitherLocale)
 {
+    for (const char separator : {'.', ','}) {
+        setDecimalSeparator(separator);
+        for (const char* text : {"1.5", "1,5"}) {
+            p.m1 = 4;
+            const Outcome out = enter(kRowM1, text);
+            EXPECT_TRUE(out.messages().empty()) << separator << text;
+            EXPECT_EQ(p.m1, 1.5L) << separator << text;
+            EXPECT_EQ(out.effects,
+                      (std::vector<Effect>{just(Kind::HidePanel), label(kRowM1, text)}));
+        }
+        // More than one separator is no number: the conversion refuses it, the value stays.
+        for (const char* text : {"1.5.5", "1,5,5", "1.5,5", "1,5.5", ".,5"}) {
+            p.m1 = 4;
+            EXPECT_EQ(enter(kRowM1, text).messages(), std::vector<std::string>{kEntryFault})
+                << separator << text;
+            EXPECT_EQ(p.m1, 4);
+        }
+    }
     setDecimalSeparator('.');
-    EXPECT_TRUE(enter(kRowM1, "1.5").messages().empty());
-    EXPECT_EQ(p.m1, 1.5L);
-    // The comma passes the screening but not the conversion.
-    EXPECT_EQ(enter(kRowM1, "1,5").messages(), std::vector<std::string>{kEntryFault});
-    EXPECT_EQ(p.m1, 1.5L);
 }
 
 TEST_F(EntryTest, DoubleFieldsRoundExtendedFieldsDoNot)
@@ -119,7 +129,7 @@ TEST_F(EntryTest, DoubleFieldsRoundExtendedFieldsDoNot)
 TEST_F(EntryTest, ScreenedOutTextKeepsFieldAndLabel)
 {
     setDecimalSeparator(',');
-    for (const char* text : {"1e3", " 7", "1.5", "абв", "+4", "7 "}) {
+    for (const char* text : {"1e3", " 7", "1/5", "абв", "+4", "7 "}) {
         for (int row : {kRowL2, kRowM1}) {
             setDefaults(p);
             const Outcome out = enter(row, text);

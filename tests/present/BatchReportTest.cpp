@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "app/Batch.h"
-#include "calc/Calculation.h"
 #include "base/LocaleSeparator.h"
 #include "base/NumberText.h"
+#include "calc/Calculation.h"
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
 #include "support/BatchRun.h"
@@ -144,20 +144,26 @@ TEST(BatchReport, FromReportAppliesInOrderWithSet)
     }
 }
 
-TEST(BatchReport, ReportsTravelOnlyBetweenEqualSeparators)
+TEST(BatchReport, ReportsTravelBetweenSeparators)
 {
     ScratchDir dir;
     ASSERT_EQ(batch({"--decimal-separator", ",", "--report", dir.file("comma.txt")}).status,
               kBatchDone);
     EXPECT_TRUE(readBytes(dir.file("comma.txt")).starts_with("10,00\r\n25,00\r\n"));
 
-    // The separator may follow the report it reads.
-    EXPECT_EQ(batch({"--from-report", dir.file("comma.txt"), "--decimal-separator", ","}).status,
-              kBatchDone);
-    const BatchRun wrong =
-        batch({"--from-report", dir.file("comma.txt"), "--decimal-separator", "."});
+    // A report reads whatever separator it was written with and whatever the current one is.
+    for (const char* separator : {",", "."}) {
+        const BatchRun run = batch({"--from-report", dir.file("comma.txt"), "--decimal-separator",
+                                    separator, "--report", dir.file("again.txt")});
+        EXPECT_EQ(run.status, kBatchDone) << run.err;
+        EXPECT_TRUE(
+            readBytes(dir.file("again.txt")).starts_with(std::string("10") + separator + "00\r\n"));
+    }
+    // A line holding both separators is still refused.
+    writeBytes(dir.file("both.txt"), "10,0.0\r\n25,00\r\n");
+    const BatchRun wrong = batch({"--from-report", dir.file("both.txt")});
     EXPECT_EQ(wrong.status, kBatchBadInput);
-    EXPECT_NE(wrong.err.find("'10,00' is not a valid floating point value"), std::string::npos)
+    EXPECT_NE(wrong.err.find("'10,0.0' is not a valid floating point value"), std::string::npos)
         << wrong.err;
 }
 

@@ -114,6 +114,31 @@ TEST(Report, RoundTripKeepsOnlyTheRenderedDigits)
     EXPECT_EQ(read.ac1, 3);
 }
 
+TEST(Report, AReportOpensUnderTheOtherSeparator)
+{
+    ScratchDir dir;
+    ParamSet saved = defaults();
+    saved.l1 = 12.5;
+    saved.m3 = 0.25L;
+    for (const char written : {'.', ','}) {
+        for (const char reading : {'.', ','}) {
+            SCOPED_TRACE(std::string("written with ") + written + ", read with " + reading);
+            setDecimalSeparator(written);
+            writeReport(dir.file("r.txt"), saved, GridText{});
+            EXPECT_EQ(readBytes(dir.file("r.txt")).substr(0, 7),
+                      std::string("12") + written + "50\r\n");
+            setDecimalSeparator(reading);
+            ParamSet read;
+            readReportHeader(dir.file("r.txt"), read);
+            EXPECT_EQ(read.l1, 12.5);
+            EXPECT_EQ(read.l2, 25.0);
+            EXPECT_EQ(read.m3, 0.25L);
+            EXPECT_EQ(read.i1, saved.i1);
+        }
+    }
+    setDecimalSeparator('.');
+}
+
 TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
 {
     const std::string megabyte(1 << 20, '7');
@@ -137,7 +162,10 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
          "11.00\r\n26.00\r\n\x1A"
          "16.00\r\n0.20\r\n",
          2, ""},
-        {"comma", "11,00\r\n26,00\r\n", 0, "11,00"},
+        // Either separator reads; a line holding both, or one twice, does not.
+        {"both separators", "11,00\r\n26.00\r\n16,0.0\r\n", 2, "16,0.0"},
+        {"two commas", "11,00\r\n26,0,0\r\n", 1, "26,0,0"},
+        {"two points", "1.1.00\r\n", 0, "1.1.00"},
         // Cut to 64 KiB when read, quoted as 131 bytes of the start, "…", the end of what was
         // kept and a "…" for the rest of the line.
         {"megabyte line", "11.00\r\n" + megabyte + "x\r\n16.00\r\n", 1,

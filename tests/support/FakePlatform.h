@@ -19,6 +19,7 @@ public:
     bool startSucceeds = true;
     char separator = '.';
     std::string exeDir = "/tmp/";
+    int busyDepth = 0; // beginBusy calls not yet ended ("busy:on" / "busy:off" in calls)
 
     void showMessage(const std::string& text) override
     {
@@ -48,6 +49,16 @@ public:
     }
     char localeDecimalSeparator() override { return separator; }
     std::string executableDir() override { return exeDir; }
+    void beginBusy() override
+    {
+        ++busyDepth;
+        calls.push_back("busy:on");
+    }
+    void endBusy() override
+    {
+        --busyDepth;
+        calls.push_back("busy:off");
+    }
 
 private:
     static std::optional<std::string> pop(std::deque<std::optional<std::string>>& q)

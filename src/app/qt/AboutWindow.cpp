@@ -1,5 +1,6 @@
 #include "app/qt/AboutWindow.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -189,6 +190,17 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no title bar and no button: Esc is the way out a keyboard user tries.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        logoClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,5 @@
 // The About window: a frameless black window whose logo grows and which fades in on its
-// first showing; a click anywhere in it hides it again.
+// first showing; a click anywhere in it, or Esc, hides it again.
 #pragma once
 #include <QWidget>
 
@@ -27,13 +27,14 @@ public:
     // One growth tick: logo height +1 up to 314, width +1 up to 164, opacity +1 up to 255; the
     // timer stops once all three are reached.
     void growStep();
-    // A click on the window, the logo or a label: hides the window.
+    // A click on the window, the logo or a label, or Esc: hides the window.
     void logoClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool fullyGrown() const;

@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,17 +122,27 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::calculate()
 {
     results_->setListingText(QString::fromUtf8(kCalcMemo));
-    const CalcOutcome outcome = runCalculation(P, R);
+    const CalcOutcome outcome = [this] {
+        const BusyCursor busy(platform);
+        return runCalculation(P, R);
+    }();
+    // The grid's text is the old run's until the next refresh; its full values are gone.
+    results_->storeRewritten();
     // The stages run to the end before any box is shown; the boxes keep stage order.
-    if (outcome.kinematicFailed) platform.showMessage(kKinematicFault);
-    if (outcome.energyFailed) platform.showMessage(kEnergyFault);
-    if (outcome.forceFailed) platform.showMessage(kForceFault);
+    if (outcome.kinematicFailed)
+        platform.showMessage(stageFaultText(kKinematicFault, P, outcome.kinematicFaultStep));
+    if (outcome.energyFailed)
+        platform.showMessage(stageFaultText(kEnergyFault, P, outcome.energyFaultStep));
+    if (outcome.forceFailed)
+        platform.showMessage(stageFaultText(kForceFault, P, outcome.forceFaultStep));
 }
 
 void MainWindow::showMoEChart()
 {
     MoEChartWindow* chart = side_.moeChart;
     if (!chart) return;
+    // Filling the chart reads every step of the run.
+    const BusyCursor busy(platform);
     // Both ways the show handler clears the two series before it fills them.
     if (chart->isVisible()) {
         // Already shown: its show handler will not run, so refill here rather than leave it empty.
@@ -147,6 +157,7 @@ void MainWindow::showQuantityChart()
 {
     QuantityChartWindow* chart = side_.quantityChart;
     if (!chart) return;
+    const BusyCursor busy(platform);
     if (chart->isVisible())
         bringToFront(chart);
     else
@@ -158,6 +169,7 @@ void MainWindow::showAbout()
     if (!side_.about) return;
     side_.about->show();
     side_.about->raise();
+    side_.about->activateWindow(); // so that Esc reaches it
 }
 
 void MainWindow::quit()

@@ -6,6 +6,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "params/qt/ParameterPanel.h"
+#include "params/qt/RunSettingsPanel.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/ResultsPanel.h"
@@ -55,9 +56,13 @@ void MainWindow::buildMenu()
     AnimationPanel* animation = animation_;
 
     QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("Файл"));
-    newAction =
-        addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
-                QKeySequence(Qt::CTRL | Qt::Key_N), [params] { params->resetToDefaults(); });
+    newAction = addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
+                        QKeySequence(Qt::CTRL | Qt::Key_N), [params, runSettings = runSettings_] {
+                            params->resetToDefaults();
+                            // The run settings' controls must show what is now in force.
+                            params->showMode();
+                            runSettings->showRunSettings();
+                        });
     openReportAction =
         addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть"),
                 QKeySequence(Qt::CTRL | Qt::Key_O), [results] { results->openReport(); });

@@ -6,6 +6,7 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/ToolkitTranslation.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
 #include "present/qt/MoEChartWindow.h"
@@ -19,6 +20,9 @@ int main(int argc, char** argv)
     // program's own rules with the separator taken from QLocale; C-level conversions stay "C".
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Kinovar"));
+    // The interface is Russian, so the toolkit's dialogs and buttons are too; without the file
+    // they stay English.
+    installToolkitTranslation();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(uiFont(11));
 

@@ -1,5 +1,6 @@
 #include "params/qt/ParameterPanel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include "params/Autofill.h"
@@ -129,6 +131,11 @@ void ParameterPanel::buildRows()
 
         w.button = new QPushButton(box);
         w.button->setObjectName(key + "Button");
+        // The button has no caption: its tip names the parameter as its row does ("M2" has no
+        // "=" to drop).
+        QString name = w.caption->text();
+        if (name.endsWith(QLatin1Char('='))) name.chop(1);
+        w.button->setToolTip(QStringLiteral("Изменить ") + name);
         w.button->setFocusPolicy(Qt::NoFocus);
         if (info.extra)
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
@@ -142,6 +149,14 @@ void ParameterPanel::resetToDefaults()
 {
     setDefaults(P);
     refreshLabels();
+}
+
+void ParameterPanel::showMode()
+{
+    // Only the display changes: the mode command must not run.
+    const QSignalBlocker quiet(modeBox);
+    const QSignalBlocker quietText(modeBox->lineEdit());
+    modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
 }
 
 void ParameterPanel::refreshLabels()
@@ -158,6 +173,7 @@ void ParameterPanel::showValues()
 
 void ParameterPanel::openEntry(int row)
 {
+    entryOpener_ = rows.at(static_cast<size_t>(row)).button;
     apply(::openEntry(P, row));
 }
 
@@ -176,6 +192,24 @@ void ParameterPanel::modeChosen()
     apply(selectMode(P, selectedIndex(modeBox)));
 }
 
+void ParameterPanel::showEntryPanel()
+{
+    entryPanel->setVisible(true);
+    // Typing goes into the field at once and replaces its text; the text itself is unchanged.
+    entryEdit->setFocus(Qt::OtherFocusReason);
+    entryEdit->selectAll();
+}
+
+void ParameterPanel::hideEntryPanel()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusInPanel = focus && entryPanel->isAncestorOf(focus);
+    entryPanel->setVisible(false);
+    // Hiding would pass the focus on to the next control (the step box), where the next
+    // keystrokes would change a setting; it goes back to the button that opened the panel.
+    if (focusInPanel && entryOpener_) entryOpener_->setFocus(Qt::OtherFocusReason);
+}
+
 void ParameterPanel::apply(const Outcome& outcome)
 {
     for (const Effect& e : outcome.effects) {
@@ -190,10 +224,10 @@ void ParameterPanel::apply(const Outcome& outcome)
             rows.at(static_cast<size_t>(e.row)).value->setText(qs(e.text));
             break;
         case Effect::Kind::ShowPanel:
-            entryPanel->setVisible(true);
+            showEntryPanel();
             break;
         case Effect::Kind::HidePanel:
-            entryPanel->setVisible(false);
+            hideEntryPanel();
             break;
         case Effect::Kind::EditText:
             entryEdit->setText(qs(e.text));

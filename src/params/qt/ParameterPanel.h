@@ -46,13 +46,17 @@ public:
     QLineEdit* entryEdit = nullptr;
     QPushButton* entryOk = nullptr;
 
-    // "Новый": the defaults into the parameter set, then refreshLabels.
+    // The defaults into the parameter set, then refreshLabels.
     void resetToDefaults();
+    // The mode box shows the item of the mode in force, without running its command.
+    void showMode();
     // The refresh button: the progress bar to 0 and every value label rendered anew.
     void refreshLabels();
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
-    // A row's edit button: opens the entry panel for that row's field.
+    // A row's edit button: opens the entry panel for that row's field, the entry field focused
+    // with its whole text selected. When a confirmation hides the panel, the focus goes back to
+    // that button.
     void openEntry(int row);
     // "OK" or Enter in the entry field: stores the typed value.
     void confirmEntry();
@@ -69,6 +73,9 @@ signals:
 
 private:
     void buildRows();
+    void showEntryPanel();
+    void hideEntryPanel();
+    QPushButton* entryOpener_ = nullptr; // the edit button that last opened the panel
     ParamSet& P;
     Platform& platform;
     ProgressIndicator& progress;

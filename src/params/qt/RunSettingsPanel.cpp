@@ -5,6 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <cstdint>
+
+#include "base/NumberText.h"
 
 #include "params/RunSettings.h"
 #include "params/qt/ParameterPanel.h"
@@ -50,6 +54,26 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
         typedStepIndex_ = stepBox->findText(stepBox->currentText());
         stepChosen();
     });
+}
+
+void RunSettingsPanel::showRunSettings()
+{
+    // Only the display changes: the commands behind the controls must not run.
+    const QSignalBlocker quietStep(stepBox);
+    const QSignalBlocker quietStepText(stepBox->lineEdit());
+    typedStepIndex_ = -1;
+    const long double degrees = deg(P.step);
+    int item = -1;
+    for (size_t k = 0; k < kTuneItems.size(); ++k)
+        if (kTuneItems[k].degrees * kRadPerDeg == P.step) item = static_cast<int>(k);
+    if (item >= 0) {
+        stepBox->setCurrentIndex(item);
+    } else {
+        stepBox->setCurrentIndex(-1);
+        stepBox->setEditText(QString::fromStdString(FormatGeneral(degrees)));
+    }
+    // N = 24 * cycles + 1: the count N stands for.
+    cycleCountEdit->setText(QString::number((int64_t{P.N} - 1) / kStepsPerCycle));
 }
 
 void RunSettingsPanel::stepChosen()

@@ -28,6 +28,9 @@ public:
     QComboBox* cycleTypeBox = nullptr;
     QPushButton* cycleEditButton = nullptr;
 
+    // Shows the step and the cycle count the parameter set holds (the step's item, or its degrees
+    // when no item has it; the count (N - 1) / 24), without running the controls' commands.
+    void showRunSettings();
     // A step picked from the list or typed: applies it (a fine step warns).
     void stepChosen();
     // "Изменить" opens the count field; "Применить" closes it and applies the typed count.

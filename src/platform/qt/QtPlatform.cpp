@@ -15,6 +15,25 @@ QString fromUtf8(const std::string& s)
     return QString::fromStdString(s);
 }
 
+// While a box is up it shows the normal cursor, even in the middle of busy work; the busy one
+// comes back when the box closes.
+class NormalCursorScope {
+public:
+    NormalCursorScope() : active_(QApplication::overrideCursor() != nullptr)
+    {
+        if (active_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursorScope()
+    {
+        if (active_) QApplication::restoreOverrideCursor();
+    }
+    NormalCursorScope(const NormalCursorScope&) = delete;
+    NormalCursorScope& operator=(const NormalCursorScope&) = delete;
+
+private:
+    bool active_;
+};
+
 } // namespace
 
 QString qtFileFilter(const std::string& filter)
@@ -45,6 +64,7 @@ void QtPlatform::showMessage(const std::string& text)
     QMessageBox box(QMessageBox::NoIcon, kCaption, fromUtf8(elideMiddle(text)), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText); // typed or read text is never markup
+    const NormalCursorScope normal;
     box.exec();
 }
 
@@ -54,6 +74,7 @@ void QtPlatform::showError(const std::string& message)
                     fromUtf8(elideMiddle(errorReportText(message))), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    const NormalCursorScope normal;
     box.exec();
 }
 
@@ -89,4 +110,14 @@ char QtPlatform::localeDecimalSeparator()
 std::string QtPlatform::executableDir()
 {
     return (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+}
+
+void QtPlatform::beginBusy()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtPlatform::endBusy()
+{
+    QApplication::restoreOverrideCursor();
 }

@@ -18,6 +18,9 @@ public:
     // unless a test set another with QLocale::setDefault).
     char localeDecimalSeparator() override;
     std::string executableDir() override;
+    // The wait cursor as the application's override cursor; message boxes push the arrow over it.
+    void beginBusy() override;
+    void endBusy() override;
 
 private:
     QString lastOpenPath_; // each dialog starts where its last use ended

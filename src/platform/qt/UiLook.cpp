@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "platform/qt/WheelGuard.h"
+
 QFont uiFont(int lineHeight, bool bold)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -93,6 +95,7 @@ QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, const QS
     combo->setObjectName(name);
     combo->setGeometry(geometry);
     combo->addItems(items);
+    wheelOnlyWithFocus(combo);
     return combo;
 }
 

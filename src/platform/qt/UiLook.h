@@ -36,7 +36,8 @@ QFrame* makePanel(QWidget* parent, const char* name, QRect geometry, const QColo
 // A label sized to its text, placed at (x, y) of its parent.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y);
 
-// A list box at `geometry` holding `items`, none of them editable.
+// A list box at `geometry` holding `items`, none of them editable; closed, it takes the wheel only
+// while it has the focus (wheelOnlyWithFocus).
 QComboBox* makeCombo(QWidget* parent, const char* name, QRect geometry, const QStringList& items);
 
 // Makes `combo` editable, showing the free `text` and no selected item; typed texts never become

@@ -39,6 +39,7 @@ int AnimationPanel::rendererIndex() const
 
 void AnimationPanel::exportAnimation()
 {
+    const BusyCursor busy(platform);
     QProgressBar* bar = progress.progressBar;
     const std::string dir = platform.executableDir();
     try {

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QValueAxis>
 
+#include "platform/qt/WheelGuard.h"
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ChartWindow.h"
@@ -63,6 +64,7 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
     quantityBox->setEditable(true);
     quantityBox->setInsertPolicy(QComboBox::NoInsert);
     quantityBox->setGeometry(408, 352, 145, 25);
+    wheelOnlyWithFocus(quantityBox);
     quantityBox->setEditText(QStringLiteral("Параметр"));
     connect(quantityBox, &QComboBox::activated, this, [this] {
         typed_ = false;

@@ -1,5 +1,15 @@
 #include "present/qt/ResultsGridModel.h"
 
+#include "base/NumberText.h"
+#include "params/ParamSet.h"
+
+namespace {
+
+const QVariant kRightAligned =
+    QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+
+} // namespace
+
 ResultsGridModel::ResultsGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 GridText& ResultsGridModel::beginChange()
@@ -38,11 +48,30 @@ int ResultsGridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : grid_.columnCount() - 1;
 }
 
+QVariant ResultsGridModel::fullValue(int column, int row) const
+{
+    // Only cells the refresh wrote hold a value of the store.
+    if (!values_ || column < 1 || column >= grid_.columnCount() || column > ResultStore::kSteps ||
+        row >= GridText::kValueRows)
+        return {};
+    const long double v = (*values_)(row, column);
+    return QString::fromStdString(FormatGeneral(row == 0 ? v * kDegPerRad : v));
+}
+
 QVariant ResultsGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
-    // Texts are made here, on demand: holding 7 million QStrings would cost far more memory.
-    return cellText(index.column() + 1, index.row() + 1);
+    if (!index.isValid()) return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        // Texts are made here, on demand: holding 7 million QStrings would cost far more memory.
+        return cellText(index.column() + 1, index.row() + 1);
+    case Qt::ToolTipRole:
+        return fullValue(index.column() + 1, index.row() + 1);
+    case Qt::TextAlignmentRole:
+        return kRightAligned; // as the angles above them
+    default:
+        return {};
+    }
 }
 
 QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -50,6 +79,8 @@ QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, 
     if (section < 0) return {};
     if (orientation == Qt::Horizontal) {
         if (role == Qt::DisplayRole) return cellText(section + 1, 0);
+        if (role == Qt::ToolTipRole) return fullValue(section + 1, 0);
+        if (role == Qt::TextAlignmentRole) return kRightAligned;
         return {};
     }
     // Captions are longer than the fixed column shows; the tip gives the whole text.

@@ -1,5 +1,6 @@
 // The results grid as a Qt table model over the grid's text (present/ResultsText.h).
 // Grid row 0 (crank angles) is the horizontal header, grid column 0 (captions) the vertical one.
+// Values and angles are right-aligned; their tooltips give the full value the text was made from.
 #pragma once
 #include <QAbstractTableModel>
 
@@ -14,6 +15,11 @@ public:
     // Changes of the text go between beginChange() and endChange(), so views re-read it all.
     GridText& beginChange();
     void endChange();
+    // The store the grid's text was last made from (nullptr once it has been rewritten since):
+    // the tooltip of cell (i, r) is FormatGeneral(R[r][i]), that of the angle header
+    // FormatGeneral(R[0][i] in degrees). Without a store a cell has no tooltip.
+    void setValues(const ResultStore* store) { values_ = store; }
+
     // Reads the caption file into column 0 (see loadCaptions) and returns the new caption count
     // (lines read + 1).
     // Throws InOutError with nothing changed.
@@ -32,5 +38,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    // The full value behind step cell (column, row), as a tooltip; empty when unknown.
+    QVariant fullValue(int column, int row) const;
+
     GridText grid_;
+    const ResultStore* values_ = nullptr;
 };

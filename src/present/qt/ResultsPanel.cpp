@@ -68,6 +68,7 @@ void ResultsPanel::setListingText(const QString& text)
 
 void ResultsPanel::refreshResults()
 {
+    const BusyCursor busy(platform);
     QProgressBar* bar = progress.progressBar;
     const bool indicator = progress.followsRefresh();
     if (indicator) {
@@ -91,6 +92,7 @@ void ResultsPanel::refreshResults()
 
     std::string text;
     fillResults(R, P.N, gridModel->beginChange(), text, onStep, "\n");
+    gridModel->setValues(&R);
     gridModel->endChange();
     setListingText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     text = std::string();
@@ -101,6 +103,11 @@ void ResultsPanel::refreshResults()
     } catch (const KinovarError& e) {
         platform.showError(e.what());
     }
+}
+
+void ResultsPanel::storeRewritten()
+{
+    gridModel->setValues(nullptr);
 }
 
 int ResultsPanel::loadCaptions(const std::string& path)
@@ -124,6 +131,7 @@ void ResultsPanel::saveReport()
     const auto name = platform.saveFileName(kSaveFilter);
     if (!name) return; // cancelled: nothing is written
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
+    const BusyCursor busy(platform);
     try {
         writeReport(*name, P, gridModel->text());
     } catch (const KinovarError& e) {
@@ -136,6 +144,7 @@ void ResultsPanel::openReport()
     const auto name = platform.openFileName(kOpenFilter);
     if (!name) return;
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
+    const BusyCursor busy(platform);
     try {
         readReportHeader(*name, P);
     } catch (const KinovarError& e) {

@@ -40,6 +40,9 @@ public:
     // "Сохранить Отчёт": asks for a file and writes the report of the grid's text; a cancel
     // writes nothing, a replaced file is named in the listing, a failed write is reported.
     void saveReport();
+    // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
+    // give the values that text was made from.
+    void storeRewritten();
     // "Открыть": asks for a report and reads its header into the parameter set; reportOpened()
     // follows even when a bad line stopped the reading, before the error is reported.
     void openReport();

@@ -63,3 +63,18 @@ TEST(AboutWindow, AClickAnywhereHidesIt)
         EXPECT_FALSE(about.isVisible()) << target->objectName().toStdString();
     }
 }
+
+TEST(AboutWindow, EscHidesItOtherKeysDoNot)
+{
+    AboutWindow about;
+    about.show();
+    QTest::keyClick(&about, Qt::Key_A);
+    QTest::keyClick(&about, Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_TRUE(about.isVisible());
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+    // Wherever the keyboard focus is inside the window, Esc reaches it.
+    about.show();
+    QTest::keyClick(about.titleLabel, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+}

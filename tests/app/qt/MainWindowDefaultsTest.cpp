@@ -133,9 +133,14 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     EXPECT_EQ(store()(0, 1), 42);
     EXPECT_EQ(form->resultsPanel().listing->toPlainText(),
               QStringLiteral("Цикл 360 градусов принят"));
-    EXPECT_EQ(form->runSettingsPanel().stepBox->currentText(), QStringLiteral("5"));
-    EXPECT_EQ(form->runSettingsPanel().cycleCountEdit->text(), QStringLiteral("3"));
-    EXPECT_EQ(form->parameterPanel().modeBox->currentIndex(), 1);
+    // The run settings' controls show what the program now computes with: 15°, N = 25 (one
+    // cycle), mode 0; showing them ran none of their commands (the memo above is unchanged).
+    EXPECT_EQ(form->runSettingsPanel().stepBox->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(selectedIndex(form->runSettingsPanel().stepBox), 3);
+    EXPECT_EQ(form->runSettingsPanel().cycleCountEdit->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->parameterPanel().modeBox->currentIndex(), 0);
+    EXPECT_EQ(form->parameterPanel().modeBox->currentText(), QStringLiteral("360"));
+    EXPECT_TRUE(fake.messages.empty());
     // The display shows the result, coordinates included, and the bar is back at 0.
     EXPECT_EQ(labelText("l1Value"), QStringLiteral("10.000"));
     EXPECT_EQ(labelText("m1Value"), QStringLiteral("4.000"));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "app/qt/MainWindowFixture.h"
@@ -70,7 +71,17 @@ protected:
     }
 };
 
-constexpr int kRowL1 = 0, kRowL2 = 1, kRowM1 = 17, kRowI2 = 21;
+constexpr int kRowL1 = 0, kRowL2 = 1, kRowM1 = 17, kRowM2 = 18, kRowI2 = 21;
+
+// One notch of the wheel towards the user (the next item of a list), sent as the window system
+// would send it to the widget under the pointer.
+void wheelDown(QWidget* target)
+{
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+}
 
 TEST_F(ParameterPanelTest, TypicalUseUpToTheCalculation)
 {
@@ -113,7 +124,7 @@ TEST_F(CommaWidgetTest, EntryLabelsKeepTheTypedText)
 
 TEST_F(CommaWidgetTest, ScreenedOutTextKeepsValueAndReopens)
 {
-    for (const char* text : {"1e3", " 7", "1.5", "два", "4\t"}) {
+    for (const char* text : {"1e3", " 7", "1/5", "два", "4\t"}) {
         enter(kRowM1, QString::fromUtf8(text));
         if (QString::fromUtf8(text) == "4\t") {
             // A tab passes the screening and fails the conversion.
@@ -262,6 +273,129 @@ TEST_F(ParameterPanelTest, ModeFromListOrTypedText)
     QTest::keyClicks(form->parameterPanel().modeBox->lineEdit(), "x");
     EXPECT_EQ(params.mode, 1);
     EXPECT_TRUE(fake.messages.empty());
+}
+
+// Typing lands where the user looks: following "press the button beside L2=, type a value,
+// Enter" with the focus anywhere else.
+TEST_F(ParameterPanelTest, EntryTakesTheFocusAndGivesItBackToItsButton)
+{
+    activate();
+    ParameterPanel& panel = form->parameterPanel();
+    RunSettingsPanel& run = form->runSettingsPanel();
+    run.stepBox->setFocus();
+    ASSERT_TRUE(run.stepBox->hasFocus());
+    panel.entryEdit->setText(QStringLiteral("12,5")); // what an earlier entry left there
+
+    QTest::mouseClick(panel.rows[kRowL2].button, Qt::LeftButton);
+    EXPECT_TRUE(panel.entryEdit->hasFocus());
+    EXPECT_EQ(panel.entryEdit->text(), "12,5"); // the text is not changed
+    EXPECT_EQ(panel.entryEdit->selectedText(), "12,5");
+
+    // The user types at whatever has the focus.
+    QTest::keyClicks(QApplication::focusWidget(), "30");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(params.l2, 30);
+    EXPECT_EQ(params.step, 15 * kRadPerDeg);
+    EXPECT_EQ(run.stepBox->currentText(), "15");
+    EXPECT_FALSE(panelOpen());
+    EXPECT_EQ(QApplication::focusWidget(), panel.rows[kRowL2].button);
+
+    // Keys typed after the confirmation change no setting.
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    EXPECT_EQ(params.step, 15 * kRadPerDeg);
+    EXPECT_EQ(run.stepBox->currentText(), "15");
+
+    // A screened-out text reopens the panel with "0" selected, ready for another try.
+    QTest::mouseClick(panel.rows[kRowM1].button, Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "1e3");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(panelOpen());
+    EXPECT_TRUE(panel.entryEdit->hasFocus());
+    EXPECT_EQ(panel.entryEdit->selectedText(), "0");
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QTest::mouseClick(panel.entryOk, Qt::LeftButton); // the OK button, not Enter, this time
+    EXPECT_EQ(params.m1, 7);
+    EXPECT_EQ(QApplication::focusWidget(), panel.rows[kRowM1].button);
+}
+
+TEST_F(ParameterPanelTest, EditButtonsNameTheirParameters)
+{
+    const ParameterPanel& panel = form->parameterPanel();
+    EXPECT_EQ(panel.rows[kRowL1].button->toolTip(), "Изменить L1");
+    EXPECT_EQ(panel.rows[kRowL2].button->toolTip(), "Изменить L2");
+    EXPECT_EQ(panel.rows[6].button->toolTip(), "Изменить +Fitt");
+    EXPECT_EQ(panel.rows[7].button->toolTip(), "Изменить A(C1)");
+    EXPECT_EQ(panel.rows[kRowM2].button->toolTip(), "Изменить M2"); // its caption has no "="
+    EXPECT_EQ(panel.rows[22].button->toolTip(), "Изменить I3");
+    QStringList tips;
+    for (const ParamRowWidgets& row : panel.rows) {
+        EXPECT_TRUE(row.button->toolTip().startsWith("Изменить "))
+            << row.button->objectName().toStdString();
+        EXPECT_FALSE(row.button->toolTip().contains('='));
+        tips << row.button->toolTip();
+    }
+    tips.removeDuplicates();
+    EXPECT_EQ(tips.size(), kParamRowCount);
+}
+
+// A wheel turned over a closed list changes it only when the list has the focus.
+TEST_F(ParameterPanelTest, ClosedListsTakeTheWheelOnlyWithTheFocus)
+{
+    activate();
+    QComboBox* step = form->runSettingsPanel().stepBox;
+    QComboBox* mode = form->parameterPanel().modeBox;
+    QComboBox* cycleType = form->runSettingsPanel().cycleTypeBox;
+    for (QComboBox* box : {step, mode, cycleType})
+        EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus) << box->objectName().toStdString();
+    form->parameterPanel().refreshButton->setFocus();
+    step->setCurrentIndex(5); // "60"
+    mode->setCurrentIndex(0);
+    fake.messages.clear();
+    const ParamSet before = params;
+    // (Over the text part of an editable list the window system's wheel passes up to the list;
+    // an event sent by a test is not passed up, so the test sends it to the list.)
+    for (QComboBox* target : {step, mode})
+        for (int notch = 0; notch < 3; ++notch)
+            wheelDown(target);
+    EXPECT_EQ(step->currentIndex(), 5);
+    EXPECT_EQ(mode->currentIndex(), 0);
+    EXPECT_EQ(params.step, before.step);
+    EXPECT_EQ(params.mode, 0);
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_FALSE(step->hasFocus()); // the wheel does not take the focus either
+
+    // With the focus the wheel works as ever: past "ext 0.5" every notch warns.
+    step->setFocus();
+    wheelDown(step);
+    wheelDown(step);
+    EXPECT_EQ(step->currentIndex(), 7);
+    EXPECT_EQ(params.step, 0.2L * kRadPerDeg);
+    EXPECT_EQ(fake.messages, std::vector<std::string>{kFineStepWarning});
+    mode->setFocus();
+    wheelDown(mode);
+    EXPECT_EQ(params.mode, 1);
+}
+
+TEST_F(ParameterPanelTest, FractionsTypedWithEitherSeparator)
+{
+    enter(kRowM1, "0,5");
+    EXPECT_EQ(params.m1, 0.5L);
+    enter(kRowM2, "0.25");
+    EXPECT_EQ(params.m2, 0.25L);
+    enter(kRowI2, "1.5,5"); // two separators: no number
+    EXPECT_EQ(fake.messages, std::vector<std::string>{kEntryFault});
+}
+
+TEST_F(CommaWidgetTest, PointFractionUnderTheCommaLocale)
+{
+    enter(kRowM1, "0.5");
+    EXPECT_EQ(params.m1, 0.5L);
+    EXPECT_EQ(labelText("m1Value"), "0.5"); // the typed text until the next refresh
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_FALSE(panelOpen());
+    enter(kRowL2, "30.5");
+    EXPECT_EQ(params.l2, 30.5);
+    EXPECT_EQ(labelText("l2Value"), "30,500");
 }
 
 } // namespace

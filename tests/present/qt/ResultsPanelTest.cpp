@@ -263,6 +263,75 @@ TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
     EXPECT_EQ(fake.errors.back(), "File not found.");
 }
 
+// A report opens whichever separator it was written with, whatever the locale's is now.
+TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
+{
+    const std::string point = dir.file("point.txt"), comma = dir.file("comma.txt");
+    writeBytes(point, "12.50\r\n25.00\r\n12.50\r\n");
+    writeBytes(comma, "13,50\r\n26,00\r\n12,50\r\n");
+    for (const char separator : {',', '.'}) {
+        SCOPED_TRACE(separator);
+        setDecimalSeparator(separator);
+        fake.openReplies.push_back(point);
+        form->resultsPanel().openReport();
+        EXPECT_EQ(params.l1, 12.5);
+        fake.openReplies.push_back(comma);
+        form->resultsPanel().openReport();
+        EXPECT_EQ(params.l1, 13.5);
+        EXPECT_EQ(params.l2, 26);
+        // The fourth line is the first the files lack: "" is no number.
+        EXPECT_EQ(fake.errors.size(), 2u);
+        EXPECT_EQ(fake.errors.back(), "'' is not a valid floating point value.");
+        fake.errors.clear();
+        EXPECT_EQ(form->parameterPanel().rows[0].value->text(),
+                  q(FormatFixed(13.5, 4, 3))); // in the separator now in force
+    }
+    // A line holding both separators is still refused.
+    writeBytes(comma, "13,5.0\r\n");
+    fake.openReplies.push_back(comma);
+    form->resultsPanel().openReport();
+    EXPECT_EQ(fake.errors,
+              std::vector<std::string>{"'13,5.0' is not a valid floating point value."});
+    EXPECT_EQ(params.l1, 13.5);
+}
+
+// The grid: values and angles aligned alike, and a tooltip giving the full value behind the two
+// decimals of a cell or an angle header, until a new calculation rewrites the store.
+TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
+{
+    ResultsGridModel* model = form->resultsPanel().gridModel;
+    store()(0, 2) = 0.0001L * kRadPerDeg * 3; // a fine step: every angle shows as "0.00"
+    store()(5, 2) = 1.0L / 3;
+    store()(78, 3) = -12345.678L;
+    form->resultsPanel().refreshResults();
+    const QModelIndex third = model->index(4, 1);     // grid cell (2, 5)
+    EXPECT_EQ(model->data(third).toString(), "0.33"); // the cell text stays
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0.333333333333333");
+    EXPECT_EQ(model->data(model->index(77, 2), Qt::ToolTipRole).toString(), "-12345.678");
+    EXPECT_EQ(model->data(model->index(77, 2)).toString(), "-1.235E04");
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "0.00");
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), "0.0003");
+    const auto cellAlign = model->data(third, Qt::TextAlignmentRole).value<Qt::Alignment>();
+    const auto headAlign =
+        model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+    EXPECT_EQ(cellAlign, headAlign);
+    EXPECT_TRUE(cellAlign.testFlag(Qt::AlignRight));
+    // The tip follows the separator, as the text does.
+    setDecimalSeparator(',');
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0,333333333333333");
+    setDecimalSeparator('.');
+
+    // "Расчет" rewrites the store: the old text stays, but has no full value to show any more.
+    form->calculateAction->trigger();
+    EXPECT_EQ(model->data(third).toString(), "0.33");
+    EXPECT_FALSE(model->data(third, Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    form->resultsPanel().refreshResults();
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), q(FormatGeneral(store()(5, 2))));
+    // Past the run's last step there is no cell and no value.
+    EXPECT_FALSE(model->data(model->index(0, 30), Qt::ToolTipRole).isValid());
+}
+
 // Processor time of this process so far, in milliseconds (a busy machine stretches wall time).
 long long cpuMs()
 {
