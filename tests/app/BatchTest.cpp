@@ -228,7 +228,8 @@ TEST(Batch, RodBranchFaultIn720ModeFailsTheRun)
 {
     const BatchRun run = batch({"--set", "mode=720", "--set", "fi0=1e22", "--csv", "-"});
     EXPECT_EQ(run.status, kBatchStageFailed);
-    EXPECT_EQ(run.err, std::string(kKinematicFault) + "\n" + kEnergyFault + "\n");
+    EXPECT_EQ(run.err, std::string(kKinematicFault) + "\nШаг 1, угол кривошипа 1E22°\n" +
+                           kEnergyFault + "\nШаг 2, угол кривошипа 1E22°\n");
     const auto csv = parseCsv(run.out);
     ASSERT_GE(csv.size(), 2u);
     EXPECT_NE(csv[1][1], "0"); // fi of step 1 written
