@@ -135,8 +135,8 @@ void AnimatorWindow::showEvent(QShowEvent* event)
 void AnimatorWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // Top centre of the scene, clear of the mechanism in the middle.
-    exitHint->move((width() - exitHint->width()) / 2, 24);
+    // Centred below the step caption in the scene's top left, clear of the mechanism.
+    exitHint->move((width() - exitHint->width()) / 2, 64);
 }
 
 void AnimatorWindow::tick()
