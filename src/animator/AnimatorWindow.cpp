@@ -41,7 +41,9 @@ void SceneWidget::mouseMoveEvent(QMouseEvent* event)
 }
 
 AnimatorWindow::AnimatorWindow(SceneModel model, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), playback_(model_.frameCount())
+    : QWidget(parent), model_(std::move(model)),
+      playback_(model_.frameCount(), KineticPlayback::rateForTurn(
+                                         stepDegreesOf(model_.data().totalAngle, model_.data().N)))
 {
     scene_ = new SceneWidget(model_, playback_, this);
 
@@ -105,7 +107,36 @@ AnimatorWindow::AnimatorWindow(SceneModel model, QWidget* parent)
     timer_->start();
     clock_.start();
     setFocusPolicy(Qt::StrongFocus);
+
+    exitHint = new QLabel(QStringLiteral("Esc — выход"), this);
+    exitHint->setObjectName("exitHint");
+    exitHint->setAlignment(Qt::AlignCenter);
+    exitHint->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 170); color: white;"
+                                           " font-size: 20px; padding: 10px 18px;"
+                                           " border-radius: 6px; }"));
+    exitHint->adjustSize();
+    exitHint->hide();
+    exitHintTimer = new QTimer(this);
+    exitHintTimer->setSingleShot(true);
+    exitHintTimer->setInterval(kExitHintMs);
+    connect(exitHintTimer, &QTimer::timeout, exitHint, &QWidget::hide);
     refresh();
+}
+
+void AnimatorWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!isFullScreen()) return;
+    exitHint->show();
+    exitHint->raise();
+    exitHintTimer->start();
+}
+
+void AnimatorWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Centred below the step caption in the scene's top left, clear of the mechanism.
+    exitHint->move((width() - exitHint->width()) / 2, 64);
 }
 
 void AnimatorWindow::tick()

@@ -34,12 +34,24 @@ private:
 class AnimatorWindow : public QWidget {
     Q_OBJECT
 public:
+    // How long a full-screen window shows its way out at the start.
+    static constexpr int kExitHintMs = 4000;
+
+    // Starts playing at the rate that shows one crank turn in about four seconds, from the step
+    // the file's header gives.
     explicit AnimatorWindow(SceneModel model, QWidget* parent = nullptr);
 
     const KineticPlayback& playback() const { return playback_; }
 
+    // "Esc — выход" over the scene, shown for kExitHintMs when the window is shown full screen
+    // (there is no title bar to close it by); exitHintTimer hides it.
+    QLabel* exitHint = nullptr;
+    QTimer* exitHintTimer = nullptr;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void tick();

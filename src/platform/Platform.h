@@ -8,6 +8,19 @@
 
 #include "base/MessageText.h" // elideMiddle, for the boxes
 
+// What a file dialog is asked for: its filter ("Text File|*.txt|Any Type|*.*"), the suffix it adds
+// to a name typed without one ("png", no dot; empty for none), and the name of its memory: dialogs
+// with the same memoryKey start where the last of them ended, others keep their own path.
+struct FileDialogRequest {
+    std::string filter;
+    std::string defaultSuffix;
+    std::string memoryKey;
+};
+
+// The memories of the program's dialogs.
+inline constexpr const char* kReportOpenDialog = "reportOpen";
+inline constexpr const char* kReportSaveDialog = "reportSave";
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -16,11 +29,22 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // The standard error report: error icon, caption "Kinovar", errorReportText(message).
     virtual void showError(const std::string& message) = 0;
-    // Open dialog with a filter such as "Text File|*.txt|Any Type|*.*"; remembers the last
-    // path; nullopt when the user cancelled.
-    virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
-    // Save dialog; asks before replacing an existing file; nullopt when cancelled.
-    virtual std::optional<std::string> saveFileName(const std::string& filter) = 0;
+    // Open dialog for `request`: starts at the last path chosen under its memoryKey and keeps
+    // the chosen one there; nullopt when the user cancelled.
+    virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;
+    // Save dialog for `request`, remembering as the open dialog does. A name typed without a
+    // suffix gets request.defaultSuffix before the dialog asks about replacing an existing file,
+    // so the question names the file that will be written; nullopt when cancelled.
+    virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
+    // The same with a filter alone: no default suffix, the report dialogs' memories.
+    std::optional<std::string> openFileName(const std::string& filter)
+    {
+        return openFileName(FileDialogRequest{filter, "", kReportOpenDialog});
+    }
+    std::optional<std::string> saveFileName(const std::string& filter)
+    {
+        return saveFileName(FileDialogRequest{filter, "", kReportSaveDialog});
+    }
     // Starts a program (no arguments, normal window state, no waiting); false if it could not
     // start.
     virtual bool startProgram(const std::string& path) = 0;

@@ -3,7 +3,32 @@
 #include <algorithm>
 #include <cmath>
 
-KineticPlayback::KineticPlayback(int frameCount) : count_(std::max(frameCount, 0)) {}
+namespace {
+
+constexpr double kRateCeiling = 1e6; // steps per second
+
+} // namespace
+
+double stepDegreesOf(double totalAngle, int32_t N)
+{
+    if (N < 2 || !std::isfinite(totalAngle) || !(totalAngle > 0)) return 0;
+    return totalAngle / (N - 1);
+}
+
+double KineticPlayback::rateForTurn(double stepDegrees)
+{
+    if (!std::isfinite(stepDegrees) || !(stepDegrees > 0)) return kDefaultRate;
+    return 360.0 / stepDegrees / kTurnSeconds;
+}
+
+KineticPlayback::KineticPlayback(int frameCount, double rate)
+    : count_(std::max(frameCount, 0)),
+      // At most kRateCeiling, so that one long tick stays far inside an int.
+      rate_(std::min(std::isfinite(rate) && rate > 0 ? rate : kDefaultRate, kRateCeiling)),
+      minRate_(std::min(kMinRate, rate_ / 64)),
+      maxRate_(std::max(kMaxRate, std::min(rate_ * 16, kRateCeiling)))
+{
+}
 
 void KineticPlayback::setPlaying(bool playing)
 {
@@ -13,12 +38,12 @@ void KineticPlayback::setPlaying(bool playing)
 
 void KineticPlayback::faster()
 {
-    rate_ = std::min(rate_ * 2, kMaxRate);
+    rate_ = std::min(rate_ * 2, maxRate_);
 }
 
 void KineticPlayback::slower()
 {
-    rate_ = std::max(rate_ / 2, kMinRate);
+    rate_ = std::max(rate_ / 2, minRate_);
 }
 
 void KineticPlayback::stepForward()
@@ -46,7 +71,7 @@ bool KineticPlayback::advance(double seconds)
     const double whole = std::floor(carry_);
     if (whole < 1) return false;
     carry_ -= whole;
-    // whole <= kMaxRate * kMaxTick, so it fits an int.
+    // whole <= kRateCeiling * kMaxTick, so it fits an int.
     const int steps = static_cast<int>(whole) % count_;
     const int before = frame_;
     frame_ = (frame_ + steps) % count_;

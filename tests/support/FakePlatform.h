@@ -16,6 +16,7 @@ public:
     std::vector<std::string> started;                   // paths given to startProgram
     std::deque<std::optional<std::string>> openReplies; // popped per open dialog; empty -> cancel
     std::deque<std::optional<std::string>> saveReplies;
+    std::vector<FileDialogRequest> dialogRequests; // every open and save request, in order
     bool startSucceeds = true;
     char separator = '.';
     std::string exeDir = "/tmp/";
@@ -31,14 +32,18 @@ public:
         errors.push_back(errorReportText(message));
         calls.push_back("error:" + errorReportText(message));
     }
-    std::optional<std::string> openFileName(const std::string& filter) override
+    using Platform::openFileName;
+    using Platform::saveFileName;
+    std::optional<std::string> openFileName(const FileDialogRequest& request) override
     {
-        calls.push_back("open:" + filter);
+        calls.push_back("open:" + request.filter);
+        dialogRequests.push_back(request);
         return pop(openReplies);
     }
-    std::optional<std::string> saveFileName(const std::string& filter) override
+    std::optional<std::string> saveFileName(const FileDialogRequest& request) override
     {
-        calls.push_back("save:" + filter);
+        calls.push_back("save:" + request.filter);
+        dialogRequests.push_back(request);
         return pop(saveReplies);
     }
     bool startProgram(const std::string& path) override

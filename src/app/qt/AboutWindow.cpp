@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
 
 namespace {
@@ -120,6 +121,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     setFont(uiFont(11));
     setFixedSize(194, 401);
     move(203, 133);
+    keepOnScreenWhenShown(this);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);

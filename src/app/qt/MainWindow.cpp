@@ -17,6 +17,7 @@
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/MoEChartWindow.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     buildMenu();
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(713, 552 + menuBar()->sizeHint().height());
+    keepOnScreenWhenShown(this);
 
     setDecimalSeparator(platform.localeDecimalSeparator());
     parameters_->resetToDefaults();

@@ -48,7 +48,8 @@ public:
     QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
     QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
     QAction *openReportShortcut = nullptr, *saveReportShortcut = nullptr;
-    QTimer* fadeTimer = nullptr; // 1 ms fade-in ticks, stopped once opaque
+    QAction* exportCsvAction = nullptr; // "Экспорт CSV…", Ctrl+E
+    QTimer* fadeTimer = nullptr;        // 1 ms fade-in ticks, stopped once opaque
 
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }

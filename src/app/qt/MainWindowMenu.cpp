@@ -69,6 +69,9 @@ void MainWindow::buildMenu()
     saveReportAction =
         addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить Отчёт"),
                 QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
+    exportCsvAction =
+        addItem(this, fileMenu, "exportCsvAction", QStringLiteral("Экспорт CSV…"),
+                QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
     openReportAction->setVisible(false);
     saveReportAction->setVisible(false);
     quitAction =

@@ -1,7 +1,6 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
@@ -78,23 +77,48 @@ void QtPlatform::showError(const std::string& message)
     box.exec();
 }
 
-std::optional<std::string> QtPlatform::openFileName(const std::string& filter)
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
+                                            const FileDialogRequest& request,
+                                            const QString& startPath)
 {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                      lastOpenPath_, qtFileFilter(filter));
-    if (path.isEmpty()) return std::nullopt;
-    lastOpenPath_ = path;
-    return path.toStdString();
+    auto dialog =
+        std::make_unique<QFileDialog>(parent, QString(), startPath, qtFileFilter(request.filter));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    // Set before the dialog runs: the dialog adds it to a bare name and only then checks whether
+    // that file exists, so the overwrite question names the file really written.
+    dialog->setDefaultSuffix(fromUtf8(request.defaultSuffix));
+    if (!startPath.isEmpty()) dialog->selectFile(startPath);
+    return dialog;
 }
 
-std::optional<std::string> QtPlatform::saveFileName(const std::string& filter)
+QString QtPlatform::rememberedPath(const std::string& memoryKey) const
 {
-    // Qt's save dialog asks before replacing an existing file unless told not to.
-    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                      lastSavePath_, qtFileFilter(filter));
-    if (path.isEmpty()) return std::nullopt;
-    lastSavePath_ = path;
-    return path.toStdString();
+    return lastPaths_.value(fromUtf8(memoryKey));
+}
+
+std::optional<std::string> QtPlatform::runDialog(QFileDialog::AcceptMode mode,
+                                                 const FileDialogRequest& request)
+{
+    const QString key = fromUtf8(request.memoryKey);
+    auto dialog =
+        makeFileDialog(QApplication::activeWindow(), mode, request, lastPaths_.value(key));
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    lastPaths_.insert(key, chosen.first());
+    return chosen.first().toStdString();
+}
+
+std::optional<std::string> QtPlatform::openFileName(const FileDialogRequest& request)
+{
+    return runDialog(QFileDialog::AcceptOpen, request);
+}
+
+std::optional<std::string> QtPlatform::saveFileName(const FileDialogRequest& request)
+{
+    return runDialog(QFileDialog::AcceptSave, request);
 }
 
 bool QtPlatform::startProgram(const std::string& path)

@@ -1,18 +1,24 @@
 // The platform layer on Qt: message boxes, the error report, file dialogs, starting programs,
 // and the decimal separator of the locale.
 #pragma once
+#include <QFileDialog>
+#include <QHash>
 #include <QString>
+#include <memory>
 
 #include "platform/Platform.h"
 
 class QLocale;
+class QWidget;
 
 class QtPlatform : public Platform {
 public:
     void showMessage(const std::string& text) override;
     void showError(const std::string& message) override;
-    std::optional<std::string> openFileName(const std::string& filter) override;
-    std::optional<std::string> saveFileName(const std::string& filter) override;
+    using Platform::openFileName;
+    using Platform::saveFileName;
+    std::optional<std::string> openFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
     bool startProgram(const std::string& path) override;
     // The separator of the default locale (the system's, from LC_ALL, LC_NUMERIC or LANG,
     // unless a test set another with QLocale::setDefault).
@@ -22,10 +28,22 @@ public:
     void beginBusy() override;
     void endBusy() override;
 
+    // The path a dialog of this memory starts at: the last one chosen under it, empty before.
+    QString rememberedPath(const std::string& memoryKey) const;
+
 private:
-    QString lastOpenPath_; // each dialog starts where its last use ended
-    QString lastSavePath_;
+    std::optional<std::string> runDialog(QFileDialog::AcceptMode mode,
+                                         const FileDialogRequest& request);
+    QHash<QString, QString> lastPaths_; // memory key -> path last chosen under it
 };
+
+// The dialog for `request`, ready to run and not yet shown: open or save by `mode`, Qt's form of
+// the filter, the default suffix, starting at `startPath` (its folder and name) when not empty.
+// A save dialog asks before an existing file is replaced, with the suffix already added; an open
+// dialog takes existing files only.
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
+                                            const FileDialogRequest& request,
+                                            const QString& startPath);
 
 // A filter such as "Text File|*.txt|Any Type|*.*" in Qt's form, "Text File (*.txt);;Any Type
 // (*)": pairs of description and patterns; ";" between patterns becomes a space; "*.*" means

@@ -1,6 +1,8 @@
 #include "present/qt/Chart3DView.h"
 
+#include <QChart>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 #include <QValueAxis>
@@ -27,12 +29,13 @@ std::vector<double> ticks(const QValueAxis* axis)
 }
 
 // A value label as a value axis with no label format writes it: one decimal more than the tick
-// interval needs.
-QString axisLabel(const QValueAxis* axis, double v)
+// interval needs, in the chart's number locale.
+QString axisLabel(const QChart* chart, const QValueAxis* axis, double v)
 {
     const double interval = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
     const int decimals = interval > 0 ? std::max(int(-std::floor(std::log10(interval))), 0) + 1 : 1;
-    return QString::number(v, 'f', decimals);
+    return chart->localizeNumbers() ? chart->locale().toString(v, 'f', decimals)
+                                    : QString::number(v, 'f', decimals);
 }
 
 } // namespace
@@ -65,7 +68,7 @@ void Chart3DView::layoutPlotArea()
     double widest = labels.horizontalAdvance(QStringLiteral("-0000.0"));
     if (QValueAxis* ay = axisY())
         for (double v : ticks(ay))
-            widest = std::max(widest, labels.horizontalAdvance(axisLabel(ay, v)));
+            widest = std::max(widest, labels.horizontalAdvance(axisLabel(chart(), ay, v)));
     const double left = 14 + widest;
     const double top = 8 + title.height() + 8 + kDepth;
     const double right = 16 + kDepth;

@@ -1,17 +1,22 @@
 #include "present/qt/ChartImage.h"
 
-#include <QFileInfo>
 #include <QPixmap>
 #include <QWidget>
 
 #include "platform/Platform.h"
 
+FileDialogRequest chartImageDialog()
+{
+    return {"Изображение PNG|*.png|Все файлы|*.*", "png", "chartImage"};
+}
+
 bool saveChartImage(Platform& platform, QWidget* chart)
 {
-    const auto chosen = platform.saveFileName("Изображение PNG|*.png|Все файлы|*.*");
+    const auto chosen = platform.saveFileName(chartImageDialog());
     if (!chosen) return false;
-    QString path = QString::fromStdString(*chosen);
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    // The name is used as the dialog returns it: the dialog added ".png" to a bare name before
+    // it asked about replacing a file, and adding it here would replace another file unasked.
+    const QString path = QString::fromStdString(*chosen);
     if (chart->grab().save(path, "PNG")) return true;
     platform.showMessage("Не удалось сохранить изображение в файл " + path.toStdString());
     return false;

@@ -1,7 +1,12 @@
 #include "present/qt/ChartWindow.h"
 
+#include <QChart>
 #include <QWidget>
 #include <algorithm>
+
+#include "base/NumberText.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/ScreenFit.h"
 
 void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
 {
@@ -10,6 +15,7 @@ void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
                       Qt::WindowCloseButtonHint);
     w->setFixedSize(width, height);
     w->move(x, y);
+    keepOnScreenWhenShown(w);
 }
 
 QList<QPointF> rowPoints(const ResultStore& R, int row, int n)
@@ -21,4 +27,19 @@ QList<QPointF> rowPoints(const ResultStore& R, int row, int n)
     for (int i = 1; i <= n; ++i)
         pts.append(QPointF(30.0 * (i - 1), static_cast<double>(values[i])));
     return pts;
+}
+
+QLocale axisLocale(char decimal)
+{
+    QLocale locale;
+    if (decimalSeparatorOf(locale) != decimal)
+        locale = decimal == ',' ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+void localizeAxes(QChart* chart)
+{
+    chart->setLocale(axisLocale(decimalSeparator()));
+    chart->setLocalizeNumbers(true);
 }

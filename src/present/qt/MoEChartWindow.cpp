@@ -45,10 +45,11 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
 
     chart->addAxis(new QValueAxis, Qt::AlignBottom);
     chart->addAxis(new QValueAxis, Qt::AlignLeft);
+    localizeAxes(chart);
     chartView = new MarkedChartView(chart, this);
     chartView->setGeometry(16, 8, 833, 569);
     moSeries = makeSeries(QStringLiteral("Mo"), Qt::red, this);
-    eSeries = makeSeries(QStringLiteral("E"), Qt::green, this);
+    eSeries = makeSeries(QStringLiteral("E"), QColor(0, 128, 0), this); // green, not lime
     chartView->addSeries(moSeries, QColor(0, 128, 255), true);
     chartView->addSeries(eSeries, QColor(255, 255, 128), true);
 
@@ -86,6 +87,7 @@ void MoEChartWindow::fill()
     // the geometry of every point.
     moSeries->clear();
     eSeries->clear();
+    localizeAxes(chart); // the separator may have changed with the system's settings
     chartView->fitAxes({&mo, &e});
     moSeries->replace(mo);
     eSeries->replace(e);

@@ -1,5 +1,6 @@
 #include "present/qt/QuantityChartWindow.h"
 
+#include <QAbstractItemView>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QValueAxis>
+#include <algorithm>
 
 #include "platform/qt/WheelGuard.h"
 #include "present/qt/Chart3DView.h"
@@ -37,6 +40,21 @@ QIcon noGlyph()
 
 } // namespace
 
+void fitListToItems(QComboBox* box)
+{
+    QAbstractItemView* view = box->view();
+    const QFontMetrics fm(view->font());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(box->itemText(i)));
+    // Room for the item's own margins and a vertical scroll bar beside the text.
+    const int margins =
+        2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) +
+        view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view) + 16;
+    view->setMinimumWidth(widest > 0 ? widest + margins : 0);
+    view->setTextElideMode(Qt::ElideNone);
+}
+
 QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultStore& store,
                                          Platform& platform, CaptionSource captions,
                                          QWidget* parent)
@@ -54,6 +72,7 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
         a->setGridLineVisible(false); // the grid is drawn on the walls
     chart->addAxis(ax, Qt::AlignBottom);
     chart->addAxis(ay, Qt::AlignLeft);
+    localizeAxes(chart);
     chartView = new Chart3DView(chart, this);
     chartView->setGeometry(0, 0, 561, 345);
     series = new QLineSeries(this);
@@ -103,6 +122,7 @@ void QuantityChartWindow::fill()
     const QSignalBlocker block(quantityBox);
     quantityBox->clear();
     if (captions_) quantityBox->addItems(captions_());
+    fitListToItems(quantityBox);
     // The rebuilt list has no selection; the box keeps showing what it showed.
     quantityBox->setCurrentIndex(-1);
     quantityBox->setEditText(text);
@@ -117,6 +137,7 @@ int QuantityChartWindow::chosenIndex() const
 void QuantityChartWindow::quantityChosen()
 {
     series->clear();
+    localizeAxes(chart);
     const int j = chosenIndex();
     if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
     const QList<QPointF> points = rowPoints(R, j + 1, P.N);

@@ -23,6 +23,9 @@ class Chart3DView;
 // (rows past the grid's last are left out); empty before the first refresh.
 using CaptionSource = std::function<QStringList()>;
 
+// Makes the open list of `box` wide enough to show its longest item whole, however narrow the box.
+void fitListToItems(QComboBox* box);
+
 class QuantityChartWindow : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "present/qt/ResultsPanel.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -9,16 +10,19 @@
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "base/NumberText.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
+#include "present/SpreadsheetCsv.h"
 #include "present/qt/ResultsGridModel.h"
 
 namespace {
 
 const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
 const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
+const FileDialogRequest kCsvDialog{"Файл CSV|*.csv|Все файлы|*.*", "csv", "csvExport"};
 
 bool fileExists(const std::string& path)
 {
@@ -134,6 +138,22 @@ void ResultsPanel::saveReport()
     const BusyCursor busy(platform);
     try {
         writeReport(*name, P, gridModel->text());
+    } catch (const KinovarError& e) {
+        platform.showError(e.what());
+    }
+}
+
+void ResultsPanel::exportCsv()
+{
+    const auto name = platform.saveFileName(kCsvDialog);
+    if (!name) return;
+    std::vector<std::string> captions;
+    for (const QString& caption : rowCaptions())
+        captions.push_back(caption.toStdString());
+    // Seven million numbers at the largest run take a few seconds.
+    const BusyCursor busy(platform);
+    try {
+        writeSpreadsheetCsv(*name, R, P.N, captions, decimalSeparator());
     } catch (const KinovarError& e) {
         platform.showError(e.what());
     }

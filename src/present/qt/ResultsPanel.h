@@ -43,6 +43,11 @@ public:
     // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
     // give the values that text was made from.
     void storeRewritten();
+    // "Экспорт CSV…": asks for a file (".csv" added to a bare name, a remembered path of its own)
+    // and writes steps 1..N of the store as a spreadsheet table headed by the grid's captions
+    // (row names where there are none), with the program's decimal separator; a cancel writes
+    // nothing, a failed write is reported.
+    void exportCsv();
     // "Открыть": asks for a report and reads its header into the parameter set; reportOpened()
     // follows even when a bad line stopped the reading, before the error is reported.
     void openReport();

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineSeries>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
+#include "present/qt/ChartImage.h"
 #include "present/qt/ChartTestData.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/MoEChartWindow.h"
@@ -49,7 +51,7 @@ TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
     EXPECT_EQ(form.moSeries->name(), "Mo");
     EXPECT_EQ(form.eSeries->name(), "E");
     EXPECT_EQ(form.moSeries->pen().color(), QColor(Qt::red));
-    EXPECT_EQ(form.eSeries->pen().color(), QColor(Qt::green));
+    EXPECT_EQ(form.eSeries->pen().color(), QColor(0, 128, 0)); // green, not lime
     EXPECT_EQ(form.moSeries->pen().width(), 2);
 }
 
@@ -124,14 +126,25 @@ TEST(ChartMoE, SaveImageWritesPngThroughTheSaveDialog)
     MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     QTemporaryDir dir;
-    const QString path = dir.filePath("chart"); // no extension: ".png" is added
+    // The dialog adds ".png" to a bare name before its overwrite question; the name it returns
+    // is the one written, nothing is added after the question.
+    const QString path = dir.filePath("chart.png");
     platform.saveReplies.push_back(path.toStdString());
     form.saveImageAction->trigger();
     ASSERT_EQ(platform.calls.size(), 1u);
     EXPECT_EQ(platform.calls[0].rfind("save:", 0), 0u);
-    QImage img(path + ".png", "PNG");
+    ASSERT_EQ(platform.dialogRequests.size(), 1u);
+    EXPECT_EQ(platform.dialogRequests[0].defaultSuffix, "png");
+    EXPECT_EQ(platform.dialogRequests[0].memoryKey, chartImageDialog().memoryKey);
+    QImage img(path, "PNG");
     ASSERT_FALSE(img.isNull());
     EXPECT_EQ(img.size() / img.devicePixelRatio(), QSize(833, 569));
+
+    const QString bare = dir.filePath("bare");
+    platform.saveReplies.push_back(bare.toStdString());
+    form.saveImage();
+    EXPECT_FALSE(QImage(bare, "PNG").isNull());
+    EXPECT_FALSE(QFileInfo::exists(bare + ".png")) << "a file the dialog did not ask about";
 
     form.saveImage(); // cancelled: nothing written, nothing shown
     EXPECT_TRUE(platform.messages.empty());

@@ -1,0 +1,89 @@
+// The light animator's window in process: it starts at a turn in about four seconds, its speed
+// buttons still work, and full screen it shows its way out for a few seconds.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "AnimatorWindow.h"
+
+namespace {
+
+// A run of `N` steps of `stepDegrees` each, all at rest: only the header matters here.
+SceneModel run(double stepDegrees, int32_t N)
+{
+    KineticData d;
+    d.totalAngle = stepDegrees * (N - 1);
+    d.l1 = 10;
+    d.l2 = 25;
+    d.b = 15;
+    d.N = N;
+    d.frames.resize(static_cast<size_t>(N));
+    return SceneModel(std::move(d));
+}
+
+QPushButton* button(AnimatorWindow& w, const QString& text)
+{
+    for (QPushButton* b : w.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(AnimatorWindow, StartsAtOneTurnInFourSecondsWhateverTheStep)
+{
+    const struct {
+        double step;
+        int32_t N;
+        double rate; // steps per second: 360 / step over 4 s
+    } cases[] = {{15, 25, 6}, {5, 73, 18}, {0.1, 3601, 900}, {0.01, 36001, 9000}};
+    for (const auto& c : cases) {
+        AnimatorWindow w(run(c.step, c.N));
+        EXPECT_NEAR(w.playback().rate(), c.rate, c.rate * 1e-9) << c.step;
+    }
+}
+
+TEST(AnimatorWindow, SpeedButtonsStillWork)
+{
+    AnimatorWindow w(run(0.01, 36001));
+    QPushButton* faster = button(w, QStringLiteral("Быстрее"));
+    QPushButton* slower = button(w, QStringLiteral("Медленнее"));
+    ASSERT_TRUE(faster && slower);
+    faster->click();
+    EXPECT_NEAR(w.playback().rate(), 18000, 1e-6);
+    slower->click();
+    slower->click();
+    EXPECT_NEAR(w.playback().rate(), 4500, 1e-6);
+}
+
+TEST(AnimatorWindow, FullScreenShowsTheWayOutForAFewSeconds)
+{
+    AnimatorWindow w(run(15, 25));
+    ASSERT_NE(w.exitHint, nullptr);
+    EXPECT_EQ(w.exitHint->text(), QStringLiteral("Esc — выход"));
+    EXPECT_EQ(w.exitHintTimer->interval(), AnimatorWindow::kExitHintMs);
+    EXPECT_GE(AnimatorWindow::kExitHintMs, 2000);
+    EXPECT_LE(AnimatorWindow::kExitHintMs, 6000);
+
+    w.exitHintTimer->setInterval(100); // the test does not wait four seconds
+    w.showFullScreen();
+    EXPECT_TRUE(w.exitHint->isVisible());
+    EXPECT_TRUE(w.exitHintTimer->isActive());
+    EXPECT_TRUE(w.rect().contains(w.exitHint->geometry())) << "the hint is cut off";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.exitHint->isVisible(); }, 3000));
+
+    // Esc still closes it.
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(AnimatorWindow, AWindowWithATitleBarShowsNoHint)
+{
+    AnimatorWindow w(run(15, 25));
+    w.resize(800, 600);
+    w.show();
+    EXPECT_FALSE(w.exitHint->isVisible());
+    EXPECT_FALSE(w.exitHintTimer->isActive());
+}
