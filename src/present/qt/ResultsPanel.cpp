@@ -136,6 +136,7 @@ void ResultsPanel::openReport()
     const auto name = platform.openFileName(kOpenFilter);
     if (!name) return;
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
+    const ParamSet before = P;
     try {
         readReportHeader(*name, P);
     } catch (const KinovarError& e) {
@@ -143,6 +144,10 @@ void ResultsPanel::openReport()
         emit reportOpened();
         platform.showError(e.what());
         return;
+    } catch (...) {
+        // Any other failure (no memory, say) is no verdict on the file: nothing read stays.
+        P = before;
+        throw;
     }
     emit reportOpened();
 }
