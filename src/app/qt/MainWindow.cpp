@@ -16,6 +16,7 @@
 #include "calc/Calculation.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
+#include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
@@ -61,7 +62,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     progress_ = new ProgressIndicator(client, this);
     results_ = new ResultsPanel(client, P, R, platform, *progress_, this);
     parameters_ = new ParameterPanel(client, P, platform, *progress_, this);
-    runSettings_ = new RunSettingsPanel(client, P, *parameters_, this);
+    runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, this);
     animation_ = new AnimationPanel(client, P, R, platform, *progress_, this);
     // Tab order as it always was: the mode box after the run settings, the grid last.
     setTabOrder(runSettings_->cycleEditButton, parameters_->modeBox);
@@ -178,6 +179,11 @@ void MainWindow::quit()
 {
     close();
     QCoreApplication::quit();
+}
+
+void MainWindow::runGuarded(const std::function<void()>& command)
+{
+    runCommand(platform, command);
 }
 
 void MainWindow::toggleIndicator()

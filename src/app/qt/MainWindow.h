@@ -3,6 +3,7 @@
 // chart and About windows are main's; the window only shows the ones it is handed.
 #pragma once
 #include <QMainWindow>
+#include <functional>
 
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
@@ -69,6 +70,9 @@ public:
     void quit();
     // "Индикатор": flips its check mark, and with it whether the refresh drives the bar.
     void toggleIndicator();
+    // Runs one command of the window: whatever it throws is shown through the standard error
+    // report and ends that command only (runCommand in platform/Command.h).
+    void runGuarded(const std::function<void()>& command);
 
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out

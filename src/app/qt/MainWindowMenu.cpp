@@ -7,6 +7,7 @@
 #include "app/qt/MainWindow.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
+#include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/ResultsPanel.h"
@@ -22,7 +23,8 @@ QAction* addItem(MainWindow* window, QMenu* menu, const char* name, const QStrin
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
-    QObject::connect(action, &QAction::triggered, window, std::move(command));
+    QObject::connect(action, &QAction::triggered, window,
+                     [window, command = std::move(command)] { window->runGuarded(command); });
     return action;
 }
 
@@ -35,7 +37,8 @@ QAction* addTwin(MainWindow* window, const char* name, const QKeySequence& short
     action->setObjectName(name);
     action->setShortcut(shortcut);
     window->addAction(action);
-    QObject::connect(action, &QAction::triggered, window, std::move(command));
+    QObject::connect(action, &QAction::triggered, window,
+                     [window, command = std::move(command)] { window->runGuarded(command); });
     return action;
 }
 
@@ -91,13 +94,13 @@ void MainWindow::buildMenu()
     viewMenu->addAction(indicatorAction);
     // Qt flips a checkable action before reporting the trigger; flip it back so that
     // toggleIndicator alone owns the mark, as when the command is run by any other means.
-    connect(indicatorAction, &QAction::triggered, this, [this] {
-        indicatorAction->setChecked(!indicatorAction->isChecked());
-        toggleIndicator();
-    });
+    connect(indicatorAction, &QAction::triggered, this, guarded(platform, [this] {
+                indicatorAction->setChecked(!indicatorAction->isChecked());
+                toggleIndicator();
+            }));
     ProgressIndicator* progress = progress_;
     connect(indicatorAction, &QAction::toggled, progress_,
-            [progress](bool on) { progress->setFollowsRefresh(on); });
+            guarded(platform, [progress](bool on) { progress->setFollowsRefresh(on); }));
 
     QMenu* operationsMenu = addMenu("operationsMenu", QStringLiteral("Операции"));
     calculateAction = addItem(this, operationsMenu, "calculateAction", QStringLiteral("Расчет"),

@@ -14,6 +14,7 @@
 #include "params/Autofill.h"
 #include "params/Entry.h"
 #include "params/RunSettings.h"
+#include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
 
@@ -74,13 +75,14 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     QFont bold = autofillButton->font();
     bold.setBold(true);
     autofillButton->setFont(bold);
-    connect(autofillButton, &QPushButton::clicked, this, [this] { autofill(); });
+    connect(autofillButton, &QPushButton::clicked, this, guarded(platform, [this] { autofill(); }));
 
     refreshButton = new QPushButton(parametersBox);
     refreshButton->setObjectName("refreshButton");
     refreshButton->setGeometry(200, 8, 33, 25);
     refreshButton->setIcon(refreshButton->style()->standardIcon(QStyle::SP_BrowserReload));
-    connect(refreshButton, &QPushButton::clicked, this, [this] { refreshLabels(); });
+    connect(refreshButton, &QPushButton::clicked, this,
+            guarded(platform, [this] { refreshLabels(); }));
 
     entryPanel = makePanel(client, "entryPanel", {200, 408, 137, 81}, kButtonFace);
     entryPanel->hide();
@@ -96,15 +98,18 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     entryOk->setObjectName("entryOk");
     entryOk->setGeometry(32, 48, 75, 25);
     entryOk->setDefault(true);
-    connect(entryOk, &QPushButton::clicked, this, [this] { confirmEntry(); });
+    connect(entryOk, &QPushButton::clicked, this, guarded(platform, [this] { confirmEntry(); }));
     // A panel has no default-button machinery of its own: Enter in the field confirms directly.
-    connect(entryEdit, &QLineEdit::returnPressed, this, [this] { confirmEntry(); });
+    connect(entryEdit, &QLineEdit::returnPressed, this,
+            guarded(platform, [this] { confirmEntry(); }));
 
     modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
     makeEditable(modeBox, QStringLiteral("Режим (360)"));
     // modeChosen is idempotent, so any change of text or selection may run it.
-    connect(modeBox, &QComboBox::currentIndexChanged, this, [this] { modeChosen(); });
-    connect(modeBox, &QComboBox::editTextChanged, this, [this] { modeChosen(); });
+    connect(modeBox, &QComboBox::currentIndexChanged, this,
+            guarded(platform, [this] { modeChosen(); }));
+    connect(modeBox, &QComboBox::editTextChanged, this,
+            guarded(platform, [this] { modeChosen(); }));
 }
 
 void ParameterPanel::buildRows()
@@ -141,7 +146,8 @@ void ParameterPanel::buildRows()
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
         else
             w.button->setGeometry(8, place.buttonY, 23, 22);
-        connect(w.button, &QPushButton::clicked, this, [this, r] { openEntry(r); });
+        connect(w.button, &QPushButton::clicked, this,
+                guarded(platform, [this, r] { openEntry(r); }));
     }
 }
 
@@ -174,22 +180,38 @@ void ParameterPanel::showValues()
 void ParameterPanel::openEntry(int row)
 {
     entryOpener_ = rows.at(static_cast<size_t>(row)).button;
-    apply(::openEntry(P, row));
+    run([row](ParamSet& p) { return ::openEntry(p, row); });
 }
 
 void ParameterPanel::confirmEntry()
 {
-    apply(::confirmEntry(P, entryEdit->text().toStdString()));
+    const std::string text = entryEdit->text().toStdString();
+    run([&text](ParamSet& p) { return ::confirmEntry(p, text); });
 }
 
 void ParameterPanel::autofill()
 {
-    apply(::autofill(P));
+    run([](ParamSet& p) { return ::autofill(p); });
 }
 
 void ParameterPanel::modeChosen()
 {
-    apply(selectMode(P, selectedIndex(modeBox)));
+    const int index = selectedIndex(modeBox);
+    run([index](ParamSet& p) { return selectMode(p, index); });
+}
+
+void ParameterPanel::run(const std::function<Outcome(ParamSet&)>& command)
+{
+    const ParamSet before = P;
+    try {
+        apply(command(P));
+    } catch (...) {
+        // The effects are applied with the new values in force (a refresh reads them), so the
+        // way back is the old set restored, and the labels with it.
+        P = before;
+        showValues();
+        throw;
+    }
 }
 
 void ParameterPanel::showEntryPanel()

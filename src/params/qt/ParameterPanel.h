@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
@@ -64,8 +65,12 @@ public:
     void autofill();
     // A selection or typed text in the mode box.
     void modeChosen();
-    // Applies a command's effects in order (also for the run settings).
+    // Applies a command's effects in order.
     void apply(const Outcome& outcome);
+    // Runs a parameter command (also for the run settings) and applies its effects. When either
+    // throws, the parameter set and its labels are put back as they were and the exception goes
+    // on to the command's boundary.
+    void run(const std::function<Outcome(ParamSet&)>& command);
 
 signals:
     // A command replaced the listing text.

@@ -12,10 +12,11 @@
 
 #include "params/RunSettings.h"
 #include "params/qt/ParameterPanel.h"
+#include "platform/Command.h"
 #include "platform/qt/UiLook.h"
 
 RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display,
-                                   QObject* parent)
+                                   Platform& platform, QObject* parent)
     : QObject(parent), P(params), display(display)
 {
     runSettings = makePanel(client, "runSettings", {344, 408, 121, 129}, kButtonFace);
@@ -38,22 +39,23 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
     cycleEditButton = new QPushButton(QStringLiteral("Изменить"), runSettings);
     cycleEditButton->setObjectName("cycleEditButton");
     cycleEditButton->setGeometry(8, 104, 75, 17);
-    connect(cycleEditButton, &QPushButton::clicked, this, [this] { toggleCycleEdit(); });
+    connect(cycleEditButton, &QPushButton::clicked, this,
+            guarded(platform, [this] { toggleCycleEdit(); }));
 
     // A selection reaches stepChosen once, through currentIndexChanged; typing through
     // textEdited. (editTextChanged would fire as well on a selection and repeat its warning.)
     // Enter on a typed text that names an item selects that item, which the typing has already
     // applied: that selection must not run stepChosen (and its warning) a second time.
-    connect(stepBox, &QComboBox::currentIndexChanged, this, [this] {
-        const bool typedAlready =
-            typedStepIndex_ >= 0 && stepBox->currentIndex() == typedStepIndex_;
-        typedStepIndex_ = -1;
-        if (!typedAlready) stepChosen();
-    });
-    connect(stepBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
-        typedStepIndex_ = stepBox->findText(stepBox->currentText());
-        stepChosen();
-    });
+    connect(stepBox, &QComboBox::currentIndexChanged, this, guarded(platform, [this] {
+                const bool typedAlready =
+                    typedStepIndex_ >= 0 && stepBox->currentIndex() == typedStepIndex_;
+                typedStepIndex_ = -1;
+                if (!typedAlready) stepChosen();
+            }));
+    connect(stepBox->lineEdit(), &QLineEdit::textEdited, this, guarded(platform, [this] {
+                typedStepIndex_ = stepBox->findText(stepBox->currentText());
+                stepChosen();
+            }));
 }
 
 void RunSettingsPanel::showRunSettings()
@@ -78,7 +80,8 @@ void RunSettingsPanel::showRunSettings()
 
 void RunSettingsPanel::stepChosen()
 {
-    display.apply(selectStep(P, selectedIndex(stepBox)));
+    const int index = selectedIndex(stepBox);
+    display.run([index](ParamSet& p) { return selectStep(p, index); });
 }
 
 void RunSettingsPanel::toggleCycleEdit()
@@ -90,5 +93,6 @@ void RunSettingsPanel::toggleCycleEdit()
     }
     cycleEditButton->setText(QStringLiteral("Изменить"));
     cycleCountEdit->setEnabled(false);
-    display.apply(applyCycleCount(P, cycleCountEdit->text().toStdString()));
+    const std::string count = cycleCountEdit->text().toStdString();
+    display.run([&count](ParamSet& p) { return applyCycleCount(p, count); });
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "params/ParamSet.h"
+#include "platform/Platform.h"
 
 class ParameterPanel;
 class QComboBox;
@@ -17,8 +18,10 @@ class QWidget;
 class RunSettingsPanel : public QObject {
     Q_OBJECT
 public:
-    // Builds the panel inside `client` at its fixed place.
-    RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display, QObject* parent);
+    // Builds the panel inside `client` at its fixed place; failures of its commands are shown
+    // through `platform`'s standard error report.
+    RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display, Platform& platform,
+                     QObject* parent);
 
     QFrame* runSettings = nullptr;
     QLabel* stepCaption = nullptr;

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 #include <QValueAxis>
 
+#include "platform/Command.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/ChartWindow.h"
@@ -61,14 +62,15 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
         a->setChecked(true);
     }
     connect(moMarksAction, &QAction::toggled, this,
-            [this](bool on) { chartView->setMarksVisible(moSeries, on); });
+            guarded(platform, [this](bool on) { chartView->setMarksVisible(moSeries, on); }));
     connect(eMarksAction, &QAction::toggled, this,
-            [this](bool on) { chartView->setMarksVisible(eSeries, on); });
+            guarded(platform, [this](bool on) { chartView->setMarksVisible(eSeries, on); }));
     popupMenu->addSeparator();
     zoomResetAction = popupMenu->addAction(QStringLiteral("Исходный масштаб"));
-    connect(zoomResetAction, &QAction::triggered, this, [this] { chart->zoomReset(); });
+    connect(zoomResetAction, &QAction::triggered, this,
+            guarded(platform, [this] { chart->zoomReset(); }));
     saveImageAction = popupMenu->addAction(QStringLiteral("Сохранить изображение…"));
-    connect(saveImageAction, &QAction::triggered, this, &MoEChartWindow::saveImage);
+    connect(saveImageAction, &QAction::triggered, this, guarded(platform, [this] { saveImage(); }));
     chartView->setPopupMenu(popupMenu);
 }
 
@@ -76,7 +78,8 @@ void MoEChartWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // A window coming back from the task bar is not being shown anew.
-    if (!event->spontaneous()) fill();
+    // Shown from a command or by the window system: the filling is a command of its own.
+    if (!event->spontaneous()) runCommand(platform, [this] { fill(); });
 }
 
 void MoEChartWindow::fill()

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/qt/WheelGuard.h"
+#include "platform/Command.h"
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ChartWindow.h"
@@ -85,35 +86,37 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
     quantityBox->setGeometry(408, 352, 145, 25);
     wheelOnlyWithFocus(quantityBox);
     quantityBox->setEditText(QStringLiteral("Параметр"));
-    connect(quantityBox, &QComboBox::activated, this, [this] {
-        typed_ = false;
-        quantityChosen();
-    });
-    connect(quantityBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
-        typed_ = true;
-        quantityChosen();
-    });
+    connect(quantityBox, &QComboBox::activated, this, guarded(platform, [this] {
+                typed_ = false;
+                quantityChosen();
+            }));
+    connect(quantityBox->lineEdit(), &QLineEdit::textEdited, this, guarded(platform, [this] {
+                typed_ = true;
+                quantityChosen();
+            }));
 
     marksCheck = new QCheckBox(QStringLiteral("Отображать значения"), this);
     marksCheck->setGeometry(8, 352, 153, 17);
-    connect(marksCheck, &QCheckBox::clicked, this, &QuantityChartWindow::applyMarksCheck);
+    connect(marksCheck, &QCheckBox::clicked, this,
+            guarded(platform, [this] { applyMarksCheck(); }));
 
     clearButton = new QPushButton(noGlyph(), QStringLiteral("&Oчистить"), this);
     clearButton->setGeometry(168, 352, 89, 25);
-    connect(clearButton, &QPushButton::clicked, this, &QuantityChartWindow::clearChart);
+    connect(clearButton, &QPushButton::clicked, this, guarded(platform, [this] { clearChart(); }));
 
     popupMenu = new QMenu(this);
     zoomResetAction = popupMenu->addAction(QStringLiteral("Исходный масштаб"));
-    connect(zoomResetAction, &QAction::triggered, this, [this] { chart->zoomReset(); });
+    connect(zoomResetAction, &QAction::triggered, this,
+            guarded(platform, [this] { chart->zoomReset(); }));
     saveImageAction = popupMenu->addAction(QStringLiteral("Сохранить изображение…"));
-    connect(saveImageAction, &QAction::triggered, this, &QuantityChartWindow::saveImage);
+    connect(saveImageAction, &QAction::triggered, this, guarded(platform, [this] { saveImage(); }));
     chartView->setPopupMenu(popupMenu);
 }
 
 void QuantityChartWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) fill();
+    if (!event->spontaneous()) runCommand(platform, [this] { fill(); });
 }
 
 void QuantityChartWindow::fill()

@@ -165,6 +165,7 @@ void ResultsPanel::openReport()
     if (!name) return;
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     const BusyCursor busy(platform);
+    const ParamSet before = P;
     try {
         readReportHeader(*name, P);
     } catch (const KinovarError& e) {
@@ -172,6 +173,10 @@ void ResultsPanel::openReport()
         emit reportOpened();
         platform.showError(e.what());
         return;
+    } catch (...) {
+        // Any other failure (no memory, say) is no verdict on the file: nothing read stays.
+        P = before;
+        throw;
     }
     emit reportOpened();
 }
