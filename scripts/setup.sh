@@ -2,7 +2,8 @@
 # Installs the Debian packages Kinovar needs to build, test and run (sudo when not root).
 set -euo pipefail
 PKGS=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
-      libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth locales)
+      libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth locales
+      xdotool util-linux)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -12,17 +12,18 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/BuildInfo.h"
+#include "base/Errors.h"
+#include "base/LocaleSeparator.h"
+#include "base/NumberText.h"
+#include "base/TextFile.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
-#include "base/Errors.h"
 #include "present/Kinetic.h"
-#include "base/LocaleSeparator.h"
-#include "base/NumberText.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
-#include "base/TextFile.h"
 
 namespace {
 
@@ -183,6 +184,7 @@ struct BatchJob {
     std::shared_ptr<char> separator = std::make_shared<char>('\0');
     bool autofill = false;
     bool help = false;
+    bool version = false;
 };
 
 // The separator of reports and listings: the option's, else the locale's.
@@ -253,6 +255,8 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& text) { *job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
+    {"--version", nullptr, "print the program's name and version",
+     [](BatchJob& job, const std::string&) { job.version = true; }},
 };
 
 std::string usage()
@@ -390,6 +394,10 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         job = parseArgs(args);
         if (job.help) {
             out << usage();
+            return kBatchDone;
+        }
+        if (job.version) {
+            out << kProgram << ' ' << kKinovarVersion << '\n';
             return kBatchDone;
         }
         setDefaults(p);

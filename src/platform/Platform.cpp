@@ -1,5 +1,8 @@
 #include "platform/Platform.h"
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 
 bool isContinuationByte(char c)
@@ -23,4 +26,12 @@ std::string elideMiddle(const std::string& text, size_t maxBytes)
     while (tail < text.size() && isContinuationByte(text[tail]))
         ++tail;
     return text.substr(0, head) + kEllipsis + text.substr(tail);
+}
+
+bool systemCanWriteIn(const std::string& dir)
+{
+    // access() asks with the real user's rights and sees a read-only mount, which the mode bits
+    // alone do not tell.
+    if (::access(dir.c_str(), W_OK) == 0) return true;
+    return errno != EACCES && errno != EROFS && errno != EPERM;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <deque>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,14 @@ public:
     std::vector<std::string> errors;   // texts of showError as shown (period added)
     std::vector<std::string> calls; // every call: "message:<t>", "error:<t>", "open:<filter>", ...
     std::vector<std::string> started;                   // paths given to startProgram
+    std::vector<std::vector<std::string>> startedArgs;  // and their arguments
     std::deque<std::optional<std::string>> openReplies; // popped per open dialog; empty -> cancel
     std::deque<std::optional<std::string>> saveReplies;
     bool startSucceeds = true;
     char separator = '.';
     std::string exeDir = "/tmp/";
+    std::string dataDir = "/tmp/kinovar-fake-data/";
+    std::set<std::string> readOnlyDirs; // folders canWriteIn refuses
 
     void showMessage(const std::string& text) override
     {
@@ -40,14 +44,20 @@ public:
         calls.push_back("save:" + filter);
         return pop(saveReplies);
     }
-    bool startProgram(const std::string& path) override
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override
     {
         started.push_back(path);
-        calls.push_back("start:" + path);
+        startedArgs.push_back(args);
+        std::string call = "start:" + path;
+        for (const std::string& a : args)
+            call += " " + a;
+        calls.push_back(call);
         return startSucceeds;
     }
     char localeDecimalSeparator() override { return separator; }
     std::string executableDir() override { return exeDir; }
+    std::string userDataDir() override { return dataDir; }
+    bool canWriteIn(const std::string& dir) override { return readOnlyDirs.count(dir) == 0; }
 
 private:
     static std::optional<std::string> pop(std::deque<std::optional<std::string>>& q)

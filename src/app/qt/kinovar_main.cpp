@@ -2,16 +2,24 @@
 // and the four windows, created in the order main window, Mo/E chart, parameter chart, About.
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include "app/qt/KPM.h"
-#include "platform/qt/QtPlatform.h"
 #include "app/qt/UiLook.h"
 #include "app/qt/Unit4.h"
+#include "base/BuildInfo.h"
+#include "platform/qt/QtPlatform.h"
 #include "present/qt/Unit2.h"
 #include "present/qt/Unit3.h"
 
 int main(int argc, char** argv)
 {
+    // Answered before any window system is needed, so that it works on a console too.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("kinovar %s\n", kKinovarVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     // Qt set the C library's locale from the environment. Numbers become text through the
     // program's own rules with the separator taken from QLocale; C-level conversions stay "C".

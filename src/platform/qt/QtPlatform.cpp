@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
@@ -76,9 +77,12 @@ std::optional<std::string> QtPlatform::saveFileName(const std::string& filter)
     return path.toStdString();
 }
 
-bool QtPlatform::startProgram(const std::string& path)
+bool QtPlatform::startProgram(const std::string& path, const std::vector<std::string>& args)
 {
-    return QProcess::startDetached(fromUtf8(path), QStringList());
+    QStringList arguments;
+    for (const std::string& a : args)
+        arguments << fromUtf8(a);
+    return QProcess::startDetached(fromUtf8(path), arguments);
 }
 
 char QtPlatform::localeDecimalSeparator()
@@ -89,4 +93,16 @@ char QtPlatform::localeDecimalSeparator()
 std::string QtPlatform::executableDir()
 {
     return (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+}
+
+std::string QtPlatform::userDataDir()
+{
+    return (QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+            QLatin1Char('/'))
+        .toStdString();
+}
+
+bool QtPlatform::canWriteIn(const std::string& dir)
+{
+    return systemCanWriteIn(dir);
 }

@@ -13,11 +13,14 @@ public:
     void showError(const std::string& message) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
     std::optional<std::string> saveFileName(const std::string& filter) override;
-    bool startProgram(const std::string& path) override;
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override;
     // The separator of the default locale (the system's, from LC_ALL, LC_NUMERIC or LANG,
     // unless a test set another with QLocale::setDefault).
     char localeDecimalSeparator() override;
     std::string executableDir() override;
+    // QStandardPaths::AppLocalDataLocation, named after the application.
+    std::string userDataDir() override;
+    bool canWriteIn(const std::string& dir) override;
 
 private:
     QString lastOpenPath_; // each dialog starts where its last use ended

@@ -8,6 +8,7 @@
 
 #include "app/qt/KPM.h"
 #include "base/Errors.h"
+#include "platform/ProgramFiles.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
 #include "present/qt/ResultsGridModel.h"
@@ -74,7 +75,7 @@ void TForm1::N15Click()
 
     // The captions come last so that a missing file leaves every value row refreshed.
     try {
-        scrrows = sg1Model->loadCaptions(platform.executableDir() + "scr.ini");
+        scrrows = sg1Model->loadCaptions(captionsPath(platform.executableDir()));
     } catch (const KinovarError& e) {
         platform.showError(e.what());
     }
