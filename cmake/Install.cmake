@@ -38,22 +38,22 @@ add_custom_target(kinovar_compressed_docs ALL DEPENDS ${KINOVAR_GZ_FILES})
 install(FILES ${KINOVAR_GZ_DIR}/kinovar.1.gz ${KINOVAR_GZ_DIR}/kinovar-batch.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KINOVAR_GZ_DIR}/changelog.gz doc/copyright
-  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kinovar)
 
 # cpack -G DEB: kinovar_<version>_<arch>.deb, dependencies from the binaries.
 set(CPACK_PACKAGE_NAME kinovar)
 set(CPACK_PACKAGE_VENDOR "Kinovar developers")
 set(CPACK_PACKAGE_CONTACT "Kinovar developers <kinovar@kinovar.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "analysis of a planar slider-crank mechanism")
+# The extended description; the summary above is its first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "analysis of a planar slider-crank mechanism
- Kinovar computes the kinematic, energy and force analysis of a planar
- slider-crank mechanism step by step in extended precision, and shows the
- results as a table, a listing and charts, saves them as a text report and
- plays the motion in its own animator. The interface is in Russian.
- .
- The package also holds kinovar-batch, the same calculation without a
- window, for scripted studies.")
+  "Kinovar computes the kinematic, energy and force analysis of a planar
+slider-crank mechanism step by step in extended precision, and shows the
+results as a table, a listing and charts, saves them as a text report and
+plays the motion in its own animator. The interface is in Russian.
+
+The package also holds kinovar-batch, the same calculation without a
+window, for scripted studies.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://kinovar.org/")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

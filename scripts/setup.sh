@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
       libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xvfb xauth locales
-      xdotool util-linux)
+      xdotool util-linux desktop-file-utils appstream)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
