@@ -2,8 +2,9 @@
 # Installs a build into a staging prefix, makes the prefix read-only and runs the installed
 # programs as an unprivileged user, so that nothing can be written beside them:
 #   kinovar-batch --version and a report run; the installed animator drawing a step of a file the
-#   installed batch wrote; the installed kinovar under Xvfb driven through F9 and F8, which must
-#   write Kinetic.ini into the user's data folder and start the animator with --kinetic <it>.
+#   installed batch wrote; the installed kinovar under Xvfb driven through F9, F5 and F8, which
+#   must find the installed row captions, write Kinetic.ini into the user's data folder and start
+#   the animator with --kinetic <it>.
 # Usage: staging_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -89,6 +90,12 @@ sleep 1 # the window fades in
 xdotool windowfocus --sync "$window"
 xdotool key F9
 sleep 1
+# F5 reads the row captions from the installed share/kinovar/scr.ini; a missing one would show
+# an error box captioned "Kinovar" (the main window's caption is longer).
+xdotool key F5
+sleep 1
+if xdotool search --onlyvisible --name '^Kinovar$' >/dev/null 2>&1; then fail "F5 showed an error box"; fi
+xdotool windowfocus --sync "$window"
 xdotool key F8
 
 data=$home/.local/share/Kinovar
