@@ -15,6 +15,8 @@ install(FILES data/desktop/${KINOVAR_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/${KINOVAR_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The PNGs are rendered from the SVG and kept in the tree (Debian's librsvg2-bin):
+#   rsvg-convert -w 48 -h 48 data/icons/org.kinovar.Kinovar.svg -o data/icons/48/org.kinovar.Kinovar.png
 foreach(size 48 256)
   install(FILES data/icons/${size}/${KINOVAR_APP_ID}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
