@@ -4,11 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# KINOVAR_WERROR=ON (as CI sets it) makes every compiler warning an error.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKINOVAR_WERROR="${KINOVAR_WERROR:-OFF}" >/dev/null
 cmake --build build
 if [[ "${KINOVAR_SANITIZE:-0}" == 1 ]]; then
   # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKINOVAR_CORE_ONLY=ON \
+    -DKINOVAR_WERROR="${KINOVAR_WERROR:-OFF}" \
     -DKINOVAR_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all" >/dev/null
   cmake --build build-asan
   export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/BuildInfo.h"
 #include "base/Errors.h"
 #include "base/LocaleSeparator.h"
 #include "base/MessageText.h"
@@ -181,6 +182,7 @@ struct BatchJob {
     std::shared_ptr<char> separator = std::make_shared<char>('\0');
     bool autofill = false;
     bool help = false;
+    bool version = false;
 };
 
 // The separator of reports and listings: the option's, else the locale's.
@@ -254,6 +256,8 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& text) { *job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
+    {"--version", nullptr, "print the program's name and version",
+     [](BatchJob& job, const std::string&) { job.version = true; }},
 };
 
 std::string usage()
@@ -418,6 +422,10 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         job = parseArgs(args);
         if (job.help) {
             out << usage();
+            return kBatchDone;
+        }
+        if (job.version) {
+            out << kProgram << ' ' << kKinovarVersion << '\n';
             return kBatchDone;
         }
         setDefaults(p);

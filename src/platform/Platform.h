@@ -1,10 +1,11 @@
 // Everything the program asks of the platform, as one small interface: message boxes, the
 // standard error report, file dialogs, starting a program, the locale's decimal separator, the
-// busy cursor.
-// The Qt implementation lives in app/qt; tests use a recording fake.
+// busy cursor, and the folders the program's files live in.
+// The Qt implementation lives in platform/qt; tests use a recording fake.
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/MessageText.h" // elideMiddle, for the boxes
 
@@ -45,13 +46,20 @@ public:
     {
         return saveFileName(FileDialogRequest{filter, "", kReportSaveDialog});
     }
-    // Starts a program (no arguments, normal window state, no waiting); false if it could not
-    // start.
-    virtual bool startProgram(const std::string& path) = 0;
+    // Starts a program with the given arguments (normal window state, no waiting); false if it
+    // could not start.
+    virtual bool startProgram(const std::string& path, const std::vector<std::string>& args) = 0;
     // The locale's decimal separator, '.' when the setting is missing.
     virtual char localeDecimalSeparator() = 0;
     // Folder of the running executable, with a trailing '/'.
     virtual std::string executableDir() = 0;
+    // The user's own folder for the files the program writes (on Linux
+    // ~/.local/share/Kinovar/), with a trailing '/'. It may not exist yet.
+    virtual std::string userDataDir() = 0;
+    // False only when `dir` exists but the program may not create files in it (its permissions,
+    // a read-only file system); a missing folder counts as writable, so that writing there
+    // reports the folder's absence.
+    virtual bool canWriteIn(const std::string& dir) = 0;
     // The busy cursor over the program's windows, for work longer than a blink; calls nest and
     // each beginBusy needs its endBusy (use BusyCursor). A message box shown meanwhile shows the
     // normal cursor.
@@ -71,6 +79,9 @@ public:
 private:
     Platform& platform_;
 };
+
+// canWriteIn as the operating system answers it for this process.
+bool systemCanWriteIn(const std::string& dir);
 
 // The message of the standard error report: a final period added unless it ends in one.
 inline std::string errorReportText(const std::string& message)

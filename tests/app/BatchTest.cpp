@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Batch.h"
+#include "base/BuildInfo.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "calc/ResultCsv.h"
@@ -256,6 +257,17 @@ TEST(Batch, HelpPrintsTheUsage)
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
 }
 
+TEST(Batch, VersionPrintsNameAndVersionAndWritesNothing)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"--csv", "-", "--version"}}) {
+        const BatchRun run = batch(args);
+        EXPECT_EQ(run.status, kBatchDone);
+        EXPECT_EQ(run.out, std::string("kinovar-batch ") + kKinovarVersion + "\n");
+        EXPECT_EQ(run.err, "");
+    }
+}
+
 TEST_F(BatchFiles, ExecutableExitStatus)
 {
     const std::string exe = KINOVAR_BATCH_EXE;
@@ -273,4 +285,45 @@ TEST_F(BatchFiles, ExecutableExitStatus)
     EXPECT_EQ(status(exe + " --set nope=1 2>" + err), 2);
     EXPECT_EQ(status(exe + " --set fi0=0 2>" + err), 3);
     EXPECT_EQ(status(exe + " --help >" + out), 0);
+}
+
+// The manual page is written by hand; it must name exactly the options --help names, in the
+// same order, and carry the program's version.
+TEST(Batch, ManualPageMatchesTheHelp)
+{
+    const auto unroff = [](std::string s) {
+        for (size_t at; (at = s.find("\\-")) != std::string::npos;)
+            s.erase(at, 1);
+        return s;
+    };
+    std::ifstream page(std::string(KINOVAR_SOURCE_DIR) + "/doc/kinovar-batch.1");
+    ASSERT_TRUE(page) << "doc/kinovar-batch.1";
+    std::vector<std::string> pageOptions;
+    std::string line, header, keys;
+    bool afterTP = false, inKeys = false;
+    while (std::getline(page, line)) {
+        if (line.rfind(".TH ", 0) == 0) header = line;
+        if (afterTP && line.rfind(".B", 0) == 0) {
+            const std::string text = unroff(line.substr(line.find(' ') + 1));
+            if (text.rfind("--", 0) == 0) pageOptions.push_back(text.substr(0, text.find(' ')));
+        }
+        if (inKeys && line.rfind(".SH", 0) == 0) inKeys = false;
+        if (inKeys) keys += unroff(line) + " ";
+        if (line == ".SH KEYS") inKeys = true;
+        afterTP = line == ".TP";
+    }
+    const BatchRun run = batch({"--help"});
+    std::vector<std::string> helpOptions;
+    std::istringstream help(run.out);
+    std::string helpKeys;
+    while (std::getline(help, line)) {
+        if (line.rfind("  --", 0) == 0)
+            helpOptions.push_back(line.substr(2, line.find(' ', 2) - 2));
+        if (line.rfind("Keys:", 0) == 0) helpKeys = line.substr(6);
+    }
+    EXPECT_EQ(pageOptions, helpOptions);
+    ASSERT_FALSE(helpKeys.empty());
+    EXPECT_NE(keys.find(helpKeys), std::string::npos) << keys;
+    EXPECT_NE(header.find(std::string("\"Kinovar ") + kKinovarVersion + "\""), std::string::npos)
+        << header;
 }

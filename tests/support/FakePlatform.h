@@ -3,6 +3,7 @@
 #pragma once
 #include <deque>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ public:
     std::vector<std::string> errors;   // texts of showError as shown (period added)
     std::vector<std::string> calls; // every call: "message:<t>", "error:<t>", "open:<filter>", ...
     std::vector<std::string> started;                   // paths given to startProgram
+    std::vector<std::vector<std::string>> startedArgs;  // and their arguments
     std::deque<std::optional<std::string>> openReplies; // popped per open dialog; empty -> cancel
     std::deque<std::optional<std::string>> saveReplies;
     std::vector<FileDialogRequest> dialogRequests; // every open and save request, in order
@@ -21,6 +23,8 @@ public:
     char separator = '.';
     std::string exeDir = "/tmp/";
     int busyDepth = 0; // beginBusy calls not yet ended ("busy:on" / "busy:off" in calls)
+    std::string dataDir = "/tmp/kinovar-fake-data/";
+    std::set<std::string> readOnlyDirs; // folders canWriteIn refuses
 
     void showMessage(const std::string& text) override
     {
@@ -46,10 +50,14 @@ public:
         dialogRequests.push_back(request);
         return pop(saveReplies);
     }
-    bool startProgram(const std::string& path) override
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override
     {
         started.push_back(path);
-        calls.push_back("start:" + path);
+        startedArgs.push_back(args);
+        std::string call = "start:" + path;
+        for (const std::string& a : args)
+            call += " " + a;
+        calls.push_back(call);
         return startSucceeds;
     }
     char localeDecimalSeparator() override { return separator; }
@@ -64,6 +72,8 @@ public:
         --busyDepth;
         calls.push_back("busy:off");
     }
+    std::string userDataDir() override { return dataDir; }
+    bool canWriteIn(const std::string& dir) override { return readOnlyDirs.count(dir) == 0; }
 
 private:
     static std::optional<std::string> pop(std::deque<std::optional<std::string>>& q)

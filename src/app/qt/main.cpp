@@ -3,10 +3,13 @@
 // and hands the main window the other three.
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/ToolkitTranslation.h"
+#include "base/BuildInfo.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
 #include "present/qt/MoEChartWindow.h"
@@ -15,6 +18,11 @@
 
 int main(int argc, char** argv)
 {
+    // Answered before any window system is needed, so that it works on a console too.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("kinovar %s\n", kKinovarVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     // Qt set the C library's locale from the environment. Numbers become text through the
     // program's own rules with the separator taken from QLocale; C-level conversions stay "C".

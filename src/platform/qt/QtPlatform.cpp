@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
@@ -121,9 +122,12 @@ std::optional<std::string> QtPlatform::saveFileName(const FileDialogRequest& req
     return runDialog(QFileDialog::AcceptSave, request);
 }
 
-bool QtPlatform::startProgram(const std::string& path)
+bool QtPlatform::startProgram(const std::string& path, const std::vector<std::string>& args)
 {
-    return QProcess::startDetached(fromUtf8(path), QStringList());
+    QStringList arguments;
+    for (const std::string& a : args)
+        arguments << fromUtf8(a);
+    return QProcess::startDetached(fromUtf8(path), arguments);
 }
 
 char QtPlatform::localeDecimalSeparator()
@@ -144,4 +148,16 @@ void QtPlatform::beginBusy()
 void QtPlatform::endBusy()
 {
     QApplication::restoreOverrideCursor();
+}
+
+std::string QtPlatform::userDataDir()
+{
+    return (QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+            QLatin1Char('/'))
+        .toStdString();
+}
+
+bool QtPlatform::canWriteIn(const std::string& dir)
+{
+    return systemCanWriteIn(dir);
 }

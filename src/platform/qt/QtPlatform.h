@@ -19,11 +19,14 @@ public:
     using Platform::saveFileName;
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
-    bool startProgram(const std::string& path) override;
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override;
     // The separator of the default locale (the system's, from LC_ALL, LC_NUMERIC or LANG,
     // unless a test set another with QLocale::setDefault).
     char localeDecimalSeparator() override;
     std::string executableDir() override;
+    // QStandardPaths::AppLocalDataLocation, named after the application.
+    std::string userDataDir() override;
+    bool canWriteIn(const std::string& dir) override;
     // The wait cursor as the application's override cursor; message boxes push the arrow over it.
     void beginBusy() override;
     void endBusy() override;

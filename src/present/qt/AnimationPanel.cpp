@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 
+#include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
 #include "present/Kinetic.h"
@@ -41,13 +42,14 @@ void AnimationPanel::exportAnimation()
 {
     const BusyCursor busy(platform);
     QProgressBar* bar = progress.progressBar;
-    const std::string dir = platform.executableDir();
+    // Beside the executable, or in the user's data folder when the program's folder is read-only.
+    const std::string kineticPath = kineticFilePath(platform);
     try {
         // The bar follows every step, whatever "Индикатор" says. Asking the bar only when the
         // percentage it stands for changes (and at the last step) leaves the same picture and
         // the same final position, without 90000 style queries and repaints.
         int shownPercent = -1;
-        writeKinetic(dir + kKineticFileName, P, R, [&](int32_t i) {
+        writeKinetic(kineticPath, P, R, [&](int32_t i) {
             const int lo = bar->minimum(), hi = bar->maximum();
             const int percent =
                 hi > lo ? static_cast<int>((int64_t{std::clamp(i, lo, hi)} - lo) * 100 / (hi - lo))
@@ -60,9 +62,9 @@ void AnimationPanel::exportAnimation()
         platform.showError(e.what());
         return;
     }
-    const std::string program =
-        dir + (rendererIndex() == 1 ? "Animator/Animator" : "Animator/Anima_dx7");
+    const std::string program = animatorPath(
+        platform.executableDir(), rendererIndex() == 1 ? AnimatorBuild::Full : AnimatorBuild::Light);
     // The file stays written either way; a missing animator must not fail in silence.
-    if (!platform.startProgram(program))
+    if (!platform.startProgram(program, animatorArguments(program, kineticPath)))
         platform.showMessage("Не удалось запустить аниматор: " + program);
 }

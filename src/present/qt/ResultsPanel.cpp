@@ -13,6 +13,7 @@
 #include "base/NumberText.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
+#include "platform/ProgramFiles.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
 #include "present/SpreadsheetCsv.h"
@@ -103,7 +104,7 @@ void ResultsPanel::refreshResults()
 
     // The captions come last so that a missing file leaves every value row refreshed.
     try {
-        loadCaptions(platform.executableDir() + "scr.ini");
+        loadCaptions(captionsPath(platform.executableDir()));
     } catch (const KinovarError& e) {
         platform.showError(e.what());
     }

@@ -31,20 +31,22 @@ public:
         failIf("message");
         FakePlatform::showMessage(text);
     }
-    std::optional<std::string> openFileName(const std::string& filter) override
+    using FakePlatform::openFileName;
+    using FakePlatform::saveFileName;
+    std::optional<std::string> openFileName(const FileDialogRequest& request) override
     {
         failIf("open");
-        return FakePlatform::openFileName(filter);
+        return FakePlatform::openFileName(request);
     }
-    std::optional<std::string> saveFileName(const std::string& filter) override
+    std::optional<std::string> saveFileName(const FileDialogRequest& request) override
     {
         failIf("save");
-        return FakePlatform::saveFileName(filter);
+        return FakePlatform::saveFileName(request);
     }
-    bool startProgram(const std::string& path) override
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override
     {
         failIf("start");
-        return FakePlatform::startProgram(path);
+        return FakePlatform::startProgram(path, args);
     }
     std::string executableDir() override
     {

@@ -113,15 +113,44 @@ TEST_F(KineticLaunch, UnwritableFileIsAnErrorReportAndNoAnimator)
     }
 }
 
+TEST_F(KineticLaunch, ReadOnlyProgramFolderSendsTheFileToTheDataFolder)
+{
+    fake.readOnlyDirs = {fake.exeDir};
+    fake.dataDir = dir.path().string() + "/home/.local/share/Kinovar/";
+    form->N12Click();
+    const std::string written = fake.dataDir + kKineticFileName;
+    EXPECT_EQ(crlfLines(readBytes(written)).size(), 233u);
+    EXPECT_FALSE(std::filesystem::exists(fake.exeDir + kKineticFileName));
+    ASSERT_EQ(fake.started.size(), 1u);
+    EXPECT_EQ(fake.started[0], fake.exeDir + "Animator/Animator");
+    EXPECT_EQ(fake.startedArgs[0], (std::vector<std::string>{"--kinetic", written}));
+    EXPECT_TRUE(fake.errors.empty());
+
+    // A data folder that cannot be made either is the one case the user hears of.
+    writeBytes(dir.path().string() + "/plain-file", "x");
+    fake.dataDir = dir.path().string() + "/plain-file/Kinovar/";
+    fake.started.clear();
+    form->N12Click();
+    EXPECT_EQ(fake.errors.size(), 1u);
+    EXPECT_TRUE(fake.started.empty());
+}
+
+TEST_F(KineticLaunch, WritableProgramFolderStartsTheAnimatorWithoutArguments)
+{
+    form->N12Click();
+    ASSERT_EQ(fake.startedArgs.size(), 1u);
+    EXPECT_TRUE(fake.startedArgs[0].empty());
+}
+
 namespace {
 
 // The fake's folder and records, but programs really started the way the program starts them.
 class RealStartPlatform : public FakePlatform {
 public:
-    bool startProgram(const std::string& path) override
+    bool startProgram(const std::string& path, const std::vector<std::string>& args) override
     {
-        FakePlatform::startProgram(path);
-        return qt.startProgram(path);
+        FakePlatform::startProgram(path, args);
+        return qt.startProgram(path, args);
     }
     QtPlatform qt;
 };
