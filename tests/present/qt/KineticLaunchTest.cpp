@@ -117,7 +117,7 @@ TEST_F(KineticLaunch, ReadOnlyProgramFolderSendsTheFileToTheDataFolder)
 {
     fake.readOnlyDirs = {fake.exeDir};
     fake.dataDir = dir.path().string() + "/home/.local/share/Kinovar/";
-    form->N12Click();
+    form->animationPanel().exportAnimation();
     const std::string written = fake.dataDir + kKineticFileName;
     EXPECT_EQ(crlfLines(readBytes(written)).size(), 233u);
     EXPECT_FALSE(std::filesystem::exists(fake.exeDir + kKineticFileName));
@@ -130,14 +130,14 @@ TEST_F(KineticLaunch, ReadOnlyProgramFolderSendsTheFileToTheDataFolder)
     writeBytes(dir.path().string() + "/plain-file", "x");
     fake.dataDir = dir.path().string() + "/plain-file/Kinovar/";
     fake.started.clear();
-    form->N12Click();
+    form->animationPanel().exportAnimation();
     EXPECT_EQ(fake.errors.size(), 1u);
     EXPECT_TRUE(fake.started.empty());
 }
 
 TEST_F(KineticLaunch, WritableProgramFolderStartsTheAnimatorWithoutArguments)
 {
-    form->N12Click();
+    form->animationPanel().exportAnimation();
     ASSERT_EQ(fake.startedArgs.size(), 1u);
     EXPECT_TRUE(fake.startedArgs[0].empty());
 }
