@@ -11,10 +11,10 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/ListingView.h" // the listing is part of the panel's face
 
 class ProgressIndicator;
 class QFrame;
-class QPlainTextEdit;
 class QTableView;
 class QWidget;
 class ResultsGridModel;
@@ -27,11 +27,11 @@ public:
                  ProgressIndicator& progress, QObject* parent);
 
     QFrame* resultsArea = nullptr;
-    QPlainTextEdit* listing = nullptr;
+    ListingView* listing = nullptr;
     QTableView* grid = nullptr;
     ResultsGridModel* gridModel = nullptr;
 
-    // Replaces the whole listing text.
+    // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
     // "Обновить": the grid and the listing from the store for N steps, the bar following the
     // steps while it follows refreshes, then the row captions; a caption file that cannot be
