@@ -35,7 +35,8 @@ public:
     void setListingText(const QString& text);
     // "Обновить": the grid and the listing from the store for N steps, the bar following the
     // steps while it follows refreshes, then the row captions; a caption file that cannot be
-    // read is reported after every value row is filled.
+    // read is reported after every value row is filled. While the grid is rewritten the listing
+    // shows only its first line and a blank line; afterwards its lines come from the grid text.
     void refreshResults();
     // "Сохранить Отчёт": asks for a file and writes the report of the grid's text; a cancel
     // writes nothing, a replaced file is named in the listing, a failed write is reported.
