@@ -3,11 +3,11 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTableView>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
@@ -25,6 +25,13 @@ const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
 const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
 const FileDialogRequest kCsvDialog{"Файл CSV|*.csv|Все файлы|*.*", "csv", "csvExport"};
 
+// What the memo shows while the grid is rewritten: the listing's first lines.
+QString refreshStatus()
+{
+    return QString::fromUtf8(kListingHeader.data(), qsizetype(kListingHeader.size())) +
+           QStringLiteral("\n\n");
+}
+
 bool fileExists(const std::string& path)
 {
     std::error_code ec;
@@ -38,11 +45,12 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     : QObject(parent), P(params), R(store), platform(platform), progress(progress)
 {
     resultsArea = makePanel(client, "resultsArea", {0, 0, 465, 401}, kButtonFace);
-    listing = new QPlainTextEdit(resultsArea);
+    // The listing's lines are made on demand from the grid text as they are shown or copied.
+    listing = new ListingView(resultsArea);
     listing->setObjectName("listing");
     listing->setGeometry(8, 8, 445, 25);
-    listing->setReadOnly(true);
     listing->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listing->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette memo = listing->palette();
     memo.setColor(QPalette::Base, Qt::black);
     memo.setColor(QPalette::Text, kInactiveCaptionGradient);
@@ -50,6 +58,10 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     listing->setPlainText(QStringLiteral("Отчёт:"));
 
     gridModel = new ResultsGridModel(this);
+    // A shown listing reads the grid's cells: before the grid is rewritten (by another thread
+    // too), the listing over it leaves the memo, whose repaint may come while the refresh runs.
+    connect(gridModel, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { setListingText(refreshStatus()); });
     grid = new QTableView(resultsArea);
     grid->setObjectName("grid");
     grid->setGeometry(0, 40, 457, 361);
@@ -95,12 +107,17 @@ void ResultsPanel::refreshResults()
             bar->repaint();
         };
 
-    std::string text;
-    fillResults(R, P.N, gridModel->beginChange(), text, onStep, "\n");
+    GridText& cells = gridModel->beginChange(); // the memo shows refreshStatus() meanwhile
+    auto lines = std::make_shared<ResultsListing>(cells);
+    try {
+        ::refreshResults(R, P.N, cells, *lines, onStep);
+    } catch (...) {
+        gridModel->endChange(); // views re-read the partly written grid rather than a stale one
+        throw;
+    }
     gridModel->setValues(&R);
     gridModel->endChange();
-    setListingText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    text = std::string();
+    listing->setLines(std::move(lines));
 
     // The captions come last so that a missing file leaves every value row refreshed.
     try {

@@ -11,10 +11,10 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/ListingView.h" // the listing is part of the panel's face
 
 class ProgressIndicator;
 class QFrame;
-class QPlainTextEdit;
 class QTableView;
 class QWidget;
 class ResultsGridModel;
@@ -27,15 +27,16 @@ public:
                  ProgressIndicator& progress, QObject* parent);
 
     QFrame* resultsArea = nullptr;
-    QPlainTextEdit* listing = nullptr;
+    ListingView* listing = nullptr;
     QTableView* grid = nullptr;
     ResultsGridModel* gridModel = nullptr;
 
-    // Replaces the whole listing text.
+    // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
     // "Обновить": the grid and the listing from the store for N steps, the bar following the
     // steps while it follows refreshes, then the row captions; a caption file that cannot be
-    // read is reported after every value row is filled.
+    // read is reported after every value row is filled. While the grid is rewritten the listing
+    // shows only its first line and a blank line; afterwards its lines come from the grid text.
     void refreshResults();
     // "Сохранить Отчёт": asks for a file and writes the report of the grid's text; a cancel
     // writes nothing, a replaced file is named in the listing, a failed write is reported.

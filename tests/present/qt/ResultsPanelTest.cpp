@@ -21,6 +21,7 @@
 #include "present/Report.h"
 #include "present/ResultsTestFiles.h"
 #include "present/qt/AnimationPanel.h"
+#include "present/qt/ListingView.h"
 #include "present/qt/ResultsGridModel.h"
 #include "present/qt/ResultsPanel.h"
 #include "support/FakePlatform.h"
@@ -186,6 +187,51 @@ TEST_F(ResultsPanelTest, IndicatorAdvancesTheBarWithAFewPaints)
     form->resultsPanel().refreshResults();
     EXPECT_EQ(form->progressIndicator().progressBar->maximum(), 12);
     EXPECT_EQ(form->progressIndicator().progressBar->value(), 3);
+}
+
+// A shown listing reads the grid's cells; while the refresh rewrites them (on other threads too)
+// the memo must hold only the status line, whatever paints meanwhile.
+TEST_F(ResultsPanelTest, WhileTheGridIsRewrittenTheMemoHoldsOnlyTheStatus)
+{
+    installCaptions();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->indicatorAction->setChecked(true);
+    params.N = 60;
+    form->resultsPanel().refreshResults();
+    ASSERT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 60 + 1);
+
+    // What the memo holds at each paint of the bar between the grid's reset and its end.
+    class MemoAtBarPaint : public QObject {
+    public:
+        explicit MemoAtBarPaint(const ResultsPanel& panel) : panel_(panel) {}
+        bool rewriting = false;
+        std::vector<std::string> seen;
+
+    protected:
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (rewriting && e->type() == QEvent::Paint)
+                seen.push_back(panel_.listing->toPlainText().toStdString());
+            return false;
+        }
+
+    private:
+        const ResultsPanel& panel_;
+    } memoAtPaint(form->resultsPanel());
+    ResultsGridModel* model = form->resultsPanel().gridModel;
+    QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, &memoAtPaint,
+                     [&] { memoAtPaint.rewriting = true; });
+    QObject::connect(model, &QAbstractItemModel::modelReset, &memoAtPaint,
+                     [&] { memoAtPaint.rewriting = false; });
+    form->progressIndicator().progressBar->installEventFilter(&memoAtPaint);
+    params.N = 40;
+    form->resultsPanel().refreshResults();
+    form->progressIndicator().progressBar->removeEventFilter(&memoAtPaint);
+    ASSERT_GE(memoAtPaint.seen.size(), 2u);
+    for (const std::string& seen : memoAtPaint.seen)
+        ASSERT_EQ(seen, "Таблица значений обновлена...\n\n");
+    EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 40 + 1);
 }
 
 TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
@@ -366,16 +412,21 @@ TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
     getrusage(RUSAGE_SELF, &usage);
     std::printf("refresh through the window at N = %d: %lld ms (%lld ms CPU), peak RSS %ld MB\n",
                 kN, static_cast<long long>(refreshMs), refreshCpu, usage.ru_maxrss / 1024);
-    // The parts: the core work alone, then handing its text to the memo.
+    // The parts: the core work alone (on every core), then showing its lines in a memo.
     GridText grid;
-    std::string listing;
+    auto lines = std::make_shared<ResultsListing>(grid);
+    t.restart();
     cpu = cpuMs();
-    fillResults(store(), kN, grid, listing, {}, "\n");
-    const long long coreCpu = cpuMs() - cpu;
-    cpu = cpuMs();
-    form->resultsPanel().setListingText(
-        QString::fromUtf8(listing.data(), static_cast<qsizetype>(listing.size())));
-    std::printf("of which core %lld ms CPU, memo %lld ms CPU\n", coreCpu, cpuMs() - cpu);
+    refreshResults(store(), kN, grid, *lines);
+    std::printf("of which core %lld ms (%lld ms CPU)", static_cast<long long>(t.elapsed()),
+                cpuMs() - cpu);
+    ListingView memo;
+    memo.resize(445, 25);
+    memo.show();
+    t.restart();
+    memo.setLines(lines);
+    memo.viewport()->grab();
+    std::printf(", memo %lld ms\n", static_cast<long long>(t.elapsed()));
     t.restart();
     fake.saveReplies.push_back(dir.file("large.txt"));
     form->resultsPanel().saveReport();

@@ -1,0 +1,144 @@
+// "Обновить" through the real main window, offscreen, at the largest run, against the calculation
+// of that run measured in the same program run (targets: the refresh within 4 times the
+// calculation, the whole program's peak resident memory after it within 350 MB).
+// BM_RefreshThroughWindow times the window's own refresh command, the bar following it, and the
+// events that paint its result; x_calc is its time over BM_Calculation's, peak_rss_MB the whole
+// process's peak resident memory so far. CPU is the whole process's, every thread's together: on
+// a machine others load, the refresh's threads may not get the cores its wall time assumes.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "LargestRun.h"
+#include "app/qt/MainWindow.h"
+#include "calc/Calculation.h"
+#include "present/qt/ListingView.h"
+#include "present/qt/ResultsPanel.h"
+
+namespace {
+
+// The program's platform without its dialogs: a benchmark must never wait on a box. The captions
+// are read from beside the executable, as the program reads them.
+class NoDialogPlatform final : public Platform {
+public:
+    std::vector<std::string> errors;
+    void showMessage(const std::string& text) override { errors.push_back(text); }
+    void showError(const std::string& message) override { errors.push_back(message); }
+    std::optional<std::string> openFileName(const std::string&) override { return {}; }
+    std::optional<std::string> saveFileName(const std::string&) override { return {}; }
+    bool startProgram(const std::string&) override { return false; }
+    char localeDecimalSeparator() override { return '.'; }
+    std::string executableDir() override
+    {
+        return QCoreApplication::applicationDirPath().toStdString() + "/";
+    }
+};
+
+// One store, as in the program: the calculation and the window share it.
+ResultStore& store()
+{
+    static const auto R = std::make_unique<ResultStore>();
+    return *R;
+}
+
+double gCalculationSeconds = 0; // of BM_Calculation, which runs first
+
+double peakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_Calculation(benchmark::State& state)
+{
+    const ParamSet p = largestRun(state.range(0) == 720);
+    runCalculation(p, store()); // first touch of the pages, outside the timing
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        const CalcOutcome outcome = runCalculation(p, store());
+        benchmark::DoNotOptimize(outcome);
+        if (outcome.kinematicFailed || outcome.energyFailed || outcome.forceFailed)
+            state.SkipWithError("a stage failed");
+    }
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+    gCalculationSeconds = spent.count() / static_cast<double>(state.iterations());
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_Calculation)
+    ->ArgName("mode")
+    ->Arg(360)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Iterations(10);
+
+// A window made for the run: "Расчет" through its command, then each iteration is a user's
+// "Обновить" with the indicator on, up to the window having painted the result. The first
+// iteration fills a grid never filled before, as the first refresh after starting does.
+void BM_RefreshThroughWindow(benchmark::State& state)
+{
+    ParamSet params = largestRun(false);
+    NoDialogPlatform platform;
+    auto window = std::make_unique<MainWindow>(platform, params, store());
+    params = largestRun(false); // the window starts at the defaults
+    window->fadeTimer->stop();
+    window->setOpacity(255);
+    window->show();
+    QApplication::processEvents();
+    window->calculateAction->trigger();
+    window->indicatorAction->setChecked(true);
+    QApplication::processEvents();
+
+    using Clock = std::chrono::steady_clock;
+    Clock::duration command{}, first{};
+    const auto start = Clock::now();
+    for (auto _ : state) {
+        const auto begin = Clock::now();
+        window->refreshAction->trigger();
+        const auto end = Clock::now();
+        QApplication::processEvents(); // the grid and the memo paint what the refresh made
+        command += end - begin;
+        if (first == Clock::duration{}) first = Clock::now() - begin;
+    }
+    const std::chrono::duration<double> spent = Clock::now() - start;
+
+    if (!platform.errors.empty()) state.SkipWithError(platform.errors.front().c_str());
+    if (window->resultsPanel().listing->blockCount() != 3 + 2 * params.N)
+        state.SkipWithError("the listing is not the run's");
+    state.counters["steps"] = params.N;
+    // The command alone (the rest is painting), and the first refresh, into a new grid.
+    state.counters["command_ms"] = std::chrono::duration<double, std::milli>(command).count() /
+                                   static_cast<double>(state.iterations());
+    state.counters["first_ms"] = std::chrono::duration<double, std::milli>(first).count();
+    if (gCalculationSeconds > 0)
+        state.counters["x_calc"] =
+            spent.count() / static_cast<double>(state.iterations()) / gCalculationSeconds;
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_RefreshThroughWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
