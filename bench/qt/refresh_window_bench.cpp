@@ -33,14 +33,21 @@ public:
     std::vector<std::string> errors;
     void showMessage(const std::string& text) override { errors.push_back(text); }
     void showError(const std::string& message) override { errors.push_back(message); }
-    std::optional<std::string> openFileName(const std::string&) override { return {}; }
-    std::optional<std::string> saveFileName(const std::string&) override { return {}; }
-    bool startProgram(const std::string&) override { return false; }
+    using Platform::openFileName;
+    using Platform::saveFileName;
+    std::optional<std::string> openFileName(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> saveFileName(const FileDialogRequest&) override { return {}; }
+    bool startProgram(const std::string&, const std::vector<std::string>&) override
+    {
+        return false;
+    }
     char localeDecimalSeparator() override { return '.'; }
     std::string executableDir() override
     {
         return QCoreApplication::applicationDirPath().toStdString() + "/";
     }
+    std::string userDataDir() override { return executableDir(); }
+    bool canWriteIn(const std::string& dir) override { return systemCanWriteIn(dir); }
 };
 
 // One store, as in the program: the calculation and the window share it.
