@@ -33,7 +33,10 @@ public:
     // The next line without consuming it ("" at the end of the file).
     std::string peek()
     {
-        if (!pending_) pending_ = in_.atEnd() ? std::optional<std::string>() : in_.readLine();
+        if (!pending_ && !in_.atEnd()) {
+            pending_ = in_.readLine();
+            pendingCut_ = in_.lineCut();
+        }
         return pending_.value_or("");
     }
 
@@ -41,13 +44,20 @@ public:
     std::string next(const std::string& missing)
     {
         ++line_;
+        std::string text;
+        bool cut = false;
         if (pending_) {
-            std::string text = std::move(*pending_);
+            text = std::move(*pending_);
+            cut = pendingCut_;
             pending_.reset();
-            return text;
+        } else {
+            if (in_.atEnd()) fail(missing);
+            text = in_.readLine();
+            cut = in_.lineCut();
         }
-        if (in_.atEnd()) fail(missing);
-        return in_.readLine();
+        // Only the line's start was kept: read as it stands, it could pass for another value.
+        if (cut) fail("строка длиннее " + std::to_string(kMaxLineBytes) + " байт");
+        return text;
     }
 
     [[noreturn]] void fail(const std::string& message) const
@@ -74,6 +84,7 @@ private:
     TextReader in_;
     int line_ = 0;
     std::optional<std::string> pending_; // a line peeked at but not yet taken
+    bool pendingCut_ = false;            // and whether it was longer than a line may be
 };
 
 constexpr const char* kHeaderCut = "файл обрывается в заголовке";

@@ -143,6 +143,9 @@ TEST(KineticReader, FaultsNameTheFileAndTheLine)
         {"y near the double's end", replaceLine(replaceLine(good, 11, "-1.7E308"), 13, "1.7E308"),
          11, "положение на шаге 1"},
         {"second step far out", replaceLine(good, 24, "2E150"), 24, "положение на шаге 2"},
+        // Its first 64 KiB read as 0; the whole line is no number.
+        {"overlong value", replaceLine(good, 21, "0." + std::string(70000, '0') + "x"), 21,
+         "строка длиннее 65536 байт"},
     };
     for (const Case& c : cases) {
         writeBytes(path, c.content);
