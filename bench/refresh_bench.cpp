@@ -4,11 +4,10 @@
 // calculation's; peak_rss_MB the whole process's peak resident memory so far.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "LargestRun.h"
 #include "calc/Calculation.h"
 #include "present/OrderedChunks.h"
@@ -29,25 +28,11 @@ ResultStore& store()
 
 double gCalculationSeconds = 0; // of BM_Calculation, which runs first
 
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_Calculation(benchmark::State& state)
 {
     const ParamSet p = largestRun(false);
     store(); // first touch of the pages, outside the timing
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) {
-        const CalcOutcome outcome = runCalculation(p, store());
-        benchmark::DoNotOptimize(outcome);
-    }
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-    gCalculationSeconds = spent.count() / static_cast<double>(state.iterations());
-    state.counters["peak_rss_MB"] = peakRssMb();
+    gCalculationSeconds = timeCalculation(state, p, store());
 }
 BENCHMARK(BM_Calculation)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -2,13 +2,12 @@
 // store, and the report written from that grid. Peak RSS is reported with each benchmark.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "BenchSupport.h"
 #include "params/ParamSet.h"
 #include "present/OrderedChunks.h"
 #include "present/Report.h"
@@ -35,13 +34,6 @@ ResultStore& filledStore()
         return R;
     }();
     return *store;
-}
-
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 // The refresh as it was before the listing became lines: the whole listing text in one string.

@@ -3,26 +3,17 @@
 // process's peak resident memory so far, as a window benchmark reports it.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QClipboard>
-#include <cstdlib>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "LargestRun.h"
 #include "calc/Calculation.h"
 #include "present/ResultsText.h"
 #include "present/qt/ListingView.h"
 
 namespace {
-
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 // The largest run, refreshed once: the grid and the listing over it.
 struct Refreshed {
@@ -83,13 +74,3 @@ void BM_ListingViewCopyAll(benchmark::State& state)
 BENCHMARK(BM_ListingViewCopyAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

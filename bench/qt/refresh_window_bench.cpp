@@ -7,17 +7,15 @@
 // a machine others load, the refresh's threads may not get the cores its wall time assumes.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "LargestRun.h"
 #include "app/qt/MainWindow.h"
 #include "calc/Calculation.h"
@@ -59,27 +57,11 @@ ResultStore& store()
 
 double gCalculationSeconds = 0; // of BM_Calculation, which runs first
 
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_Calculation(benchmark::State& state)
 {
     const ParamSet p = largestRun(state.range(0) == 720);
     runCalculation(p, store()); // first touch of the pages, outside the timing
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) {
-        const CalcOutcome outcome = runCalculation(p, store());
-        benchmark::DoNotOptimize(outcome);
-        if (outcome.kinematicFailed || outcome.energyFailed || outcome.forceFailed)
-            state.SkipWithError("a stage failed");
-    }
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-    gCalculationSeconds = spent.count() / static_cast<double>(state.iterations());
-    state.counters["peak_rss_MB"] = peakRssMb();
+    gCalculationSeconds = timeCalculation(state, p, store());
 }
 BENCHMARK(BM_Calculation)
     ->ArgName("mode")
@@ -139,13 +121,3 @@ BENCHMARK(BM_RefreshThroughWindow)
     ->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

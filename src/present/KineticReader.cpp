@@ -16,16 +16,6 @@ std::string quoted(const std::string& text)
     return "\"" + text + "\"";
 }
 
-// The animator may read a file written under another locale, so either separator is taken
-// by mapping it onto the one the parser currently expects.
-std::string withCurrentSeparator(std::string text)
-{
-    const char sep = decimalSeparator();
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '.' || c == ','; }, sep);
-    return text;
-}
-
 class LineSource {
 public:
     explicit LineSource(const std::string& path) : path_(path), in_(path) {}
@@ -70,7 +60,8 @@ public:
         const std::string text = next(missing);
         double value = 0;
         try {
-            value = static_cast<double>(ParseReal(withCurrentSeparator(text)));
+            // The file may come from another locale: either separator is read.
+            value = static_cast<double>(ParseRealAnySeparator(text));
         } catch (const ConvertError&) {
             fail(quoted(text) + " не является числом");
         }

@@ -1,8 +1,12 @@
 #include "present/qt/ChartImage.h"
 
+#include <QAction>
+#include <QChart>
+#include <QMenu>
 #include <QPixmap>
 #include <QWidget>
 
+#include "platform/Command.h"
 #include "platform/Platform.h"
 
 FileDialogRequest chartImageDialog()
@@ -20,4 +24,16 @@ bool saveChartImage(Platform& platform, QWidget* chart)
     if (chart->grab().save(path, "PNG")) return true;
     platform.showMessage("Не удалось сохранить изображение в файл " + path.toStdString());
     return false;
+}
+
+ChartViewActions addChartViewActions(QMenu* menu, QObject* context, Platform& platform,
+                                     QChart* chart, std::function<void()> save)
+{
+    const ChartViewActions actions{menu->addAction(QStringLiteral("Исходный масштаб")),
+                                   menu->addAction(QStringLiteral("Сохранить изображение…"))};
+    QObject::connect(actions.zoomReset, &QAction::triggered, context,
+                     guarded(platform, [chart] { chart->zoomReset(); }));
+    QObject::connect(actions.saveImage, &QAction::triggered, context,
+                     guarded(platform, std::move(save)));
+    return actions;
 }

@@ -66,11 +66,10 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
     connect(eMarksAction, &QAction::toggled, this,
             guarded(platform, [this](bool on) { chartView->setMarksVisible(eSeries, on); }));
     popupMenu->addSeparator();
-    zoomResetAction = popupMenu->addAction(QStringLiteral("Исходный масштаб"));
-    connect(zoomResetAction, &QAction::triggered, this,
-            guarded(platform, [this] { chart->zoomReset(); }));
-    saveImageAction = popupMenu->addAction(QStringLiteral("Сохранить изображение…"));
-    connect(saveImageAction, &QAction::triggered, this, guarded(platform, [this] { saveImage(); }));
+    const ChartViewActions view =
+        addChartViewActions(popupMenu, this, platform, chart, [this] { saveImage(); });
+    zoomResetAction = view.zoomReset;
+    saveImageAction = view.saveImage;
     chartView->setPopupMenu(popupMenu);
 }
 

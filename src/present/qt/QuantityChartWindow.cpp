@@ -15,8 +15,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "platform/qt/WheelGuard.h"
 #include "platform/Command.h"
+#include "platform/qt/WheelGuard.h"
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ChartWindow.h"
@@ -105,11 +105,10 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
     connect(clearButton, &QPushButton::clicked, this, guarded(platform, [this] { clearChart(); }));
 
     popupMenu = new QMenu(this);
-    zoomResetAction = popupMenu->addAction(QStringLiteral("Исходный масштаб"));
-    connect(zoomResetAction, &QAction::triggered, this,
-            guarded(platform, [this] { chart->zoomReset(); }));
-    saveImageAction = popupMenu->addAction(QStringLiteral("Сохранить изображение…"));
-    connect(saveImageAction, &QAction::triggered, this, guarded(platform, [this] { saveImage(); }));
+    const ChartViewActions view =
+        addChartViewActions(popupMenu, this, platform, chart, [this] { saveImage(); });
+    zoomResetAction = view.zoomReset;
+    saveImageAction = view.saveImage;
     chartView->setPopupMenu(popupMenu);
 }
 
