@@ -72,16 +72,22 @@ animator_pids() {
   done
   return 0
 }
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -ac -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts connections; a busy
+# machine may take seconds to get there.
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1280x1024x24 3>"$stage/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do
+  [[ -s "$stage/display" ]] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
+  sleep 0.1
+done
+[[ -s "$stage/display" ]] || fail "Xvfb did not start"
+display=:$(head -n 1 "$stage/display")
 rm -f "$home/Kinetic.ini"
 as_user env DISPLAY="$display" QT_QPA_PLATFORM=xcb "$prefix/bin/kinovar" >"$stage/kinovar.log" 2>&1 &
 app_pid=$!
 export DISPLAY=$display
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   window=$(xdotool search --name '^Kinovar' 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
   sleep 0.1
 done
