@@ -105,7 +105,7 @@ xdotool windowfocus --sync "$window"
 xdotool key F8
 
 data=$home/.local/share/Kinovar
-for _ in $(seq 100); do [[ -n "$(animator_pids)" ]] && break; sleep 0.1; done
+for _ in $(seq 300); do [[ -n "$(animator_pids)" ]] && break; sleep 0.1; done
 pids=$(animator_pids)
 [[ -n "$pids" ]] || { cat "$stage/kinovar.log"; fail "no animator started"; }
 cmd=$(tr '\0' ' ' <"/proc/$(echo "$pids" | head -n 1)/cmdline")
