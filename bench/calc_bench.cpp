@@ -7,6 +7,8 @@
 #include "LargestRun.h"
 #include "calc/Calculation.h"
 
+using Q = Quantity;
+
 namespace {
 
 void BM_Calculation(benchmark::State& state)
@@ -17,7 +19,7 @@ void BM_Calculation(benchmark::State& state)
     for (auto _ : state) {
         const CalcOutcome outcome = runCalculation(p, *R);
         benchmark::DoNotOptimize(outcome);
-        benchmark::DoNotOptimize((*R)(76, p.N));
+        benchmark::DoNotOptimize((*R)(Q::foy, p.N));
         if (outcome.kinematicFailed || outcome.energyFailed || outcome.forceFailed)
             state.SkipWithError("a stage failed");
     }

@@ -8,10 +8,13 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "calc/Quantities.h"
 #include "params/ParamSet.h"
 #include "present/OrderedChunks.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
+
+using Q = Quantity;
 
 namespace {
 
@@ -24,7 +27,7 @@ ResultStore& filledStore()
     static const std::unique_ptr<ResultStore> store = [] {
         auto R = std::make_unique<ResultStore>();
         for (int i = 1; i <= kLargestN; ++i) {
-            (*R)(0, i) = 0.1L * kRadPerDeg + (i - 1) * 15 * kRadPerDeg;
+            (*R)(Q::fi, i) = 0.1L * kRadPerDeg + (i - 1) * 15 * kRadPerDeg;
             for (int k = 1; k <= 76; ++k) {
                 if (k == 69 || k == 70 || k == 74) continue;
                 const long double scale = std::pow(10.0L, k % 7 - 2);

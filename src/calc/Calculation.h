@@ -26,7 +26,7 @@ struct CalcOutcome {
     int forceFaultStep = 0;
 };
 
-// Writes R[1..4][1] = 0, fitt0, 0, fit0.
+// Writes dfi, fitt, dt and fit of step 1: 0, fitt0, 0, fit0.
 void writeKinematicSeed(const ParamSet& p, ResultStore& R);
 // Each stage returns false when it stopped at a faulting operation (that result not stored);
 // *faultStep, when given, then names the step it stopped at, and is 0 after a full run.

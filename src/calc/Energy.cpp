@@ -1,5 +1,5 @@
-// The energy stage: centres of mass, kinetic energies, inertia loads, powers, Mo and E
-// (rows 28..66), from the kinematic rows.
+// The energy stage: centres of mass, kinetic energies, inertia loads, powers, Mo and E, from the
+// kinematic quantities.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -9,13 +9,12 @@
 
 using stage::kGravity;
 using stage::put;
+using Q = Quantity;
 
 bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
-    std::array<long double*, 67> r{};
-    for (int k = 0; k < 67; ++k)
-        r[static_cast<size_t>(k)] = R.row(k);
+    const stage::Rows r(R);
 
     const long double ac1 = p.ac1, bc1 = p.bc1, m1 = p.m1, m2 = p.m2, m3 = p.m3;
     const long double i1 = p.i1, i2 = p.i2;
@@ -24,90 +23,94 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
 
     for (int i = 1; i <= n; ++i) {
         if (faultStep) *faultStep = i;
-        const long double fitt = r[2][i], fit = r[4][i];
-        const long double sdfi = r[6][i], cdfi = r[7][i];
-        const long double sdpsi = r[10][i], cdpsi = r[11][i];
-        const long double xa = r[12][i], ya = r[13][i], xat = r[14][i], yat = r[15][i];
-        const long double xatt = r[16][i], yatt = r[17][i], psit = r[18][i], psitt = r[19][i];
+        const long double fitt = r[Q::fitt][i], fit = r[Q::fit][i];
+        const long double sdfi = r[Q::sdfi][i], cdfi = r[Q::cdfi][i];
+        const long double sdpsi = r[Q::sdpsi][i], cdpsi = r[Q::cdpsi][i];
+        const long double xa = r[Q::xa][i], ya = r[Q::ya][i], xat = r[Q::xat][i],
+                          yat = r[Q::yat][i];
+        const long double xatt = r[Q::xatt][i], yatt = r[Q::yatt][i], psit = r[Q::psit][i],
+                          psitt = r[Q::psitt][i];
 
         // Link 1, the crank: C1 turns with it about O.
         const long double xc1 = ac1 * cdfi - bc1 * sdfi;
-        if (!put(r[28][i], xc1)) return false;
+        if (!put(r[Q::xc1][i], xc1)) return false;
         const long double yc1 = ac1 * sdfi + bc1 * cdfi;
-        if (!put(r[29][i], yc1)) return false;
+        if (!put(r[Q::yc1][i], yc1)) return false;
         const long double xc1t = (-fit) * yc1;
-        if (!put(r[30][i], xc1t)) return false;
+        if (!put(r[Q::xc1t][i], xc1t)) return false;
         const long double yc1t = fit * xc1;
-        if (!put(r[31][i], yc1t)) return false;
+        if (!put(r[Q::yc1t][i], yc1t)) return false;
         const long double xc1tt = (-fitt) * yc1 - fit * yc1t;
-        if (!put(r[32][i], xc1tt)) return false;
+        if (!put(r[Q::xc1tt][i], xc1tt)) return false;
         const long double yc1tt = fitt * xc1 + fit * xc1t;
-        if (!put(r[33][i], yc1tt)) return false;
-        if (!put(r[34][i], (xc1t * xc1t + yc1t * yc1t) * m1 / 2 + i1 * fit * fit / 2)) return false;
+        if (!put(r[Q::yc1tt][i], yc1tt)) return false;
+        if (!put(r[Q::ek1][i], (xc1t * xc1t + yc1t * yc1t) * m1 / 2 + i1 * fit * fit / 2))
+            return false;
         const long double fx1 = m1 * xc1tt;
-        if (!put(r[35][i], fx1)) return false;
+        if (!put(r[Q::fx1][i], fx1)) return false;
         const long double fy1 = m1 * yc1tt;
-        if (!put(r[36][i], fy1)) return false;
+        if (!put(r[Q::fy1][i], fy1)) return false;
         const long double mi1 = fitt * i1;
-        if (!put(r[37][i], mi1)) return false;
+        if (!put(r[Q::mi1][i], mi1)) return false;
         const long double pin1 = fx1 * xc1t + fy1 * yc1t + mi1 * fit;
-        if (!put(r[38][i], pin1)) return false;
+        if (!put(r[Q::pin1][i], pin1)) return false;
         const long double pgr1 = yc1t * m1 * kGravity;
-        if (!put(r[39][i], pgr1)) return false;
+        if (!put(r[Q::pgr1][i], pgr1)) return false;
 
         // Link 2, the rod. C2 comes from its formula at step 1 too, so it does not jump.
         const long double xc2 = c2x * cdpsi + xa - c2y * sdpsi;
-        if (!put(r[40][i], xc2)) return false;
+        if (!put(r[Q::xc2][i], xc2)) return false;
         const long double yc2 = c2x * sdpsi + ya + c2y * cdpsi;
-        if (!put(r[41][i], yc2)) return false;
+        if (!put(r[Q::yc2][i], yc2)) return false;
         const long double xc2t = xat - (yc2 - ya) * psit;
-        if (!put(r[42][i], xc2t)) return false;
+        if (!put(r[Q::xc2t][i], xc2t)) return false;
         const long double yc2t = (xc2 - xa) * psit + yat;
-        if (!put(r[43][i], yc2t)) return false;
+        if (!put(r[Q::yc2t][i], yc2t)) return false;
         const long double xc2tt = xatt - (yc2 - ya) * psitt - (yc2t - yat) * psit;
-        if (!put(r[44][i], xc2tt)) return false;
+        if (!put(r[Q::xc2tt][i], xc2tt)) return false;
         const long double yc2tt = (xc2 - xa) * psitt + yatt + (xc2t - xat) * psit;
-        if (!put(r[45][i], yc2tt)) return false;
-        if (!put(r[46][i], (xc2t * xc2t + yc2t * yc2t) * m2 / 2 + psit * psit * i2 / 2))
+        if (!put(r[Q::yc2tt][i], yc2tt)) return false;
+        if (!put(r[Q::ek2][i], (xc2t * xc2t + yc2t * yc2t) * m2 / 2 + psit * psit * i2 / 2))
             return false;
         const long double fx2 = m2 * xc2tt;
-        if (!put(r[47][i], fx2)) return false;
+        if (!put(r[Q::fx2][i], fx2)) return false;
         const long double fy2 = m2 * yc2tt;
-        if (!put(r[48][i], fy2)) return false;
+        if (!put(r[Q::fy2][i], fy2)) return false;
         const long double mi2 = psitt * i2;
-        if (!put(r[49][i], mi2)) return false;
+        if (!put(r[Q::mi2][i], mi2)) return false;
         const long double pin2 = fx2 * xc2t + fy2 * yc2t + mi2 * psit;
-        if (!put(r[50][i], pin2)) return false;
+        if (!put(r[Q::pin2][i], pin2)) return false;
         const long double pgr2 = m2 * kGravity * yc2t;
-        if (!put(r[51][i], pgr2)) return false;
+        if (!put(r[Q::pgr2][i], pgr2)) return false;
 
         // Link 3, the slider: its centre of mass is B and it does not rotate.
-        const long double xc3t = r[22][i], yc3t = r[23][i];
-        const long double xc3tt = r[24][i], yc3tt = r[25][i];
-        r[52][i] = r[20][i];
-        r[53][i] = r[21][i];
-        r[54][i] = xc3t;
-        r[55][i] = yc3t;
-        r[56][i] = xc3tt;
-        r[57][i] = yc3tt;
-        if (!put(r[58][i], (xc3t * xc3t + yc3t * yc3t) * m3 / 2)) return false;
+        const long double xc3t = r[Q::xbt][i], yc3t = r[Q::ybt][i];
+        const long double xc3tt = r[Q::xbtt][i], yc3tt = r[Q::ybtt][i];
+        r[Q::xc3][i] = r[Q::xb][i];
+        r[Q::yc3][i] = r[Q::yb][i];
+        r[Q::xc3t][i] = xc3t;
+        r[Q::yc3t][i] = yc3t;
+        r[Q::xc3tt][i] = xc3tt;
+        r[Q::yc3tt][i] = yc3tt;
+        if (!put(r[Q::ek3][i], (xc3t * xc3t + yc3t * yc3t) * m3 / 2)) return false;
         const long double fx3 = m3 * xc3tt;
-        if (!put(r[59][i], fx3)) return false;
+        if (!put(r[Q::fx3][i], fx3)) return false;
         const long double fy3 = m3 * yc3tt;
-        if (!put(r[60][i], fy3)) return false;
+        if (!put(r[Q::fy3][i], fy3)) return false;
         const long double mi3 = i2 * 0.0L;
-        if (!put(r[61][i], mi3)) return false;
+        if (!put(r[Q::mi3][i], mi3)) return false;
         const long double pin3 = fx3 * xc3t + fy3 * yc3t + mi3 * psit;
-        if (!put(r[62][i], pin3)) return false;
+        if (!put(r[Q::pin3][i], pin3)) return false;
         const long double pgr3 = m3 * kGravity * yc3t;
-        if (!put(r[63][i], pgr3)) return false;
+        if (!put(r[Q::pgr3][i], pgr3)) return false;
 
         // Each link's inertia power counts once.
         const long double psum = pin1 + pgr1 + pin2 + pgr2 + pin3 + pgr3;
-        if (!put(r[64][i], psum)) return false;
-        if (!put(r[65][i], psum / fit)) return false;
+        if (!put(r[Q::psum][i], psum)) return false;
+        if (!put(r[Q::mo][i], psum / fit)) return false;
         // E accumulates by the trapezoid rule from 0; element 1 is never written.
-        if (i > 1 && !put(r[66][i], (r[64][i - 1] + psum) * r[3][i] / 2 + r[66][i - 1]))
+        if (i > 1 &&
+            !put(r[Q::e][i], (r[Q::psum][i - 1] + psum) * r[Q::dt][i] / 2 + r[Q::e][i - 1]))
             return false;
     }
     if (faultStep) *faultStep = 0;

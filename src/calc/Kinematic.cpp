@@ -1,4 +1,4 @@
-// The kinematic stage: crank motion, rod angle and the motion of A and B, rows 0..27.
+// The kinematic stage: crank motion, rod angle and the motion of A, B and the slider.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -10,6 +10,7 @@
 using stage::arccos;
 using stage::cosx;
 using stage::put;
+using Q = Quantity;
 using stage::sinx;
 
 RodBranch rodBranchAtDegrees(long double d)
@@ -30,18 +31,16 @@ RodBranch rodBranchAtDegrees(long double d)
 
 void writeKinematicSeed(const ParamSet& p, ResultStore& R)
 {
-    R(1, 1) = 0.0L;
-    R(2, 1) = p.fitt0;
-    R(3, 1) = 0.0L;
-    R(4, 1) = p.fit0; // the entered initial angular velocity drives step 1
+    R(Q::dfi, 1) = 0.0L;
+    R(Q::fitt, 1) = p.fitt0;
+    R(Q::dt, 1) = 0.0L;
+    R(Q::fit, 1) = p.fit0; // the entered initial angular velocity drives step 1
 }
 
 bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
-    std::array<long double*, 28> r{};
-    for (int k = 0; k < 28; ++k)
-        r[static_cast<size_t>(k)] = R.row(k);
+    const stage::Rows r(R);
 
     const long double l1 = p.l1, l2 = p.l2, b = p.b, fidtt = p.fidtt, step = p.step;
     const long double fiStart = rad(static_cast<long double>(p.fi0));
@@ -55,22 +54,24 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
         // The step in work is the one a fault stops at.
         if (faultStep) *faultStep = i;
         const long double fi = fiStart + static_cast<long double>(i - 1) * step;
-        if (!put(r[0][i], fi)) return false;
+        if (!put(r[Q::fi][i], fi)) return false;
         long double fis = fi;
         if (i > 1) {
-            if (!put(r[1][i], fi - r[0][1])) return false;
-            if (!put(r[2][i], r[2][i - 1] + fidtt)) return false;
-            if (!put(r[3][i], (fi - r[0][i - 1]) / r[4][i - 1])) return false;
+            if (!put(r[Q::dfi][i], fi - r[Q::fi][1])) return false;
+            if (!put(r[Q::fitt][i], r[Q::fitt][i - 1] + fidtt)) return false;
+            if (!put(r[Q::dt][i], (fi - r[Q::fi][i - 1]) / r[Q::fit][i - 1])) return false;
             // The velocity lags a step: it uses the previous step's duration.
-            if (!put(r[4][i], r[2][i - 1] * r[3][i - 1] + r[4][i - 1])) return false;
-            const long double dt = r[3][i];
-            fis = (r[4][i - 1] * dt + r[5][i - 1]) + ((r[2][i - 1] * 0.5L) * dt) * dt;
+            if (!put(r[Q::fit][i], r[Q::fitt][i - 1] * r[Q::dt][i - 1] + r[Q::fit][i - 1]))
+                return false;
+            const long double dt = r[Q::dt][i];
+            fis =
+                (r[Q::fit][i - 1] * dt + r[Q::fis][i - 1]) + ((r[Q::fitt][i - 1] * 0.5L) * dt) * dt;
         }
-        if (!put(r[5][i], fis)) return false;
-        const long double fitt = r[2][i], fit = r[4][i];
+        if (!put(r[Q::fis][i], fis)) return false;
+        const long double fitt = r[Q::fitt][i], fit = r[Q::fit][i];
 
-        const long double sdfi = sinx(r[1][i]), cdfi = cosx(r[1][i]);
-        if (!put(r[6][i], sdfi) || !put(r[7][i], cdfi)) return false;
+        const long double sdfi = sinx(r[Q::dfi][i]), cdfi = cosx(r[Q::dfi][i]);
+        if (!put(r[Q::sdfi][i], sdfi) || !put(r[Q::cdfi][i], cdfi)) return false;
 
         const long double sfi = sinx(fi), cfi = cosx(fi);
         long double psi = arccos((b - cfi * l1) / l2);
@@ -79,48 +80,48 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
             if (branch == RodBranch::Fault) return false;
             if (branch == RodBranch::Negative) psi = -psi;
         }
-        if (!put(r[8][i], psi)) return false;
-        const long double dpsi = psi - r[8][1];
-        if (!put(r[9][i], dpsi)) return false;
+        if (!put(r[Q::psi][i], psi)) return false;
+        const long double dpsi = psi - r[Q::psi][1];
+        if (!put(r[Q::dpsi][i], dpsi)) return false;
         const long double sdpsi = sinx(dpsi), cdpsi = cosx(dpsi);
-        if (!put(r[10][i], sdpsi) || !put(r[11][i], cdpsi)) return false;
+        if (!put(r[Q::sdpsi][i], sdpsi) || !put(r[Q::cdpsi][i], cdpsi)) return false;
 
         const long double xa = ax * cdfi - ay * sdfi;
-        if (!put(r[12][i], xa)) return false;
+        if (!put(r[Q::xa][i], xa)) return false;
         const long double ya = ax * sdfi + ay * cdfi;
-        if (!put(r[13][i], ya)) return false;
+        if (!put(r[Q::ya][i], ya)) return false;
         const long double xat = (-fit) * ya;
-        if (!put(r[14][i], xat)) return false;
+        if (!put(r[Q::xat][i], xat)) return false;
         const long double yat = fit * xa;
-        if (!put(r[15][i], yat)) return false;
+        if (!put(r[Q::yat][i], yat)) return false;
         const long double xatt = (-fitt) * ya - fit * yat;
-        if (!put(r[16][i], xatt)) return false;
+        if (!put(r[Q::xatt][i], xatt)) return false;
         const long double yatt = fitt * xa + fit * xat;
-        if (!put(r[17][i], yatt)) return false;
+        if (!put(r[Q::yatt][i], yatt)) return false;
 
         // Derivatives of psi from l2*cos(psi) = b - l1*cos(fi); they divide by sin(psi), which
         // is zero where the rod lies along the x axis.
         const long double spsi = sinx(psi), cpsi = cosx(psi);
         const long double psit = (sfi * (ratio * fit)) / spsi;
-        if (!put(r[18][i], psit)) return false;
+        if (!put(r[Q::psit][i], psit)) return false;
         const long double pTerm = (cfi * (fit * fit)) / spsi;
         const long double qTerm = (sfi * fitt) / spsi;
         const long double sTerm = (cpsi * (sfi * (fit * psit))) / (spsi * spsi);
         const long double psitt = ((pTerm + qTerm) - sTerm) * ratio;
-        if (!put(r[19][i], psitt)) return false;
+        if (!put(r[Q::psitt][i], psitt)) return false;
 
         const long double xb = (abx * cdpsi + xa) - aby * sdpsi;
-        if (!put(r[20][i], xb)) return false;
+        if (!put(r[Q::xb][i], xb)) return false;
         const long double yb = (abx * sdpsi + ya) + aby * cdpsi;
-        if (!put(r[21][i], yb)) return false;
+        if (!put(r[Q::yb][i], yb)) return false;
         const long double xbt = xat - (yb - ya) * psit;
-        if (!put(r[22][i], xbt)) return false;
+        if (!put(r[Q::xbt][i], xbt)) return false;
         const long double ybt = (xb - xa) * psit + yat;
-        if (!put(r[23][i], ybt)) return false;
-        if (!put(r[24][i], (xatt - (yb - ya) * psitt) - (ybt - yat) * psit)) return false;
-        if (!put(r[25][i], ((xb - xa) * psitt + yatt) + (xbt - xat) * psit)) return false;
-        r[26][i] = b;
-        r[27][i] = yb;
+        if (!put(r[Q::ybt][i], ybt)) return false;
+        if (!put(r[Q::xbtt][i], (xatt - (yb - ya) * psitt) - (ybt - yat) * psit)) return false;
+        if (!put(r[Q::ybtt][i], ((xb - xa) * psitt + yatt) + (xbt - xat) * psit)) return false;
+        r[Q::xs][i] = b;
+        r[Q::ys][i] = yb;
     }
     if (faultStep) *faultStep = 0;
     return true;

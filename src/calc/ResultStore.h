@@ -2,9 +2,11 @@
 #pragma once
 #include <cstddef>
 
+#include "calc/Quantities.h"
+
 class ResultStore {
 public:
-    static constexpr int kRows = 100;
+    static constexpr int kRows = kStoreRows;
     static constexpr int kSteps = 90000;
 
     ResultStore(); // one zeroed block, reserved once
@@ -17,11 +19,12 @@ public:
     const long double* row(int k) const { return data_ + static_cast<size_t>(k) * kStride; }
     long double& operator()(int k, int i) { return row(k)[i]; }
     long double operator()(int k, int i) const { return row(k)[i]; }
+    long double* row(Quantity q) { return row(rowOf(q)); }
+    const long double* row(Quantity q) const { return row(rowOf(q)); }
+    long double& operator()(Quantity q, int i) { return row(q)[i]; }
+    long double operator()(Quantity q, int i) const { return row(q)[i]; }
 
 private:
     static constexpr size_t kStride = kSteps + 1;
     long double* data_;
 };
-
-// The short name of row k in the catalogue ("fi", "dfi", ..., "foy"), or "" for unwritten rows.
-const char* rowName(int k);

@@ -1,8 +1,11 @@
 // Arithmetic shared by the calculation stages: the angle functions with the program's rules and
 // the store guard that keeps infinities and NaNs out of the result store.
 #pragma once
+#include <array>
 #include <cmath>
 #include <cstdint>
+
+#include "calc/ResultStore.h"
 
 namespace stage {
 
@@ -41,5 +44,19 @@ inline bool put(long double& dst, long double v)
     dst = v;
     return true;
 }
+
+// The store's rows by quantity, looked up once per stage: r[Q::xa][i] is xa at step i.
+class Rows {
+public:
+    explicit Rows(ResultStore& R)
+    {
+        for (int k = 0; k < ResultStore::kRows; ++k)
+            rows_[static_cast<size_t>(k)] = R.row(k);
+    }
+    long double* operator[](Quantity q) const { return rows_[static_cast<size_t>(rowOf(q))]; }
+
+private:
+    std::array<long double*, ResultStore::kRows> rows_{};
+};
 
 } // namespace stage

@@ -5,15 +5,6 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 
-namespace {
-
-// Store rows of one step block, in file order: crank angle, rod angle (both converted to
-// degrees), then x and y of A, of B and of the slider.
-constexpr int kAngleRows[] = {0, 8};
-constexpr int kPositionRows[] = {12, 13, 20, 21, 26, 27};
-
-} // namespace
-
 void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R,
                   const KineticProgress& onStep)
 {
@@ -30,9 +21,9 @@ void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R,
     out.writeLine(kKineticStart);
 
     for (int32_t i = 1; i <= p.N; ++i) {
-        for (int k : kAngleRows)
+        for (Quantity k : kKineticAngleRows)
             out.writeLine(FormatFixed(R(k, i) * kDegPerRad, 4, 2));
-        for (int k : kPositionRows)
+        for (Quantity k : kKineticPositionRows)
             out.writeLine(FormatFixed(R(k, i), 4, 2));
         out.writeLine(kKineticBlockEnd);
         if (onStep) onStep(i);

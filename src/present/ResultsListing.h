@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/Quantities.h"
 #include "present/LineSource.h"
 
 class GridText;
@@ -17,12 +18,12 @@ inline constexpr std::string_view kListingHeader = "Таблица значен�
 // Lines: 0 is kListingHeader, 1 is empty, then for each step i = 1..steps the line of its fields
 // (line 2i) and an empty line (2i + 1), and a last empty line (2 + 2 * steps): joined by CR LF
 // this is the listing file, joined by '\n' the memo text.
-// A step's line is, for k = 0..76, the text of R[k][i] followed by five spaces, or four when the
-// value was negative. The texts of k = 1..76 are the grid's cells (i, k), read when the line is
-// asked for; k = 0 (radians, while the grid shows degrees) and the signs are kept here.
+// A step's line is, for k = 0 .. kListingRows - 1, the text of R[k][i] followed by five spaces, or
+// four when the value was negative. The texts of k >= 1 are the grid's cells (i, k), read when the
+// line is asked for; k = 0 (radians, while the grid shows degrees) and the signs are kept here.
 class ResultsListing final : public LineSource {
 public:
-    static constexpr int kFields = 77;
+    static constexpr int kFields = kListingRows;
     using Signs = std::bitset<kFields>; // bit k set: R[k][i] < 0
 
     // An empty listing (no step) over grid, which must outlive it.

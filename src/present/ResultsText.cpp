@@ -181,5 +181,17 @@ int32_t loadCaptions(const std::string& path, GridText& grid)
     const std::vector<std::string> lines = readCaptions(path);
     for (size_t k = 0; k < lines.size(); ++k)
         grid.setCell(0, int(k) + 1, lines[k]);
-    return static_cast<int32_t>(lines.size()) + 1;
+    // A quantity added after the report's rows, past the file's last line, still gets a caption,
+    // the catalogue's own, so that an older caption file does not hide it. The report's rows keep
+    // exactly what the file gives them.
+    int32_t count = static_cast<int32_t>(lines.size()) + 1;
+    for (const QuantityInfo& q : kQuantities) {
+        const int row = rowOf(q.id);
+        if (row < kReportRows || row < count || row >= GridText::kRows) continue;
+        for (int k = count; k < row; ++k)
+            grid.setCell(0, k, "");
+        grid.setCell(0, row, defaultCaption(q));
+        count = row + 1;
+    }
+    return count;
 }

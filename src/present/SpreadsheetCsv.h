@@ -8,8 +8,8 @@
 
 #include "calc/ResultStore.h"
 
-// The quantities exported: R[0] (the crank angle, radians) .. R[78], the rows the grid shows.
-inline constexpr int kSpreadsheetQuantities = 79;
+// The quantities exported: R[0] (the crank angle, radians) and on, the rows the grid shows.
+inline constexpr int kSpreadsheetQuantities = kGridValueRows;
 
 // The field separator that goes with a decimal separator: ';' beside ',', else ','.
 char spreadsheetFieldSeparator(char decimal);
@@ -18,7 +18,7 @@ char spreadsheetFieldSeparator(char decimal);
 // field separator, a quote, CR or LF; as it is otherwise.
 std::string spreadsheetField(std::string_view text, char fieldSeparator);
 
-// The column headings: "Шаг", then for R[0] its row name, and for R[k], k = 1..78, captions[k-1]
+// The column headings: "Шаг", then for R[0] its row name, and for R[k], k >= 1, captions[k-1]
 // (the grid caption of row k) when there is one and it is not empty, else the row name ("dfi",
 // or "R77" for a row without a name).
 std::vector<std::string> spreadsheetHeader(const std::vector<std::string>& captions);
@@ -28,8 +28,8 @@ std::vector<std::string> spreadsheetHeader(const std::vector<std::string>& capti
 std::string spreadsheetNumber(long double v, char decimal);
 
 // The whole file: a UTF-8 byte-order mark, the header row, then for steps i = 1..N (cut to the
-// store's capacity; none for N <= 0) the row "i;R[0][i];...;R[78][i]", fields separated by
-// spreadsheetFieldSeparator(decimal) and quoted as needed, every row ending in CR LF. Written
-// through the program's text file writer; throws InOutError as the report does.
+// store's capacity; none for N <= 0) the row "i;R[0][i];...", one field per exported quantity,
+// fields separated by spreadsheetFieldSeparator(decimal) and quoted as needed, every row ending in
+// CR LF. Written through the program's text file writer; throws InOutError as the report does.
 void writeSpreadsheetCsv(const std::string& path, const ResultStore& R, int32_t N,
                          const std::vector<std::string>& captions, char decimal);

@@ -6,7 +6,10 @@
 
 #include "CalcFixtures.h"
 #include "base/NumberText.h"
+#include "calc/Quantities.h"
 #include "calc/StageMath.h"
+
+using Q = Quantity;
 
 using namespace calctest;
 using stage::kGravity;
@@ -54,11 +57,11 @@ TEST(CalcStore, StartsZeroWithTheCatalogueNames)
 TEST(CalcStore, RowsDoNotOverlap)
 {
     auto R = std::make_unique<ResultStore>();
-    (*R)(3, ResultStore::kSteps) = 1;
-    (*R)(4, 1) = 2;
-    EXPECT_EQ((*R)(3, ResultStore::kSteps), 1);
-    EXPECT_EQ((*R)(4, 1), 2);
-    EXPECT_EQ((*R)(4, 0), 0);
+    (*R)(Q::dt, ResultStore::kSteps) = 1;
+    (*R)(Q::fit, 1) = 2;
+    EXPECT_EQ((*R)(Q::dt, ResultStore::kSteps), 1);
+    EXPECT_EQ((*R)(Q::fit, 1), 2);
+    EXPECT_EQ((*R)(Q::fit, 0), 0);
     EXPECT_EQ(R->row(4) - R->row(3), ResultStore::kSteps + 1);
 }
 
@@ -74,7 +77,7 @@ TEST(CalcDriver, DefaultsRunCleanAndLeaveUnnamedRowsZero)
         for (int i = 1; i <= 25; ++i)
             for (int k : kNeverWritten)
                 EXPECT_EQ((*R)(k, i), 0);
-        EXPECT_EQ((*R)(66, 1), 0);
+        EXPECT_EQ((*R)(Q::e, 1), 0);
     }
 }
 
@@ -95,8 +98,8 @@ TEST(CalcDriver, SmallerSecondRunLeavesLaterStepsAlone)
     for (int k = 0; k < ResultStore::kRows; ++k)
         for (int i = 26; i <= 50; ++i)
             EXPECT_EQ((*R)(k, i), before[n++]) << k << "," << i;
-    EXPECT_EQ((*R)(12, 25), 0); // steps 1..25 hold the new run
-    EXPECT_NE((*R)(12, 26), 0);
+    EXPECT_EQ((*R)(Q::xa, 25), 0); // steps 1..25 hold the new run
+    EXPECT_NE((*R)(Q::xa, 26), 0);
 }
 
 TEST(CalcDriver, ZeroStepsWriteOnlyTheSeed)
@@ -108,11 +111,11 @@ TEST(CalcDriver, ZeroStepsWriteOnlyTheSeed)
     p.fitt0 = 0.5;
     const CalcOutcome outcome = runCalculation(p, *R);
     EXPECT_FALSE(outcome.kinematicFailed || outcome.energyFailed || outcome.forceFailed);
-    EXPECT_EQ((*R)(1, 1), 0);
-    EXPECT_EQ((*R)(2, 1), 0.5L);
-    EXPECT_EQ((*R)(3, 1), 0);
-    EXPECT_EQ((*R)(4, 1), 1);
-    (*R)(1, 1) = (*R)(2, 1) = (*R)(3, 1) = (*R)(4, 1) = kSentinel;
+    EXPECT_EQ((*R)(Q::dfi, 1), 0);
+    EXPECT_EQ((*R)(Q::fitt, 1), 0.5L);
+    EXPECT_EQ((*R)(Q::dt, 1), 0);
+    EXPECT_EQ((*R)(Q::fit, 1), 1);
+    (*R)(Q::dfi, 1) = (*R)(Q::fitt, 1) = (*R)(Q::dt, 1) = (*R)(Q::fit, 1) = kSentinel;
     expectWritten(*R, 0, 99, 1, false); // xc2[1] too: nothing else is written
     expectWritten(*R, 0, 99, 2, false);
 }

@@ -3,7 +3,10 @@
 #include <memory>
 
 #include "CalcFixtures.h"
+#include "calc/Quantities.h"
 #include "calc/StageMath.h"
+
+using Q = Quantity;
 
 using namespace calctest;
 
@@ -81,7 +84,7 @@ TEST(CalcEnergy, SliderIsCopiedFromB)
     for (int i = 1; i <= 25; ++i) {
         for (int k = 0; k < 6; ++k)
             EXPECT_EQ((*R)(52 + k, i), (*R)(20 + k, i));
-        EXPECT_EQ((*R)(61, i), 0); // the slider does not rotate
+        EXPECT_EQ((*R)(Q::mi3, i), 0); // the slider does not rotate
     }
 }
 
@@ -109,9 +112,9 @@ TEST(CalcEnergy, CrankInertiaPowerCountsOnce)
     auto R = std::make_unique<ResultStore>();
     runThrough(p, *R);
     for (int i = 1; i <= 25; ++i) {
-        const long double fit = (*R)(4, i), fitt = (*R)(2, i);
-        EXPECT_EQ((*R)(64, i), fitt * p.i1 * fit) << i;
-        EXPECT_EQ((*R)(34, i), p.i1 * fit * fit / 2) << i;
+        const long double fit = (*R)(Q::fit, i), fitt = (*R)(Q::fitt, i);
+        EXPECT_EQ((*R)(Q::psum, i), fitt * p.i1 * fit) << i;
+        EXPECT_EQ((*R)(Q::ek1, i), p.i1 * fit * fit / 2) << i;
     }
 }
 
@@ -120,9 +123,10 @@ TEST(CalcEnergy, WorkIsTheTrapezoidSumOfPower)
     auto R = std::make_unique<ResultStore>();
     runThrough(secondSet(), *R);
     for (int i = 2; i <= 25; ++i) {
-        const long double step = ((*R)(64, i - 1) + (*R)(64, i)) * (*R)(3, i) / 2;
-        EXPECT_NEAR(static_cast<double>((*R)(66, i) - (*R)(66, i - 1)), static_cast<double>(step),
-                    1e-12 * static_cast<double>(std::fabs((*R)(66, i)) + 1));
+        const long double step = ((*R)(Q::psum, i - 1) + (*R)(Q::psum, i)) * (*R)(Q::dt, i) / 2;
+        EXPECT_NEAR(static_cast<double>((*R)(Q::e, i) - (*R)(Q::e, i - 1)),
+                    static_cast<double>(step),
+                    1e-12 * static_cast<double>(std::fabs((*R)(Q::e, i)) + 1));
     }
 }
 

@@ -3,7 +3,10 @@
 #include <memory>
 
 #include "CalcFixtures.h"
+#include "calc/Quantities.h"
 #include "calc/StageMath.h"
+
+using Q = Quantity;
 
 using namespace calctest;
 using stage::kGravity;
@@ -38,16 +41,16 @@ TEST(CalcForce, FirstWorkedSetCarriesOnlyWeights)
     auto R = std::make_unique<ResultStore>();
     runAll(defaults(), *R);
     for (int i = 1; i <= 25; ++i) {
-        EXPECT_EQ((*R)(67, i), 0);
-        EXPECT_EQ((*R)(71, i), 0);
-        EXPECT_EQ((*R)(75, i), 0);
-        EXPECT_NEAR(static_cast<double>((*R)(68, i)), 19.6, 1e-15);
-        EXPECT_NEAR(static_cast<double>((*R)(72, i)), 117.6, 1e-13);
-        EXPECT_NEAR(static_cast<double>((*R)(76, i)), 156.8, 1e-13);
-        EXPECT_EQ((*R)(73, i), (*R)(49, i)); // ma is the rod's inertia moment alone
+        EXPECT_EQ((*R)(Q::fbx, i), 0);
+        EXPECT_EQ((*R)(Q::fax, i), 0);
+        EXPECT_EQ((*R)(Q::fox, i), 0);
+        EXPECT_NEAR(static_cast<double>((*R)(Q::fby, i)), 19.6, 1e-15);
+        EXPECT_NEAR(static_cast<double>((*R)(Q::fay, i)), 117.6, 1e-13);
+        EXPECT_NEAR(static_cast<double>((*R)(Q::foy, i)), 156.8, 1e-13);
+        EXPECT_EQ((*R)(Q::ma, i), (*R)(Q::mi2, i)); // ma is the rod's inertia moment alone
     }
-    EXPECT_NEAR(static_cast<double>((*R)(73, 1)), -4.082478, 5.0000001e-7);
-    EXPECT_NEAR(static_cast<double>((*R)(73, 25)), -10.193449, 5.0000001e-7);
+    EXPECT_NEAR(static_cast<double>((*R)(Q::ma, 1)), -4.082478, 5.0000001e-7);
+    EXPECT_NEAR(static_cast<double>((*R)(Q::ma, 25)), -10.193449, 5.0000001e-7);
 }
 
 TEST(CalcForce, JointForcesSumTheLoadsFromTheSliderInwards)
@@ -90,16 +93,16 @@ TEST(CalcForce, OverflowInTheSecondMomentTermKeepsTheFirst)
     for (int i = 1; i <= 3; ++i)
         for (int k = 0; k <= 66; ++k)
             (*R)(k, i) = 1.5L;
-    (*R)(20, 2) = 3e3000L; // xb
-    (*R)(60, 2) = 3e3000L; // fy3
+    (*R)(Q::xb, 2) = 3e3000L;  // xb
+    (*R)(Q::fy3, 2) = 3e3000L; // fy3
     ASSERT_FALSE(forceStage(p, *R));
     for (int k : {67, 68, 71, 72, 73, 75, 76})
         EXPECT_NE((*R)(k, 1), kSentinel) << k;
-    EXPECT_EQ((*R)(67, 2), 1.5L);
+    EXPECT_EQ((*R)(Q::fbx, 2), 1.5L);
     for (int k : {68, 71, 72})
         EXPECT_NE((*R)(k, 2), kSentinel) << k;
     // (m2*g + fy2)*(xc2 - xa) + mi2 - (yc2 - ya)*fx2 with xc2 = xa, yc2 = ya, mi2 = 1.5
-    EXPECT_EQ((*R)(73, 2), 1.5L);
+    EXPECT_EQ((*R)(Q::ma, 2), 1.5L);
     expectWritten(*R, 75, 76, 2, false);
     expectWritten(*R, 67, 76, 3, false);
     EXPECT_EQ((*R)(69, 1), kSentinel); // rows between are never touched

@@ -5,7 +5,10 @@
 
 #include "CalcFixtures.h"
 #include "calc/Kinematic.h"
+#include "calc/Quantities.h"
 #include "calc/StageMath.h"
+
+using Q = Quantity;
 
 using namespace calctest;
 
@@ -42,8 +45,8 @@ TEST(CalcKinematic, EnteredInitialVelocityDrivesTheCrank)
     ASSERT_TRUE(runKinematic(p, *R));
     expectTable(*R, {4},
                 {{1, {2.0}}, {2, {2.0}}, {3, {2.001309}}, {4, {2.003927}}, {25, {2.337363}}});
-    EXPECT_NEAR(static_cast<double>((*R)(3, 2)), 0.130900, 5.0000001e-7);
-    EXPECT_NEAR(static_cast<double>((*R)(18, 1)), -0.001425, 5.0000001e-7);
+    EXPECT_NEAR(static_cast<double>((*R)(Q::dt, 2)), 0.130900, 5.0000001e-7);
+    EXPECT_NEAR(static_cast<double>((*R)(Q::psit, 1)), -0.001425, 5.0000001e-7);
 }
 
 TEST(CalcKinematic, RodAnglesIn720Mode)
@@ -61,8 +64,8 @@ TEST(CalcKinematic, RodAnglesIn720Mode)
                  {48, {1.355692}},
                  {49, {1.369438}}});
     for (int i = 1; i <= 49; ++i) {
-        const long double d = deg((*R)(0, i));
-        EXPECT_EQ((*R)(8, i) < 0, d > 180 && d < 540) << "step " << i;
+        const long double d = deg((*R)(Q::fi, i));
+        EXPECT_EQ((*R)(Q::psi, i) < 0, d > 180 && d < 540) << "step " << i;
     }
 }
 
@@ -73,7 +76,7 @@ TEST(CalcKinematic, In360ModeTheRodAngleNeverFlips)
     auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(p, *R));
     for (int i = 1; i <= p.N; ++i)
-        EXPECT_GT((*R)(8, i), 0) << "step " << i;
+        EXPECT_GT((*R)(Q::psi, i), 0) << "step " << i;
 }
 
 TEST(CalcKinematic, BranchRuleBoundaries)
@@ -113,20 +116,20 @@ TEST(CalcKinematic, SingleStepKeepsTheSeedAndTheStartPoints)
     auto R = std::make_unique<ResultStore>();
     fillSentinel(*R, 3);
     ASSERT_TRUE(runKinematic(p, *R));
-    EXPECT_EQ((*R)(1, 1), 0);
-    EXPECT_EQ((*R)(2, 1), 0.5L);
-    EXPECT_EQ((*R)(3, 1), 0);
-    EXPECT_EQ((*R)(4, 1), 1.5L);
-    EXPECT_EQ((*R)(5, 1), (*R)(0, 1));
-    EXPECT_EQ((*R)(9, 1), 0);
-    EXPECT_EQ((*R)(10, 1), 0);
-    EXPECT_EQ((*R)(11, 1), 1);
-    EXPECT_EQ((*R)(12, 1), p.ac4);
-    EXPECT_EQ((*R)(13, 1), p.bc4);
-    EXPECT_EQ((*R)(20, 1), p.ac5);
-    EXPECT_EQ((*R)(21, 1), p.bc5);
-    EXPECT_EQ((*R)(26, 1), p.b);
-    EXPECT_EQ((*R)(27, 1), (*R)(21, 1));
+    EXPECT_EQ((*R)(Q::dfi, 1), 0);
+    EXPECT_EQ((*R)(Q::fitt, 1), 0.5L);
+    EXPECT_EQ((*R)(Q::dt, 1), 0);
+    EXPECT_EQ((*R)(Q::fit, 1), 1.5L);
+    EXPECT_EQ((*R)(Q::fis, 1), (*R)(Q::fi, 1));
+    EXPECT_EQ((*R)(Q::dpsi, 1), 0);
+    EXPECT_EQ((*R)(Q::sdpsi, 1), 0);
+    EXPECT_EQ((*R)(Q::cdpsi, 1), 1);
+    EXPECT_EQ((*R)(Q::xa, 1), p.ac4);
+    EXPECT_EQ((*R)(Q::ya, 1), p.bc4);
+    EXPECT_EQ((*R)(Q::xb, 1), p.ac5);
+    EXPECT_EQ((*R)(Q::yb, 1), p.bc5);
+    EXPECT_EQ((*R)(Q::xs, 1), p.b);
+    EXPECT_EQ((*R)(Q::ys, 1), (*R)(Q::yb, 1));
     expectWritten(*R, 0, 27, 2, false);
     expectWritten(*R, 28, 99, 1, false);
 }
@@ -139,10 +142,10 @@ TEST(CalcKinematic, NoStepWithoutPositiveN)
         auto R = std::make_unique<ResultStore>();
         fillSentinel(*R, 2);
         ASSERT_TRUE(runKinematic(p, *R));
-        EXPECT_EQ((*R)(1, 1), 0);
-        EXPECT_EQ((*R)(2, 1), 0);
-        EXPECT_EQ((*R)(3, 1), 0);
-        EXPECT_EQ((*R)(4, 1), 1);
+        EXPECT_EQ((*R)(Q::dfi, 1), 0);
+        EXPECT_EQ((*R)(Q::fitt, 1), 0);
+        EXPECT_EQ((*R)(Q::dt, 1), 0);
+        EXPECT_EQ((*R)(Q::fit, 1), 1);
         expectWritten(*R, 0, 0, 1, false);
         expectWritten(*R, 5, 99, 1, false);
         expectWritten(*R, 0, 99, 2, false);
@@ -156,17 +159,17 @@ TEST(CalcKinematic, ConstantVelocityAndTheOneStepLag)
     auto R = std::make_unique<ResultStore>();
     ASSERT_TRUE(runKinematic(p, *R));
     for (int i = 2; i <= p.N; ++i) {
-        EXPECT_EQ((*R)(4, i), 1.0L);
-        EXPECT_EQ((*R)(3, i), (*R)(0, i) - (*R)(0, i - 1));
+        EXPECT_EQ((*R)(Q::fit, i), 1.0L);
+        EXPECT_EQ((*R)(Q::dt, i), (*R)(Q::fi, i) - (*R)(Q::fi, i - 1));
     }
 
     p = defaults();
     p.fitt0 = 0.3;
     ASSERT_TRUE(runKinematic(p, *R));
-    EXPECT_EQ((*R)(4, 2), 1.0L); // R[3][1] = 0 whatever fitt0 is
-    EXPECT_EQ((*R)(4, 3), 1.0L + (*R)(2, 2) * (*R)(3, 2));
-    EXPECT_EQ((*R)(4, 4), (*R)(2, 3) * (*R)(3, 3) + (*R)(4, 3));
-    EXPECT_NE((*R)(4, 4), (*R)(2, 3) * (*R)(3, 4) + (*R)(4, 3));
+    EXPECT_EQ((*R)(Q::fit, 2), 1.0L); // R[3][1] = 0 whatever fitt0 is
+    EXPECT_EQ((*R)(Q::fit, 3), 1.0L + (*R)(Q::fitt, 2) * (*R)(Q::dt, 2));
+    EXPECT_EQ((*R)(Q::fit, 4), (*R)(Q::fitt, 3) * (*R)(Q::dt, 3) + (*R)(Q::fit, 3));
+    EXPECT_NE((*R)(Q::fit, 4), (*R)(Q::fitt, 3) * (*R)(Q::dt, 4) + (*R)(Q::fit, 3));
 }
 
 TEST(CalcKinematic, ZeroCoordinatesGiveStillPointsButAngles)
@@ -178,7 +181,7 @@ TEST(CalcKinematic, ZeroCoordinatesGiveStillPointsButAngles)
             EXPECT_EQ((*R)(k, i), 0) << k;
         for (int k = 20; k <= 25; ++k)
             EXPECT_EQ((*R)(k, i), 0) << k;
-        EXPECT_NE((*R)(8, i), 0);
+        EXPECT_NE((*R)(Q::psi, i), 0);
     }
 }
 

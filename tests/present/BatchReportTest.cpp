@@ -90,7 +90,7 @@ TEST(BatchReport, ReportIsWhatTheWindowSavesAfterARefresh)
     ASSERT_EQ(run.status, kBatchDone) << run.err;
     const std::string bytes = readBytes(dir.file("batch.txt"));
     EXPECT_EQ(bytes, windowReport(dir.file("window.txt"), twoCycles(), '.'));
-    EXPECT_EQ(splitCrLf(bytes).size(), 14u + 79 * 49);
+    EXPECT_EQ(splitCrLf(bytes).size(), size_t(kReportHeaderLines + kReportRows * 49));
 }
 
 TEST(BatchReport, ListingIsTheMemoTextWithCrLf)

@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 
 #include "KineticTestSupport.h"
+#include "calc/Quantities.h"
 #include "present/Kinetic.h"
 #include "present/KineticReader.h"
+
+using Q = Quantity;
 
 using namespace kinetic_test;
 
@@ -86,8 +89,8 @@ TEST(KineticReader, ReadsBackWhatTheExportWrote)
     p.N = 400;
     auto R = std::make_unique<ResultStore>();
     for (int i = 1; i <= p.N; ++i) {
-        (*R)(0, i) = rad(i * 1.5L);
-        (*R)(21, i) = -i / 8.0L;
+        (*R)(Q::fi, i) = rad(i * 1.5L);
+        (*R)(Q::yb, i) = -i / 8.0L;
     }
     SeparatorGuard guard(',');
     writeKinetic(path, p, *R);

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "KineticTestSupport.h"
-#include "calc/Calculation.h"
 #include "base/Errors.h"
+#include "calc/Calculation.h"
 #include "present/Kinetic.h"
+
+using Q = Quantity;
 
 using namespace kinetic_test;
 
@@ -66,11 +68,11 @@ TEST_F(KineticFile, BlockTakesEightRowsInOrderAnglesInDegrees)
     const int rows[8] = {0, 8, 12, 13, 20, 21, 26, 27};
     for (int k = 0; k < 8; ++k)
         R->row(rows[k])[2] = k + 1; // step 2 only
-    (*R)(0, 2) = rad(30);
-    (*R)(8, 2) = -0.2L;       // -11.459...°
-    (*R)(12, 2) = 12345.678L; // scientific form above 9999.5
-    (*R)(27, 2) = -0.005L;
-    (*R)(0, 3) = rad(359.996L);
+    (*R)(Q::fi, 2) = rad(30);
+    (*R)(Q::psi, 2) = -0.2L;     // -11.459...°
+    (*R)(Q::xa, 2) = 12345.678L; // scientific form above 9999.5
+    (*R)(Q::ys, 2) = -0.005L;
+    (*R)(Q::fi, 3) = rad(359.996L);
 
     const auto lines = writeAndRead();
     ASSERT_EQ(lines.size(), 8u + 9u * 3u);
@@ -116,7 +118,7 @@ TEST_F(KineticFile, CommaSeparatorIsWrittenEverywhere)
     SeparatorGuard sep(',');
     p.step = 7.5L * kRadPerDeg;
     p.N = 2;
-    (*R)(13, 1) = 0.5L;
+    (*R)(Q::ya, 1) = 0.5L;
     const auto lines = writeAndRead();
     EXPECT_EQ(lines[0], "7,5");
     EXPECT_EQ(lines[2], "10,00");

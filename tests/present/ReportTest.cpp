@@ -50,7 +50,7 @@ TEST(Report, StepDataIsTheGridTextColumnByColumn)
     ParamSet p = defaults();
     GridText g;
     for (int c = 1; c <= 25; ++c)
-        for (int r = 0; r <= 78; ++r)
+        for (int r = 0; r < kReportRows; ++r)
             g.setCell(c, r, std::to_string(c) + "/" + std::to_string(r));
     g.setCell(26, 0, "beyond N");
     g.setCell(0, 1, "caption");

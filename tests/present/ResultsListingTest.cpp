@@ -4,9 +4,12 @@
 #include <memory>
 
 #include "base/NumberText.h"
+#include "calc/Quantities.h"
 #include "params/ParamSet.h"
 #include "present/LineSource.h"
 #include "present/ResultsText.h"
+
+using Q = Quantity;
 
 namespace {
 
@@ -21,11 +24,11 @@ protected:
         store_ = std::make_unique<ResultStore>();
         ResultStore& R = *store_;
         for (int i = 1; i <= kSteps; ++i) {
-            R(0, i) = (i - 1) * 0.1L;
-            for (int k = 1; k < 79; ++k) {
-                if (k == 40 || k == 41) continue;
+            R(Q::fi, i) = (i - 1) * 0.1L;
+            for (int k = 1; k < kGridValueRows; ++k) {
+                if (k == rowOf(Q::xc2) || k == rowOf(Q::yc2)) continue;
                 const long double scale = std::pow(10.0L, k % 9 - 4);
-                R(k, i) = k == 26 ? 15.0L : scale * std::sin(0.37L * i + k);
+                R(k, i) = k == rowOf(Q::xs) ? 15.0L : scale * std::sin(0.37L * i + k);
             }
         }
     }
@@ -85,7 +88,7 @@ TEST_F(ResultsListingTest, LinesAreHeaderBlankThenStepLinesEachFollowedByABlank)
     for (int step = 1; step <= 3; ++step) {
         const std::string l = line(listing, size_t(2 * step));
         std::string expected;
-        for (int k = 0; k < 77; ++k)
+        for (int k = 0; k < kListingRows; ++k)
             expected += FormatFixed(R()(k, step), 4, 2) + (R()(k, step) < 0 ? "    " : "     ");
         EXPECT_EQ(l, expected) << step;
     }
@@ -116,7 +119,7 @@ TEST_F(ResultsListingTest, ThreadCountChangesNeitherCellsNorLinesNorProgressOrde
             ASSERT_EQ(steps[size_t(i)], i + 1) << threads;
         EXPECT_EQ(grid.columnCount(), kSteps + 1);
         for (int i = 1; i <= kSteps; ++i)
-            for (int r = 0; r < 79; ++r)
+            for (int r = 0; r < kGridValueRows; ++r)
                 ASSERT_EQ(grid.cell(i, r), one.cell(i, r)) << threads << " " << i << " " << r;
         EXPECT_EQ(grid.cell(5, 3), FormatFixed(R()(3, 5), 4, 2));
         EXPECT_EQ(grid.cell(700, 0), FormatFixed(R()(0, 700) * kDegPerRad, 4, 2));

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "params/ParamSet.h"
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "params/ParamSet.h"
 #include "present/ResultsTestFiles.h"
 #include "present/ResultsText.h"
 
@@ -90,7 +90,7 @@ TEST_F(ResultsText, FieldPaddingFollowsTheValuesSign)
         {77, -7.0L, ""},           // rows 77 and 78 are grid-only
     };
     std::string expected;
-    for (int k = 0; k < 77; ++k) {
+    for (int k = 0; k < kListingRows; ++k) {
         const char* field = "0.00     ";
         for (const Case& c : cases)
             if (c.row == k) field = c.field;
@@ -121,7 +121,7 @@ TEST_F(ResultsText, CrankAngleInDegreesInTheGridAndRadiansInTheListing)
 TEST_F(ResultsText, DefaultRunFillsGridAndListing)
 {
     for (int i = 1; i <= 25; ++i)
-        for (int k = 0; k < 79; ++k)
+        for (int k = 0; k < kGridValueRows; ++k)
             R()(k, i) = (k % 2 ? -1.0L : 1.0L) * (k * 100 + i) / 7.0L;
     GridText g;
     g.setCell(0, 1, "old caption");
@@ -137,13 +137,13 @@ TEST_F(ResultsText, DefaultRunFillsGridAndListing)
     for (int i = 1; i <= 25; ++i) {
         EXPECT_EQ(lines[size_t(2 * i - 1)], "");
         std::string expected;
-        for (int k = 0; k < 77; ++k)
+        for (int k = 0; k < kListingRows; ++k)
             expected += FormatFixed(R()(k, i), 4, 2) + (R()(k, i) < 0 ? "    " : "     ");
         EXPECT_EQ(lines[size_t(2 * i)], expected);
         EXPECT_EQ(g.cell(i, 0), FormatFixed(R()(0, i) * kDegPerRad, 4, 2));
-        for (int r = 1; r <= 78; ++r)
+        for (int r = 1; r < kGridValueRows; ++r)
             EXPECT_EQ(g.cell(i, r), FormatFixed(R()(r, i), 4, 2));
-        EXPECT_EQ(g.cell(i, 79), ""); // rows 79..99 are never written
+        EXPECT_EQ(g.cell(i, kGridValueRows), ""); // rows 79..99 are never written
     }
     EXPECT_EQ(g.cell(0, 1), "old caption"); // captions are not the store's
     EXPECT_EQ(g.cell(0, 0), "");

@@ -14,6 +14,8 @@
 #include "present/ResultsTestFiles.h"
 #include "present/SpreadsheetCsv.h"
 
+using Q = Quantity;
+
 namespace {
 
 // An RFC 4180 reader: records end in CR LF; a quoted field may hold separators, CR LF and
@@ -75,9 +77,9 @@ ResultStore& calculatedStore(int32_t& N)
         runCalculation(p, *store);
         // Values the calculation does not produce at the defaults: the far ends of the range,
         // a negative zero, and a value whose 21st digit matters.
-        (*store)(5, 2) = -0.0L;
-        (*store)(6, 3) = 1.2345678901234567891e-300L;
-        (*store)(7, 4) = -9.87654321098765432e+250L;
+        (*store)(Q::fis, 2) = -0.0L;
+        (*store)(Q::sdfi, 3) = 1.2345678901234567891e-300L;
+        (*store)(Q::cdfi, 4) = -9.87654321098765432e+250L;
         (*store)(78, 25) = 0.1L;
         return store;
     }();
@@ -103,15 +105,15 @@ TEST(SpreadsheetCsv, ReadsBackToTheStoreUnderEitherSeparator)
         ASSERT_TRUE(bytes.starts_with("\xEF\xBB\xBF"));
         const auto rows = readCsv(std::string_view(bytes).substr(3), sep);
         ASSERT_EQ(rows.size(), 26u);
-        ASSERT_EQ(rows[0].size(), 80u);
+        ASSERT_EQ(rows[0].size(), size_t(kSpreadsheetQuantities + 1));
         EXPECT_EQ(rows[0][0], "Шаг");
         EXPECT_EQ(rows[0][1], "fi");
-        for (int k = 1; k <= 78; ++k)
+        for (int k = 1; k < kSpreadsheetQuantities; ++k)
             EXPECT_EQ(rows[0][k + 1], captions[k - 1]) << k;
         for (int i = 1; i <= N; ++i) {
-            ASSERT_EQ(rows[i].size(), 80u) << i;
+            ASSERT_EQ(rows[i].size(), size_t(kSpreadsheetQuantities + 1)) << i;
             EXPECT_EQ(rows[i][0], std::to_string(i));
-            for (int k = 0; k <= 78; ++k) {
+            for (int k = 0; k < kSpreadsheetQuantities; ++k) {
                 const long double v = readNumber(rows[i][k + 1], decimal);
                 EXPECT_EQ(v, R(k, i)) << "R[" << k << "][" << i << "] as " << rows[i][k + 1];
                 EXPECT_EQ(std::signbit(v), std::signbit(R(k, i))) << k << " " << i;

@@ -83,8 +83,8 @@ void MoEChartWindow::showEvent(QShowEvent* event)
 
 void MoEChartWindow::fill()
 {
-    const QList<QPointF> mo = rowPoints(R, 65, P.N);
-    const QList<QPointF> e = rowPoints(R, 66, P.N);
+    const QList<QPointF> mo = rowPoints(R, rowOf(Quantity::mo), P.N);
+    const QList<QPointF> e = rowPoints(R, rowOf(Quantity::e), P.N);
     // Ranges first, while the series are empty: each range change would otherwise recompute
     // the geometry of every point.
     moSeries->clear();

@@ -1,6 +1,6 @@
-// The Mo/E chart window ("Графики"): the reduced moment Mo (R[65]) and the accumulated work E
-// (R[66]) against the step, with value marks that the popup menu switches per series. It owns its
-// chart, the two series and the popup menu.
+// The Mo/E chart window ("Графики"): the reduced moment Mo and the accumulated work E against the
+// step, with value marks that the popup menu switches per series. It owns its chart, the two series
+// and the popup menu.
 #pragma once
 #include <QWidget>
 
@@ -32,7 +32,7 @@ public:
     QAction* saveImageAction = nullptr; // "Сохранить изображение…"
     QAction* zoomResetAction = nullptr; // "Исходный масштаб"
 
-    // Show handler: puts the points (30 (i - 1), R[65][i]) and (30 (i - 1), R[66][i]),
+    // Show handler: puts the points (30 (i - 1), mo(i)) and (30 (i - 1), e(i)),
     // i = 1..N, into "Mo" and "E" in one replacement each, and fits the axes to them.
     void fill();
     // Toggle the value marks of "Mo" (moMarksAction) and of "E" (eMarksAction) with their check

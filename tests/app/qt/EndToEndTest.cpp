@@ -16,6 +16,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
+#include "calc/Quantities.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "present/qt/MoEChartWindow.h"
@@ -23,6 +24,8 @@
 #include "present/qt/ResultsGridModel.h"
 #include "present/qt/ResultsPanel.h"
 #include "support/FakePlatform.h"
+
+using Q = Quantity;
 
 namespace {
 
@@ -111,7 +114,8 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     key(Qt::Key_F9);
     EXPECT_EQ(memo(), "Был произведён новый расчёт...");
     EXPECT_TRUE(fake.messages.empty());
-    EXPECT_NEAR(static_cast<double>(store(0, 49)), 0.1 * kRadPerDeg + 48 * 5 * kRadPerDeg, 1e-15);
+    EXPECT_NEAR(static_cast<double>(store(Q::fi, 49)), 0.1 * kRadPerDeg + 48 * 5 * kRadPerDeg,
+                1e-15);
 
     // F5: the grid gets N + 1 columns and the listing one line per step.
     key(Qt::Key_F5);
@@ -134,7 +138,7 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     ASSERT_EQ(mo.size(), 49);
     ASSERT_EQ(e.size(), 49);
     EXPECT_EQ(mo.last().x(), 30.0 * 48);
-    EXPECT_EQ(mo[10].y(), static_cast<double>(store(65, 11)));
+    EXPECT_EQ(mo[10].y(), static_cast<double>(store(Q::mo, 11)));
     EXPECT_EQ(e.first().y(), 0.0);
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

@@ -9,11 +9,14 @@
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
+#include "calc/Quantities.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ChartTestData.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/MoEChartWindow.h"
 #include "support/FakePlatform.h"
+
+using Q = Quantity;
 
 using charttest::defaultParams;
 using charttest::defaultStore;
@@ -40,8 +43,8 @@ TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
     ASSERT_EQ(mo.size(), 25);
     ASSERT_EQ(e.size(), 25);
     for (int i = 1; i <= 25; ++i) {
-        EXPECT_EQ(mo[i - 1], QPointF(30.0 * (i - 1), double(R(65, i)))) << i;
-        EXPECT_EQ(e[i - 1], QPointF(30.0 * (i - 1), double(R(66, i)))) << i;
+        EXPECT_EQ(mo[i - 1], QPointF(30.0 * (i - 1), double(R(Q::mo, i)))) << i;
+        EXPECT_EQ(e[i - 1], QPointF(30.0 * (i - 1), double(R(Q::e, i)))) << i;
     }
     EXPECT_EQ(e.front().y(), 0.0); // E is not written at the first step
     EXPECT_NE(mo[5].y(), 0.0);     // the calculation did produce a moment

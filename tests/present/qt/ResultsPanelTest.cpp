@@ -58,7 +58,7 @@ protected:
         fake.exeDir = dir.dir();
         form = std::make_unique<MainWindow>(fake, params, store());
         for (int i = 1; i <= 60; ++i)
-            for (int k = 0; k < 79; ++k)
+            for (int k = 0; k < kGridValueRows; ++k)
                 store()(k, i) = (k % 3 ? 1.0L : -1.0L) * (k + i / 8.0L);
     }
     void TearDown() override
@@ -116,7 +116,7 @@ TEST_F(ResultsPanelTest, RefreshShowsTheRunInGridListingAndCaptions)
     EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     for (int i = 1; i <= 25; ++i) {
         EXPECT_EQ(cell(i, 0), q(FormatFixed(store()(0, i) * kDegPerRad, 4, 2)));
-        for (int r = 1; r <= 78; ++r)
+        for (int r = 1; r < kGridValueRows; ++r)
             ASSERT_EQ(cell(i, r), q(FormatFixed(store()(r, i), 4, 2)));
     }
     EXPECT_EQ(cell(0, 1), "dfi: поворот кривошипа от шага 1, рад");
@@ -395,7 +395,7 @@ TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
     constexpr int kN = 89977;
     for (int i = 1; i <= kN; ++i) {
         store()(0, i) = (i - 1) * 15 * kRadPerDeg;
-        for (int k = 1; k <= 76; ++k)
+        for (int k = 1; k < kListingRows; ++k)
             store()(k, i) = std::pow(10.0L, k % 7 - 2) * std::sin(0.013L * i + k);
     }
     form->show();

@@ -1,0 +1,28 @@
+#include "calc/Quantities.h"
+
+#include <stdexcept>
+
+const QuantityInfo* quantityAtRow(int k)
+{
+    for (const QuantityInfo& q : kQuantities)
+        if (rowOf(q.id) == k) return &q;
+    return nullptr;
+}
+
+const QuantityInfo& quantityInfo(Quantity q)
+{
+    const QuantityInfo* info = quantityAtRow(rowOf(q));
+    if (info == nullptr) throw std::logic_error("quantity missing from the catalogue");
+    return *info;
+}
+
+const char* rowName(int k)
+{
+    const QuantityInfo* q = quantityAtRow(k);
+    return q ? q->name : "";
+}
+
+std::string defaultCaption(const QuantityInfo& q)
+{
+    return std::string(q.name) + ": " + q.caption + ", " + q.unit;
+}
