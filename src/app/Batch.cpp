@@ -20,6 +20,7 @@
 #include "calc/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
+#include "params/ParamTable.h"
 #include "present/Kinetic.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
@@ -52,50 +53,26 @@ bool splitAssignment(std::string_view text, std::string& key, std::string& value
 
 // ---- Parameter keys ----------------------------------------------------------------------
 
-struct DoubleKey {
-    const char* key;
-    double ParamSet::*field;
-};
-struct ExtendedKey {
-    const char* key;
-    long double ParamSet::*field;
-};
-
-constexpr DoubleKey kDoubleKeys[] = {
-    {"l1", &ParamSet::l1},       {"l2", &ParamSet::l2},     {"b", &ParamSet::b},
-    {"fi0", &ParamSet::fi0},     {"fit0", &ParamSet::fit0}, {"fitt0", &ParamSet::fitt0},
-    {"fidtt", &ParamSet::fidtt},
-};
-constexpr ExtendedKey kExtendedKeys[] = {
-    {"ac1", &ParamSet::ac1}, {"ac2", &ParamSet::ac2}, {"ac3", &ParamSet::ac3},
-    {"ac4", &ParamSet::ac4}, {"ac5", &ParamSet::ac5}, {"bc1", &ParamSet::bc1},
-    {"bc2", &ParamSet::bc2}, {"bc3", &ParamSet::bc3}, {"bc4", &ParamSet::bc4},
-    {"bc5", &ParamSet::bc5}, {"m1", &ParamSet::m1},   {"m2", &ParamSet::m2},
-    {"m3", &ParamSet::m3},   {"i1", &ParamSet::i1},   {"i2", &ParamSet::i2},
-    {"i3", &ParamSet::i3},   {"aux", &ParamSet::aux},
-};
-
 // Sets one parameter from its text (ParseReal / ParseInteger with the current separator).
 void setParam(ParamSet& p, const std::string& key, const std::string& text)
 {
+    const ParamInfo* info = findParam(key);
+    if (info == nullptr) throw BadInput{"unknown key '" + quoteText(key) + "'"};
     try {
-        for (const DoubleKey& k : kDoubleKeys) {
-            if (key != k.key) continue;
-            p.*(k.field) = ParseDouble(text); // beyond the double range: not a valid value
+        switch (info->kind) {
+        case ParamKind::Double:
+            p.*(info->asDouble) = ParseDouble(text); // beyond the double range: not a valid value
             return;
-        }
-        for (const ExtendedKey& k : kExtendedKeys) {
-            if (key != k.key) continue;
-            p.*(k.field) = ParseReal(text);
+        case ParamKind::Extended:
+            p.*(info->asExtended) = ParseReal(text);
             return;
-        }
-        if (key == "step") {
+        case ParamKind::Step: {
             const long double step = rad(ParseReal(text));
             if (!std::isfinite(step)) throw BadInput{"'" + quoteText(text) + "' is too large"};
             p.step = step;
             return;
         }
-        if (key == "cycles") {
+        case ParamKind::Cycles: {
             const int32_t cycles = ParseInteger(text);
             if (cycles < 0) throw BadInput{"'" + quoteText(text) + "' is not a cycle count"};
             const int64_t n = int64_t{24} * cycles + 1;
@@ -105,17 +82,17 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             p.N = static_cast<int32_t>(n);
             return;
         }
-        if (key == "mode") {
+        case ParamKind::Mode: {
             const int32_t mode = ParseInteger(text);
             if (mode != 360 && mode != 720)
                 throw BadInput{"'" + quoteText(text) + "' is not 360 or 720"};
             p.mode = mode == 720 ? 1 : 0;
             return;
         }
+        }
     } catch (const ConvertError& e) {
         throw BadInput{e.what()};
     }
-    throw BadInput{"unknown key '" + quoteText(key) + "'"};
 }
 
 void applyParamsFile(ParamSet& p, const std::string& path)
@@ -278,9 +255,9 @@ std::string usage()
         s << "  " << head << o.help << '\n';
     }
     s << "\nKeys:";
-    for (int r = 0; r < kParamRowCount; ++r)
-        s << ' ' << paramRow(r).key;
-    s << " aux\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
+    for (const ParamInfo& p : kParams)
+        if (p.group != ParamGroup::Run) s << ' ' << p.key;
+    s << "\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
          "      mode (360 or 720). Numbers take the period as decimal separator; reports\n"
          "      (read and written), listings and the animation file take --decimal-separator.\n"
          "\nOutputs: \"-\" as FILE is standard output, for one output at most. Files are\n"

@@ -1,72 +1,16 @@
 #include "params/Entry.h"
 
-#include <array>
 #include <cmath>
 #include <exception>
 #include <string_view>
-#include <variant>
 
 #include "base/NumberText.h"
+#include "params/ParamTable.h"
 
 namespace {
 
-// Each entry key with the field it stores into. A double field rounds the value (and faults on
-// an overflow); an extended field takes it whole.
-struct EntryField {
-    std::string_view key;
-    std::variant<double ParamSet::*, long double ParamSet::*> field;
-};
-
-constexpr std::array<EntryField, kParamRowCount> kEntryFields{{
-    {"l1", &ParamSet::l1},       {"l2", &ParamSet::l2},     {"b", &ParamSet::b},
-    {"fi0", &ParamSet::fi0},     {"fit0", &ParamSet::fit0}, {"fitt0", &ParamSet::fitt0},
-    {"fidtt", &ParamSet::fidtt}, {"ac1", &ParamSet::ac1},   {"bc1", &ParamSet::bc1},
-    {"ac2", &ParamSet::ac2},     {"bc2", &ParamSet::bc2},   {"ac3", &ParamSet::ac3},
-    {"bc3", &ParamSet::bc3},     {"ac4", &ParamSet::ac4},   {"bc4", &ParamSet::bc4},
-    {"ac5", &ParamSet::ac5},     {"bc5", &ParamSet::bc5},   {"m1", &ParamSet::m1},
-    {"m2", &ParamSet::m2},       {"m3", &ParamSet::m3},     {"i1", &ParamSet::i1},
-    {"i2", &ParamSet::i2},       {"i3", &ParamSet::i3},
-}};
-
-// A table cut short would leave an entry without a key and a null field; refuse to compile.
-constexpr bool everyEntryHasAField()
-{
-    for (const EntryField& e : kEntryFields) {
-        const bool none = std::visit([](auto member) { return member == nullptr; }, e.field);
-        if (e.key.empty() || none) return false;
-    }
-    return true;
-}
-static_assert(everyEntryHasAField());
-
-const EntryField* entryField(std::string_view key)
-{
-    for (const EntryField& e : kEntryFields)
-        if (e.key == key) return &e;
-    return nullptr;
-}
-
-// Rounds to double as the field's storage does; an overflow to infinity is a fault, while an
-// underflow to a denormal or zero passes silently.
-bool toDouble(long double v, double& out)
-{
-    const double d = static_cast<double>(v);
-    if (std::isinf(d)) return false;
-    out = d;
-    return true;
-}
-
-// Stores `value` into the field; false when it does not fit a double field.
-bool store(ParamSet& p, const EntryField& e, long double value)
-{
-    if (const auto* member = std::get_if<double ParamSet::*>(&e.field))
-        return toDouble(value, p.**member);
-    p.*std::get<long double ParamSet::*>(e.field) = value;
-    return true;
-}
-
 // The guarded apply; returns false at the first fault, leaving earlier stores in place.
-bool applyValue(ParamSet& p, const EntryField& e, std::string_view text, Outcome& out)
+bool applyValue(ParamSet& p, const ParamInfo& e, std::string_view text, Outcome& out)
 {
     long double value = 0;
     try {
@@ -74,12 +18,14 @@ bool applyValue(ParamSet& p, const EntryField& e, std::string_view text, Outcome
     } catch (const std::exception&) {
         return false;
     }
-    if (!store(p, e, value)) return false;
-    if (e.key != "l2") return true;
+    if (!storeParam(p, e, value)) return false;
+    if (std::string_view(e.key) != "l2") return true;
 
     // Lengths of either sign up to the double range can make the difference overflow a double.
     const long double diff = static_cast<long double>(p.l2) - p.l1;
-    if (!toDouble(diff, p.b)) return false;
+    const double b = static_cast<double>(diff);
+    if (std::isinf(b)) return false;
+    p.b = b;
     if (p.b < 0) out.message(kNegativeBMessage);
     out.add(Effect::Kind::Refresh);
     return true;
@@ -126,7 +72,6 @@ Outcome confirmEntry(ParamSet& p, std::string_view text)
     const int row = paramRowForKey(p.curkey);
     if (row < 0) return out;
     out.label(row, std::string(text));
-    const EntryField* field = entryField(p.curkey);
-    if (field == nullptr || !applyValue(p, *field, text, out)) out.message(kEntryFault);
+    if (!applyValue(p, paramRow(row), text, out)) out.message(kEntryFault);
     return out;
 }

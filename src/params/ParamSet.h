@@ -36,20 +36,3 @@ inline long double deg(long double x)
 // The defaults operation: writes mode, l1, l2, b, fi0, aux, fit0, fitt0, fidtt, m1..m3,
 // i1..i3, step and N; leaves the coordinates, phi0, psi0, cycles and curkey alone.
 void setDefaults(ParamSet& p);
-
-// One displayed row: its caption and the entry key of the field it shows.
-struct ParamRowInfo {
-    const char* caption; // "L1=", ..., "M2", ...
-    const char* key;     // "l1", ...
-    bool extra;          // in "Доп. Параметры" (masses and inertias)
-};
-// The 23 rows in display order of the boxes ("L1=" ... "B(B)=", then "M1=" ... "I3=").
-inline constexpr int kParamRowCount = 23;
-const ParamRowInfo& paramRow(int row);
-// Row index for an entry key, or -1.
-int paramRowForKey(const std::string& key);
-// The value of a row's field, widened to extended.
-long double paramValue(const ParamSet& p, int row);
-
-// The text of every value label, FormatFixed(value, 4, 3), in row order.
-std::string paramLabelText(const ParamSet& p, int row);

@@ -3,43 +3,12 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 
-namespace {
-
-// One header line's field: exactly one of the two pointers is set.
-struct HeaderField {
-    double* d = nullptr;
-    long double* x = nullptr;
-};
-
-std::array<HeaderField, kReportHeaderLines> headerFields(ParamSet& p)
-{
-    return {{{&p.l1, nullptr},
-             {&p.l2, nullptr},
-             {&p.b, nullptr},
-             {&p.fi0, nullptr},
-             {nullptr, &p.aux},
-             {&p.fit0, nullptr},
-             {&p.fitt0, nullptr},
-             {&p.fidtt, nullptr},
-             {nullptr, &p.m1},
-             {nullptr, &p.m2},
-             {nullptr, &p.m3},
-             {nullptr, &p.i1},
-             {nullptr, &p.i2},
-             {nullptr, &p.i3}}};
-}
-
-} // namespace
-
 std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p)
 {
-    // Same order as headerFields; the doubles are widened before rendering.
-    const std::array<long double, kReportHeaderLines> values{p.l1,   p.l2,    p.b,     p.fi0, p.aux,
-                                                             p.fit0, p.fitt0, p.fidtt, p.m1,  p.m2,
-                                                             p.m3,   p.i1,    p.i2,    p.i3};
+    // The doubles are widened before rendering.
     std::array<std::string, kReportHeaderLines> lines;
-    for (size_t k = 0; k < values.size(); ++k)
-        lines[k] = FormatFixed(values[k], 4, 2);
+    for (int k = 0; k < kReportHeaderLines; ++k)
+        lines[size_t(k)] = FormatFixed(paramValue(p, reportHeaderParam(k)), 4, 2);
     return lines;
 }
 
@@ -52,7 +21,7 @@ void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid)
     std::string column;
     for (int c = 1; c <= p.N; ++c) {
         column.clear();
-        for (int r = 0; r < GridText::kValueRows; ++r) {
+        for (int r = 0; r < kReportRows; ++r) {
             column += grid.cell(c, r);
             column += "\r\n";
         }
@@ -71,15 +40,16 @@ void readReportHeader(const std::string& path, ParamSet& p)
 {
     TextReader in(path);
     in.skipByteOrderMark(); // editors put it before the first line
-    for (const HeaderField& f : headerFields(p)) {
+    for (int k = 0; k < kReportHeaderLines; ++k) {
+        const ParamInfo& f = reportHeaderParam(k);
         const std::string line = in.readLine();
         // A line longer than any number is refused as it stands, not as its cut start.
         // The quote ends in "…" to show that the line goes on.
         if (in.lineCut()) throw ConvertError(notRealMessage(line + "…"));
         // A report may come from another locale: either separator is read.
-        if (f.d)
-            *f.d = ParseDoubleAnySeparator(line);
+        if (f.asDouble)
+            p.*(f.asDouble) = ParseDoubleAnySeparator(line);
         else
-            *f.x = ParseRealAnySeparator(line);
+            p.*(f.asExtended) = ParseRealAnySeparator(line);
     }
 }

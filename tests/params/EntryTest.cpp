@@ -5,6 +5,7 @@
 
 #include "base/NumberText.h"
 #include "params/Entry.h"
+#include "params/ParamTable.h"
 
 namespace {
 
@@ -63,12 +64,25 @@ TEST(EntryScreening, CharacterClasses)
 {
     // The point and the comma both pass whatever the locale: a fraction may be typed either way.
     const std::vector<ScreenCase> cases = {
-        {"0123456789", true}, {"-12,5", true}, {"1.5", true},  {"1.5,5", true},
-        {"", true},           {"--", true},    {"1\t", true}, // control characters are left to the
-                                                              // conversion
-        {"1\r\n2", true},     {" 7", false},   {"+1", false},  {"1e3", false},
-        {"1E3", false},       {"1/2", false},  {"1:2", false}, {"#", false},
-        {"1\x7f", false},     {"абв", false},  {"12ф", false},
+        {"0123456789", true},
+        {"-12,5", true},
+        {"1.5", true},
+        {"1.5,5", true},
+        {"", true},
+        {"--", true},
+        {"1\t", true}, // control characters are left to the
+                       // conversion
+        {"1\r\n2", true},
+        {" 7", false},
+        {"+1", false},
+        {"1e3", false},
+        {"1E3", false},
+        {"1/2", false},
+        {"1:2", false},
+        {"#", false},
+        {"1\x7f", false},
+        {"абв", false},
+        {"12ф", false},
     };
     for (const ScreenCase& c : cases)
         EXPECT_EQ(entryTextAllowed(c.text), c.allowed) << "text \"" << c.text << "\"";
@@ -159,8 +173,8 @@ TEST_F(EntryTest, BadInputNeverChangesOtherFields)
         {"1-2", true},
         {"1,2,3", true},
         {std::string(1, '1') + std::string(400, '0'), false}, // beyond a double, within an extended
-        {std::string(1000, '9'), false},      // a thousand digits
-        {std::string(5000, '9'), true},       // beyond an extended too
+        {std::string(1000, '9'), false},                      // a thousand digits
+        {std::string(5000, '9'), true},                       // beyond an extended too
         {"\t5", true},
         {"5\r\n", true},
         {"12\n34", true},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "params/ParamSet.h"
+#include "params/ParamTable.h"
 
 TEST(ParamSet, RowTableFindsEveryKeyAndNothingElse)
 {

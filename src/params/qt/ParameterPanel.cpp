@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <array>
 
 #include "params/Autofill.h"
 #include "params/Entry.h"
+#include "params/ParamTable.h"
 #include "params/RunSettings.h"
 #include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
@@ -21,28 +23,54 @@
 namespace {
 
 // The refresh renders the motion parameters, then the masses and inertias, then the coordinates.
-constexpr int kRefreshOrder[kParamRowCount] = {0,  1, 2, 3, 4,  5,  6,  17, 18, 19, 20, 21,
-                                               22, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+constexpr std::array<int, kParamRowCount> kRefreshOrder = [] {
+    std::array<int, kParamRowCount> order{};
+    size_t n = 0;
+    for (ParamGroup g : {ParamGroup::Motion, ParamGroup::Mass, ParamGroup::Point}) {
+        int row = 0;
+        for (const ParamInfo& p : kParams) {
+            if (!p.hasBox()) continue;
+            if (p.group == g) order[n++] = row;
+            ++row;
+        }
+    }
+    return order;
+}();
+
+// The place of display row `row` among the rows of its group.
+int indexInGroup(int row)
+{
+    const ParamGroup g = paramRow(row).group;
+    int index = 0;
+    for (int r = 0; r < row; ++r)
+        if (paramRow(r).group == g) ++index;
+    return index;
+}
 
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-// Geometry of the rows: the "Параметры" box has a gap (the divider) after its seventh row, the
-// "Доп. Параметры" box a gap after its third.
+// Geometry of the rows: the "Параметры" box has a gap (the divider) between the motion rows and
+// the point rows, the "Доп. Параметры" box a gap after its third row.
 struct RowPlace {
     int captionX, captionY, buttonY, buttonSize;
 };
 RowPlace rowPlace(int row)
 {
-    if (row < 17) {
-        const int y = row < 7 ? 16 + 24 * row : 208 + 24 * (row - 7);
-        return {40, y, y, 0};
+    const int j = indexInGroup(row);
+    switch (paramRow(row).group) {
+    case ParamGroup::Motion:
+        return {40, 16 + 24 * j, 16 + 24 * j, 0};
+    case ParamGroup::Point:
+        return {40, 208 + 24 * j, 208 + 24 * j, 0};
+    default: {
+        static constexpr int kButtonY[] = {16, 32, 48, 72, 88, 104};
+        const int buttonY = kButtonY[j];
+        return {32, buttonY + 5, buttonY, 17};
     }
-    static constexpr int kButtonY[] = {16, 32, 48, 72, 88, 104};
-    const int buttonY = kButtonY[row - 17];
-    return {32, buttonY + 5, buttonY, 17};
+    }
 }
 
 } // namespace
@@ -116,8 +144,9 @@ void ParameterPanel::buildRows()
 {
     QFont rowFont = uiFont(13, true);
     for (int r = 0; r < kParamRowCount; ++r) {
-        const ParamRowInfo& info = paramRow(r);
-        QGroupBox* box = info.extra ? extraParametersBox : parametersBox;
+        const ParamInfo& info = paramRow(r);
+        const bool extra = info.group == ParamGroup::Mass;
+        QGroupBox* box = extra ? extraParametersBox : parametersBox;
         const RowPlace place = rowPlace(r);
         ParamRowWidgets& w = rows[static_cast<size_t>(r)];
         const QString key = QString::fromUtf8(info.key);
@@ -131,7 +160,7 @@ void ParameterPanel::buildRows()
         w.value->setObjectName(key + "Value");
         w.value->setFont(rowFont);
         // Up to the refresh button in the first box, up to the border in the second.
-        const int valueWidth = info.extra ? 169 - 88 - 4 : 200 - 88 - 4;
+        const int valueWidth = extra ? 169 - 88 - 4 : 200 - 88 - 4;
         w.value->setGeometry(88, place.captionY, valueWidth, QFontMetrics(rowFont).height());
 
         w.button = new QPushButton(box);
@@ -142,7 +171,7 @@ void ParameterPanel::buildRows()
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
         w.button->setFocusPolicy(Qt::NoFocus);
-        if (info.extra)
+        if (extra)
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
         else
             w.button->setGeometry(8, place.buttonY, 23, 22);

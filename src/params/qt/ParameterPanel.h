@@ -11,6 +11,7 @@
 
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
+#include "params/ParamTable.h"
 #include "platform/Platform.h"
 
 class ProgressIndicator;
@@ -38,7 +39,7 @@ public:
 
     QGroupBox* parametersBox = nullptr;
     QGroupBox* extraParametersBox = nullptr;
-    std::array<ParamRowWidgets, kParamRowCount> rows; // in ParamSet's row order
+    std::array<ParamRowWidgets, kParamRowCount> rows; // in the parameter table's display order
     QPushButton* autofillButton = nullptr;            // "Автозаполнение"
     QPushButton* refreshButton = nullptr;
     QComboBox* modeBox = nullptr; // "360" / "720"

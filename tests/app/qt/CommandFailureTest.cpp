@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "app/qt/MainWindow.h"
+#include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
 #include "present/qt/MoEChartWindow.h"
 #include "support/FakePlatform.h"

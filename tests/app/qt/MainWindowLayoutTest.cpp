@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include "app/qt/MainWindowFixture.h"
+#include "params/ParamTable.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "base/NumberText.h"
 #include "params/Autofill.h"
 #include "params/Entry.h"
+#include "params/ParamTable.h"
 #include "params/RunSettings.h"
 
 namespace {

@@ -1,0 +1,105 @@
+#include "params/ParamTable.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "base/NumberText.h"
+
+namespace {
+
+// A row of the table cut short, or a real parameter without its field, would be found only when
+// used; refuse to compile instead.
+constexpr bool everyRealHasItsField()
+{
+    for (const ParamInfo& p : kParams) {
+        if (p.kind == ParamKind::Double && p.asDouble == nullptr) return false;
+        if (p.kind == ParamKind::Extended && p.asExtended == nullptr) return false;
+        if (p.hasBox() && p.kind != ParamKind::Double && p.kind != ParamKind::Extended)
+            return false;
+    }
+    return true;
+}
+static_assert(everyRealHasItsField());
+
+constexpr bool reportLinesAreDistinctAndDense()
+{
+    for (int line = 0; line < kReportHeaderLines; ++line) {
+        int found = 0;
+        for (const ParamInfo& p : kParams)
+            if ((p.files & kInReport) && p.reportLine == line) ++found;
+        if (found != 1) return false;
+    }
+    return true;
+}
+static_assert(reportLinesAreDistinctAndDense());
+
+} // namespace
+
+const ParamInfo* findParam(std::string_view key)
+{
+    for (const ParamInfo& p : kParams)
+        if (key == p.key) return &p;
+    return nullptr;
+}
+
+const ParamInfo& paramRow(int row)
+{
+    int r = 0;
+    for (const ParamInfo& p : kParams) {
+        if (!p.hasBox()) continue;
+        if (r == row) return p;
+        ++r;
+    }
+    throw std::out_of_range("parameter row");
+}
+
+int paramRowForKey(std::string_view key)
+{
+    int r = 0;
+    for (const ParamInfo& p : kParams) {
+        if (!p.hasBox()) continue;
+        if (key == p.key) return r;
+        ++r;
+    }
+    return -1;
+}
+
+const ParamInfo& reportHeaderParam(int line)
+{
+    for (const ParamInfo& p : kParams)
+        if ((p.files & kInReport) && p.reportLine == line) return p;
+    throw std::out_of_range("report header line");
+}
+
+long double paramValue(const ParamSet& p, const ParamInfo& info)
+{
+    if (info.asDouble) return p.*(info.asDouble);
+    if (info.asExtended) return p.*(info.asExtended);
+    return 0;
+}
+
+long double paramValue(const ParamSet& p, int row)
+{
+    if (row < 0 || row >= kParamRowCount) return 0;
+    return paramValue(p, paramRow(row));
+}
+
+bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
+{
+    if (info.asDouble) {
+        const double d = static_cast<double>(value);
+        if (std::isinf(d)) return false;
+        p.*(info.asDouble) = d;
+        return true;
+    }
+    if (info.asExtended) {
+        p.*(info.asExtended) = value;
+        return true;
+    }
+    return false;
+}
+
+std::string paramLabelText(const ParamSet& p, int row)
+{
+    return FormatFixed(paramValue(p, row), 4, 3);
+}

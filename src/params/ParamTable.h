@@ -1,0 +1,115 @@
+// The parameter table: every parameter of the mechanism and of the run, declared once with its
+// key, caption, unit, the field that holds it, where the window shows it and which files carry
+// it. The value boxes, the entry, the batch's --set keys and the report header all read it.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "params/ParamSet.h"
+
+// How a parameter's text becomes its value.
+enum class ParamKind : uint8_t {
+    Double,   // a real rounded to double; beyond the double range it is refused
+    Extended, // a real kept in extended precision
+    Step,     // the step in degrees, kept in radians
+    Cycles,   // a whole number of 24-step cycles, which sets N as well
+    Mode,     // 360 or 720, kept as 0 or 1
+};
+
+// Where the window shows a parameter: the boxes hold the motion and the point rows in
+// "Параметры" and the masses and inertias in "Доп. Параметры"; the run settings have their own
+// controls, and a hidden parameter has none.
+enum class ParamGroup : uint8_t { Motion, Point, Mass, Run, Hidden };
+
+// Files that carry a parameter (a bit set).
+enum ParamFile : uint8_t {
+    kInReport = 1,  // the report's header, at reportLine
+    kInProject = 2, // the project file, by key
+};
+
+struct ParamInfo {
+    const char* key;     // "l1": the entry key, the --set key and the project key
+    const char* caption; // "L1=": the value box's caption ("" without a box)
+    const char* unit;    // "м", "кг", ...; "" for a count
+    ParamKind kind;
+    ParamGroup group;
+    double ParamSet::*asDouble;        // the field, for ParamKind::Double
+    long double ParamSet::*asExtended; // the field, for ParamKind::Extended
+    uint8_t files;                     // ParamFile bits
+    int8_t reportLine;                 // 0-based line of the report header, or -1
+
+    constexpr bool hasBox() const
+    {
+        return group == ParamGroup::Motion || group == ParamGroup::Point ||
+               group == ParamGroup::Mass;
+    }
+};
+
+// clang-format off
+inline constexpr ParamInfo kParams[] = {
+    //key      caption    unit        kind                 group               double field      extended field     files                    report line
+    {"l1",    "L1=",    "м",       ParamKind::Double,   ParamGroup::Motion, &ParamSet::l1,    nullptr,           kInReport | kInProject,  0},
+    {"l2",    "L2=",    "м",       ParamKind::Double,   ParamGroup::Motion, &ParamSet::l2,    nullptr,           kInReport | kInProject,  1},
+    {"b",     "B=",     "м",       ParamKind::Double,   ParamGroup::Motion, &ParamSet::b,     nullptr,           kInReport | kInProject,  2},
+    {"fi0",   "Fi0=",   "°",       ParamKind::Double,   ParamGroup::Motion, &ParamSet::fi0,   nullptr,           kInReport | kInProject,  3},
+    {"fit0",  "Fit0=",  "рад/с",   ParamKind::Double,   ParamGroup::Motion, &ParamSet::fit0,  nullptr,           kInReport | kInProject,  5},
+    {"fitt0", "Fitt0=", "рад/с²",  ParamKind::Double,   ParamGroup::Motion, &ParamSet::fitt0, nullptr,           kInReport | kInProject,  6},
+    {"fidtt", "+Fitt=", "рад/с²",  ParamKind::Double,   ParamGroup::Motion, &ParamSet::fidtt, nullptr,           kInReport | kInProject,  7},
+    {"ac1",   "A(C1)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac1,    kInProject,             -1},
+    {"bc1",   "B(C1)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc1,    kInProject,             -1},
+    {"ac2",   "A(C2)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac2,    kInProject,             -1},
+    {"bc2",   "B(C2)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc2,    kInProject,             -1},
+    {"ac3",   "A(C3)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac3,    kInProject,             -1},
+    {"bc3",   "B(C3)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc3,    kInProject,             -1},
+    {"ac4",   "A(A)=",  "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac4,    kInProject,             -1},
+    {"bc4",   "B(A)=",  "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc4,    kInProject,             -1},
+    {"ac5",   "A(B)=",  "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac5,    kInProject,             -1},
+    {"bc5",   "B(B)=",  "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc5,    kInProject,             -1},
+    {"m1",    "M1=",    "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m1,     kInReport | kInProject,  8},
+    {"m2",    "M2",     "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m2,     kInReport | kInProject,  9},
+    {"m3",    "M3=",    "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m3,     kInReport | kInProject, 10},
+    {"i1",    "I1=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i1,     kInReport | kInProject, 11},
+    {"i2",    "I2=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i2,     kInReport | kInProject, 12},
+    {"i3",    "I3=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i3,     kInReport | kInProject, 13},
+    {"aux",   "",       "",        ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::aux,    kInReport | kInProject,  4},
+    {"step",  "",       "°",       ParamKind::Step,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
+    {"cycles","",       "",        ParamKind::Cycles,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
+    {"mode",  "",       "°",       ParamKind::Mode,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
+};
+// clang-format on
+
+// The parameter of a key (case-sensitive), or nullptr.
+const ParamInfo* findParam(std::string_view key);
+
+// The parameters with a value box, in display order ("L1=" ... "B(B)=", then "M1=" ... "I3=").
+inline constexpr int kParamRowCount = [] {
+    int n = 0;
+    for (const ParamInfo& p : kParams)
+        n += p.hasBox() ? 1 : 0;
+    return n;
+}();
+const ParamInfo& paramRow(int row); // 0 <= row < kParamRowCount (std::out_of_range otherwise)
+// The display row of an entry key, or -1.
+int paramRowForKey(std::string_view key);
+
+// The report header's parameters, in file order.
+inline constexpr int kReportHeaderLines = [] {
+    int n = 0;
+    for (const ParamInfo& p : kParams)
+        n += (p.files & kInReport) ? 1 : 0;
+    return n;
+}();
+const ParamInfo& reportHeaderParam(int line); // 0 <= line < kReportHeaderLines
+
+// The value of a real parameter (Double or Extended), widened to extended.
+long double paramValue(const ParamSet& p, const ParamInfo& info);
+long double paramValue(const ParamSet& p, int row);
+
+// The text of a value label, FormatFixed(value, 4, 3), for display row `row`.
+std::string paramLabelText(const ParamSet& p, int row);
+
+// Stores a real into a Double or Extended parameter: false, nothing stored, when a Double
+// parameter's value is beyond the double range (an underflow to a denormal or zero passes).
+bool storeParam(ParamSet& p, const ParamInfo& info, long double value);
