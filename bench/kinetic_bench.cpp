@@ -20,7 +20,7 @@ static void BM_KineticExport(benchmark::State& state)
         (std::filesystem::temp_directory_path() / "kinovar-bench-Kinetic.ini").string();
     int32_t last = 0;
     for (auto _ : state)
-        writeKinetic(path, p, *R, [&](int32_t i) { last = i; });
+        writeKinetic(path, p, *R, '.', [&](int32_t i) { last = i; });
     benchmark::DoNotOptimize(last);
     state.counters["lines"] = static_cast<double>(8 + 9 * p.N);
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;

@@ -1,4 +1,4 @@
-// Cost of one results-grid cell: FormatFixed(x, 4, 2) over values like those of a calculation,
+// Cost of one results-grid cell: FormatFixed(x, 4, 2, '.') over values like those of a calculation,
 // next to formatting the same values through the C library's exact printing.
 #include <benchmark/benchmark.h>
 
@@ -41,7 +41,7 @@ void FormatFixedGrid(benchmark::State& state)
     const auto& values = gridValues();
     size_t i = 0;
     for (auto _ : state) {
-        std::string text = FormatFixed(values[i++ & 4095], 4, 2);
+        std::string text = FormatFixed(values[i++ & 4095], 4, 2, '.');
         benchmark::DoNotOptimize(text);
     }
 }
@@ -62,7 +62,7 @@ void FormatGeneralGrid(benchmark::State& state)
     const auto& values = gridValues();
     size_t i = 0;
     for (auto _ : state) {
-        std::string text = FormatGeneral(values[i++ & 4095]);
+        std::string text = FormatGeneral(values[i++ & 4095], '.');
         benchmark::DoNotOptimize(text);
     }
 }
@@ -71,10 +71,10 @@ void ParseRealGrid(benchmark::State& state)
 {
     std::vector<std::string> texts;
     for (long double x : gridValues())
-        texts.push_back(FormatFixed(x, 4, 2));
+        texts.push_back(FormatFixed(x, 4, 2, '.'));
     size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ParseReal(texts[i++ & 4095]));
+        benchmark::DoNotOptimize(ParseReal(texts[i++ & 4095], '.'));
 }
 
 } // namespace

@@ -49,7 +49,7 @@ void BM_Refresh(benchmark::State& state)
         GridText grid;
         ResultsListing listing(grid);
         refreshResults(
-            store(), p.N, grid, listing, [&](int step) { lastStep = step; }, threads);
+            store(), p.N, '.', grid, listing, [&](int step) { lastStep = step; }, threads);
         benchmark::DoNotOptimize(lastStep);
         listingBytes = listing.heldBytes();
     } // freeing the grid (a few milliseconds) counts too

@@ -46,7 +46,7 @@ void BM_RefreshCore(benchmark::State& state)
     GridText grid;
     std::string listing;
     for (auto _ : state) {
-        fillResults(R, kLargestN, grid, listing, [](int) {});
+        fillResults(R, kLargestN, '.', grid, listing, [](int) {});
         benchmark::DoNotOptimize(listing.data());
     }
     state.counters["listing_MB"] = static_cast<double>(listing.size()) / (1 << 20);
@@ -61,12 +61,12 @@ void BM_RefreshGrid(benchmark::State& state)
     const ResultStore& R = filledStore();
     static GridText grid; // one grid, as in the window; its pages are touched once
     ResultsListing listing(grid);
-    refreshResults(R, kLargestN, grid, listing);
+    refreshResults(R, kLargestN, '.', grid, listing);
     const auto threads = static_cast<unsigned>(state.range(0));
     int64_t lastStep = 0;
     for (auto _ : state) {
         refreshResults(
-            R, kLargestN, grid, listing, [&](int step) { lastStep = step; }, threads);
+            R, kLargestN, '.', grid, listing, [&](int step) { lastStep = step; }, threads);
         benchmark::DoNotOptimize(lastStep);
     }
     state.counters["threads"] = threads == 0 ? availableThreads() : threads;
@@ -80,7 +80,7 @@ void BM_ListingWholeText(benchmark::State& state)
 {
     static GridText grid;
     ResultsListing listing(grid);
-    refreshResults(filledStore(), kLargestN, grid, listing);
+    refreshResults(filledStore(), kLargestN, '.', grid, listing);
     for (auto _ : state) {
         const std::string text = wholeText(listing, "\n");
         benchmark::DoNotOptimize(text.data());
@@ -92,14 +92,14 @@ void BM_SaveReport(benchmark::State& state)
 {
     GridText grid;
     std::string listing;
-    fillResults(filledStore(), kLargestN, grid, listing);
+    fillResults(filledStore(), kLargestN, '.', grid, listing);
     listing = std::string(); // the save runs long after the memo took its copy
     ParamSet p;
     setDefaults(p);
     p.N = kLargestN;
     const std::string path = "/tmp/kinovar-results-bench-report.txt";
     for (auto _ : state)
-        writeReport(path, p, grid);
+        writeReport(path, p, grid, '.');
     std::FILE* f = std::fopen(path.c_str(), "rb");
     std::fseek(f, 0, SEEK_END);
     state.counters["report_MB"] = static_cast<double>(std::ftell(f)) / (1 << 20);

@@ -28,7 +28,7 @@ Refreshed& refreshed()
         auto made = std::make_unique<Refreshed>();
         const ParamSet p = largestRun(false);
         runCalculation(p, made->R);
-        refreshResults(made->R, p.N, made->grid, *made->listing);
+        refreshResults(made->R, p.N, '.', made->grid, *made->listing);
         return made;
     }();
     return *r;

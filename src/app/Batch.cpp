@@ -53,7 +53,8 @@ bool splitAssignment(std::string_view text, std::string& key, std::string& value
 
 // ---- Parameter keys ----------------------------------------------------------------------
 
-// Sets one parameter from its text (ParseReal / ParseInteger with the current separator).
+// Sets one parameter from its text (ParseReal / ParseInteger): numbers on the command line and
+// in params files take the period, whatever the locale.
 void setParam(ParamSet& p, const std::string& key, const std::string& text)
 {
     const ParamInfo* info = findParam(key);
@@ -61,13 +62,14 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
     try {
         switch (info->kind) {
         case ParamKind::Double:
-            p.*(info->asDouble) = ParseDouble(text); // beyond the double range: not a valid value
+            // Beyond the double range: not a valid value.
+            p.*(info->asDouble) = ParseDouble(text, '.');
             return;
         case ParamKind::Extended:
-            p.*(info->asExtended) = ParseReal(text);
+            p.*(info->asExtended) = ParseReal(text, '.');
             return;
         case ParamKind::Step: {
-            const long double step = rad(ParseReal(text));
+            const long double step = rad(ParseReal(text, '.'));
             if (!std::isfinite(step)) throw BadInput{"'" + quoteText(text) + "' is too large"};
             p.step = step;
             return;
@@ -120,21 +122,6 @@ void applyParamsFile(ParamSet& p, const std::string& path)
     }
 }
 
-// The decimal separator for the duration of a scope.
-class SeparatorScope {
-public:
-    explicit SeparatorScope(char separator) : saved_(decimalSeparator())
-    {
-        setDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { setDecimalSeparator(saved_); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
-
-private:
-    char saved_;
-};
-
 // ---- Options -----------------------------------------------------------------------------
 
 // A change of the parameter set. After the defaults, actions apply by phase and, within a phase,
@@ -154,9 +141,8 @@ struct BatchJob {
     std::optional<std::string> kinetic; // the animation file, as "Анимация" writes it
     std::optional<std::string> report; // as "Сохранить Отчёт" writes it right after "Обновить"
     std::optional<std::string> listing; // the memo text after "Обновить", lines ending CR LF
-    // Separator of reports and listings, '\0' for the locale's. Shared with the actions that
-    // read reports, since the option may come after them.
-    std::shared_ptr<char> separator = std::make_shared<char>('\0');
+    // Separator of reports and listings, '\0' for the locale's.
+    char separator = '\0';
     bool autofill = false;
     bool help = false;
     bool version = false;
@@ -218,8 +204,7 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) { job.listing = path; }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
-         job.actions.push_back({kOptionPhase, [path, sep = job.separator](ParamSet& p) {
-                                    SeparatorScope scope(reportSeparator(*sep));
+         job.actions.push_back({kOptionPhase, [path](ParamSet& p) {
                                     try {
                                         readReportHeader(path, p);
                                     } catch (const KinovarError& e) {
@@ -230,7 +215,7 @@ const BatchOption kOptions[] = {
      }},
     {"--decimal-separator", "C",
      "separator of reports, listings and the animation file (default: the locale's)",
-     [](BatchJob& job, const std::string& text) { *job.separator = separatorOption(text); }},
+     [](BatchJob& job, const std::string& text) { job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
     {"--version", nullptr, "print the program's name and version",
@@ -303,7 +288,6 @@ BatchJob parseArgs(const std::vector<std::string>& args)
 
 void applyParams(const BatchJob& job, ParamSet& p)
 {
-    SeparatorScope period('.');
     std::vector<const ParamAction*> order;
     for (const ParamAction& a : job.actions)
         order.push_back(&a);
@@ -341,14 +325,14 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
 {
     // The animation file, the report and the listing carry the chosen separator, as the window
     // writes them with the locale's; the CSV always takes the period.
-    SeparatorScope scope(reportSeparator(*job.separator));
+    const char decimal = reportSeparator(job.separator);
     GridText grid;
     ResultsListing listing(grid);
-    if (job.report || job.listing) refreshResults(R, p.N, grid, listing);
+    if (job.report || job.listing) refreshResults(R, p.N, decimal, grid, listing);
     const Output outputs[] = {
         {job.csv, [&](TextWriter& w) { writeResultCsv(R, p.N, w); }},
-        {job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R); }},
-        {job.report, [&](TextWriter& w) { writeReport(w, p, grid); }},
+        {job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R, decimal); }},
+        {job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
         {job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
     };
 
@@ -431,8 +415,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const auto& stage : stages) {
         if (!stage.failed) continue;
         // The angle is written as the reports and listings of this run write numbers.
-        const SeparatorScope scope(reportSeparator(*job.separator));
-        err << stageFaultText(stage.message, p, stage.step) << '\n';
+        err << stageFaultText(stage.message, p, stage.step, reportSeparator(job.separator)) << '\n';
         failed = true;
     }
 

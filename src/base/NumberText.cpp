@@ -16,8 +16,6 @@ static_assert(LDBL_MANT_DIG == 64, "the number text needs the 80-bit extended lo
 
 namespace {
 
-char gSeparator = '.';
-
 using u128 = unsigned __int128;
 
 constexpr uint64_t kPow10[20] = {1ull,
@@ -136,14 +134,14 @@ char* writeExponent(char* out, int v, int minDigits)
     return out + len;
 }
 
-std::string scientific(const Reduced& r, int minExponentDigits)
+std::string scientific(const Reduced& r, int minExponentDigits, char separator)
 {
     char buf[48];
     char* out = buf;
     if (r.negative) *out++ = '-';
     *out++ = r.digits[0];
     if (r.count > 1) {
-        *out++ = gSeparator;
+        *out++ = separator;
         std::memcpy(out, r.digits + 1, size_t(r.count - 1));
         out += r.count - 1;
     }
@@ -174,16 +172,6 @@ bool isDigit(char c)
 }
 
 } // namespace
-
-char decimalSeparator()
-{
-    return gSeparator;
-}
-
-void setDecimalSeparator(char separator)
-{
-    gSeparator = separator;
-}
 
 bool decimal18Fast(long double x, Decimal18& out)
 {
@@ -241,7 +229,7 @@ Decimal18 decimal18Exact(long double x)
     return {digits, exponent + 1};
 }
 
-std::string FormatFixed(long double x, int precision, int digits)
+std::string FormatFixed(long double x, int precision, int digits, char separator)
 {
     const Extended f = fieldsOf(x);
     const Kind kind = kindOf(f);
@@ -252,7 +240,8 @@ std::string FormatFixed(long double x, int precision, int digits)
 
     Reduced r{};
     if (kind == Kind::Normal) r = reduce(f, x, precision, digits);
-    if (r.count > 0 && r.exponent > precision) return scientific(r, digits <= 4 ? digits : 0);
+    if (r.count > 0 && r.exponent > precision)
+        return scientific(r, digits <= 4 ? digits : 0, separator);
 
     char buf[48];
     char* out = buf;
@@ -268,7 +257,7 @@ std::string FormatFixed(long double x, int precision, int digits)
             *out++ = '0';
     }
     if (digits > 0) {
-        *out++ = gSeparator;
+        *out++ = separator;
         char* const end = out + digits;
         for (int i = r.exponent; i < 0 && out < end; ++i)
             *out++ = '0';
@@ -280,7 +269,7 @@ std::string FormatFixed(long double x, int precision, int digits)
     return std::string(buf, out);
 }
 
-std::string FormatGeneral(long double x)
+std::string FormatGeneral(long double x, char separator)
 {
     constexpr int kPrecision = 15;
     const Extended f = fieldsOf(x);
@@ -289,7 +278,7 @@ std::string FormatGeneral(long double x)
     if (kind == Kind::Empty) return "0";
     const Reduced r = reduce(f, x, kPrecision, kNoLimit);
     if (r.count == 0) return "0";
-    if (r.exponent > kPrecision || r.exponent < -3) return scientific(r, 0);
+    if (r.exponent > kPrecision || r.exponent < -3) return scientific(r, 0, separator);
 
     char buf[48];
     char* out = buf;
@@ -301,13 +290,13 @@ std::string FormatGeneral(long double x)
         for (int i = used; i < r.exponent; ++i)
             *out++ = '0';
         if (r.count > used) {
-            *out++ = gSeparator;
+            *out++ = separator;
             std::memcpy(out, r.digits + used, size_t(r.count - used));
             out += r.count - used;
         }
     } else {
         *out++ = '0';
-        *out++ = gSeparator;
+        *out++ = separator;
         for (int i = r.exponent; i < 0; ++i)
             *out++ = '0';
         std::memcpy(out, r.digits, size_t(r.count));
@@ -421,9 +410,8 @@ std::string notRealMessage(std::string_view text)
     return message;
 }
 
-long double ParseReal(std::string_view text)
+long double ParseReal(std::string_view text, char separator)
 {
-    const char separator = gSeparator;
     return parseReal(text, [separator](char c) { return c == separator; });
 }
 
@@ -432,9 +420,9 @@ long double ParseRealAnySeparator(std::string_view text)
     return parseReal(text, [](char c) { return c == '.' || c == ','; });
 }
 
-double ParseDouble(std::string_view text)
+double ParseDouble(std::string_view text, char separator)
 {
-    return toDouble(ParseReal(text), text);
+    return toDouble(ParseReal(text, separator), text);
 }
 
 double ParseDoubleAnySeparator(std::string_view text)

@@ -19,9 +19,9 @@ long double crankAngleDegrees(const ParamSet& p, int i)
     return deg(rad(static_cast<long double>(p.fi0)) + static_cast<long double>(i - 1) * p.step);
 }
 
-std::string stageFaultText(const char* message, const ParamSet& p, int i)
+std::string stageFaultText(const char* message, const ParamSet& p, int i, char decimal)
 {
     // Eighteen digits of precision keep the angle of any run in fixed notation.
     return std::string(message) + "\nШаг " + std::to_string(i) + ", угол кривошипа " +
-           FormatFixed(crankAngleDegrees(p, i), 18, 2) + "°";
+           FormatFixed(crankAngleDegrees(p, i), 18, 2, decimal) + "°";
 }

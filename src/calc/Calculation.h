@@ -41,6 +41,6 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
 long double crankAngleDegrees(const ParamSet& p, int i);
 
 // A stage's fault message with a second line naming where it stopped:
-// "<message>\nШаг <i>, угол кривошипа <angle>°", the angle FormatFixed(angle, 18, 2) with the
-// current decimal separator ("Шаг 13, угол кривошипа 180,00°").
-std::string stageFaultText(const char* message, const ParamSet& p, int i);
+// "<message>\nШаг <i>, угол кривошипа <angle>°", the angle FormatFixed(angle, 18, 2) with
+// `decimal` as the separator ("Шаг 13, угол кривошипа 180,00°").
+std::string stageFaultText(const char* message, const ParamSet& p, int i, char decimal);

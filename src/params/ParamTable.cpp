@@ -99,7 +99,7 @@ bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
     return false;
 }
 
-std::string paramLabelText(const ParamSet& p, int row)
+std::string paramLabelText(const ParamSet& p, int row, char decimal)
 {
-    return FormatFixed(paramValue(p, row), 4, 3);
+    return FormatFixed(paramValue(p, row), 4, 3, decimal);
 }

@@ -4,17 +4,17 @@
 
 #include "base/NumberText.h"
 
-Outcome selectStep(ParamSet& p, int index)
+Outcome selectStep(ParamSet& p, int index, char decimal)
 {
     Outcome out;
     if (index >= 0 && index < static_cast<int>(kTuneItems.size()))
         p.step = kTuneItems[static_cast<size_t>(index)].degrees * kRadPerDeg;
     if (index > 6) out.message(kFineStepWarning);
-    out.memo("Шаг " + FormatGeneral(deg(p.step)) + " градусов принят");
+    out.memo("Шаг " + FormatGeneral(deg(p.step), decimal) + " градусов принят");
     return out;
 }
 
-Outcome applyCycleCount(ParamSet& p, std::string_view text)
+Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
 {
     Outcome out;
     int32_t count = 0;
@@ -36,7 +36,7 @@ Outcome applyCycleCount(ParamSet& p, std::string_view text)
     else
         p.N = static_cast<int32_t>(steps);
     const long double covered = static_cast<long double>(int64_t{p.N} - 1) * p.step;
-    out.memo("Цикл " + FormatGeneral(deg(covered)) + " градусов принят");
+    out.memo("Цикл " + FormatGeneral(deg(covered), decimal) + " градусов принят");
     return out;
 }
 

@@ -47,15 +47,15 @@ inline constexpr const char* kModeMemo = "Изменение принято.";
 
 // A step chosen: the selected index of the step box (-1 when typed text selects no item): index
 // 0..10 sets step = degrees * pi/180, any other keeps it; index > 6 shows kFineStepWarning; then
-// the memo "Шаг <step in degrees, FormatGeneral> градусов принят".
-Outcome selectStep(ParamSet& p, int index);
+// the memo "Шаг <step in degrees, FormatGeneral with `decimal`> градусов принят".
+Outcome selectStep(ParamSet& p, int index, char decimal);
 
 // The apply half of "Применить" for the text of the count field: a text that is not a decimal or
 // hexadecimal 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise
 // cycles takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case
 // kCountLimitMessage is shown and N keeps its value; then the memo "Цикл <(N-1)*step in degrees>
 // градусов принят".
-Outcome applyCycleCount(ParamSet& p, std::string_view text);
+Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal);
 
 // A mode chosen: the selected index of the mode box (-1 for typed text): mode 0 for index 0, else
 // 1; memo kModeMemo.

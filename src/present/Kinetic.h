@@ -23,13 +23,13 @@ inline constexpr int kKineticBlockLines = 9;
 using KineticProgress = std::function<void(int32_t step)>;
 
 // Writes the header (total angle, mode, l1, l2, b, N, "START:"), one nine-line block per step
-// i = 1..N from rows 0, 8, 12, 13, 20, 21, 26, 27 of R, then "END"; CR LF line ends, the current
-// decimal separator. N <= 0 writes no blocks (N must not exceed ResultStore::kSteps). Throws
-// InOutError when a write fails.
-void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R,
+// i = 1..N from the catalogue's animation rows (fi, psi in degrees; xa, ya, xb, yb, xs, ys), then
+// "END"; CR LF line ends, `decimal` as the decimal separator. N <= 0 writes no blocks (N must not
+// exceed ResultStore::kSteps). Throws InOutError when a write fails.
+void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R, char decimal,
                   const KineticProgress& onStep = {});
 
 // The same as a file saved whole or not at all: the animator never meets a half-written file,
 // and on failure (InOutError) a file of that name keeps its previous content.
-void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R,
+void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore& R, char decimal,
                   const KineticProgress& onStep = {});

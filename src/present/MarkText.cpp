@@ -4,12 +4,12 @@
 
 #include "base/NumberText.h"
 
-std::string markText(long double value, std::string_view group)
+std::string markText(long double value, std::string_view group, char decimal)
 {
     // 18 digits of precision keep every digit a double can carry before the three decimals.
-    if (std::fabs(value) >= 1e18L) return FormatGeneral(value);
-    const std::string fixed = FormatFixed(value, 18, 3); // "-1234.568", sign only if non-zero
-    const char decimal = decimalSeparator();
+    if (std::fabs(value) >= 1e18L) return FormatGeneral(value, decimal);
+    // "-1234.568", sign only if non-zero
+    const std::string fixed = FormatFixed(value, 18, 3, decimal);
 
     size_t pos = 0;
     std::string out;

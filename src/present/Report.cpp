@@ -3,18 +3,18 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 
-std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p)
+std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char decimal)
 {
     // The doubles are widened before rendering.
     std::array<std::string, kReportHeaderLines> lines;
     for (int k = 0; k < kReportHeaderLines; ++k)
-        lines[size_t(k)] = FormatFixed(paramValue(p, reportHeaderParam(k)), 4, 2);
+        lines[size_t(k)] = FormatFixed(paramValue(p, reportHeaderParam(k)), 4, 2, decimal);
     return lines;
 }
 
-void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid)
+void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char decimal)
 {
-    for (const auto& line : reportHeader(p))
+    for (const auto& line : reportHeader(p, decimal))
         out.writeLine(line);
 
     // Seven million short lines: one call per column instead of one per cell.
@@ -29,10 +29,10 @@ void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid)
     }
 }
 
-void writeReport(const std::string& path, const ParamSet& p, const GridText& grid)
+void writeReport(const std::string& path, const ParamSet& p, const GridText& grid, char decimal)
 {
     TextWriter out(path);
-    writeReport(out, p, grid);
+    writeReport(out, p, grid, decimal);
     out.close();
 }
 

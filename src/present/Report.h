@@ -10,17 +10,18 @@
 #include "present/ResultsText.h"
 
 // Header lines in file order (the parameter table's report lines: l1, l2, b, fi0, aux, fit0, fitt0,
-// fidtt, m1, m2, m3, i1, i2, i3), FormatFixed(value, 4, 2) (current decimal separator).
-std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p);
+// fidtt, m1, m2, m3, i1, i2, i3), FormatFixed(value, 4, 2) with
+// `decimal` as the separator.
+std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char decimal);
 
-// Writes the header, then for columns c = 1..p.N the grid cells (c, 0), ..., (c, kReportRows - 1),
-// every line ending in CR LF (kReportHeaderLines + kReportRows * N lines; none after the header
-// when N <= 0). Throws InOutError.
-void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid);
+// Writes the header (with `decimal`), then for columns c = 1..p.N the grid cells (c, 0), ..., (c,
+// kReportRows - 1), every line ending in CR LF (kReportHeaderLines + kReportRows * N lines; none
+// after the header when N <= 0). Throws InOutError.
+void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char decimal);
 
 // The same as a file saved whole or not at all: on any failure ("File access denied",
 // "Disk full", ...; InOutError) a file of that name keeps its previous content.
-void writeReport(const std::string& path, const ParamSet& p, const GridText& grid);
+void writeReport(const std::string& path, const ParamSet& p, const GridText& grid, char decimal);
 
 // Reads the first fourteen lines (empty text past the end; a UTF-8 byte-order mark before the
 // first is skipped) and converts each with

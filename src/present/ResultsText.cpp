@@ -82,12 +82,13 @@ namespace {
 // text of its last value and renders again only when the value changes.
 class RowTexts {
 public:
+    explicit RowTexts(char decimal) : decimal_(decimal) {}
     std::string_view text(int row, long double v)
     {
         Entry& e = entries_[size_t(row)];
         if (!e.valid || !(v == e.value)) {
             // -0 and +0 compare equal and render alike; no stored value is NaN.
-            e.text = FormatFixed(v, 4, 2);
+            e.text = FormatFixed(v, 4, 2, decimal_);
             e.value = v;
             e.valid = true;
         }
@@ -100,6 +101,7 @@ private:
         bool valid = false;
         std::string text;
     };
+    char decimal_;
     std::array<Entry, GridText::kValueRows> entries_;
 };
 
@@ -115,8 +117,8 @@ struct DeferredCell {
 
 } // namespace
 
-void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsListing& listing,
-                    const RefreshProgress& progress, unsigned threads)
+void refreshResults(const ResultStore& R, int32_t N, char decimal, GridText& grid,
+                    ResultsListing& listing, const RefreshProgress& progress, unsigned threads)
 {
     const int steps = std::clamp<int32_t>(N, 0, ResultStore::kSteps);
     grid.setColumnCount(steps + 1);
@@ -131,7 +133,7 @@ void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsList
         const int last = std::min(steps, first + kChunkSteps - 1);
         // Row by row: a row of the store is contiguous over the steps, a step is not.
         std::array<ResultsListing::Signs, kChunkSteps> negative;
-        RowTexts texts;
+        RowTexts texts(decimal);
         for (int k = 1; k < GridText::kValueRows; ++k) {
             const long double* row = R.row(k);
             for (int i = first; i <= last; ++i) {
@@ -147,7 +149,7 @@ void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsList
             const long double v = angles[i];
             negative[size_t(i - first)][0] = v < 0;
             listing.setStep(i, texts.text(0, v), negative[size_t(i - first)]);
-            const std::string angle = FormatFixed(v * kDegPerRad, 4, 2);
+            const std::string angle = FormatFixed(v * kDegPerRad, 4, 2, decimal);
             if (!grid.setCellInPlace(i, 0, angle)) deferred[chunk].push_back({i, 0, angle});
         }
     };
@@ -164,11 +166,11 @@ void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsList
     runOrderedChunks(chunks, threads, work, completed);
 }
 
-void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
-                 const RefreshProgress& progress, std::string_view lineEnd)
+void fillResults(const ResultStore& R, int32_t N, char decimal, GridText& grid,
+                 std::string& listing, const RefreshProgress& progress, std::string_view lineEnd)
 {
     ResultsListing lines(grid);
-    refreshResults(R, N, grid, lines, progress);
+    refreshResults(R, N, decimal, grid, lines, progress);
     listing.clear();
     // About 10 bytes a field; one reservation keeps the appends from copying tens of megabytes.
     listing.reserve(kListingHeader.size() + 2 * lineEnd.size() +

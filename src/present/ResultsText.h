@@ -77,17 +77,19 @@ inline constexpr std::string_view kCrLf = "\r\n";
 //   touched;
 // - listing: made anew for steps 1..N (see ResultsListing); it must be over grid.
 // An exception (of progress, or out of memory) leaves grid and listing partly written.
-void refreshResults(const ResultStore& R, int32_t N, GridText& grid, ResultsListing& listing,
-                    const RefreshProgress& progress = {}, unsigned threads = 0);
+void refreshResults(const ResultStore& R, int32_t N, char decimal, GridText& grid,
+                    ResultsListing& listing, const RefreshProgress& progress = {},
+                    unsigned threads = 0);
 
 // refreshResults with the listing as one text: kListingHeader, two line ends, then per step the
 // kListingRows fields FormatFixed(R[k][i], 4, 2), each followed by 5 spaces when R[k][i] >= 0
 // and 4 when it is negative, and two line ends. lineEnd is CR LF for files; a memo may want "\n".
-void fillResults(const ResultStore& R, int32_t N, GridText& grid, std::string& listing,
-                 const RefreshProgress& progress = {}, std::string_view lineEnd = kCrLf);
+void fillResults(const ResultStore& R, int32_t N, char decimal, GridText& grid,
+                 std::string& listing, const RefreshProgress& progress = {},
+                 std::string_view lineEnd = kCrLf);
 
 // Reads the caption file (see present/Captions.h), puts line k into cell (0, k), gives each
 // catalogue quantity of a row from kReportRows on past the file's last line its default caption
-// (rows between made empty), and returns the new caption count: one past the last row captioned. Throws InOutError, with no cell
-// changed, when the file cannot be opened or read.
+// (rows between made empty), and returns the new caption count: one past the last row captioned.
+// Throws InOutError, with no cell changed, when the file cannot be opened or read.
 int32_t loadCaptions(const std::string& path, GridText& grid);

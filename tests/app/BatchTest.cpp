@@ -239,11 +239,8 @@ TEST(Batch, RodBranchFaultIn720ModeFailsTheRun)
 
 TEST(Batch, ReadsPeriodWhateverTheSeparator)
 {
-    setDecimalSeparator(',');
-    const BatchRun run = batch({"--set", "m1=2.5"});
+    const BatchRun run = batch({"--set", "m1=2.5", "--decimal-separator", ","});
     EXPECT_EQ(run.status, kBatchDone) << run.err;
-    EXPECT_EQ(decimalSeparator(), ','); // restored afterwards
-    setDecimalSeparator('.');
 }
 
 TEST(Batch, HelpPrintsTheUsage)

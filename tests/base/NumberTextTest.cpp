@@ -18,9 +18,6 @@ namespace {
 // Renders with each separator: the expected texts below are written with the period.
 class NumberTextSeparator : public ::testing::TestWithParam<char> {
 protected:
-    void SetUp() override { setDecimalSeparator(GetParam()); }
-    void TearDown() override { setDecimalSeparator('.'); }
-
     std::string local(std::string text) const
     {
         for (char& c : text)
@@ -87,7 +84,7 @@ const FixedCase kFixed[] = {
 TEST_P(NumberTextSeparator, FormatFixedTable)
 {
     for (const FixedCase& c : kFixed) {
-        EXPECT_EQ(FormatFixed(c.x, c.precision, c.digits), local(c.text))
+        EXPECT_EQ(FormatFixed(c.x, c.precision, c.digits, GetParam()), local(c.text))
             << double(c.x) << " p=" << c.precision << " d=" << c.digits;
     }
 }
@@ -98,7 +95,8 @@ TEST_P(NumberTextSeparator, DoublesWidenToTheSameTexts)
     for (const FixedCase& c : kFixed) {
         if (c.precision > 4 || std::fabs(c.x) > DBL_MAX || (c.x != 0 && std::fabs(c.x) < DBL_MIN))
             continue;
-        EXPECT_EQ(FormatFixed(double(c.x), c.precision, c.digits), local(c.text)) << double(c.x);
+        EXPECT_EQ(FormatFixed(double(c.x), c.precision, c.digits, GetParam()), local(c.text))
+            << double(c.x);
     }
 }
 
@@ -136,7 +134,7 @@ const GeneralCase kGeneral[] = {
 TEST_P(NumberTextSeparator, FormatGeneralTable)
 {
     for (const GeneralCase& c : kGeneral)
-        EXPECT_EQ(FormatGeneral(c.x), local(c.text)) << double(c.x);
+        EXPECT_EQ(FormatGeneral(c.x, GetParam()), local(c.text)) << double(c.x);
 }
 
 TEST_P(NumberTextSeparator, ParseRealAcceptsTheGrammar)
@@ -166,9 +164,9 @@ TEST_P(NumberTextSeparator, ParseRealAcceptsTheGrammar)
     };
     for (const auto& c : accepted) {
         const std::string text = local(c.text);
-        EXPECT_EQ(ParseReal(text), c.value) << text;
+        EXPECT_EQ(ParseReal(text, GetParam()), c.value) << text;
     }
-    EXPECT_TRUE(std::signbit(ParseReal(local("-."))));
+    EXPECT_TRUE(std::signbit(ParseReal(local("-."), GetParam())));
 }
 
 TEST_P(NumberTextSeparator, ParseRealRejectsWithTheWholeText)
@@ -180,7 +178,7 @@ TEST_P(NumberTextSeparator, ParseRealRejectsWithTheWholeText)
     for (const char* raw : rejected) {
         const std::string text = local(raw);
         try {
-            ParseReal(text);
+            ParseReal(text, GetParam());
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConvertError& e) {
             // The message quotes the text with its tab made visible.
@@ -196,13 +194,10 @@ INSTANTIATE_TEST_SUITE_P(NumberText, NumberTextSeparator, ::testing::Values('.',
 
 TEST(NumberText, CommaSeparatorRejectsThePeriod)
 {
-    setDecimalSeparator(',');
-    EXPECT_EQ(decimalSeparator(), ',');
-    EXPECT_EQ(FormatFixed(12.3456L, 4, 3), "12,350");
-    EXPECT_THROW(ParseReal("12.5"), ConvertError);
-    EXPECT_EQ(ParseReal("12,5"), 12.5L);
-    setDecimalSeparator('.');
-    EXPECT_THROW(ParseReal("1,5"), ConvertError);
+    EXPECT_EQ(FormatFixed(12.3456L, 4, 3, ','), "12,350");
+    EXPECT_THROW(ParseReal("12.5", ','), ConvertError);
+    EXPECT_EQ(ParseReal("12,5", ','), 12.5L);
+    EXPECT_THROW(ParseReal("1,5", '.'), ConvertError);
 }
 
 // The reader for texts of another locale: '.' and ',' alike, whatever the current separator.
@@ -229,33 +224,33 @@ TEST_P(NumberTextSeparator, ParseRealAnySeparatorTakesEitherButOnlyOne)
         }
     }
     // The current separator still rules ParseReal itself.
-    EXPECT_THROW(ParseReal(GetParam() == '.' ? "1,5" : "1.5"), ConvertError);
+    EXPECT_THROW(ParseReal(GetParam() == '.' ? "1,5" : "1.5", GetParam()), ConvertError);
 }
 
 TEST(NumberText, ParseRealExponentStopsAt500)
 {
     // 4990 is taken whole (it passes 500 only with its last digit) and overflows; 5000 is cut
     // after 500 and the digit left over fails the text.
-    EXPECT_THROW(ParseReal("1e4990"), ConvertError);
-    EXPECT_THROW(ParseReal("0e5000"), ConvertError);
-    EXPECT_EQ(ParseReal("0e4990"), 0);
-    EXPECT_EQ(ParseReal("1e499"), 1e499L);
-    EXPECT_EQ(ParseReal("1e-499"), 1e-499L);
+    EXPECT_THROW(ParseReal("1e4990", '.'), ConvertError);
+    EXPECT_THROW(ParseReal("0e5000", '.'), ConvertError);
+    EXPECT_EQ(ParseReal("0e4990", '.'), 0);
+    EXPECT_EQ(ParseReal("1e499", '.'), 1e499L);
+    EXPECT_EQ(ParseReal("1e-499", '.'), 1e-499L);
 }
 
 TEST(NumberText, ParseRealLongTexts)
 {
-    EXPECT_EQ(ParseReal("1" + std::string(1000, '0')), 1e1000L);
-    EXPECT_EQ(ParseReal("0." + std::string(999, '0') + "1"), 1e-1000L);
-    EXPECT_EQ(ParseReal(std::string(100000, '0') + "7." + std::string(100000, '0') + "5"), 7);
-    EXPECT_THROW(ParseReal(std::string(5000, '9')), ConvertError);
-    EXPECT_EQ(ParseReal("0." + std::string(6000, '0') + "1"), 0);
+    EXPECT_EQ(ParseReal("1" + std::string(1000, '0'), '.'), 1e1000L);
+    EXPECT_EQ(ParseReal("0." + std::string(999, '0') + "1", '.'), 1e-1000L);
+    EXPECT_EQ(ParseReal(std::string(100000, '0') + "7." + std::string(100000, '0') + "5", '.'), 7);
+    EXPECT_THROW(ParseReal(std::string(5000, '9'), '.'), ConvertError);
+    EXPECT_EQ(ParseReal("0." + std::string(6000, '0') + "1", '.'), 0);
     // 1 + 2^-64 is the midpoint between 1 and the next value: exactly there it goes to the even
     // neighbour 1, a digit far behind makes it round up.
     const std::string midpoint =
         "1.0000000000000000000542101086242752217003726400434970855712890625";
-    EXPECT_EQ(ParseReal(midpoint), 1);
-    EXPECT_EQ(ParseReal(midpoint + std::string(3000, '0') + "1"), std::nextafter(1.0L, 2.0L));
+    EXPECT_EQ(ParseReal(midpoint, '.'), 1);
+    EXPECT_EQ(ParseReal(midpoint + std::string(3000, '0') + "1", '.'), std::nextafter(1.0L, 2.0L));
 }
 
 TEST(NumberText, ParseRealIsCorrectlyRounded)
@@ -266,7 +261,7 @@ TEST(NumberText, ParseRealIsCorrectlyRounded)
         const long double x =
             std::ldexp((long double)(rng() | (1ull << 63)), int(rng() % 200) - 160);
         std::snprintf(buf, sizeof buf, "%.21Lg", x); // 21 digits identify every extended value
-        ASSERT_EQ(ParseReal(buf), x) << buf;
+        ASSERT_EQ(ParseReal(buf, '.'), x) << buf;
     }
 }
 
@@ -278,13 +273,14 @@ TEST(NumberText, NoTrapReachesTheCaller)
     feenableexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO);
     bool threw = false;
     try {
-        ParseReal("1e4999");
+        ParseReal("1e4999", '.');
     } catch (const ConvertError&) {
         threw = true;
     }
-    const long double big = ParseReal("3.5e4000");
-    const std::string texts[] = {FormatGeneral(LDBL_MAX), FormatFixed(-LDBL_MAX, 4, 2),
-                                 FormatGeneral(LDBL_MIN), FormatFixed(LDBL_TRUE_MIN, 4, 2)};
+    const long double big = ParseReal("3.5e4000", '.');
+    const std::string texts[] = {FormatGeneral(LDBL_MAX, '.'), FormatFixed(-LDBL_MAX, 4, 2, '.'),
+                                 FormatGeneral(LDBL_MIN, '.'),
+                                 FormatFixed(LDBL_TRUE_MIN, 4, 2, '.')};
     fedisableexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO);
     EXPECT_TRUE(threw);
     EXPECT_EQ(big, 3.5e4000L);
@@ -348,8 +344,8 @@ TEST(NumberText, FormatIntegerAndSpecialValues)
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     for (const auto& [x, text] : std::vector<std::pair<long double, std::string>>{
              {inf, "INF"}, {-inf, "-INF"}, {nan, "NAN"}, {-nan, "NAN"}}) {
-        EXPECT_EQ(FormatFixed(x, 4, 2), text);
-        EXPECT_EQ(FormatGeneral(x), text);
+        EXPECT_EQ(FormatFixed(x, 4, 2, '.'), text);
+        EXPECT_EQ(FormatGeneral(x, '.'), text);
     }
 }
 
@@ -403,7 +399,7 @@ TEST_F(NumberTextExact, FastPathMatchesTheReferenceOnRandomValues)
 TEST_F(NumberTextExact, PowersOfTenAndTheirNeighbours)
 {
     for (int k = -12; k <= 20; ++k) {
-        const long double p = ParseReal("1e" + std::to_string(k));
+        const long double p = ParseReal("1e" + std::to_string(k), '.');
         long double up = p, down = p;
         for (int j = 0; j < 8; ++j) {
             check(up);
@@ -477,9 +473,9 @@ TEST(NumberTextExactEdges, EighteenDigitsFirstThenHalfUp)
     // Just below 0.1245 the value still reads 0.124500000000000000 in 18 digits, and that 5
     // rounds up: a single rounding straight to three digits would give 0.124.
     const long double below = std::nextafter(0.1245L, 0.0L);
-    EXPECT_LT(below, ParseReal("0.1245"));
-    EXPECT_EQ(FormatFixed(below, 4, 3), "0.125");
-    EXPECT_EQ(FormatFixed(-below, 4, 3), "-0.125");
+    EXPECT_LT(below, ParseReal("0.1245", '.'));
+    EXPECT_EQ(FormatFixed(below, 4, 3, '.'), "0.125");
+    EXPECT_EQ(FormatFixed(-below, 4, 3, '.'), "-0.125");
 }
 
 } // namespace

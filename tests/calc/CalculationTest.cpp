@@ -134,18 +134,16 @@ TEST(CalcDriver, FaultStepsNameWhereEachStageStopped)
     EXPECT_EQ(outcome.energyFailed, outcome.energyFaultStep > 0);
     EXPECT_EQ(outcome.forceFaultStep, 0);
     for (const char separator : {'.', ','}) {
-        setDecimalSeparator(separator);
-        EXPECT_EQ(stageFaultText(kKinematicFault, p, outcome.kinematicFaultStep),
+        EXPECT_EQ(stageFaultText(kKinematicFault, p, outcome.kinematicFaultStep, separator),
                   std::string(kKinematicFault) + "\nШаг 1800, угол кривошипа 180" + separator +
                       "00°");
     }
-    setDecimalSeparator('.');
     // The angle keeps fixed notation far beyond the precision of the grid, and its sign.
     p.fi0 = -30;
     p.step = 60 * kRadPerDeg;
-    EXPECT_EQ(stageFaultText(kForceFault, p, 89977),
+    EXPECT_EQ(stageFaultText(kForceFault, p, 89977, '.'),
               std::string(kForceFault) + "\nШаг 89977, угол кривошипа 5398530.00°");
-    EXPECT_EQ(stageFaultText(kEnergyFault, p, 1),
+    EXPECT_EQ(stageFaultText(kEnergyFault, p, 1, '.'),
               std::string(kEnergyFault) + "\nШаг 1, угол кривошипа -30.00°");
 
     // A clean run leaves every step at 0.

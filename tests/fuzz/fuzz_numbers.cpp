@@ -11,12 +11,13 @@
 namespace {
 
 // A rendering of a finite value must parse, and rendering that value again gives the same text.
-template <class Render> void roundTrip(long double x, Render render, const char* name)
+template <class Render>
+void roundTrip(long double x, char separator, Render render, const char* name)
 {
     const std::string text = render(x);
     long double back = 0;
     try {
-        back = ParseReal(text);
+        back = ParseReal(text, separator);
     } catch (const ConvertError&) {
         std::fprintf(stderr, "%s printed \"%s\"\n", name, text.c_str());
         fuzz::fail("a rendering does not read back");
@@ -34,17 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 2) return 0;
     // The first byte picks the separator and a FormatFixed precision; the rest is the text.
-    setDecimalSeparator((data[0] & 1) ? ',' : '.');
+    const char separator = (data[0] & 1) ? ',' : '.';
     const int precision = 2 + (data[0] >> 1) % 17, digits = (data[1]) % 19;
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
 
     try {
-        const long double x = ParseReal(text);
+        const long double x = ParseReal(text, separator);
         if (std::isfinite(x)) {
             roundTrip(
-                x, [](long double v) { return FormatGeneral(v); }, "FormatGeneral");
+                x, separator, [&](long double v) { return FormatGeneral(v, separator); },
+                "FormatGeneral");
             roundTrip(
-                x, [&](long double v) { return FormatFixed(v, precision, digits); }, "FormatFixed");
+                x, separator,
+                [&](long double v) { return FormatFixed(v, precision, digits, separator); },
+                "FormatFixed");
             Decimal18 fast{};
             if (decimal18Fast(x, fast)) {
                 const Decimal18 exact = decimal18Exact(x);

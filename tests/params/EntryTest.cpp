@@ -11,16 +11,13 @@ namespace {
 
 using Kind = Effect::Kind;
 
-constexpr int kRowL1 = 0, kRowL2 = 1, kRowB = 2, kRowFi0 = 3, kRowM1 = 17, kRowI2 = 21;
+const int kRowL1 = paramRowForKey("l1"), kRowL2 = paramRowForKey("l2"), kRowB = paramRowForKey("b"),
+          kRowFi0 = paramRowForKey("fi0"), kRowM1 = paramRowForKey("m1"),
+          kRowI2 = paramRowForKey("i2");
 
 class EntryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved_ = decimalSeparator();
-        setDefaults(p);
-    }
-    void TearDown() override { setDecimalSeparator(saved_); }
+    void SetUp() override { setDefaults(p); }
 
     Outcome enter(int row, const std::string& text)
     {
@@ -29,9 +26,6 @@ protected:
     }
 
     ParamSet p;
-
-private:
-    char saved_ = '.';
 };
 
 Effect msg(const char* t)
@@ -97,7 +91,6 @@ TEST_F(EntryTest, EditButtonShowsPanelAndSetsKey)
 
 TEST_F(EntryTest, CommaFractionWithCommaLocale)
 {
-    setDecimalSeparator(',');
     const Outcome out = enter(kRowL1, "12,5");
     EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL1, "12,5")}));
     EXPECT_EQ(p.l1, 12.5);
@@ -109,30 +102,24 @@ TEST_F(EntryTest, CommaFractionWithCommaLocale)
 
 TEST_F(EntryTest, FractionsTypedEitherWayUnderEitherLocale)
 {
-    for (const char separator : {'.', ','}) {
-        setDecimalSeparator(separator);
-        for (const char* text : {"1.5", "1,5"}) {
-            p.m1 = 4;
-            const Outcome out = enter(kRowM1, text);
-            EXPECT_TRUE(out.messages().empty()) << separator << text;
-            EXPECT_EQ(p.m1, 1.5L) << separator << text;
-            EXPECT_EQ(out.effects,
-                      (std::vector<Effect>{just(Kind::HidePanel), label(kRowM1, text)}));
-        }
-        // More than one separator is no number: the conversion refuses it, the value stays.
-        for (const char* text : {"1.5.5", "1,5,5", "1.5,5", "1,5.5", ".,5"}) {
-            p.m1 = 4;
-            EXPECT_EQ(enter(kRowM1, text).messages(), std::vector<std::string>{kEntryFault})
-                << separator << text;
-            EXPECT_EQ(p.m1, 4);
-        }
+    // The entry takes either separator whatever the window's locale: no separator is passed in.
+    for (const char* text : {"1.5", "1,5"}) {
+        p.m1 = 4;
+        const Outcome out = enter(kRowM1, text);
+        EXPECT_TRUE(out.messages().empty()) << text;
+        EXPECT_EQ(p.m1, 1.5L) << text;
+        EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowM1, text)}));
     }
-    setDecimalSeparator('.');
+    // More than one separator is no number: the conversion refuses it, the value stays.
+    for (const char* text : {"1.5.5", "1,5,5", "1.5,5", "1,5.5", ".,5"}) {
+        p.m1 = 4;
+        EXPECT_EQ(enter(kRowM1, text).messages(), std::vector<std::string>{kEntryFault}) << text;
+        EXPECT_EQ(p.m1, 4);
+    }
 }
 
 TEST_F(EntryTest, DoubleFieldsRoundExtendedFieldsDoNot)
 {
-    setDecimalSeparator(',');
     enter(kRowFi0, "0,1");
     enter(kRowM1, "0,1");
     EXPECT_EQ(p.fi0, 0.1);
@@ -142,7 +129,6 @@ TEST_F(EntryTest, DoubleFieldsRoundExtendedFieldsDoNot)
 
 TEST_F(EntryTest, ScreenedOutTextKeepsFieldAndLabel)
 {
-    setDecimalSeparator(',');
     for (const char* text : {"1e3", " 7", "1/5", "абв", "+4", "7 "}) {
         for (int row : {kRowL2, kRowM1}) {
             setDefaults(p);
@@ -164,7 +150,6 @@ struct BadCase {
 
 TEST_F(EntryTest, BadInputNeverChangesOtherFields)
 {
-    setDecimalSeparator(',');
     const std::vector<BadCase> cases = {
         {"", true},
         {"-", true},
@@ -205,7 +190,6 @@ TEST_F(EntryTest, BadInputNeverChangesOtherFields)
 
 TEST_F(EntryTest, TinyValueUnderflowsSilentlyInDoubleField)
 {
-    setDecimalSeparator(',');
     const Outcome out = enter(kRowFi0, "0," + std::string(400, '0') + "1");
     EXPECT_TRUE(out.messages().empty());
     EXPECT_EQ(p.fi0, 0.0);
@@ -213,7 +197,6 @@ TEST_F(EntryTest, TinyValueUnderflowsSilentlyInDoubleField)
 
 TEST_F(EntryTest, ChecksRunOnStoredValuesInOrder)
 {
-    setDecimalSeparator(',');
     p.l1 = 10;
     p.l2 = 0; // non-positive and not matching b
     const Outcome out = enter(kRowL2, "5");

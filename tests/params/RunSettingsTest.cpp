@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "params/RunSettings.h"
 #include "base/NumberText.h"
+#include "params/RunSettings.h"
 
 namespace {
 
@@ -12,16 +12,12 @@ class RunSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        saved_ = decimalSeparator();
-        setDecimalSeparator('.');
         setDefaults(p);
         p.cycles = 1;
     }
-    void TearDown() override { setDecimalSeparator(saved_); }
     ParamSet p;
 
 private:
-    char saved_ = '.';
 };
 
 struct StepCase {
@@ -39,7 +35,7 @@ TEST_F(RunSettingsTest, StepTable)
     };
     const long double degrees[] = {1, 5, 10, 15, 30, 60, 0.5L, 0.2L, 0.1L, 0.05L, 0.01L};
     for (const StepCase& c : cases) {
-        const Outcome out = selectStep(p, c.index);
+        const Outcome out = selectStep(p, c.index, '.');
         EXPECT_EQ(p.step, degrees[c.index] * kRadPerDeg) << c.index;
         std::vector<Effect> want;
         if (c.warns) want.push_back({Effect::Kind::Message, kFineStepWarning});
@@ -51,14 +47,13 @@ TEST_F(RunSettingsTest, StepTable)
 
 TEST_F(RunSettingsTest, StepMemoUsesTheLocaleSeparator)
 {
-    setDecimalSeparator(',');
-    EXPECT_EQ(selectStep(p, 7).memoText(), std::string("Шаг 0,2 градусов принят"));
+    EXPECT_EQ(selectStep(p, 7, ',').memoText(), std::string("Шаг 0,2 градусов принят"));
 }
 
 TEST_F(RunSettingsTest, TypedStepKeepsTheStepInForce)
 {
-    selectStep(p, 1);
-    const Outcome out = selectStep(p, -1);
+    selectStep(p, 1, '.');
+    const Outcome out = selectStep(p, -1, '.');
     EXPECT_EQ(p.step, 5 * kRadPerDeg);
     EXPECT_TRUE(out.messages().empty());
     EXPECT_EQ(out.memoText(), std::string("Шаг 5 градусов принят"));
@@ -99,7 +94,7 @@ TEST_F(RunSettingsTest, CountConversionAndLimits)
     for (const CountCase& c : cases) {
         setDefaults(p);
         p.cycles = 1;
-        const Outcome out = applyCycleCount(p, c.text);
+        const Outcome out = applyCycleCount(p, c.text, '.');
         SCOPED_TRACE(c.text);
         EXPECT_EQ(p.N, c.n);
         EXPECT_EQ(p.cycles, c.cycles);
@@ -119,8 +114,8 @@ TEST_F(RunSettingsTest, CountConversionAndLimits)
 
 TEST_F(RunSettingsTest, CycleMemoFollowsTheStep)
 {
-    selectStep(p, 1);
-    EXPECT_EQ(applyCycleCount(p, "1").memoText(), std::string("Цикл 120 градусов принят"));
+    selectStep(p, 1, '.');
+    EXPECT_EQ(applyCycleCount(p, "1", '.').memoText(), std::string("Цикл 120 градусов принят"));
     EXPECT_EQ(p.N, 25);
 }
 

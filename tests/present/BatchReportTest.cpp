@@ -62,12 +62,10 @@ std::string windowReport(const std::string& path, ParamSet p, char separator)
 {
     auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
-    setDecimalSeparator(separator);
     GridText grid;
     std::string listing;
-    fillResults(*R, p.N, grid, listing);
-    writeReport(path, p, grid);
-    setDecimalSeparator('.');
+    fillResults(*R, p.N, separator, grid, listing);
+    writeReport(path, p, grid, separator);
     return readBytes(path);
 }
 
@@ -103,11 +101,9 @@ TEST(BatchReport, ListingIsTheMemoTextWithCrLf)
     setDefaults(p);
     auto R = std::make_unique<ResultStore>();
     runCalculation(p, *R);
-    setDecimalSeparator(',');
     GridText grid;
     std::string expected;
-    fillResults(*R, p.N, grid, expected);
-    setDecimalSeparator('.');
+    fillResults(*R, p.N, ',', grid, expected);
     const std::string bytes = readBytes(dir.file("l.txt"));
     EXPECT_EQ(bytes, expected);
     EXPECT_TRUE(bytes.starts_with("Таблица значений обновлена...\r\n\r\n"));
@@ -122,7 +118,7 @@ TEST(BatchReport, FromReportAppliesInOrderWithSet)
     setDefaults(saved);
     saved.l1 = 8;
     saved.m3 = 3.5L;
-    writeReport(dir.file("in.txt"), saved, GridText{});
+    writeReport(dir.file("in.txt"), saved, GridText{}, '.');
 
     struct Case {
         std::vector<std::string> args;

@@ -59,8 +59,7 @@ TEST(KineticReader, ReadsEitherSeparatorWhateverTheCurrentOne)
 {
     ScratchDir dir("kinreader");
     const std::string path = dir.file(kKineticFileName);
-    for (char current : {'.', ','}) {
-        SeparatorGuard guard(current);
+    {
         for (char written : {'.', ','}) {
             for (const char* eol : {"\r\n", "\n"}) {
                 writeBytes(path, goodFile(written, eol));
@@ -92,8 +91,7 @@ TEST(KineticReader, ReadsBackWhatTheExportWrote)
         (*R)(Q::fi, i) = rad(i * 1.5L);
         (*R)(Q::yb, i) = -i / 8.0L;
     }
-    SeparatorGuard guard(',');
-    writeKinetic(path, p, *R);
+    writeKinetic(path, p, *R, ',');
     const KineticData d = readKinetic(path);
     ASSERT_EQ(d.frames.size(), 400u);
     EXPECT_DOUBLE_EQ(d.b, 15);

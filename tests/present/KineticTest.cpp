@@ -20,7 +20,7 @@ protected:
 
     std::vector<std::string> writeAndRead(std::vector<int32_t>* progress = nullptr)
     {
-        writeKinetic(path, p, *R, [&](int32_t i) {
+        writeKinetic(path, p, *R, decimal, [&](int32_t i) {
             if (progress) progress->push_back(i);
         });
         bool bareLf = false;
@@ -33,6 +33,7 @@ protected:
     ScratchDir dir{"kinetic"};
     std::string path = dir.file(kKineticFileName);
     ParamSet p;
+    char decimal = '.'; // the separator the file is written with
     std::unique_ptr<ResultStore> R = std::make_unique<ResultStore>();
 };
 
@@ -40,7 +41,6 @@ protected:
 
 TEST_F(KineticFile, DefaultsGiveHeaderBlocksAndEnd)
 {
-    SeparatorGuard sep('.');
     std::vector<int32_t> progress;
     const auto lines = writeAndRead(&progress);
 
@@ -63,7 +63,6 @@ TEST_F(KineticFile, DefaultsGiveHeaderBlocksAndEnd)
 
 TEST_F(KineticFile, BlockTakesEightRowsInOrderAnglesInDegrees)
 {
-    SeparatorGuard sep('.');
     p.N = 3;
     const int rows[8] = {0, 8, 12, 13, 20, 21, 26, 27};
     for (int k = 0; k < 8; ++k)
@@ -85,7 +84,6 @@ TEST_F(KineticFile, BlockTakesEightRowsInOrderAnglesInDegrees)
 
 TEST_F(KineticFile, TotalAngleFollowsCurrentRunSettings)
 {
-    SeparatorGuard sep('.');
     struct Case {
         int32_t n;
         long double stepDeg;
@@ -104,7 +102,6 @@ TEST_F(KineticFile, TotalAngleFollowsCurrentRunSettings)
 
 TEST_F(KineticFile, NoStepsGivesHeaderAndEndOnly)
 {
-    SeparatorGuard sep('.');
     p.N = 0;
     std::vector<int32_t> progress;
     const auto lines = writeAndRead(&progress);
@@ -115,7 +112,7 @@ TEST_F(KineticFile, NoStepsGivesHeaderAndEndOnly)
 
 TEST_F(KineticFile, CommaSeparatorIsWrittenEverywhere)
 {
-    SeparatorGuard sep(',');
+    decimal = ',';
     p.step = 7.5L * kRadPerDeg;
     p.N = 2;
     (*R)(Q::ya, 1) = 0.5L;
@@ -136,7 +133,6 @@ TEST_F(KineticFile, EmptiesAnOlderLongerFile)
 
 TEST_F(KineticFile, AfterCalculationSliderXIsBAtEveryStep)
 {
-    SeparatorGuard sep('.');
     runCalculation(p, *R);
     const auto lines = writeAndRead();
     ASSERT_EQ(lines.size(), 233u);
@@ -148,10 +144,10 @@ TEST_F(KineticFile, AfterCalculationSliderXIsBAtEveryStep)
 TEST_F(KineticFile, UnwritableFileThrowsAndReportsNoProgress)
 {
     std::vector<int32_t> progress;
-    EXPECT_THROW(writeKinetic(dir.file("no-such-folder/Kinetic.ini"), p, *R,
+    EXPECT_THROW(writeKinetic(dir.file("no-such-folder/Kinetic.ini"), p, *R, '.',
                               [&](int32_t i) { progress.push_back(i); }),
                  InOutError);
     std::filesystem::create_directory(path); // a folder where the file should be
-    EXPECT_THROW(writeKinetic(path, p, *R), InOutError);
+    EXPECT_THROW(writeKinetic(path, p, *R, '.'), InOutError);
     EXPECT_TRUE(progress.empty());
 }

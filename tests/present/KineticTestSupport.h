@@ -27,13 +27,4 @@ inline std::vector<std::string> crlfLines(const std::string& bytes, bool* bareLf
     return lines;
 }
 
-class SeparatorGuard {
-public:
-    explicit SeparatorGuard(char sep) : saved_(decimalSeparator()) { setDecimalSeparator(sep); }
-    ~SeparatorGuard() { setDecimalSeparator(saved_); }
-
-private:
-    char saved_;
-};
-
 } // namespace kinetic_test

@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "present/MarkText.h"
 #include "base/NumberText.h"
+#include "present/MarkText.h"
 
 namespace {
 
-// Restores the process-wide decimal separator when a test ends.
-class MarkTextTest : public ::testing::Test {
-protected:
-    void TearDown() override { setDecimalSeparator(saved_); }
-
-private:
-    char saved_ = decimalSeparator();
-};
+class MarkTextTest : public ::testing::Test {};
 
 struct MarkCase {
     long double value;
@@ -21,7 +14,6 @@ struct MarkCase {
 
 TEST_F(MarkTextTest, PatternWithPeriodAndCommaGroups)
 {
-    setDecimalSeparator('.');
     const MarkCase cases[] = {
         {1234.5678L, "1,234.568"},
         {0, "0"},
@@ -41,16 +33,15 @@ TEST_F(MarkTextTest, PatternWithPeriodAndCommaGroups)
         {1e20L, "1E20"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(markText(c.value, ","), c.text) << static_cast<double>(c.value);
+        EXPECT_EQ(markText(c.value, ",", '.'), c.text) << static_cast<double>(c.value);
 }
 
 TEST_F(MarkTextTest, PatternWithCommaDecimal)
 {
-    setDecimalSeparator(',');
-    EXPECT_EQ(markText(1234.5678L, "."), "1.234,568");
-    EXPECT_EQ(markText(-1234567.5L, "\u00A0"), "-1\u00A0234\u00A0567,5");
-    EXPECT_EQ(markText(0.25L, "\u00A0"), "0,25");
-    EXPECT_EQ(markText(42, "."), "42");
+    EXPECT_EQ(markText(1234.5678L, ".", ','), "1.234,568");
+    EXPECT_EQ(markText(-1234567.5L, "\u00A0", ','), "-1\u00A0234\u00A0567,5");
+    EXPECT_EQ(markText(0.25L, "\u00A0", ','), "0,25");
+    EXPECT_EQ(markText(42, ".", ','), "42");
 }
 
 TEST_F(MarkTextTest, GroupSeparatorFollowsLocaleUnlessItClashes)

@@ -41,7 +41,7 @@ TEST(Report, HeaderAtTheDefaults)
     const std::array<std::string, 14> expected{"10.00", "25.00", "15.00", "0.10", "15.00",
                                                "1.00",  "0.00",  "0.01",  "4.00", "10.00",
                                                "2.00",  "4.00",  "10.00", "2.00"};
-    EXPECT_EQ(reportHeader(defaults()), expected);
+    EXPECT_EQ(reportHeader(defaults(), '.'), expected);
 }
 
 TEST(Report, StepDataIsTheGridTextColumnByColumn)
@@ -54,7 +54,7 @@ TEST(Report, StepDataIsTheGridTextColumnByColumn)
             g.setCell(c, r, std::to_string(c) + "/" + std::to_string(r));
     g.setCell(26, 0, "beyond N");
     g.setCell(0, 1, "caption");
-    writeReport(dir.file("r.txt"), p, g);
+    writeReport(dir.file("r.txt"), p, g, '.');
 
     const std::string bytes = readBytes(dir.file("r.txt"));
     const auto lines = splitCrLf(bytes);
@@ -72,7 +72,7 @@ TEST(Report, BeforeAnyRefreshTheStepLinesAreEmpty)
 {
     ScratchDir dir;
     ParamSet p = defaults();
-    writeReport(dir.file("r.txt"), p, GridText{});
+    writeReport(dir.file("r.txt"), p, GridText{}, '.');
     const std::string bytes = readBytes(dir.file("r.txt"));
     const auto lines = splitCrLf(bytes);
     ASSERT_EQ(lines.size(), 1989u);
@@ -80,7 +80,7 @@ TEST(Report, BeforeAnyRefreshTheStepLinesAreEmpty)
         ASSERT_EQ(lines[k], "") << k;
 
     p.N = 0;
-    writeReport(dir.file("r.txt"), p, GridText{});
+    writeReport(dir.file("r.txt"), p, GridText{}, '.');
     EXPECT_EQ(splitCrLf(readBytes(dir.file("r.txt"))).size(), 14u);
 }
 
@@ -95,7 +95,7 @@ TEST(Report, RoundTripKeepsOnlyTheRenderedDigits)
     saved.fi0 = -0.005;   // "-0.01"
     saved.fidtt = 9999.5; // "1E04"
     saved.i3 = 0.125L;    // "0.13"
-    writeReport(dir.file("r.txt"), saved, GridText{});
+    writeReport(dir.file("r.txt"), saved, GridText{}, '.');
 
     ParamSet read;
     read.N = 7;
@@ -103,12 +103,12 @@ TEST(Report, RoundTripKeepsOnlyTheRenderedDigits)
     readReportHeader(dir.file("r.txt"), read);
     EXPECT_EQ(read.i1, 0.0L);
     EXPECT_EQ(read.aux, 12350.0L);
-    EXPECT_EQ(read.l1, static_cast<double>(ParseReal("1.23")));
-    EXPECT_EQ(read.m1, ParseReal("1.23")); // extended: not rounded to double
-    EXPECT_NE(read.m1, static_cast<long double>(static_cast<double>(ParseReal("1.23"))));
+    EXPECT_EQ(read.l1, static_cast<double>(ParseReal("1.23", '.')));
+    EXPECT_EQ(read.m1, ParseReal("1.23", '.')); // extended: not rounded to double
+    EXPECT_NE(read.m1, static_cast<long double>(static_cast<double>(ParseReal("1.23", '.'))));
     EXPECT_EQ(read.fi0, -0.01);
     EXPECT_EQ(read.fidtt, 10000.0);
-    EXPECT_EQ(read.i3, ParseReal("0.13"));
+    EXPECT_EQ(read.i3, ParseReal("0.13", '.'));
     EXPECT_EQ(read.l2, 25.0);
     EXPECT_EQ(read.N, 7); // nothing outside the header
     EXPECT_EQ(read.ac1, 3);
@@ -123,12 +123,10 @@ TEST(Report, AReportOpensUnderTheOtherSeparator)
     for (const char written : {'.', ','}) {
         for (const char reading : {'.', ','}) {
             SCOPED_TRACE(std::string("written with ") + written + ", read with " + reading);
-            setDecimalSeparator(written);
-            writeReport(dir.file("r.txt"), saved, GridText{});
+            writeReport(dir.file("r.txt"), saved, GridText{}, written);
             EXPECT_EQ(readBytes(dir.file("r.txt")).substr(0, 7),
                       std::string("12") + written + "50\r\n");
-            setDecimalSeparator(reading);
-            ParamSet read;
+            ParamSet read; // the reader takes either separator, whichever the window uses
             readReportHeader(dir.file("r.txt"), read);
             EXPECT_EQ(read.l1, 12.5);
             EXPECT_EQ(read.l2, 25.0);
@@ -136,7 +134,6 @@ TEST(Report, AReportOpensUnderTheOtherSeparator)
             EXPECT_EQ(read.i1, saved.i1);
         }
     }
-    setDecimalSeparator('.');
 }
 
 TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
@@ -206,7 +203,7 @@ TEST(Report, OpeningAMissingFileIsFileNotFound)
         EXPECT_EQ(e.code(), 2);
         EXPECT_STREQ(e.what(), "File not found");
     }
-    EXPECT_EQ(reportHeader(p), reportHeader(defaults()));
+    EXPECT_EQ(reportHeader(p, '.'), reportHeader(defaults(), '.'));
 }
 
 TEST(Report, SavingWhereNoFileCanBeWrittenReportsTheFileError)
@@ -231,7 +228,7 @@ TEST(Report, SavingWhereNoFileCanBeWrittenReportsTheFileError)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         try {
-            writeReport(c.path, p, GridText{});
+            writeReport(c.path, p, GridText{}, '.');
             ADD_FAILURE() << "no error";
         } catch (const InOutError& e) {
             EXPECT_STREQ(e.what(), c.message);
@@ -260,7 +257,7 @@ TEST(Report, RoundTripKeepsEveryFieldInItsPlace)
     readReportHeader(path, saved);
     EXPECT_EQ(saved.m2, 10.25L);
     EXPECT_EQ(saved.i2, 13.25L);
-    writeReport(dir.file("again.txt"), saved, GridText{});
+    writeReport(dir.file("again.txt"), saved, GridText{}, '.');
     readReportHeader(dir.file("again.txt"), read);
     EXPECT_EQ(header(read), header(saved));
     const std::vector<long double> expected{1.25L, 2.5L, -3.75L, 4,     5.5L,   6.25L,  7.75L,
@@ -313,7 +310,7 @@ TEST(Report, ValuesBeyondTheDoubleRangeAreRefusedForDoubleFields)
 TEST(Report, AByteOrderMarkBeforeTheFirstLineIsSkipped)
 {
     ScratchDir dir;
-    writeReport(dir.file("r.txt"), defaults(), GridText{});
+    writeReport(dir.file("r.txt"), defaults(), GridText{}, '.');
     writeBytes(dir.file("bom.txt"), "\xEF\xBB\xBF"
                                     "11.00\r\n" +
                                         readBytes(dir.file("r.txt")).substr(7));
@@ -357,14 +354,14 @@ TEST(Report, ASaveThatFailsPartWayKeepsThePreviousReport)
     const std::string path = dir.file("r.txt");
     ParamSet p = defaults();
     p.N = 2000; // about 1 MB of empty cells
-    writeReport(path, defaults(), GridText{});
+    writeReport(path, defaults(), GridText{}, '.');
     const std::string before = readBytes(path);
     const pid_t child = ::fork();
     if (child == 0) {
         const rlimit limit{8192, 8192};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(77);
         try {
-            writeReport(path, p, GridText{});
+            writeReport(path, p, GridText{}, '.');
         } catch (const InOutError& e) {
             ::_exit(std::string(e.what()) == "Disk full" ? 0 : 2);
         }

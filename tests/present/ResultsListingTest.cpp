@@ -80,7 +80,7 @@ TEST_F(ResultsListingTest, LinesAreHeaderBlankThenStepLinesEachFollowedByABlank)
     GridText grid;
     ResultsListing listing(grid);
     EXPECT_EQ(listing.lineCount(), 3u); // before any refresh: header and two empty lines
-    refreshResults(R(), 3, grid, listing);
+    refreshResults(R(), 3, '.', grid, listing);
     ASSERT_EQ(listing.lineCount(), 9u);
     EXPECT_EQ(line(listing, 0), "Таблица значений обновлена...");
     for (size_t i : {1, 3, 5, 7, 8})
@@ -89,7 +89,8 @@ TEST_F(ResultsListingTest, LinesAreHeaderBlankThenStepLinesEachFollowedByABlank)
         const std::string l = line(listing, size_t(2 * step));
         std::string expected;
         for (int k = 0; k < kListingRows; ++k)
-            expected += FormatFixed(R()(k, step), 4, 2) + (R()(k, step) < 0 ? "    " : "     ");
+            expected +=
+                FormatFixed(R()(k, step), 4, 2, '.') + (R()(k, step) < 0 ? "    " : "     ");
         EXPECT_EQ(l, expected) << step;
     }
     EXPECT_THROW(line(listing, 9), std::out_of_range);
@@ -99,7 +100,7 @@ TEST_F(ResultsListingTest, ThreadCountChangesNeitherCellsNorLinesNorProgressOrde
 {
     GridText one;
     ResultsListing oneListing(one);
-    refreshResults(R(), kSteps, one, oneListing, {}, 1);
+    refreshResults(R(), kSteps, '.', one, oneListing, {}, 1);
     const std::string oneText = wholeText(oneListing, "\r\n");
 
     for (unsigned threads : {2u, 3u, 8u, 0u}) {
@@ -112,7 +113,7 @@ TEST_F(ResultsListingTest, ThreadCountChangesNeitherCellsNorLinesNorProgressOrde
         ResultsListing listing(grid);
         std::vector<int> steps;
         refreshResults(
-            R(), kSteps, grid, listing, [&](int i) { steps.push_back(i); }, threads);
+            R(), kSteps, '.', grid, listing, [&](int i) { steps.push_back(i); }, threads);
 
         ASSERT_EQ(steps.size(), size_t(kSteps)) << threads;
         for (int i = 0; i < kSteps; ++i)
@@ -121,14 +122,14 @@ TEST_F(ResultsListingTest, ThreadCountChangesNeitherCellsNorLinesNorProgressOrde
         for (int i = 1; i <= kSteps; ++i)
             for (int r = 0; r < kGridValueRows; ++r)
                 ASSERT_EQ(grid.cell(i, r), one.cell(i, r)) << threads << " " << i << " " << r;
-        EXPECT_EQ(grid.cell(5, 3), FormatFixed(R()(3, 5), 4, 2));
-        EXPECT_EQ(grid.cell(700, 0), FormatFixed(R()(0, 700) * kDegPerRad, 4, 2));
+        EXPECT_EQ(grid.cell(5, 3), FormatFixed(R()(3, 5), 4, 2, '.'));
+        EXPECT_EQ(grid.cell(700, 0), FormatFixed(R()(0, 700) * kDegPerRad, 4, 2, '.'));
         EXPECT_EQ(grid.cell(5, 90), "below the value rows");
         EXPECT_EQ(wholeText(listing, "\r\n"), oneText) << threads;
     }
     std::string oldWay;
     GridText grid;
-    fillResults(R(), kSteps, grid, oldWay);
+    fillResults(R(), kSteps, '.', grid, oldWay);
     EXPECT_EQ(oldWay, oneText);
 }
 
@@ -140,7 +141,7 @@ TEST_F(ResultsListingTest, LinesKeepTheRefreshedRunWhenTheStoreChangesLater)
     changed(5, 1) = -0.001L;
     GridText grid;
     ResultsListing listing(grid);
-    refreshResults(changed, 1, grid, listing);
+    refreshResults(changed, 1, '.', grid, listing);
     const std::string before = line(listing, 2);
     changed(0, 1) = 3;
     changed(5, 1) = 1;

@@ -20,7 +20,6 @@ protected:
         for (int k = 0; k < ResultStore::kRows; ++k)
             for (int i = 1; i <= 60; ++i)
                 R()(k, i) = 0;
-        setDecimalSeparator('.');
     }
     static ResultStore& R() { return *store_; }
 
@@ -101,7 +100,7 @@ TEST_F(ResultsText, FieldPaddingFollowsTheValuesSign)
 
     GridText g;
     std::string listing;
-    fillResults(R(), 1, g, listing);
+    fillResults(R(), 1, '.', g, listing);
     EXPECT_EQ(listingLine(listing, 1), expected);
 }
 
@@ -111,7 +110,7 @@ TEST_F(ResultsText, CrankAngleInDegreesInTheGridAndRadiansInTheListing)
     R()(0, 2) = -kPi;
     GridText g;
     std::string listing;
-    fillResults(R(), 2, g, listing);
+    fillResults(R(), 2, '.', g, listing);
     EXPECT_EQ(g.cell(1, 0), "15.00");
     EXPECT_EQ(g.cell(2, 0), "-180.00");
     EXPECT_EQ(listingLine(listing, 1).substr(0, 9), "0.26     ");
@@ -127,7 +126,7 @@ TEST_F(ResultsText, DefaultRunFillsGridAndListing)
     g.setCell(0, 1, "old caption");
     std::string listing;
     std::vector<int> reached;
-    fillResults(R(), 25, g, listing, [&](int i) { reached.push_back(i); });
+    fillResults(R(), 25, '.', g, listing, [&](int i) { reached.push_back(i); });
 
     EXPECT_EQ(g.columnCount(), 26);
     const auto lines = splitCrLf(listing);
@@ -138,11 +137,11 @@ TEST_F(ResultsText, DefaultRunFillsGridAndListing)
         EXPECT_EQ(lines[size_t(2 * i - 1)], "");
         std::string expected;
         for (int k = 0; k < kListingRows; ++k)
-            expected += FormatFixed(R()(k, i), 4, 2) + (R()(k, i) < 0 ? "    " : "     ");
+            expected += FormatFixed(R()(k, i), 4, 2, '.') + (R()(k, i) < 0 ? "    " : "     ");
         EXPECT_EQ(lines[size_t(2 * i)], expected);
-        EXPECT_EQ(g.cell(i, 0), FormatFixed(R()(0, i) * kDegPerRad, 4, 2));
+        EXPECT_EQ(g.cell(i, 0), FormatFixed(R()(0, i) * kDegPerRad, 4, 2, '.'));
         for (int r = 1; r < kGridValueRows; ++r)
-            EXPECT_EQ(g.cell(i, r), FormatFixed(R()(r, i), 4, 2));
+            EXPECT_EQ(g.cell(i, r), FormatFixed(R()(r, i), 4, 2, '.'));
         EXPECT_EQ(g.cell(i, kGridValueRows), ""); // rows 79..99 are never written
     }
     EXPECT_EQ(g.cell(0, 1), "old caption"); // captions are not the store's
@@ -158,9 +157,9 @@ TEST_F(ResultsText, ShorterRunCutsColumnsOffWithoutEmptyingThem)
         R()(5, i) = i;
     GridText g;
     std::string listing;
-    fillResults(R(), 30, g, listing);
+    fillResults(R(), 30, '.', g, listing);
     R()(5, 1) = -2;
-    fillResults(R(), 25, g, listing);
+    fillResults(R(), 25, '.', g, listing);
     EXPECT_EQ(g.columnCount(), 26);
     EXPECT_EQ(g.cell(1, 5), "-2.00");
     EXPECT_EQ(g.cell(30, 5), "30.00");
@@ -173,7 +172,7 @@ TEST_F(ResultsText, NoStepsLeaveTheHeaderAloneAndOneColumn)
         GridText g;
         std::string listing = "earlier text";
         int calls = 0;
-        fillResults(R(), n, g, listing, [&](int) { ++calls; });
+        fillResults(R(), n, '.', g, listing, [&](int) { ++calls; });
         EXPECT_EQ(listing, "Таблица значений обновлена...\r\n\r\n");
         EXPECT_EQ(g.columnCount(), 1);
         EXPECT_EQ(calls, 0);
@@ -183,10 +182,9 @@ TEST_F(ResultsText, NoStepsLeaveTheHeaderAloneAndOneColumn)
 TEST_F(ResultsText, MemoLineEndsAndDecimalSeparator)
 {
     R()(1, 1) = -1.5L;
-    setDecimalSeparator(',');
     GridText g;
     std::string listing;
-    fillResults(R(), 1, g, listing, {}, "\n");
+    fillResults(R(), 1, ',', g, listing, {}, "\n");
     EXPECT_TRUE(
         listing.starts_with("Таблица значений обновлена...\n\n0,00     -1,50    0,00     "));
     EXPECT_TRUE(listing.ends_with("     \n\n"));

@@ -40,7 +40,8 @@ void bringToFront(QWidget* w)
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent)
-    : QMainWindow(parent), platform(platform), P(params), R(store)
+    : QMainWindow(parent), platform(platform), P(params),
+      R(store), numbers_{platform.localeDecimalSeparator()}
 {
     setObjectName("mainWindow");
     setWindowTitle(QStringLiteral("Kinovar (ver.1.3)"));
@@ -60,10 +61,10 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     setCentralWidget(client);
 
     progress_ = new ProgressIndicator(client, this);
-    results_ = new ResultsPanel(client, P, R, platform, *progress_, this);
-    parameters_ = new ParameterPanel(client, P, platform, *progress_, this);
-    runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, this);
-    animation_ = new AnimationPanel(client, P, R, platform, *progress_, this);
+    results_ = new ResultsPanel(client, P, R, platform, *progress_, numbers_, this);
+    parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
+    runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
+    animation_ = new AnimationPanel(client, P, R, platform, *progress_, numbers_, this);
     // Tab order as it always was: the mode box after the run settings, the grid last.
     setTabOrder(runSettings_->cycleEditButton, parameters_->modeBox);
     setTabOrder(animation_->rendererItems[1], results_->grid);
@@ -76,7 +77,6 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     setFixedSize(713, 552 + menuBar()->sizeHint().height());
     keepOnScreenWhenShown(this);
 
-    setDecimalSeparator(platform.localeDecimalSeparator());
     parameters_->resetToDefaults();
 
     setOpacity(0);
@@ -116,7 +116,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange && parameters_) {
-        setDecimalSeparator(platform.localeDecimalSeparator());
+        numbers_.decimal = platform.localeDecimalSeparator();
         parameters_->showValues();
     }
     QMainWindow::changeEvent(event);
@@ -133,11 +133,14 @@ void MainWindow::calculate()
     results_->storeRewritten();
     // The stages run to the end before any box is shown; the boxes keep stage order.
     if (outcome.kinematicFailed)
-        platform.showMessage(stageFaultText(kKinematicFault, P, outcome.kinematicFaultStep));
+        platform.showMessage(
+            stageFaultText(kKinematicFault, P, outcome.kinematicFaultStep, numbers_.decimal));
     if (outcome.energyFailed)
-        platform.showMessage(stageFaultText(kEnergyFault, P, outcome.energyFaultStep));
+        platform.showMessage(
+            stageFaultText(kEnergyFault, P, outcome.energyFaultStep, numbers_.decimal));
     if (outcome.forceFailed)
-        platform.showMessage(stageFaultText(kForceFault, P, outcome.forceFaultStep));
+        platform.showMessage(
+            stageFaultText(kForceFault, P, outcome.forceFaultStep, numbers_.decimal));
 }
 
 void MainWindow::showMoEChart()

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "base/NumberText.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
@@ -83,6 +84,9 @@ private:
     Platform& platform;
     ParamSet& P;
     ResultStore& R;
+    // The number format of every panel: the platform's, read at start and again when the
+    // system's locale changes.
+    NumberFormat numbers_;
     ProgressIndicator* progress_ = nullptr;
     ResultsPanel* results_ = nullptr;
     ParameterPanel* parameters_ = nullptr;

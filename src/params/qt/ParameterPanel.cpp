@@ -82,8 +82,9 @@ int selectedIndex(const QComboBox* box)
 }
 
 ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
-                               ProgressIndicator& progress, QObject* parent)
-    : QObject(parent), P(params), platform(platform), progress(progress)
+                               ProgressIndicator& progress, const NumberFormat& numbers,
+                               QObject* parent)
+    : QObject(parent), P(params), platform(platform), progress(progress), numbers(numbers)
 {
     parametersBox =
         makeBox(client, "parametersBox", QStringLiteral("Параметры"), {472, 56, 241, 489});
@@ -203,7 +204,7 @@ void ParameterPanel::refreshLabels()
 void ParameterPanel::showValues()
 {
     for (int r : kRefreshOrder)
-        rows[static_cast<size_t>(r)].value->setText(qs(paramLabelText(P, r)));
+        rows[static_cast<size_t>(r)].value->setText(qs(paramLabelText(P, r, numbers.decimal)));
 }
 
 void ParameterPanel::openEntry(int row)

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "base/NumberText.h"
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
@@ -35,7 +36,7 @@ class ParameterPanel : public QObject {
 public:
     // Builds every widget inside `client` at its fixed place; shows nothing until a refresh.
     ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
-                   ProgressIndicator& progress, QObject* parent);
+                   ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
     QGroupBox* parametersBox = nullptr;
     QGroupBox* extraParametersBox = nullptr;
@@ -85,6 +86,7 @@ private:
     ParamSet& P;
     Platform& platform;
     ProgressIndicator& progress;
+    const NumberFormat& numbers;
 };
 
 // The selected index as the commands understand it: in an editable list, typed text that names

@@ -16,8 +16,8 @@
 #include "platform/qt/UiLook.h"
 
 RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display,
-                                   Platform& platform, QObject* parent)
-    : QObject(parent), P(params), display(display)
+                                   Platform& platform, const NumberFormat& numbers, QObject* parent)
+    : QObject(parent), P(params), display(display), numbers(numbers)
 {
     runSettings = makePanel(client, "runSettings", {344, 408, 121, 129}, kButtonFace);
     stepCaption = makeLabel(runSettings, "stepCaption", QStringLiteral("Шаг расчета:"), 8, 8);
@@ -72,7 +72,7 @@ void RunSettingsPanel::showRunSettings()
         stepBox->setCurrentIndex(item);
     } else {
         stepBox->setCurrentIndex(-1);
-        stepBox->setEditText(QString::fromStdString(FormatGeneral(degrees)));
+        stepBox->setEditText(QString::fromStdString(FormatGeneral(degrees, numbers.decimal)));
     }
     // N = 24 * cycles + 1: the count N stands for.
     cycleCountEdit->setText(QString::number((int64_t{P.N} - 1) / kStepsPerCycle));
@@ -81,7 +81,7 @@ void RunSettingsPanel::showRunSettings()
 void RunSettingsPanel::stepChosen()
 {
     const int index = selectedIndex(stepBox);
-    display.run([index](ParamSet& p) { return selectStep(p, index); });
+    display.run([this, index](ParamSet& p) { return selectStep(p, index, numbers.decimal); });
 }
 
 void RunSettingsPanel::toggleCycleEdit()
@@ -94,5 +94,5 @@ void RunSettingsPanel::toggleCycleEdit()
     cycleEditButton->setText(QStringLiteral("Изменить"));
     cycleCountEdit->setEnabled(false);
     const std::string count = cycleCountEdit->text().toStdString();
-    display.run([&count](ParamSet& p) { return applyCycleCount(p, count); });
+    display.run([this, &count](ParamSet& p) { return applyCycleCount(p, count, numbers.decimal); });
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <QObject>
 
+#include "base/NumberText.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
 
@@ -21,7 +22,7 @@ public:
     // Builds the panel inside `client` at its fixed place; failures of its commands are shown
     // through `platform`'s standard error report.
     RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display, Platform& platform,
-                     QObject* parent);
+                     const NumberFormat& numbers, QObject* parent);
 
     QFrame* runSettings = nullptr;
     QLabel* stepCaption = nullptr;
@@ -42,5 +43,6 @@ public:
 private:
     ParamSet& P;
     ParameterPanel& display;
+    const NumberFormat& numbers;
     int typedStepIndex_ = -1; // the item a typed text of the step box named, until a selection
 };

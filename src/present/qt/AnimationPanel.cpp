@@ -13,8 +13,9 @@
 #include "present/Kinetic.h"
 
 AnimationPanel::AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
-                               Platform& platform, ProgressIndicator& progress, QObject* parent)
-    : QObject(parent), P(params), R(store), platform(platform), progress(progress)
+                               Platform& platform, ProgressIndicator& progress,
+                               const NumberFormat& numbers, QObject* parent)
+    : QObject(parent), P(params), R(store), platform(platform), progress(progress), numbers(numbers)
 {
     rendererChoice =
         makeBox(client, "rendererChoice", QStringLiteral("Renderer"), {196, 496, 137, 49});
@@ -49,7 +50,7 @@ void AnimationPanel::exportAnimation()
         // percentage it stands for changes (and at the last step) leaves the same picture and
         // the same final position, without 90000 style queries and repaints.
         int shownPercent = -1;
-        writeKinetic(kineticPath, P, R, [&](int32_t i) {
+        writeKinetic(kineticPath, P, R, numbers.decimal, [&](int32_t i) {
             const int lo = bar->minimum(), hi = bar->maximum();
             const int percent =
                 hi > lo ? static_cast<int>((int64_t{std::clamp(i, lo, hi)} - lo) * 100 / (hi - lo))
@@ -62,8 +63,9 @@ void AnimationPanel::exportAnimation()
         platform.showError(e.what());
         return;
     }
-    const std::string program = animatorPath(
-        platform.executableDir(), rendererIndex() == 1 ? AnimatorBuild::Full : AnimatorBuild::Light);
+    const std::string program =
+        animatorPath(platform.executableDir(),
+                     rendererIndex() == 1 ? AnimatorBuild::Full : AnimatorBuild::Light);
     // The file stays written either way; a missing animator must not fail in silence.
     if (!platform.startProgram(program, animatorArguments(program, kineticPath)))
         platform.showMessage("Не удалось запустить аниматор: " + program);

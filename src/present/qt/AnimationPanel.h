@@ -5,6 +5,7 @@
 #include <QObject>
 #include <array>
 
+#include "base/NumberText.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
@@ -19,7 +20,8 @@ class AnimationPanel : public QObject {
 public:
     // Builds the "Renderer" box inside `client` at its fixed place, the full build chosen.
     AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
-                   Platform& platform, ProgressIndicator& progress, QObject* parent);
+                   Platform& platform, ProgressIndicator& progress, const NumberFormat& numbers,
+                   QObject* parent);
 
     QGroupBox* rendererChoice = nullptr;
     std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
@@ -35,4 +37,5 @@ private:
     const ResultStore& R;
     Platform& platform;
     ProgressIndicator& progress;
+    const NumberFormat& numbers;
 };

@@ -92,6 +92,14 @@ bool MarkedChartView::marksVisible(const QXYSeries* series) const
     return false;
 }
 
+void MarkedChartView::setDecimal(char decimal)
+{
+    if (decimal == decimal_) return;
+    decimal_ = decimal;
+    invalidateMarks();
+    viewport()->update();
+}
+
 const QList<PlacedMark>& MarkedChartView::currentMarks()
 {
     const PlotMapping now = mapping();
@@ -100,7 +108,7 @@ const QList<PlacedMark>& MarkedChartView::currentMarks()
     for (const Layer& l : layers_)
         if (l.visible) sources.push_back({l.series, l.background});
     marks_ = sources.isEmpty() ? QList<PlacedMark>()
-                               : placeMarks(sources, now, markBounds(), markFont());
+                               : placeMarks(sources, now, markBounds(), markFont(), decimal_);
     placedFor_ = now;
     marksValid_ = true;
     return marks_;

@@ -36,6 +36,8 @@ public:
     // visibility changed since the last placement).
     const QList<PlacedMark>& currentMarks();
 
+    // The decimal separator of the value marks ('.' until set).
+    void setDecimal(char decimal);
     // The menu shown on a right click in the view.
     void setPopupMenu(QMenu* menu) { popup_ = menu; }
     // Sets the axes to the range of `data` (x exactly, y in round numbers; 0..1 with no points)
@@ -68,6 +70,7 @@ private:
     QList<Layer> layers_;
     QList<PlacedMark> marks_;
     bool marksValid_ = false;
+    char decimal_ = '.';
     PlotMapping placedFor_;
     QMenu* popup_ = nullptr;
     QPoint pressPos_;

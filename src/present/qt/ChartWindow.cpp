@@ -38,8 +38,8 @@ QLocale axisLocale(char decimal)
     return locale;
 }
 
-void localizeAxes(QChart* chart)
+void localizeAxes(QChart* chart, char decimal)
 {
-    chart->setLocale(axisLocale(decimalSeparator()));
+    chart->setLocale(axisLocale(decimal));
     chart->setLocalizeNumbers(true);
 }

@@ -23,4 +23,4 @@ QLocale axisLocale(char decimal);
 
 // Makes the chart's axes write their numbers with the program's decimal separator (and the digit
 // groups of axisLocale), like the value marks: "720,0" beside "1 087,388".
-void localizeAxes(QChart* chart);
+void localizeAxes(QChart* chart, char decimal);

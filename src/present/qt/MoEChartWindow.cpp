@@ -46,8 +46,9 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
 
     chart->addAxis(new QValueAxis, Qt::AlignBottom);
     chart->addAxis(new QValueAxis, Qt::AlignLeft);
-    localizeAxes(chart);
+    localizeAxes(chart, platform.localeDecimalSeparator());
     chartView = new MarkedChartView(chart, this);
+    chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->setGeometry(16, 8, 833, 569);
     moSeries = makeSeries(QStringLiteral("Mo"), Qt::red, this);
     eSeries = makeSeries(QStringLiteral("E"), QColor(0, 128, 0), this); // green, not lime
@@ -89,7 +90,9 @@ void MoEChartWindow::fill()
     // the geometry of every point.
     moSeries->clear();
     eSeries->clear();
-    localizeAxes(chart); // the separator may have changed with the system's settings
+    // The separator may have changed with the system's settings.
+    localizeAxes(chart, platform.localeDecimalSeparator());
+    chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->fitAxes({&mo, &e});
     moSeries->replace(mo);
     eSeries->replace(e);

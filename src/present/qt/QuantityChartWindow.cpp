@@ -73,8 +73,9 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
         a->setGridLineVisible(false); // the grid is drawn on the walls
     chart->addAxis(ax, Qt::AlignBottom);
     chart->addAxis(ay, Qt::AlignLeft);
-    localizeAxes(chart);
+    localizeAxes(chart, platform.localeDecimalSeparator());
     chartView = new Chart3DView(chart, this);
+    chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->setGeometry(0, 0, 561, 345);
     series = new QLineSeries(this);
     series->setColor(Qt::red);
@@ -139,7 +140,8 @@ int QuantityChartWindow::chosenIndex() const
 void QuantityChartWindow::quantityChosen()
 {
     series->clear();
-    localizeAxes(chart);
+    localizeAxes(chart, platform.localeDecimalSeparator());
+    chartView->setDecimal(platform.localeDecimalSeparator());
     const int j = chosenIndex();
     if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
     const QList<QPointF> points = rowPoints(R, j + 1, P.N);

@@ -55,7 +55,8 @@ QVariant ResultsGridModel::fullValue(int column, int row) const
         row >= GridText::kValueRows)
         return {};
     const long double v = (*values_)(row, column);
-    return QString::fromStdString(FormatGeneral(row == 0 ? v * kDegPerRad : v));
+    return QString::fromStdString(
+        FormatGeneral(row == 0 ? v * kDegPerRad : v, numbers_ ? numbers_->decimal : '.'));
 }
 
 QVariant ResultsGridModel::data(const QModelIndex& index, int role) const

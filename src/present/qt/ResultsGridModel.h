@@ -4,6 +4,7 @@
 #pragma once
 #include <QAbstractTableModel>
 
+#include "base/NumberText.h"
 #include "present/ResultsText.h"
 
 class ResultsGridModel : public QAbstractTableModel {
@@ -19,6 +20,8 @@ public:
     // the tooltip of cell (i, r) is FormatGeneral(R[r][i]), that of the angle header
     // FormatGeneral(R[0][i] in degrees). Without a store a cell has no tooltip.
     void setValues(const ResultStore* store) { values_ = store; }
+    // The number format of the tooltips, which must outlive the model ('.' until set).
+    void setNumberFormat(const NumberFormat* numbers) { numbers_ = numbers; }
 
     // Reads the caption file into column 0 (see loadCaptions) and returns the new caption count
     // (lines read + 1).
@@ -43,4 +46,5 @@ private:
 
     GridText grid_;
     const ResultStore* values_ = nullptr;
+    const NumberFormat* numbers_ = nullptr;
 };

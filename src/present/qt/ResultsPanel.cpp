@@ -11,9 +11,9 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
-#include "platform/ProgramFiles.h"
 #include "present/Report.h"
 #include "present/ResultsText.h"
 #include "present/SpreadsheetCsv.h"
@@ -41,8 +41,9 @@ bool fileExists(const std::string& path)
 } // namespace
 
 ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store,
-                           Platform& platform, ProgressIndicator& progress, QObject* parent)
-    : QObject(parent), P(params), R(store), platform(platform), progress(progress)
+                           Platform& platform, ProgressIndicator& progress,
+                           const NumberFormat& numbers, QObject* parent)
+    : QObject(parent), P(params), R(store), platform(platform), progress(progress), numbers(numbers)
 {
     resultsArea = makePanel(client, "resultsArea", {0, 0, 465, 401}, kButtonFace);
     // The listing's lines are made on demand from the grid text as they are shown or copied.
@@ -58,6 +59,7 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     listing->setPlainText(QStringLiteral("Отчёт:"));
 
     gridModel = new ResultsGridModel(this);
+    gridModel->setNumberFormat(&numbers);
     // A shown listing reads the grid's cells: before the grid is rewritten (by another thread
     // too), the listing over it leaves the memo, whose repaint may come while the refresh runs.
     connect(gridModel, &QAbstractItemModel::modelAboutToBeReset, this,
@@ -110,7 +112,7 @@ void ResultsPanel::refreshResults()
     GridText& cells = gridModel->beginChange(); // the memo shows refreshStatus() meanwhile
     auto lines = std::make_shared<ResultsListing>(cells);
     try {
-        ::refreshResults(R, P.N, cells, *lines, onStep);
+        ::refreshResults(R, P.N, numbers.decimal, cells, *lines, onStep);
     } catch (...) {
         gridModel->endChange(); // views re-read the partly written grid rather than a stale one
         throw;
@@ -155,7 +157,7 @@ void ResultsPanel::saveReport()
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     const BusyCursor busy(platform);
     try {
-        writeReport(*name, P, gridModel->text());
+        writeReport(*name, P, gridModel->text(), numbers.decimal);
     } catch (const KinovarError& e) {
         platform.showError(e.what());
     }
@@ -171,7 +173,7 @@ void ResultsPanel::exportCsv()
     // Seven million numbers at the largest run take a few seconds.
     const BusyCursor busy(platform);
     try {
-        writeSpreadsheetCsv(*name, R, P.N, captions, decimalSeparator());
+        writeSpreadsheetCsv(*name, R, P.N, captions, numbers.decimal);
     } catch (const KinovarError& e) {
         platform.showError(e.what());
     }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <string>
 
+#include "base/NumberText.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
@@ -23,8 +24,9 @@ class ResultsPanel : public QObject {
     Q_OBJECT
 public:
     // Builds the results area inside `client` at its fixed place.
+    // Numbers are written with `numbers`, which the owner keeps up to date and alive.
     ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store, Platform& platform,
-                 ProgressIndicator& progress, QObject* parent);
+                 ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
     QFrame* resultsArea = nullptr;
     ListingView* listing = nullptr;
@@ -71,5 +73,6 @@ private:
     const ResultStore& R;
     Platform& platform;
     ProgressIndicator& progress;
+    const NumberFormat& numbers;
     int captionCount_ = 0;
 };

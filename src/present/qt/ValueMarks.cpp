@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "present/MarkText.h"
 #include "base/NumberText.h"
+#include "present/MarkText.h"
 
 namespace {
 
@@ -19,9 +19,9 @@ constexpr double kLeader = 6; // point to the nearest frame edge
 constexpr double kGap = 1;    // free pixels kept between two marks
 constexpr double kCell = 32;  // side of the occupancy grid's cells
 
-std::string localeGroup()
+std::string localeGroup(char decimal)
 {
-    return markGroupSeparator(decimalSeparator(), QLocale().groupSeparator().toStdString());
+    return markGroupSeparator(decimal, QLocale().groupSeparator().toStdString());
 }
 
 // Occupancy of placed frames, bucketed on a coarse grid so that a test touches only the few
@@ -87,14 +87,14 @@ QRectF spot(QPointF p, int k, double w, double h, const QRectF& bounds)
 
 } // namespace
 
-QString markLabel(double value, const std::string& group)
+QString markLabel(double value, const std::string& group, char decimal)
 {
-    return QString::fromStdString(markText(value, group));
+    return QString::fromStdString(markText(value, group, decimal));
 }
 
-QString markLabel(double value)
+QString markLabel(double value, char decimal)
 {
-    return markLabel(value, localeGroup());
+    return markLabel(value, localeGroup(decimal), decimal);
 }
 
 QPointF PlotMapping::map(QPointF p) const
@@ -105,14 +105,14 @@ QPointF PlotMapping::map(QPointF p) const
 }
 
 QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping& mapping,
-                             const QRectF& bounds, const QFont& font)
+                             const QRectF& bounds, const QFont& font, char decimal)
 {
     QList<PlacedMark> placed;
     if (bounds.isEmpty() || mapping.plot.isEmpty()) return placed;
     const QFontMetricsF fm(font);
     const double h = fm.height() + 2 * kPadY;
     const double narrowest = fm.horizontalAdvance(QStringLiteral("0")) + 2 * kPadX;
-    const std::string group = localeGroup();
+    const std::string group = localeGroup(decimal);
     const QRectF inPlot = mapping.plot.adjusted(-0.5, -0.5, 0.5, 0.5);
     Occupancy occupied(bounds);
 
@@ -131,7 +131,7 @@ QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping
             for (int k = 0; k < kSpots && !mayFit; ++k)
                 mayFit = fits(spot(p, k, narrowest, h, bounds));
             if (!mayFit) return;
-            const QString text = markLabel(value.y(), group);
+            const QString text = markLabel(value.y(), group, decimal);
             const double w = fm.horizontalAdvance(text) + 2 * kPadX;
             for (int k = 0; k < kSpots; ++k) {
                 const QRectF r = spot(p, k, w, h, bounds);

@@ -12,11 +12,11 @@
 class QPainter;
 class QXYSeries;
 
-// The mark text of a value: "#,##0.###" with the program's decimal separator and the group
+// The mark text of a value: "#,##0.###" with `decimal` as the decimal separator and the group
 // separator of the default QLocale (see markText and markGroupSeparator).
-QString markLabel(double value);
+QString markLabel(double value, char decimal);
 // The same with the group separator already chosen (a pass formats many marks).
-QString markLabel(double value, const std::string& group);
+QString markLabel(double value, const std::string& group, char decimal);
 
 // Linear mapping of data coordinates onto a plot rectangle in view pixels.
 struct PlotMapping {
@@ -46,8 +46,9 @@ struct PlacedMark {
 // considered, found by binary search on x; where several share a pixel column only the column's
 // first, lowest, highest and last are; and a spot that cannot fit even the narrowest text is
 // rejected before the text is formatted. So the cost follows the pixels, not the series' length.
+// Mark texts take `decimal` as the decimal separator.
 QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping& mapping,
-                             const QRectF& bounds, const QFont& font);
+                             const QRectF& bounds, const QFont& font, char decimal);
 
 // Draws placed marks: leader line from the point, coloured frame, black text.
 void drawMarks(QPainter& painter, const QList<PlacedMark>& marks, const QFont& font);

@@ -41,11 +41,7 @@ protected:
         fake.exeDir = dir.dir();
         form = std::make_unique<MainWindow>(fake, params, store());
     }
-    void TearDown() override
-    {
-        form.reset();
-        setDecimalSeparator('.');
-    }
+    void TearDown() override { form.reset(); }
     static ResultStore& store()
     {
         static ResultStore s;

@@ -184,7 +184,7 @@ TEST_P(EachCommand, FailureIsReportedAndChangesNoParameter)
     setDefaults(defaults);
     EXPECT_EQ(numbers(params), numbers(defaults));
     EXPECT_EQ(form->parameterPanel().rows[0].value->text().toStdString(),
-              paramLabelText(defaults, 0));
+              paramLabelText(defaults, 0, '.'));
     EXPECT_EQ(fake.errors.size(), 1u);
 }
 

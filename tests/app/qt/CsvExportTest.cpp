@@ -1,6 +1,8 @@
 // "Экспорт CSV…" through the main window's menu: its own dialog, the file it writes from the
 // store after a calculation, with the grid's captions, and a cancel or a failure.
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -37,11 +39,7 @@ protected:
                                    dir.file("scr.ini"));
         form = std::make_unique<MainWindow>(fake, params, *store);
     }
-    void TearDown() override
-    {
-        form.reset();
-        setDecimalSeparator('.');
-    }
+    void TearDown() override { form.reset(); }
     std::string exportTo(const std::string& name)
     {
         fake.saveReplies.push_back(dir.file(name));
@@ -110,7 +108,10 @@ TEST_F(CsvExport, WritesTheCalculatedStepsUnderTheGridCaptions)
 
 TEST_F(CsvExport, WithoutARefreshTheHeadingsAreRowNames)
 {
-    setDecimalSeparator('.'); // the period convention: ',' between fields
+    // The period convention: ',' between fields.
+    fake.separator = '.';
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(form.get(), &change);
     const std::string bytes = exportTo("names.csv");
     EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF"
                                   "Шаг,fi,dfi,fitt,"))

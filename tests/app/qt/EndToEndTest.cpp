@@ -43,7 +43,6 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setDecimalSeparator('.');
         ASSERT_TRUE(dir.isValid());
         fake.exeDir = dir.path().toStdString() + "/";
         // The captions ship beside the executable; give the window a copy in its folder.
@@ -123,7 +122,7 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     EXPECT_EQ(form->resultsPanel().gridModel->cellText(1, 0), "0.10");
     EXPECT_EQ(form->resultsPanel().gridModel->cellText(49, 0), "240.10");
     EXPECT_EQ(form->resultsPanel().gridModel->cellText(1, 26),
-              QString::fromStdString(FormatFixed(20, 4, 2)));
+              QString::fromStdString(FormatFixed(20, 4, 2, '.')));
     EXPECT_FALSE(form->resultsPanel().gridModel->cellText(0, 1).isEmpty());
     EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     const QStringList listing = memo().split("\n");

@@ -20,17 +20,6 @@ namespace {
 
 class ParameterPanelTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        saved_ = decimalSeparator();
-        MainWindowTest::SetUp();
-    }
-    void TearDown() override
-    {
-        MainWindowTest::TearDown();
-        setDecimalSeparator(saved_);
-    }
-
     // Presses the edit button of a row, replaces the entry text by typing, confirms with Enter.
     void enter(int row, const QString& text)
     {
@@ -58,9 +47,6 @@ protected:
         QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, text);
         QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
     }
-
-private:
-    char saved_ = '.';
 };
 
 class CommaWidgetTest : public ParameterPanelTest {

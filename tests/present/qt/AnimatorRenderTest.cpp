@@ -51,7 +51,7 @@ void writeDefaultRun(const std::string& path)
         setDefaults(p);
         auto R = std::make_unique<ResultStore>();
         runCalculation(p, *R);
-        writeKinetic(path, p, *R);
+        writeKinetic(path, p, *R, '.');
         return readBytes(path);
     }();
     writeBytes(path, bytes);

@@ -37,19 +37,14 @@ QStringList sceneTexts(QGraphicsView* view)
     return out;
 }
 
-// The program's separator and the default locale for one test, restored afterwards.
-class SeparatorScope {
+// The default locale for one test, restored afterwards.
+class LocaleScope {
 public:
-    SeparatorScope(char decimal, const QLocale& locale) : savedLocale_(QLocale())
+    explicit LocaleScope(const QLocale& locale) : savedLocale_(QLocale())
     {
-        setDecimalSeparator(decimal);
         QLocale::setDefault(locale);
     }
-    ~SeparatorScope()
-    {
-        setDecimalSeparator('.');
-        QLocale::setDefault(savedLocale_);
-    }
+    ~LocaleScope() { QLocale::setDefault(savedLocale_); }
 
 private:
     QLocale savedLocale_;
@@ -87,8 +82,9 @@ TEST(ChartLook, AxesUseTheSeparatorsOfTheMarks)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.last);
-        SeparatorScope scope(c.decimal, c.locale);
+        LocaleScope scope(c.locale);
         FakePlatform platform;
+        platform.separator = c.decimal;
         MoEChartWindow form(defaultParams(), defaultStore(), platform);
         form.show();
         QApplication::processEvents();
@@ -96,7 +92,7 @@ TEST(ChartLook, AxesUseTheSeparatorsOfTheMarks)
         EXPECT_TRUE(texts.contains(QString::fromUtf8(c.last))) << texts.join(" | ").toStdString();
         EXPECT_FALSE(texts.contains(QString::fromUtf8(c.other)));
         // A mark over 1000 and an axis label over 1000 group their digits alike.
-        const QString mark = markLabel(1087.388);
+        const QString mark = markLabel(1087.388, c.decimal);
         const QString axis = form.chart->locale().toString(1087.4, 'f', 1);
         EXPECT_EQ(mark.left(2), axis.left(2)) << mark.toStdString() << " / " << axis.toStdString();
     }
@@ -104,8 +100,9 @@ TEST(ChartLook, AxesUseTheSeparatorsOfTheMarks)
 
 TEST(ChartLook, QuantityAxesFollowTheSeparatorToo)
 {
-    SeparatorScope scope(',', QLocale(QLocale::Russian, QLocale::Russia));
+    LocaleScope scope(QLocale(QLocale::Russian, QLocale::Russia));
     FakePlatform platform;
+    platform.separator = ',';
     QuantityChartWindow form(defaultParams(), defaultStore(), platform, [] {
         return QStringList{"Угол", "dfi"};
     });

@@ -10,14 +10,9 @@ namespace {
 // Sets the decimal separator and the default locale for one test, restoring both afterwards.
 class ChartMarks : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        setDecimalSeparator(separator_);
-        QLocale::setDefault(locale_);
-    }
+    void TearDown() override { QLocale::setDefault(locale_); }
 
 private:
-    char separator_ = decimalSeparator();
     QLocale locale_;
 };
 
@@ -36,9 +31,8 @@ TEST_F(ChartMarks, LabelUsesTheDecimalSeparatorAndTheLocaleGroups)
         {'.', QLocale(QLocale::German, QLocale::Germany), "1,234.568"},
     };
     for (const Case& c : cases) {
-        setDecimalSeparator(c.decimal);
         QLocale::setDefault(c.locale);
-        EXPECT_EQ(markLabel(1234.5678), QString::fromUtf8(c.text))
+        EXPECT_EQ(markLabel(1234.5678, c.decimal), QString::fromUtf8(c.text))
             << c.decimal << " " << c.locale.name().toStdString();
     }
 }
@@ -54,7 +48,7 @@ TEST_F(ChartMarks, DenseSeriesGetsOnlyMarksThatFit)
     PlotMapping m;
     m.plot = QRectF(50, 20, 700, 500);
     m.xMin = 0, m.xMax = 30.0 * 89999, m.yMin = -20, m.yMax = 80;
-    const auto marks = placeMarks({{&s, Qt::yellow}}, m, m.plot, markFont());
+    const auto marks = placeMarks({{&s, Qt::yellow}}, m, m.plot, markFont(), '.');
     ASSERT_GT(marks.size(), 20);
     EXPECT_LT(marks.size(), 2000);
     for (int a = 0; a < marks.size(); ++a) {
@@ -75,11 +69,11 @@ TEST_F(ChartMarks, OnlyShownPointsAreMarked)
     PlotMapping m;
     m.plot = QRectF(0, 0, 800, 600);
     m.xMin = 3000, m.xMax = 3300, m.yMin = 100, m.yMax = 200; // points 100..110
-    const auto marks = placeMarks({{&s, Qt::yellow}}, m, m.plot, markFont());
+    const auto marks = placeMarks({{&s, Qt::yellow}}, m, m.plot, markFont(), '.');
     ASSERT_EQ(marks.size(), 11);
     for (int k = 0; k < 11; ++k) {
         EXPECT_DOUBLE_EQ(marks[k].anchor.x(), (k * 30.0) / 300.0 * 800.0);
-        EXPECT_EQ(marks[k].text, markLabel((100 + k) * 1.5));
+        EXPECT_EQ(marks[k].text, markLabel((100 + k) * 1.5, '.'));
     }
 }
 

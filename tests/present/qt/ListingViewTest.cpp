@@ -174,7 +174,7 @@ TEST_F(ListingViewTest, CtrlACtrlCCopiesTheWholeListingAsTheBatchWritesIt)
     runCalculation(p, *R);
     GridText grid;
     auto listing = std::make_shared<ResultsListing>(grid);
-    refreshResults(*R, p.N, grid, *listing);
+    refreshResults(*R, p.N, '.', grid, *listing);
     view.setLines(listing);
 
     press(Qt::Key_C, Qt::ControlModifier); // nothing selected: the clipboard stays as it was

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -61,10 +62,13 @@ protected:
             for (int k = 0; k < kGridValueRows; ++k)
                 store()(k, i) = (k % 3 ? 1.0L : -1.0L) * (k + i / 8.0L);
     }
-    void TearDown() override
+    void TearDown() override { form.reset(); }
+    // The system's locale changes to one with `separator`, and the window is told.
+    void useSeparator(char separator)
     {
-        form.reset();
-        setDecimalSeparator('.');
+        fake.separator = separator;
+        QEvent change(QEvent::LocaleChange);
+        QApplication::sendEvent(form.get(), &change);
     }
     static ResultStore& store()
     {
@@ -115,16 +119,16 @@ TEST_F(ResultsPanelTest, RefreshShowsTheRunInGridListingAndCaptions)
     EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 25);
     EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     for (int i = 1; i <= 25; ++i) {
-        EXPECT_EQ(cell(i, 0), q(FormatFixed(store()(0, i) * kDegPerRad, 4, 2)));
+        EXPECT_EQ(cell(i, 0), q(FormatFixed(store()(0, i) * kDegPerRad, 4, 2, '.')));
         for (int r = 1; r < kGridValueRows; ++r)
-            ASSERT_EQ(cell(i, r), q(FormatFixed(store()(r, i), 4, 2)));
+            ASSERT_EQ(cell(i, r), q(FormatFixed(store()(r, i), 4, 2, '.')));
     }
     EXPECT_EQ(cell(0, 1), "dfi: поворот кривошипа от шага 1, рад");
     EXPECT_EQ(form->resultsPanel().gridModel->headerData(0, Qt::Horizontal).toString(), cell(1, 0));
 
     GridText expectedGrid;
     std::string expected;
-    fillResults(store(), 25, expectedGrid, expected, {}, "\n");
+    fillResults(store(), 25, '.', expectedGrid, expected, {}, "\n");
     EXPECT_EQ(memo(), q(expected));
     EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 25 + 1);
 }
@@ -158,7 +162,7 @@ TEST_F(ResultsPanelTest, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
     };
     form->resultsPanel().refreshResults();
     EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
-    EXPECT_EQ(shownAtError, q(FormatFixed(store()(78, 25), 4, 2)));
+    EXPECT_EQ(shownAtError, q(FormatFixed(store()(78, 25), 4, 2, '.')));
     EXPECT_TRUE(memoAtError.startsWith("Таблица значений обновлена...\n\n"));
     EXPECT_EQ(form->resultsPanel().captionCount(), 1);
     EXPECT_EQ(cell(0, 1), "");
@@ -257,7 +261,7 @@ TEST_F(ResultsPanelTest, SaveWritesTheReportOfTheGridText)
     EXPECT_EQ(memo(), "before"); // a new file leaves the memo alone
     const std::string bytes = readBytes(path);
     EXPECT_EQ(splitCrLf(bytes).size(), 1989u);
-    writeReport(dir.file("expected.txt"), params, form->resultsPanel().gridModel->text());
+    writeReport(dir.file("expected.txt"), params, form->resultsPanel().gridModel->text(), '.');
     EXPECT_EQ(bytes, readBytes(dir.file("expected.txt")));
 
     fake.saveReplies.push_back(path);
@@ -277,7 +281,7 @@ TEST_F(ResultsPanelTest, OpenReadsTheHeaderAndRefreshesTheLabels)
     saved.l1 = 12.5;
     saved.m2 = 7.25L;
     const std::string path = dir.file("r.txt");
-    writeReport(path, saved, GridText{});
+    writeReport(path, saved, GridText{}, '.');
     params.N = 61;
     fake.openReplies.push_back(path);
     form->resultsPanel().openReport();
@@ -286,8 +290,8 @@ TEST_F(ResultsPanelTest, OpenReadsTheHeaderAndRefreshesTheLabels)
     EXPECT_EQ(params.l1, 12.5);
     EXPECT_EQ(params.m2, 7.25L);
     EXPECT_EQ(params.N, 61);
-    EXPECT_EQ(form->parameterPanel().rows[0].value->text(), q(FormatFixed(12.5, 4, 3)));
-    EXPECT_EQ(form->parameterPanel().rows[18].value->text(), q(FormatFixed(7.25, 4, 3)));
+    EXPECT_EQ(form->parameterPanel().rows[0].value->text(), q(FormatFixed(12.5, 4, 3, '.')));
+    EXPECT_EQ(form->parameterPanel().rows[18].value->text(), q(FormatFixed(7.25, 4, 3, '.')));
 }
 
 TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
@@ -300,7 +304,7 @@ TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
     EXPECT_EQ(fake.errors, std::vector<std::string>{"'abc' is not a valid floating point value."});
     EXPECT_EQ(params.l2, 27);
     EXPECT_EQ(params.b, 15);
-    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), q(FormatFixed(27, 4, 3)));
+    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), q(FormatFixed(27, 4, 3, '.')));
 
     form->resultsPanel().setListingText("before");
     fake.openReplies.push_back(dir.file("none.txt"));
@@ -317,7 +321,7 @@ TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
     writeBytes(comma, "13,50\r\n26,00\r\n12,50\r\n");
     for (const char separator : {',', '.'}) {
         SCOPED_TRACE(separator);
-        setDecimalSeparator(separator);
+        useSeparator(separator);
         fake.openReplies.push_back(point);
         form->resultsPanel().openReport();
         EXPECT_EQ(params.l1, 12.5);
@@ -330,7 +334,7 @@ TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
         EXPECT_EQ(fake.errors.back(), "'' is not a valid floating point value.");
         fake.errors.clear();
         EXPECT_EQ(form->parameterPanel().rows[0].value->text(),
-                  q(FormatFixed(13.5, 4, 3))); // in the separator now in force
+                  q(FormatFixed(13.5, 4, 3, separator))); // in the separator now in force
     }
     // A line holding both separators is still refused.
     writeBytes(comma, "13,5.0\r\n");
@@ -363,9 +367,9 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     EXPECT_EQ(cellAlign, headAlign);
     EXPECT_TRUE(cellAlign.testFlag(Qt::AlignRight));
     // The tip follows the separator, as the text does.
-    setDecimalSeparator(',');
+    useSeparator(',');
     EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0,333333333333333");
-    setDecimalSeparator('.');
+    useSeparator('.');
 
     // "Расчет" rewrites the store: the old text stays, but has no full value to show any more.
     form->calculateAction->trigger();
@@ -373,7 +377,7 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     EXPECT_FALSE(model->data(third, Qt::ToolTipRole).isValid());
     EXPECT_FALSE(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
     form->resultsPanel().refreshResults();
-    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), q(FormatGeneral(store()(5, 2))));
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), q(FormatGeneral(store()(5, 2), '.')));
     // Past the run's last step there is no cell and no value.
     EXPECT_FALSE(model->data(model->index(0, 30), Qt::ToolTipRole).isValid());
 }
@@ -417,7 +421,7 @@ TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
     auto lines = std::make_shared<ResultsListing>(grid);
     t.restart();
     cpu = cpuMs();
-    refreshResults(store(), kN, grid, *lines);
+    refreshResults(store(), kN, '.', grid, *lines);
     std::printf("of which core %lld ms (%lld ms CPU)", static_cast<long long>(t.elapsed()),
                 cpuMs() - cpu);
     ListingView memo;
