@@ -49,24 +49,11 @@ constexpr auto kPow5 = [] {
     return t;
 }();
 
-// The raw fields of an x87 extended value: 64-bit significand with explicit leading bit,
-// 15-bit biased exponent and the sign.
-struct Extended {
-    uint64_t significand;
-    int exponent;
-    bool negative;
-};
+using Extended = ExtendedFields;
 
 Extended fieldsOf(long double x)
 {
-    unsigned char raw[sizeof(long double)];
-    std::memcpy(raw, &x, sizeof raw);
-    Extended f;
-    std::memcpy(&f.significand, raw, 8);
-    const unsigned se = raw[8] | (unsigned(raw[9]) << 8);
-    f.exponent = int(se & 0x7fff);
-    f.negative = (se & 0x8000) != 0;
-    return f;
+    return extendedFields(x);
 }
 
 enum class Kind { Empty, Normal, Infinite, NotANumber };
@@ -172,6 +159,18 @@ bool isDigit(char c)
 }
 
 } // namespace
+
+ExtendedFields extendedFields(long double x)
+{
+    unsigned char raw[sizeof(long double)];
+    std::memcpy(raw, &x, sizeof raw);
+    ExtendedFields f;
+    std::memcpy(&f.significand, raw, 8);
+    const unsigned se = raw[8] | (unsigned(raw[9]) << 8);
+    f.exponent = int(se & 0x7fff);
+    f.negative = (se & 0x8000) != 0;
+    return f;
+}
 
 bool decimal18Fast(long double x, Decimal18& out)
 {

@@ -49,6 +49,15 @@ double ParseDoubleAnySeparator(std::string_view text);
 // "'<text>' is not a valid integer value" on any rejection (the text quoted as for ParseReal).
 int32_t ParseInteger(std::string_view text);
 
+// The raw fields of an x87 extended value: the 64-bit significand with its explicit leading bit,
+// the 15-bit biased exponent and the sign.
+struct ExtendedFields {
+    uint64_t significand;
+    int exponent;
+    bool negative;
+};
+ExtendedFields extendedFields(long double x);
+
 // The exact decimal reduction under the renderings, exposed so that its two paths can be checked
 // against each other: a finite, normal |x| equals digits × 10^(exponent − 18) rounded to nearest,
 // ties to even, with digits in [10^17, 10^18) (so 10^(exponent−1) <= |x| < 10^exponent).
