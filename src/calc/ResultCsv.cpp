@@ -1,37 +1,22 @@
 #include "calc/ResultCsv.h"
 
 #include <algorithm>
-#include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <ostream>
-#include <string_view>
 
+#include "base/FullPrecision.h"
 #include "base/TextFile.h"
 
 namespace {
 
-// Formats into buf and returns the length; the C locale's decimal point becomes a period.
-size_t formatNumber(long double v, char* buf, size_t size, const char* localePoint)
+// Formats into buf (kFullPrecisionSize bytes) and returns the length; "%.21Lg" with a period.
+size_t formatNumber(long double v, char* buf)
 {
-    if (v == 0 && !std::signbit(v)) { // a third of the rows are never written: skip printf
+    if (v == 0 && !std::signbit(v)) { // a third of the rows are never written
         buf[0] = '0';
         return 1;
     }
-    int n = std::snprintf(buf, size, "%.21Lg", v);
-    if (n < 0) n = 0;
-    std::string_view text(buf, std::min(static_cast<size_t>(n), size - 1));
-    if (localePoint[0] != '.' && localePoint[0] != '\0') {
-        const size_t at = text.find(localePoint);
-        if (at != std::string_view::npos) {
-            const size_t pointLen = std::strlen(localePoint);
-            buf[at] = '.';
-            std::memmove(buf + at + 1, buf + at + pointLen, text.size() - at - pointLen);
-            return text.size() - pointLen + 1;
-        }
-    }
-    return text.size();
+    return writeFullPrecision(v, '.', buf);
 }
 
 } // namespace
@@ -49,8 +34,8 @@ std::string csvColumnName(int k)
 
 std::string csvNumber(long double v)
 {
-    char buf[64];
-    const size_t n = formatNumber(v, buf, sizeof buf, std::localeconv()->decimal_point);
+    char buf[kFullPrecisionSize];
+    const size_t n = formatNumber(v, buf);
     return std::string(buf, n);
 }
 
@@ -71,14 +56,13 @@ void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out)
     line += '\n';
     out.writeRaw(line);
 
-    const char* localePoint = std::localeconv()->decimal_point;
     const int steps = std::min<int32_t>(N, ResultStore::kSteps);
-    char buf[64];
+    char buf[kFullPrecisionSize];
     for (int i = 1; i <= steps; ++i) {
         line = std::to_string(i);
         for (int k = 0; k < ResultStore::kRows; ++k) {
             line += ',';
-            line.append(buf, formatNumber(R(k, i), buf, sizeof buf, localePoint));
+            line.append(buf, formatNumber(R(k, i), buf));
         }
         line += '\n';
         out.writeRaw(line);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/FullPrecision.h"
 #include "base/TextFile.h"
 #include "calc/ResultCsv.h"
 
@@ -37,9 +38,8 @@ std::vector<std::string> spreadsheetHeader(const std::vector<std::string>& capti
 
 std::string spreadsheetNumber(long double v, char decimal)
 {
-    std::string text = csvNumber(v); // the period whatever the C locale
-    if (decimal != '.') std::replace(text.begin(), text.end(), '.', decimal);
-    return text;
+    char buf[kFullPrecisionSize];
+    return std::string(buf, writeFullPrecision(v, decimal, buf));
 }
 
 void writeSpreadsheetCsv(const std::string& path, const ResultStore& R, int32_t N,
