@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "base/TextFile.h"
+#include "base/FileErrors.h"
 
 namespace {
 

@@ -8,15 +8,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/Errors.h"
-
-// The error for an errno value: ENOENT -> 2 "File not found", EACCES -> 5 "File access denied",
-// ENOSPC and EFBIG (past the file-size limit) -> 101 "Disk full", ...; any errno without a system
-// code -> that number, "I/O error <n>".
-InOutError inOutErrorFromErrno(int err);
-
-// The error for a system code: 2, 3, 4, 5, 100, 101 and 106 carry their own text ("Read beyond
-// end of file", "Invalid numeric input", ...), any other code "I/O error <code>".
-InOutError inOutErrorFromCode(int code);
+#include "base/FileErrors.h"
 
 // Lines for a file, saved whole or not at all (AtomicFile), or for a stream; every line ends in
 // CR LF. Throws InOutError on open, write or close.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "present/ResultsText.h"
+#include "present/GridText.h"
 
 void ResultsListing::resize(int count)
 {
