@@ -11,7 +11,7 @@
 #include "BenchSupport.h"
 #include "LargestRun.h"
 #include "base/FullPrecision.h"
-#include "calc/ResultCsv.h"
+#include "formats/ResultCsv.h"
 
 namespace {
 

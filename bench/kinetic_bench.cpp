@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "calc/Calculation.h"
-#include "present/Kinetic.h"
+#include "formats/Kinetic.h"
 
 static void BM_KineticExport(benchmark::State& state)
 {

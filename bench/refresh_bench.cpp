@@ -10,8 +10,8 @@
 #include "BenchSupport.h"
 #include "LargestRun.h"
 #include "calc/Calculation.h"
-#include "present/OrderedChunks.h"
-#include "present/ResultsText.h"
+#include "formats/OrderedChunks.h"
+#include "formats/ResultsText.h"
 
 namespace {
 

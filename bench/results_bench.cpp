@@ -10,9 +10,9 @@
 #include "BenchSupport.h"
 #include "calc/Quantities.h"
 #include "params/ParamSet.h"
-#include "present/OrderedChunks.h"
-#include "present/Report.h"
-#include "present/ResultsText.h"
+#include "formats/OrderedChunks.h"
+#include "formats/Report.h"
+#include "formats/ResultsText.h"
 
 using Q = Quantity;
 

@@ -10,7 +10,7 @@
 #include "BenchSupport.h"
 #include "LargestRun.h"
 #include "calc/Calculation.h"
-#include "present/ResultsText.h"
+#include "formats/ResultsText.h"
 #include "present/qt/ListingView.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "AnimatorWindow.h"
 #include "Scene.h"
-#include "present/Kinetic.h"
+#include "base/KineticLayout.h"
 #include "present/KineticReader.h"
 
 namespace {

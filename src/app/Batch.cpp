@@ -17,13 +17,13 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "calc/Calculation.h"
-#include "calc/ResultCsv.h"
+#include "formats/ResultCsv.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
-#include "present/Kinetic.h"
-#include "present/Report.h"
-#include "present/ResultsText.h"
+#include "formats/Kinetic.h"
+#include "formats/Report.h"
+#include "formats/ResultsText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "present/Captions.h"
+#include "formats/Captions.h"
 
 #include <array>
 #include <cstdint>

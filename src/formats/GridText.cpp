@@ -1,4 +1,4 @@
-#include "present/GridText.h"
+#include "formats/GridText.h"
 
 #include <algorithm>
 #include <cstring>

@@ -52,3 +52,10 @@ private:
     struct FreeBytes {
         void operator()(char* p) const { std::free(p); }
     };
+
+    int columns_ = kInitialColumns;
+    int slotColumns_ = 0;
+    std::unique_ptr<char[], FreeBytes> slots_; // from calloc, see reserveColumns
+    std::array<std::string, kRows> captions_;  // column 0
+    std::unordered_map<uint64_t, std::string> elsewhere_;
+};

@@ -1,4 +1,4 @@
-#include "present/Kinetic.h"
+#include "formats/Kinetic.h"
 
 #include <stdexcept>
 

@@ -5,19 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "base/KineticLayout.h"
 #include "base/TextFile.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
-
-// The file's name; it lives in the folder of the running executable.
-inline constexpr const char* kKineticFileName = "Kinetic.ini";
-// Fixed lines of the file.
-inline constexpr const char* kKineticStart = "START:";
-inline constexpr const char* kKineticBlockEnd = "---";
-inline constexpr const char* kKineticEnd = "END";
-// Lines before the first step block, and lines per block.
-inline constexpr int kKineticHeaderLines = 7;
-inline constexpr int kKineticBlockLines = 9;
 
 // Called after step i (1..N) has been written, e.g. to move a progress bar.
 using KineticProgress = std::function<void(int32_t step)>;

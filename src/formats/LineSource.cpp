@@ -1,4 +1,4 @@
-#include "present/LineSource.h"
+#include "formats/LineSource.h"
 
 #include <stdexcept>
 

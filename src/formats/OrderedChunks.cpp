@@ -1,4 +1,4 @@
-#include "present/OrderedChunks.h"
+#include "formats/OrderedChunks.h"
 
 #include <algorithm>
 #include <atomic>

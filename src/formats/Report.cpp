@@ -1,4 +1,4 @@
-#include "present/Report.h"
+#include "formats/Report.h"
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"

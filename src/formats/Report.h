@@ -5,9 +5,9 @@
 #include <string>
 
 #include "base/TextFile.h"
+#include "formats/ResultsText.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
-#include "present/ResultsText.h"
 
 // Header lines in file order (the parameter table's report lines: l1, l2, b, fi0, aux, fit0, fitt0,
 // fidtt, m1, m2, m3, i1, i2, i3), FormatFixed(value, 4, 2) with

@@ -1,4 +1,4 @@
-#include "calc/ResultCsv.h"
+#include "formats/ResultCsv.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,14 +9,14 @@
 
 namespace {
 
-// Formats into buf (kFullPrecisionSize bytes) and returns the length; "%.21Lg" with a period.
-size_t formatNumber(long double v, char* buf)
+// Formats into buf (kFullPrecisionSize bytes) and returns the length: "%.21Lg" with `decimal`.
+size_t formatNumber(long double v, char decimal, char* buf)
 {
     if (v == 0 && !std::signbit(v)) { // a third of the rows are never written
         buf[0] = '0';
         return 1;
     }
-    return writeFullPrecision(v, '.', buf);
+    return writeFullPrecision(v, decimal, buf);
 }
 
 } // namespace
@@ -35,8 +35,19 @@ std::string csvColumnName(int k)
 std::string csvNumber(long double v)
 {
     char buf[kFullPrecisionSize];
-    const size_t n = formatNumber(v, buf);
+    const size_t n = formatNumber(v, '.', buf);
     return std::string(buf, n);
+}
+
+void appendCsvStep(std::string& line, const ResultStore& R, int i, int rows, char fieldSeparator,
+                   char decimal)
+{
+    char buf[kFullPrecisionSize];
+    line += std::to_string(i);
+    for (int k = 0; k < rows; ++k) {
+        line += fieldSeparator;
+        line.append(buf, formatNumber(R(k, i), decimal, buf));
+    }
 }
 
 void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
@@ -56,14 +67,9 @@ void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out)
     line += '\n';
     out.writeRaw(line);
 
-    const int steps = std::min<int32_t>(N, ResultStore::kSteps);
-    char buf[kFullPrecisionSize];
-    for (int i = 1; i <= steps; ++i) {
-        line = std::to_string(i);
-        for (int k = 0; k < ResultStore::kRows; ++k) {
-            line += ',';
-            line.append(buf, formatNumber(R(k, i), buf));
-        }
+    for (int i = 1; i <= csvSteps(N); ++i) {
+        line.clear();
+        appendCsvStep(line, R, i, ResultStore::kRows, ',', '.');
         line += '\n';
         out.writeRaw(line);
     }

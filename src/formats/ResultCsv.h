@@ -14,6 +14,18 @@ std::string csvColumnName(int k);
 // the period as decimal separator whatever the C locale.
 std::string csvNumber(long double v);
 
+// The steps a CSV writes for a run of N steps: N cut to the store's capacity, 0 for N <= 0.
+inline int csvSteps(int32_t N)
+{
+    return N <= 0 ? 0 : N < ResultStore::kSteps ? N : ResultStore::kSteps;
+}
+
+// Appends the row of step i shared by both CSV forms: the step number, then for rows
+// 0 .. rows - 1 the field separator and the value with every digit that reads back to it
+// ("%.21Lg", `decimal` as the decimal separator; such a text never needs quoting).
+void appendCsvStep(std::string& line, const ResultStore& R, int i, int rows, char fieldSeparator,
+                   char decimal);
+
 // "step," and the 100 column names, then for each step 1..N the step number and rows 0..99;
 // lines end in "\n". N above the store's capacity is cut to it; N <= 0 gives the header only.
 // Throws InOutError when a write fails.

@@ -1,9 +1,9 @@
-#include "present/ResultsListing.h"
+#include "formats/ResultsListing.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "present/GridText.h"
+#include "formats/GridText.h"
 
 void ResultsListing::resize(int count)
 {

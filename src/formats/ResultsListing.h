@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calc/Quantities.h"
-#include "present/LineSource.h"
+#include "formats/LineSource.h"
 
 class GridText;
 

@@ -1,4 +1,4 @@
-#include "present/ResultsText.h"
+#include "formats/ResultsText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "base/NumberText.h"
+#include "formats/Captions.h"
+#include "formats/OrderedChunks.h"
 #include "params/ParamSet.h"
-#include "present/Captions.h"
-#include "present/OrderedChunks.h"
 
 namespace {
 

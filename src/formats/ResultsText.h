@@ -7,15 +7,8 @@
 #include <string_view>
 
 #include "calc/ResultStore.h"
-#include "present/GridText.h"
-#include "present/ResultsListing.h"
-
-    int columns_ = kInitialColumns;
-    int slotColumns_ = 0;
-    std::unique_ptr<char[], FreeBytes> slots_; // from calloc, see reserveColumns
-    std::array<std::string, kRows> captions_;  // column 0
-    std::unordered_map<uint64_t, std::string> elsewhere_;
-};
+#include "formats/GridText.h"
+#include "formats/ResultsListing.h"
 
 // Called on the calling thread with step i = 1, 2, ..., N in order, once step i is done; may be
 // empty.
@@ -42,7 +35,7 @@ void fillResults(const ResultStore& R, int32_t N, char decimal, GridText& grid,
                  std::string& listing, const RefreshProgress& progress = {},
                  std::string_view lineEnd = kCrLf);
 
-// Reads the caption file (see present/Captions.h), puts line k into cell (0, k), gives each
+// Reads the caption file (see formats/Captions.h), puts line k into cell (0, k), gives each
 // catalogue quantity of a row from kReportRows on past the file's last line its default caption
 // (rows between made empty), and returns the new caption count: one past the last row captioned.
 // Throws InOutError, with no cell changed, when the file cannot be opened or read.

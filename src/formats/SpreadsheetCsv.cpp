@@ -1,10 +1,10 @@
-#include "present/SpreadsheetCsv.h"
+#include "formats/SpreadsheetCsv.h"
 
 #include <algorithm>
 
 #include "base/FullPrecision.h"
 #include "base/TextFile.h"
-#include "calc/ResultCsv.h"
+#include "formats/ResultCsv.h"
 
 char spreadsheetFieldSeparator(char decimal)
 {
@@ -56,13 +56,9 @@ void writeSpreadsheetCsv(const std::string& path, const ResultStore& R, int32_t 
     }
     out.writeLine(line);
 
-    const int steps = std::min<int32_t>(N, ResultStore::kSteps);
-    for (int i = 1; i <= steps; ++i) {
-        line = std::to_string(i);
-        for (int k = 0; k < kSpreadsheetQuantities; ++k) {
-            line += separator;
-            line += spreadsheetField(spreadsheetNumber(R(k, i), decimal), separator);
-        }
+    for (int i = 1; i <= csvSteps(N); ++i) {
+        line.clear();
+        appendCsvStep(line, R, i, kSpreadsheetQuantities, separator, decimal);
         out.writeLine(line);
     }
     out.close();

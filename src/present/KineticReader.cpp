@@ -7,7 +7,7 @@
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
-#include "present/Kinetic.h"
+#include "base/KineticLayout.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "base/BuildInfo.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
-#include "calc/ResultCsv.h"
+#include "formats/ResultCsv.h"
 #include "support/BatchRun.h"
 
 namespace fs = std::filesystem;

@@ -4,11 +4,11 @@
 #include <memory>
 #include <sstream>
 
-#include "KineticTestSupport.h"
+#include "formats/KineticTestSupport.h"
 #include "app/Batch.h"
 #include "calc/Calculation.h"
 #include "params/Autofill.h"
-#include "present/Kinetic.h"
+#include "formats/Kinetic.h"
 
 using namespace kinetic_test;
 

@@ -10,8 +10,8 @@
 #include "base/LocaleSeparator.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
-#include "present/Report.h"
-#include "present/ResultsTestFiles.h"
+#include "formats/Report.h"
+#include "formats/ResultsTestFiles.h"
 #include "support/BatchRun.h"
 
 namespace {

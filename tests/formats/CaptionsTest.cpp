@@ -5,8 +5,8 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "calc/ResultStore.h"
-#include "present/Captions.h"
-#include "present/ResultsTestFiles.h"
+#include "formats/Captions.h"
+#include "formats/ResultsTestFiles.h"
 
 TEST(Captions, Utf8ValidityChecksEveryForm)
 {

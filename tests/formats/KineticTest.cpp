@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "KineticTestSupport.h"
+#include "formats/KineticTestSupport.h"
 #include "base/Errors.h"
 #include "calc/Calculation.h"
-#include "present/Kinetic.h"
+#include "formats/Kinetic.h"
 
 using Q = Quantity;
 

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "present/OrderedChunks.h"
+#include "formats/OrderedChunks.h"
 
 TEST(OrderedChunks, CompletionsComeInOrderOnTheCallingThreadWhateverFinishesFirst)
 {

@@ -10,8 +10,8 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
-#include "present/Report.h"
-#include "present/ResultsTestFiles.h"
+#include "formats/Report.h"
+#include "formats/ResultsTestFiles.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "base/NumberText.h"
 #include "calc/Quantities.h"
 #include "params/ParamSet.h"
-#include "present/LineSource.h"
-#include "present/ResultsText.h"
+#include "formats/LineSource.h"
+#include "formats/ResultsText.h"
 
 using Q = Quantity;
 

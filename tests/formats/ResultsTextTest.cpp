@@ -5,8 +5,8 @@
 #include "base/Errors.h"
 #include "base/NumberText.h"
 #include "params/ParamSet.h"
-#include "present/ResultsTestFiles.h"
-#include "present/ResultsText.h"
+#include "formats/ResultsTestFiles.h"
+#include "formats/ResultsText.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include "base/Errors.h"
 #include "calc/Calculation.h"
-#include "present/Captions.h"
-#include "present/ResultsTestFiles.h"
-#include "present/SpreadsheetCsv.h"
+#include "formats/Captions.h"
+#include "formats/ResultsTestFiles.h"
+#include "formats/SpreadsheetCsv.h"
 
 using Q = Quantity;
 

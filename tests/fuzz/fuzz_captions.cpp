@@ -1,7 +1,7 @@
 // The scr.ini reader: any bytes give at most 99 captions, each valid UTF-8, or a typed error.
 #include "FuzzFile.h"
 #include "base/Errors.h"
-#include "present/Captions.h"
+#include "formats/Captions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

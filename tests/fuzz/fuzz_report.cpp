@@ -5,7 +5,7 @@
 #include "FuzzFile.h"
 #include "base/Errors.h"
 #include "params/ParamSet.h"
-#include "present/Report.h"
+#include "formats/Report.h"
 
 namespace {
 

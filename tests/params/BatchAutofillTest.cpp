@@ -10,7 +10,7 @@
 
 #include "app/Batch.h"
 #include "calc/Calculation.h"
-#include "calc/ResultCsv.h"
+#include "formats/ResultCsv.h"
 #include "params/Autofill.h"
 #include "support/BatchRun.h"
 

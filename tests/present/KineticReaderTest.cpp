@@ -3,9 +3,9 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "KineticTestSupport.h"
+#include "formats/KineticTestSupport.h"
 #include "calc/Quantities.h"
-#include "present/Kinetic.h"
+#include "formats/Kinetic.h"
 #include "present/KineticReader.h"
 
 using Q = Quantity;

@@ -10,7 +10,7 @@
 #include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
-#include "present/Kinetic.h"
+#include "formats/Kinetic.h"
 
 AnimationPanel::AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
                                Platform& platform, ProgressIndicator& progress,

@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "present/LineSource.h"
+#include "formats/LineSource.h"
 
 class ListingView : public QAbstractScrollArea {
     Q_OBJECT

@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 
 #include "base/NumberText.h"
-#include "present/ResultsText.h"
+#include "formats/ResultsText.h"
 
 class ResultsGridModel : public QAbstractTableModel {
     Q_OBJECT

@@ -14,9 +14,9 @@
 #include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
-#include "present/Report.h"
-#include "present/ResultsText.h"
-#include "present/SpreadsheetCsv.h"
+#include "formats/Report.h"
+#include "formats/ResultsText.h"
+#include "formats/SpreadsheetCsv.h"
 #include "present/qt/ResultsGridModel.h"
 
 namespace {

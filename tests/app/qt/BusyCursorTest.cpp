@@ -17,7 +17,7 @@
 #include "calc/Calculation.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/qt/QtPlatform.h"
-#include "present/ResultsTestFiles.h"
+#include "formats/ResultsTestFiles.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"

@@ -11,7 +11,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
-#include "present/Captions.h"
+#include "formats/Captions.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ResultsPanel.h"
 #include "support/FakePlatform.h"

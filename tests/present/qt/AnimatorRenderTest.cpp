@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "calc/Calculation.h"
-#include "present/Kinetic.h"
-#include "present/KineticTestSupport.h"
+#include "formats/Kinetic.h"
+#include "formats/KineticTestSupport.h"
 
 using namespace kinetic_test;
 namespace fs = std::filesystem;

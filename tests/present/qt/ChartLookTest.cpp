@@ -14,7 +14,7 @@
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
 #include "platform/qt/ScreenFit.h"
-#include "present/Captions.h"
+#include "formats/Captions.h"
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartTestData.h"
 #include "present/qt/ChartView.h"

@@ -9,8 +9,8 @@
 
 #include "app/qt/MainWindowFixture.h"
 #include "platform/qt/QtPlatform.h"
-#include "present/Kinetic.h"
-#include "present/KineticTestSupport.h"
+#include "formats/Kinetic.h"
+#include "formats/KineticTestSupport.h"
 
 using namespace kinetic_test;
 

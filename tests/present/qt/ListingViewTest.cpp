@@ -13,8 +13,8 @@
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "params/ParamSet.h"
-#include "present/ResultsTestFiles.h"
-#include "present/ResultsText.h"
+#include "formats/ResultsTestFiles.h"
+#include "formats/ResultsText.h"
 #include "present/qt/ListingView.h"
 #include "support/BatchRun.h"
 

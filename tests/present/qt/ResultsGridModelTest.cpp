@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
-#include "present/ResultsTestFiles.h"
+#include "formats/ResultsTestFiles.h"
 #include "present/qt/ResultsGridModel.h"
 
 TEST(ResultsGridModel, GridRowZeroAndColumnZeroAreTheHeaders)
