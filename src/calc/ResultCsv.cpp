@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "base/Errors.h"
 #include "base/TextFile.h"
 
 namespace {
@@ -54,6 +55,22 @@ std::string csvNumber(long double v)
     return std::string(buf, n);
 }
 
+void checkCsvRange(const ResultStore& R, int32_t N, int rows)
+{
+    // DBL_MAX plus half an ulp: the smallest magnitude that rounds to infinity as a double.
+    constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+    const int steps = std::min<int32_t>(N, ResultStore::kSteps);
+    for (int i = 1; i <= steps; ++i)
+        for (int k = 0; k < rows; ++k) {
+            const long double v = R(k, i);
+            if (std::isfinite(v) && std::fabs(v) >= kDoubleOverflow)
+                throw UnreadableOutputError("the value " + csvNumber(v) + " of " +
+                                            csvColumnName(k) + " at step " + std::to_string(i) +
+                                            " lies beyond the range of a double: a reader of the "
+                                            "file would take it for infinity");
+        }
+}
+
 void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
 {
     TextWriter writer(out);
@@ -63,6 +80,7 @@ void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
 
 void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out)
 {
+    checkCsvRange(R, N, ResultStore::kRows);
     std::string line = "step";
     for (int k = 0; k < ResultStore::kRows; ++k) {
         line += ',';

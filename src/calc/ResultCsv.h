@@ -14,9 +14,16 @@ std::string csvColumnName(int k);
 // the period as decimal separator whatever the C locale.
 std::string csvNumber(long double v);
 
+// Refuses a store that holds, in rows 0..rows-1 of steps 1..N (cut to the store's capacity), a
+// finite value beyond the range of a double: the programs that read such files (spreadsheets,
+// scripts) would take it for infinity. Throws UnreadableOutputError naming the first such value,
+// its column and its step.
+void checkCsvRange(const ResultStore& R, int32_t N, int rows);
+
 // "step," and the 100 column names, then for each step 1..N the step number and rows 0..99;
 // lines end in "\n". N above the store's capacity is cut to it; N <= 0 gives the header only.
-// Throws InOutError when a write fails.
+// Throws InOutError when a write fails, and first checkCsvRange's error, before anything is
+// written.
 void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out);
 
 // The same into a stream, flushed at the end; throws InOutError when the stream fails.

@@ -56,11 +56,15 @@ bool toDouble(long double v, double& out)
     return true;
 }
 
-// Stores `value` into the field; false when it does not fit a double field.
+// Stores `value` into the field; false when it lies beyond the range of a double.
 bool store(ParamSet& p, const EntryField& e, long double value)
 {
     if (const auto* member = std::get_if<double ParamSet::*>(&e.field))
         return toDouble(value, p.**member);
+    // An extended field keeps the whole value, but within the range of a double as well: a
+    // report holding more could not be read back.
+    double inRange = 0;
+    if (!toDouble(value, inRange)) return false;
     p.*std::get<long double ParamSet::*>(e.field) = value;
     return true;
 }

@@ -15,7 +15,9 @@ inline constexpr int kReportHeaderLines = 14;
 std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p);
 
 // Writes the header, then for columns c = 1..p.N the grid cells (c, 0), ..., (c, 78), every line
-// ending in CR LF (14 + 79 * N lines; none after the header when N <= 0). Throws InOutError.
+// ending in CR LF (14 + 79 * N lines; none after the header when N <= 0). Throws InOutError, and
+// UnreadableOutputError, before writing anything, for a header readReportHeader could not read
+// back.
 void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid);
 
 // The same as a file saved whole or not at all: on any failure ("File access denied",
@@ -24,9 +26,11 @@ void writeReport(const std::string& path, const ParamSet& p, const GridText& gri
 
 // Reads the first fourteen lines (empty text past the end; a UTF-8 byte-order mark before the
 // first is skipped) and converts each with
-// ParseRealAnySeparator ('.' or ',' whatever the locale), storing it into its field at once, rounded
-// to double for the double fields. Throws InOutError when the file cannot be opened or is not a
-// regular file, ConvertError at the first line that does not convert, is longer than
-// kMaxLineBytes, or lies beyond the double range for a double field; the fields stored before it
-// keep their new values, the others are unchanged. Reads no more of the file than it needs.
+// ParseRealAnySeparator ('.' or ',' whatever the locale), storing it into its field at once,
+// rounded to double for the double fields. Throws InOutError when the file cannot be opened or is
+// not a regular file, ConvertError at the first line that does not convert, is longer than
+// kMaxLineBytes, or lies beyond the double range (for every field); its message starts
+// "line <n>: ", says so when the lines end in CR alone, and is at most kQuoteBytes long. The
+// fields stored before it keep their new values, the others are unchanged. Reads no more of the
+// file than it needs.
 void readReportHeader(const std::string& path, ParamSet& p);
