@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A batch save reaches the disk before it replaces the old file: the system calls of a run show
-# the temporary file synced, then renamed over the target, then the folder synced.
+# the temporary file synced, then renamed over the target, then the folder synced; the outputs of
+# one run are renamed smallest first.
 # Usage: durability_test.sh BATCH_EXE. Exits 77 (skipped) when strace is missing or cannot trace.
 set -euo pipefail
 batch=$1
@@ -28,4 +29,10 @@ dir_sync=$(grep -n "fsync([0-9]*<$dir>) = 0" "$dir/trace" | tail -n 1 | cut -d: 
 ((temp_sync < rename)) || fail "the temporary file was synced after the rename"
 ((rename < dir_sync)) || fail "the folder was synced before the rename"
 [[ $(head -n 1 "$dir/r.txt" | tr -d '\r') == 10.00 ]] || fail "r.txt holds no report"
-echo "durability test: file synced, renamed, folder synced"
+
+strace -f -e trace=rename,renameat,renameat2 -o "$dir/trace" "$batch" --csv "$dir/c.csv" \
+  --report "$dir/r.txt" --listing "$dir/l.txt" --kinetic "$dir/k.ini" || fail "the second run failed"
+renamed=$(grep -o '"[ckrl]\.[a-z]*") = 0$' "$dir/trace" | cut -d'"' -f2 | tr '\n' ' ')
+by_size=$(cd "$dir" && ls -rS c.csv r.txt l.txt k.ini | tr '\n' ' ')
+[[ "$renamed" == "$by_size" ]] || fail "renamed in the order '$renamed', not smallest first: '$by_size'"
+echo "durability test: file synced, renamed, folder synced; outputs renamed smallest first"
