@@ -82,6 +82,18 @@ bool folderRefusesNewFiles(int err)
 AtomicFile::AtomicFile(const std::string& target) : target_(target)
 {
     ignoreFileSizeSignal();
+    // A constructor that throws gets no destructor: the folder and any temporary file go here.
+    try {
+        prepare();
+    } catch (...) {
+        abandon();
+        if (dirFd_ >= 0) ::close(dirFd_);
+        throw;
+    }
+}
+
+void AtomicFile::prepare()
+{
     if (target_.empty()) fail(ENOENT);
 
     struct stat info {};

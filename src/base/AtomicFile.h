@@ -42,6 +42,7 @@ public:
     uint64_t size() const { return size_; } // bytes written so far
 
 private:
+    void prepare(); // the constructor's work
     void openInPlace();
     bool keepOwner(const struct stat& target); // false when the owner cannot be kept
     void startInPlace();                       // empties an in-place file before its first byte

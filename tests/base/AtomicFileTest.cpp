@@ -134,10 +134,12 @@ TEST(AtomicFile, AFolderClosedToNewFilesIsWrittenInPlace)
         } catch (const InOutError&) {
             return 1;
         }
+        const size_t open = entries("/proc/self/fd");
         try {
             TextWriter out(dir.file("fresh.txt")); // a new name cannot be made at all
             return 2;
         } catch (const InOutError& e) {
+            if (entries("/proc/self/fd") != open) return 4; // the folder was left open
             return std::string(e.what()) == "File access denied" ? 0 : 3;
         }
     });
