@@ -1,4 +1,5 @@
 #include "app/Batch.h"
+#include "app/BatchOutputs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,13 +18,14 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "calc/Calculation.h"
+#include "formats/Kinetic.h"
+#include "formats/Report.h"
 #include "formats/ResultCsv.h"
+#include "formats/ResultsText.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
-#include "formats/Kinetic.h"
-#include "formats/Report.h"
-#include "formats/ResultsText.h"
+#include "params/RunSettings.h"
 
 namespace {
 
@@ -53,6 +55,17 @@ bool splitAssignment(std::string_view text, std::string& key, std::string& value
 
 // ---- Parameter keys ----------------------------------------------------------------------
 
+// The crank step of a text in degrees, in radians: only the steps the window's step box offers.
+long double windowStep(const std::string& text)
+{
+    const int item = tuneItemIndex(ParseReal(text, '.'));
+    if (item < 0)
+        throw BadInput{"'" + quoteText(text) +
+                       "' is not a step of the window (1, 5, 10, 15, 30, 60, 0.5, 0.2, 0.1, "
+                       "0.05 or 0.01)"};
+    return kTuneItems[static_cast<size_t>(item)].degrees * kRadPerDeg;
+}
+
 // Sets one parameter from its text (ParseReal / ParseInteger): numbers on the command line and
 // in params files take the period, whatever the locale.
 void setParam(ParamSet& p, const std::string& key, const std::string& text)
@@ -66,12 +79,11 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             p.*(info->asDouble) = ParseDouble(text, '.');
             return;
         case ParamKind::Extended:
+            ParseDouble(text, '.'); // beyond the double range: refused as the double fields are
             p.*(info->asExtended) = ParseReal(text, '.');
             return;
         case ParamKind::Step: {
-            const long double step = rad(ParseReal(text, '.'));
-            if (!std::isfinite(step)) throw BadInput{"'" + quoteText(text) + "' is too large"};
-            p.step = step;
+            p.step = windowStep(text);
             return;
         }
         case ParamKind::Cycles: {
@@ -97,6 +109,22 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
     }
 }
 
+// The message for a bad line of a params file: "FILE:LINE: why: the line", within kQuoteBytes as a
+// rule (the line gets the room the rest leaves). Lines that end in CR alone run together into
+// one: that is said instead, with the text before the first such CR.
+std::string paramsLineFault(const std::string& path, int lineNo, const std::string& line,
+                            size_t loneCr, const std::string& why)
+{
+    const std::string where = quoteText(path, 80) + ":" + std::to_string(lineNo) + ": ";
+    const std::string reason = loneCr == std::string::npos
+                                   ? why + ": "
+                                   : "a CR without LF (lines must end in CR LF or LF) follows: ";
+    const std::string text = loneCr == std::string::npos ? line : line.substr(0, loneCr);
+    const size_t room =
+        kQuoteBytes - std::min<size_t>(kQuoteBytes - 40, where.size() + reason.size());
+    return elideMiddle(where + reason + quoteText(text, room), kQuoteBytes);
+}
+
 void applyParamsFile(ParamSet& p, const std::string& path)
 {
     try {
@@ -113,8 +141,7 @@ void applyParamsFile(ParamSet& p, const std::string& path)
                 if (!splitAssignment(text, key, value)) throw BadInput{"expected KEY = VALUE"};
                 setParam(p, key, value);
             } catch (const BadInput& e) {
-                throw BadInput{quoteText(path) + ":" + std::to_string(lineNo) + ": " + e.message +
-                               ": " + quoteText(line)};
+                throw BadInput{paramsLineFault(path, lineNo, line, reader.loneCr(), e.message)};
             }
         }
     } catch (const InOutError& e) {
@@ -148,19 +175,19 @@ struct BatchJob {
     bool version = false;
 };
 
-// The separator of reports and listings: the option's, else the locale's.
+// The separator of reports and listings: the option's, else the locale's when it is one the
+// readers take ('.' otherwise).
 char reportSeparator(char chosen)
 {
-    return chosen ? chosen : environmentDecimalSeparator();
+    if (chosen) return chosen;
+    return environmentDecimalSeparator() == ',' ? ',' : '.';
 }
 
-// One printable ASCII character that cannot be part of a number's digits, sign or exponent.
+// '.' or ',': the two separators that the report reader and the animator read back.
 char separatorOption(const std::string& text)
 {
-    const bool usable = text.size() == 1 && text[0] > 0x20 && text[0] < 0x7F &&
-                        std::string_view("0123456789+-Ee").find(text[0]) == std::string_view::npos;
-    if (!usable)
-        throw BadInput{"--decimal-separator '" + quoteText(text) + "': expected one character"};
+    if (text != "." && text != ",")
+        throw BadInput{"--decimal-separator '" + quoteText(text) + "': expected . or ,"};
     return text[0];
 }
 
@@ -214,7 +241,7 @@ const BatchOption kOptions[] = {
                                 }});
      }},
     {"--decimal-separator", "C",
-     "separator of reports, listings and the animation file (default: the locale's)",
+     "separator of reports, listings, animation file: . or , (default: the locale's)",
      [](BatchJob& job, const std::string& text) { job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
@@ -242,16 +269,29 @@ std::string usage()
     s << "\nKeys:";
     for (const ParamInfo& p : kParams)
         if (p.group != ParamGroup::Run) s << ' ' << p.key;
-    s << "\n      step (degrees), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
-         "      mode (360 or 720). Numbers take the period as decimal separator; reports\n"
-         "      (read and written), listings and the animation file take --decimal-separator.\n"
-         "\nOutputs: \"-\" as FILE is standard output, for one output at most. Files are\n"
-         "replaced only once every output has been written in full; until then each old file\n"
-         "stays as it was.\n"
-         "\nExit status: 0 done; 2 bad input, or an output could not be written (no file\n"
-         "replaced); 3 a stage failed (its message on standard error, outputs still written from\n"
-         "the store as it stands), or the autofill failed (its message on standard error, nothing\n"
-         "calculated or written).\n";
+    s << "\n      step (degrees, a step the window offers: 1, 5, 10, 15, 30, 60, 0.5, 0.2,\n"
+         "      0.1, 0.05 or 0.01), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
+         "      mode (360 or 720). Every value must lie within the range of a double.\n"
+         "      Numbers take the period as decimal separator; reports (read and written),\n"
+         "      listings and the animation file take --decimal-separator.\n"
+         "\nOutputs: \"-\" as FILE is standard output, for one output at most; two outputs\n"
+         "may not name one file. Every output is opened before any is written. Files are\n"
+         "written in full to hidden temporary files beside them, then standard output is\n"
+         "written, then the targets that cannot be replaced by a rename are written in place\n"
+         "(devices and pipes, then a file whose folder refuses new files, a file with more than\n"
+         "one link or whose owner cannot be kept), and last the temporary files are renamed\n"
+         "over their targets, smallest first. A pipe that no process reads is refused. Outputs\n"
+         "whose values a reader could not take back (beyond the range of a double, or an\n"
+         "animation wider than the animator draws) are refused.\n"
+         "\nExit status: 0 done; 2 bad input, or an output could not be written: no file was\n"
+         "replaced, except when a target written in place fails: it is left partly written,\n"
+         "and those written in place before it are new; 3 a stage failed (its message on\n"
+         "standard error, outputs still written from the store as it stands), or the autofill\n"
+         "failed (its message on standard error, nothing calculated or written). A process\n"
+         "killed while the temporary files are renamed leaves some outputs new and the others\n"
+         "old; one killed earlier leaves every file as it was (SIGINT, SIGTERM and SIGHUP also\n"
+         "remove the temporary files; others are removed by a later save into the folder once\n"
+         "they are a day old).\n";
     return s.str();
 }
 
@@ -313,14 +353,7 @@ void writeListing(TextWriter& w, const ResultsListing& listing)
     }
 }
 
-// One output: where it goes and what writes it.
-struct Output {
-    const std::optional<std::string>& path;
-    std::function<void(TextWriter&)> write;
-};
-
-// Writes every output so that a failure replaces no file: each file is written in full to its
-// temporary file first, standard output last, and only then are the files put in place.
+// Writes every output so that a failure replaces no file (app/BatchOutputs).
 void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, std::ostream& out)
 {
     // The animation file, the report and the listing carry the chosen separator, as the window
@@ -329,47 +362,23 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
     GridText grid;
     ResultsListing listing(grid);
     if (job.report || job.listing) refreshResults(R, p.N, decimal, grid, listing);
-    const Output outputs[] = {
-        {job.csv, [&](TextWriter& w) { writeResultCsv(R, p.N, w); }},
-        {job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R, decimal); }},
-        {job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
-        {job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
+    const struct {
+        const char* option;
+        const std::optional<std::string>& path;
+        std::function<void(TextWriter&)> write;
+    } wanted[] = {
+        {"--csv", job.csv, [&](TextWriter& w) { writeResultCsv(R, p.N, w); }},
+        {"--kinetic", job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R, decimal); }},
+        {"--report", job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
+        {"--listing", job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
     };
-
-    std::vector<std::pair<std::string, std::unique_ptr<TextWriter>>> files; // not yet in place
-    const Output* toStandardOutput = nullptr;
-    for (const Output& o : outputs) {
-        if (!o.path) continue;
-        if (*o.path == "-") {
-            toStandardOutput = &o;
-            continue;
-        }
-        try {
-            auto file = std::make_unique<TextWriter>(*o.path);
-            o.write(*file);
-            file->finish();
-            files.emplace_back(*o.path, std::move(file));
-        } catch (const InOutError& e) {
-            throw BadInput{quoteText(*o.path) + ": " + e.what()};
-        }
-    }
-    if (toStandardOutput) {
-        try {
-            TextWriter stream(out);
-            toStandardOutput->write(stream);
-            stream.finish();
-        } catch (const InOutError& e) {
-            throw BadInput{std::string("standard output: ") + e.what()};
-        }
-    }
-    // A rename in a folder where the temporary file could be made does not fail in practice;
-    // should one fail, the files before it are already replaced.
-    for (const auto& [path, file] : files) {
-        try {
-            file->commit();
-        } catch (const InOutError& e) {
-            throw BadInput{quoteText(path) + ": " + e.what()};
-        }
+    std::vector<BatchOutput> outputs;
+    for (const auto& o : wanted)
+        if (o.path) outputs.push_back({o.option, *o.path, o.write});
+    try {
+        writeBatchOutputs(outputs, out);
+    } catch (const BatchOutputFailure& e) {
+        throw BadInput{e.message};
     }
 }
 

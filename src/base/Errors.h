@@ -26,3 +26,10 @@ public:
 private:
     int code_;
 };
+
+// An output that would hold a value its reader could not take back (a number beyond the range of
+// a double, a drawing wider than the animator draws): refused before anything of it is written.
+class UnreadableOutputError : public KinovarError {
+public:
+    using KinovarError::KinovarError;
+};

@@ -173,6 +173,8 @@ std::string TextReader::readLine()
 {
     skipRestOfLine();
     lineCut_ = false;
+    loneCr_ = std::string::npos;
+    bool endedByLf = false;
     std::string line;
     // One byte more than the limit: a CR before the LF does not count against it.
     constexpr size_t kKeep = kMaxLineBytes + 1;
@@ -189,11 +191,15 @@ std::string TextReader::readLine()
         }
         if (lf != std::string::npos) {
             pos_ = lf + 1;
+            endedByLf = true;
             break;
         }
     }
     // A CR before the LF belongs to the line end, any other CR is dropped: both simply go.
-    if (line.find('\r') != std::string::npos) std::erase(line, '\r');
+    if (const size_t cr = line.find('\r'); cr != std::string::npos) {
+        if (!endedByLf || cr + 1 != line.size()) loneCr_ = cr;
+        std::erase(line, '\r');
+    }
     if (line.size() > kMaxLineBytes) {
         line.resize(kMaxLineBytes);
         lineCut_ = true;

@@ -27,6 +27,8 @@ public:
     void finish();
     void commit(); // puts the finished file in place of the old one (finish() first if needed)
     void close();  // finish() then commit()
+    // The save behind a file writer (whether it goes in place, its size); null for a stream.
+    const AtomicFile* file() const { return file_.get(); }
 
 private:
     void writeBuffer(); // hands the buffer to the file or stream
@@ -55,6 +57,9 @@ public:
     // True when the line just read was longer than kMaxLineBytes: readLine gave its first
     // kMaxLineBytes bytes (before lone CRs were dropped) and skipped the rest.
     bool lineCut() const { return lineCut_; }
+    // Where in the line just read the first CR without an LF after it stood (such a CR is
+    // dropped, so lines ending in CR alone run together), std::string::npos when none did.
+    size_t loneCr() const { return loneCr_; }
     // Drops a UTF-8 byte-order mark at the very start of the file; call before the first read.
     void skipByteOrderMark();
 
@@ -67,5 +72,6 @@ private:
     size_t pos_ = 0;
     bool ended_ = false;
     bool lineCut_ = false;
+    size_t loneCr_ = std::string::npos;
     bool skipping_ = false; // the rest of a cut line is still to be skipped
 };

@@ -16,7 +16,9 @@ using KineticProgress = std::function<void(int32_t step)>;
 // Writes the header (total angle, mode, l1, l2, b, N, "START:"), one nine-line block per step
 // i = 1..N from the catalogue's animation rows (fi, psi in degrees; xa, ya, xb, yb, xs, ys), then
 // "END"; CR LF line ends, `decimal` as the decimal separator. N <= 0 writes no blocks (N must not
-// exceed ResultStore::kSteps). Throws InOutError when a write fails.
+// exceed ResultStore::kSteps). Throws InOutError when a write fails, and UnreadableOutputError,
+// before writing anything, when the animator's reader would refuse the file (a number beyond the
+// range of a double, a drawing wider than kMaxKineticSpread).
 void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R, char decimal,
                   const KineticProgress& onStep = {});
 

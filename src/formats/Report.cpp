@@ -1,7 +1,44 @@
 #include "formats/Report.h"
 
+#include "base/Errors.h"
+#include "base/MessageText.h"
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+
+namespace {
+
+// Refuses a header that readReportHeader could not read back (a value rounded past the range of
+// a double, say), before anything is written.
+void checkHeaderReadable(const std::array<std::string, kReportHeaderLines>& header)
+{
+    for (size_t k = 0; k < header.size(); ++k) {
+        try {
+            ParseDoubleAnySeparator(header[k]);
+        } catch (const ConvertError&) {
+            throw UnreadableOutputError("line " + std::to_string(k + 1) + " of the report, '" +
+                                        quoteText(header[k]) +
+                                        "', could not be read back: it lies beyond the range "
+                                        "of a double");
+        }
+    }
+}
+
+// The message of a header line that does not convert, at most kQuoteBytes long: its number and
+// the line quoted (a cut line ends in "…"), or, for a file whose lines end in CR alone (which
+// run together), the text before the first CR and what is wrong with it.
+std::string headerFault(int lineNo, const std::string& line, bool cut, size_t loneCr)
+{
+    const std::string where = "line " + std::to_string(lineNo) + ": '";
+    const std::string why = loneCr != std::string::npos
+                                ? "' is followed by a CR without LF: lines must end in CR LF or LF"
+                                : "' is not a valid floating point value";
+    const std::string text = loneCr != std::string::npos ? line.substr(0, loneCr)
+                             : cut                       ? line + "…"
+                                                         : line;
+    return where + quoteText(text, kQuoteBytes - where.size() - why.size()) + why;
+}
+
+} // namespace
 
 std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char decimal)
 {
@@ -14,7 +51,9 @@ std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char
 
 void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char decimal)
 {
-    for (const auto& line : reportHeader(p, decimal))
+    const auto header = reportHeader(p, decimal);
+    checkHeaderReadable(header);
+    for (const auto& line : header)
         out.writeLine(line);
 
     // Seven million short lines: one call per column instead of one per cell.
@@ -43,13 +82,20 @@ void readReportHeader(const std::string& path, ParamSet& p)
     for (int k = 0; k < kReportHeaderLines; ++k) {
         const ParamInfo& f = reportHeaderParam(k);
         const std::string line = in.readLine();
-        // A line longer than any number is refused as it stands, not as its cut start.
-        // The quote ends in "…" to show that the line goes on.
-        if (in.lineCut()) throw ConvertError(notRealMessage(line + "…"));
-        // A report may come from another locale: either separator is read.
-        if (f.asDouble)
-            p.*(f.asDouble) = ParseDoubleAnySeparator(line);
-        else
-            p.*(f.asExtended) = ParseRealAnySeparator(line);
+        try {
+            // A line longer than any number is refused as it stands, not as its cut start.
+            // The quote ends in "…" to show that the line goes on.
+            if (in.lineCut()) throw ConvertError(notRealMessage(line + "…"));
+            // A report may come from another locale: either separator is read. Every value,
+            // the extended ones too, lies within the range of a double.
+            if (f.asDouble) {
+                p.*(f.asDouble) = ParseDoubleAnySeparator(line);
+            } else {
+                ParseDoubleAnySeparator(line);
+                p.*(f.asExtended) = ParseRealAnySeparator(line);
+            }
+        } catch (const ConvertError&) {
+            throw ConvertError(headerFault(k + 1, line, in.lineCut(), in.loneCr()));
+        }
     }
 }

@@ -16,7 +16,8 @@ std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char
 
 // Writes the header (with `decimal`), then for columns c = 1..p.N the grid cells (c, 0), ..., (c,
 // kReportRows - 1), every line ending in CR LF (kReportHeaderLines + kReportRows * N lines; none
-// after the header when N <= 0). Throws InOutError.
+// after the header when N <= 0). Throws InOutError, and UnreadableOutputError, before writing
+// anything, for a header readReportHeader could not read back.
 void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char decimal);
 
 // The same as a file saved whole or not at all: on any failure ("File access denied",
@@ -28,6 +29,8 @@ void writeReport(const std::string& path, const ParamSet& p, const GridText& gri
 // ParseRealAnySeparator ('.' or ',' whatever the locale), storing it into its field at once,
 // rounded to double for the double fields. Throws InOutError when the file cannot be opened or is
 // not a regular file, ConvertError at the first line that does not convert, is longer than
-// kMaxLineBytes, or lies beyond the double range for a double field; the fields stored before it
-// keep their new values, the others are unchanged. Reads no more of the file than it needs.
+// kMaxLineBytes, or lies beyond the double range (for every field); its message starts
+// "line <n>: ", says so when the lines end in CR alone, and is at most kQuoteBytes long. The
+// fields stored before it keep their new values, the others are unchanged. Reads no more of the
+// file than it needs.
 void readReportHeader(const std::string& path, ParamSet& p);

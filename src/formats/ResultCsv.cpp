@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "base/Errors.h"
 #include "base/FullPrecision.h"
 #include "base/TextFile.h"
 
@@ -39,6 +40,21 @@ std::string csvNumber(long double v)
     return std::string(buf, n);
 }
 
+void checkCsvRange(const ResultStore& R, int32_t N, int rows)
+{
+    // DBL_MAX plus half an ulp: the smallest magnitude that rounds to infinity as a double.
+    constexpr long double kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+    for (int i = 1; i <= csvSteps(N); ++i)
+        for (int k = 0; k < rows; ++k) {
+            const long double v = R(k, i);
+            if (std::isfinite(v) && std::fabs(v) >= kDoubleOverflow)
+                throw UnreadableOutputError("the value " + csvNumber(v) + " of " +
+                                            csvColumnName(k) + " at step " + std::to_string(i) +
+                                            " lies beyond the range of a double: a reader of the "
+                                            "file would take it for infinity");
+        }
+}
+
 void appendCsvStep(std::string& line, const ResultStore& R, int i, int rows, char fieldSeparator,
                    char decimal)
 {
@@ -59,6 +75,7 @@ void writeResultCsv(const ResultStore& R, int32_t N, std::ostream& out)
 
 void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out)
 {
+    checkCsvRange(R, N, ResultStore::kRows);
     std::string line = "step";
     for (int k = 0; k < ResultStore::kRows; ++k) {
         line += ',';

@@ -25,10 +25,16 @@ inline int csvSteps(int32_t N)
 // ("%.21Lg", `decimal` as the decimal separator; such a text never needs quoting).
 void appendCsvStep(std::string& line, const ResultStore& R, int i, int rows, char fieldSeparator,
                    char decimal);
+// Refuses a store that holds, in rows 0..rows-1 of steps 1..N (cut to the store's capacity), a
+// finite value beyond the range of a double: the programs that read such files (spreadsheets,
+// scripts) would take it for infinity. Throws UnreadableOutputError naming the first such value,
+// its column and its step.
+void checkCsvRange(const ResultStore& R, int32_t N, int rows);
 
 // "step," and the 100 column names, then for each step 1..N the step number and rows 0..99;
 // lines end in "\n". N above the store's capacity is cut to it; N <= 0 gives the header only.
-// Throws InOutError when a write fails.
+// Throws InOutError when a write fails, and first checkCsvRange's error, before anything is
+// written.
 void writeResultCsv(const ResultStore& R, int32_t N, TextWriter& out);
 
 // The same into a stream, flushed at the end; throws InOutError when the stream fails.

@@ -45,6 +45,7 @@ std::string spreadsheetNumber(long double v, char decimal)
 void writeSpreadsheetCsv(const std::string& path, const ResultStore& R, int32_t N,
                          const std::vector<std::string>& captions, char decimal)
 {
+    checkCsvRange(R, N, kSpreadsheetQuantities);
     const char separator = spreadsheetFieldSeparator(decimal);
     TextWriter out(path);
     out.writeRaw("\xEF\xBB\xBF"); // spreadsheets then read the Cyrillic headings as UTF-8

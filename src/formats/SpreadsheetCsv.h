@@ -30,6 +30,7 @@ std::string spreadsheetNumber(long double v, char decimal);
 // The whole file: a UTF-8 byte-order mark, the header row, then for steps i = 1..N (cut to the
 // store's capacity; none for N <= 0) the row "i;R[0][i];...", one field per exported quantity,
 // fields separated by spreadsheetFieldSeparator(decimal) and quoted as needed, every row ending in
-// CR LF. Written through the program's text file writer; throws InOutError as the report does.
+// CR LF. Written through the program's text file writer; throws InOutError as the report does,
+// and checkCsvRange's error, before the file is opened.
 void writeSpreadsheetCsv(const std::string& path, const ResultStore& R, int32_t N,
                          const std::vector<std::string>& captions, char decimal);

@@ -29,6 +29,7 @@ bool entryTextAllowed(std::string_view text);
 // and the panel shown again, nothing stored; or the row label set to `text`, the value stored
 // (rounded to double for l1..fidtt) and, for "l2", b := l2 - l1, the negative-b message box when
 // b < 0 and the full refresh. The conversion takes '.' or ',' as the separator
-// (ParseRealAnySeparator). A text the conversion rejects, or a double overflow, ends the
-// apply with the message box kEntryFault; what was stored before that point stays.
+// (ParseRealAnySeparator). A text the conversion rejects, or a value beyond the range of a
+// double (for every field, the extended ones too), ends the apply with the message box
+// kEntryFault; what was stored before that point stays.
 Outcome confirmEntry(ParamSet& p, std::string_view text);

@@ -93,6 +93,9 @@ bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
         return true;
     }
     if (info.asExtended) {
+        // An extended field keeps the whole value, but within the range of a double as well: a
+        // report holding more could not be read back.
+        if (std::isinf(static_cast<double>(value))) return false;
         p.*(info.asExtended) = value;
         return true;
     }

@@ -110,6 +110,6 @@ long double paramValue(const ParamSet& p, int row);
 // The text of a value label, FormatFixed(value, 4, 3), for display row `row`.
 std::string paramLabelText(const ParamSet& p, int row, char decimal);
 
-// Stores a real into a Double or Extended parameter: false, nothing stored, when a Double
-// parameter's value is beyond the double range (an underflow to a denormal or zero passes).
+// Stores a real into a Double or Extended parameter: false, nothing stored, when the value lies
+// beyond the range of a double, for either kind (an underflow to a denormal or zero passes).
 bool storeParam(ParamSet& p, const ParamInfo& info, long double value);

@@ -14,6 +14,13 @@ Outcome selectStep(ParamSet& p, int index, char decimal)
     return out;
 }
 
+int tuneItemIndex(long double degrees)
+{
+    for (size_t i = 0; i < kTuneItems.size(); ++i)
+        if (kTuneItems[i].degrees == degrees) return static_cast<int>(i);
+    return -1;
+}
+
 Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
 {
     Outcome out;

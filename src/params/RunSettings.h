@@ -50,6 +50,9 @@ inline constexpr const char* kModeMemo = "Изменение принято.";
 // the memo "Шаг <step in degrees, FormatGeneral with `decimal`> градусов принят".
 Outcome selectStep(ParamSet& p, int index, char decimal);
 
+// The index of the step box item whose step is exactly `degrees`, -1 when no item has it.
+int tuneItemIndex(long double degrees);
+
 // The apply half of "Применить" for the text of the count field: a text that is not a decimal or
 // hexadecimal 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise
 // cycles takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case

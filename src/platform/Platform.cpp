@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool systemCanWriteIn(const std::string& dir)
@@ -9,4 +10,28 @@ bool systemCanWriteIn(const std::string& dir)
     // alone do not tell.
     if (::access(dir.c_str(), W_OK) == 0) return true;
     return errno != EACCES && errno != EROFS && errno != EPERM;
+}
+
+std::string fileErrorText(const std::string& message, const std::string& path)
+{
+    return message + "\nФайл \"" + quoteText(path) + "\"";
+}
+
+bool isSaveTarget(const std::string& path)
+{
+    struct stat info {};
+    // A name that cannot be looked at (a missing folder, no permission) is left to the save,
+    // which reports it.
+    if (::stat(path.c_str(), &info) != 0) return true;
+    return S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> chooseSaveTarget(Platform& platform, const FileDialogRequest& request)
+{
+    std::optional<std::string> chosen = platform.saveFileName(request);
+    if (chosen && !isSaveTarget(*chosen)) {
+        platform.showError(fileErrorText(kNotARegularFileMessage, *chosen));
+        return std::nullopt;
+    }
+    return chosen;
 }

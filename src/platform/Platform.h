@@ -83,9 +83,30 @@ private:
 // canWriteIn as the operating system answers it for this process.
 bool systemCanWriteIn(const std::string& dir);
 
-// The message of the standard error report: a final period added unless it ends in one.
+// The message of the standard error report: a final period added to its first line unless that
+// line ends in one; the lines after it (the name of the file concerned) follow as they are.
 inline std::string errorReportText(const std::string& message)
 {
-    if (!message.empty() && message.back() == '.') return message;
-    return message + ".";
+    const size_t end = message.find('\n');
+    std::string text = message.substr(0, end);
+    if (text.empty() || text.back() != '.') text += '.';
+    if (end != std::string::npos) text += message.substr(end);
+    return text;
 }
+
+// A message about a file, with the file's name on a second line as quoteText shows it:
+// "Disk full\nФайл \"<path>\"".
+std::string fileErrorText(const std::string& message, const std::string& path);
+
+// The refusal of a target that is neither a regular file nor a new name.
+inline constexpr const char* kNotARegularFileMessage =
+    "Сохранять можно только в обычный файл или под новым именем";
+
+// True when `path` may be saved to: nothing stands there yet, or a regular file does (links
+// followed). A folder, a pipe, a device or a socket is no target: writing to a pipe that no
+// process reads would hang the program.
+bool isSaveTarget(const std::string& path);
+
+// The save dialog for `request`, whose choice must pass isSaveTarget: any other is refused with
+// the error report kNotARegularFileMessage naming it, and nothing is returned, as on cancel.
+std::optional<std::string> chooseSaveTarget(Platform& platform, const FileDialogRequest& request);

@@ -5,15 +5,19 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/KineticLayout.h"
+#include "base/KineticLimits.h"
+#include "base/MessageText.h"
 #include "base/NumberText.h"
 #include "base/TextFile.h"
-#include "base/KineticLayout.h"
 
 namespace {
 
+// A text of the file, or its name, in a message: short, on one line, nothing invisible. Short
+// enough that a message quoting a path and a line stays within kQuoteBytes as a rule.
 std::string quoted(const std::string& text)
 {
-    return "\"" + text + "\"";
+    return "\"" + quoteText(text, 60) + "\"";
 }
 
 class LineSource {
@@ -23,9 +27,10 @@ public:
     // The next line without consuming it ("" at the end of the file).
     std::string peek()
     {
-        if (!pending_ && !in_.atEnd()) {
-            pending_ = in_.readLine();
+        if (!pending_ && !atEnd(line_ + 1)) {
+            pending_ = readLine(line_ + 1);
             pendingCut_ = in_.lineCut();
+            pendingLoneCr_ = in_.loneCr();
         }
         return pending_.value_or("");
     }
@@ -34,24 +39,35 @@ public:
     std::string next(const std::string& missing)
     {
         ++line_;
+        loneCr_ = std::string::npos;
         std::string text;
         bool cut = false;
         if (pending_) {
             text = std::move(*pending_);
             cut = pendingCut_;
+            loneCr_ = pendingLoneCr_;
             pending_.reset();
         } else {
-            if (in_.atEnd()) fail(missing);
-            text = in_.readLine();
+            if (atEnd(line_)) fail(missing);
+            text = readLine(line_);
             cut = in_.lineCut();
+            loneCr_ = in_.loneCr();
         }
+        if (loneCr_ != std::string::npos) current_ = text;
         // Only the line's start was kept: read as it stands, it could pass for another value.
         if (cut) fail("строка длиннее " + std::to_string(kMaxLineBytes) + " байт");
         return text;
     }
 
+    // A line of lines that end in CR alone holds them all: that, not the run-together text,
+    // is what the message then says.
     [[noreturn]] void fail(const std::string& message) const
     {
+        if (loneCr_ != std::string::npos)
+            throw KineticFileError(path_, line_,
+                                   "после " + quoted(current_.substr(0, loneCr_)) +
+                                       " стоит CR без LF, а строки файла должны кончаться CR LF "
+                                       "или LF");
         throw KineticFileError(path_, line_, message);
     }
 
@@ -71,35 +87,36 @@ public:
     }
 
 private:
+    // A read that fails part way (an I/O error of the disk, a file of /proc) names the file
+    // and the line it was reading.
+    bool atEnd(int lineNo)
+    {
+        try {
+            return in_.atEnd();
+        } catch (const InOutError& e) {
+            throw KineticFileError(path_, lineNo, e.what());
+        }
+    }
+    std::string readLine(int lineNo)
+    {
+        try {
+            return in_.readLine();
+        } catch (const InOutError& e) {
+            throw KineticFileError(path_, lineNo, e.what());
+        }
+    }
+
     std::string path_;
     TextReader in_;
     int line_ = 0;
+    size_t loneCr_ = std::string::npos;  // where a CR without LF stood in the line last taken
+    std::string current_;                // that line, when one did
     std::optional<std::string> pending_; // a line peeked at but not yet taken
     bool pendingCut_ = false;            // and whether it was longer than a line may be
+    size_t pendingLoneCr_ = std::string::npos;
 };
 
 constexpr const char* kHeaderCut = "файл обрывается в заголовке";
-
-// The spread of everything the animator draws (the crank circle, the guide, every position),
-// per axis. Both views square lengths of this size, so a larger spread could overflow a double
-// there; no mechanism comes near it.
-constexpr double kMaxSpread = 1e150;
-
-class Spread {
-public:
-    // Takes a coordinate on one axis; false when the spread on that axis grows past the limit.
-    bool add(bool onX, double v)
-    {
-        double& lo = onX ? minX_ : minY_;
-        double& hi = onX ? maxX_ : maxY_;
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
-        return hi - lo <= kMaxSpread; // an overflow to infinity fails too
-    }
-
-private:
-    double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0; // the ground pivot O is always drawn
-};
 
 std::string tooWide(const std::string& what)
 {
@@ -135,10 +152,13 @@ std::string notAFile(const std::string& path)
 
 } // namespace
 
+// The whole message stays short whatever the path and the line: the box and the terminal show it
+// at once (quoted() has already made every part of it visible).
 KineticFileError::KineticFileError(const std::string& path, int line, const std::string& message)
-    : KinovarError(line > 0 ? "Файл " + quoted(path) + ", строка " + std::to_string(line) + ": " +
-                                  message + "."
-                            : "Файл " + quoted(path) + ": " + message + "."),
+    : KinovarError(elideMiddle(line > 0 ? "Файл " + quoted(path) + ", строка " +
+                                              std::to_string(line) + ": " + message + "."
+                                        : "Файл " + quoted(path) + ": " + message + ".",
+                               kQuoteBytes)),
       path_(path), line_(line)
 {
 }
@@ -161,7 +181,7 @@ KineticData readKinetic(const std::string& path)
     KineticData d;
     d.totalAngle = src.real(kHeaderCut);
     d.mode = src.real(kHeaderCut) != 0 ? 1 : 0;
-    Spread spread;
+    KineticSpread spread;
     d.l1 = src.real(kHeaderCut);
     if (!spread.add(true, -std::abs(d.l1)) || !spread.add(true, std::abs(d.l1)) ||
         !spread.add(false, -std::abs(d.l1)) || !spread.add(false, std::abs(d.l1)))
@@ -176,14 +196,19 @@ KineticData readKinetic(const std::string& path)
     } catch (const ConvertError&) {
         src.fail(quoted(countText) + " не является целым числом шагов");
     }
-    if (d.N < 0) src.fail("отрицательное число шагов " + countText);
+    if (d.N < 0) src.fail("отрицательное число шагов " + quoteText(countText));
+    // A file of no steps has nothing to play, and no run of the program has more steps than
+    // kMaxKineticSteps: the frames of a larger one would only cost memory and time.
+    if (d.N == 0) src.fail("в файле нет ни одного шага");
+    if (d.N > kMaxKineticSteps)
+        src.fail("шагов " + quoteText(countText) + ", а программа считает не больше " +
+                 std::to_string(kMaxKineticSteps));
 
     const std::string start = src.next(kHeaderCut);
     if (start != kKineticStart)
         src.fail("ожидалась строка " + quoted(kKineticStart) + ", а записано " + quoted(start));
 
-    // Reserve no more than a real run can hold, whatever the header claims.
-    d.frames.reserve(static_cast<size_t>(std::min<int32_t>(d.N, 90000)));
+    d.frames.reserve(static_cast<size_t>(d.N));
     for (int32_t i = 1; i <= d.N; ++i) {
         const std::string cut = "файл обрывается на шаге " + std::to_string(i) +
                                 ", а в заголовке " + std::to_string(d.N) + " шагов";

@@ -38,9 +38,10 @@ private:
 };
 
 // Reads `path` by the program's text-file rules; numbers may use '.' or ',' as the separator.
-// Checks that the header converts (N a non-negative integer), line 7 is "START:", there are N
-// blocks of eight numbers each ending in "---", and then "END" (anything after it is ignored).
-// Refuses a path that is not a regular file (naming what it is) before opening it, and a file
-// whose drawing (crank circle, guide, positions) spreads over more than 1E150 m on an axis.
-// Throws KineticFileError on the first fault.
+// Checks that the header converts (N an integer from 1 to kMaxKineticSteps), line 7 is "START:",
+// there are N blocks of eight numbers each ending in "---", and then "END" (anything after it is
+// ignored). Refuses a path that is not a regular file (naming what it is) before opening it, and
+// a file whose drawing (crank circle, guide, positions) spreads over more than 1E150 m on an
+// axis. Throws KineticFileError on the first fault, a read error included; its message quotes
+// the path and the line as quoteText does and is at most kQuoteBytes long.
 KineticData readKinetic(const std::string& path);

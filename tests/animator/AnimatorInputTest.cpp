@@ -4,8 +4,10 @@
 #include <QProcess>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/stat.h>
 
+#include "app/Batch.h"
 #include "support/ScratchFiles.h"
 
 namespace {
@@ -94,6 +96,47 @@ TEST_P(AnimatorInput, PositionsBeyondTheDrawableSpreadAreRefused)
     EXPECT_NE(run.errors.find(kinetic), std::string::npos) << run.errors;
     EXPECT_NE(run.errors.find("строка 10:"), std::string::npos) << run.errors;
     EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+// What the batch writes with either separator it takes, each build draws.
+TEST_P(AnimatorInput, EachSeparatorOfTheBatchIsDrawn)
+{
+    for (const char* separator : {".", ","}) {
+        std::ostringstream out, err;
+        ASSERT_EQ(runBatch({"--decimal-separator", separator, "--kinetic", kinetic}, out, err), 0)
+            << err.str();
+        EXPECT_EQ(render(kinetic).exitCode, 0) << separator;
+        EXPECT_TRUE(std::filesystem::remove(png)) << separator;
+    }
+}
+
+// A hostile file gets a short message naming it, with every control byte shown as \xHH: a line
+// of 60 KB of escape sequences, a read error, a header with more steps than any run has.
+TEST_P(AnimatorInput, FaultsAreToldShortlyAndVisibly)
+{
+    std::string escapes;
+    while (escapes.size() < 60000)
+        escapes += "\x1B[31m\a";
+    writeBytes(kinetic, "15\r\n1\r\n" + escapes + "\r\n");
+    const std::string many = dir.file("many.ini");
+    writeBytes(many, "15\r\n1\r\n10.00\r\n25.00\r\n15.00\r\n2000000\r\nSTART:\r\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {kinetic, "строка 3: \"\\x1B[31m\\x07"},
+        {"/proc/self/mem", "Файл \"/proc/self/mem\", строка 1: I/O error 5."},
+        {many, "строка 6: шагов 2000000, а программа считает не больше 90000."},
+    };
+    for (const auto& [path, fragment] : cases) {
+        const AnimatorRun run = render(path);
+        EXPECT_EQ(run.exitCode, 1) << path;
+        // The reader's message is one line of standard error; the toolkit may add its own.
+        std::string message;
+        std::istringstream lines(run.errors);
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with("Файл")) message = line;
+        EXPECT_NE(message.find(fragment), std::string::npos) << run.errors.substr(0, 400);
+        EXPECT_LE(message.size(), 200u) << message;
+        EXPECT_EQ(message.find('\x1B'), std::string::npos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, AnimatorInput, ::testing::Values("Animator", "Anima_dx7"));

@@ -17,6 +17,7 @@
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "formats/ResultCsv.h"
+#include "params/RunSettings.h"
 #include "support/BatchRun.h"
 
 namespace fs = std::filesystem;
@@ -144,6 +145,26 @@ TEST(Batch, RunSettingsKeys)
     EXPECT_EQ(batch({"--set", "cycles=3749"}).status, kBatchDone); // the largest run
 }
 
+// The batch takes exactly the steps the window's step box offers, as the box sets them.
+TEST(Batch, StepsAreTheWindowsSteps)
+{
+    for (size_t i = 0; i < kTuneItems.size(); ++i) {
+        std::string text = kTuneItems[i].text;
+        if (text.starts_with("ext ")) text.erase(0, 4);
+        // From 0 the default mechanism stops at 180 degrees; the steps before are written.
+        const BatchRun run = batch({"--set", "step=" + text, "--set", "fi0=0", "--csv", "-"});
+        ASSERT_NE(run.status, kBatchBadInput) << text << run.err;
+        ParamSet window;
+        selectStep(window, static_cast<int>(i), '.');
+        EXPECT_EQ(std::strtold(parseCsv(run.out)[2][1].c_str(), nullptr), window.step) << text;
+    }
+    for (const char* step : {"0", "-15", "7", "1e400", "abc", "0.02"}) {
+        const BatchRun run = batch({"--set", std::string("step=") + step});
+        EXPECT_EQ(run.status, kBatchBadInput) << step;
+        EXPECT_NE(run.err.find("--set step="), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(BatchFiles, ParamsFileThenSetOptionsInOrder)
 {
     const std::string params = file("p.txt", "# a study\r\n\r\n  l1 = 12\r\nm1=7\n\tfi0 =\t0.5  \n"
@@ -249,8 +270,8 @@ TEST(Batch, HelpPrintsTheUsage)
     EXPECT_EQ(run.status, kBatchDone);
     EXPECT_EQ(run.out.rfind("Usage: kinovar-batch [--params FILE] [--set KEY=VALUE]...", 0), 0u);
     for (const char* word : {"--csv FILE|-", "--kinetic FILE|-", "--report FILE|-",
-                             "--listing FILE|-", "for one output at most. Files are",
-                             "(no file\nreplaced)", "cycles", "mode", "fidtt", "aux"})
+                             "--listing FILE|-", "for one output at most", "smallest first",
+                             "no file was\nreplaced, except", "cycles", "mode", "fidtt", "aux"})
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
 }
 

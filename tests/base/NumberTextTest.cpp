@@ -253,6 +253,38 @@ TEST(NumberText, ParseRealLongTexts)
     EXPECT_EQ(ParseReal(midpoint + std::string(3000, '0') + "1", '.'), std::nextafter(1.0L, 2.0L));
 }
 
+// A double field takes a text up to the last value that rounds to DBL_MAX: DBL_MAX plus half a
+// unit, exactly an extended value (the C library prints it), already rounds to infinity.
+TEST(NumberText, ParseDoubleRefusesFromHalfAUnitPastTheLargestDouble)
+{
+    char boundary[64];
+    std::snprintf(boundary, sizeof boundary, "%.21Le", (long double)DBL_MAX + 0x1p970L);
+    ASSERT_EQ(std::string(boundary), "1.797693134862315807937e+308");
+    const struct {
+        std::string text;
+        bool taken;
+    } cases[] = {
+        {"1.7976931348623157e308", true},
+        {"1.7976931348623158078e308", true},  // rounds below the boundary in extended
+        {"1.7976931348623158079e308", false}, // rounds onto it
+        {"-1.7976931348623158079e308", false},
+        {boundary, false},
+        {"4E444", false},
+        {"1e-400", true}, // an underflow passes as zero
+    };
+    for (const auto& c : cases) {
+        const auto period = [](std::string_view t) { return ParseDouble(t, '.'); };
+        for (double (*parse)(std::string_view) : {+period, &ParseDoubleAnySeparator}) {
+            if (c.taken) {
+                EXPECT_NO_THROW(parse(c.text)) << c.text;
+            } else {
+                EXPECT_THROW(parse(c.text), ConvertError) << c.text;
+            }
+        }
+    }
+    EXPECT_EQ(ParseDouble("1.7976931348623158078e308", '.'), DBL_MAX);
+}
+
 TEST(NumberText, ParseRealIsCorrectlyRounded)
 {
     std::mt19937_64 rng(7);

@@ -66,6 +66,14 @@ TEST_F(TextFile, WritingEndsEveryLineWithCrLf)
 
 TEST_F(TextFile, ReadingLineEnds)
 {
+    // Character 26 in the second 64 KiB piece ends the file there as well.
+    std::string twoPieces;
+    std::vector<std::string> twoPiecesLines;
+    while (twoPieces.size() < 70000) {
+        twoPiecesLines.push_back(std::string(98, 'x') + std::to_string(twoPiecesLines.size() % 10));
+        twoPieces += twoPiecesLines.back() + "\r\n";
+    }
+    twoPiecesLines.push_back("end");
     const struct {
         const char* name;
         std::string bytes;
@@ -89,11 +97,35 @@ TEST_F(TextFile, ReadingLineEnds)
                      "a\r\n"),
          {}},
         {"bytes kept", "\xC0\xE1\tx \r\n", {"\xC0\xE1\tx "}},
+        {"char 26 in a later piece", twoPieces + "end\x1A" + "never\r\n", twoPiecesLines},
     };
     for (const auto& c : cases) {
         const std::string file = path("in.txt");
         writeBytes(file, c.bytes);
         EXPECT_EQ(readAll(file), c.lines) << c.name;
+    }
+}
+
+// Lines that end in CR alone run together; the reader tells where the first such CR stood, so
+// that a message can say so instead of quoting them all as one.
+TEST_F(TextFile, ALoneCrIsDroppedButItsPlaceIsKept)
+{
+    const struct {
+        const char* bytes;
+        std::string line;
+        size_t loneCr;
+    } cases[] = {
+        {"11.00\r26.00\r", "11.0026.00", 5},
+        {"ab\r\n", "ab", std::string::npos},
+        {"ab\r", "ab", 2},
+        {"a\r\r\nb", "a", 1},
+        {"ab\n", "ab", std::string::npos},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path("cr.txt"), c.bytes);
+        TextReader in(path("cr.txt"));
+        EXPECT_EQ(in.readLine(), c.line) << c.bytes;
+        EXPECT_EQ(in.loneCr(), c.loneCr) << c.bytes;
     }
 }
 
@@ -212,6 +244,8 @@ TEST_F(TextFile, AccessDenied)
     const std::string locked = path("locked.txt");
     writeBytes(locked, "x");
     fs::permissions(locked, fs::perms::none);
+    // The folder is open to everyone: only the file's own permissions may deny the attempts.
+    fs::permissions(dir.path(), fs::perms::all);
     // Permissions do not bind root: the attempts run in a child that gives up root first.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);

@@ -1,6 +1,7 @@
 // kinovar-batch --report / --listing / --from-report / --decimal-separator.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "formats/Report.h"
+#include "formats/ResultCsv.h"
 #include "formats/ResultsTestFiles.h"
 #include "support/BatchRun.h"
 
@@ -171,9 +173,12 @@ TEST(BatchReport, BadOptionsAndFilesAreBadInput)
         const char* message;
     };
     const Case cases[] = {
-        {{"--decimal-separator", "ab"}, "expected one character"},
-        {{"--decimal-separator", "5"}, "expected one character"},
-        {{"--decimal-separator", ""}, "expected one character"},
+        // Only the two separators the readers take back.
+        {{"--decimal-separator", "ab"}, "expected . or ,"},
+        {{"--decimal-separator", "5"}, "expected . or ,"},
+        {{"--decimal-separator", ""}, "expected . or ,"},
+        {{"--decimal-separator", "e"}, "expected . or ,"},
+        {{"--decimal-separator", ";"}, "expected . or ,"},
         {{"--from-report", dir.file("none.txt")}, "File not found"},
         {{"--report", "/dev/full"}, "/dev/full: Disk full"},
         {{"--listing", dir.dir()}, "File access denied"},
@@ -220,4 +225,26 @@ TEST(BatchReport, DefaultSeparatorFollowsTheLocaleVariables)
     }
     EXPECT_TRUE(readBytes(dir.file("r.txt")).starts_with("10,00\r\n"));
     oldLocpath ? setenv("LOCPATH", savedLocpath.c_str(), 1) : unsetenv("LOCPATH");
+}
+
+// The CSV takes the period whatever the C library's numeric locale says.
+TEST(BatchReport, CsvNumbersKeepThePeriodUnderACommaLocale)
+{
+    const std::string& locpath = commaLocaleDir();
+    if (locpath.empty()) GTEST_SKIP() << "localedef cannot build a comma locale here";
+    const char* oldLocpath = std::getenv("LOCPATH");
+    const std::string savedLocpath = oldLocpath ? oldLocpath : "";
+    setenv("LOCPATH", locpath.c_str(), 1);
+    const bool set = std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr;
+    const std::string point = std::localeconv()->decimal_point;
+    const std::string text = csvNumber(1.5L), negative = csvNumber(-0.375L);
+    std::setlocale(LC_NUMERIC, "C");
+    if (oldLocpath)
+        setenv("LOCPATH", savedLocpath.c_str(), 1);
+    else
+        unsetenv("LOCPATH");
+    ASSERT_TRUE(set);
+    ASSERT_EQ(point, ",");
+    EXPECT_EQ(text, "1.5");
+    EXPECT_EQ(negative, "-0.375");
 }

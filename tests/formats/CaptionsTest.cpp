@@ -20,6 +20,8 @@ TEST(Captions, Utf8ValidityChecksEveryForm)
         {"\xF0\x9F\x98\x80", true},          // a four-byte form
         {"\xC0\x80", false},                 // overlong NUL
         {"\xE0\x80\xAF", false},             // overlong three-byte form
+        {"\xE0\x9F\xBF", false},             // the largest overlong one (U+07FF)
+        {"\xE0\xA0\x80", true},              // U+0800, the smallest three-byte one
         {"\xED\xA0\x80", false},             // a surrogate
         {"\xF4\x90\x80\x80", false},         // past U+10FFFF
         {"\xD0", false},                     // cut short

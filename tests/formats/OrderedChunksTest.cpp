@@ -5,6 +5,7 @@
 #include <mutex>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -75,4 +76,41 @@ TEST(OrderedChunks, AFailureStopsTheRestAndReachesTheCaller)
                      std::logic_error);
         EXPECT_EQ(reported, (std::vector<size_t>{0, 1, 2})) << threads;
     }
+}
+
+// Two chunks fail on two threads, one after the other: the caller hears of the first.
+TEST(OrderedChunks, TheFirstFailureInTimeReachesTheCaller)
+{
+    std::atomic<int> started{0};
+    std::atomic<bool> firstThrown{false};
+    try {
+        runOrderedChunks(
+            2, 2,
+            [&](size_t) {
+                if (started++ == 0) {
+                    // The chunk begun first fails last: it waits for the other to fail, and
+                    // for that failure to be recorded (nothing else runs meanwhile).
+                    while (!firstThrown.load())
+                        std::this_thread::yield();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                    throw std::runtime_error("later");
+                }
+                firstThrown = true;
+                throw std::runtime_error("first");
+            },
+            [](size_t) {});
+        ADD_FAILURE() << "no failure reached the caller";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "first");
+    }
+}
+
+// On one thread each chunk's progress comes before the next chunk's work.
+TEST(OrderedChunks, OneThreadAlternatesWorkAndProgress)
+{
+    std::vector<std::string> events;
+    runOrderedChunks(
+        3, 1, [&](size_t c) { events.push_back("w" + std::to_string(c)); },
+        [&](size_t c) { events.push_back("c" + std::to_string(c)); });
+    EXPECT_EQ(events, (std::vector<std::string>{"w0", "c0", "w1", "c1", "w2", "c2"}));
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "base/MessageText.h"
 #include "base/NumberText.h"
 #include "formats/Report.h"
 #include "formats/ResultsTestFiles.h"
@@ -143,31 +144,33 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
         const char* name;
         std::string bytes;
         int stored;      // header fields read before the failure
-        std::string bad; // the failing line's text as the message quotes it
+        std::string bad; // the message after "line <stored + 1>: "
     };
     const std::vector<Case> cases{
-        {"empty", "", 0, ""},
-        {"truncated", "11.00\r\n26.00\r\n16.00\r\n", 3, ""},
-        {"empty line", "11.00\r\n\r\n16.00\r\n", 1, ""},
+        {"empty", "", 0, convertMessage("")},
+        {"truncated", "11.00\r\n26.00\r\n16.00\r\n", 3, convertMessage("")},
+        {"empty line", "11.00\r\n\r\n16.00\r\n", 1, convertMessage("")},
         {"binary",
          std::string("\x7F"
                      "ELF\x02\x01\x01\0\0\xFF\xFE",
                      11),
-         0, "\\x7FELF\\x02\\x01\\x01\\x00\\x00\\xFF\\xFE"}, // control bytes and non-UTF-8 shown
-        {"CR only", "11.00\r26.00\r16.00\r", 0, "11.0026.0016.00"},
+         0, convertMessage("\\x7FELF\\x02\\x01\\x01\\x00\\x00\\xFF\\xFE")}, // all shown
+        // Lines that end in CR alone run together: the message says so, and quotes the first.
+        {"CR only", "11.00\r26.00\r16.00\r", 0,
+         "'11.00' is followed by a CR without LF: lines must end in CR LF or LF"},
         {"Ctrl-Z",
          "11.00\r\n26.00\r\n\x1A"
          "16.00\r\n0.20\r\n",
-         2, ""},
+         2, convertMessage("")},
         // Either separator reads; a line holding both, or one twice, does not.
-        {"both separators", "11,00\r\n26.00\r\n16,0.0\r\n", 2, "16,0.0"},
-        {"two commas", "11,00\r\n26,0,0\r\n", 1, "26,0,0"},
-        {"two points", "1.1.00\r\n", 0, "1.1.00"},
-        // Cut to 64 KiB when read, quoted as 131 bytes of the start, "…", the end of what was
-        // kept and a "…" for the rest of the line.
+        {"both separators", "11,00\r\n26.00\r\n16,0.0\r\n", 2, convertMessage("16,0.0")},
+        {"two commas", "11,00\r\n26,0,0\r\n", 1, convertMessage("26,0,0")},
+        {"two points", "1.1.00\r\n", 0, convertMessage("1.1.00")},
+        // Cut to 64 KiB when read; the whole message takes 200 bytes: 100 bytes of the start,
+        // "…", the end of what was kept and a "…" for the rest of the line.
         {"megabyte line", "11.00\r\n" + megabyte + "x\r\n16.00\r\n", 1,
-         std::string(131, '7') + "…" + std::string(63, '7') + "…"},
-        {"text", "11.00\r\n26.00\r\n16.00\r\n0.20\r\n16.00\r\nabc\r\n", 5, "abc"},
+         convertMessage(std::string(100, '7') + "…" + std::string(48, '7') + "…")},
+        {"text", "11.00\r\n26.00\r\n16.00\r\n0.20\r\n16.00\r\nabc\r\n", 5, convertMessage("abc")},
     };
     const ParamSet before = defaults();
     const std::vector<long double> fresh{11, 26, 16, 0.2, 16};
@@ -180,7 +183,8 @@ TEST(Report, BadFilesStoreTheFieldsBeforeTheFailingLine)
             readReportHeader(dir.file("bad.txt"), p);
             ADD_FAILURE() << "no error";
         } catch (const ConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), convertMessage(c.bad));
+            EXPECT_EQ(std::string(e.what()), "line " + std::to_string(c.stored + 1) + ": " + c.bad);
+            EXPECT_LE(std::string(e.what()).size(), kQuoteBytes);
         }
         const auto now = header(p);
         const auto old = header(before);
@@ -272,7 +276,7 @@ TEST(Report, RoundTripKeepsEveryFieldInItsPlace)
     }
 }
 
-TEST(Report, ValuesBeyondTheDoubleRangeAreRefusedForDoubleFields)
+TEST(Report, ValuesBeyondTheDoubleRangeAreRefusedForEveryField)
 {
     ScratchDir dir;
     const ParamSet before = defaults();
@@ -284,7 +288,11 @@ TEST(Report, ValuesBeyondTheDoubleRangeAreRefusedForDoubleFields)
         {"4E444\r\n", "4E444", 0},                                    // l1
         {"1\r\n2\r\n-1.8E308\r\n", "-1.8E308", 2},                    // b
         {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n1e309\r\n", "1e309", 7}, // fidtt
-        {"1.7976931348623157E308\r\n", nullptr, -1},                  // DBL_MAX itself is taken
+        // The extended fields keep their extra precision, but not a range beyond a double: a
+        // report holding one was refused by the batch (m1, line 9; aux, line 5).
+        {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n1E400\r\n", "1E400", 8},
+        {"1\r\n2\r\n3\r\n4\r\n-1.8E308\r\n", "-1.8E308", 4},
+        {"1.7976931348623157E308\r\n", nullptr, -1}, // DBL_MAX itself is taken
     };
     for (const auto& c : cases) {
         writeBytes(dir.file("r.txt"), c.bytes);
@@ -299,7 +307,8 @@ TEST(Report, ValuesBeyondTheDoubleRangeAreRefusedForDoubleFields)
             readReportHeader(dir.file("r.txt"), p);
             ADD_FAILURE() << c.bad << " accepted";
         } catch (const ConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), convertMessage(c.bad));
+            EXPECT_EQ(std::string(e.what()),
+                      "line " + std::to_string(c.field + 1) + ": " + convertMessage(c.bad));
         }
         EXPECT_EQ(header(p)[size_t(c.field)], header(before)[size_t(c.field)]) << c.bad;
         for (long double v : header(p))
@@ -343,7 +352,7 @@ TEST(Report, SpecialAndEndlessFilesFailAtOnce)
         ADD_FAILURE() << "no error";
     } catch (const ConvertError& e) {
         EXPECT_LT(std::string(e.what()).size(), 1000u);
-        EXPECT_TRUE(std::string(e.what()).starts_with("'\\x00\\x00")) << e.what();
+        EXPECT_TRUE(std::string(e.what()).starts_with("line 1: '\\x00\\x00")) << e.what();
     }
 }
 

@@ -70,6 +70,25 @@ TEST(GridText, CellsStartEmptyAndKeepTheirTextAcrossColumnCounts)
     EXPECT_THROW(g.setCell(1, -1, "x"), std::out_of_range);
 }
 
+// A slot holds a length byte and 11 bytes: a text of 12 bytes must not reach into the next cell.
+TEST(GridText, ATextAsLongAsASlotStaysInItsCell)
+{
+    for (const bool inPlace : {true, false}) {
+        GridText g;
+        g.reserveColumns(2);
+        g.setCell(1, 1, "next");
+        const std::string twelve = "-1.2345E4932"; // 12 bytes
+        if (inPlace) {
+            EXPECT_FALSE(g.setCellInPlace(1, 0, twelve)); // the caller then uses setCell
+        }
+        g.setCell(1, 0, twelve);
+        EXPECT_EQ(g.cell(1, 0), twelve) << inPlace;
+        EXPECT_EQ(g.cell(1, 1), "next") << inPlace;
+        EXPECT_TRUE(g.setCellInPlace(1, 1, std::string(11, '7')));
+        EXPECT_EQ(g.cell(1, 0), twelve) << inPlace;
+    }
+}
+
 TEST_F(ResultsText, FieldPaddingFollowsTheValuesSign)
 {
     struct Case {

@@ -157,9 +157,11 @@ TEST_F(EntryTest, BadInputNeverChangesOtherFields)
         {"--1", true},
         {"1-2", true},
         {"1,2,3", true},
-        {std::string(1, '1') + std::string(400, '0'), false}, // beyond a double, within an extended
-        {std::string(1000, '9'), false},                      // a thousand digits
-        {std::string(5000, '9'), true},                       // beyond an extended too
+        // Beyond a double, within an extended: refused for the extended fields as well, whose
+        // reports could not be read back.
+        {std::string(1, '1') + std::string(400, '0'), true},
+        {std::string(1000, '9'), true}, // a thousand digits
+        {std::string(5000, '9'), true}, // beyond an extended too
         {"\t5", true},
         {"5\r\n", true},
         {"12\n34", true},
@@ -217,6 +219,24 @@ TEST_F(EntryTest, LengthMessageOnceForBothLengthsAndBeforeTheFault)
                                                 editText("0"), just(Kind::ShowPanel)}));
     const Outcome bad = enter(kRowM1, "");
     EXPECT_EQ(bad.messages(), (std::vector<std::string>{kLengthMessage, kEntryFault}));
+}
+
+// Either length at zero, the other one fine, is reason enough for the length message.
+TEST_F(EntryTest, ALengthOfZeroRaisesTheLengthMessage)
+{
+    const struct {
+        double l1, l2;
+        bool warned;
+    } cases[] = {{0, 25, true}, {10, 0, true}, {10, 25, false}};
+    for (const auto& c : cases) {
+        setDefaults(p);
+        p.l1 = c.l1;
+        p.l2 = c.l2;
+        const auto messages = enter(kRowFi0, "2").messages();
+        EXPECT_EQ(messages.size() == 1 && messages[0] == kLengthMessage, c.warned)
+            << c.l1 << " " << c.l2;
+        EXPECT_EQ(messages.empty(), !c.warned);
+    }
 }
 
 TEST_F(EntryTest, NegativeCrankAcceptedThenWarnedNextTime)

@@ -1,12 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "platform/Platform.h"
+#include "support/FakePlatform.h"
+#include "support/ScratchFiles.h"
 
 TEST(Platform, ErrorReportAddsAFinalPeriodOnlyWhenMissing)
 {
     EXPECT_EQ(errorReportText("File not found"), "File not found.");
     EXPECT_EQ(errorReportText("Done."), "Done.");
     EXPECT_EQ(errorReportText(""), ".");
+    // The period ends the message, not the file's name on the line below it; the name is quoted
+    // as messages quote texts (control bytes visible).
+    EXPECT_EQ(errorReportText(fileErrorText("Disk full", "/tmp/a\x1B[2Jb.txt")),
+              "Disk full.\nФайл \"/tmp/a\\x1B[2Jb.txt\"");
+    EXPECT_EQ(errorReportText("Done.\nФайл \"x.\""), "Done.\nФайл \"x.\"");
 }
 
 TEST(Platform, ElideMiddleKeepsShortTextsWhole)
@@ -42,4 +53,35 @@ TEST(Platform, ElideMiddleNeverSplitsACharacter)
         for (size_t i = 0; i < withoutEllipsis.size(); i += 2)
             EXPECT_EQ(withoutEllipsis.substr(i, 2), "ж") << limit;
     }
+}
+
+// A save goes to a regular file or a new name only: a pipe with no reader would hang the window.
+TEST(Platform, SaveTargetsAreRegularFilesOrNewNames)
+{
+    ScratchDir dir;
+    writeBytes(dir.file("old.txt"), "old");
+    std::filesystem::create_symlink(dir.file("old.txt"), dir.file("link.txt"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        bool taken;
+    } cases[] = {
+        {dir.file("new.txt"), true},     {dir.file("old.txt"), true}, {dir.file("link.txt"), true},
+        {dir.file("fifo"), false},       {dir.dir(), false},          {"/dev/null", false},
+        {dir.file("no/such.txt"), true}, // the save itself reports the missing folder
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        fake.saveReplies.push_back(c.path);
+        const auto chosen = chooseSaveTarget(fake, {"Any|*.*", "", "test"});
+        EXPECT_EQ(chosen.has_value(), c.taken) << c.path;
+        EXPECT_EQ(fake.errors.empty(), c.taken) << c.path;
+        if (!c.taken) {
+            EXPECT_EQ(fake.errors.at(0),
+                      errorReportText(fileErrorText(kNotARegularFileMessage, c.path)));
+        }
+    }
+    FakePlatform cancelled;
+    EXPECT_FALSE(chooseSaveTarget(cancelled, {"Any|*.*", "", "test"}));
+    EXPECT_TRUE(cancelled.errors.empty());
 }

@@ -99,12 +99,19 @@ TEST(KineticReader, ReadsBackWhatTheExportWrote)
     EXPECT_DOUBLE_EQ(d.frames[6].yb, -0.88); // -0.875 rendered with two decimals
 }
 
-TEST(KineticReader, NoStepsIsAValidFile)
+// No run of the program has no steps: such a file would play as "Шаг 0 из 0".
+TEST(KineticReader, NoStepsIsRefused)
 {
     ScratchDir dir("kinzero");
     const std::string path = dir.file(kKineticFileName);
     writeBytes(path, "-15\r\n0\r\n10.00\r\n25.00\r\n15.00\r\n0\r\nSTART:\r\nEND\r\n");
-    EXPECT_TRUE(readKinetic(path).frames.empty());
+    try {
+        readKinetic(path);
+        ADD_FAILURE() << "accepted";
+    } catch (const KineticFileError& e) {
+        EXPECT_EQ(e.line(), 6);
+        EXPECT_NE(std::string(e.what()).find("в файле нет ни одного шага"), std::string::npos);
+    }
 }
 
 TEST(KineticReader, FaultsNameTheFileAndTheLine)
@@ -132,9 +139,13 @@ TEST(KineticReader, FaultsNameTheFileAndTheLine)
         {"cut inside a block", dropLines(good, 20), 20, "обрывается на шаге 2"},
         {"END missing", dropLines(good, 26), 26, "нет строки \"END\""},
         {"END replaced", replaceLine(good, 26, "FIN"), 26, "\"FIN\""},
-        // A header claiming two thousand million steps must not reserve room for them.
-        {"huge step count, two blocks", replaceLine(good, 6, "2000000000"), 26,
-         "после 2 блоков шагов, а в заголовке 2000000000 шагов"},
+        // No more steps than the program computes: two million frames would cost 200 MB.
+        {"huge step count, two blocks", replaceLine(good, 6, "2000000000"), 6,
+         "шагов 2000000000, а программа считает не больше 90000"},
+        {"one step past the program's", replaceLine(good, 6, "90001"), 6, "не больше 90000"},
+        // The guide is checked on x: 6E149 with A at -6E149 spreads 1.2E150 there.
+        {"guide and A apart on x", replaceLine(replaceLine(good, 5, "6E149"), 10, "-6E149"), 10,
+         "положение на шаге 1"},
         // Each value is a double, but the drawing would span more than a double holds.
         {"crank spans past a double", replaceLine(good, 3, "1E308"), 3, "кривошип выводит"},
         {"guide far from O", replaceLine(good, 5, "-1.5E150"), 5, "направляющая выводит"},
@@ -208,4 +219,36 @@ TEST(KineticReader, SpreadAtTheLimitIsAccepted)
     const std::string path = dir.file(kKineticFileName);
     writeBytes(path, replaceLine(goodFile('.'), 12, "-9.9E149"));
     EXPECT_EQ(readKinetic(path).frames.at(0).xb, -9.9e149);
+    // Exactly 1E150 from O: a crank of 0 and the guide there, one step at O.
+    writeBytes(path, "0\r\n0\r\n0\r\n25.00\r\n1E150\r\n1\r\nSTART:\r\n0\r\n0\r\n0\r\n0\r\n"
+                     "0\r\n0\r\n0\r\n0\r\n---\r\nEND\r\n");
+    EXPECT_EQ(readKinetic(path).b, 1e150);
+    // Far apart, but on different axes: each axis spreads 6E149 only.
+    writeBytes(path, replaceLine(replaceLine(goodFile('.'), 10, "6E149"), 11, "-6E149"));
+    EXPECT_EQ(readKinetic(path).frames.at(0).ya, -6e149);
+}
+
+// A file that cannot be read part way, and a file whose lines end in CR alone, are named with
+// what is wrong, not as a bare "I/O error" or a run-together first line.
+TEST(KineticReader, ReadErrorsAndLoneCrLineEndsAreNamed)
+{
+    ScratchDir dir("kinodd");
+    const std::string crOnly = dir.file("cr.ini");
+    std::string text = goodFile('.');
+    std::erase(text, '\n');
+    writeBytes(crOnly, text);
+    const std::pair<std::string, std::string> cases[] = {
+        {"/proc/self/mem", "Файл \"/proc/self/mem\", строка 1: I/O error 5."},
+        {crOnly, "Файл \"" + crOnly +
+                     "\", строка 1: после \"15\" стоит CR без LF, а строки файла "
+                     "должны кончаться CR LF или LF."},
+    };
+    for (const auto& [path, message] : cases) {
+        try {
+            readKinetic(path);
+            ADD_FAILURE() << path << " accepted";
+        } catch (const KineticFileError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+    }
 }

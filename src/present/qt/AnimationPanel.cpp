@@ -45,6 +45,10 @@ void AnimationPanel::exportAnimation()
     QProgressBar* bar = progress.progressBar;
     // Beside the executable, or in the user's data folder when the program's folder is read-only.
     const std::string kineticPath = kineticFilePath(platform);
+    if (!isSaveTarget(kineticPath)) {
+        platform.showError(fileErrorText(kNotARegularFileMessage, kineticPath));
+        return;
+    }
     try {
         // The bar follows every step, whatever "Индикатор" says. Asking the bar only when the
         // percentage it stands for changes (and at the last step) leaves the same picture and
@@ -60,7 +64,7 @@ void AnimationPanel::exportAnimation()
             bar->setValue(i);
         });
     } catch (const std::exception& e) {
-        platform.showError(e.what());
+        platform.showError(fileErrorText(e.what(), kineticPath));
         return;
     }
     const std::string program =

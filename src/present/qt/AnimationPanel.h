@@ -28,8 +28,10 @@ public:
 
     // Index of the checked renderer item (-1 none).
     int rendererIndex() const;
-    // "Анимация": writes the file (an error is reported and nothing started), then starts the
-    // full build for item 1 and the light one otherwise; a start that fails is reported.
+    // "Анимация": writes the file (an error is reported with the file's name and nothing
+    // started; a path that is not a regular file or a new name is refused, see isSaveTarget),
+    // then starts the full build for item 1 and the light one otherwise; a start that fails is
+    // reported.
     void exportAnimation();
 
 private:

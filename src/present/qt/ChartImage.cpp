@@ -16,7 +16,7 @@ FileDialogRequest chartImageDialog()
 
 bool saveChartImage(Platform& platform, QWidget* chart)
 {
-    const auto chosen = platform.saveFileName(chartImageDialog());
+    const auto chosen = chooseSaveTarget(platform, chartImageDialog());
     if (!chosen) return false;
     // The name is used as the dialog returns it: the dialog added ".png" to a bare name before
     // it asked about replacing a file, and adding it here would replace another file unasked.

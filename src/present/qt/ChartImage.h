@@ -14,8 +14,9 @@ class QWidget;
 // and a remembered path of its own, apart from the report's dialogs.
 FileDialogRequest chartImageDialog();
 
-// Asks for a file name with chartImageDialog() and writes `chart` there as PNG, under the name
-// the dialog returned. A failed write is shown as a message. Returns true when a file was written.
+// Asks for a file name with chartImageDialog() (through chooseSaveTarget, which refuses a target
+// that is not a regular file or a new name) and writes `chart` there as PNG, under the name the
+// dialog returned. A failed write is shown as a message. Returns true when a file was written.
 bool saveChartImage(Platform& platform, QWidget* chart);
 
 // The two actions every chart window's popup menu ends with.

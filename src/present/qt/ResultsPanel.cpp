@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
@@ -36,6 +37,18 @@ bool fileExists(const std::string& path)
 {
     std::error_code ec;
     return std::filesystem::exists(path, ec);
+}
+
+// What stands at `path` now (nothing, or a file of this type, size, identity and time of last
+// change), so that a fault of the file is told apart from the same fault of a changed file.
+std::string fileState(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return "missing " + std::to_string(errno);
+    return std::to_string(info.st_mode) + " " + std::to_string(info.st_size) + " " +
+           std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + " " +
+           std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) + " " +
+           std::to_string(info.st_ctim.tv_sec) + "." + std::to_string(info.st_ctim.tv_nsec);
 }
 
 } // namespace
@@ -121,11 +134,17 @@ void ResultsPanel::refreshResults()
     gridModel->endChange();
     listing->setLines(std::move(lines));
 
-    // The captions come last so that a missing file leaves every value row refreshed.
+    // The captions come last so that a missing file leaves every value row refreshed. A fault
+    // is shown once: every later refresh would meet the same one until the file changes.
+    const std::string captions = captionsPath(platform.executableDir());
     try {
-        loadCaptions(captionsPath(platform.executableDir()));
+        loadCaptions(captions);
+        captionFault_.clear();
     } catch (const KinovarError& e) {
-        platform.showError(e.what());
+        const std::string fault = captions + "\n" + fileState(captions) + "\n" + e.what();
+        if (fault == captionFault_) return;
+        captionFault_ = fault;
+        platform.showError(fileErrorText(e.what(), captions));
     }
 }
 
@@ -152,20 +171,20 @@ QStringList ResultsPanel::rowCaptions() const
 
 void ResultsPanel::saveReport()
 {
-    const auto name = platform.saveFileName(kSaveFilter);
+    const auto name = chooseSaveTarget(platform, {kSaveFilter, "", kReportSaveDialog});
     if (!name) return; // cancelled: nothing is written
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     const BusyCursor busy(platform);
     try {
         writeReport(*name, P, gridModel->text(), numbers.decimal);
     } catch (const KinovarError& e) {
-        platform.showError(e.what());
+        platform.showError(fileErrorText(e.what(), *name));
     }
 }
 
 void ResultsPanel::exportCsv()
 {
-    const auto name = platform.saveFileName(kCsvDialog);
+    const auto name = chooseSaveTarget(platform, kCsvDialog);
     if (!name) return;
     std::vector<std::string> captions;
     for (const QString& caption : rowCaptions())
@@ -175,7 +194,7 @@ void ResultsPanel::exportCsv()
     try {
         writeSpreadsheetCsv(*name, R, P.N, captions, numbers.decimal);
     } catch (const KinovarError& e) {
-        platform.showError(e.what());
+        platform.showError(fileErrorText(e.what(), *name));
     }
 }
 
@@ -191,7 +210,7 @@ void ResultsPanel::openReport()
     } catch (const KinovarError& e) {
         // Fields read before the bad line are in force: the labels must say so too.
         emit reportOpened();
-        platform.showError(e.what());
+        platform.showError(fileErrorText(e.what(), *name));
         return;
     } catch (...) {
         // Any other failure (no memory, say) is no verdict on the file: nothing read stays.

@@ -37,11 +37,14 @@ public:
     void setListingText(const QString& text);
     // "Обновить": the grid and the listing from the store for N steps, the bar following the
     // steps while it follows refreshes, then the row captions; a caption file that cannot be
-    // read is reported after every value row is filled. While the grid is rewritten the listing
+    // read is reported, naming it, after every value row is filled, once until the file changes
+    // (or its fault does). While the grid is rewritten the listing
     // shows only its first line and a blank line; afterwards its lines come from the grid text.
     void refreshResults();
     // "Сохранить Отчёт": asks for a file and writes the report of the grid's text; a cancel
-    // writes nothing, a replaced file is named in the listing, a failed write is reported.
+    // writes nothing, a replaced file is named in the listing, a failed write is reported with
+    // the file's name. A target that is not a regular file or a new name is refused
+    // (chooseSaveTarget).
     void saveReport();
     // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
     // give the values that text was made from.
@@ -49,7 +52,7 @@ public:
     // "Экспорт CSV…": asks for a file (".csv" added to a bare name, a remembered path of its own)
     // and writes steps 1..N of the store as a spreadsheet table headed by the grid's captions
     // (row names where there are none), with the program's decimal separator; a cancel writes
-    // nothing, a failed write is reported.
+    // nothing, a failed write is reported with the file's name; targets as for saveReport.
     void exportCsv();
     // "Открыть": asks for a report and reads its header into the parameter set; reportOpened()
     // follows even when a bad line stopped the reading, before the error is reported.
@@ -75,4 +78,5 @@ private:
     ProgressIndicator& progress;
     const NumberFormat& numbers;
     int captionCount_ = 0;
+    std::string captionFault_; // the caption file's fault last shown, with the file's state
 };

@@ -128,5 +128,5 @@ TEST_F(CsvExport, CancelWritesNothingAndAFailureIsReported)
     fake.saveReplies.push_back(dir.file("no/such/folder/x.csv"));
     form->exportCsvAction->trigger();
     ASSERT_EQ(fake.errors.size(), 1u);
-    EXPECT_EQ(fake.errors[0], "File not found.");
+    EXPECT_EQ(fake.errors[0], "File not found.\nФайл \"" + dir.file("no/such/folder/x.csv") + "\"");
 }

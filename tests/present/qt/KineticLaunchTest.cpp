@@ -97,17 +97,19 @@ TEST_F(KineticLaunch, UnwritableFileIsAnErrorReportAndNoAnimator)
     struct Case {
         std::string folder;
         bool fileIsAFolder;
-        const char* error;
+        const char* error; // the box names the file on its second line
     };
     // Tests run as root, who may write anywhere: a folder in the file's place stands in for a
-    // file that cannot be written.
-    for (const Case& c : {Case{"no-such-folder/", false, "File not found."},
-                          Case{"blocked/", true, "File access denied."}}) {
+    // file that cannot be written, and is refused before any writing as no regular file.
+    for (const Case& c : {Case{"no-such-folder/", false, "File not found"},
+                          Case{"blocked/", true, kNotARegularFileMessage}}) {
         fake.exeDir = dir.path().string() + "/" + c.folder;
         if (c.fileIsAFolder) std::filesystem::create_directories(fake.exeDir + kKineticFileName);
         fake.errors.clear();
         form->animationPanel().exportAnimation();
-        EXPECT_EQ(fake.errors, std::vector<std::string>{c.error}) << c.folder;
+        EXPECT_EQ(fake.errors, std::vector<std::string>{errorReportText(
+                                   fileErrorText(c.error, fake.exeDir + kKineticFileName))})
+            << c.folder;
         EXPECT_TRUE(fake.started.empty()) << c.folder;
         EXPECT_TRUE(fake.messages.empty()) << c.folder;
     }

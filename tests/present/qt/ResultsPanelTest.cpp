@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -161,11 +162,40 @@ TEST_F(ResultsPanelTest, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
         memoAtError = memo();
     };
     form->resultsPanel().refreshResults();
-    EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
+    EXPECT_EQ(fake.errors,
+              std::vector<std::string>{"File not found.\nФайл \"" + fake.exeDir + "scr.ini\""});
     EXPECT_EQ(shownAtError, q(FormatFixed(store()(78, 25), 4, 2, '.')));
     EXPECT_TRUE(memoAtError.startsWith("Таблица значений обновлена...\n\n"));
     EXPECT_EQ(form->resultsPanel().captionCount(), 1);
     EXPECT_EQ(cell(0, 1), "");
+}
+
+// A caption file that cannot be read is reported once, not at every refresh; again once it
+// changes (here: a folder in its place, then the file restored and removed again).
+TEST_F(ResultsPanelTest, ACaptionFaultIsShownOncePerChangeOfTheFile)
+{
+    const std::string captions = dir.file("scr.ini");
+    const std::string missing = errorReportText(fileErrorText("File not found", captions));
+    const std::string folder = errorReportText(fileErrorText("File access denied", captions));
+    const struct {
+        std::function<void()> change;
+        std::vector<std::string> errors; // after two refreshes
+    } steps[] = {
+        {[] {}, {missing}},
+        {[&] { std::filesystem::create_directory(captions); }, {missing, folder}},
+        {[&] {
+             std::filesystem::remove(captions);
+             installCaptions();
+         },
+         {missing, folder}},
+        {[&] { std::filesystem::remove(captions); }, {missing, folder, missing}},
+    };
+    for (const auto& step : steps) {
+        step.change();
+        form->resultsPanel().refreshResults();
+        form->resultsPanel().refreshResults();
+        EXPECT_EQ(fake.errors, step.errors);
+    }
 }
 
 TEST_F(ResultsPanelTest, IndicatorAdvancesTheBarWithAFewPaints)
@@ -269,9 +299,11 @@ TEST_F(ResultsPanelTest, SaveWritesTheReportOfTheGridText)
     EXPECT_EQ(memo(), q(path)); // replacing names the file
     EXPECT_TRUE(fake.errors.empty());
 
+    // A device is no report: writing to it might never end (a pipe with no reader).
     fake.saveReplies.push_back("/dev/full");
     form->resultsPanel().saveReport();
-    EXPECT_EQ(fake.errors, std::vector<std::string>{"Disk full."});
+    EXPECT_EQ(fake.errors, std::vector<std::string>{errorReportText(
+                               fileErrorText(kNotARegularFileMessage, "/dev/full"))});
 }
 
 TEST_F(ResultsPanelTest, OpenReadsTheHeaderAndRefreshesTheLabels)
@@ -301,7 +333,9 @@ TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
     form->resultsPanel().setListingText("before");
     fake.openReplies.push_back(path);
     form->resultsPanel().openReport();
-    EXPECT_EQ(fake.errors, std::vector<std::string>{"'abc' is not a valid floating point value."});
+    EXPECT_EQ(fake.errors, std::vector<std::string>{"line 3: 'abc' is not a valid floating point "
+                                                    "value.\nФайл \"" +
+                                                    path + "\""});
     EXPECT_EQ(params.l2, 27);
     EXPECT_EQ(params.b, 15);
     EXPECT_EQ(form->parameterPanel().rows[1].value->text(), q(FormatFixed(27, 4, 3, '.')));
@@ -310,7 +344,7 @@ TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
     fake.openReplies.push_back(dir.file("none.txt"));
     form->resultsPanel().openReport();
     EXPECT_EQ(memo(), "before");
-    EXPECT_EQ(fake.errors.back(), "File not found.");
+    EXPECT_EQ(fake.errors.back(), "File not found.\nФайл \"" + dir.file("none.txt") + "\"");
 }
 
 // A report opens whichever separator it was written with, whatever the locale's is now.
@@ -331,7 +365,8 @@ TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
         EXPECT_EQ(params.l2, 26);
         // The fourth line is the first the files lack: "" is no number.
         EXPECT_EQ(fake.errors.size(), 2u);
-        EXPECT_EQ(fake.errors.back(), "'' is not a valid floating point value.");
+        EXPECT_EQ(fake.errors.back(),
+                  "line 4: '' is not a valid floating point value.\nФайл \"" + comma + "\"");
         fake.errors.clear();
         EXPECT_EQ(form->parameterPanel().rows[0].value->text(),
                   q(FormatFixed(13.5, 4, 3, separator))); // in the separator now in force
@@ -341,7 +376,9 @@ TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
     fake.openReplies.push_back(comma);
     form->resultsPanel().openReport();
     EXPECT_EQ(fake.errors,
-              std::vector<std::string>{"'13,5.0' is not a valid floating point value."});
+              std::vector<std::string>{"line 1: '13,5.0' is not a valid floating point value.\n"
+                                       "Файл \"" +
+                                       comma + "\""});
     EXPECT_EQ(params.l1, 13.5);
 }
 
