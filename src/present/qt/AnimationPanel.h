@@ -21,9 +21,6 @@ public:
     AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
                    Platform& platform, ProgressIndicator& progress, QObject* parent);
 
-    QGroupBox* rendererChoice = nullptr;
-    std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
-
     // Index of the checked renderer item (-1 none).
     int rendererIndex() const;
     // "Анимация": writes the file (an error is reported and nothing started), then starts the
@@ -31,6 +28,9 @@ public:
     void exportAnimation();
 
 private:
+    // Object names "rendererChoice", "rendererItem0" and "rendererItem1".
+    QGroupBox* rendererChoice = nullptr;
+    std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
     const ParamSet& P;
     const ResultStore& R;
     Platform& platform;

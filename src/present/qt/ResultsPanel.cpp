@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QProgressBar>
 #include <QTableView>
 #include <algorithm>
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include "present/Report.h"
 #include "present/ResultsText.h"
 #include "present/SpreadsheetCsv.h"
+#include "present/qt/ListingView.h"
 #include "present/qt/ResultsGridModel.h"
 
 namespace {
@@ -86,12 +86,8 @@ void ResultsPanel::setListingText(const QString& text)
 void ResultsPanel::refreshResults()
 {
     const BusyCursor busy(platform);
-    QProgressBar* bar = progress.progressBar;
     const bool indicator = progress.followsRefresh();
-    if (indicator) {
-        bar->setMaximum(P.N);
-        bar->setMinimum(0);
-    }
+    if (indicator) progress.setRange(0, P.N);
     captionCount_ = 1;
 
     // Painting the bar 90000 times would cost more than the refresh: only a new percentage is
@@ -103,8 +99,8 @@ void ResultsPanel::refreshResults()
             const int percent = static_cast<int>(int64_t(step) * 100 / P.N);
             if (percent == shownPercent) return;
             shownPercent = percent;
-            bar->setValue(step);
-            bar->repaint();
+            progress.setValue(step);
+            progress.repaintNow();
         };
 
     GridText& cells = gridModel->beginChange(); // the memo shows refreshStatus() meanwhile

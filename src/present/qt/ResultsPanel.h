@@ -11,8 +11,8 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
-#include "present/qt/ListingView.h" // the listing is part of the panel's face
 
+class ListingView;
 class ProgressIndicator;
 class QFrame;
 class QTableView;
@@ -25,11 +25,6 @@ public:
     // Builds the results area inside `client` at its fixed place.
     ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store, Platform& platform,
                  ProgressIndicator& progress, QObject* parent);
-
-    QFrame* resultsArea = nullptr;
-    ListingView* listing = nullptr;
-    QTableView* grid = nullptr;
-    ResultsGridModel* gridModel = nullptr;
 
     // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
@@ -67,6 +62,11 @@ signals:
     void reportOpened();
 
 private:
+    // Object names "resultsArea", "listing" (the memo) and "grid", with the model as grid's.
+    QFrame* resultsArea = nullptr;
+    ListingView* listing = nullptr;
+    QTableView* grid = nullptr;
+    ResultsGridModel* gridModel = nullptr;
     ParamSet& P;
     const ResultStore& R;
     Platform& platform;

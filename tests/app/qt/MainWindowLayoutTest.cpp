@@ -148,6 +148,23 @@ TEST_F(MainWindowTest, ParameterRowsSitInTheirBoxes)
     }
 }
 
+// Tab goes on from the run settings to the mode box, and from the last renderer item to the grid,
+// across the panels that own them.
+TEST_F(MainWindowTest, TabCrossesThePanelsInTheDesignedOrder)
+{
+    activate();
+    const struct {
+        const char* from;
+        const char* to;
+    } steps[] = {{"cycleEditButton", "modeBox"}, {"rendererItem1", "grid"}};
+    for (const auto& step : steps) {
+        control(step.from)->setFocus();
+        ASSERT_TRUE(control(step.from)->hasFocus()) << step.from;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(control(step.to)->hasFocus()) << step.from;
+    }
+}
+
 TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
 {
     EXPECT_FALSE(control("entryPanel")->isVisibleTo(form.get()));
