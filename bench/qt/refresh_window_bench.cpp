@@ -20,7 +20,6 @@
 #include "app/qt/MainWindow.h"
 #include "calc/Calculation.h"
 #include "present/qt/ListingView.h"
-#include "present/qt/ResultsPanel.h"
 
 namespace {
 
@@ -80,20 +79,21 @@ void BM_RefreshThroughWindow(benchmark::State& state)
     NoDialogPlatform platform;
     auto window = std::make_unique<MainWindow>(platform, params, store());
     params = largestRun(false); // the window starts at the defaults
-    window->fadeTimer->stop();
+    window->findChild<QTimer*>("fadeTimer")->stop();
     window->setOpacity(255);
     window->show();
     QApplication::processEvents();
-    window->calculateAction->trigger();
-    window->indicatorAction->setChecked(true);
+    window->findChild<QAction*>("calculateAction")->trigger();
+    window->findChild<QAction*>("indicatorAction")->setChecked(true);
     QApplication::processEvents();
 
+    QAction* refresh = window->findChild<QAction*>("refreshAction");
     using Clock = std::chrono::steady_clock;
     Clock::duration command{}, first{};
     const auto start = Clock::now();
     for (auto _ : state) {
         const auto begin = Clock::now();
-        window->refreshAction->trigger();
+        refresh->trigger();
         const auto end = Clock::now();
         QApplication::processEvents(); // the grid and the memo paint what the refresh made
         command += end - begin;
@@ -102,7 +102,7 @@ void BM_RefreshThroughWindow(benchmark::State& state)
     const std::chrono::duration<double> spent = Clock::now() - start;
 
     if (!platform.errors.empty()) state.SkipWithError(platform.errors.front().c_str());
-    if (window->resultsPanel().listing->blockCount() != 3 + 2 * params.N)
+    if (window->findChild<ListingView*>("listing")->blockCount() != 3 + 2 * params.N)
         state.SkipWithError("the listing is not the run's");
     state.counters["steps"] = params.N;
     // The command alone (the rest is painting), and the first refresh, into a new grid.

@@ -117,6 +117,7 @@ AnimatorWindow::AnimatorWindow(SceneModel model, QWidget* parent)
     exitHint->adjustSize();
     exitHint->hide();
     exitHintTimer = new QTimer(this);
+    exitHintTimer->setObjectName("exitHintTimer");
     exitHintTimer->setSingleShot(true);
     exitHintTimer->setInterval(kExitHintMs);
     connect(exitHintTimer, &QTimer::timeout, exitHint, &QWidget::hide);

@@ -43,11 +43,6 @@ public:
 
     const KineticPlayback& playback() const { return playback_; }
 
-    // "Esc — выход" over the scene, shown for kExitHintMs when the window is shown full screen
-    // (there is no title bar to close it by); exitHintTimer hides it.
-    QLabel* exitHint = nullptr;
-    QTimer* exitHintTimer = nullptr;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -56,6 +51,11 @@ protected:
 private:
     void tick();
     void refresh(); // controls and scene after any change of frame, rate or state
+
+    // "Esc — выход" over the scene, shown for kExitHintMs when the window is shown full screen
+    // (there is no title bar to close it by); exitHintTimer hides it. Named as called here.
+    QLabel* exitHint = nullptr;
+    QTimer* exitHintTimer = nullptr;
 
     SceneModel model_;
     KineticPlayback playback_;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <mutex>
 #include <set>
 #include <stdexcept>
@@ -11,11 +10,15 @@
 
 #include "formats/OrderedChunks.h"
 
+// No test here waits on the clock: where the order of events matters, the work itself holds a
+// thread back until what it waits for has happened.
+
 TEST(OrderedChunks, CompletionsComeInOrderOnTheCallingThreadWhateverFinishesFirst)
 {
     for (unsigned threads : {1u, 2u, 4u, 0u}) {
         constexpr size_t kChunks = 40;
         std::vector<std::atomic<int>> runs(kChunks);
+        std::atomic<size_t> started{0};
         std::vector<size_t> completed;
         std::set<std::thread::id> workers;
         std::mutex m;
@@ -23,8 +26,13 @@ TEST(OrderedChunks, CompletionsComeInOrderOnTheCallingThreadWhateverFinishesFirs
         runOrderedChunks(
             kChunks, threads,
             [&](size_t c) {
-                // Early chunks take longest, so later ones are done first on other threads.
-                if (c < 3) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                // A chunk on another thread is done only once every chunk has started, so the
+                // calling thread finishes later chunks before the early ones other threads hold.
+                // The calling thread never waits here: it starts whatever is left.
+                if (++started == kChunks) started.notify_all();
+                if (std::this_thread::get_id() != caller)
+                    for (size_t s = started.load(); s < kChunks; s = started.load())
+                        started.wait(s);
                 ++runs[c];
                 const std::lock_guard lock(m);
                 workers.insert(std::this_thread::get_id());
@@ -49,32 +57,51 @@ TEST(OrderedChunks, CompletionsComeInOrderOnTheCallingThreadWhateverFinishesFirs
         0, 4, [](size_t) { FAIL(); }, [](size_t) { FAIL(); });
 }
 
+// What a failure guarantees whatever the scheduling: it reaches the caller, and no chunk from the
+// failed one on is reported. That the chunks after it are not started is certain on one thread
+// only: with more, the others may have started them all before the failing chunk even ran.
 TEST(OrderedChunks, AFailureStopsTheRestAndReachesTheCaller)
 {
     for (unsigned threads : {1u, 3u}) {
-        std::atomic<int> started{0};
+        SCOPED_TRACE(threads);
+        constexpr size_t kChunks = 1000, kFailing = 5;
+        std::vector<std::atomic<int>> runs(kChunks);
         std::vector<size_t> completed;
-        EXPECT_THROW(runOrderedChunks(
-                         1000, threads,
-                         [&](size_t c) {
-                             ++started;
-                             if (c == 5) throw std::runtime_error("work");
-                         },
-                         [&](size_t c) { completed.push_back(c); }),
-                     std::runtime_error);
-        EXPECT_LT(started.load(), 1000) << threads;
-        for (size_t c : completed)
-            EXPECT_LT(c, 5u) << threads; // nothing reported past the failed chunk
+        std::string caught;
+        try {
+            runOrderedChunks(
+                kChunks, threads,
+                [&](size_t c) {
+                    ++runs[c];
+                    if (c == kFailing) throw std::runtime_error("work");
+                },
+                [&](size_t c) { completed.push_back(c); });
+        } catch (const std::runtime_error& e) {
+            caught = e.what();
+        }
+        EXPECT_EQ(caught, "work");
+        EXPECT_EQ(runs[kFailing].load(), 1);
+        for (size_t c = 0; c < kChunks; ++c)
+            EXPECT_LE(runs[c].load(), 1) << c;
+        // Reported in order from the first, and nothing from the failed chunk on.
+        for (size_t i = 0; i < completed.size(); ++i)
+            EXPECT_EQ(completed[i], i);
+        EXPECT_LE(completed.size(), kFailing);
+        if (threads == 1) {
+            EXPECT_EQ(completed, (std::vector<size_t>{0, 1, 2, 3, 4}));
+            for (size_t c = 0; c < kChunks; ++c)
+                EXPECT_EQ(runs[c].load(), c <= kFailing ? 1 : 0) << c;
+        }
 
         std::vector<size_t> reported;
         EXPECT_THROW(runOrderedChunks(
-                         1000, threads, [](size_t) {},
+                         kChunks, threads, [](size_t) {},
                          [&](size_t c) {
                              reported.push_back(c);
                              if (c == 2) throw std::logic_error("progress");
                          }),
                      std::logic_error);
-        EXPECT_EQ(reported, (std::vector<size_t>{0, 1, 2})) << threads;
+        EXPECT_EQ(reported, (std::vector<size_t>{0, 1, 2}));
     }
 }
 

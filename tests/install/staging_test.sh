@@ -86,26 +86,30 @@ rm -f "$home/Kinetic.ini"
 as_user env DISPLAY="$display" QT_QPA_PLATFORM=xcb "$prefix/bin/kinovar" >"$stage/kinovar.log" 2>&1 &
 app_pid=$!
 export DISPLAY=$display
+# Waits are for a state, never for a time: the window is taken once it is mapped (it can take the
+# focus then), and the keys are checked by what they leave behind.
 window=""
 for _ in $(seq 300); do
-  window=$(xdotool search --name '^Kinovar' 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
+  window=$(xdotool search --onlyvisible --name '^Kinovar' 2>/dev/null | head -n 1) &&
+    [[ -n "$window" ]] && break
   sleep 0.1
 done
 [[ -n "$window" ]] || { cat "$stage/kinovar.log"; fail "the main window did not appear"; }
-sleep 1 # the window fades in
 xdotool windowfocus --sync "$window"
-xdotool key F9
-sleep 1
-# F5 reads the row captions from the installed share/kinovar/scr.ini; a missing one would show
-# an error box captioned "Kinovar" (the main window's caption is longer).
-xdotool key F5
-sleep 1
-if xdotool search --onlyvisible --name '^Kinovar$' >/dev/null 2>&1; then fail "F5 showed an error box"; fi
-xdotool windowfocus --sync "$window"
-xdotool key F8
+# The window runs its keys in order, each command to its end before the next one starts. F5 reads
+# the row captions from the installed share/kinovar/scr.ini; a missing one would show a modal
+# error box captioned "Kinovar" (the main window's caption is longer), which F8 could not get
+# past. So once the animator F8 starts is running, F9 and F5 are done and such a box would be up.
+xdotool key F9 F5 F8
+
+error_box() { xdotool search --onlyvisible --name '^Kinovar$' >/dev/null 2>&1; }
 
 data=$home/.local/share/Kinovar
-for _ in $(seq 300); do [[ -n "$(animator_pids)" ]] && break; sleep 0.1; done
+for _ in $(seq 300); do
+  { [[ -n "$(animator_pids)" ]] || error_box; } && break
+  sleep 0.1
+done
+if error_box; then fail "F5 showed an error box"; fi
 pids=$(animator_pids)
 [[ -n "$pids" ]] || { cat "$stage/kinovar.log"; fail "no animator started"; }
 cmd=$(tr '\0' ' ' <"/proc/$(echo "$pids" | head -n 1)/cmdline")

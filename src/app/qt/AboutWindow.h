@@ -11,13 +11,6 @@ class AboutWindow : public QWidget {
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
-    QWidget* logo = nullptr;      // the picture, stretched to the control's size
-    QLabel* titleLabel = nullptr; // product caption
-    QLabel* teamLabel = nullptr;  // credit lines
-    QLabel* subjectLabel = nullptr;
-    QLabel* versionLabel = nullptr;
-    QTimer* growthTimer = nullptr; // 10 ms growth timer, started by the first showing
-
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }
     void setOpacity(int value);
@@ -38,5 +31,12 @@ protected:
 
 private:
     bool fullyGrown() const;
+    // Each object is named as it is called here.
+    QWidget* logo = nullptr;      // the picture, stretched to the control's size
+    QLabel* titleLabel = nullptr; // product caption
+    QLabel* teamLabel = nullptr;  // credit lines
+    QLabel* subjectLabel = nullptr;
+    QLabel* versionLabel = nullptr;
+    QTimer* growthTimer = nullptr; // 10 ms growth timer, started by the first showing
     int opacity_ = 0;
 };

@@ -2,12 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 
@@ -65,9 +61,11 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
     animation_ = new AnimationPanel(client, P, R, platform, *progress_, numbers_, this);
-    // Tab order as it always was: the mode box after the run settings, the grid last.
-    setTabOrder(runSettings_->cycleEditButton, parameters_->modeBox);
-    setTabOrder(animation_->rendererItems[1], results_->grid);
+    // Tab order as it always was: the mode box after the run settings, the grid last. The panels
+    // keep their controls to themselves; the window knows them by their object names.
+    const auto control = [client](const char* name) { return client->findChild<QWidget*>(name); };
+    setTabOrder(control("cycleEditButton"), control("modeBox"));
+    setTabOrder(control("rendererItem1"), control("grid"));
 
     connect(parameters_, &ParameterPanel::listingText, results_, &ResultsPanel::setListingText);
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);

@@ -43,16 +43,6 @@ public:
     AnimationPanel& animationPanel() { return *animation_; }
     ProgressIndicator& progressIndicator() { return *progress_; }
 
-    // Menu items; openReportShortcut and saveReportShortcut are the window's own twins of the
-    // hidden "Открыть" and "Сохранить Отчёт", which carry their shortcuts.
-    QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
-    QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
-    QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
-    QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
-    QAction *openReportShortcut = nullptr, *saveReportShortcut = nullptr;
-    QAction* exportCsvAction = nullptr; // "Экспорт CSV…", Ctrl+E
-    QTimer* fadeTimer = nullptr;        // 1 ms fade-in ticks, stopped once opaque
-
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }
     void setOpacity(int value);
@@ -81,6 +71,16 @@ protected:
 
 private:
     void buildMenu();
+    // Menu items, each with the object name it is called by here; openReportShortcut and
+    // saveReportShortcut are the window's own twins of the hidden "Открыть" and "Сохранить
+    // Отчёт", which carry their shortcuts.
+    QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
+    QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
+    QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
+    QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
+    QAction *openReportShortcut = nullptr, *saveReportShortcut = nullptr;
+    QAction* exportCsvAction = nullptr; // "Экспорт CSV…", Ctrl+E
+    QTimer* fadeTimer = nullptr;        // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
     ParamSet& P;
     ResultStore& R;

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 #include "app/qt/MainWindow.h"
 #include "params/qt/ParameterPanel.h"
@@ -112,7 +111,7 @@ void MainWindow::buildMenu()
                              QKeySequence(Qt::Key_F7), [this] { showMoEChart(); });
     autofillAction =
         addItem(this, operationsMenu, "autofillAction", QStringLiteral("Автозаполнение"),
-                QKeySequence(Qt::Key_F4), [params] { params->autofillButton->click(); });
+                QKeySequence(Qt::Key_F4), [params] { params->clickAutofill(); });
     quantityChartAction =
         addItem(this, operationsMenu, "quantityChartAction", QStringLiteral("Параметры"),
                 QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });

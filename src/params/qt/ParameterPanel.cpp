@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -197,7 +196,7 @@ void ParameterPanel::showMode()
 
 void ParameterPanel::refreshLabels()
 {
-    progress.progressBar->setValue(0);
+    progress.setValue(0);
     showValues();
 }
 
@@ -222,6 +221,11 @@ void ParameterPanel::confirmEntry()
 void ParameterPanel::autofill()
 {
     run([](ParamSet& p) { return ::autofill(p); });
+}
+
+void ParameterPanel::clickAutofill()
+{
+    autofillButton->click();
 }
 
 void ParameterPanel::modeChosen()

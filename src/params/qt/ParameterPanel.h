@@ -38,17 +38,6 @@ public:
     ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
                    ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
-    QGroupBox* parametersBox = nullptr;
-    QGroupBox* extraParametersBox = nullptr;
-    std::array<ParamRowWidgets, kParamRowCount> rows; // in the parameter table's display order
-    QPushButton* autofillButton = nullptr;            // "Автозаполнение"
-    QPushButton* refreshButton = nullptr;
-    QComboBox* modeBox = nullptr; // "360" / "720"
-    QFrame* entryPanel = nullptr;
-    QLabel* entryCaption = nullptr;
-    QLineEdit* entryEdit = nullptr;
-    QPushButton* entryOk = nullptr;
-
     // The defaults into the parameter set, then refreshLabels.
     void resetToDefaults();
     // The mode box shows the item of the mode in force, without running its command.
@@ -65,6 +54,8 @@ public:
     void confirmEntry();
     // "Автозаполнение": derives the point coordinates.
     void autofill();
+    // The menu's "Автозаполнение": a click on the button, as if the user had pressed it.
+    void clickAutofill();
     // A selection or typed text in the mode box.
     void modeChosen();
     // Applies a command's effects in order.
@@ -82,6 +73,19 @@ private:
     void buildRows();
     void showEntryPanel();
     void hideEntryPanel();
+    // Each widget carries an object name, the one tests find it by: "parametersBox", "l1Caption",
+    // "l1Value", "l1Button", ... (after the row's key), "autofillButton", "refreshButton",
+    // "modeBox", "entryPanel", "entryCaption", "entryEdit", "entryOk".
+    QGroupBox* parametersBox = nullptr;
+    QGroupBox* extraParametersBox = nullptr;
+    std::array<ParamRowWidgets, kParamRowCount> rows; // in the parameter table's display order
+    QPushButton* autofillButton = nullptr;            // "Автозаполнение"
+    QPushButton* refreshButton = nullptr;
+    QComboBox* modeBox = nullptr; // "360" / "720"
+    QFrame* entryPanel = nullptr;
+    QLabel* entryCaption = nullptr;
+    QLineEdit* entryEdit = nullptr;
+    QPushButton* entryOk = nullptr;
     QPushButton* entryOpener_ = nullptr; // the edit button that last opened the panel
     ParamSet& P;
     Platform& platform;

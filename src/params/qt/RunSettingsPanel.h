@@ -24,14 +24,6 @@ public:
     RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display, Platform& platform,
                      const NumberFormat& numbers, QObject* parent);
 
-    QFrame* runSettings = nullptr;
-    QLabel* stepCaption = nullptr;
-    QComboBox* stepBox = nullptr;
-    QLabel* cycleCaption = nullptr;
-    QLineEdit* cycleCountEdit = nullptr;
-    QComboBox* cycleTypeBox = nullptr;
-    QPushButton* cycleEditButton = nullptr;
-
     // Shows the step and the cycle count the parameter set holds (the step's item, or its degrees
     // when no item has it; the count (N - 1) / 24), without running the controls' commands.
     void showRunSettings();
@@ -41,6 +33,14 @@ public:
     void toggleCycleEdit();
 
 private:
+    // Object names as the fields are called here, the names tests find them by.
+    QFrame* runSettings = nullptr;
+    QLabel* stepCaption = nullptr;
+    QComboBox* stepBox = nullptr;
+    QLabel* cycleCaption = nullptr;
+    QLineEdit* cycleCountEdit = nullptr;
+    QComboBox* cycleTypeBox = nullptr;
+    QPushButton* cycleEditButton = nullptr;
     ParamSet& P;
     ParameterPanel& display;
     const NumberFormat& numbers;

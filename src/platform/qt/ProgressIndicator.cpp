@@ -15,3 +15,28 @@ ProgressIndicator::ProgressIndicator(QWidget* client, QObject* parent) : QObject
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
 }
+
+int ProgressIndicator::minimum() const
+{
+    return progressBar->minimum();
+}
+
+int ProgressIndicator::maximum() const
+{
+    return progressBar->maximum();
+}
+
+void ProgressIndicator::setRange(int minimum, int maximum)
+{
+    progressBar->setRange(minimum, maximum);
+}
+
+void ProgressIndicator::setValue(int value)
+{
+    progressBar->setValue(value);
+}
+
+void ProgressIndicator::repaintNow()
+{
+    progressBar->repaint();
+}

@@ -14,13 +14,21 @@ public:
     // Builds the panel and its bar (range 0..12, at 0) inside `client`.
     ProgressIndicator(QWidget* client, QObject* parent);
 
-    QFrame* progressPanel = nullptr;
-    QProgressBar* progressBar = nullptr;
+    // The bar's range and position, as QProgressBar keeps them.
+    int minimum() const;
+    int maximum() const;
+    void setRange(int minimum, int maximum);
+    void setValue(int value);
+    // Paints the bar's present position at once, while a command keeps the event loop waiting.
+    void repaintNow();
 
     // Whether the results refresh drives the bar ("Индикатор"); on at the start.
     bool followsRefresh() const { return followsRefresh_; }
     void setFollowsRefresh(bool on) { followsRefresh_ = on; }
 
 private:
+    // Object names "progressPanel" and "progressBar".
+    QFrame* progressPanel = nullptr;
+    QProgressBar* progressBar = nullptr;
     bool followsRefresh_ = true;
 };

@@ -1,16 +1,15 @@
 #include "present/qt/AnimationPanel.h"
 
 #include <QGroupBox>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <algorithm>
 #include <cstdint>
 #include <exception>
 
+#include "formats/Kinetic.h"
 #include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
-#include "formats/Kinetic.h"
 
 AnimationPanel::AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
                                Platform& platform, ProgressIndicator& progress,
@@ -42,7 +41,6 @@ int AnimationPanel::rendererIndex() const
 void AnimationPanel::exportAnimation()
 {
     const BusyCursor busy(platform);
-    QProgressBar* bar = progress.progressBar;
     // Beside the executable, or in the user's data folder when the program's folder is read-only.
     const std::string kineticPath = kineticFilePath(platform);
     if (!isSaveTarget(kineticPath)) {
@@ -55,13 +53,13 @@ void AnimationPanel::exportAnimation()
         // the same final position, without 90000 style queries and repaints.
         int shownPercent = -1;
         writeKinetic(kineticPath, P, R, numbers.decimal, [&](int32_t i) {
-            const int lo = bar->minimum(), hi = bar->maximum();
+            const int lo = progress.minimum(), hi = progress.maximum();
             const int percent =
                 hi > lo ? static_cast<int>((int64_t{std::clamp(i, lo, hi)} - lo) * 100 / (hi - lo))
                         : 0;
             if (percent == shownPercent && i != P.N) return;
             shownPercent = percent;
-            bar->setValue(i);
+            progress.setValue(i);
         });
     } catch (const std::exception& e) {
         platform.showError(fileErrorText(e.what(), kineticPath));

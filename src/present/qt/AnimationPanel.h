@@ -23,9 +23,6 @@ public:
                    Platform& platform, ProgressIndicator& progress, const NumberFormat& numbers,
                    QObject* parent);
 
-    QGroupBox* rendererChoice = nullptr;
-    std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
-
     // Index of the checked renderer item (-1 none).
     int rendererIndex() const;
     // "Анимация": writes the file (an error is reported with the file's name and nothing
@@ -35,6 +32,9 @@ public:
     void exportAnimation();
 
 private:
+    // Object names "rendererChoice", "rendererItem0" and "rendererItem1".
+    QGroupBox* rendererChoice = nullptr;
+    std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
     const ParamSet& P;
     const ResultStore& R;
     Platform& platform;

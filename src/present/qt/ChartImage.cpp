@@ -31,6 +31,8 @@ ChartViewActions addChartViewActions(QMenu* menu, QObject* context, Platform& pl
 {
     const ChartViewActions actions{menu->addAction(QStringLiteral("Исходный масштаб")),
                                    menu->addAction(QStringLiteral("Сохранить изображение…"))};
+    actions.zoomReset->setObjectName("zoomResetAction");
+    actions.saveImage->setObjectName("saveImageAction");
     QObject::connect(actions.zoomReset, &QAction::triggered, context,
                      guarded(platform, [chart] { chart->zoomReset(); }));
     QObject::connect(actions.saveImage, &QAction::triggered, context,

@@ -19,7 +19,8 @@ FileDialogRequest chartImageDialog();
 // dialog returned. A failed write is shown as a message. Returns true when a file was written.
 bool saveChartImage(Platform& platform, QWidget* chart);
 
-// The two actions every chart window's popup menu ends with.
+// The two actions every chart window's popup menu ends with, named "zoomResetAction" and
+// "saveImageAction".
 struct ChartViewActions {
     QAction* zoomReset; // "Исходный масштаб": the chart back to its full extent
     QAction* saveImage; // "Сохранить изображение…": runs `save`

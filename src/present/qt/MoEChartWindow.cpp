@@ -13,9 +13,11 @@
 
 namespace {
 
-QLineSeries* makeSeries(const QString& title, const QColor& colour, QObject* owner)
+QLineSeries* makeSeries(const char* name, const QString& title, const QColor& colour,
+                        QObject* owner)
 {
     auto* s = new QLineSeries(owner);
+    s->setObjectName(name);
     s->setName(title);
     QPen pen(colour, 2);
     pen.setCapStyle(Qt::FlatCap);
@@ -48,16 +50,20 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
     chart->addAxis(new QValueAxis, Qt::AlignLeft);
     localizeAxes(chart, platform.localeDecimalSeparator());
     chartView = new MarkedChartView(chart, this);
+    chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->setGeometry(16, 8, 833, 569);
-    moSeries = makeSeries(QStringLiteral("Mo"), Qt::red, this);
-    eSeries = makeSeries(QStringLiteral("E"), QColor(0, 128, 0), this); // green, not lime
+    moSeries = makeSeries("moSeries", QStringLiteral("Mo"), Qt::red, this);
+    eSeries = makeSeries("eSeries", QStringLiteral("E"), QColor(0, 128, 0), this); // not lime
     chartView->addSeries(moSeries, QColor(0, 128, 255), true);
     chartView->addSeries(eSeries, QColor(255, 255, 128), true);
 
     popupMenu = new QMenu(this);
+    popupMenu->setObjectName("popupMenu");
     moMarksAction = popupMenu->addAction(QStringLiteral("Отображать значения Mo"));
+    moMarksAction->setObjectName("moMarksAction");
     eMarksAction = popupMenu->addAction(QStringLiteral("Отображать значения E"));
+    eMarksAction->setObjectName("eMarksAction");
     for (QAction* a : {moMarksAction, eMarksAction}) {
         a->setCheckable(true);
         a->setChecked(true);

@@ -20,18 +20,6 @@ public:
     MoEChartWindow(const ParamSet& params, const ResultStore& store, Platform& platform,
                    QWidget* parent = nullptr);
 
-    QChart* chart = nullptr;
-    MarkedChartView* chartView = nullptr;
-    // The points of "Mo" and "E"; chartView draws them (the chart holds stand-ins, see
-    // ChartView.h).
-    QLineSeries* moSeries = nullptr; // "Mo"
-    QLineSeries* eSeries = nullptr;  // "E"
-    QMenu* popupMenu = nullptr;
-    QAction* moMarksAction = nullptr;   // "Отображать значения Mo"
-    QAction* eMarksAction = nullptr;    // "Отображать значения E"
-    QAction* saveImageAction = nullptr; // "Сохранить изображение…"
-    QAction* zoomResetAction = nullptr; // "Исходный масштаб"
-
     // Show handler: puts the points (30 (i - 1), mo(i)) and (30 (i - 1), e(i)),
     // i = 1..N, into "Mo" and "E" in one replacement each, and fits the axes to them.
     void fill();
@@ -46,6 +34,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Each object is named as it is called here, apart from the chart, which is chartView's.
+    QChart* chart = nullptr;
+    MarkedChartView* chartView = nullptr;
+    // The points of "Mo" and "E"; chartView draws them (the chart holds stand-ins, see
+    // ChartView.h).
+    QLineSeries* moSeries = nullptr; // "Mo"
+    QLineSeries* eSeries = nullptr;  // "E"
+    QMenu* popupMenu = nullptr;
+    QAction* moMarksAction = nullptr;   // "Отображать значения Mo"
+    QAction* eMarksAction = nullptr;    // "Отображать значения E"
+    QAction* saveImageAction = nullptr; // "Сохранить изображение…"
+    QAction* zoomResetAction = nullptr; // "Исходный масштаб"
     const ParamSet& P;
     const ResultStore& R;
     Platform& platform;

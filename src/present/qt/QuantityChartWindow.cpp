@@ -75,13 +75,16 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
     chart->addAxis(ay, Qt::AlignLeft);
     localizeAxes(chart, platform.localeDecimalSeparator());
     chartView = new Chart3DView(chart, this);
+    chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->setGeometry(0, 0, 561, 345);
     series = new QLineSeries(this);
+    series->setObjectName("series");
     series->setColor(Qt::red);
     chartView->addSeries(series, QColor(255, 255, 128), false);
 
     quantityBox = new QComboBox(this);
+    quantityBox->setObjectName("quantityBox");
     quantityBox->setEditable(true);
     quantityBox->setInsertPolicy(QComboBox::NoInsert);
     quantityBox->setGeometry(408, 352, 145, 25);
@@ -97,15 +100,18 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
             }));
 
     marksCheck = new QCheckBox(QStringLiteral("Отображать значения"), this);
+    marksCheck->setObjectName("marksCheck");
     marksCheck->setGeometry(8, 352, 153, 17);
     connect(marksCheck, &QCheckBox::clicked, this,
             guarded(platform, [this] { applyMarksCheck(); }));
 
     clearButton = new QPushButton(noGlyph(), QStringLiteral("&Oчистить"), this);
+    clearButton->setObjectName("clearButton");
     clearButton->setGeometry(168, 352, 89, 25);
     connect(clearButton, &QPushButton::clicked, this, guarded(platform, [this] { clearChart(); }));
 
     popupMenu = new QMenu(this);
+    popupMenu->setObjectName("popupMenu");
     const ChartViewActions view =
         addChartViewActions(popupMenu, this, platform, chart, [this] { saveImage(); });
     zoomResetAction = view.zoomReset;

@@ -32,16 +32,6 @@ public:
     QuantityChartWindow(const ParamSet& params, const ResultStore& store, Platform& platform,
                         CaptionSource captions, QWidget* parent = nullptr);
 
-    QChart* chart = nullptr;
-    Chart3DView* chartView = nullptr;
-    QLineSeries* series = nullptr; // the points; chartView draws them as a ribbon
-    QComboBox* quantityBox = nullptr;
-    QCheckBox* marksCheck = nullptr;    // "Отображать значения"
-    QPushButton* clearButton = nullptr; // "&Oчистить"
-    QMenu* popupMenu = nullptr;
-    QAction* zoomResetAction = nullptr; // "Исходный масштаб"
-    QAction* saveImageAction = nullptr; // "Сохранить изображение…"
-
     // Show handler: rebuilds the list of quantityBox, one item per caption, keeping the edit text.
     void fill();
     // Change handler of quantityBox: clears the chart, then plots R[j + 1] for the selected item j;
@@ -59,6 +49,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Each object is named as it is called here, apart from the chart, which is chartView's.
+    QChart* chart = nullptr;
+    Chart3DView* chartView = nullptr;
+    QLineSeries* series = nullptr; // the points; chartView draws them as a ribbon
+    QComboBox* quantityBox = nullptr;
+    QCheckBox* marksCheck = nullptr;    // "Отображать значения"
+    QPushButton* clearButton = nullptr; // "&Oчистить"
+    QMenu* popupMenu = nullptr;
+    QAction* zoomResetAction = nullptr; // "Исходный масштаб"
+    QAction* saveImageAction = nullptr; // "Сохранить изображение…"
     const ParamSet& P;
     const ResultStore& R;
     Platform& platform;

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QProgressBar>
 #include <QTableView>
 #include <algorithm>
 #include <filesystem>
@@ -12,12 +11,13 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
-#include "platform/ProgramFiles.h"
-#include "platform/qt/ProgressIndicator.h"
-#include "platform/qt/UiLook.h"
 #include "formats/Report.h"
 #include "formats/ResultsText.h"
 #include "formats/SpreadsheetCsv.h"
+#include "platform/ProgramFiles.h"
+#include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/UiLook.h"
+#include "present/qt/ListingView.h"
 #include "present/qt/ResultsGridModel.h"
 
 namespace {
@@ -101,12 +101,8 @@ void ResultsPanel::setListingText(const QString& text)
 void ResultsPanel::refreshResults()
 {
     const BusyCursor busy(platform);
-    QProgressBar* bar = progress.progressBar;
     const bool indicator = progress.followsRefresh();
-    if (indicator) {
-        bar->setMaximum(P.N);
-        bar->setMinimum(0);
-    }
+    if (indicator) progress.setRange(0, P.N);
     captionCount_ = 1;
 
     // Painting the bar 90000 times would cost more than the refresh: only a new percentage is
@@ -118,8 +114,8 @@ void ResultsPanel::refreshResults()
             const int percent = static_cast<int>(int64_t(step) * 100 / P.N);
             if (percent == shownPercent) return;
             shownPercent = percent;
-            bar->setValue(step);
-            bar->repaint();
+            progress.setValue(step);
+            progress.repaintNow();
         };
 
     GridText& cells = gridModel->beginChange(); // the memo shows refreshStatus() meanwhile

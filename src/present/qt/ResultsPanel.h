@@ -12,8 +12,8 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
-#include "present/qt/ListingView.h" // the listing is part of the panel's face
 
+class ListingView;
 class ProgressIndicator;
 class QFrame;
 class QTableView;
@@ -27,11 +27,6 @@ public:
     // Numbers are written with `numbers`, which the owner keeps up to date and alive.
     ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store, Platform& platform,
                  ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
-
-    QFrame* resultsArea = nullptr;
-    ListingView* listing = nullptr;
-    QTableView* grid = nullptr;
-    ResultsGridModel* gridModel = nullptr;
 
     // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
@@ -72,6 +67,11 @@ signals:
     void reportOpened();
 
 private:
+    // Object names "resultsArea", "listing" (the memo) and "grid", with the model as grid's.
+    QFrame* resultsArea = nullptr;
+    ListingView* listing = nullptr;
+    QTableView* grid = nullptr;
+    ResultsGridModel* gridModel = nullptr;
     ParamSet& P;
     const ResultStore& R;
     Platform& platform;

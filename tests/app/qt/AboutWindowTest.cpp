@@ -6,20 +6,23 @@
 #include <gtest/gtest.h>
 
 #include "app/qt/AboutWindow.h"
+#include "support/Controls.h"
 
 TEST(AboutWindow, StartsTransparentWithASmallLogo)
 {
     AboutWindow about;
+    auto* growth = child<QTimer>(about, "growthTimer");
     EXPECT_EQ(about.size(), QSize(194, 401));
     EXPECT_EQ(about.pos(), QPoint(203, 133));
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(about.logo->geometry(), QRect(16, 0, 17, 17));
+    EXPECT_EQ(child(about, "logo")->geometry(), QRect(16, 0, 17, 17));
     EXPECT_EQ(about.opacity(), 0);
     EXPECT_FALSE(about.isVisible());
-    EXPECT_FALSE(about.growthTimer->isActive());
-    EXPECT_EQ(about.growthTimer->interval(), 10);
-    EXPECT_EQ(about.titleLabel->text(), QStringLiteral("Kinovar"));
-    for (QLabel* l : {about.titleLabel, about.teamLabel, about.subjectLabel, about.versionLabel}) {
+    EXPECT_FALSE(growth->isActive());
+    EXPECT_EQ(growth->interval(), 10);
+    EXPECT_EQ(child<QLabel>(about, "titleLabel")->text(), QStringLiteral("Kinovar"));
+    for (const char* name : {"titleLabel", "teamLabel", "subjectLabel", "versionLabel"}) {
+        const QLabel* l = child<QLabel>(about, name);
         EXPECT_FALSE(l->text().isEmpty());
         EXPECT_LE(l->geometry().right(), about.width()) << l->objectName().toStdString();
     }
@@ -28,35 +31,36 @@ TEST(AboutWindow, StartsTransparentWithASmallLogo)
 TEST(AboutWindow, FirstShowingGrowsTheLogoAndFadesIn)
 {
     AboutWindow about;
+    auto* growth = child<QTimer>(about, "growthTimer");
+    const QWidget* logo = child(about, "logo");
     about.show();
-    ASSERT_TRUE(about.growthTimer->isActive());
+    ASSERT_TRUE(growth->isActive());
     int widthDone = 0, heightDone = 0, opaque = 0, stopped = 0;
     for (int tick = 1; tick <= 400 && !stopped; ++tick) {
         about.growStep();
-        if (!widthDone && about.logo->width() == 164) widthDone = tick;
-        if (!heightDone && about.logo->height() == 314) heightDone = tick;
+        if (!widthDone && logo->width() == 164) widthDone = tick;
+        if (!heightDone && logo->height() == 314) heightDone = tick;
         if (!opaque && about.opacity() == 255) opaque = tick;
-        if (!about.growthTimer->isActive()) stopped = tick;
+        if (!growth->isActive()) stopped = tick;
     }
     EXPECT_EQ(widthDone, 147);
     EXPECT_EQ(heightDone, 297);
     EXPECT_EQ(opaque, 255);
     EXPECT_EQ(stopped, 297); // nothing left to grow
-    EXPECT_EQ(about.logo->geometry(), QRect(16, 0, 164, 314));
+    EXPECT_EQ(logo->geometry(), QRect(16, 0, 164, 314));
 
     about.hide();
     about.show(); // later showings are at full size at once
-    EXPECT_FALSE(about.growthTimer->isActive());
-    EXPECT_EQ(about.logo->size(), QSize(164, 314));
+    EXPECT_FALSE(growth->isActive());
+    EXPECT_EQ(logo->size(), QSize(164, 314));
     EXPECT_EQ(about.opacity(), 255);
 }
 
 TEST(AboutWindow, AClickAnywhereHidesIt)
 {
     AboutWindow about;
-    for (QWidget* target :
-         {static_cast<QWidget*>(about.titleLabel), static_cast<QWidget*>(about.subjectLabel),
-          about.logo, static_cast<QWidget*>(&about)}) {
+    for (QWidget* target : {child(about, "titleLabel"), child(about, "subjectLabel"),
+                            child(about, "logo"), static_cast<QWidget*>(&about)}) {
         about.show();
         ASSERT_TRUE(about.isVisible());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
@@ -75,6 +79,6 @@ TEST(AboutWindow, EscHidesItOtherKeysDoNot)
     EXPECT_FALSE(about.isVisible());
     // Wherever the keyboard focus is inside the window, Esc reaches it.
     about.show();
-    QTest::keyClick(about.titleLabel, Qt::Key_Escape);
+    QTest::keyClick(child(about, "titleLabel"), Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible());
 }

@@ -15,13 +15,13 @@
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
-#include "params/qt/RunSettingsPanel.h"
-#include "platform/qt/QtPlatform.h"
 #include "formats/ResultsTestFiles.h"
+#include "platform/qt/QtPlatform.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -75,39 +75,39 @@ TEST_F(BusyCursorTest, LongCommandsShowItAndTakeItBackOnEveryPath)
         const char* name;
         std::function<void()> run;
     } commands[] = {
-        {"calculate", [&] { form->calculateAction->trigger(); }},
+        {"calculate", [&] { trigger(*form, "calculateAction"); }},
         // No "scr.ini" beside the program: the refresh ends with an error report.
-        {"refresh", [&] { form->refreshAction->trigger(); }},
-        {"animation, animator missing", [&] { form->animationAction->trigger(); }},
+        {"refresh", [&] { trigger(*form, "refreshAction"); }},
+        {"animation, animator missing", [&] { trigger(*form, "animationAction"); }},
         {"animation, folder missing",
          [&] {
              fake.exeDir = dir.file("none/");
-             form->animationAction->trigger();
+             trigger(*form, "animationAction");
              fake.exeDir = dir.dir();
          }},
         {"save report",
          [&] {
              fake.saveReplies.push_back(dir.file("r.txt"));
-             form->saveReportShortcut->trigger();
+             trigger(*form, "saveReportShortcut");
          }},
         {"save report, no folder",
          [&] {
              fake.saveReplies.push_back(dir.file("none/r.txt"));
-             form->saveReportShortcut->trigger();
+             trigger(*form, "saveReportShortcut");
          }},
         {"open report",
          [&] {
              fake.openReplies.push_back(dir.file("r.txt"));
-             form->openReportShortcut->trigger();
+             trigger(*form, "openReportShortcut");
          }},
         {"open report, missing",
          [&] {
              fake.openReplies.push_back(dir.file("none.txt"));
-             form->openReportShortcut->trigger();
+             trigger(*form, "openReportShortcut");
          }},
-        {"Mo/E chart", [&] { form->moeChartAction->trigger(); }},
-        {"Mo/E chart again", [&] { form->moeChartAction->trigger(); }},
-        {"quantity chart", [&] { form->quantityChartAction->trigger(); }},
+        {"Mo/E chart", [&] { trigger(*form, "moeChartAction"); }},
+        {"Mo/E chart again", [&] { trigger(*form, "moeChartAction"); }},
+        {"quantity chart", [&] { trigger(*form, "quantityChartAction"); }},
     };
     for (const auto& c : commands) {
         SCOPED_TRACE(c.name);
@@ -127,8 +127,8 @@ TEST_F(BusyCursorTest, LongCommandsShowItAndTakeItBackOnEveryPath)
     quantityChart.hide();
 
     // A cancelled dialog does no work and shows no busy cursor.
-    EXPECT_EQ(countOf(callsOf([&] { form->saveReportShortcut->trigger(); }), "busy:on"), 0u);
-    EXPECT_EQ(countOf(callsOf([&] { form->openReportShortcut->trigger(); }), "busy:on"), 0u);
+    EXPECT_EQ(countOf(callsOf([&] { trigger(*form, "saveReportShortcut"); }), "busy:on"), 0u);
+    EXPECT_EQ(countOf(callsOf([&] { trigger(*form, "openReportShortcut"); }), "busy:on"), 0u);
 }
 
 // The default geometry has b = l2 - l1: at a 0.1° step the rod reaches its dead centre exactly at
@@ -137,10 +137,10 @@ TEST_F(BusyCursorTest, StageFaultNamesTheStepAndTheCrankAngle)
 {
     fake.separator = ',';
     form = std::make_unique<MainWindow>(fake, params, store());
-    form->runSettingsPanel().stepBox->setCurrentIndex(8); // "ext 0.1"
+    child<QComboBox>(*form, "stepBox")->setCurrentIndex(8); // "ext 0.1"
     params.N = 24 * 100 + 1;
     fake.messages.clear();
-    const auto calls = callsOf([&] { form->calculateAction->trigger(); });
+    const auto calls = callsOf([&] { trigger(*form, "calculateAction"); });
     ASSERT_FALSE(fake.messages.empty());
     EXPECT_EQ(fake.messages.front(),
               std::string(kKinematicFault) + "\nШаг 1800, угол кривошипа 180,00°");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
 #include "present/qt/MoEChartWindow.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/ScratchFiles.h"
 
@@ -130,8 +132,8 @@ protected:
     QStringList labels() const
     {
         QStringList out;
-        for (const ParamRowWidgets& row : form->parameterPanel().rows)
-            out << row.value->text();
+        for (int r = 0; r < kParamRowCount; ++r)
+            out << child<QLabel>(*form, (std::string(paramRow(r).key) + "Value").c_str())->text();
         return out;
     }
 
@@ -179,60 +181,61 @@ TEST_P(EachCommand, FailureIsReportedAndChangesNoParameter)
 
     // The window goes on: the next command runs as ever.
     fake.failingCall.clear();
-    form->newAction->trigger();
+    trigger(*form, "newAction");
     ParamSet defaults = params;
     setDefaults(defaults);
     EXPECT_EQ(numbers(params), numbers(defaults));
-    EXPECT_EQ(form->parameterPanel().rows[0].value->text().toStdString(),
+    EXPECT_EQ(child<QLabel>(*form, "l1Value")->text().toStdString(),
               paramLabelText(defaults, 0, '.'));
     EXPECT_EQ(fake.errors.size(), 1u);
 }
 
 void openL2Entry(MainWindow& w)
 {
-    w.findChild<QPushButton*>(QStringLiteral("l2Button"))->click();
+    QTest::mouseClick(child(w, "l2Button"), Qt::LeftButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CommandFailure, EachCommand,
     ::testing::Values(
         FailureCase{"OpenReport", "open", true,
-                    [](MainWindow& w, MoEChartWindow&) { w.openReportAction->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "openReportAction"); }},
         FailureCase{"OpenReportShortcut", "open", false,
-                    [](MainWindow& w, MoEChartWindow&) { w.openReportShortcut->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "openReportShortcut"); }},
         FailureCase{"SaveReport", "save", true,
-                    [](MainWindow& w, MoEChartWindow&) { w.saveReportAction->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "saveReportAction"); }},
         FailureCase{"Refresh", "exeDir", true,
-                    [](MainWindow& w, MoEChartWindow&) { w.refreshAction->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "refreshAction"); }},
         FailureCase{"Animation", "exeDir", false,
-                    [](MainWindow& w, MoEChartWindow&) { w.animationAction->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "animationAction"); }},
         FailureCase{"AnimatorStart", "start", true,
-                    [](MainWindow& w, MoEChartWindow&) { w.animationAction->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "animationAction"); }},
         // The stages fail on the short rod and the first fault box throws.
         FailureCase{"Calculate", "message", false,
-                    [](MainWindow& w, MoEChartWindow&) { w.calculateAction->trigger(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "calculateAction"); }},
         // The autofill has stored phi0, ac4 and ac1 when its fault box throws.
         FailureCase{"AutofillMenu", "message", true,
-                    [](MainWindow& w, MoEChartWindow&) { w.autofillAction->trigger(); }},
-        FailureCase{
-            "AutofillButton", "message", false,
-            [](MainWindow& w, MoEChartWindow&) { w.parameterPanel().autofillButton->click(); }},
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "autofillAction"); }},
+        FailureCase{"AutofillButton", "message", false,
+                    [](MainWindow& w, MoEChartWindow&) {
+                        QTest::mouseClick(child(w, "autofillButton"), Qt::LeftButton);
+                    }},
         // l2 = 5 below l1 = 10: l2 and b are stored and the label shows "5" when the warning
         // about b throws.
         FailureCase{"EntryConfirm", "message", true,
                     [](MainWindow& w, MoEChartWindow&) {
-                        w.parameterPanel().entryEdit->setText(QStringLiteral("5"));
-                        w.parameterPanel().entryOk->click();
+                        child<QLineEdit>(w, "entryEdit")->setText(QStringLiteral("5"));
+                        QTest::mouseClick(child(w, "entryOk"), Qt::LeftButton);
                     },
                     openL2Entry},
         FailureCase{"EntryEnter", "message", false,
                     [](MainWindow& w, MoEChartWindow&) {
-                        w.parameterPanel().entryEdit->setText(QStringLiteral("5"));
-                        emit w.parameterPanel().entryEdit->returnPressed();
+                        child<QLineEdit>(w, "entryEdit")->setText(QStringLiteral("5"));
+                        QTest::keyClick(child(w, "entryEdit"), Qt::Key_Return);
                     },
                     openL2Entry},
         FailureCase{"ChartImage", "save", true,
-                    [](MainWindow&, MoEChartWindow& chart) { chart.saveImageAction->trigger(); }}),
+                    [](MainWindow&, MoEChartWindow& chart) { trigger(chart, "saveImageAction"); }}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 // A failing command ends with the box: nothing it would have done after the failure is done.
@@ -241,14 +244,14 @@ TEST_F(CommandFailure, OpenReportThatFailsReadsNothing)
     writeBytes(dir.file("report.txt"), "1\r\n2\r\n3\r\n");
     fake.openReplies = {dir.file("report.txt")};
     fake.failingCall = "open";
-    form->openReportAction->trigger();
+    trigger(*form, "openReportAction");
     EXPECT_EQ(params.l1, 10);
     EXPECT_EQ(fake.openReplies.size(), 1u); // the reply was never taken
 
     // The same command, no longer failing, reads the file (fields past the third line are
     // empty text and stop the reading with the conversion message).
     fake.failingCall.clear();
-    form->openReportAction->trigger();
+    trigger(*form, "openReportAction");
     EXPECT_EQ(params.l1, 1);
     EXPECT_EQ(params.l2, 2);
     EXPECT_EQ(fake.errors.size(), 2u);

@@ -14,6 +14,7 @@
 #include "formats/Captions.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ResultsPanel.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/ScratchFiles.h"
 
@@ -43,7 +44,7 @@ protected:
     std::string exportTo(const std::string& name)
     {
         fake.saveReplies.push_back(dir.file(name));
-        form->exportCsvAction->trigger();
+        trigger(*form, "exportCsvAction");
         return readBytes(dir.file(name));
     }
 
@@ -61,16 +62,16 @@ TEST_F(CsvExport, MenuItemSitsInTheFileMenuAfterTheReportItems)
     auto* fileMenu = form->findChild<QMenu*>("fileMenu");
     ASSERT_NE(fileMenu, nullptr);
     const QList<QAction*> items = fileMenu->actions();
-    const qsizetype at = items.indexOf(form->exportCsvAction);
+    const qsizetype at = items.indexOf(child<QAction>(*form, "exportCsvAction"));
     ASSERT_GE(at, 0);
-    EXPECT_GT(at, items.indexOf(form->saveReportAction));
-    EXPECT_LT(at, items.indexOf(form->quitAction));
+    EXPECT_GT(at, items.indexOf(child<QAction>(*form, "saveReportAction")));
+    EXPECT_LT(at, items.indexOf(child<QAction>(*form, "quitAction")));
 }
 
 TEST_F(CsvExport, WritesTheCalculatedStepsUnderTheGridCaptions)
 {
     form->calculate();
-    form->refreshAction->trigger(); // the captions come from "scr.ini" with the refresh
+    trigger(*form, "refreshAction"); // the captions come from "scr.ini" with the refresh
     const std::string bytes = exportTo("run");
 
     ASSERT_EQ(fake.dialogRequests.size(), 1u);
@@ -121,12 +122,12 @@ TEST_F(CsvExport, WithoutARefreshTheHeadingsAreRowNames)
 
 TEST_F(CsvExport, CancelWritesNothingAndAFailureIsReported)
 {
-    form->exportCsvAction->trigger(); // no reply: cancelled
+    trigger(*form, "exportCsvAction"); // no reply: cancelled
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1); // scr.ini
     EXPECT_TRUE(fake.errors.empty());
 
     fake.saveReplies.push_back(dir.file("no/such/folder/x.csv"));
-    form->exportCsvAction->trigger();
+    trigger(*form, "exportCsvAction");
     ASSERT_EQ(fake.errors.size(), 1u);
     EXPECT_EQ(fake.errors[0], "File not found.\nФайл \"" + dir.file("no/such/folder/x.csv") + "\"");
 }

@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,10 +19,12 @@
 #include "calc/Quantities.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
+#include "present/qt/ListingView.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsGridModel.h"
 #include "present/qt/ResultsPanel.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 using Q = Quantity;
@@ -62,7 +64,13 @@ protected:
         moeChart.reset();
         form.reset();
     }
-    QString memo() const { return form->resultsPanel().listing->toPlainText(); }
+    QString memo() const { return child<ListingView>(*form, "listing")->toPlainText(); }
+    QString labelText(const char* name) const { return child<QLabel>(*form, name)->text(); }
+    // The grid's model, whose cells are what the grid shows.
+    const ResultsGridModel& grid() const
+    {
+        return *qobject_cast<const ResultsGridModel*>(child<QTableView>(*form, "grid")->model());
+    }
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(form.get(), static_cast<Qt::Key>(k), mods);
@@ -80,32 +88,34 @@ protected:
 TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
 {
     // Start: the defaults are shown.
-    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), "25.000");
+    EXPECT_EQ(labelText("l2Value"), "25.000");
 
     // Edit "L2=": the panel opens, Enter confirms, b follows l2 and every label is re-rendered.
-    QTest::mouseClick(form->parameterPanel().rows[1].button, Qt::LeftButton);
-    ASSERT_TRUE(form->parameterPanel().entryPanel->isVisible());
-    form->parameterPanel().entryEdit->selectAll();
-    QTest::keyClicks(form->parameterPanel().entryEdit, "30");
-    QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Return);
-    EXPECT_FALSE(form->parameterPanel().entryPanel->isVisible());
+    QWidget* entryPanel = child(*form, "entryPanel");
+    auto* entryEdit = child<QLineEdit>(*form, "entryEdit");
+    QTest::mouseClick(child(*form, "l2Button"), Qt::LeftButton);
+    ASSERT_TRUE(entryPanel->isVisible());
+    entryEdit->selectAll();
+    QTest::keyClicks(entryEdit, "30");
+    QTest::keyClick(entryEdit, Qt::Key_Return);
+    EXPECT_FALSE(entryPanel->isVisible());
     EXPECT_EQ(params.l2, 30);
     EXPECT_EQ(params.b, 20);
-    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), "30.000");
-    EXPECT_EQ(form->parameterPanel().rows[2].value->text(), "20.000");
+    EXPECT_EQ(labelText("l2Value"), "30.000");
+    EXPECT_EQ(labelText("bValue"), "20.000");
 
     // Autofill: B lies on the guide x = b.
-    QTest::mouseClick(form->parameterPanel().autofillButton, Qt::LeftButton);
+    QTest::mouseClick(child(*form, "autofillButton"), Qt::LeftButton);
     EXPECT_NEAR(static_cast<double>(params.ac5), 20.0, 1e-9);
-    EXPECT_EQ(form->parameterPanel().rows[15].value->text(), "20.000"); // "A(B)="
+    EXPECT_EQ(labelText("ac5Value"), "20.000"); // "A(B)="
 
     // A 5° step and two cycles.
-    form->runSettingsPanel().stepBox->setCurrentIndex(1);
+    child<QComboBox>(*form, "stepBox")->setCurrentIndex(1);
     EXPECT_EQ(memo(), "Шаг 5 градусов принят");
-    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
-    form->runSettingsPanel().cycleCountEdit->selectAll();
-    QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, "2");
-    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
+    QTest::mouseClick(child(*form, "cycleEditButton"), Qt::LeftButton);
+    child<QLineEdit>(*form, "cycleCountEdit")->selectAll();
+    QTest::keyClicks(child(*form, "cycleCountEdit"), "2");
+    QTest::mouseClick(child(*form, "cycleEditButton"), Qt::LeftButton);
     EXPECT_EQ(params.N, 49);
     EXPECT_EQ(memo(), "Цикл 240 градусов принят");
 
@@ -119,11 +129,10 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     // F5: the grid gets N + 1 columns and the listing one line per step.
     key(Qt::Key_F5);
     EXPECT_TRUE(fake.errors.empty());
-    EXPECT_EQ(form->resultsPanel().gridModel->cellText(1, 0), "0.10");
-    EXPECT_EQ(form->resultsPanel().gridModel->cellText(49, 0), "240.10");
-    EXPECT_EQ(form->resultsPanel().gridModel->cellText(1, 26),
-              QString::fromStdString(FormatFixed(20, 4, 2, '.')));
-    EXPECT_FALSE(form->resultsPanel().gridModel->cellText(0, 1).isEmpty());
+    EXPECT_EQ(grid().cellText(1, 0), "0.10");
+    EXPECT_EQ(grid().cellText(49, 0), "240.10");
+    EXPECT_EQ(grid().cellText(1, 26), QString::fromStdString(FormatFixed(20, 4, 2, '.')));
+    EXPECT_FALSE(grid().cellText(0, 1).isEmpty());
     EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     const QStringList listing = memo().split("\n");
     EXPECT_EQ(listing.front(), "Таблица значений обновлена...");
@@ -132,8 +141,8 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     // F7: both series hold the run's Mo and E.
     key(Qt::Key_F7);
     ASSERT_TRUE(moeChart->isVisible());
-    const auto mo = moeChart->moSeries->points();
-    const auto e = moeChart->eSeries->points();
+    const auto mo = child<QLineSeries>(*moeChart, "moSeries")->points();
+    const auto e = child<QLineSeries>(*moeChart, "eSeries")->points();
     ASSERT_EQ(mo.size(), 49);
     ASSERT_EQ(e.size(), 49);
     EXPECT_EQ(mo.last().x(), 30.0 * 48);

@@ -13,6 +13,7 @@
 #include "present/qt/ListingView.h"
 #include "present/qt/ResultsPanel.h"
 #include "support/BatchRun.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/ScratchFiles.h"
 
@@ -56,7 +57,7 @@ TEST(ListingClipboard, CtrlACtrlCAfterARefreshCopiesTheBatchListing)
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    ListingView* memo = form->resultsPanel().listing;
+    auto* memo = child<ListingView>(*form, "listing");
 
     // CopiedRun after run in one window: each copy holds only the last refresh's listing.
     const CopiedRun runs[] = {

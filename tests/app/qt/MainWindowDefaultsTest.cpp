@@ -3,13 +3,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "app/qt/MainWindowFixture.h"
 #include "base/NumberText.h"
 #include "platform/qt/QtPlatform.h"
+#include "present/qt/ListingView.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, StartShowsTheDefaultsWithThePeriod)
 {
     for (const Shown& s : kDefaults)
         EXPECT_EQ(labelText(s.label), QString::fromLatin1(s.text)) << s.label;
-    EXPECT_EQ(form->progressIndicator().progressBar->value(), 0);
+    EXPECT_EQ(control<QProgressBar>("progressBar")->value(), 0);
     EXPECT_EQ(params.N, 25);
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
 }
@@ -79,9 +79,13 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
 {
     // The run settings as a user left them; their handlers may rewrite fields and the memo, so
     // the fields are set afterwards.
-    form->runSettingsPanel().stepBox->setCurrentIndex(1);
-    form->runSettingsPanel().cycleCountEdit->setText(QStringLiteral("3"));
-    form->parameterPanel().modeBox->setCurrentIndex(1);
+    auto* stepBox = control<QComboBox>("stepBox");
+    auto* countEdit = control<QLineEdit>("cycleCountEdit");
+    auto* modeBox = control<QComboBox>("modeBox");
+    auto* bar = control<QProgressBar>("progressBar");
+    stepBox->setCurrentIndex(1);
+    countEdit->setText(QStringLiteral("3"));
+    modeBox->setCurrentIndex(1);
     params = ParamSet{};
     params.l1 = 3;
     params.l2 = 7;
@@ -100,7 +104,7 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     params.cycles = 3;
     params.curkey = "m1";
     form->resultsPanel().setListingText(QStringLiteral("Цикл 360 градусов принят"));
-    form->progressIndicator().progressBar->setValue(7);
+    bar->setValue(7);
     store()(0, 1) = 42;
 
     activate();
@@ -129,32 +133,32 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
     EXPECT_EQ(params.cycles, 3);
     EXPECT_EQ(params.curkey, "m1");
     EXPECT_EQ(store()(0, 1), 42);
-    EXPECT_EQ(form->resultsPanel().listing->toPlainText(),
+    EXPECT_EQ(control<ListingView>("listing")->toPlainText(),
               QStringLiteral("Цикл 360 градусов принят"));
     // The run settings' controls show what the program now computes with: 15°, N = 25 (one
     // cycle), mode 0; showing them ran none of their commands (the memo above is unchanged).
-    EXPECT_EQ(form->runSettingsPanel().stepBox->currentText(), QStringLiteral("15"));
-    EXPECT_EQ(selectedIndex(form->runSettingsPanel().stepBox), 3);
-    EXPECT_EQ(form->runSettingsPanel().cycleCountEdit->text(), QStringLiteral("1"));
-    EXPECT_EQ(form->parameterPanel().modeBox->currentIndex(), 0);
-    EXPECT_EQ(form->parameterPanel().modeBox->currentText(), QStringLiteral("360"));
+    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(selectedIndex(stepBox), 3);
+    EXPECT_EQ(countEdit->text(), QStringLiteral("1"));
+    EXPECT_EQ(modeBox->currentIndex(), 0);
+    EXPECT_EQ(modeBox->currentText(), QStringLiteral("360"));
     EXPECT_TRUE(fake.messages.empty());
     // The display shows the result, coordinates included, and the bar is back at 0.
     EXPECT_EQ(labelText("l1Value"), QStringLiteral("10.000"));
     EXPECT_EQ(labelText("m1Value"), QStringLiteral("4.000"));
     EXPECT_EQ(labelText("ac1Value"), QStringLiteral("1.500"));
     EXPECT_EQ(labelText("bc5Value"), QStringLiteral("-2.250"));
-    EXPECT_EQ(form->progressIndicator().progressBar->value(), 0);
+    EXPECT_EQ(bar->value(), 0);
     store()(0, 1) = 0;
 }
 
 TEST_F(MainWindowTest, RefreshButtonRerendersWithoutChangingFields)
 {
     params.l1 = 12.3456;
-    form->parameterPanel().rows[0].value->setText(QStringLiteral("12,3456")); // raw entered text
-    form->progressIndicator().progressBar->setValue(5);
-    QTest::mouseClick(form->parameterPanel().refreshButton, Qt::LeftButton);
+    label("l1Value")->setText(QStringLiteral("12,3456")); // raw entered text
+    control<QProgressBar>("progressBar")->setValue(5);
+    QTest::mouseClick(control("refreshButton"), Qt::LeftButton);
     EXPECT_EQ(labelText("l1Value"), QStringLiteral("12.350"));
     EXPECT_EQ(params.l1, 12.3456);
-    EXPECT_EQ(form->progressIndicator().progressBar->value(), 0);
+    EXPECT_EQ(control<QProgressBar>("progressBar")->value(), 0);
 }

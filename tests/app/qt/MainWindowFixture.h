@@ -12,6 +12,7 @@
 #include "platform/qt/ProgressIndicator.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/ResultsPanel.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 class MainWindowTest : public ::testing::Test {
@@ -37,6 +38,12 @@ protected:
         QLabel* l = label(name);
         return l ? l->text() : QString();
     }
+    // The window's control or menu action named `name`.
+    template <class T = QWidget> T* control(const char* name) const
+    {
+        return child<T>(*form, name);
+    }
+    void trigger(const char* action) const { ::trigger(*form, action); }
     // Shows the window and makes it the active one, so that window shortcuts apply.
     void activate()
     {

@@ -1,69 +1,56 @@
-// The main window's controls: positions and sizes, initial states, and captions that fit.
+// The main window's controls: what the layout guarantees a user (the window's size, every control
+// whole and apart from the others, rows on their lines in order), initial states, and captions
+// that fit.
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <string>
+#include <vector>
 
 #include "app/qt/MainWindowFixture.h"
 #include "params/ParamTable.h"
+#include "present/qt/ListingView.h"
 
 namespace {
 
-struct Place {
-    const char* name;
-    QRect geometry; // in the parent's coordinates
+// Every control of the main window by its object name: the panels and boxes, and what they hold
+// apart from the parameter rows.
+const char* const kControls[] = {
+    "resultsArea",     "listing",       "grid",           "parametersBox",  "extraParametersBox",
+    "entryPanel",      "entryCaption",  "entryEdit",      "entryOk",        "runSettings",
+    "stepCaption",     "stepBox",       "cycleCaption",   "cycleCountEdit", "cycleTypeBox",
+    "cycleEditButton", "progressPanel", "progressBar",    "rendererChoice", "rendererItem0",
+    "rendererItem1",   "modeBox",       "autofillButton", "refreshButton",  "divider",
 };
 
-const Place kPlaces[] = {
-    {"resultsArea", {0, 0, 465, 401}},       {"listing", {8, 8, 445, 25}},
-    {"parametersBox", {472, 56, 241, 489}},  {"extraParametersBox", {16, 408, 169, 137}},
-    {"entryPanel", {200, 408, 137, 81}},     {"entryEdit", {8, 24, 121, 21}},
-    {"entryOk", {32, 48, 75, 25}},           {"runSettings", {344, 408, 121, 129}},
-    {"stepBox", {48, 24, 65, 21}},           {"cycleCountEdit", {8, 72, 33, 21}},
-    {"cycleTypeBox", {48, 72, 65, 21}},      {"cycleEditButton", {8, 104, 75, 17}},
-    {"progressPanel", {496, 8, 185, 41}},    {"progressBar", {8, 8, 169, 25}},
-    {"rendererChoice", {196, 496, 137, 49}}, {"modeBox", {8, 458, 102, 21}},
-    {"autofillButton", {120, 456, 113, 25}}, {"refreshButton", {200, 8, 33, 25}},
-};
-
-// Rows by position: the caption label's y and the edit button's geometry.
-struct RowPlace {
+// The parameter rows in ParamSet's order: caption and value labels by name (the edit button is
+// named after the row's key).
+struct RowNames {
     const char* caption;
     const char* value;
-    int y;
-    QRect button;
 };
 
-const RowPlace kRows[] = {
-    {"l1Caption", "l1Value", 16, {8, 16, 23, 22}},
-    {"l2Caption", "l2Value", 40, {8, 40, 23, 22}},
-    {"bCaption", "bValue", 64, {8, 64, 23, 22}},
-    {"fi0Caption", "fi0Value", 88, {8, 88, 23, 22}},
-    {"fit0Caption", "fit0Value", 112, {8, 112, 23, 22}},
-    {"fitt0Caption", "fitt0Value", 136, {8, 136, 23, 22}},
-    {"fidttCaption", "fidttValue", 160, {8, 160, 23, 22}},
-    {"ac1Caption", "ac1Value", 208, {8, 208, 23, 22}},
-    {"bc1Caption", "bc1Value", 232, {8, 232, 23, 22}},
-    {"ac2Caption", "ac2Value", 256, {8, 256, 23, 22}},
-    {"bc2Caption", "bc2Value", 280, {8, 280, 23, 22}},
-    {"ac3Caption", "ac3Value", 304, {8, 304, 23, 22}},
-    {"bc3Caption", "bc3Value", 328, {8, 328, 23, 22}},
-    {"ac4Caption", "ac4Value", 352, {8, 352, 23, 22}},
-    {"bc4Caption", "bc4Value", 376, {8, 376, 23, 22}},
-    {"ac5Caption", "ac5Value", 400, {8, 400, 23, 22}},
-    {"bc5Caption", "bc5Value", 424, {8, 424, 23, 22}},
-    {"m1Caption", "m1Value", 21, {8, 16, 17, 17}},
-    {"m2Caption", "m2Value", 37, {8, 32, 17, 17}},
-    {"m3Caption", "m3Value", 53, {8, 48, 17, 17}},
-    {"i1Caption", "i1Value", 77, {8, 72, 17, 17}},
-    {"i2Caption", "i2Value", 93, {8, 88, 17, 17}},
-    {"i3Caption", "i3Value", 109, {8, 104, 17, 17}},
+const RowNames kRows[] = {
+    {"l1Caption", "l1Value"},       {"l2Caption", "l2Value"},     {"bCaption", "bValue"},
+    {"fi0Caption", "fi0Value"},     {"fit0Caption", "fit0Value"}, {"fitt0Caption", "fitt0Value"},
+    {"fidttCaption", "fidttValue"}, {"ac1Caption", "ac1Value"},   {"bc1Caption", "bc1Value"},
+    {"ac2Caption", "ac2Value"},     {"bc2Caption", "bc2Value"},   {"ac3Caption", "ac3Value"},
+    {"bc3Caption", "bc3Value"},     {"ac4Caption", "ac4Value"},   {"bc4Caption", "bc4Value"},
+    {"ac5Caption", "ac5Value"},     {"bc5Caption", "bc5Value"},   {"m1Caption", "m1Value"},
+    {"m2Caption", "m2Value"},       {"m3Caption", "m3Value"},     {"i1Caption", "i1Value"},
+    {"i2Caption", "i2Value"},       {"i3Caption", "i3Value"},
 };
+constexpr int kMainBoxRows = 17; // the rest are in "Доп. Параметры"
+
+std::string buttonName(int row)
+{
+    return std::string(paramRow(row).key) + "Button";
+}
 
 QStringList items(const QComboBox* c)
 {
@@ -73,81 +60,152 @@ QStringList items(const QComboBox* c)
     return list;
 }
 
-} // namespace
-
-TEST_F(MainWindowTest, ControlsSitAtTheirPlaces)
+// A control's rectangle in the coordinates of the window's client area.
+QRect placeIn(const QWidget* client, const QWidget* w)
 {
-    EXPECT_EQ(form->centralWidget()->size(), QSize(713, 552));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize()); // not resizable
-    for (const Place& p : kPlaces) {
-        auto* w = form->findChild<QWidget*>(QString::fromLatin1(p.name));
-        ASSERT_NE(w, nullptr) << p.name;
-        EXPECT_EQ(w->geometry(), p.geometry) << p.name;
-    }
-    EXPECT_EQ(form->resultsPanel().grid ? form->resultsPanel().grid->geometry()
-                                        : QRect(0, 40, 457, 361),
-              QRect(0, 40, 457, 361));
+    return QRect(w->mapTo(client, QPoint(0, 0)), w->size());
 }
 
+// Two controls overlap when one covers more of the other than the one-pixel border line that
+// neighbours may share (the small edit buttons stand 17 pixels tall on a 16-pixel pitch).
+bool overlap(const QRect& a, const QRect& b)
+{
+    const QRect common = a.intersected(b);
+    return common.width() > 1 && common.height() > 1;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, WindowKeepsItsSizeAndCannotBeResized)
+{
+    EXPECT_EQ(form->size(), QSize(713, 569));
+    EXPECT_EQ(form->centralWidget()->size(), QSize(713, 552));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize()); // not resizable
+}
+
+// Whatever the font or the style, a user must see every control whole: inside the box or panel
+// that holds it, inside the window, and covered by no other control, hidden ones included (the
+// entry panel comes up over its place).
+TEST_F(MainWindowTest, EveryControlLiesInsideTheWindowApartFromTheOthers)
+{
+    const QWidget* client = form->centralWidget();
+    std::vector<const QWidget*> all;
+    for (const char* name : kControls)
+        all.push_back(control(name));
+    for (int r = 0; r < kParamRowCount; ++r) {
+        all.push_back(control(kRows[r].caption));
+        all.push_back(control(kRows[r].value));
+        all.push_back(control(buttonName(r).c_str()));
+    }
+    for (const QWidget* w : all) {
+        const std::string name = w->objectName().toStdString();
+        EXPECT_TRUE(client->rect().contains(placeIn(client, w))) << name;
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
+    }
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j) {
+            const QWidget *a = all[i], *b = all[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+            EXPECT_FALSE(overlap(placeIn(client, a), placeIn(client, b)))
+                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+        }
+}
+
+// Each row reads as one line, edit button, caption, value from left to right, and the rows go
+// down in the parameter order, the first seventeen in "Параметры", the rest in "Доп. Параметры".
 TEST_F(MainWindowTest, ParameterRowsSitInTheirBoxes)
 {
+    QWidget* boxes[] = {control<QGroupBox>("parametersBox"),
+                        control<QGroupBox>("extraParametersBox")};
+    const QWidget* above = nullptr; // the caption of the row above in the same box
     for (int r = 0; r < kParamRowCount; ++r) {
-        const RowPlace& p = kRows[r];
-        const ParamRowWidgets& w = form->parameterPanel().rows[static_cast<size_t>(r)];
-        QWidget* box = r < 17 ? form->parameterPanel().parametersBox
-                              : form->parameterPanel().extraParametersBox;
-        EXPECT_EQ(w.caption->objectName(), QString::fromLatin1(p.caption));
-        EXPECT_EQ(w.value->objectName(), QString::fromLatin1(p.value));
-        EXPECT_EQ(w.button->objectName(), QString::fromUtf8(paramRow(r).key) + "Button");
-        EXPECT_EQ(w.caption->text(), QString::fromUtf8(paramRow(r).caption));
-        for (QWidget* part : {static_cast<QWidget*>(w.caption), static_cast<QWidget*>(w.value),
-                              static_cast<QWidget*>(w.button)})
-            EXPECT_EQ(part->parentWidget(), box) << p.caption;
-        EXPECT_EQ(w.caption->pos(), QPoint(r < 17 ? 40 : 32, p.y)) << p.caption;
-        EXPECT_EQ(w.value->pos(), QPoint(88, p.y)) << p.value;
-        EXPECT_EQ(w.button->geometry(), p.button) << p.caption;
-        EXPECT_TRUE(w.caption->font().bold());
-        EXPECT_TRUE(w.value->font().bold());
+        const RowNames& names = kRows[r];
+        SCOPED_TRACE(names.caption);
+        const std::string key = paramRow(r).key;
+        EXPECT_EQ(key + "Caption", names.caption);
+        EXPECT_EQ(key + "Value", names.value);
+        auto* caption = control<QLabel>(names.caption);
+        auto* value = control<QLabel>(names.value);
+        auto* button = control<QPushButton>(buttonName(r).c_str());
+        QWidget* box = boxes[r < kMainBoxRows ? 0 : 1];
+        EXPECT_EQ(caption->text(), QString::fromUtf8(paramRow(r).caption));
+        for (QWidget* part : {static_cast<QWidget*>(caption), static_cast<QWidget*>(value),
+                              static_cast<QWidget*>(button)})
+            EXPECT_EQ(part->parentWidget(), box);
+        EXPECT_TRUE(caption->font().bold());
+        EXPECT_TRUE(value->font().bold());
+
+        EXPECT_EQ(value->y(), caption->y()); // one text line
+        const int middle = caption->geometry().center().y();
+        EXPECT_LE(button->geometry().top(), middle);
+        EXPECT_GE(button->geometry().bottom(), middle);
+        EXPECT_LT(button->geometry().right(), caption->x());
+        EXPECT_LT(caption->geometry().right(), value->x());
+        if (r == kMainBoxRows) above = nullptr;
+        if (above) {
+            EXPECT_GE(caption->y(), above->geometry().bottom());
+        }
+        above = caption;
+    }
+}
+
+// Tab goes on from the run settings to the mode box, and from the last renderer item to the grid,
+// across the panels that own them.
+TEST_F(MainWindowTest, TabCrossesThePanelsInTheDesignedOrder)
+{
+    activate();
+    const struct {
+        const char* from;
+        const char* to;
+    } steps[] = {{"cycleEditButton", "modeBox"}, {"rendererItem1", "grid"}};
+    for (const auto& step : steps) {
+        control(step.from)->setFocus();
+        ASSERT_TRUE(control(step.from)->hasFocus()) << step.from;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(control(step.to)->hasFocus()) << step.from;
     }
 }
 
 TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
 {
-    EXPECT_FALSE(form->parameterPanel().entryPanel->isVisibleTo(form.get()));
-    EXPECT_EQ(form->parameterPanel().entryCaption->text(), QStringLiteral("Введите значение:"));
-    EXPECT_EQ(form->parameterPanel().entryEdit->text(), QStringLiteral("0"));
-    EXPECT_TRUE(form->parameterPanel().entryOk->isDefault());
+    EXPECT_FALSE(control("entryPanel")->isVisibleTo(form.get()));
+    EXPECT_EQ(control<QLabel>("entryCaption")->text(), QStringLiteral("Введите значение:"));
+    EXPECT_EQ(control<QLineEdit>("entryEdit")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(control<QPushButton>("entryOk")->isDefault());
 
-    EXPECT_TRUE(form->runSettingsPanel().stepBox->isEditable());
-    EXPECT_EQ(form->runSettingsPanel().stepBox->currentIndex(), -1);
-    EXPECT_EQ(form->runSettingsPanel().stepBox->currentText(), QStringLiteral("15"));
-    EXPECT_EQ(items(form->runSettingsPanel().stepBox),
-              QStringList({"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2", "ext 0.1",
-                           "ext 0.05", "ext 0.01"}));
-    EXPECT_TRUE(form->parameterPanel().modeBox->isEditable());
-    EXPECT_EQ(form->parameterPanel().modeBox->currentIndex(), -1);
-    EXPECT_EQ(form->parameterPanel().modeBox->currentText(), QStringLiteral("Режим (360)"));
-    EXPECT_EQ(items(form->parameterPanel().modeBox), QStringList({"360", "720"}));
+    auto* stepBox = control<QComboBox>("stepBox");
+    EXPECT_TRUE(stepBox->isEditable());
+    EXPECT_EQ(stepBox->currentIndex(), -1);
+    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(items(stepBox), QStringList({"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2",
+                                           "ext 0.1", "ext 0.05", "ext 0.01"}));
+    auto* modeBox = control<QComboBox>("modeBox");
+    EXPECT_TRUE(modeBox->isEditable());
+    EXPECT_EQ(modeBox->currentIndex(), -1);
+    EXPECT_EQ(modeBox->currentText(), QStringLiteral("Режим (360)"));
+    EXPECT_EQ(items(modeBox), QStringList({"360", "720"}));
 
-    EXPECT_FALSE(form->runSettingsPanel().cycleCountEdit->isEnabled());
-    EXPECT_EQ(form->runSettingsPanel().cycleCountEdit->text(), QStringLiteral("1"));
-    EXPECT_FALSE(form->runSettingsPanel().cycleTypeBox->isEnabled());
-    EXPECT_EQ(form->runSettingsPanel().cycleTypeBox->currentText(), QStringLiteral("x24"));
-    EXPECT_EQ(form->runSettingsPanel().cycleTypeBox->count(), 20);
-    EXPECT_EQ(form->runSettingsPanel().cycleTypeBox->itemText(19), QStringLiteral("x144000"));
-    EXPECT_EQ(form->runSettingsPanel().cycleEditButton->text(), QStringLiteral("Изменить"));
+    auto* countEdit = control<QLineEdit>("cycleCountEdit");
+    auto* typeBox = control<QComboBox>("cycleTypeBox");
+    EXPECT_FALSE(countEdit->isEnabled());
+    EXPECT_EQ(countEdit->text(), QStringLiteral("1"));
+    EXPECT_FALSE(typeBox->isEnabled());
+    EXPECT_EQ(typeBox->currentText(), QStringLiteral("x24"));
+    EXPECT_EQ(typeBox->count(), 20);
+    EXPECT_EQ(typeBox->itemText(19), QStringLiteral("x144000"));
+    EXPECT_EQ(control<QPushButton>("cycleEditButton")->text(), QStringLiteral("Изменить"));
 
-    EXPECT_EQ(form->progressIndicator().progressBar->minimum(), 0);
-    EXPECT_EQ(form->progressIndicator().progressBar->maximum(), 12);
-    EXPECT_EQ(form->animationPanel().rendererChoice->title(), QStringLiteral("Renderer"));
-    EXPECT_EQ(form->animationPanel().rendererItems[0]->text(),
-              QStringLiteral("DirectX3D 7 и выше"));
-    EXPECT_EQ(form->animationPanel().rendererItems[1]->text(), QStringLiteral("DirectX3D 9.0C"));
-    EXPECT_TRUE(form->resultsPanel().listing->isReadOnly());
-    EXPECT_EQ(form->resultsPanel().listing->toPlainText(), QStringLiteral("Отчёт:"));
-    EXPECT_EQ(form->parameterPanel().autofillButton->text(), QStringLiteral("Автозаполнение"));
-    EXPECT_TRUE(form->parameterPanel().autofillButton->font().bold());
-    EXPECT_FALSE(form->parameterPanel().refreshButton->icon().isNull());
+    EXPECT_EQ(control<QProgressBar>("progressBar")->minimum(), 0);
+    EXPECT_EQ(control<QProgressBar>("progressBar")->maximum(), 12);
+    EXPECT_EQ(control<QGroupBox>("rendererChoice")->title(), QStringLiteral("Renderer"));
+    EXPECT_EQ(control<QRadioButton>("rendererItem0")->text(), QStringLiteral("DirectX3D 7 и выше"));
+    EXPECT_EQ(control<QRadioButton>("rendererItem1")->text(), QStringLiteral("DirectX3D 9.0C"));
+    EXPECT_TRUE(control<ListingView>("listing")->isReadOnly());
+    EXPECT_EQ(control<ListingView>("listing")->toPlainText(), QStringLiteral("Отчёт:"));
+    auto* autofill = control<QPushButton>("autofillButton");
+    EXPECT_EQ(autofill->text(), QStringLiteral("Автозаполнение"));
+    EXPECT_TRUE(autofill->font().bold());
+    EXPECT_FALSE(control<QPushButton>("refreshButton")->icon().isNull());
 }
 
 // The font replaces one designed for these sizes: every caption must still fit its control and
@@ -156,12 +214,15 @@ TEST_F(MainWindowTest, CaptionsFitTheirControls)
 {
     for (QLabel* l : form->findChildren<QLabel*>()) {
         const int need = l->fontMetrics().horizontalAdvance(l->text());
+        EXPECT_LE(need, l->contentsRect().width()) << l->objectName().toStdString();
         EXPECT_LE(l->x() + need, l->parentWidget()->width() - 2) << l->objectName().toStdString();
     }
-    for (const ParamRowWidgets& w : form->parameterPanel().rows)
-        EXPECT_LT(w.caption->x() + w.caption->fontMetrics().horizontalAdvance(w.caption->text()),
-                  w.value->x() - 2)
-            << w.caption->objectName().toStdString();
+    for (const RowNames& names : kRows) {
+        const QLabel* caption = control<QLabel>(names.caption);
+        EXPECT_LT(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()),
+                  control(names.value)->x() - 2)
+            << names.caption;
+    }
     for (QPushButton* b : form->findChildren<QPushButton*>()) {
         const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
         EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + icon, b->width() - 6)

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWheelEvent>
 #include <algorithm>
@@ -15,37 +14,40 @@
 #include "params/Entry.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
+#include "present/qt/ListingView.h"
 
 namespace {
 
 class ParameterPanelTest : public MainWindowTest {
 protected:
     // Presses the edit button of a row, replaces the entry text by typing, confirms with Enter.
-    void enter(int row, const QString& text)
+    void enter(const char* button, const QString& text)
     {
-        QTest::mouseClick(form->parameterPanel().rows[static_cast<size_t>(row)].button,
-                          Qt::LeftButton);
-        form->parameterPanel().entryEdit->selectAll();
-        QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Delete);
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+        entryEdit()->selectAll();
+        QTest::keyClick(entryEdit(), Qt::Key_Delete);
         // Keys can be typed for printable ASCII only; anything else arrives as pasted text.
         const bool typeable = std::all_of(text.begin(), text.end(), [](QChar c) {
             return c.unicode() >= 32 && c.unicode() < 127;
         });
         if (typeable)
-            QTest::keyClicks(form->parameterPanel().entryEdit, text);
+            QTest::keyClicks(entryEdit(), text);
         else
-            form->parameterPanel().entryEdit->insert(text);
-        QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Return);
+            entryEdit()->insert(text);
+        QTest::keyClick(entryEdit(), Qt::Key_Return);
     }
-    bool panelOpen() const { return form->parameterPanel().entryPanel->isVisibleTo(form.get()); }
-    QString memo() const { return form->resultsPanel().listing->toPlainText(); }
+    bool panelOpen() const { return control("entryPanel")->isVisibleTo(form.get()); }
+    QString memo() const { return control<ListingView>("listing")->toPlainText(); }
+    QLineEdit* entryEdit() const { return control<QLineEdit>("entryEdit"); }
+    QComboBox* stepBox() const { return control<QComboBox>("stepBox"); }
+    QComboBox* modeBox() const { return control<QComboBox>("modeBox"); }
     // Applies a count through the "Изменить" / "Применить" toggle.
     void applyCount(const QString& text)
     {
-        QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
-        form->runSettingsPanel().cycleCountEdit->selectAll();
-        QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, text);
-        QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
+        QTest::mouseClick(control("cycleEditButton"), Qt::LeftButton);
+        control<QLineEdit>("cycleCountEdit")->selectAll();
+        QTest::keyClicks(control("cycleCountEdit"), text);
+        QTest::mouseClick(control("cycleEditButton"), Qt::LeftButton);
     }
 };
 
@@ -58,7 +60,9 @@ protected:
     }
 };
 
-constexpr int kRowL1 = 0, kRowL2 = 1, kRowM1 = 17, kRowM2 = 18, kRowI2 = 21;
+// The edit buttons of some rows, by their object names.
+constexpr const char *kRowL1 = "l1Button", *kRowL2 = "l2Button", *kRowM1 = "m1Button",
+                     *kRowM2 = "m2Button", *kRowI2 = "i2Button";
 
 // One notch of the wheel towards the user (the next item of a list), sent as the window system
 // would send it to the widget under the pointer.
@@ -73,23 +77,23 @@ void wheelDown(QWidget* target)
 TEST_F(ParameterPanelTest, TypicalUseUpToTheCalculation)
 {
     EXPECT_FALSE(panelOpen());
-    QTest::mouseClick(form->parameterPanel().rows[kRowL2].button, Qt::LeftButton);
+    QTest::mouseClick(control(kRowL2), Qt::LeftButton);
     EXPECT_TRUE(panelOpen());
     EXPECT_EQ(params.curkey, "l2");
-    form->parameterPanel().entryEdit->selectAll();
-    QTest::keyClicks(form->parameterPanel().entryEdit, "30");
-    QTest::keyClick(form->parameterPanel().entryEdit, Qt::Key_Return);
+    entryEdit()->selectAll();
+    QTest::keyClicks(entryEdit(), "30");
+    QTest::keyClick(entryEdit(), Qt::Key_Return);
     EXPECT_FALSE(panelOpen());
     EXPECT_EQ(params.l2, 30);
     EXPECT_EQ(params.b, 20);
     EXPECT_EQ(labelText("l2Value"), "30.000");
     EXPECT_EQ(labelText("bValue"), "20.000");
 
-    QTest::mouseClick(form->parameterPanel().autofillButton, Qt::LeftButton);
+    QTest::mouseClick(control("autofillButton"), Qt::LeftButton);
     EXPECT_NEAR(params.ac5, 20, 1e-15L);
     EXPECT_EQ(labelText("ac5Value"), "20.000"); // A(B)
 
-    form->runSettingsPanel().stepBox->setCurrentIndex(1); // "5"
+    stepBox()->setCurrentIndex(1); // "5"
     EXPECT_EQ(memo(), "Шаг 5 градусов принят");
     applyCount("2");
     EXPECT_EQ(params.N, 49);
@@ -119,7 +123,7 @@ TEST_F(CommaWidgetTest, ScreenedOutTextKeepsValueAndReopens)
             EXPECT_FALSE(panelOpen());
         } else {
             EXPECT_TRUE(panelOpen()) << text;
-            EXPECT_EQ(form->parameterPanel().entryEdit->text(), "0");
+            EXPECT_EQ(entryEdit()->text(), "0");
             EXPECT_EQ(labelText("m1Value"), "4,000");
         }
         EXPECT_EQ(params.m1, 4);
@@ -156,12 +160,12 @@ TEST_F(ParameterPanelTest, ShortRodGivesNegativeOffsetAndRefresh)
 
 TEST_F(ParameterPanelTest, KeyKeptAcrossConfirmations)
 {
-    QTest::mouseClick(form->parameterPanel().rows[kRowM1].button, Qt::LeftButton);
+    QTest::mouseClick(control(kRowM1), Qt::LeftButton);
     enter(kRowI2, "3");
     EXPECT_EQ(params.m1, 4);
     EXPECT_EQ(params.i2, 3);
-    form->parameterPanel().entryEdit->setText("7");
-    QTest::mouseClick(form->parameterPanel().entryOk, Qt::LeftButton);
+    entryEdit()->setText("7");
+    QTest::mouseClick(control("entryOk"), Qt::LeftButton);
     EXPECT_EQ(params.i2, 7);
     EXPECT_EQ(labelText("i2Value"), "7");
     EXPECT_EQ(labelText("m1Value"), "4.000");
@@ -169,7 +173,7 @@ TEST_F(ParameterPanelTest, KeyKeptAcrossConfirmations)
 
 TEST_F(ParameterPanelTest, AutofillFromMenuAtDefaults)
 {
-    form->autofillAction->trigger();
+    trigger("autofillAction");
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(labelText("ac4Value"), "10.000"); // A(A)
     EXPECT_EQ(labelText("bc2Value"), "12.260"); // B(C2), the rod's midpoint
@@ -180,7 +184,7 @@ TEST_F(ParameterPanelTest, AutofillFailureLeavesTheLabels)
 {
     params.l2 = 4;
     params.fi0 = 0;
-    QTest::mouseClick(form->parameterPanel().autofillButton, Qt::LeftButton);
+    QTest::mouseClick(control("autofillButton"), Qt::LeftButton);
     EXPECT_EQ(fake.messages, std::vector<std::string>{kAutofillFault});
     EXPECT_EQ(params.ac4, 10);
     EXPECT_EQ(params.ac1, 5);
@@ -190,31 +194,30 @@ TEST_F(ParameterPanelTest, AutofillFailureLeavesTheLabels)
 
 TEST_F(CommaWidgetTest, FineStepWarnsOnceThenReports)
 {
-    form->runSettingsPanel().stepBox->setCurrentIndex(7); // "ext 0.2"
+    stepBox()->setCurrentIndex(7); // "ext 0.2"
     EXPECT_EQ(fake.messages, std::vector<std::string>{kFineStepWarning});
     EXPECT_EQ(memo(), "Шаг 0,2 градусов принят");
     EXPECT_EQ(params.step, 0.2L * kRadPerDeg);
-    form->runSettingsPanel().stepBox->setCurrentIndex(6); // "ext 0.5": no warning
+    stepBox()->setCurrentIndex(6); // "ext 0.5": no warning
     EXPECT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(memo(), "Шаг 0,5 градусов принят");
 }
 
 TEST_F(ParameterPanelTest, TypedFineStepConfirmedWithEnterWarnsOnce)
 {
-    form->runSettingsPanel().stepBox->lineEdit()->selectAll();
-    QTest::keyClicks(form->runSettingsPanel().stepBox->lineEdit(), "ext 0.2");
-    QTest::keyClick(form->runSettingsPanel().stepBox->lineEdit(), Qt::Key_Return);
+    stepBox()->lineEdit()->selectAll();
+    QTest::keyClicks(stepBox()->lineEdit(), "ext 0.2");
+    QTest::keyClick(stepBox()->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(fake.messages, std::vector<std::string>{kFineStepWarning});
     EXPECT_EQ(params.step, 0.2L * kRadPerDeg);
-    form->runSettingsPanel().stepBox->setCurrentIndex(
-        9); // a later selection still runs the handler
+    stepBox()->setCurrentIndex(9); // a later selection still runs the handler
     EXPECT_EQ(fake.messages.size(), 2u);
     EXPECT_EQ(params.step, 0.05L * kRadPerDeg);
 }
 
 TEST_F(ParameterPanelTest, TypedStepKeepsTheStep)
 {
-    QTest::keyClicks(form->runSettingsPanel().stepBox->lineEdit(), "x");
+    QTest::keyClicks(stepBox()->lineEdit(), "x");
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
     EXPECT_EQ(memo(), "Шаг 15 градусов принят");
     EXPECT_TRUE(fake.messages.empty());
@@ -222,15 +225,17 @@ TEST_F(ParameterPanelTest, TypedStepKeepsTheStep)
 
 TEST_F(ParameterPanelTest, CountToggleAndLimits)
 {
-    EXPECT_FALSE(form->runSettingsPanel().cycleCountEdit->isEnabled());
-    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
-    EXPECT_TRUE(form->runSettingsPanel().cycleCountEdit->isEnabled());
-    EXPECT_EQ(form->runSettingsPanel().cycleEditButton->text(), "Применить");
-    form->runSettingsPanel().cycleCountEdit->selectAll();
-    QTest::keyClicks(form->runSettingsPanel().cycleCountEdit, "3749");
-    QTest::mouseClick(form->runSettingsPanel().cycleEditButton, Qt::LeftButton);
-    EXPECT_FALSE(form->runSettingsPanel().cycleCountEdit->isEnabled());
-    EXPECT_EQ(form->runSettingsPanel().cycleEditButton->text(), "Изменить");
+    auto* countEdit = control<QLineEdit>("cycleCountEdit");
+    auto* editButton = control<QPushButton>("cycleEditButton");
+    EXPECT_FALSE(countEdit->isEnabled());
+    QTest::mouseClick(editButton, Qt::LeftButton);
+    EXPECT_TRUE(countEdit->isEnabled());
+    EXPECT_EQ(editButton->text(), "Применить");
+    countEdit->selectAll();
+    QTest::keyClicks(countEdit, "3749");
+    QTest::mouseClick(editButton, Qt::LeftButton);
+    EXPECT_FALSE(countEdit->isEnabled());
+    EXPECT_EQ(editButton->text(), "Изменить");
     EXPECT_EQ(params.N, 89977);
 
     applyCount("3750");
@@ -252,12 +257,12 @@ TEST_F(ParameterPanelTest, CountToggleAndLimits)
 
 TEST_F(ParameterPanelTest, ModeFromListOrTypedText)
 {
-    form->parameterPanel().modeBox->setCurrentIndex(1);
+    modeBox()->setCurrentIndex(1);
     EXPECT_EQ(params.mode, 1);
     EXPECT_EQ(memo(), kModeMemo);
-    form->parameterPanel().modeBox->setCurrentIndex(0);
+    modeBox()->setCurrentIndex(0);
     EXPECT_EQ(params.mode, 0);
-    QTest::keyClicks(form->parameterPanel().modeBox->lineEdit(), "x");
+    QTest::keyClicks(modeBox()->lineEdit(), "x");
     EXPECT_EQ(params.mode, 1);
     EXPECT_TRUE(fake.messages.empty());
 }
@@ -267,59 +272,59 @@ TEST_F(ParameterPanelTest, ModeFromListOrTypedText)
 TEST_F(ParameterPanelTest, EntryTakesTheFocusAndGivesItBackToItsButton)
 {
     activate();
-    ParameterPanel& panel = form->parameterPanel();
-    RunSettingsPanel& run = form->runSettingsPanel();
-    run.stepBox->setFocus();
-    ASSERT_TRUE(run.stepBox->hasFocus());
-    panel.entryEdit->setText(QStringLiteral("12,5")); // what an earlier entry left there
+    QComboBox* step = stepBox();
+    QLineEdit* edit = entryEdit();
+    step->setFocus();
+    ASSERT_TRUE(step->hasFocus());
+    edit->setText(QStringLiteral("12,5")); // what an earlier entry left there
 
-    QTest::mouseClick(panel.rows[kRowL2].button, Qt::LeftButton);
-    EXPECT_TRUE(panel.entryEdit->hasFocus());
-    EXPECT_EQ(panel.entryEdit->text(), "12,5"); // the text is not changed
-    EXPECT_EQ(panel.entryEdit->selectedText(), "12,5");
+    QTest::mouseClick(control(kRowL2), Qt::LeftButton);
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->text(), "12,5"); // the text is not changed
+    EXPECT_EQ(edit->selectedText(), "12,5");
 
     // The user types at whatever has the focus.
     QTest::keyClicks(QApplication::focusWidget(), "30");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(params.l2, 30);
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
-    EXPECT_EQ(run.stepBox->currentText(), "15");
+    EXPECT_EQ(step->currentText(), "15");
     EXPECT_FALSE(panelOpen());
-    EXPECT_EQ(QApplication::focusWidget(), panel.rows[kRowL2].button);
+    EXPECT_EQ(QApplication::focusWidget(), control(kRowL2));
 
     // Keys typed after the confirmation change no setting.
     QTest::keyClicks(QApplication::focusWidget(), "5");
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
-    EXPECT_EQ(run.stepBox->currentText(), "15");
+    EXPECT_EQ(step->currentText(), "15");
 
     // A screened-out text reopens the panel with "0" selected, ready for another try.
-    QTest::mouseClick(panel.rows[kRowM1].button, Qt::LeftButton);
+    QTest::mouseClick(control(kRowM1), Qt::LeftButton);
     QTest::keyClicks(QApplication::focusWidget(), "1e3");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(panelOpen());
-    EXPECT_TRUE(panel.entryEdit->hasFocus());
-    EXPECT_EQ(panel.entryEdit->selectedText(), "0");
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->selectedText(), "0");
     QTest::keyClicks(QApplication::focusWidget(), "7");
-    QTest::mouseClick(panel.entryOk, Qt::LeftButton); // the OK button, not Enter, this time
+    QTest::mouseClick(control("entryOk"), Qt::LeftButton); // the OK button, not Enter, this time
     EXPECT_EQ(params.m1, 7);
-    EXPECT_EQ(QApplication::focusWidget(), panel.rows[kRowM1].button);
+    EXPECT_EQ(QApplication::focusWidget(), control(kRowM1));
 }
 
 TEST_F(ParameterPanelTest, EditButtonsNameTheirParameters)
 {
-    const ParameterPanel& panel = form->parameterPanel();
-    EXPECT_EQ(panel.rows[kRowL1].button->toolTip(), "Изменить L1");
-    EXPECT_EQ(panel.rows[kRowL2].button->toolTip(), "Изменить L2");
-    EXPECT_EQ(panel.rows[6].button->toolTip(), "Изменить +Fitt");
-    EXPECT_EQ(panel.rows[7].button->toolTip(), "Изменить A(C1)");
-    EXPECT_EQ(panel.rows[kRowM2].button->toolTip(), "Изменить M2"); // its caption has no "="
-    EXPECT_EQ(panel.rows[22].button->toolTip(), "Изменить I3");
+    EXPECT_EQ(control(kRowL1)->toolTip(), "Изменить L1");
+    EXPECT_EQ(control(kRowL2)->toolTip(), "Изменить L2");
+    EXPECT_EQ(control("fidttButton")->toolTip(), "Изменить +Fitt");
+    EXPECT_EQ(control("ac1Button")->toolTip(), "Изменить A(C1)");
+    EXPECT_EQ(control(kRowM2)->toolTip(), "Изменить M2"); // its caption has no "="
+    EXPECT_EQ(control("i3Button")->toolTip(), "Изменить I3");
     QStringList tips;
-    for (const ParamRowWidgets& row : panel.rows) {
-        EXPECT_TRUE(row.button->toolTip().startsWith("Изменить "))
-            << row.button->objectName().toStdString();
-        EXPECT_FALSE(row.button->toolTip().contains('='));
-        tips << row.button->toolTip();
+    for (int r = 0; r < kParamRowCount; ++r) {
+        const std::string name = std::string(paramRow(r).key) + "Button";
+        const QWidget* button = control(name.c_str());
+        EXPECT_TRUE(button->toolTip().startsWith("Изменить ")) << name;
+        EXPECT_FALSE(button->toolTip().contains('='));
+        tips << button->toolTip();
     }
     tips.removeDuplicates();
     EXPECT_EQ(tips.size(), kParamRowCount);
@@ -329,12 +334,12 @@ TEST_F(ParameterPanelTest, EditButtonsNameTheirParameters)
 TEST_F(ParameterPanelTest, ClosedListsTakeTheWheelOnlyWithTheFocus)
 {
     activate();
-    QComboBox* step = form->runSettingsPanel().stepBox;
-    QComboBox* mode = form->parameterPanel().modeBox;
-    QComboBox* cycleType = form->runSettingsPanel().cycleTypeBox;
+    QComboBox* step = stepBox();
+    QComboBox* mode = modeBox();
+    QComboBox* cycleType = control<QComboBox>("cycleTypeBox");
     for (QComboBox* box : {step, mode, cycleType})
         EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus) << box->objectName().toStdString();
-    form->parameterPanel().refreshButton->setFocus();
+    control("refreshButton")->setFocus();
     step->setCurrentIndex(5); // "60"
     mode->setCurrentIndex(0);
     fake.messages.clear();

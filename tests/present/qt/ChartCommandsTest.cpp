@@ -12,6 +12,9 @@
 #include "present/qt/ResultsGridModel.h"
 #include "present/qt/ResultsPanel.h"
 
+using charttest::quantityBox;
+using charttest::series;
+
 namespace {
 
 class ChartCommands : public MainWindowTest {
@@ -42,8 +45,8 @@ TEST_F(ChartCommands, GraphsShowsTheFilledChart)
     ASSERT_FALSE(moeChart->isVisible());
     form->showMoEChart();
     EXPECT_TRUE(moeChart->isVisible());
-    EXPECT_EQ(moeChart->moSeries->count(), 25);
-    EXPECT_EQ(moeChart->eSeries->count(), 25);
+    EXPECT_EQ(series(*moeChart, "moSeries")->count(), 25);
+    EXPECT_EQ(series(*moeChart, "eSeries")->count(), 25);
 }
 
 TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
@@ -52,16 +55,16 @@ TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
     chartParams.N = 10; // a later run with fewer steps
     form->showMoEChart();
     EXPECT_TRUE(moeChart->isVisible());
-    ASSERT_EQ(moeChart->moSeries->count(), 10); // refilled, not left empty
-    ASSERT_EQ(moeChart->eSeries->count(), 10);
-    EXPECT_EQ(moeChart->moSeries->points().back().x(), 270.0);
+    ASSERT_EQ(series(*moeChart, "moSeries")->count(), 10); // refilled, not left empty
+    ASSERT_EQ(series(*moeChart, "eSeries")->count(), 10);
+    EXPECT_EQ(series(*moeChart, "moSeries")->points().back().x(), 270.0);
 }
 
 TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)
 {
     form->showQuantityChart(); // before any refresh: no caption, no item
     EXPECT_TRUE(quantityChart->isVisible());
-    EXPECT_EQ(quantityChart->quantityBox->count(), 0);
+    EXPECT_EQ(quantityBox(*quantityChart)->count(), 0);
     quantityChart->close();
 
     QTemporaryDir dir;
@@ -74,14 +77,14 @@ TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)
 
     form->showQuantityChart();
     form->showQuantityChart(); // already shown: only brought to the front
-    ASSERT_EQ(quantityChart->quantityBox->count(),
+    ASSERT_EQ(quantityBox(*quantityChart)->count(),
               3); // the three lines, not the empty row after them
-    EXPECT_EQ(quantityChart->quantityBox->itemText(0), "fi");
-    EXPECT_EQ(quantityChart->quantityBox->itemText(1), "");
-    EXPECT_EQ(quantityChart->quantityBox->itemText(2), "fitt");
-    quantityChart->quantityBox->setCurrentIndex(2);
-    emit quantityChart->quantityBox->activated(2);
-    EXPECT_EQ(quantityChart->series->points().front().y(), 3001.0); // R[3][1] of the tagged store
+    EXPECT_EQ(quantityBox(*quantityChart)->itemText(0), "fi");
+    EXPECT_EQ(quantityBox(*quantityChart)->itemText(1), "");
+    EXPECT_EQ(quantityBox(*quantityChart)->itemText(2), "fitt");
+    quantityBox(*quantityChart)->setCurrentIndex(2);
+    emit quantityBox(*quantityChart)->activated(2);
+    EXPECT_EQ(series(*quantityChart)->points().front().y(), 3001.0); // R[3][1] of the tagged store
 }
 
 } // namespace

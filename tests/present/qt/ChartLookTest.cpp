@@ -13,8 +13,8 @@
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
-#include "platform/qt/ScreenFit.h"
 #include "formats/Captions.h"
+#include "platform/qt/ScreenFit.h"
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartTestData.h"
 #include "present/qt/ChartView.h"
@@ -23,8 +23,11 @@
 #include "present/qt/QuantityChartWindow.h"
 #include "support/FakePlatform.h"
 
+using charttest::chartView;
 using charttest::defaultParams;
 using charttest::defaultStore;
+using charttest::quantityBox;
+using charttest::series;
 
 namespace {
 
@@ -56,9 +59,9 @@ TEST(ChartLook, ESeriesIsGreenNotLime)
 {
     FakePlatform platform;
     MoEChartWindow form(defaultParams(), defaultStore(), platform);
-    EXPECT_EQ(form.eSeries->pen().color(), QColor(0, 128, 0));
+    EXPECT_EQ(series(form, "eSeries")->pen().color(), QColor(0, 128, 0));
     bool standIn = false;
-    for (QAbstractSeries* s : form.chart->series())
+    for (QAbstractSeries* s : chartView(form)->chart()->series())
         if (s->name() == "E") {
             standIn = true;
             EXPECT_EQ(static_cast<QLineSeries*>(s)->pen().color(), QColor(0, 128, 0));
@@ -88,12 +91,12 @@ TEST(ChartLook, AxesUseTheSeparatorsOfTheMarks)
         MoEChartWindow form(defaultParams(), defaultStore(), platform);
         form.show();
         QApplication::processEvents();
-        const QStringList texts = sceneTexts(form.chartView);
+        const QStringList texts = sceneTexts(chartView(form));
         EXPECT_TRUE(texts.contains(QString::fromUtf8(c.last))) << texts.join(" | ").toStdString();
         EXPECT_FALSE(texts.contains(QString::fromUtf8(c.other)));
         // A mark over 1000 and an axis label over 1000 group their digits alike.
         const QString mark = markLabel(1087.388, c.decimal);
-        const QString axis = form.chart->locale().toString(1087.4, 'f', 1);
+        const QString axis = chartView(form)->chart()->locale().toString(1087.4, 'f', 1);
         EXPECT_EQ(mark.left(2), axis.left(2)) << mark.toStdString() << " / " << axis.toStdString();
     }
 }
@@ -107,10 +110,10 @@ TEST(ChartLook, QuantityAxesFollowTheSeparatorToo)
         return QStringList{"Угол", "dfi"};
     });
     form.show();
-    form.quantityBox->setCurrentIndex(1);
-    emit form.quantityBox->activated(1);
+    quantityBox(form)->setCurrentIndex(1);
+    emit quantityBox(form)->activated(1);
     QApplication::processEvents();
-    const QStringList texts = sceneTexts(form.chartView);
+    const QStringList texts = sceneTexts(chartView(form));
     EXPECT_TRUE(texts.contains("720,0")) << texts.join(" | ").toStdString();
 }
 
@@ -195,17 +198,17 @@ TEST(ChartLook, QuantityListShowsItsLongestCaptionWhole)
     FakePlatform platform;
     QuantityChartWindow form(defaultParams(), defaultStore(), platform, [&] { return captions; });
     form.show();
-    QAbstractItemView* view = form.quantityBox->view();
+    QAbstractItemView* view = quantityBox(form)->view();
     const QFontMetrics fm(view->font());
     int widest = 0;
     for (const QString& c : captions)
         widest = std::max(widest, fm.horizontalAdvance(c));
-    ASSERT_GT(widest, form.quantityBox->width()) << "the captions fit the box anyway";
+    ASSERT_GT(widest, quantityBox(form)->width()) << "the captions fit the box anyway";
 
-    form.quantityBox->showPopup();
+    quantityBox(form)->showPopup();
     QApplication::processEvents();
     ASSERT_TRUE(view->isVisible());
     EXPECT_GE(view->viewport()->width(), widest);
     EXPECT_EQ(view->textElideMode(), Qt::ElideNone);
-    form.quantityBox->hidePopup();
+    quantityBox(form)->hidePopup();
 }

@@ -18,8 +18,10 @@
 
 using Q = Quantity;
 
+using charttest::chartView;
 using charttest::defaultParams;
 using charttest::defaultStore;
+using charttest::series;
 
 namespace {
 
@@ -38,8 +40,8 @@ TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
     MoEChartWindow form(defaultParams(), R, platform);
     form.show();
 
-    const QList<QPointF> mo = form.moSeries->points();
-    const QList<QPointF> e = form.eSeries->points();
+    const QList<QPointF> mo = series(form, "moSeries")->points();
+    const QList<QPointF> e = series(form, "eSeries")->points();
     ASSERT_EQ(mo.size(), 25);
     ASSERT_EQ(e.size(), 25);
     for (int i = 1; i <= 25; ++i) {
@@ -49,13 +51,13 @@ TEST(ChartMoE, ShowPutsMoAndEOfEveryStep)
     EXPECT_EQ(e.front().y(), 0.0); // E is not written at the first step
     EXPECT_NE(mo[5].y(), 0.0);     // the calculation did produce a moment
     EXPECT_EQ(e.back().x(), 720.0);
-    EXPECT_EQ(form.chartView->axisX()->min(), 0.0);
-    EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
-    EXPECT_EQ(form.moSeries->name(), "Mo");
-    EXPECT_EQ(form.eSeries->name(), "E");
-    EXPECT_EQ(form.moSeries->pen().color(), QColor(Qt::red));
-    EXPECT_EQ(form.eSeries->pen().color(), QColor(0, 128, 0)); // green, not lime
-    EXPECT_EQ(form.moSeries->pen().width(), 2);
+    EXPECT_EQ(chartView(form)->axisX()->min(), 0.0);
+    EXPECT_EQ(chartView(form)->axisX()->max(), 720.0);
+    EXPECT_EQ(series(form, "moSeries")->name(), "Mo");
+    EXPECT_EQ(series(form, "eSeries")->name(), "E");
+    EXPECT_EQ(series(form, "moSeries")->pen().color(), QColor(Qt::red));
+    EXPECT_EQ(series(form, "eSeries")->pen().color(), QColor(0, 128, 0)); // green, not lime
+    EXPECT_EQ(series(form, "moSeries")->pen().width(), 2);
 }
 
 TEST(ChartMoE, WindowIsPlacedFixedAndOnlyHiddenByClose)
@@ -66,16 +68,16 @@ TEST(ChartMoE, WindowIsPlacedFixedAndOnlyHiddenByClose)
     EXPECT_EQ(form.windowTitle(), "Графики");
     EXPECT_EQ(form.size(), QSize(862, 606));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_EQ(form.chartView->geometry(), QRect(16, 8, 833, 569));
-    EXPECT_EQ(form.chart->title(), "Графики Mo и E");
-    EXPECT_TRUE(form.chart->titleFont().bold());
-    EXPECT_EQ(form.chart->titleFont().pixelSize(), 19);
-    EXPECT_EQ(form.chart->titleBrush().color(), QColor(Qt::red));
+    EXPECT_EQ(chartView(form)->geometry(), QRect(16, 8, 833, 569));
+    EXPECT_EQ(chartView(form)->chart()->title(), "Графики Mo и E");
+    EXPECT_TRUE(chartView(form)->chart()->titleFont().bold());
+    EXPECT_EQ(chartView(form)->chart()->titleFont().pixelSize(), 19);
+    EXPECT_EQ(chartView(form)->chart()->titleBrush().color(), QColor(Qt::red));
     form.close();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.testAttribute(Qt::WA_DeleteOnClose));
     form.show(); // shown again, filled again
-    EXPECT_EQ(form.moSeries->points().size(), 25);
+    EXPECT_EQ(series(form, "moSeries")->points().size(), 25);
 }
 
 TEST(ChartMoE, EveryMarkFitsAtTwentyFiveStepsAndTogglesPerSeries)
@@ -84,30 +86,30 @@ TEST(ChartMoE, EveryMarkFitsAtTwentyFiveStepsAndTogglesPerSeries)
     MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     QApplication::processEvents(); // the chart's layout settles
-    ASSERT_TRUE(form.moMarksAction->isChecked());
-    ASSERT_TRUE(form.eMarksAction->isChecked());
-    EXPECT_EQ(marksOf(form.chartView, 0), 25);
-    EXPECT_EQ(marksOf(form.chartView, 1), 25);
-    for (const PlacedMark& m : form.chartView->currentMarks())
+    ASSERT_TRUE(child<QAction>(form, "moMarksAction")->isChecked());
+    ASSERT_TRUE(child<QAction>(form, "eMarksAction")->isChecked());
+    EXPECT_EQ(marksOf(chartView(form), 0), 25);
+    EXPECT_EQ(marksOf(chartView(form), 1), 25);
+    for (const PlacedMark& m : chartView(form)->currentMarks())
         EXPECT_EQ(m.background, m.source == 0 ? QColor(0, 128, 255) : QColor(255, 255, 128));
 
     form.toggleMoMarks(); // "Отображать значения Mo" off: only the marks of Mo go
-    EXPECT_FALSE(form.moMarksAction->isChecked());
-    EXPECT_FALSE(form.chartView->marksVisible(form.moSeries));
-    EXPECT_TRUE(form.chartView->marksVisible(form.eSeries));
-    EXPECT_EQ(form.chartView->currentMarks().size(), 25);
-    for (const PlacedMark& m : form.chartView->currentMarks())
+    EXPECT_FALSE(child<QAction>(form, "moMarksAction")->isChecked());
+    EXPECT_FALSE(chartView(form)->marksVisible(series(form, "moSeries")));
+    EXPECT_TRUE(chartView(form)->marksVisible(series(form, "eSeries")));
+    EXPECT_EQ(chartView(form)->currentMarks().size(), 25);
+    for (const PlacedMark& m : chartView(form)->currentMarks())
         EXPECT_EQ(m.background, QColor(255, 255, 128));
 
-    form.eMarksAction->trigger(); // through the menu item as a click does
-    EXPECT_FALSE(form.eMarksAction->isChecked());
-    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
+    trigger(form, "eMarksAction"); // through the menu item as a click does
+    EXPECT_FALSE(child<QAction>(form, "eMarksAction")->isChecked());
+    EXPECT_TRUE(chartView(form)->currentMarks().isEmpty());
 
-    form.moMarksAction->trigger();
+    trigger(form, "moMarksAction");
     form.toggleEMarks();
-    EXPECT_TRUE(form.moMarksAction->isChecked());
-    EXPECT_TRUE(form.eMarksAction->isChecked());
-    EXPECT_EQ(form.chartView->currentMarks().size(), 50);
+    EXPECT_TRUE(child<QAction>(form, "moMarksAction")->isChecked());
+    EXPECT_TRUE(child<QAction>(form, "eMarksAction")->isChecked());
+    EXPECT_EQ(chartView(form)->currentMarks().size(), 50);
 }
 
 TEST(ChartMoE, NoStepsLeaveTheChartEmpty)
@@ -117,10 +119,10 @@ TEST(ChartMoE, NoStepsLeaveTheChartEmpty)
     p.N = 0;
     MoEChartWindow form(p, defaultStore(), platform);
     form.show();
-    EXPECT_EQ(form.moSeries->count(), 0);
-    EXPECT_EQ(form.eSeries->count(), 0);
-    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
-    EXPECT_FALSE(form.chartView->grab().isNull()); // paints without data
+    EXPECT_EQ(series(form, "moSeries")->count(), 0);
+    EXPECT_EQ(series(form, "eSeries")->count(), 0);
+    EXPECT_TRUE(chartView(form)->currentMarks().isEmpty());
+    EXPECT_FALSE(chartView(form)->grab().isNull()); // paints without data
 }
 
 TEST(ChartMoE, SaveImageWritesPngThroughTheSaveDialog)
@@ -133,7 +135,7 @@ TEST(ChartMoE, SaveImageWritesPngThroughTheSaveDialog)
     // is the one written, nothing is added after the question.
     const QString path = dir.filePath("chart.png");
     platform.saveReplies.push_back(path.toStdString());
-    form.saveImageAction->trigger();
+    trigger(form, "saveImageAction");
     ASSERT_EQ(platform.calls.size(), 1u);
     EXPECT_EQ(platform.calls[0].rfind("save:", 0), 0u);
     ASSERT_EQ(platform.dialogRequests.size(), 1u);
@@ -166,8 +168,8 @@ TEST(ChartMoE, ZoomByDraggingAndBack)
     MoEChartWindow form(defaultParams(), defaultStore(), platform);
     form.show();
     QApplication::processEvents();
-    QWidget* vp = form.chartView->viewport();
-    const QRectF plot = form.chart->plotArea();
+    QWidget* vp = chartView(form)->viewport();
+    const QRectF plot = chartView(form)->chart()->plotArea();
     auto drag = [&](QPointF from, QPointF to) {
         QTest::mousePress(vp, Qt::LeftButton, {}, from.toPoint());
         QTest::mouseMove(vp, to.toPoint());
@@ -176,20 +178,20 @@ TEST(ChartMoE, ZoomByDraggingAndBack)
     const QPointF a = plot.topLeft() + QPointF(plot.width() * 0.25, 10);
     const QPointF b = plot.topLeft() + QPointF(plot.width() * 0.5, plot.height() - 10);
     drag(a, b);
-    EXPECT_NEAR(form.chartView->axisX()->min(), 180.0, 3.0);
-    EXPECT_NEAR(form.chartView->axisX()->max(), 360.0, 3.0);
+    EXPECT_NEAR(chartView(form)->axisX()->min(), 180.0, 3.0);
+    EXPECT_NEAR(chartView(form)->axisX()->max(), 360.0, 3.0);
 
     QTest::mouseClick(vp, Qt::RightButton, {}, plot.center().toPoint());
-    EXPECT_NEAR(form.chartView->axisX()->max(), 360.0, 3.0); // still zoomed
+    EXPECT_NEAR(chartView(form)->axisX()->max(), 360.0, 3.0); // still zoomed
 
     drag(b, a); // leftwards: back to the whole chart
-    EXPECT_EQ(form.chartView->axisX()->min(), 0.0);
-    EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
+    EXPECT_EQ(chartView(form)->axisX()->min(), 0.0);
+    EXPECT_EQ(chartView(form)->axisX()->max(), 720.0);
 
     drag(a, b);
-    ASSERT_LT(form.chartView->axisX()->max(), 720.0);
-    form.zoomResetAction->trigger();
-    EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
+    ASSERT_LT(chartView(form)->axisX()->max(), 720.0);
+    trigger(form, "zoomResetAction");
+    EXPECT_EQ(chartView(form)->axisX()->max(), 720.0);
 }
 
 TEST(ChartMoE, PopupMenuHoldsTheItems)
@@ -197,7 +199,7 @@ TEST(ChartMoE, PopupMenuHoldsTheItems)
     FakePlatform platform;
     MoEChartWindow form(defaultParams(), defaultStore(), platform);
     QStringList texts;
-    for (QAction* a : form.popupMenu->actions())
+    for (QAction* a : child<QMenu>(form, "popupMenu")->actions())
         if (!a->isSeparator()) texts << a->text();
     EXPECT_EQ(texts, (QStringList{"Отображать значения Mo", "Отображать значения E",
                                   "Исходный масштаб", "Сохранить изображение…"}));

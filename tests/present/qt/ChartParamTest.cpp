@@ -12,7 +12,10 @@
 #include "present/qt/QuantityChartWindow.h"
 #include "support/FakePlatform.h"
 
+using charttest::chartView;
 using charttest::defaultParams;
+using charttest::quantityBox;
+using charttest::series;
 using charttest::taggedStore;
 
 namespace {
@@ -25,46 +28,46 @@ protected:
 
     void pick(int j)
     {
-        form.quantityBox->setCurrentIndex(j);
-        emit form.quantityBox->activated(j); // as a choice from the list
+        quantityBox(form)->setCurrentIndex(j);
+        emit quantityBox(form)->activated(j); // as a choice from the list
     }
     // Types `text` into the box's edit field key by key, as the user does.
     void type(const QString& text)
     {
-        form.quantityBox->lineEdit()->selectAll();
+        quantityBox(form)->lineEdit()->selectAll();
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, form.quantityBox->lineEdit(), Qt::Key_unknown,
+            QTest::sendKeyEvent(QTest::Click, quantityBox(form)->lineEdit(), Qt::Key_unknown,
                                 QString(c), Qt::NoModifier);
     }
     // The store row the chart shows, from the tag 1000 k + i of its first point.
     int plottedRow() const
     {
-        const auto pts = form.series->points();
+        const auto pts = series(form)->points();
         return pts.isEmpty() ? -1 : int(pts[0].y()) / 1000;
     }
 };
 
 TEST_F(ChartParam, ListIsRebuiltAtEveryShowing)
 {
-    EXPECT_EQ(form.quantityBox->count(), 0);
-    EXPECT_EQ(form.quantityBox->currentText(), "Параметр");
+    EXPECT_EQ(quantityBox(form)->count(), 0);
+    EXPECT_EQ(quantityBox(form)->currentText(), "Параметр");
     form.show();
-    EXPECT_EQ(form.quantityBox->count(), 3);
+    EXPECT_EQ(quantityBox(form)->count(), 3);
     form.hide();
     form.show();
-    ASSERT_EQ(form.quantityBox->count(), 3); // not appended again
+    ASSERT_EQ(quantityBox(form)->count(), 3); // not appended again
     for (int j = 0; j < 3; ++j)
-        EXPECT_EQ(form.quantityBox->itemText(j), captions[j]);
-    EXPECT_EQ(form.quantityBox->currentText(), "Параметр");
+        EXPECT_EQ(quantityBox(form)->itemText(j), captions[j]);
+    EXPECT_EQ(quantityBox(form)->currentText(), "Параметр");
 
     captions = {"Один"}; // a later refresh read a shorter file
     form.hide();
     form.show();
-    EXPECT_EQ(form.quantityBox->count(), 1);
+    EXPECT_EQ(quantityBox(form)->count(), 1);
     captions = {};
     form.hide();
     form.show();
-    EXPECT_EQ(form.quantityBox->count(), 0);
+    EXPECT_EQ(quantityBox(form)->count(), 0);
 }
 
 TEST_F(ChartParam, ItemPlotsTheRowItsCaptionNames)
@@ -72,11 +75,11 @@ TEST_F(ChartParam, ItemPlotsTheRowItsCaptionNames)
     form.show();
     for (int j = 0; j < 3; ++j) {
         pick(j);
-        const auto pts = form.series->points();
+        const auto pts = series(form)->points();
         ASSERT_EQ(pts.size(), 25) << j;
         for (int i = 1; i <= 25; ++i)
             EXPECT_EQ(pts[i - 1], QPointF(30.0 * (i - 1), 1000.0 * (j + 1) + i)) << j << " " << i;
-        EXPECT_EQ(form.chartView->axisX()->max(), 720.0);
+        EXPECT_EQ(chartView(form)->axisX()->max(), 720.0);
     }
 }
 
@@ -86,14 +89,14 @@ TEST_F(ChartParam, TypedTextSelectsNothingAndLeavesTheChartEmpty)
     pick(1);
     ASSERT_EQ(plottedRow(), 2);
     type("abc");
-    EXPECT_EQ(form.quantityBox->currentText(), "abc");
+    EXPECT_EQ(quantityBox(form)->currentText(), "abc");
     EXPECT_EQ(form.chosenIndex(), -1);
-    EXPECT_EQ(form.series->count(), 0);
+    EXPECT_EQ(series(form)->count(), 0);
     pick(1);
     type(captions[1]); // typed, even if it spells an item
-    EXPECT_EQ(form.quantityBox->currentText(), captions[1]);
-    EXPECT_EQ(form.series->count(), 0);
-    EXPECT_EQ(form.quantityBox->count(), 3); // Enter or typing adds no item
+    EXPECT_EQ(quantityBox(form)->currentText(), captions[1]);
+    EXPECT_EQ(series(form)->count(), 0);
+    EXPECT_EQ(quantityBox(form)->count(), 3); // Enter or typing adds no item
     pick(2);
     EXPECT_EQ(plottedRow(), 3);
 }
@@ -102,13 +105,14 @@ TEST_F(ChartParam, ClearEmptiesTheChartAndTheSameItemPlotsAgain)
 {
     form.show();
     pick(0);
-    ASSERT_EQ(form.series->count(), 25);
-    EXPECT_EQ(form.clearButton->text(), "&Oчистить");
-    EXPECT_EQ(form.clearButton->text().at(1), QChar('O')); // Latin O, the accelerator
-    EXPECT_FALSE(form.clearButton->icon().isNull());
-    form.clearButton->click();
-    EXPECT_EQ(form.series->count(), 0);
-    EXPECT_EQ(form.quantityBox->currentIndex(), 0); // the selection stays
+    ASSERT_EQ(series(form)->count(), 25);
+    auto* clear = child<QPushButton>(form, "clearButton");
+    EXPECT_EQ(clear->text(), "&Oчистить");
+    EXPECT_EQ(clear->text().at(1), QChar('O')); // Latin O, the accelerator
+    EXPECT_FALSE(clear->icon().isNull());
+    QTest::mouseClick(clear, Qt::LeftButton);
+    EXPECT_EQ(series(form)->count(), 0);
+    EXPECT_EQ(quantityBox(form)->currentIndex(), 0); // the selection stays
     pick(0);
     EXPECT_EQ(plottedRow(), 1);
 }
@@ -117,12 +121,13 @@ TEST_F(ChartParam, MarksFollowTheCheckBox)
 {
     form.show();
     pick(0);
-    EXPECT_FALSE(form.marksCheck->isChecked());
-    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
-    form.marksCheck->click();
-    EXPECT_EQ(form.chartView->currentMarks().size(), 25); // a steady rise: every mark fits
-    form.marksCheck->click();
-    EXPECT_TRUE(form.chartView->currentMarks().isEmpty());
+    auto* marks = child<QCheckBox>(form, "marksCheck");
+    EXPECT_FALSE(marks->isChecked());
+    EXPECT_TRUE(chartView(form)->currentMarks().isEmpty());
+    QTest::mouseClick(marks, Qt::LeftButton);
+    EXPECT_EQ(chartView(form)->currentMarks().size(), 25); // a steady rise: every mark fits
+    QTest::mouseClick(marks, Qt::LeftButton);
+    EXPECT_TRUE(chartView(form)->currentMarks().isEmpty());
 }
 
 TEST_F(ChartParam, NoStepsPlotNothing)
@@ -131,10 +136,10 @@ TEST_F(ChartParam, NoStepsPlotNothing)
     p.N = 0;
     QuantityChartWindow empty(p, taggedStore(), platform, [this] { return captions; });
     empty.show();
-    empty.quantityBox->setCurrentIndex(0);
-    emit empty.quantityBox->activated(0);
-    EXPECT_EQ(empty.series->count(), 0);
-    EXPECT_FALSE(empty.chartView->grab().isNull());
+    quantityBox(empty)->setCurrentIndex(0);
+    emit quantityBox(empty)->activated(0);
+    EXPECT_EQ(series(empty)->count(), 0);
+    EXPECT_FALSE(chartView(empty)->grab().isNull());
 }
 
 TEST_F(ChartParam, WindowLayout)
@@ -142,13 +147,13 @@ TEST_F(ChartParam, WindowLayout)
     form.show();
     EXPECT_EQ(form.windowTitle(), "CGA");
     EXPECT_EQ(form.size(), QSize(562, 381));
-    EXPECT_EQ(form.chartView->geometry(), QRect(0, 0, 561, 345));
-    EXPECT_EQ(form.chart->title(), "График параметра");
-    EXPECT_EQ(form.quantityBox->geometry().topLeft(), QPoint(408, 352));
-    EXPECT_EQ(form.quantityBox->width(), 145);
-    EXPECT_TRUE(form.quantityBox->isEditable());
-    EXPECT_EQ(form.marksCheck->text(), "Отображать значения");
-    EXPECT_EQ(form.series->color(), QColor(Qt::red));
+    EXPECT_EQ(chartView(form)->geometry(), QRect(0, 0, 561, 345));
+    EXPECT_EQ(chartView(form)->chart()->title(), "График параметра");
+    EXPECT_EQ(quantityBox(form)->geometry().topLeft(), QPoint(408, 352));
+    EXPECT_EQ(quantityBox(form)->width(), 145);
+    EXPECT_TRUE(quantityBox(form)->isEditable());
+    EXPECT_EQ(child<QCheckBox>(form, "marksCheck")->text(), "Отображать значения");
+    EXPECT_EQ(series(form)->color(), QColor(Qt::red));
     form.close();
     EXPECT_FALSE(form.isVisible());
 }

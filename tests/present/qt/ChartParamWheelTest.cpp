@@ -10,6 +10,9 @@
 #include "present/qt/QuantityChartWindow.h"
 #include "support/FakePlatform.h"
 
+using charttest::quantityBox;
+using charttest::series;
+
 namespace {
 
 void wheelDown(QWidget* target)
@@ -31,7 +34,7 @@ TEST(ChartParamWheel, ClosedListTakesTheWheelOnlyWithTheFocus)
     form.show();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QComboBox* box = form.quantityBox;
+    QComboBox* box = quantityBox(form);
     EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus);
     box->clearFocus();
     ASSERT_FALSE(box->hasFocus());
@@ -39,11 +42,11 @@ TEST(ChartParamWheel, ClosedListTakesTheWheelOnlyWithTheFocus)
     wheelDown(box);
     wheelDown(box);
     EXPECT_EQ(box->currentText(), "Параметр");
-    EXPECT_TRUE(form.series->points().isEmpty());
+    EXPECT_TRUE(series(form)->points().isEmpty());
 
     box->setFocus();
     wheelDown(box);
     EXPECT_EQ(box->currentIndex(), 0);
-    EXPECT_FALSE(form.series->points().isEmpty()); // the chosen quantity is drawn
+    EXPECT_FALSE(series(form)->points().isEmpty()); // the chosen quantity is drawn
     form.hide();
 }

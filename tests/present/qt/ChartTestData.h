@@ -1,10 +1,15 @@
 // Shared data of the chart window tests: the default mechanism (autofilled) calculated once, and
-// a store whose rows are easy to tell apart.
+// a store whose rows are easy to tell apart; and the windows' parts by the names they carry.
 #pragma once
+#include <QComboBox>
+#include <QLineSeries>
+
 #include "calc/Calculation.h"
 #include "calc/ResultStore.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
+#include "present/qt/ChartView.h"
+#include "support/Controls.h"
 
 namespace charttest {
 
@@ -41,6 +46,25 @@ inline const ResultStore& taggedStore()
         return r;
     }();
     return *R;
+}
+
+// A chart window's view, which holds its chart.
+inline MarkedChartView* chartView(const QWidget& window)
+{
+    return child<MarkedChartView>(window, "chartView");
+}
+
+// A chart window's series of points: "moSeries" and "eSeries" of the Mo/E chart, "series" of the
+// quantity chart.
+inline QLineSeries* series(const QWidget& window, const char* name = "series")
+{
+    return child<QLineSeries>(window, name);
+}
+
+// The quantity chart's list of quantities.
+inline QComboBox* quantityBox(const QWidget& window)
+{
+    return child<QComboBox>(window, "quantityBox");
 }
 
 } // namespace charttest

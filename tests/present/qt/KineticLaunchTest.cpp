@@ -25,10 +25,12 @@ protected:
     }
     void selectRenderer(int item)
     {
-        for (QRadioButton* b : form->animationPanel().rendererItems)
+        QRadioButton* items[] = {control<QRadioButton>("rendererItem0"),
+                                 control<QRadioButton>("rendererItem1")};
+        for (QRadioButton* b : items)
             b->setAutoExclusive(false);
-        for (size_t i = 0; i < form->animationPanel().rendererItems.size(); ++i)
-            form->animationPanel().rendererItems[i]->setChecked(static_cast<int>(i) == item);
+        for (int i = 0; i < 2; ++i)
+            items[i]->setChecked(i == item);
     }
     std::vector<std::string> fileLines() const
     {
@@ -68,17 +70,18 @@ TEST_F(KineticLaunch, ProgressBarFollowsTheStepsButNotForNoSteps)
         int maximum;
         int expected; // a position past the range leaves the bar full
     };
+    auto* bar = control<QProgressBar>("progressBar");
     for (const Case& c : {Case{25, 25}, Case{12, 12}, Case{90000, 25}}) {
-        form->progressIndicator().progressBar->setRange(0, c.maximum);
-        form->progressIndicator().progressBar->setValue(0);
+        bar->setRange(0, c.maximum);
+        bar->setValue(0);
         form->animationPanel().exportAnimation();
-        EXPECT_EQ(form->progressIndicator().progressBar->value(), c.expected) << c.maximum;
+        EXPECT_EQ(bar->value(), c.expected) << c.maximum;
     }
 
-    form->progressIndicator().progressBar->setValue(7);
+    bar->setValue(7);
     params.N = 0;
     form->animationPanel().exportAnimation();
-    EXPECT_EQ(form->progressIndicator().progressBar->value(), 7);
+    EXPECT_EQ(bar->value(), 7);
     EXPECT_EQ(fileLines().size(), 8u);
 }
 
@@ -157,6 +160,8 @@ public:
     QtPlatform qt;
 };
 
+// The started program runs on its own: the wait ends as soon as the file is there, and its limit
+// only turns a program that never runs into a failure instead of a hang, however busy the machine.
 bool waitForFile(const std::string& path, int ms)
 {
     QElapsedTimer t;
@@ -192,14 +197,14 @@ TEST_F(KineticLaunchReal, StartsTheProgramWithoutArgumentsOrReportsIt)
                "[ -f \"$d/Kinetic.ini\" ] && echo \"$# args, file\" > \"$d/started.txt\"\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
 
-    form->animationPanel().rendererItems[1]->setChecked(true);
+    QTest::mouseClick(control("rendererItem1"), Qt::LeftButton);
     form->animationPanel().exportAnimation();
-    ASSERT_TRUE(waitForFile(note, 5000)) << "the stand-in animator did not run";
+    ASSERT_TRUE(waitForFile(note, 30000)) << "the stand-in animator did not run";
     EXPECT_EQ(readBytes(note), "0 args, file\n");
     EXPECT_TRUE(platform.messages.empty());
 
     // The light build is missing here, and a file that is not executable does not start either.
-    form->animationPanel().rendererItems[0]->setChecked(true);
+    QTest::mouseClick(control("rendererItem0"), Qt::LeftButton);
     form->animationPanel().exportAnimation();
     writeBytes(platform.exeDir + "Animator/Anima_dx7", "not a program\n");
     form->animationPanel().exportAnimation();

@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTableView>
 #include <QTest>
@@ -17,15 +16,16 @@
 
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
+#include "formats/Report.h"
+#include "formats/ResultsTestFiles.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/qt/ProgressIndicator.h"
-#include "formats/Report.h"
-#include "formats/ResultsTestFiles.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/ListingView.h"
 #include "present/qt/ResultsGridModel.h"
 #include "present/qt/ResultsPanel.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -81,8 +81,14 @@ protected:
         writeBytes(dir.file("scr.ini"),
                    readBytes(std::string(KINOVAR_SOURCE_DIR) + "/data/scr.ini"));
     }
-    QString memo() const { return form->resultsPanel().listing->toPlainText(); }
-    QString cell(int c, int r) const { return form->resultsPanel().gridModel->cellText(c, r); }
+    QString memo() const { return listing()->toPlainText(); }
+    QString cell(int c, int r) const { return model()->cellText(c, r); }
+    ListingView* listing() const { return child<ListingView>(*form, "listing"); }
+    QTableView* grid() const { return child<QTableView>(*form, "grid"); }
+    // The grid's model, whose cells are what the grid shows.
+    ResultsGridModel* model() const { return qobject_cast<ResultsGridModel*>(grid()->model()); }
+    QProgressBar* bar() const { return child<QProgressBar>(*form, "progressBar"); }
+    QString labelText(const char* name) const { return child<QLabel>(*form, name)->text(); }
 
     ScratchDir dir;
     RecordingPlatform fake;
@@ -99,17 +105,15 @@ QString q(const std::string& s)
 
 TEST_F(ResultsPanelTest, GridSitsInTheMemoPanelWithFixedSections)
 {
-    ASSERT_NE(form->resultsPanel().grid, nullptr);
-    EXPECT_EQ(form->resultsPanel().grid->parentWidget(), form->resultsPanel().resultsArea);
-    EXPECT_EQ(form->resultsPanel().grid->geometry(), QRect(0, 40, 457, 361));
-    EXPECT_EQ(form->resultsPanel().grid->model(), form->resultsPanel().gridModel);
-    EXPECT_EQ(form->resultsPanel().grid->horizontalHeader()->sectionResizeMode(0),
-              QHeaderView::Fixed);
-    EXPECT_EQ(form->resultsPanel().grid->verticalHeader()->sectionResizeMode(0),
-              QHeaderView::Fixed);
-    EXPECT_EQ(form->resultsPanel().grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(form->resultsPanel().gridModel->columnCount() + 1, 75); // before the first refresh
-    EXPECT_EQ(form->resultsPanel().gridModel->rowCount() + 1, 100);
+    QTableView* view = grid();
+    EXPECT_EQ(view->parentWidget(), child(*form, "resultsArea"));
+    EXPECT_EQ(view->geometry(), QRect(0, 40, 457, 361));
+    ASSERT_NE(model(), nullptr);
+    EXPECT_EQ(view->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(model()->columnCount() + 1, 75); // before the first refresh
+    EXPECT_EQ(model()->rowCount() + 1, 100);
 }
 
 TEST_F(ResultsPanelTest, RefreshShowsTheRunInGridListingAndCaptions)
@@ -117,7 +121,7 @@ TEST_F(ResultsPanelTest, RefreshShowsTheRunInGridListingAndCaptions)
     installCaptions();
     form->resultsPanel().refreshResults();
     EXPECT_TRUE(fake.errors.empty());
-    EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 25);
+    EXPECT_EQ(model()->columnCount(), 25);
     EXPECT_EQ(form->resultsPanel().captionCount(), 79);
     for (int i = 1; i <= 25; ++i) {
         EXPECT_EQ(cell(i, 0), q(FormatFixed(store()(0, i) * kDegPerRad, 4, 2, '.')));
@@ -125,31 +129,31 @@ TEST_F(ResultsPanelTest, RefreshShowsTheRunInGridListingAndCaptions)
             ASSERT_EQ(cell(i, r), q(FormatFixed(store()(r, i), 4, 2, '.')));
     }
     EXPECT_EQ(cell(0, 1), "dfi: поворот кривошипа от шага 1, рад");
-    EXPECT_EQ(form->resultsPanel().gridModel->headerData(0, Qt::Horizontal).toString(), cell(1, 0));
+    EXPECT_EQ(model()->headerData(0, Qt::Horizontal).toString(), cell(1, 0));
 
     GridText expectedGrid;
     std::string expected;
     fillResults(store(), 25, '.', expectedGrid, expected, {}, "\n");
     EXPECT_EQ(memo(), q(expected));
-    EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 25 + 1);
+    EXPECT_EQ(listing()->blockCount(), 2 + 2 * 25 + 1);
 }
 
 TEST_F(ResultsPanelTest, ColumnCountFollowsNNotTheCycleField)
 {
     installCaptions();
     for (const char* typed : {"2", "abc"}) {
-        form->runSettingsPanel().cycleCountEdit->setText(typed);
+        child<QLineEdit>(*form, "cycleCountEdit")->setText(typed);
         params.N = 49;
         form->resultsPanel().refreshResults();
-        EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 49) << typed;
+        EXPECT_EQ(model()->columnCount(), 49) << typed;
         params.N = 25;
         form->resultsPanel().refreshResults();
-        EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 25) << typed;
+        EXPECT_EQ(model()->columnCount(), 25) << typed;
     }
     EXPECT_TRUE(fake.errors.empty());
     params.N = 0;
     form->resultsPanel().refreshResults();
-    EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), 0);
+    EXPECT_EQ(model()->columnCount(), 0);
     EXPECT_EQ(memo(), "Таблица значений обновлена...\n\n");
 }
 
@@ -203,24 +207,24 @@ TEST_F(ResultsPanelTest, IndicatorAdvancesTheBarWithAFewPaints)
     installCaptions();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    ASSERT_TRUE(form->progressIndicator().progressBar->isVisible());
+    ASSERT_TRUE(bar()->isVisible());
     PaintCounter counter;
-    form->progressIndicator().progressBar->installEventFilter(&counter);
+    bar()->installEventFilter(&counter);
     params.N = 2000;
-    form->indicatorAction->setChecked(true);
+    child<QAction>(*form, "indicatorAction")->setChecked(true);
     form->resultsPanel().refreshResults();
-    EXPECT_EQ(form->progressIndicator().progressBar->maximum(), 2000);
-    EXPECT_EQ(form->progressIndicator().progressBar->minimum(), 0);
-    EXPECT_EQ(form->progressIndicator().progressBar->value(), 2000);
+    EXPECT_EQ(bar()->maximum(), 2000);
+    EXPECT_EQ(bar()->minimum(), 0);
+    EXPECT_EQ(bar()->value(), 2000);
     EXPECT_GE(counter.paints, 50);  // it moved visibly...
     EXPECT_LE(counter.paints, 250); // ...without painting every step
 
-    form->indicatorAction->setChecked(false);
-    form->progressIndicator().progressBar->setRange(0, 12);
-    form->progressIndicator().progressBar->setValue(3);
+    child<QAction>(*form, "indicatorAction")->setChecked(false);
+    bar()->setRange(0, 12);
+    bar()->setValue(3);
     form->resultsPanel().refreshResults();
-    EXPECT_EQ(form->progressIndicator().progressBar->maximum(), 12);
-    EXPECT_EQ(form->progressIndicator().progressBar->value(), 3);
+    EXPECT_EQ(bar()->maximum(), 12);
+    EXPECT_EQ(bar()->value(), 3);
 }
 
 // A shown listing reads the grid's cells; while the refresh rewrites them (on other threads too)
@@ -230,15 +234,15 @@ TEST_F(ResultsPanelTest, WhileTheGridIsRewrittenTheMemoHoldsOnlyTheStatus)
     installCaptions();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->indicatorAction->setChecked(true);
+    child<QAction>(*form, "indicatorAction")->setChecked(true);
     params.N = 60;
     form->resultsPanel().refreshResults();
-    ASSERT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 60 + 1);
+    ASSERT_EQ(listing()->blockCount(), 2 + 2 * 60 + 1);
 
     // What the memo holds at each paint of the bar between the grid's reset and its end.
     class MemoAtBarPaint : public QObject {
     public:
-        explicit MemoAtBarPaint(const ResultsPanel& panel) : panel_(panel) {}
+        explicit MemoAtBarPaint(const ListingView& memo) : memo_(memo) {}
         bool rewriting = false;
         std::vector<std::string> seen;
 
@@ -246,26 +250,26 @@ TEST_F(ResultsPanelTest, WhileTheGridIsRewrittenTheMemoHoldsOnlyTheStatus)
         bool eventFilter(QObject*, QEvent* e) override
         {
             if (rewriting && e->type() == QEvent::Paint)
-                seen.push_back(panel_.listing->toPlainText().toStdString());
+                seen.push_back(memo_.toPlainText().toStdString());
             return false;
         }
 
     private:
-        const ResultsPanel& panel_;
-    } memoAtPaint(form->resultsPanel());
-    ResultsGridModel* model = form->resultsPanel().gridModel;
+        const ListingView& memo_;
+    } memoAtPaint(*listing());
+    ResultsGridModel* model = this->model();
     QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, &memoAtPaint,
                      [&] { memoAtPaint.rewriting = true; });
     QObject::connect(model, &QAbstractItemModel::modelReset, &memoAtPaint,
                      [&] { memoAtPaint.rewriting = false; });
-    form->progressIndicator().progressBar->installEventFilter(&memoAtPaint);
+    bar()->installEventFilter(&memoAtPaint);
     params.N = 40;
     form->resultsPanel().refreshResults();
-    form->progressIndicator().progressBar->removeEventFilter(&memoAtPaint);
+    bar()->removeEventFilter(&memoAtPaint);
     ASSERT_GE(memoAtPaint.seen.size(), 2u);
     for (const std::string& seen : memoAtPaint.seen)
         ASSERT_EQ(seen, "Таблица значений обновлена...\n\n");
-    EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * 40 + 1);
+    EXPECT_EQ(listing()->blockCount(), 2 + 2 * 40 + 1);
 }
 
 TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
@@ -291,7 +295,7 @@ TEST_F(ResultsPanelTest, SaveWritesTheReportOfTheGridText)
     EXPECT_EQ(memo(), "before"); // a new file leaves the memo alone
     const std::string bytes = readBytes(path);
     EXPECT_EQ(splitCrLf(bytes).size(), 1989u);
-    writeReport(dir.file("expected.txt"), params, form->resultsPanel().gridModel->text(), '.');
+    writeReport(dir.file("expected.txt"), params, model()->text(), '.');
     EXPECT_EQ(bytes, readBytes(dir.file("expected.txt")));
 
     fake.saveReplies.push_back(path);
@@ -322,8 +326,8 @@ TEST_F(ResultsPanelTest, OpenReadsTheHeaderAndRefreshesTheLabels)
     EXPECT_EQ(params.l1, 12.5);
     EXPECT_EQ(params.m2, 7.25L);
     EXPECT_EQ(params.N, 61);
-    EXPECT_EQ(form->parameterPanel().rows[0].value->text(), q(FormatFixed(12.5, 4, 3, '.')));
-    EXPECT_EQ(form->parameterPanel().rows[18].value->text(), q(FormatFixed(7.25, 4, 3, '.')));
+    EXPECT_EQ(labelText("l1Value"), q(FormatFixed(12.5, 4, 3, '.')));
+    EXPECT_EQ(labelText("m2Value"), q(FormatFixed(7.25, 4, 3, '.')));
 }
 
 TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
@@ -338,7 +342,7 @@ TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
                                                     path + "\""});
     EXPECT_EQ(params.l2, 27);
     EXPECT_EQ(params.b, 15);
-    EXPECT_EQ(form->parameterPanel().rows[1].value->text(), q(FormatFixed(27, 4, 3, '.')));
+    EXPECT_EQ(labelText("l2Value"), q(FormatFixed(27, 4, 3, '.')));
 
     form->resultsPanel().setListingText("before");
     fake.openReplies.push_back(dir.file("none.txt"));
@@ -368,8 +372,7 @@ TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
         EXPECT_EQ(fake.errors.back(),
                   "line 4: '' is not a valid floating point value.\nФайл \"" + comma + "\"");
         fake.errors.clear();
-        EXPECT_EQ(form->parameterPanel().rows[0].value->text(),
-                  q(FormatFixed(13.5, 4, 3, separator))); // in the separator now in force
+        EXPECT_EQ(labelText("l1Value"), q(FormatFixed(13.5, 4, 3, separator))); // in force
     }
     // A line holding both separators is still refused.
     writeBytes(comma, "13,5.0\r\n");
@@ -386,7 +389,7 @@ TEST_F(ResultsPanelTest, OpenReadsAReportOfTheOtherLocale)
 // decimals of a cell or an angle header, until a new calculation rewrites the store.
 TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
 {
-    ResultsGridModel* model = form->resultsPanel().gridModel;
+    ResultsGridModel* model = this->model();
     store()(0, 2) = 0.0001L * kRadPerDeg * 3; // a fine step: every angle shows as "0.00"
     store()(5, 2) = 1.0L / 3;
     store()(78, 3) = -12345.678L;
@@ -409,7 +412,7 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     useSeparator('.');
 
     // "Расчет" rewrites the store: the old text stays, but has no full value to show any more.
-    form->calculateAction->trigger();
+    trigger(*form, "calculateAction");
     EXPECT_EQ(model->data(third).toString(), "0.33");
     EXPECT_FALSE(model->data(third, Qt::ToolTipRole).isValid());
     EXPECT_FALSE(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
@@ -442,7 +445,7 @@ TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     params.N = kN;
-    form->indicatorAction->setChecked(true);
+    child<QAction>(*form, "indicatorAction")->setChecked(true);
     QElapsedTimer t;
     t.start();
     long long cpu = cpuMs();
@@ -472,7 +475,7 @@ TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
     fake.saveReplies.push_back(dir.file("large.txt"));
     form->resultsPanel().saveReport();
     std::printf("save through the window: %lld ms\n", static_cast<long long>(t.elapsed()));
-    EXPECT_EQ(form->resultsPanel().gridModel->columnCount(), kN);
-    EXPECT_EQ(form->resultsPanel().listing->blockCount(), 2 + 2 * kN + 1);
+    EXPECT_EQ(model()->columnCount(), kN);
+    EXPECT_EQ(listing()->blockCount(), 2 + 2 * kN + 1);
     EXPECT_TRUE(fake.errors.empty());
 }
