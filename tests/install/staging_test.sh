@@ -42,6 +42,9 @@ else
                 LANG=C.UTF-8 "$@"; }
 fi
 as_user test ! -w "$prefix/bin" || fail "the staged prefix is still writable"
+# The licence, where Debian looks for it.
+grep -qx "License: GPL-3.0+" "$prefix/share/doc/kinovar/copyright" ||
+  fail "share/doc/kinovar/copyright does not state GPL-3.0+"
 
 # The batch program.
 out=$(as_user "$prefix/bin/kinovar-batch" --version)
