@@ -13,6 +13,7 @@
 
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
+#include "base/LicenceNotice.h"
 #include "base/LocaleSeparator.h"
 #include "base/MessageText.h"
 #include "base/NumberText.h"
@@ -245,7 +246,7 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& text) { job.separator = separatorOption(text); }},
     {"--help", nullptr, "print this text",
      [](BatchJob& job, const std::string&) { job.help = true; }},
-    {"--version", nullptr, "print the program's name and version",
+    {"--version", nullptr, "print the program's name, version and licence",
      [](BatchJob& job, const std::string&) { job.version = true; }},
 };
 
@@ -395,7 +396,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return kBatchDone;
         }
         if (job.version) {
-            out << kProgram << ' ' << kKinovarVersion << '\n';
+            out << kProgram << ' ' << kKinovarVersion << '\n' << kLicenceNotice;
             return kBatchDone;
         }
         setDefaults(p);

@@ -275,13 +275,17 @@ TEST(Batch, HelpPrintsTheUsage)
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
 }
 
-TEST(Batch, VersionPrintsNameAndVersionAndWritesNothing)
+TEST(Batch, VersionPrintsNameVersionAndLicenceAndWritesNothing)
 {
+    const std::string licence =
+        "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+        "This is free software: you are free to change and redistribute it. There is NO "
+        "WARRANTY, to the extent permitted by law.\n";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--version"}, {"--csv", "-", "--version"}}) {
         const BatchRun run = batch(args);
         EXPECT_EQ(run.status, kBatchDone);
-        EXPECT_EQ(run.out, std::string("kinovar-batch ") + kKinovarVersion + "\n");
+        EXPECT_EQ(run.out, std::string("kinovar-batch ") + kKinovarVersion + "\n" + licence);
         EXPECT_EQ(run.err, "");
     }
 }

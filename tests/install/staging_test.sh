@@ -47,10 +47,14 @@ grep -qx "License: GPL-3.0+" "$prefix/share/doc/kinovar/copyright" ||
   fail "share/doc/kinovar/copyright does not state GPL-3.0+"
 
 # The batch program.
-out=$(as_user "$prefix/bin/kinovar-batch" --version)
-[[ "$out" == "kinovar-batch $version" ]] || fail "kinovar-batch --version printed '$out'"
-out=$(as_user "$prefix/bin/kinovar" --version)
-[[ "$out" == "kinovar $version" ]] || fail "kinovar --version printed '$out'"
+# --version: the name and version, then where the licence is and that there is no warranty.
+for program in kinovar-batch kinovar; do
+  out=$(as_user "$prefix/bin/$program" --version)
+  [[ "$(head -n 1 <<<"$out")" == "$program $version" &&
+     "$(sed -n 2p <<<"$out")" == "License GPLv3+: GNU GPL version 3 or later <"*">." &&
+     "$(sed -n 3p <<<"$out")" == *"There is NO WARRANTY, to the extent permitted by law." ]] ||
+    fail "$program --version printed '$out'"
+done
 as_user "$prefix/bin/kinovar-batch" --autofill --report "$home/run.txt" \
   --kinetic "$home/Kinetic.ini" || fail "the batch run failed"
 # Defaults: N = 25 steps; a report has 14 parameter lines and 79 cells per step, the animation

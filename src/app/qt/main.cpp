@@ -10,6 +10,7 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/ToolkitTranslation.h"
 #include "base/BuildInfo.h"
+#include "base/LicenceNotice.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
 #include "present/qt/MoEChartWindow.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
 {
     // Answered before any window system is needed, so that it works on a console too.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("kinovar %s\n", kKinovarVersion);
+        std::printf("kinovar %s\n%s", kKinovarVersion, kLicenceNotice);
         return 0;
     }
     QApplication app(argc, argv);
