@@ -119,7 +119,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     setObjectName("aboutWindow");
     setWindowTitle(QStringLiteral("About"));
     setFont(uiFont(11));
-    setFixedSize(194, 401);
+    setFixedSize(194, 433);
     move(203, 133);
     keepOnScreenWhenShown(this);
     QPalette pal = palette();
@@ -139,8 +139,12 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
                              24, 360, QColor(255, 255, 0));
     versionLabel = makeLabel(this, "versionLabel", QStringLiteral("© 2026, версия 1.3"), 40, 376,
                              QColor(0, 255, 255));
+    licenceLabel = makeLabel(this, "licenceLabel",
+                             QStringLiteral("Лицензия: GNU GPL версии 3\nили более поздней"), 24,
+                             392, QColor(0, 255, 255));
     for (QWidget* w : {logo, static_cast<QWidget*>(titleLabel), static_cast<QWidget*>(teamLabel),
-                       static_cast<QWidget*>(subjectLabel), static_cast<QWidget*>(versionLabel)})
+                       static_cast<QWidget*>(subjectLabel), static_cast<QWidget*>(versionLabel),
+                       static_cast<QWidget*>(licenceLabel)})
         w->installEventFilter(this);
 
     growthTimer = new QTimer(this);

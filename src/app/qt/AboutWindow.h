@@ -37,6 +37,7 @@ private:
     QLabel* teamLabel = nullptr;  // credit lines
     QLabel* subjectLabel = nullptr;
     QLabel* versionLabel = nullptr;
+    QLabel* licenceLabel = nullptr; // the licence, in two lines
     QTimer* growthTimer = nullptr; // 10 ms growth timer, started by the first showing
     int opacity_ = 0;
 };

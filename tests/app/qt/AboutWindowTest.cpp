@@ -12,7 +12,7 @@ TEST(AboutWindow, StartsTransparentWithASmallLogo)
 {
     AboutWindow about;
     auto* growth = child<QTimer>(about, "growthTimer");
-    EXPECT_EQ(about.size(), QSize(194, 401));
+    EXPECT_EQ(about.size(), QSize(194, 433));
     EXPECT_EQ(about.pos(), QPoint(203, 133));
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(child(about, "logo")->geometry(), QRect(16, 0, 17, 17));
@@ -21,10 +21,14 @@ TEST(AboutWindow, StartsTransparentWithASmallLogo)
     EXPECT_FALSE(growth->isActive());
     EXPECT_EQ(growth->interval(), 10);
     EXPECT_EQ(child<QLabel>(about, "titleLabel")->text(), QStringLiteral("Kinovar"));
-    for (const char* name : {"titleLabel", "teamLabel", "subjectLabel", "versionLabel"}) {
+    EXPECT_EQ(child<QLabel>(about, "licenceLabel")->text().replace('\n', ' '),
+              QStringLiteral("Лицензия: GNU GPL версии 3 или более поздней"));
+    for (const char* name :
+         {"titleLabel", "teamLabel", "subjectLabel", "versionLabel", "licenceLabel"}) {
         const QLabel* l = child<QLabel>(about, name);
         EXPECT_FALSE(l->text().isEmpty());
         EXPECT_LE(l->geometry().right(), about.width()) << l->objectName().toStdString();
+        EXPECT_LE(l->geometry().bottom(), about.height()) << l->objectName().toStdString();
     }
 }
 
@@ -60,7 +64,8 @@ TEST(AboutWindow, AClickAnywhereHidesIt)
 {
     AboutWindow about;
     for (QWidget* target : {child(about, "titleLabel"), child(about, "subjectLabel"),
-                            child(about, "logo"), static_cast<QWidget*>(&about)}) {
+                            child(about, "licenceLabel"), child(about, "logo"),
+                            static_cast<QWidget*>(&about)}) {
         about.show();
         ASSERT_TRUE(about.isVisible());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
