@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks share: the process's peak memory, and the calculation timed as the yardstick
 // the refresh benchmarks compare themselves with in the same run of the program.
 #pragma once

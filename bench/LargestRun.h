@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The largest run the run settings allow (3749 cycles of 24 steps at 15°), at the defaults with
 // the second set of point coordinates: the run the speed targets are set for.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three calculation stages over the largest run the run settings allow (3749 cycles of 24
 // steps at 15°), at the defaults with the second set of point coordinates. Target: <= 150 ms.
 #include <benchmark/benchmark.h>

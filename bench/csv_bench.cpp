@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch CSV ("kinovar-batch --csv") of the largest run, written to a stream that only counts
 // the bytes; and one full-precision value ("%.21Lg") through the C library and through our own
 // formatter, over the nonzero values of that run. Target: the CSV in a third of the snprintf time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation export at the largest run the settings allow (N = 89977, about 810 000 lines);
 // the target is 0.5 s per export.
 #include <benchmark/benchmark.h>

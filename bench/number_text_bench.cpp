@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one results-grid cell: FormatFixed(x, 4, 2, '.') over values like those of a calculation,
 // next to formatting the same values through the C library's exact printing.
 #include <benchmark/benchmark.h>

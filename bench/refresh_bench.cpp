@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Обновить" at the largest run against the calculation of that run, measured in the same run of
 // the program: the refresh (grid cells on 1 thread and on every core, the listing as lines) is
 // to stay within a few times the calculation. x_calc is the refresh's time over the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Обновить" and "Сохранить Отчёт" at the largest run: the listing and grid text made from the
 // store, and the report written from that grid. Peak RSS is reported with each benchmark.
 #include <benchmark/benchmark.h>

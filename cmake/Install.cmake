@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules (GNUInstallDirs) and the Debian package. The programs find the animator and
 # scr.ini relative to their own folder (see base/BuildInfo.h.in), so the tree may be staged or
 # moved as a whole.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs two builds of kinovar-batch on the same parameter sets and compares every output byte for
 # byte: the CSV, the report, the listing, the animation file, standard error and the exit status.
 # Use it before and after a change that must not alter results:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer harnesses (build folder build-fuzz/, clang) and runs each over its seed
 # corpus plus a fixed number of new inputs: a regression run for CI. Any crash, sanitizer report,
 # leak or failed check ends the script with a failure and leaves the input as crash-* in

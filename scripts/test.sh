@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and run the whole test suite headless; ends with CTest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."

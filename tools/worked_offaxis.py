@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Worked values for the slider-crank with A off the x axis: the start-up defaults with
 fi0 = 40 degrees and the points filled in from the lengths.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report memo with the largest listing, offscreen: showing it (the lines in view are made and
 // painted) and Ctrl+A, Ctrl+C (every line made once, into the clipboard). peak_rss_MB is the whole
 // process's peak resident memory so far, as a window benchmark reports it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Обновить" through the real main window, offscreen, at the largest run, against the calculation
 // of that run measured in the same program run (targets: the refresh within 4 times the
 // calculation, the whole program's peak resident memory after it within 350 MB).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animator's window: the scene of the current step and the playback controls (play and
 // pause, slower and faster, a step back and forward, a slider to scrub); loops while playing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing one step of the mechanism into a rectangle of a painter: a plain 2-D figure (light
 // build) or a shaded perspective view (full build), and the build's choice between them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both animator views draw from: the data of "Kinetic.ini", the world box the drawing is
 // scaled into, the size of the links, and the paths of A and B as distinct segments.
 #pragma once

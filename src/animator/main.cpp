@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animator: plays the motion written to "Kinetic.ini" in the folder above its own.
 // Options for tests and scripts (the main program passes none):
 //   --kinetic PATH        read PATH instead

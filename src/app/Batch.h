@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinovar-batch: one calculation without a window, for scripted studies. Parameters come from
 // the defaults, params files and --set options; outputs are files or standard output.
 #pragma once

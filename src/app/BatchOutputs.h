@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outputs of one batch run, written so that a failure replaces no file: every output is
 // opened and checked before any is written, the files are written in full to their temporary
 // files, then standard output, then the targets that must be written in place, and only then are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinovar-batch: the calculation without a window, for scripted studies.
 #include <csignal>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a file whole or not at all: the bytes go to a temporary file in the target's folder,
 // which is flushed, synced and then renamed over the target. Every file the program writes goes
 // through here. Errors are InOutError with the texts of the Overview ("Disk full", ...).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed errors of the core. Each carries the exact message text the user sees; only the GUI shows
 // it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file errors the user sees: the system codes of the program's messages ("File not found",
 // "Disk full", ...) and how an errno value maps onto them.
 #pragma once

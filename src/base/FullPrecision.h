@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full-precision text of an extended value: every digit that reads back to the same 80-bit value,
 // as the CSV files write them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed lines of the animation file "Kinetic.ini", shared by its writer (formats/Kinetic.h)
 // and its readers: the window's and the animator's, which sees only this layer and present.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the reader of "Kinetic.ini" accepts, shared with its writer so that every file written can
 // be read back: the numbers, the step count and the spread of the drawing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locale's decimal separator for programs without a window, by the rule the window's toolkit
 // follows on this system: the first set of LC_ALL, LC_NUMERIC, LANG names the locale.
 #pragma once

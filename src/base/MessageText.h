@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts quoted in messages: short, on one line, with nothing invisible. A bad line of a file may
 // be megabytes long or hold control characters; the message shows enough of it to find it.
 #pragma once

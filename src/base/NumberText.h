@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text rules: how every number the program shows, writes or reads becomes text and back.
 // All reals are 80-bit long double. Each call that writes or reads a fraction takes the decimal
 // separator it should use: the window takes it from the platform, the batch from its option or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temporary files of saves in progress: their recognisable names, their removal when the
 // process is ended by SIGINT, SIGTERM or SIGHUP, and the removal of those a killed process left.
 #pragma once

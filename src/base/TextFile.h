@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files by the program's rules: CR LF on write; CR LF or LF on read, a lone CR dropped,
 // character 26 ends the file, a read past the end gives empty text. Errors are InOutError.
 #pragma once

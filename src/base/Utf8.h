@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 well-formedness, shared by the caption reader and the quoting of texts in messages.
 #pragma once
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation: the kinematic seed and the three guarded stages over steps 1..N.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The energy stage: centres of mass, kinetic energies, inertia loads, powers, Mo and E, from the
 // kinematic quantities.
 #include <algorithm>

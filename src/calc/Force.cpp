@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The force stage: joint forces at B, A and O and the moment about A, summed from the slider
 // inwards over the inertia loads of the energy stage and the weights.
 #include <algorithm>

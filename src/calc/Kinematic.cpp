@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kinematic stage: crank motion, rod angle and the motion of A, B and the slider.
 #include <algorithm>
 #include <array>

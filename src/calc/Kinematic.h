@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rod's branch rule of the kinematic stage, exposed for tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of computed quantities: every row of the result store that a stage writes, with
 // its short name, caption and unit, and the stage that writes it. Everything that shows, exports
 // or checks results reads rows and counts from here.

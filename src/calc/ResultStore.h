@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result store R: 100 rows of 90000 extended reals, R(k, i) is quantity k at step i (1-based).
 #pragma once
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic shared by the calculation stages: the angle functions with the program's rules and
 // the store guard that keeps infinities and NaNs out of the result store.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row captions of the results grid, read from "scr.ini" beside the executable.
 // A file that is valid UTF-8 is taken as it is; any other is Windows-1251 and converted to UTF-8.
 #pragma once

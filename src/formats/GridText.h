@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the results grid: its cells kept compactly (a value row per quantity, up to 90000
 // step columns) plus the captions. The refresh writes it; the grid view, the listing and the
 // report read it.

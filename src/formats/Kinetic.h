@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation data file "Kinetic.ini": the link lengths and, per step, the crank and rod
 // angles and the positions of A, B and the slider, for the external animator to play.
 #pragma once

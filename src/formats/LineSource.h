@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text kept as lines that are made on demand, so that a view draws only the lines it shows and a
 // copy or a file takes them in pieces instead of one whole text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work split into numbered chunks done on several threads, with each chunk's completion handed
 // to the calling thread in chunk order (a progress bar that moves forward only).
 #pragma once

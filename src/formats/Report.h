@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report file: fourteen mechanism parameters, then the results grid's text one cell a line.
 // Written by "Сохранить Отчёт"; its fourteen parameters are read back by "Открыть".
 #pragma once

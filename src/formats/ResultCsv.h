@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result store as CSV text for scripts: a header of row names, then one line per step.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listing "Обновить" shows, as lines made on demand from the grid text and a few bytes a step,
 // instead of one text of tens of megabytes.
 #pragma once

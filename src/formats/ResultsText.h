@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh ("Обновить"): the results grid's text and the listing made from the result store,
 // on every core; and the grid's captions from the caption file.
 #pragma once

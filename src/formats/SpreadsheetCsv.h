@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results as a spreadsheet file ("Экспорт CSV…"): one row per step, one column per quantity
 // of the results grid, full precision, in the spreadsheet convention of the decimal separator.
 #pragma once

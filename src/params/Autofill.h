@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Autofill of the point coordinates: places A, B, C1, C2, C3 from l1, l2, b and fi0, so that
 // B lies on the slider guide x = b and the centres of mass sit at the links' midpoints.
 #pragma once

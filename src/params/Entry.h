@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of single parameters: the edit buttons open the entry panel and choose the key, the
 // confirmation screens the typed text, checks the link lengths and stores the value.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a parameter command does to the main window, as an ordered list of effects, so that the
 // window applies message boxes, memo, labels and the entry panel in exactly the order decided here.
 #pragma once

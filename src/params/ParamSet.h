@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one parameter set of the mechanism: geometry, motion law, points, masses, run settings.
 #pragma once
 #include <cstdint>

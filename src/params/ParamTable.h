@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter table: every parameter of the mechanism and of the run, declared once with its
 // key, caption, unit, the field that holds it, where the window shows it and which files carry
 // it. The value boxes, the entry, the batch's --set keys and the report header all read it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run settings: the crank angle step (the step box), the cycle count giving the step count N
 // (the count field with its "Изменить" / "Применить" button) and the branch mode (the mode box).
 // Each applied change is confirmed by a memo line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boundary of every user command: whatever a command throws ends that command only. The
 // failure is shown through the standard error report and the program goes on; nothing reaches
 // the event loop, which cannot carry an exception.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the program asks of the platform, as one small interface: message boxes, the
 // standard error report, file dialogs, starting a program, the locale's decimal separator, the
 // busy cursor, and the folders the program's files live in.

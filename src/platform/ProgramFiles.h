@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's own files live: "scr.ini" and the animator beside the executable or in the
 // installed tree relative to it, and "Kinetic.ini" beside the executable or, when that folder is
 // read-only, in the user's data folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playback state of the animator: the shown step, play or pause, and the rate in steps per
 // second; playing loops from the last step back to the first. At a rate above the screen's frame
 // rate steps are skipped between pictures, so any step shows a crank turn in the same time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and checking "Kinetic.ini" for the animator: the header, every step block and "END",
 // with either decimal separator; any fault names the file and the line.
 #pragma once

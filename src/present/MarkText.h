@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text of a chart value mark: a point's value in the pattern "#,##0.###" with the program's
 // decimal separator and the locale's digit-group separator.
 #pragma once

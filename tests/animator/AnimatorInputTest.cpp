@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both animator builds as processes facing hostile input: an oversized picture, a folder or a
 // FIFO in place of the animation file, and positions spread beyond what can be drawn.
 #include <QCoreApplication>

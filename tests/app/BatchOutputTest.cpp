@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinovar-batch: outputs replaced all together or not at all, standard output for any output,
 // hostile input files refused at once with a short message.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the batch writes can be read back by the program's own readers, and what they refuse
 // is told in a short message that shows no raw control byte.
 #include <gtest/gtest.h>

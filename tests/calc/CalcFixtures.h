@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared inputs and checks of the calculation tests.
 #pragma once
 #include <gtest/gtest.h>

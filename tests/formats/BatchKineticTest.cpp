@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinovar-batch --kinetic: the same file "Анимация" writes for the same parameters and run.
 #include <gtest/gtest.h>
 

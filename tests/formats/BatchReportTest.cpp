@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kinovar-batch --report / --listing / --from-report / --decimal-separator.
 #include <gtest/gtest.h>
 

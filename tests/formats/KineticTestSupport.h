@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the animation-file tests: a scratch folder, whole-file reads and a guard
 // that restores the decimal separator.
 #pragma once

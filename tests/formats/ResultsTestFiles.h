@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scratch files for the results, caption and report tests: a fresh folder per test, removed after.
 #pragma once
 #include <cstdlib>

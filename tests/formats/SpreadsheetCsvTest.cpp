@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spreadsheet export read back by an independent reader: every value equal to the store's,
 // the headings, the separators of each convention, the quoting and the bytes around them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the file-reader harnesses: each input is written to one scratch file per process,
 // so a harness drives a reader through its ordinary path-taking entry point.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch command's arguments: NUL-separated words run through the whole command in a scratch
 // folder. Words holding '/' are dropped so that every file it touches stays in that folder.
 #include <filesystem>

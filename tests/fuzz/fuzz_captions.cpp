@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scr.ini reader: any bytes give at most 99 captions, each valid UTF-8, or a typed error.
 #include "FuzzFile.h"
 #include "base/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation-file reader and the animator's scene model: a file either is refused with its
 // line named, or gives a model whose box, bar width and paths are finite.
 #include <QString>

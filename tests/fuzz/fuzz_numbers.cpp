@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number parsers and renderings: whatever a rendering prints reads back, and reading it
 // again renders the same text; the fast decimal reduction agrees with the exact one.
 #include <cmath>

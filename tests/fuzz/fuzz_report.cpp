@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report reader: the parameter header of any bytes either loads or raises a typed error, and
 // no infinity or NaN ever enters the parameter set.
 #include <cmath>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A batch save reaches the disk before it replaces the old file: the system calls of a run show
 # the temporary file synced, then renamed over the target, then the folder synced; the outputs of
 # one run are renamed smallest first.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a staging prefix, makes the prefix read-only and runs the installed
 # programs as an unprivileged user, so that nothing can be written beside them:
 #   kinovar-batch --version and a report run; the installed animator drawing a step of a file the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds scr.ini and the animator, and where Kinetic.ini goes: beside the
 // executable as in a build folder, in the installed tree relative to it, or in the user's data
 // folder when the executable's folder is read-only.

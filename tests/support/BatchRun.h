@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs kinovar-batch in-process and keeps its exit status and both output streams.
 #pragma once
 #include <sstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reaching a window's controls the way a test drives them: by the object names they carry, never
 // through the window's members.
 #pragma once

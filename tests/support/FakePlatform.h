@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording Platform for tests: every call is logged, dialogs answer scripted replies,
 // nothing ever blocks on a modal window.
 #pragma once

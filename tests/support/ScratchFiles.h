@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scratch files for tests: a fresh folder per use, removed afterwards, and whole-file bytes.
 #pragma once
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letting a timer expire without waiting for it: a test sees what a tick does at once, however
 // busy the machine is.
 #pragma once

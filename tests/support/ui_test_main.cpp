@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for widget tests: one QApplication for the whole run, headless by default.
 #include <QApplication>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every window benchmark: one QApplication, offscreen unless the caller chose a
 // platform, around Google Benchmark's run.
 #include <benchmark/benchmark.h>

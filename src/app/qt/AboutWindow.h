@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: a frameless black window whose logo grows and which fades in on its
 // first showing; a click anywhere in it, or Esc, hides it again.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the menu, the fade-in and fade-out, the calculation command, and the panels it
 // places and wires to the menu (parameters, run settings, results, animation, progress bar). The
 // chart and About windows are main's; the window only shows the ones it is handed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu: every item with its caption, shortcut and the command it runs.
 #include <QAction>
 #include <QMenu>

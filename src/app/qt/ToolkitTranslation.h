@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own texts (file dialogs, their questions, standard buttons, context menus of edit
 // fields) in Russian, to match the interface, whatever the locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the application object, its title, the parameter set and result store, and the four
 // windows, created in the order main window, Mo/E chart, quantity chart, About; main owns them
 // and hands the main window the other three.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter panel of the main window. It owns the two parameter boxes ("Параметры" and
 // "Доп. Параметры") with their 23 rows (caption, value label, edit button), the entry panel,
 // the refresh and "Автозаполнение" buttons and the branch-mode box, and runs their commands:

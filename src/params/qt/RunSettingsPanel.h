@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run settings panel of the main window. It owns the step box ("Шаг расчета"), the cycle
 // count field with its cycle type box ("Шаг-циклов") and the "Изменить" / "Применить" button, and
 // runs their commands; their effects go through the parameter panel, which shows them.

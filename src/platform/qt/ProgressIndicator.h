@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's progress bar on its sky-blue panel, handed to the panels that drive it: the
 // parameter refresh puts it back to 0, the results refresh follows it while "Индикатор" is on,
 // the animation export always.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform layer on Qt: message boxes, the error report, file dialogs, starting programs,
 // and the decimal separator of the locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping top-level windows inside the screen's available area (the screen without its task bar
 // and panels), so that no part of a window is placed off screen.
 #pragma once

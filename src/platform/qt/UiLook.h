@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks shared by the program's windows and panels: the font, the window opacity as an 8-bit
 // value, the window colours, and the builders of the fixed-geometry controls the panels are made
 // of.

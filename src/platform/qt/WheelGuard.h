@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A closed drop-down list (or any control that a wheel would change) that reacts to the wheel only
 // while it has the keyboard focus, so that scrolling over a window never changes a choice the
 // user did not point at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation part of the main window. It owns the "Renderer" box that chooses the animator
 // build and runs "Анимация": "Kinetic.ini" written beside the executable, the progress bar
 // following every step, then the chosen animator started.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chart view with a three-dimensional look: the series drawn as a ribbon with depth, the left
 // and bottom walls drawn in depth, the back wall outlined but not filled. The chart itself keeps
 // the axes and the zoom; this view paints the title, the box and the ribbon around its plot area.

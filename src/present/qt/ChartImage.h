@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a chart window's picture: the save dialog through the platform, then a PNG file.
 #pragma once
 #include <functional>

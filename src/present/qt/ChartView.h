@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chart view shared by the chart windows: series drawn by the view itself, value marks over
 // them, zoom by dragging a rectangle, and a popup menu on the right button.
 //

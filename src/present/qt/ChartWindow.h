@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the two chart windows share: their frame (fixed single border, system menu and minimise
 // button only) and the filling of a series from a row of the store.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report memo: a read-only text view that draws only the lines it shows, asking a line source
 // for them, so that a listing of tens of megabytes is never held or laid out as one text.
 #pragma once

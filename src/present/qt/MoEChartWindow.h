@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mo/E chart window ("Графики"): the reduced moment Mo and the accumulated work E against the
 // step, with value marks that the popup menu switches per series. It owns its chart, the two series
 // and the popup menu.

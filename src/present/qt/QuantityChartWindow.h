@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity chart window (titled "CGA", opened by "Параметры"): one row of the store, chosen by
 // its grid caption in the combo box, drawn in a three-dimensional look. It owns its chart, the
 // quantity box, the marks check box, the clear button and the popup menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results grid as a Qt table model over the grid's text (present/ResultsText.h).
 // Grid row 0 (crank angles) is the horizontal header, grid column 0 (captions) the vertical one.
 // Values and angles are right-aligned; their tooltips give the full value the text was made from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results panel of the main window. It owns the results area: the listing (the one-line
 // memo at its top, which every command may write) and the results grid with its model, and runs
 // "Обновить" (grid, listing, captions from "scr.ini"), "Сохранить Отчёт" and "Открыть". It keeps

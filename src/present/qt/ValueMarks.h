@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value marks of chart series: each visible point's value in a small framed box beside it, drawn
 // only where the box fits without covering another mark, so dense series stay readable and cheap.
 #pragma once

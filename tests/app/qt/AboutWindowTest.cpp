@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its start state, the growth of the logo with the fade-in, and the click
 // that hides it.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feedback during long work in the main window: every command that may take longer than a blink
 // shows the busy cursor and takes it back on every way out; a stage fault names where it stopped.
 #include <QAction>

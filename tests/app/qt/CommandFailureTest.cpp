@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window survives a failing command: whatever a command throws is shown through the standard
 // error report, the parameters stay as they were, and the next command works.
 #include <QAction>

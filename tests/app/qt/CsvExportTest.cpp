@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Экспорт CSV…" through the main window's menu: its own dialog, the file it writes from the
 // store after a calculation, with the grid's captions, and a cancel or a failure.
 #include <QAction>

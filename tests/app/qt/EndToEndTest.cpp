@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typical use of the program, driven through the real windows on a recording platform:
 // edit "L2=", autofill, a 5° step and two cycles, F9, F5, F7, Ctrl+S, F8.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listing a user copies from the main window: F9, F5, a click on the memo, Ctrl+A, Ctrl+C
 // gives the text kinovar-batch --listing writes for the same run, with '\n' for CR LF.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's parameter display: defaults at start, with either decimal separator, and
 // what "Новый" restores and what it leaves alone.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window on a recording platform, with its own parameter set, for widget tests.
 #pragma once
 #include <QApplication>

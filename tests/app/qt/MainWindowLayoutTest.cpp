@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: what the layout guarantees a user (the window's size, every control
 // whole and apart from the others, rows on their lines in order), initial states, and captions
 // that fit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: menu and shortcuts (the hidden items included), "Индикатор", the
 // fade-in and fade-out, and the commands that only switch windows.
 #include <QAction>

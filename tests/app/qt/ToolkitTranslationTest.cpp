@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own texts in Russian: the translation is loaded whatever the locale, and a
 // missing file is no error.
 #include <QCoreApplication>

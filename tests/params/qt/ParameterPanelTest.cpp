@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter handlers of the real main window, driven through its widgets: the entry panel,
 // the autofill button and menu item, and the run settings.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt file dialogs as the platform builds and runs them: the default suffix is in place before
 // the overwrite question, and each dialog memory keeps its own path. The dialogs are Qt's own
 // widgets (offscreen there is no native one), answered from a timer so that nothing blocks;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform layer's pure parts: file filters in Qt's form and the locale's separator.
 #include <QLocale>
 #include <gtest/gtest.h>

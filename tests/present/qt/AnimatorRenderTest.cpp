@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both animator builds run as processes: the one-step picture, the file found in the folder
 // above the program, and the refusal of a broken file.
 #include <QCoreApplication>

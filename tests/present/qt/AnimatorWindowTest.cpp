@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light animator's window in process: it starts at a turn in about four seconds, its speed
 // buttons still work, and full screen it shows its way out for a few seconds.
 #include <QLabel>

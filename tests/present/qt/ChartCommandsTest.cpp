@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's chart commands: "Графики" (showMoEChart) and "Параметры" (showQuantityChart).
 #include <QComboBox>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the chart windows look like to a user: the colour of "E", the axes written with the
 // program's separators like the value marks, the windows inside the screen, and the quantity
 // list wide enough for its captions.

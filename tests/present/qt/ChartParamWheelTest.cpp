@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity chart's list, closed, takes the wheel only while it has the focus.
 #include <QApplication>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared data of the chart window tests: the default mechanism (autofilled) calculated once, and
 // a store whose rows are easy to tell apart; and the windows' parts by the names they carry.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Анимация": the file beside the executable, the progress bar, the choice of the animator
 // build, and the reports when the file or the animator fails.
 #include <QElapsedTimer>
