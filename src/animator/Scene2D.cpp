@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Scene.h"
+#include "Scene2D.h"
+#include "ScenePaint.h"
 
 namespace {
 
@@ -98,16 +99,5 @@ void paintScene2D(QPainter& p, const QRectF& area, const SceneModel& m, int fram
     drawJoint(p, bpt, pin, "B");
 
     paintCaption(p, area, frameCaption(m, frame), Qt::black);
-    p.restore();
-}
-
-void paintCaption(QPainter& p, const QRectF& area, const QString& text, const QColor& ink)
-{
-    p.save();
-    QFont font = p.font();
-    font.setPointSizeF(std::max(9.0, std::min(area.width(), area.height()) / 45));
-    p.setFont(font);
-    p.setPen(ink);
-    p.drawText(area.adjusted(12, 8, -12, -8), Qt::AlignLeft | Qt::AlignTop, text);
     p.restore();
 }

@@ -4,7 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "Scene.h"
+#include "Scene3D.h"
+#include "ScenePaint.h"
 
 namespace {
 
