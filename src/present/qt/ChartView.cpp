@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/qt/ChartView.h"
+#include "present/qt/ChartWindow.h"
 
 #include <QContextMenuEvent>
 #include <QLineSeries>
@@ -95,6 +96,8 @@ bool MarkedChartView::marksVisible(const QXYSeries* series) const
 
 void MarkedChartView::setDecimal(char decimal)
 {
+    // The axes follow every time: the default locale they derive from may have changed too.
+    localizeAxes(chart(), decimal);
     if (decimal == decimal_) return;
     decimal_ = decimal;
     invalidateMarks();

@@ -37,7 +37,8 @@ public:
     // visibility changed since the last placement).
     const QList<PlacedMark>& currentMarks();
 
-    // The decimal separator of the value marks ('.' until set).
+    // The decimal separator of the value marks and of the chart's axes (see localizeAxes); the
+    // marks take '.' until it is set.
     void setDecimal(char decimal);
     // The menu shown on a right click in the view.
     void setPopupMenu(QMenu* menu) { popup_ = menu; }

@@ -49,7 +49,6 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
 
     chart->addAxis(new QValueAxis, Qt::AlignBottom);
     chart->addAxis(new QValueAxis, Qt::AlignLeft);
-    localizeAxes(chart, platform.localeDecimalSeparator());
     chartView = new MarkedChartView(chart, this);
     chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
@@ -97,8 +96,6 @@ void MoEChartWindow::fill()
     // the geometry of every point.
     moSeries->clear();
     eSeries->clear();
-    // The separator may have changed with the system's settings.
-    localizeAxes(chart, platform.localeDecimalSeparator());
     chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->fitAxes({&mo, &e});
     moSeries->replace(mo);

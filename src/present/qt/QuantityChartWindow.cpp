@@ -74,7 +74,6 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
         a->setGridLineVisible(false); // the grid is drawn on the walls
     chart->addAxis(ax, Qt::AlignBottom);
     chart->addAxis(ay, Qt::AlignLeft);
-    localizeAxes(chart, platform.localeDecimalSeparator());
     chartView = new Chart3DView(chart, this);
     chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
@@ -147,7 +146,6 @@ int QuantityChartWindow::chosenIndex() const
 void QuantityChartWindow::quantityChosen()
 {
     series->clear();
-    localizeAxes(chart, platform.localeDecimalSeparator());
     chartView->setDecimal(platform.localeDecimalSeparator());
     const int j = chosenIndex();
     if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
