@@ -19,31 +19,35 @@
 
 namespace {
 
-// Sets the locale variables for one test and puts the earlier values back.
-class LocaleEnv {
+// Sets environment variables for one test and puts the earlier values back; by default the
+// locale variables.
+class EnvScope {
 public:
-    LocaleEnv(std::optional<std::string> all, std::optional<std::string> numeric,
-              std::optional<std::string> lang)
+    EnvScope() = default;
+    EnvScope(std::optional<std::string> all, std::optional<std::string> numeric,
+             std::optional<std::string> lang)
     {
         set("LC_ALL", all);
         set("LC_NUMERIC", numeric);
         set("LANG", lang);
     }
-    ~LocaleEnv()
+    ~EnvScope()
     {
-        for (auto& [name, value] : saved_)
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+            it->second ? setenv(it->first.c_str(), it->second->c_str(), 1)
+                       : unsetenv(it->first.c_str());
     }
-    LocaleEnv(const LocaleEnv&) = delete;
-    LocaleEnv& operator=(const LocaleEnv&) = delete;
+    EnvScope(const EnvScope&) = delete;
+    EnvScope& operator=(const EnvScope&) = delete;
 
-private:
     void set(const std::string& name, const std::optional<std::string>& value)
     {
         const char* old = std::getenv(name.c_str());
         saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
         value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
     }
+
+private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
@@ -86,7 +90,7 @@ ParamSet twoCycles()
 TEST(BatchReport, ReportIsWhatTheWindowSavesAfterARefresh)
 {
     ScratchDir dir;
-    LocaleEnv env("C", std::nullopt, std::nullopt);
+    EnvScope env("C", std::nullopt, std::nullopt);
     const BatchRun run = batch({"--set", "cycles=2", "--report", dir.file("batch.txt")});
     ASSERT_EQ(run.status, kBatchDone) << run.err;
     const std::string bytes = readBytes(dir.file("batch.txt"));
@@ -195,9 +199,8 @@ TEST(BatchReport, DefaultSeparatorFollowsTheLocaleVariables)
 {
     const std::string& locpath = commaLocaleDir();
     if (locpath.empty()) GTEST_SKIP() << "localedef cannot build a comma locale here";
-    const char* oldLocpath = std::getenv("LOCPATH");
-    const std::string savedLocpath = oldLocpath ? oldLocpath : "";
-    setenv("LOCPATH", locpath.c_str(), 1);
+    EnvScope locpathEnv;
+    locpathEnv.set("LOCPATH", locpath);
 
     const std::string ru = "ru_RU.UTF-8";
     struct Case {
@@ -214,18 +217,17 @@ TEST(BatchReport, DefaultSeparatorFollowsTheLocaleVariables)
         {"xx_YY.UTF-8", std::nullopt, ru, '.'}, // a locale the system lacks
     };
     for (const Case& c : cases) {
-        LocaleEnv env(c.all, c.numeric, c.lang);
+        EnvScope env(c.all, c.numeric, c.lang);
         EXPECT_EQ(environmentDecimalSeparator(), c.separator)
             << c.all.value_or("-") << " " << c.numeric.value_or("-") << " " << c.lang.value_or("-");
     }
 
     ScratchDir dir;
     {
-        LocaleEnv env(std::nullopt, std::nullopt, ru);
+        EnvScope env(std::nullopt, std::nullopt, ru);
         ASSERT_EQ(batch({"--report", dir.file("r.txt")}).status, kBatchDone);
     }
     EXPECT_TRUE(readBytes(dir.file("r.txt")).starts_with("10,00\r\n"));
-    oldLocpath ? setenv("LOCPATH", savedLocpath.c_str(), 1) : unsetenv("LOCPATH");
 }
 
 // The CSV takes the period whatever the C library's numeric locale says.
@@ -233,17 +235,12 @@ TEST(BatchReport, CsvNumbersKeepThePeriodUnderACommaLocale)
 {
     const std::string& locpath = commaLocaleDir();
     if (locpath.empty()) GTEST_SKIP() << "localedef cannot build a comma locale here";
-    const char* oldLocpath = std::getenv("LOCPATH");
-    const std::string savedLocpath = oldLocpath ? oldLocpath : "";
-    setenv("LOCPATH", locpath.c_str(), 1);
+    EnvScope locpathEnv;
+    locpathEnv.set("LOCPATH", locpath);
     const bool set = std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr;
     const std::string point = std::localeconv()->decimal_point;
     const std::string text = csvNumber(1.5L), negative = csvNumber(-0.375L);
     std::setlocale(LC_NUMERIC, "C");
-    if (oldLocpath)
-        setenv("LOCPATH", savedLocpath.c_str(), 1);
-    else
-        unsetenv("LOCPATH");
     ASSERT_TRUE(set);
     ASSERT_EQ(point, ",");
     EXPECT_EQ(text, "1.5");
