@@ -29,28 +29,10 @@ const char* const kControls[] = {
     "rendererItem1",   "modeBox",       "autofillButton", "refreshButton",  "divider",
 };
 
-// The parameter rows in ParamSet's order: caption and value labels by name (the edit button is
-// named after the row's key).
-struct RowNames {
-    const char* caption;
-    const char* value;
-};
-
-const RowNames kRows[] = {
-    {"l1Caption", "l1Value"},       {"l2Caption", "l2Value"},     {"bCaption", "bValue"},
-    {"fi0Caption", "fi0Value"},     {"fit0Caption", "fit0Value"}, {"fitt0Caption", "fitt0Value"},
-    {"fidttCaption", "fidttValue"}, {"ac1Caption", "ac1Value"},   {"bc1Caption", "bc1Value"},
-    {"ac2Caption", "ac2Value"},     {"bc2Caption", "bc2Value"},   {"ac3Caption", "ac3Value"},
-    {"bc3Caption", "bc3Value"},     {"ac4Caption", "ac4Value"},   {"bc4Caption", "bc4Value"},
-    {"ac5Caption", "ac5Value"},     {"bc5Caption", "bc5Value"},   {"m1Caption", "m1Value"},
-    {"m2Caption", "m2Value"},       {"m3Caption", "m3Value"},     {"i1Caption", "i1Value"},
-    {"i2Caption", "i2Value"},       {"i3Caption", "i3Value"},
-};
-constexpr int kMainBoxRows = 17; // the rest are in "Доп. Параметры"
-
-std::string buttonName(int row)
+// The controls of parameter row r, named after its key: "l1Caption", "l1Value", "l1Button".
+std::string rowControl(int r, const char* part)
 {
-    return std::string(paramRow(row).key) + "Button";
+    return std::string(paramRow(r).key) + part;
 }
 
 QStringList items(const QComboBox* c)
@@ -94,9 +76,8 @@ TEST_F(MainWindowTest, EveryControlLiesInsideTheWindowApartFromTheOthers)
     for (const char* name : kControls)
         all.push_back(control(name));
     for (int r = 0; r < kParamRowCount; ++r) {
-        all.push_back(control(kRows[r].caption));
-        all.push_back(control(kRows[r].value));
-        all.push_back(control(buttonName(r).c_str()));
+        for (const char* part : {"Caption", "Value", "Button"})
+            all.push_back(control(rowControl(r, part).c_str()));
     }
     for (const QWidget* w : all) {
         const std::string name = w->objectName().toStdString();
@@ -113,22 +94,20 @@ TEST_F(MainWindowTest, EveryControlLiesInsideTheWindowApartFromTheOthers)
 }
 
 // Each row reads as one line, edit button, caption, value from left to right, and the rows go
-// down in the parameter order, the first seventeen in "Параметры", the rest in "Доп. Параметры".
+// down in the parameter order, the masses and inertias in "Доп. Параметры", the rest in
+// "Параметры".
 TEST_F(MainWindowTest, ParameterRowsSitInTheirBoxes)
 {
     QWidget* boxes[] = {control<QGroupBox>("parametersBox"),
                         control<QGroupBox>("extraParametersBox")};
     const QWidget* above = nullptr; // the caption of the row above in the same box
     for (int r = 0; r < kParamRowCount; ++r) {
-        const RowNames& names = kRows[r];
-        SCOPED_TRACE(names.caption);
-        const std::string key = paramRow(r).key;
-        EXPECT_EQ(key + "Caption", names.caption);
-        EXPECT_EQ(key + "Value", names.value);
-        auto* caption = control<QLabel>(names.caption);
-        auto* value = control<QLabel>(names.value);
-        auto* button = control<QPushButton>(buttonName(r).c_str());
-        QWidget* box = boxes[r < kMainBoxRows ? 0 : 1];
+        SCOPED_TRACE(paramRow(r).key);
+        auto* caption = control<QLabel>(rowControl(r, "Caption").c_str());
+        auto* value = control<QLabel>(rowControl(r, "Value").c_str());
+        auto* button = control<QPushButton>(rowControl(r, "Button").c_str());
+        const bool extra = paramRow(r).group == ParamGroup::Mass;
+        QWidget* box = boxes[extra ? 1 : 0];
         EXPECT_EQ(caption->text(), QString::fromUtf8(paramRow(r).caption));
         for (QWidget* part : {static_cast<QWidget*>(caption), static_cast<QWidget*>(value),
                               static_cast<QWidget*>(button)})
@@ -142,7 +121,7 @@ TEST_F(MainWindowTest, ParameterRowsSitInTheirBoxes)
         EXPECT_GE(button->geometry().bottom(), middle);
         EXPECT_LT(button->geometry().right(), caption->x());
         EXPECT_LT(caption->geometry().right(), value->x());
-        if (r == kMainBoxRows) above = nullptr;
+        if (extra && paramRow(r - 1).group != ParamGroup::Mass) above = nullptr;
         if (above) {
             EXPECT_GE(caption->y(), above->geometry().bottom());
         }
@@ -218,11 +197,11 @@ TEST_F(MainWindowTest, CaptionsFitTheirControls)
         EXPECT_LE(need, l->contentsRect().width()) << l->objectName().toStdString();
         EXPECT_LE(l->x() + need, l->parentWidget()->width() - 2) << l->objectName().toStdString();
     }
-    for (const RowNames& names : kRows) {
-        const QLabel* caption = control<QLabel>(names.caption);
+    for (int r = 0; r < kParamRowCount; ++r) {
+        const QLabel* caption = control<QLabel>(rowControl(r, "Caption").c_str());
         EXPECT_LT(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()),
-                  control(names.value)->x() - 2)
-            << names.caption;
+                  control(rowControl(r, "Value").c_str())->x() - 2)
+            << paramRow(r).key;
     }
     for (QPushButton* b : form->findChildren<QPushButton*>()) {
         const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
