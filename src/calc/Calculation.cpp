@@ -7,6 +7,7 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
 {
     // The seed lies outside every guard; each stage runs whatever the earlier ones did, on
     // whatever the store then holds.
+    R.recordRun(p);
     writeKinematicSeed(p, R);
     CalcOutcome outcome;
     outcome.kinematicFailed = !kinematicStage(p, R, &outcome.kinematicFaultStep);

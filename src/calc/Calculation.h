@@ -35,7 +35,8 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr)
 bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 
-// Seed, then the three stages in order, each run whatever the earlier ones did.
+// Records p as the store's parameter set, then the seed and the three stages in order, each
+// run whatever the earlier ones did.
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
 
 // The crank angle of step i in degrees, as the kinematic stage forms it: fi0 + (i - 1) * step.

@@ -2,8 +2,10 @@
 // The result store R: 100 rows of 90000 extended reals, R(k, i) is quantity k at step i (1-based).
 #pragma once
 #include <cstddef>
+#include <memory>
 
 #include "calc/Quantities.h"
+#include "params/ParamSet.h"
 
 class ResultStore {
 public:
@@ -25,7 +27,15 @@ public:
     long double& operator()(Quantity q, int i) { return row(q)[i]; }
     long double operator()(Quantity q, int i) const { return row(q)[i]; }
 
+    // The parameter set the stored results were computed with (its N, step, mode and every
+    // value), or nullptr before the first calculation. Views and exports read the results with
+    // these settings, never with the ones on screen, which may have changed since.
+    const ParamSet* computedWith() const { return computedWith_.get(); }
+    // Records the parameter set of the calculation that is about to fill the store.
+    void recordRun(const ParamSet& p) { computedWith_ = std::make_unique<ParamSet>(p); }
+
 private:
     static constexpr size_t kStride = kSteps + 1;
     long double* data_;
+    std::unique_ptr<ParamSet> computedWith_;
 };
