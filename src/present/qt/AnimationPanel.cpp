@@ -20,10 +20,10 @@ AnimationPanel::AnimationPanel(QWidget* client, const ParamSet& params, const Re
     rendererChoice =
         makeBox(client, "rendererChoice", QStringLiteral("Renderer"), {196, 496, 137, 49});
     rendererChoice->setToolTip(QStringLiteral(
-        "Если у вас медленный компьютер выберайте \"MS DirectX3D 7 и выше\", в этом режиме "
+        "Если у вас медленный компьютер, выбирайте «2-D во весь экран»: в этом режиме "
         "аниматор менее требователен к ресурсам, но работает в полноэкранном режиме"));
-    const QString items[] = {QStringLiteral("DirectX3D 7 и выше"),
-                             QStringLiteral("DirectX3D 9.0C")};
+    // The choice is between the animator's flat full-screen view and its 3-D window.
+    const QString items[] = {QStringLiteral("2-D во весь экран"), QStringLiteral("3-D в окне")};
     for (int i = 0; i < 2; ++i) {
         rendererItems[i] = new QRadioButton(items[i], rendererChoice);
         rendererItems[i]->setObjectName(QStringLiteral("rendererItem%1").arg(i));
