@@ -72,14 +72,11 @@ protected:
 
 private:
     void buildMenu();
-    // Menu items, each with the object name it is called by here; openReportShortcut and
-    // saveReportShortcut are the window's own twins of the hidden "Открыть" and "Сохранить
-    // Отчёт", which carry their shortcuts.
+    // Menu items, each with the object name it is called by here.
     QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
     QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
     QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
     QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
-    QAction *openReportShortcut = nullptr, *saveReportShortcut = nullptr;
     QAction* exportCsvAction = nullptr; // "Экспорт CSV…", Ctrl+E
     QTimer* fadeTimer = nullptr;        // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;

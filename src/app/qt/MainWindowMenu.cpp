@@ -28,20 +28,6 @@ QAction* addItem(MainWindow* window, QMenu* menu, const char* name, const QStrin
     return action;
 }
 
-// An action owned and shown by nothing but the window itself, so that its shortcut works while
-// the menu item it stands for is hidden (a hidden action takes no shortcuts).
-QAction* addTwin(MainWindow* window, const char* name, const QKeySequence& shortcut,
-                 Command command)
-{
-    auto* action = new QAction(window);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    window->addAction(action);
-    QObject::connect(action, &QAction::triggered, window,
-                     [window, command = std::move(command)] { window->runGuarded(command); });
-    return action;
-}
-
 } // namespace
 
 void MainWindow::buildMenu()
@@ -67,22 +53,16 @@ void MainWindow::buildMenu()
                             runSettings->showRunSettings();
                         });
     openReportAction =
-        addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть"),
+        addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть отчёт…"),
                 QKeySequence(Qt::CTRL | Qt::Key_O), [results] { results->openReport(); });
     saveReportAction =
-        addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить Отчёт"),
+        addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить отчёт…"),
                 QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
     exportCsvAction =
         addItem(this, fileMenu, "exportCsvAction", QStringLiteral("Экспорт CSV…"),
                 QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
-    openReportAction->setVisible(false);
-    saveReportAction->setVisible(false);
     quitAction =
         addItem(this, fileMenu, "quitAction", QStringLiteral("Выход"), {}, [this] { quit(); });
-    openReportShortcut = addTwin(this, "openReportShortcut", openReportAction->shortcut(),
-                                 [results] { results->openReport(); });
-    saveReportShortcut = addTwin(this, "saveReportShortcut", saveReportAction->shortcut(),
-                                 [results] { results->saveReport(); });
 
     QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("Вид"));
     refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),

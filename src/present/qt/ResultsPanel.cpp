@@ -168,7 +168,7 @@ QStringList ResultsPanel::rowCaptions() const
 
 void ResultsPanel::saveReport()
 {
-    const auto name = chooseSaveTarget(platform, {kSaveFilter, "", kReportSaveDialog});
+    const auto name = chooseSaveTarget(platform, {kSaveFilter, "txt", kReportSaveDialog});
     if (!name) return; // cancelled: nothing is written
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     const BusyCursor busy(platform);

@@ -89,22 +89,22 @@ TEST_F(BusyCursorTest, LongCommandsShowItAndTakeItBackOnEveryPath)
         {"save report",
          [&] {
              fake.saveReplies.push_back(dir.file("r.txt"));
-             trigger(*form, "saveReportShortcut");
+             trigger(*form, "saveReportAction");
          }},
         {"save report, no folder",
          [&] {
              fake.saveReplies.push_back(dir.file("none/r.txt"));
-             trigger(*form, "saveReportShortcut");
+             trigger(*form, "saveReportAction");
          }},
         {"open report",
          [&] {
              fake.openReplies.push_back(dir.file("r.txt"));
-             trigger(*form, "openReportShortcut");
+             trigger(*form, "openReportAction");
          }},
         {"open report, missing",
          [&] {
              fake.openReplies.push_back(dir.file("none.txt"));
-             trigger(*form, "openReportShortcut");
+             trigger(*form, "openReportAction");
          }},
         {"Mo/E chart", [&] { trigger(*form, "moeChartAction"); }},
         {"Mo/E chart again", [&] { trigger(*form, "moeChartAction"); }},
@@ -128,8 +128,8 @@ TEST_F(BusyCursorTest, LongCommandsShowItAndTakeItBackOnEveryPath)
     quantityChart.hide();
 
     // A cancelled dialog does no work and shows no busy cursor.
-    EXPECT_EQ(countOf(callsOf([&] { trigger(*form, "saveReportShortcut"); }), "busy:on"), 0u);
-    EXPECT_EQ(countOf(callsOf([&] { trigger(*form, "openReportShortcut"); }), "busy:on"), 0u);
+    EXPECT_EQ(countOf(callsOf([&] { trigger(*form, "saveReportAction"); }), "busy:on"), 0u);
+    EXPECT_EQ(countOf(callsOf([&] { trigger(*form, "openReportAction"); }), "busy:on"), 0u);
 }
 
 // The default geometry has b = l2 - l1: at a 0.1° step the rod reaches its dead centre exactly at

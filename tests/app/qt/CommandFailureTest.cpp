@@ -201,8 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FailureCase{"OpenReport", "open", true,
                     [](MainWindow& w, MoEChartWindow&) { trigger(w, "openReportAction"); }},
-        FailureCase{"OpenReportShortcut", "open", false,
-                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "openReportShortcut"); }},
+        FailureCase{"OpenReportAction", "open", false,
+                    [](MainWindow& w, MoEChartWindow&) { trigger(w, "openReportAction"); }},
         FailureCase{"SaveReport", "save", true,
                     [](MainWindow& w, MoEChartWindow&) { trigger(w, "saveReportAction"); }},
         FailureCase{"Refresh", "exeDir", true,

@@ -283,6 +283,8 @@ TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
     EXPECT_EQ(params.l1, 33);
     EXPECT_EQ(fake.calls, (std::vector<std::string>{"save:Text File|*.txt|All Types|*.*",
                                                     "open:Text File|*.txt|Any Type|*.*"}));
+    // A name typed without a suffix is saved as a text file.
+    EXPECT_EQ(fake.dialogRequests.at(0).defaultSuffix, "txt");
 }
 
 TEST_F(ResultsPanelTest, SaveWritesTheReportOfTheGridText)
