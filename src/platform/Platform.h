@@ -12,11 +12,13 @@
 
 // What a file dialog is asked for: its filter ("Text File|*.txt|Any Type|*.*"), the suffix it adds
 // to a name typed without one ("png", no dot; empty for none), and the name of its memory: dialogs
-// with the same memoryKey start where the last of them ended, others keep their own path.
+// with the same memoryKey start where the last of them ended, others keep their own path; and the
+// dialog's title, the toolkit's own when empty.
 struct FileDialogRequest {
     std::string filter;
     std::string defaultSuffix;
     std::string memoryKey;
+    std::string title = {};
 };
 
 // The memories of the program's dialogs.

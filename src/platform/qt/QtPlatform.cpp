@@ -91,6 +91,7 @@ std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, QFileDialog::Accept
     // Set before the dialog runs: the dialog adds it to a bare name and only then checks whether
     // that file exists, so the overwrite question names the file really written.
     dialog->setDefaultSuffix(fromUtf8(request.defaultSuffix));
+    if (!request.title.empty()) dialog->setWindowTitle(fromUtf8(request.title));
     if (!startPath.isEmpty()) dialog->selectFile(startPath);
     return dialog;
 }

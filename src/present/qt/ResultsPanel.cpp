@@ -25,7 +25,15 @@ namespace {
 
 const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
 const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
-const FileDialogRequest kCsvDialog{"Файл CSV|*.csv|Все файлы|*.*", "csv", "csvExport"};
+// The export's dialog says which separators the file will have, so that a user whose
+// spreadsheet expects others knows before writing it.
+FileDialogRequest csvDialog(char decimal)
+{
+    const char field = spreadsheetFieldSeparator(decimal);
+    return {"Файл CSV|*.csv|Все файлы|*.*", "csv", "csvExport",
+            std::string("Экспорт CSV: поля через «") + field + "», дробная часть через «" +
+                decimal + "»"};
+}
 
 // What the memo shows while the grid is rewritten: the listing's first lines.
 QString refreshStatus()
@@ -181,7 +189,7 @@ void ResultsPanel::saveReport()
 
 void ResultsPanel::exportCsv()
 {
-    const auto name = chooseSaveTarget(platform, kCsvDialog);
+    const auto name = chooseSaveTarget(platform, csvDialog(numbers.decimal));
     if (!name) return;
     std::vector<std::string> captions;
     for (const QString& caption : rowCaptions())

@@ -78,6 +78,7 @@ TEST_F(CsvExport, WritesTheCalculatedStepsUnderTheGridCaptions)
     ASSERT_EQ(fake.dialogRequests.size(), 1u);
     const FileDialogRequest& request = fake.dialogRequests[0];
     EXPECT_EQ(request.defaultSuffix, "csv");
+    EXPECT_EQ(request.title, "Экспорт CSV: поля через «;», дробная часть через «,»");
     EXPECT_NE(request.memoryKey, kReportSaveDialog);
     EXPECT_NE(request.memoryKey, kReportOpenDialog);
     EXPECT_NE(request.memoryKey, chartImageDialog().memoryKey);
