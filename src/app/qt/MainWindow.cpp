@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/qt/AboutWindow.h"
+#include "app/qt/GrowingClient.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "params/qt/ParameterPanel.h"
@@ -42,15 +43,11 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
 {
     setObjectName("mainWindow");
     setWindowTitle(QStringLiteral("Kinovar (ver.1.3)"));
-    // Fixed single border: system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setFont(uiFont(11));
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
-    client->setFixedSize(713, 552);
+    client->resize(713, 552);
     QPalette pal = client->palette();
     pal.setColor(QPalette::Window, kSkyBlue);
     client->setPalette(pal);
@@ -72,8 +69,12 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
 
     buildMenu();
-    // The client area is fixed; the menu bar sits above it.
-    setFixedSize(713, 552 + menuBar()->sizeHint().height());
+    // The panels stand where they always stood at the default size; a larger window gives its
+    // extra room to the results, so that more of the grid and the listing can be seen.
+    auto* growing = new GrowingClient(client, control("resultsArea"));
+    growing->place();
+    resize(713, 552 + menuBar()->sizeHint().height());
+    setMinimumSize(size());
     keepOnScreenWhenShown(this);
 
     parameters_->resetToDefaults();

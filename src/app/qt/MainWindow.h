@@ -32,7 +32,8 @@ struct SideWindows {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window at its fixed size, the defaults shown, and starts the fade-in.
+    // Builds the window at its default size, the defaults shown, and starts the fade-in. The
+    // window may grow; the results area takes the extra room.
     MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 

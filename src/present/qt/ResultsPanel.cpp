@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/qt/ResultsPanel.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -27,6 +28,9 @@ const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
 const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
 // The export's dialog says which separators the file will have, so that a user whose
 // spreadsheet expects others knows before writing it.
+// The results area at the window's default size.
+constexpr QRect kDefaultArea{0, 0, 465, 401};
+
 FileDialogRequest csvDialog(char decimal)
 {
     const char field = spreadsheetFieldSeparator(decimal);
@@ -67,7 +71,7 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
                            const NumberFormat& numbers, QObject* parent)
     : QObject(parent), P(params), R(store), platform(platform), progress(progress), numbers(numbers)
 {
-    resultsArea = makePanel(client, "resultsArea", {0, 0, 465, 401}, kButtonFace);
+    resultsArea = makePanel(client, "resultsArea", kDefaultArea, kButtonFace);
     // The listing's lines are made on demand from the grid text as they are shown or copied.
     listing = new ListingView(resultsArea);
     listing->setObjectName("listing");
@@ -100,6 +104,24 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     captions->setSectionResizeMode(QHeaderView::Fixed);
     captions->setDefaultSectionSize(24);
     captions->setFixedWidth(150);
+    resultsArea->installEventFilter(this);
+}
+
+bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == resultsArea && event->type() == QEvent::Resize) fitToArea();
+    return QObject::eventFilter(watched, event);
+}
+
+void ResultsPanel::fitToArea()
+{
+    // At the default size the listing is one line above the grid. Extra height is shared: a
+    // third to the listing, so that a grown window shows more of it, the rest to the grid.
+    const int dw = std::max(0, resultsArea->width() - kDefaultArea.width());
+    const int dh = std::max(0, resultsArea->height() - kDefaultArea.height());
+    const int listingExtra = dh / 3;
+    listing->setGeometry(8, 8, 445 + dw, 25 + listingExtra);
+    grid->setGeometry(0, 40 + listingExtra, 457 + dw, 361 + dh - listingExtra);
 }
 
 void ResultsPanel::setListingText(const QString& text)

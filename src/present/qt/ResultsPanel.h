@@ -63,11 +63,16 @@ public:
     // last are left out); empty before the first refresh.
     QStringList rowCaptions() const;
 
+protected:
+    // A resize of the results area lays out the listing and the grid inside it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A report's header was read (in part or whole): the parameter labels must be refreshed.
     void reportOpened();
 
 private:
+    void fitToArea();
     // Object names "resultsArea", "listing" (the memo) and "grid", with the model as grid's.
     QFrame* resultsArea = nullptr;
     ListingView* listing = nullptr;

@@ -59,19 +59,23 @@ bool overlap(const QRect& a, const QRect& b)
 
 } // namespace
 
-TEST_F(MainWindowTest, WindowKeepsItsSizeAndCannotBeResized)
+// The window opens at its old size and may grow; it never shrinks below that size.
+TEST_F(MainWindowTest, WindowOpensAtItsDefaultSizeAndMayGrow)
 {
     EXPECT_EQ(form->size(), QSize(713, 569));
     EXPECT_EQ(form->centralWidget()->size(), QSize(713, 552));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize()); // not resizable
+    EXPECT_EQ(form->minimumSize(), QSize(713, 569));
+    EXPECT_GT(form->maximumSize().width(), 713);
 }
 
-// Whatever the font or the style, a user must see every control whole: inside the box or panel
-// that holds it, inside the window, and covered by no other control, hidden ones included (the
-// entry panel comes up over its place).
+// Whatever the font, the style or the window's size, a user must see every control whole: inside
+// the box or panel that holds it, inside the window, and covered by no other control, hidden ones
+// included (the entry panel comes up over its place). A larger window gives its room to the grid
+// and the listing; the parameter boxes keep their size.
 TEST_F(MainWindowTest, EveryControlLiesInsideTheWindowApartFromTheOthers)
 {
-    const QWidget* client = form->centralWidget();
+    form->show(); // a hidden widget is told of its new size only when shown
+    QWidget* client = form->centralWidget();
     std::vector<const QWidget*> all;
     for (const char* name : kControls)
         all.push_back(control(name));
@@ -79,18 +83,30 @@ TEST_F(MainWindowTest, EveryControlLiesInsideTheWindowApartFromTheOthers)
         for (const char* part : {"Caption", "Value", "Button"})
             all.push_back(control(rowControl(r, part).c_str()));
     }
-    for (const QWidget* w : all) {
-        const std::string name = w->objectName().toStdString();
-        EXPECT_TRUE(client->rect().contains(placeIn(client, w))) << name;
-        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
-    }
-    for (size_t i = 0; i < all.size(); ++i)
-        for (size_t j = i + 1; j < all.size(); ++j) {
-            const QWidget *a = all[i], *b = all[j];
-            if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
-            EXPECT_FALSE(overlap(placeIn(client, a), placeIn(client, b)))
-                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+    const QSize boxSize = control("parametersBox")->size();
+    const QSize gridSize = control("grid")->size(), listingSize = control("listing")->size();
+    for (const QSize size : {QSize(713, 552), QSize(1600, 1000), QSize(1024, 560)}) {
+        SCOPED_TRACE(size.width());
+        client->resize(size);
+        const QSize extra = size - QSize(713, 552);
+        EXPECT_EQ(control("parametersBox")->size(), boxSize);
+        EXPECT_EQ(control("grid")->width() - gridSize.width(), extra.width());
+        EXPECT_EQ(control("listing")->width() - listingSize.width(), extra.width());
+        EXPECT_EQ(control("grid")->height() + control("listing")->height(),
+                  gridSize.height() + listingSize.height() + extra.height());
+        for (const QWidget* w : all) {
+            const std::string name = w->objectName().toStdString();
+            EXPECT_TRUE(client->rect().contains(placeIn(client, w))) << name;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
         }
+        for (size_t i = 0; i < all.size(); ++i)
+            for (size_t j = i + 1; j < all.size(); ++j) {
+                const QWidget *a = all[i], *b = all[j];
+                if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+                EXPECT_FALSE(overlap(placeIn(client, a), placeIn(client, b)))
+                    << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+            }
+    }
 }
 
 // Each row reads as one line, edit button, caption, value from left to right, and the rows go
