@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/Summary.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/Calculation.h"
+#include "params/RunSettings.h"
+
+using Q = Quantity;
+
+namespace {
+
+SummaryPoint at(const ParamSet& p, long double value, int step)
+{
+    return {value, step, crankAngleDegrees(p, step)};
+}
+
+// The rod's angle to the guide line x = b, in degrees: 0 when it lies along the guide.
+long double pressureAngleAt(const ResultStore& store, int i)
+{
+    const long double dx = store(Q::xb, i) - store(Q::xa, i);
+    const long double dy = store(Q::yb, i) - store(Q::ya, i);
+    return deg(std::atan2(std::fabs(dx), std::fabs(dy)));
+}
+
+} // namespace
+
+QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quantity q, int steps)
+{
+    const long double* row = store.row(q);
+    int lo = 1, hi = 1;
+    for (int i = 2; i <= steps; ++i) {
+        // Strict comparisons: an equal value later on never displaces the first.
+        if (row[i] < row[lo]) lo = i;
+        if (row[i] > row[hi]) hi = i;
+    }
+    return {&quantityInfo(q), at(p, row[lo], lo), at(p, row[hi], hi)};
+}
+
+SummaryPoint peakMagnitude(const ResultStore& store, const ParamSet& p, Quantity q, int steps)
+{
+    const long double* row = store.row(q);
+    int best = 1;
+    for (int i = 2; i <= steps; ++i)
+        if (std::fabs(row[i]) > std::fabs(row[best])) best = i;
+    return at(p, std::fabs(row[best]), best);
+}
+
+std::optional<long double> sliderStroke(const ParamSet& p)
+{
+    const long double l1 = p.l1, l2 = p.l2, b = p.b;
+    if (!(std::fabs(b) <= l2 - l1)) return std::nullopt;
+    return std::sqrt((l1 + l2) * (l1 + l2) - b * b) - std::sqrt((l2 - l1) * (l2 - l1) - b * b);
+}
+
+std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const ParamSet& p, int steps,
+                                           const SummaryOptions& options, std::string* error)
+{
+    const auto refuse = [error](std::string why) -> std::optional<FlywheelSizing> {
+        if (error) *error = std::move(why);
+        return std::nullopt;
+    };
+    const long double stepDegrees = deg(p.step);
+    if (!(stepDegrees > 0)) return refuse("для маховика нужен шаг больше нуля");
+    // The steps of a period must land on its end: K = T/step whole, to a relative 1e-9 that
+    // forgives the rounding of the step to radians and back.
+    const long double ratio = options.period / stepDegrees;
+    const long double k = std::round(ratio);
+    if (k < 1 || std::fabs(ratio - k) > 1e-9L * ratio)
+        return refuse("для маховика шаг должен укладываться в период " +
+                      std::to_string(static_cast<long long>(options.period)) +
+                      "° целое число раз: выберите другой шаг");
+    const int K = static_cast<int>(k);
+    if (steps < K + 1) {
+        const int cycles = (K + kStepsPerCycle - 1) / kStepsPerCycle;
+        return refuse("для маховика нужен полный период: увеличьте число циклов до " +
+                      std::to_string(cycles));
+    }
+
+    FlywheelSizing f;
+    f.delta = options.delta;
+    f.firstStep = 1;
+    f.lastStep = K + 1;
+    f.omegaVaries = p.fitt0 != 0 || p.fidtt != 0;
+    const long double e1 = store(Q::e, 1);
+    const long double work = store(Q::e, K + 1) - e1;
+    f.meanMoment = work / (static_cast<long double>(K) * p.step);
+    long double lo = 0, hi = 0, duration = 0;
+    f.surplus.reserve(static_cast<size_t>(K) + 1);
+    for (int i = 1; i <= K + 1; ++i) {
+        const long double turned = static_cast<long double>(i - 1) * p.step;
+        const long double surplus = f.meanMoment * turned - (store(Q::e, i) - e1);
+        f.surplus.push_back(surplus);
+        lo = std::min(lo, surplus);
+        hi = std::max(hi, surplus);
+        if (i > 1) duration += store(Q::dt, i);
+    }
+    f.energySwing = hi - lo;
+    // The mean over time: the period's angle over its duration.
+    f.omegaMean = static_cast<long double>(K) * p.step / duration;
+    if (!std::isfinite(f.omegaMean) || f.omegaMean == 0)
+        return refuse("для маховика нужна ненулевая средняя угловая скорость кривошипа");
+    f.meanPower = f.meanMoment * f.omegaMean;
+    f.requiredInertia = f.energySwing / (f.delta * f.omegaMean * f.omegaMean);
+    const long double xc1 = store(Q::xc1, 1), yc1 = store(Q::yc1, 1);
+    f.crankInertia = p.i1 + p.m1 * (xc1 * xc1 + yc1 * yc1);
+    f.flywheelInertia = f.requiredInertia - f.crankInertia;
+    return f;
+}
+
+RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
+                        const SummaryOptions& options)
+{
+    RunSummary s;
+    s.steps = std::clamp(steps, 0, ResultStore::kSteps);
+    s.period = options.period;
+    if (s.steps < 1) {
+        s.flywheelError = "нет результатов расчёта";
+        return s;
+    }
+    for (const QuantityInfo& q : kQuantities)
+        s.extremes.push_back(rowExtremes(store, p, q.id, s.steps));
+    if (const auto stroke = sliderStroke(p)) s.stroke = SummaryPoint{*stroke, 0, 0};
+    s.sliderSpeed = peakMagnitude(store, p, Q::ybt, s.steps);
+    s.sliderAcceleration = peakMagnitude(store, p, Q::ybtt, s.steps);
+    int widest = 1;
+    for (int i = 2; i <= s.steps; ++i)
+        if (pressureAngleAt(store, i) > pressureAngleAt(store, widest)) widest = i;
+    s.pressureAngle = at(p, pressureAngleAt(store, widest), widest);
+    s.flywheel = sizeFlywheel(store, p, s.steps, options, &s.flywheelError);
+    return s;
+}

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The summary of a run: what a designer comes for. The extremes of every quantity with where they
+// are first reached, the peak joint forces, the slider's stroke, speed and acceleration, the
+// rod's pressure angle, and the flywheel the run needs by the method of the constant driving
+// moment. Computed from the result store and the parameter set the run was made with.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/Quantities.h"
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+
+// Where a value is reached: the value, its step (1-based) and the crank angle there in degrees.
+struct SummaryPoint {
+    long double value = 0;
+    int step = 0;
+    long double angle = 0;
+};
+
+// The least and the greatest value of one quantity over the run; of equal values the first step
+// wins.
+struct QuantityExtremes {
+    const QuantityInfo* quantity = nullptr;
+    SummaryPoint min;
+    SummaryPoint max;
+};
+
+// The flywheel by the method of the constant driving moment, over steps firstStep..lastStep
+// (one whole period). Energies in J, moments in N·m, inertias in kg·m², ω in rad/s.
+struct FlywheelSizing {
+    long double delta = 0;           // the coefficient of speed fluctuation asked for
+    long double omegaMean = 0;       // the period's angle over its duration
+    long double meanMoment = 0;      // M_d: the constant moment delivering the period's work
+    long double meanPower = 0;       // M_d·ω_m
+    long double energySwing = 0;     // ΔT_max = max ΔT − min ΔT
+    long double requiredInertia = 0; // ΔT_max / (δ·ω_m²)
+    long double crankInertia = 0;    // i1 + m1·|OC1|² at step 1
+    long double flywheelInertia = 0; // required − crank; ≤ 0 means no flywheel is needed
+    int firstStep = 1;
+    int lastStep = 1;
+    bool omegaVaries = false; // fitt0 or fidtt not 0: the method holds only approximately
+    // ΔT at each step of the period, in order (firstStep first), for the chart.
+    std::vector<long double> surplus;
+};
+
+// What the summary is asked for: the load's period in degrees and the coefficient δ.
+struct SummaryOptions {
+    long double period = 360;
+    long double delta = 0.05L;
+};
+
+struct RunSummary {
+    int steps = 0;                          // the steps summarised, 1..steps
+    long double period = 0;                 // degrees
+    std::vector<QuantityExtremes> extremes; // one per catalogue quantity, in catalogue order
+    std::optional<SummaryPoint> stroke;     // when the crank turns fully; angle and step unused
+    SummaryPoint sliderSpeed;               // peak |ybt|
+    SummaryPoint sliderAcceleration;        // peak |ybtt|
+    SummaryPoint pressureAngle;             // peak angle between the rod and the guide, degrees
+    std::optional<FlywheelSizing> flywheel;
+    std::string flywheelError; // why there is no flywheel, when there is none
+};
+
+// The summary of steps 1..steps of `store`, run with `p`. steps is clamped to the store's
+// capacity; with no steps the extremes are empty and the flywheel has its error.
+RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
+                        const SummaryOptions& options);
+
+// The extremes of one store row over steps 1..steps (steps ≥ 1), the first step winning ties.
+QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quantity q, int steps);
+
+// The peak of |row| over steps 1..steps, with the first step reaching it.
+SummaryPoint peakMagnitude(const ResultStore& store, const ParamSet& p, Quantity q, int steps);
+
+// The distance between the slider's dead centres, √((l1+l2)² − b²) − √((l2−l1)² − b²), when the
+// crank turns fully (|b| ≤ l2 − l1); nullopt otherwise.
+std::optional<long double> sliderStroke(const ParamSet& p);
+
+// The flywheel of a run over its first period, or the message saying what to change.
+std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const ParamSet& p, int steps,
+                                           const SummaryOptions& options, std::string* error);
