@@ -22,6 +22,7 @@
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
+#include "present/qt/SummaryWindow.h"
 
 namespace {
 
@@ -131,6 +132,8 @@ void MainWindow::calculate()
     }();
     // The grid's text is the old run's until the next refresh; its full values are gone.
     results_->storeRewritten();
+    // A shown summary follows every calculation.
+    if (side_.summary && side_.summary->isVisible()) side_.summary->refresh();
     // The stages run to the end before any box is shown; the boxes keep stage order.
     if (outcome.kinematicFailed)
         platform.showMessage(
@@ -168,6 +171,16 @@ void MainWindow::showQuantityChart()
         bringToFront(chart);
     else
         chart->show();
+}
+
+void MainWindow::showSummary()
+{
+    SummaryWindow* summary = side_.summary;
+    if (!summary) return;
+    const BusyCursor busy(platform);
+    summary->refresh();
+    summary->show();
+    bringToFront(summary);
 }
 
 void MainWindow::showAbout()

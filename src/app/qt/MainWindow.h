@@ -21,12 +21,14 @@ class QTimer;
 class QuantityChartWindow;
 class ResultsPanel;
 class RunSettingsPanel;
+class SummaryWindow;
 
 // The windows the menu shows; any may be missing, and its command then does nothing.
 struct SideWindows {
     MoEChartWindow* moeChart = nullptr;
     QuantityChartWindow* quantityChart = nullptr;
     AboutWindow* about = nullptr;
+    SummaryWindow* summary = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -57,6 +59,10 @@ public:
     void showMoEChart();
     // "Параметры": shows the quantity chart, or brings it to the front.
     void showQuantityChart();
+    // "Сводка": shows the summary of the last calculation, refilled, or brings it to the front.
+    void showSummary();
+    // The number format every panel writes with, for the windows main makes beside this one.
+    const NumberFormat& numbers() const { return numbers_; }
     // "О программе".
     void showAbout();
     // "Выход": closes the window and ends the application.
@@ -79,6 +85,7 @@ private:
     QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
     QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
     QAction* exportCsvAction = nullptr; // "Экспорт CSV…", Ctrl+E
+    QAction* summaryAction = nullptr;   // "Сводка", F10
     QTimer* fadeTimer = nullptr;        // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
     ParamSet& P;

@@ -67,6 +67,8 @@ void MainWindow::buildMenu()
     QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("Вид"));
     refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
                             QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
+    summaryAction = addItem(this, viewMenu, "summaryAction", QStringLiteral("Сводка"),
+                            QKeySequence(Qt::Key_F10), [this] { showSummary(); });
     indicatorAction = new QAction(QStringLiteral("Индикатор"), viewMenu);
     indicatorAction->setObjectName("indicatorAction");
     indicatorAction->setCheckable(true);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the application object, its title, the parameter set and result store, and the four
-// windows, created in the order main window, Mo/E chart, quantity chart, About; main owns them
-// and hands the main window the other three.
+// windows, created in the order main window, Mo/E chart, quantity chart, About, summary; main
+// owns them and hands the main window the others.
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
@@ -17,6 +17,7 @@
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
+#include "present/qt/SummaryWindow.h"
 
 int main(int argc, char** argv)
 {
@@ -46,11 +47,12 @@ int main(int argc, char** argv)
     QuantityChartWindow quantityChart(params, store, platform,
                                       [&results] { return results.rowCaptions(); });
     AboutWindow about;
+    SummaryWindow summary(store, mainWindow.numbers());
     // Only the main window's closing ends the application; the others merely hide.
     for (QWidget* w : {static_cast<QWidget*>(&moeChart), static_cast<QWidget*>(&quantityChart),
-                       static_cast<QWidget*>(&about)})
+                       static_cast<QWidget*>(&about), static_cast<QWidget*>(&summary)})
         w->setAttribute(Qt::WA_QuitOnClose, false);
-    mainWindow.setSideWindows({&moeChart, &quantityChart, &about});
+    mainWindow.setSideWindows({&moeChart, &quantityChart, &about, &summary});
 
     mainWindow.show();
     return app.exec();

@@ -31,6 +31,7 @@ const MenuItem kMenu[] = {
     {"exportCsvAction", "Экспорт CSV…", QKeySequence(Qt::CTRL | Qt::Key_E), true},
     {"quitAction", "Выход", QKeySequence(), true},
     {"refreshAction", "Обновить", QKeySequence(Qt::Key_F5), true},
+    {"summaryAction", "Сводка", QKeySequence(Qt::Key_F10), true},
     {"indicatorAction", "Индикатор", QKeySequence(), true},
     {"calculateAction", "Расчет", QKeySequence(Qt::Key_F9), true},
     {"animationAction", "Анимация", QKeySequence(Qt::Key_F8), true},
@@ -57,6 +58,7 @@ const KeyRoute kKeys[] = {
     {Qt::Key_F7, Qt::NoModifier, "moeChartAction"},
     {Qt::Key_F8, Qt::NoModifier, "animationAction"},
     {Qt::Key_F9, Qt::NoModifier, "calculateAction"},
+    {Qt::Key_F10, Qt::NoModifier, "summaryAction"},
 };
 
 } // namespace

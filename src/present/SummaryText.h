@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The summary as lines of text, as the summary window shows them and a printed document writes
+// them: sections, each with lines of a label, a value and, where a value is reached at a step,
+// that step and its crank angle. Figures have six significant digits in the given separator.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "calc/Summary.h"
+
+struct SummaryLine {
+    std::string label; // a section's title when it is a heading
+    std::string value; // "" for a heading or a note
+    std::string step;  // "" where no step applies
+    std::string angle; // the crank angle in degrees, "" where none applies
+    bool heading = false;
+};
+
+// A figure as the summary shows it: six significant digits ("%.6Lg"), `decimal` as the decimal
+// separator ("1,23457e+06", "-0,5"); a value that is not finite shows as "—".
+std::string summaryFigure(long double value, char decimal);
+
+// The lines of a summary, in order: "Пиковые значения", "Маховик" (its figures or why there is
+// none, and its warnings), then "Экстремумы" with a minimum and a maximum line per quantity.
+std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal);

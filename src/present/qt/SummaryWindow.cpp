@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "present/qt/SummaryWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+#include "calc/Summary.h"
+#include "present/SummaryText.h"
+
+SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbers, QWidget* parent)
+    : QWidget(parent, Qt::Window), store_(store), numbers_(numbers)
+{
+    setObjectName("summaryWindow");
+    setWindowTitle(QStringLiteral("Сводка"));
+    resize(640, 560);
+    auto* layout = new QVBoxLayout(this);
+    staleLine_ =
+        new QLabel(QStringLiteral("Сводка относится к прежним параметрам: нажмите «Расчет»"), this);
+    staleLine_->setObjectName("summaryStale");
+    staleLine_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    staleLine_->hide();
+    layout->addWidget(staleLine_);
+    table_ = new QTableWidget(0, 4, this);
+    table_->setObjectName("summaryTable");
+    table_->setHorizontalHeaderLabels({QStringLiteral("Величина"), QStringLiteral("Значение"),
+                                       QStringLiteral("Шаг"), QStringLiteral("Угол, °")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->setWordWrap(false);
+    layout->addWidget(table_);
+
+    auto* copy = new QAction(QStringLiteral("Копировать"), this);
+    copy->setObjectName("summaryCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, [this] { copySelection(); });
+    table_->addAction(copy);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(copy);
+}
+
+void SummaryWindow::refresh()
+{
+    table_->setRowCount(0);
+    const ParamSet* run = store_.computedWith();
+    if (!run) {
+        table_->setRowCount(1);
+        table_->setItem(
+            0, 0,
+            new QTableWidgetItem(QStringLiteral("Нет результатов: сначала выполните «Расчет»")));
+        return;
+    }
+    const RunSummary summary = summarizeRun(store_, *run, run->N, SummaryOptions{});
+    const std::vector<SummaryLine> lines = summaryLines(summary, numbers_.decimal);
+    table_->setRowCount(static_cast<int>(lines.size()));
+    int row = 0;
+    for (const SummaryLine& line : lines) {
+        const std::string cells[] = {line.label, line.value, line.step, line.angle};
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
+            if (line.heading) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, column, item);
+        }
+        ++row;
+    }
+    table_->resizeColumnToContents(1);
+}
+
+void SummaryWindow::setResultsStale(bool stale)
+{
+    staleLine_->setVisible(stale);
+}
+
+QString SummaryWindow::selectedText() const
+{
+    std::set<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    if (rows.empty())
+        for (int r = 0; r < table_->rowCount(); ++r)
+            rows.insert(r);
+    QStringList out;
+    for (int r : rows) {
+        QStringList cells;
+        for (int c = 0; c < table_->columnCount(); ++c) {
+            const QTableWidgetItem* item = table_->item(r, c);
+            cells << (item ? item->text() : QString());
+        }
+        // Trailing empty cells add nothing a spreadsheet would need.
+        while (!cells.isEmpty() && cells.back().isEmpty())
+            cells.removeLast();
+        out << cells.join(QLatin1Char('\t'));
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+void SummaryWindow::copySelection() const
+{
+    QGuiApplication::clipboard()->setText(selectedText());
+}

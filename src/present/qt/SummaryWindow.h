@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Сводка" window: the summary of the last calculation (peaks, the flywheel, the extremes of
+// every quantity) as a table whose figures can be copied, and a line that says when the shown
+// run is older than the parameters on screen.
+#pragma once
+#include <QWidget>
+
+#include "base/NumberText.h"
+#include "calc/ResultStore.h"
+
+class QLabel;
+class QTableWidget;
+
+class SummaryWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the results of `store` with the parameter set they were computed with; numbers are
+    // written with `numbers`, which the owner keeps alive.
+    SummaryWindow(const ResultStore& store, const NumberFormat& numbers, QWidget* parent = nullptr);
+
+    // Recomputes the summary from the store; before any calculation the table says there is
+    // nothing to summarise.
+    void refresh();
+    // Shows or hides the line saying that the parameters on screen have changed since the run.
+    void setResultsStale(bool stale);
+    // The selected rows (every row when none is selected) as tab-separated lines, as "Копировать"
+    // puts them on the clipboard.
+    QString selectedText() const;
+
+private:
+    void copySelection() const;
+
+    const ResultStore& store_;
+    const NumberFormat& numbers_;
+    QLabel* staleLine_ = nullptr;   // "summaryStale"
+    QTableWidget* table_ = nullptr; // "summaryTable"
+};

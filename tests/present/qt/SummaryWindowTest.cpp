@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The summary window: what it shows before and after a calculation, figures as a scan of the
+// store gives them, the flywheel's refusal in words, and the copied text.
+#include <QTableWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/qt/MainWindow.h"
+#include "calc/Calculation.h"
+#include "present/SummaryText.h"
+#include "present/qt/SummaryWindow.h"
+#include "support/Controls.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+// The text of the row whose first cell is `label`, tab-separated, or "" when there is none.
+QString rowText(SummaryWindow& w, const QString& label)
+{
+    auto* table = w.findChild<QTableWidget*>("summaryTable");
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, 0) && table->item(r, 0)->text() == label) {
+            table->selectRow(r);
+            return w.selectedText();
+        }
+    return {};
+}
+
+} // namespace
+
+TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
+{
+    FakePlatform fake;
+    fake.separator = ',';
+    ParamSet params;
+    auto store = std::make_unique<ResultStore>();
+    MainWindow form(fake, params, *store);
+    SummaryWindow summary(*store, form.numbers());
+    form.setSideWindows({nullptr, nullptr, nullptr, &summary});
+
+    form.showSummary();
+    EXPECT_TRUE(summary.isVisible());
+    EXPECT_EQ(summary.selectedText(),
+              QStringLiteral("Нет результатов: сначала выполните «Расчет»"));
+
+    // One cycle at 15° covers the period exactly (25 steps); two cycles at 5° fall short of the
+    // 73 steps a period needs.
+    const struct {
+        long double step;
+        int32_t cycles;
+        bool flywheel;
+    } cases[] = {{15, 1, true}, {5, 2, false}};
+    for (const auto& c : cases) {
+        params.step = rad(c.step);
+        params.cycles = c.cycles;
+        params.N = 24 * c.cycles + 1;
+        form.calculate(); // the shown window follows without being asked
+        const QString refusal = rowText(summary, "для маховика нужен полный период: увеличьте "
+                                                 "число циклов до 3");
+        EXPECT_EQ(refusal.isEmpty(), c.flywheel);
+
+        // The largest |ybt| by a scan of the store, in the window's format.
+        int best = 1;
+        for (int i = 2; i <= params.N; ++i)
+            if (std::fabs((*store)(Quantity::ybt, i)) > std::fabs((*store)(Quantity::ybt, best)))
+                best = i;
+        const std::string expected = "Наибольшая скорость ползуна |ybt|, м/с\t" +
+                                     summaryFigure(std::fabs((*store)(Quantity::ybt, best)), ',') +
+                                     "\t" + std::to_string(best) + "\t" +
+                                     summaryFigure(crankAngleDegrees(params, best), ',');
+        EXPECT_EQ(rowText(summary, "Наибольшая скорость ползуна |ybt|, м/с").toStdString(),
+                  expected);
+    }
+}
