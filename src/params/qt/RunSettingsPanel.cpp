@@ -75,6 +75,11 @@ void RunSettingsPanel::showRunSettings()
         stepBox->setCurrentIndex(-1);
         stepBox->setEditText(QString::fromStdString(FormatGeneral(degrees, numbers.decimal)));
     }
+    showCycleCount();
+}
+
+void RunSettingsPanel::showCycleCount()
+{
     // N = 24 * cycles + 1: the count N stands for.
     cycleCountEdit->setText(QString::number((int64_t{P.N} - 1) / kStepsPerCycle));
 }
@@ -95,5 +100,13 @@ void RunSettingsPanel::toggleCycleEdit()
     cycleEditButton->setText(QStringLiteral("Изменить"));
     cycleCountEdit->setEnabled(false);
     const std::string count = cycleCountEdit->text().toStdString();
-    display.run([this, &count](ParamSet& p) { return applyCycleCount(p, count, numbers.decimal); });
+    // A refused count must not stay in the field as if it were in force.
+    try {
+        display.run(
+            [this, &count](ParamSet& p) { return applyCycleCount(p, count, numbers.decimal); });
+    } catch (...) {
+        showCycleCount();
+        throw;
+    }
+    showCycleCount();
 }

@@ -242,14 +242,22 @@ TEST_F(ParameterPanelTest, CountToggleAndLimits)
     applyCount("3750");
     EXPECT_EQ(fake.messages, std::vector<std::string>{kCountLimitMessage});
     EXPECT_EQ(params.N, 89977);
+    EXPECT_EQ(countEdit->text(), "3749"); // the count in force, not the one refused
     EXPECT_EQ(memo(), "Цикл 1349640 градусов принят");
+    applyCount("5000");
+    applyCount("2");
+    applyCount("5000");
+    EXPECT_EQ(params.N, 49);
+    EXPECT_EQ(countEdit->text(), "2");
 
     applyCount("-2");
     applyCount("abc");
     EXPECT_EQ(fake.messages,
-              (std::vector<std::string>{kCountLimitMessage, kCountFault, kCountFault}));
-    EXPECT_EQ(params.N, 89977);
-    EXPECT_EQ(memo(), "Цикл 1349640 градусов принят");
+              (std::vector<std::string>{kCountLimitMessage, kCountLimitMessage, kCountLimitMessage,
+                                        kCountFault, kCountFault}));
+    EXPECT_EQ(params.N, 49);
+    EXPECT_EQ(countEdit->text(), "2");
+    EXPECT_EQ(memo(), "Цикл 720 градусов принят");
 
     applyCount("0");
     EXPECT_EQ(params.N, 1);
