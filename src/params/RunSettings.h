@@ -29,8 +29,7 @@ inline constexpr std::array<TuneItem, 11> kTuneItems{{
     {"ext 0.05", 0.05L},
     {"ext 0.01", 0.01L},
 }};
-// The items of the mode box: index 0 is the "360" mode, any other index (or typed text) the "720"
-// mode.
+// The items of the mode box: index 0 is the "360" mode, the other the "720" mode.
 inline constexpr std::array<const char*, 2> kModeItems{"360", "720"};
 
 inline constexpr int32_t kMaxSteps = 90000; // the capacity of the result store
@@ -65,6 +64,6 @@ int tuneItemIndex(long double degrees);
 // memo "Цикл <(N-1)*step in degrees> градусов принят".
 Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal);
 
-// A mode chosen: the selected index of the mode box (-1 for typed text): mode 0 for index 0, else
-// 1; memo kModeMemo.
+// A mode chosen: the selected index of the mode box: mode 0 for index 0, else 1 (-1, no item
+// selected, included); memo kModeMemo.
 Outcome selectMode(ParamSet& p, int index);

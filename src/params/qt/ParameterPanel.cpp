@@ -132,12 +132,12 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     connect(entryEdit, &QLineEdit::returnPressed, this,
             guarded(platform, [this] { confirmEntry(); }));
 
+    // A plain choice of the two modes: typed text could name neither. Until one is chosen the
+    // box says which mode is in force at the start.
     modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
-    makeEditable(modeBox, QStringLiteral("Режим (360)"));
-    // modeChosen is idempotent, so any change of text or selection may run it.
+    modeBox->setPlaceholderText(QStringLiteral("Режим (360)"));
+    modeBox->setCurrentIndex(-1);
     connect(modeBox, &QComboBox::currentIndexChanged, this,
-            guarded(platform, [this] { modeChosen(); }));
-    connect(modeBox, &QComboBox::editTextChanged, this,
             guarded(platform, [this] { modeChosen(); }));
 }
 
@@ -191,7 +191,6 @@ void ParameterPanel::showMode()
 {
     // Only the display changes: the mode command must not run.
     const QSignalBlocker quiet(modeBox);
-    const QSignalBlocker quietText(modeBox->lineEdit());
     modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
 }
 

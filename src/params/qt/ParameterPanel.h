@@ -57,7 +57,7 @@ public:
     void autofill();
     // The menu's "Автозаполнение": a click on the button, as if the user had pressed it.
     void clickAutofill();
-    // A selection or typed text in the mode box.
+    // A selection in the mode box.
     void modeChosen();
     // Applies a command's effects in order.
     void apply(const Outcome& outcome);

@@ -264,15 +264,24 @@ TEST_F(ParameterPanelTest, CountToggleAndLimits)
     EXPECT_EQ(memo(), "Цикл 0 градусов принят");
 }
 
-TEST_F(ParameterPanelTest, ModeFromListOrTypedText)
+// The mode box is a plain choice: keys pick one of its two items or nothing, never free text.
+TEST_F(ParameterPanelTest, ModeFromTheListOnly)
 {
+    activate();
+    QComboBox* mode = modeBox();
+    EXPECT_FALSE(mode->isEditable());
     modeBox()->setCurrentIndex(1);
     EXPECT_EQ(params.mode, 1);
     EXPECT_EQ(memo(), kModeMemo);
     modeBox()->setCurrentIndex(0);
     EXPECT_EQ(params.mode, 0);
-    QTest::keyClicks(modeBox()->lineEdit(), "x");
+    mode->setFocus();
+    QTest::keyClicks(mode, "x3605");
+    EXPECT_EQ(params.mode, 0);
+    EXPECT_EQ(mode->currentText(), "360");
+    QTest::keyClick(mode, Qt::Key_Down);
     EXPECT_EQ(params.mode, 1);
+    EXPECT_EQ(mode->currentText(), "720");
     EXPECT_TRUE(fake.messages.empty());
 }
 
