@@ -137,6 +137,7 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
     modeBox->setPlaceholderText(QStringLiteral("Режим (360)"));
     modeBox->setCurrentIndex(-1);
+    modeBox->setToolTip(QStringLiteral("Ветвь сборки шатуна (360 или 720)"));
     connect(modeBox, &QComboBox::currentIndexChanged, this,
             guarded(platform, [this] { modeChosen(); }));
 }
