@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 #include <array>
 
 #include "params/Autofill.h"
@@ -117,9 +118,17 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     entryPanel->hide();
     entryCaption =
         makeLabel(entryPanel, "entryCaption", QStringLiteral("Введите значение:"), 24, 8);
+    // The name of the parameter being edited stands left of the field, in room for the widest.
+    entryName = new QLabel(entryPanel);
+    entryName->setObjectName("entryName");
+    int nameWidth = 0;
+    for (int r = 0; r < kParamRowCount; ++r)
+        nameWidth = std::max(nameWidth,
+                             entryName->fontMetrics().horizontalAdvance(qs(entryCaptionText(r))));
+    entryName->setGeometry(8, 24, nameWidth, 21);
     entryEdit = new QLineEdit(QStringLiteral("0"), entryPanel);
     entryEdit->setObjectName("entryEdit");
-    entryEdit->setGeometry(8, 24, 121, 21);
+    entryEdit->setGeometry(8 + nameWidth + 4, 24, 121 - nameWidth - 4, 21);
     entryEdit->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid black; background: white; }"));
     entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
@@ -210,13 +219,16 @@ void ParameterPanel::showValues()
 void ParameterPanel::openEntry(int row)
 {
     entryOpener_ = rows.at(static_cast<size_t>(row)).button;
-    run([row](ParamSet& p) { return ::openEntry(p, row); });
+    entryName->setText(qs(entryCaptionText(row)));
+    const char decimal = numbers.decimal;
+    run([row, decimal](ParamSet& p) { return ::openEntry(p, row, decimal); });
 }
 
 void ParameterPanel::confirmEntry()
 {
     const std::string text = entryEdit->text().toStdString();
-    run([&text](ParamSet& p) { return ::confirmEntry(p, text); });
+    const char decimal = numbers.decimal;
+    run([&text, decimal](ParamSet& p) { return ::confirmEntry(p, text, decimal); });
 }
 
 void ParameterPanel::autofill()

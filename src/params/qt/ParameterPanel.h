@@ -47,9 +47,9 @@ public:
     void refreshLabels();
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
-    // A row's edit button: opens the entry panel for that row's field, the entry field focused
-    // with its whole text selected. When a confirmation hides the panel, the focus goes back to
-    // that button.
+    // A row's edit button: opens the entry panel for that row's field, named beside it ("M1 ="),
+    // the field holding the stored value, focused and wholly selected. When a confirmation hides
+    // the panel, the focus goes back to that button.
     void openEntry(int row);
     // "OK" or Enter in the entry field: stores the typed value.
     void confirmEntry();
@@ -76,7 +76,7 @@ private:
     void hideEntryPanel();
     // Each widget carries an object name, the one tests find it by: "parametersBox", "l1Caption",
     // "l1Value", "l1Button", ... (after the row's key), "autofillButton", "refreshButton",
-    // "modeBox", "entryPanel", "entryCaption", "entryEdit", "entryOk".
+    // "modeBox", "entryPanel", "entryCaption", "entryName", "entryEdit", "entryOk".
     QGroupBox* parametersBox = nullptr;
     QGroupBox* extraParametersBox = nullptr;
     std::array<ParamRowWidgets, kParamRowCount> rows; // in the parameter table's display order
@@ -85,6 +85,7 @@ private:
     QComboBox* modeBox = nullptr; // "360" / "720"
     QFrame* entryPanel = nullptr;
     QLabel* entryCaption = nullptr;
+    QLabel* entryName = nullptr; // "M1 =": the parameter the field edits
     QLineEdit* entryEdit = nullptr;
     QPushButton* entryOk = nullptr;
     QPushButton* entryOpener_ = nullptr; // the edit button that last opened the panel

@@ -27,6 +27,7 @@ const char* const kControls[] = {
     "stepCaption",     "stepBox",       "cycleCaption",   "cycleCountEdit", "cycleTypeBox",
     "cycleEditButton", "progressPanel", "progressBar",    "rendererChoice", "rendererItem0",
     "rendererItem1",   "modeBox",       "autofillButton", "refreshButton",  "divider",
+    "entryName",
 };
 
 // The controls of parameter row r, named after its key: "l1Caption", "l1Value", "l1Button".
