@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "params/Autofill.h"
 #include "params/Entry.h"
@@ -51,6 +54,16 @@ int indexInGroup(int row)
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+bool isKey(const QEvent* event, std::initializer_list<int> keys)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    for (int k : keys)
+        if (key->key() == k) return true;
+    return false;
 }
 
 // Geometry of the rows: the "Параметры" box has a gap (the divider) between the motion rows and
@@ -149,6 +162,27 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     modeBox->setToolTip(QStringLiteral("Ветвь сборки шатуна (360 или 720)"));
     connect(modeBox, &QComboBox::currentIndexChanged, this,
             guarded(platform, [this] { modeChosen(); }));
+
+    // Esc anywhere in the entry panel closes it.
+    entryEdit->installEventFilter(this);
+    entryOk->installEventFilter(this);
+}
+
+bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == entryEdit || watched == entryOk) && isKey(event, {Qt::Key_Escape})) {
+        cancelEntry();
+        return true;
+    }
+    // A push button outside a dialog clicks on Space only; an edit button opens its entry on
+    // Enter as well, as the keyboard user expects of the focused button.
+    if (isKey(event, {Qt::Key_Return, Qt::Key_Enter}))
+        for (const ParamRowWidgets& w : rows)
+            if (watched == w.button) {
+                w.button->click();
+                return true;
+            }
+    return QObject::eventFilter(watched, event);
 }
 
 void ParameterPanel::buildRows()
@@ -181,7 +215,7 @@ void ParameterPanel::buildRows()
         QString name = w.caption->text();
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
-        w.button->setFocusPolicy(Qt::NoFocus);
+        w.button->installEventFilter(this);
         if (extra)
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
         else
@@ -231,6 +265,11 @@ void ParameterPanel::confirmEntry()
     run([&text, decimal](ParamSet& p) { return ::confirmEntry(p, text, decimal); });
 }
 
+void ParameterPanel::cancelEntry()
+{
+    hideEntryPanel();
+}
+
 void ParameterPanel::autofill()
 {
     run([](ParamSet& p) { return ::autofill(p); });
@@ -274,8 +313,8 @@ void ParameterPanel::hideEntryPanel()
     const QWidget* focus = QApplication::focusWidget();
     const bool focusInPanel = focus && entryPanel->isAncestorOf(focus);
     entryPanel->setVisible(false);
-    // Hiding would pass the focus on to the next control (the step box), where the next
-    // keystrokes would change a setting; it goes back to the button that opened the panel.
+    // Hiding would pass the focus on to the next control in the tab order, away from where the
+    // user was; it goes back to the button that opened the panel.
     if (focusInPanel && entryOpener_) entryOpener_->setFocus(Qt::OtherFocusReason);
 }
 

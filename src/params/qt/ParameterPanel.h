@@ -47,12 +47,14 @@ public:
     void refreshLabels();
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
-    // A row's edit button: opens the entry panel for that row's field, named beside it ("M1 ="),
-    // the field holding the stored value, focused and wholly selected. When a confirmation hides
-    // the panel, the focus goes back to that button.
+    // A row's edit button (a click, Space or Enter): opens the entry panel for that row's field,
+    // named beside it ("M1 ="), the field holding the stored value, focused and wholly selected.
+    // When a confirmation or Esc hides the panel, the focus goes back to that button.
     void openEntry(int row);
     // "OK" or Enter in the entry field: stores the typed value.
     void confirmEntry();
+    // Esc in the entry panel: hides it, nothing stored.
+    void cancelEntry();
     // "Автозаполнение": derives the point coordinates.
     void autofill();
     // The menu's "Автозаполнение": a click on the button, as if the user had pressed it.
@@ -65,6 +67,10 @@ public:
     // throws, the parameter set and its labels are put back as they were and the exception goes
     // on to the command's boundary.
     void run(const std::function<Outcome(ParamSet&)>& command);
+
+protected:
+    // Esc in the entry panel and Enter on an edit button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // A command replaced the listing text.

@@ -344,6 +344,35 @@ TEST_F(ParameterPanelTest, EntryTakesTheFocusAndGivesItBackToItsButton)
     EXPECT_EQ(QApplication::focusWidget(), control(kRowM1));
 }
 
+// From the keyboard alone: Enter or Space on a focused edit button opens its entry, Esc closes it
+// unchanged and gives the focus back to the button.
+TEST_F(ParameterPanelTest, KeysOpenAndCloseTheEntry)
+{
+    activate();
+    const struct {
+        const char* button;
+        Qt::Key key;
+    } cases[] = {{kRowL2, Qt::Key_Return}, {kRowM1, Qt::Key_Space}, {"bc5Button", Qt::Key_Enter}};
+    const ParamSet before = params;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        QWidget* button = control(c.button);
+        button->setFocus();
+        ASSERT_TRUE(button->hasFocus());
+        QTest::keyClick(button, c.key);
+        ASSERT_TRUE(panelOpen());
+        EXPECT_TRUE(entryEdit()->hasFocus());
+        QTest::keyClicks(entryEdit(), "7");
+        QTest::keyClick(entryEdit(), Qt::Key_Escape);
+        EXPECT_FALSE(panelOpen());
+        EXPECT_TRUE(button->hasFocus());
+    }
+    for (int r = 0; r < kParamRowCount; ++r)
+        EXPECT_EQ(paramValue(params, r), paramValue(before, r)) << paramRow(r).key;
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(labelText("l2Value"), "25.000");
+}
+
 // After another row was edited, each entry names its own parameter and holds its own stored
 // value, selected, in the locale's form; the name fits its place.
 TEST_F(CommaWidgetTest, EntryNamesItsParameterAndHoldsItsValue)
