@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/Entry.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <exception>
 #include <string_view>
@@ -11,8 +13,9 @@
 namespace {
 
 // The guarded apply; returns false at the first fault, leaving earlier stores in place.
-bool applyValue(ParamSet& p, const ParamInfo& e, std::string_view text, Outcome& out)
+bool applyValue(ParamSet& p, int row, std::string_view text, char decimal, Outcome& out)
 {
+    const ParamInfo& e = paramRow(row);
     long double value = 0;
     try {
         value = ParseRealAnySeparator(text);
@@ -20,6 +23,9 @@ bool applyValue(ParamSet& p, const ParamInfo& e, std::string_view text, Outcome&
         return false;
     }
     if (!storeParam(p, e, value)) return false;
+    // The label shows what is stored, not what was typed: "2.5" for L1 reads "2.500" at once, as
+    // it would after a refresh.
+    out.label(row, paramLabelText(p, row, decimal));
     if (std::string_view(e.key) != "l2") return true;
 
     // Lengths of either sign up to the double range can make the difference overflow a double.
@@ -32,13 +38,52 @@ bool applyValue(ParamSet& p, const ParamInfo& e, std::string_view text, Outcome&
     return true;
 }
 
+// Shortest fixed-notation text of `value` that reads back to it; '.' replaced by `decimal`.
+template <class T> std::string shortestFixed(T value, char decimal)
+{
+    // A double field is at most 309 integer digits, an extended one (kept within the double
+    // range, or below it) at most about 4970 characters in all.
+    std::array<char, 5200> buf{};
+    const auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
+    if (ec != std::errc()) return FormatGeneral(value, decimal);
+    std::string text(buf.data(), end);
+    for (char& c : text)
+        if (c == '.') c = decimal;
+    return text;
+}
+
+// Puts the stored value back into the field and reopens the panel for another try.
+void reopenWithStoredValue(const ParamSet& p, int row, char decimal, Outcome& out)
+{
+    if (row >= 0) out.effects.push_back({Effect::Kind::EditText, entryValueText(p, row, decimal)});
+    out.add(Effect::Kind::ShowPanel);
+}
+
 } // namespace
 
-Outcome openEntry(ParamSet& p, int row)
+std::string entryCaptionText(int row)
+{
+    std::string name = paramRow(row).caption;
+    if (!name.empty() && name.back() == '=') name.pop_back();
+    return name + " =";
+}
+
+std::string entryValueText(const ParamSet& p, int row, char decimal)
+{
+    const ParamInfo& info = paramRow(row);
+    // A double field reads back through a double: its shortest text is the double's, not that
+    // of the double widened to extended ("0.1", not "0.1000000000000000055511151231257827").
+    if (info.asDouble) return shortestFixed(p.*(info.asDouble), decimal);
+    return shortestFixed(paramValue(p, info), decimal);
+}
+
+Outcome openEntry(ParamSet& p, int row, char decimal)
 {
     Outcome out;
-    out.add(Effect::Kind::ShowPanel);
     p.curkey = paramRow(row).key;
+    out.effects.push_back({Effect::Kind::EditText, entryValueText(p, row, decimal)});
+    out.add(Effect::Kind::ShowPanel);
     return out;
 }
 
@@ -53,7 +98,7 @@ bool entryTextAllowed(std::string_view text)
     return true;
 }
 
-Outcome confirmEntry(ParamSet& p, std::string_view text)
+Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal)
 {
     Outcome out;
     out.add(Effect::Kind::HidePanel);
@@ -62,17 +107,16 @@ Outcome confirmEntry(ParamSet& p, std::string_view text)
     if (p.l1 <= 0 || p.l2 <= 0) out.message(kLengthMessage);
     if (static_cast<long double>(p.l2) - p.l1 != static_cast<long double>(p.b)) out.memo(kSumMemo);
 
-    if (!allowed) {
-        // A typing slip must not cost the user the value the field held: only the entry text
-        // is reset, and the panel stays open for another try.
-        out.effects.push_back({Effect::Kind::EditText, "0"});
-        out.add(Effect::Kind::ShowPanel);
+    const int row = paramRowForKey(p.curkey);
+    if (!allowed || text.empty()) {
+        // A typing slip must not cost the user the value the field held: the field gets the
+        // stored value back, the memo says why, and the panel stays open for another try.
+        out.memo(allowed ? kEmptyEntryMemo : kScreenedMemo);
+        reopenWithStoredValue(p, row, decimal, out);
         return out;
     }
 
-    const int row = paramRowForKey(p.curkey);
     if (row < 0) return out;
-    out.label(row, std::string(text));
-    if (!applyValue(p, paramRow(row), text, out)) out.message(kEntryFault);
+    if (!applyValue(p, row, text, decimal, out)) out.message(kEntryFault);
     return out;
 }

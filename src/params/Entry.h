@@ -15,9 +15,22 @@ inline constexpr const char* kSumMemo =
 inline constexpr const char* kNegativeBMessage =
     "Параметр B отридцателен! Это недопустимо! Исправьте!";
 inline constexpr const char* kEntryFault = "Критическая ошибка!";
+inline constexpr const char* kScreenedMemo =
+    "Допустимы только цифры, знак и десятичный разделитель";
+inline constexpr const char* kEmptyEntryMemo = "Значение не введено: параметр не изменён";
 
-// The edit button of parameter row `row` (0..22): shows the panel and makes its key current.
-Outcome openEntry(ParamSet& p, int row);
+// The name the entry panel gives the field of row `row`: its caption without the '=', then " ="
+// ("M1 =", "M2 =", "+Fitt =").
+std::string entryCaptionText(int row);
+
+// The value of row `row` as the entry field shows it: plain decimal digits with `decimal` as the
+// separator, never an exponent (the screening would refuse one), in the fewest digits that read
+// back to the stored value (a double field as a double).
+std::string entryValueText(const ParamSet& p, int row, char decimal);
+
+// The edit button of parameter row `row` (0..22): makes its key current, puts the row's value
+// into the entry field (entryValueText) and shows the panel.
+Outcome openEntry(ParamSet& p, int row, char decimal);
 
 // Character screening: false if the text holds a byte of code 32..43, 47 or 58 and above, so
 // digits, '-' and both decimal separators ('.' and ',', whatever the locale) pass. Bytes below
@@ -26,11 +39,13 @@ bool entryTextAllowed(std::string_view text);
 
 // The confirmation of `text` for the parameter named by p.curkey (curkey is kept). Effects in
 // order: panel hidden; the length message box when the stored l1 or l2 is <= 0; the sum memo
-// when the stored l2 - l1 differs from b; then either (screened out) the entry text reset to "0"
-// and the panel shown again, nothing stored; or the row label set to `text`, the value stored
-// (rounded to double for l1..fidtt) and, for "l2", b := l2 - l1, the negative-b message box when
-// b < 0 and the full refresh. The conversion takes '.' or ',' as the separator
-// (ParseRealAnySeparator). A text the conversion rejects, or a value beyond the range of a
-// double (for every field, the extended ones too), ends the apply with the message box
-// kEntryFault; what was stored before that point stays.
-Outcome confirmEntry(ParamSet& p, std::string_view text);
+// when the stored l2 - l1 differs from b; then either (screened out, or empty) the memo
+// kScreenedMemo (kEmptyEntryMemo), the entry text put back to the stored value (entryValueText)
+// and the panel shown again, nothing stored; or the value stored (rounded to double for
+// l1..fidtt), the row label set to the stored value (paramLabelText with `decimal`) and, for
+// "l2", b := l2 - l1, the negative-b message box when b < 0 and the full refresh. The conversion
+// takes '.' or ',' as the separator (ParseRealAnySeparator). A text the conversion rejects, or a
+// value beyond the range of a double (for every field, the extended ones too), ends the apply
+// with the message box kEntryFault and leaves the label alone; what was stored before that
+// point stays.
+Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal);

@@ -37,12 +37,14 @@ Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
         out.message(kCountFault);
         return out;
     }
-    p.cycles = count;
     const int64_t steps = int64_t{kStepsPerCycle} * count + 1;
-    if (steps > kMaxSteps)
+    if (steps > kMaxSteps) {
+        // The count refused is not the one in force: cycles must keep agreeing with N.
         out.message(kCountLimitMessage);
-    else
+    } else {
+        p.cycles = count;
         p.N = static_cast<int32_t>(steps);
+    }
     const long double covered = static_cast<long double>(int64_t{p.N} - 1) * p.step;
     out.memo("Цикл " + FormatGeneral(deg(covered), decimal) + " градусов принят");
     return out;

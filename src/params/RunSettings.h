@@ -29,8 +29,7 @@ inline constexpr std::array<TuneItem, 11> kTuneItems{{
     {"ext 0.05", 0.05L},
     {"ext 0.01", 0.01L},
 }};
-// The items of the mode box: index 0 is the "360" mode, any other index (or typed text) the "720"
-// mode.
+// The items of the mode box: index 0 is the "360" mode, the other the "720" mode.
 inline constexpr std::array<const char*, 2> kModeItems{"360", "720"};
 
 inline constexpr int32_t kMaxSteps = 90000; // the capacity of the result store
@@ -40,10 +39,14 @@ inline constexpr const char* kFineStepWarning =
     "Данную точность строго рекомендуется использовать только для небольших значений L1 и L2.";
 inline constexpr const char* kCountFault =
     "Операция прервана. В поле должно быть введено натуральное число!";
+// The largest cycle count whose steps fit the store, as the limit message quotes it.
+inline constexpr int32_t kMaxCycles = (kMaxSteps - 1) / kStepsPerCycle;
+static_assert(kMaxSteps == 90000 && kMaxCycles == 3749, "the limit message quotes these figures");
 inline constexpr const char* kCountLimitMessage =
-    "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000\r\n"
+    "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000 шагов "
+    "(3749 циклов)\r\n"
     "Решение 1> Введите меньше циклов и рассмотрите несколько участков отдельно\r\n"
-    "Решение 2> Введите меньше циклов и увелисьте шаг";
+    "Решение 2> Введите меньше циклов и увеличьте шаг";
 inline constexpr const char* kModeMemo = "Изменение принято.";
 
 // A step chosen: the selected index of the step box (-1 when typed text selects no item): index
@@ -55,12 +58,12 @@ Outcome selectStep(ParamSet& p, int index, char decimal);
 int tuneItemIndex(long double degrees);
 
 // The apply half of "Применить" for the text of the count field: a text that is not a decimal or
-// hexadecimal 32-bit integer, or a negative count, shows kCountFault and changes nothing. Otherwise
-// cycles takes the count; N = 24 * cycles + 1 unless that exceeds 90000, in which case
-// kCountLimitMessage is shown and N keeps its value; then the memo "Цикл <(N-1)*step in degrees>
-// градусов принят".
+// hexadecimal 32-bit integer, or a negative count, shows kCountFault and changes nothing. A count
+// whose N = 24 * count + 1 exceeds 90000 shows kCountLimitMessage and leaves N and cycles as they
+// were; any other sets cycles to the count and N to 24 * count + 1. Then, in either case, the
+// memo "Цикл <(N-1)*step in degrees> градусов принят".
 Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal);
 
-// A mode chosen: the selected index of the mode box (-1 for typed text): mode 0 for index 0, else
-// 1; memo kModeMemo.
+// A mode chosen: the selected index of the mode box: mode 0 for index 0, else 1 (-1, no item
+// selected, included); memo kModeMemo.
 Outcome selectMode(ParamSet& p, int index);

@@ -20,10 +20,10 @@ class EntryTest : public ::testing::Test {
 protected:
     void SetUp() override { setDefaults(p); }
 
-    Outcome enter(int row, const std::string& text)
+    Outcome enter(int row, const std::string& text, char decimal = '.')
     {
-        openEntry(p, row);
-        return confirmEntry(p, text);
+        openEntry(p, row, decimal);
+        return confirmEntry(p, text, decimal);
     }
 
     ParamSet p;
@@ -45,7 +45,7 @@ Effect just(Kind k)
 {
     return {k, {}};
 }
-Effect editText(const char* t)
+Effect editText(const std::string& t)
 {
     return {Kind::EditText, t};
 }
@@ -83,17 +83,51 @@ TEST(EntryScreening, CharacterClasses)
         EXPECT_EQ(entryTextAllowed(c.text), c.allowed) << "text \"" << c.text << "\"";
 }
 
-TEST_F(EntryTest, EditButtonShowsPanelAndSetsKey)
+struct OpenCase {
+    int row;
+    long double value; // stored into the row's field first
+    char decimal;
+    const char* caption;
+    const char* text; // what the field is filled with
+};
+
+// The field shows the stored value in plain digits that read back to it, never an exponent
+// (the screening would refuse its letter), and the panel names the parameter after its caption.
+TEST_F(EntryTest, EditButtonFillsTheFieldWithTheStoredValue)
 {
-    const Outcome out = openEntry(p, kRowI2);
-    EXPECT_EQ(out.effects, std::vector<Effect>{just(Kind::ShowPanel)});
-    EXPECT_EQ(p.curkey, "i2");
+    const std::vector<OpenCase> cases = {
+        {kRowL1, 12.5L, ',', "L1 =", "12,5"},
+        {kRowFi0, 0.1L, '.', "Fi0 =", "0.1"}, // a double: 0.1 as a double, not its widening
+        {kRowM1, 0.1L, ',', "M1 =", "0,1"},   // an extended 0.1
+        {paramRowForKey("m2"), 1e-5L, '.', "M2 =", "0.00001"}, // "M2" has no "=" to drop
+        {paramRowForKey("fidtt"), -2, '.', "+Fitt =", "-2"},
+        {paramRowForKey("ac1"), 1e20L, '.', "A(C1) =", "100000000000000000000"},
+    };
+    for (const OpenCase& c : cases) {
+        setDefaults(p);
+        SCOPED_TRACE(c.text);
+        ASSERT_TRUE(storeParam(p, paramRow(c.row), c.value));
+        const Outcome out = openEntry(p, c.row, c.decimal);
+        EXPECT_EQ(out.effects, (std::vector<Effect>{editText(c.text), just(Kind::ShowPanel)}));
+        EXPECT_EQ(p.curkey, paramRow(c.row).key);
+        EXPECT_EQ(entryCaptionText(c.row), c.caption);
+    }
+    // A value with no short decimal form reads back exactly, through the field's own conversion.
+    for (int row : {kRowFi0, kRowM1}) {
+        ASSERT_TRUE(storeParam(p, paramRow(row), 1.0L / 3));
+        const std::string text = entryValueText(p, row, ',');
+        EXPECT_TRUE(entryTextAllowed(text)) << text;
+        const Outcome out = enter(row, text, ',');
+        EXPECT_TRUE(out.messages().empty()) << text;
+        EXPECT_EQ(paramValue(p, row),
+                  row == kRowFi0 ? static_cast<long double>(1.0 / 3) : 1.0L / 3);
+    }
 }
 
 TEST_F(EntryTest, CommaFractionWithCommaLocale)
 {
-    const Outcome out = enter(kRowL1, "12,5");
-    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL1, "12,5")}));
+    const Outcome out = enter(kRowL1, "12,5", ',');
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL1, "12,500")}));
     EXPECT_EQ(p.l1, 12.5);
     // The stored lengths no longer add up: the next confirmation warns in the memo.
     const Outcome next = enter(kRowM1, "3");
@@ -109,7 +143,8 @@ TEST_F(EntryTest, FractionsTypedEitherWayUnderEitherLocale)
         const Outcome out = enter(kRowM1, text);
         EXPECT_TRUE(out.messages().empty()) << text;
         EXPECT_EQ(p.m1, 1.5L) << text;
-        EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowM1, text)}));
+        EXPECT_EQ(out.effects,
+                  (std::vector<Effect>{just(Kind::HidePanel), label(kRowM1, "1.500")}));
     }
     // More than one separator is no number: the conversion refuses it, the value stays.
     for (const char* text : {"1.5.5", "1,5,5", "1.5,5", "1,5.5", ".,5"}) {
@@ -128,13 +163,17 @@ TEST_F(EntryTest, DoubleFieldsRoundExtendedFieldsDoNot)
     EXPECT_NE(p.m1, static_cast<long double>(0.1));
 }
 
+// A screened-out or empty text stores nothing, says why in the memo and reopens the panel on the
+// stored value.
 TEST_F(EntryTest, ScreenedOutTextKeepsFieldAndLabel)
 {
-    for (const char* text : {"1e3", " 7", "1/5", "абв", "+4", "7 "}) {
+    for (const char* text : {"1e3", " 7", "1/5", "абв", "+4", "7 ", ""}) {
         for (int row : {kRowL2, kRowM1}) {
             setDefaults(p);
             const Outcome out = enter(row, text);
-            EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), editText("0"),
+            const char* why = *text ? kScreenedMemo : kEmptyEntryMemo;
+            EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), memo(why),
+                                                        editText(row == kRowL2 ? "25" : "4"),
                                                         just(Kind::ShowPanel)}))
                 << text;
             EXPECT_EQ(p.l2, 25);
@@ -152,7 +191,6 @@ struct BadCase {
 TEST_F(EntryTest, BadInputNeverChangesOtherFields)
 {
     const std::vector<BadCase> cases = {
-        {"", true},
         {"-", true},
         {"--", true},
         {"--1", true},
@@ -174,8 +212,8 @@ TEST_F(EntryTest, BadInputNeverChangesOtherFields)
             const bool fails = row == kRowL1 || c.extendedFails;
             SCOPED_TRACE("row " + std::to_string(row) + " text length " +
                          std::to_string(c.text.size()));
-            // The label shows the typed text whether or not the value converts.
-            EXPECT_EQ(out.effects.at(1), label(row, c.text));
+            // A value refused leaves the label as it was.
+            EXPECT_EQ(out.has(Kind::Label), !fails);
             EXPECT_EQ(out.messages(),
                       fails ? std::vector<std::string>{kEntryFault} : std::vector<std::string>{});
             EXPECT_EQ(p.l1, 10);
@@ -204,7 +242,7 @@ TEST_F(EntryTest, ChecksRunOnStoredValuesInOrder)
     p.l2 = 0; // non-positive and not matching b
     const Outcome out = enter(kRowL2, "5");
     EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), msg(kLengthMessage),
-                                                memo(kSumMemo), label(kRowL2, "5"),
+                                                memo(kSumMemo), label(kRowL2, "5.000"),
                                                 msg(kNegativeBMessage), just(Kind::Refresh)}));
     EXPECT_EQ(p.l2, 5);
     EXPECT_EQ(p.b, -5);
@@ -216,9 +254,10 @@ TEST_F(EntryTest, LengthMessageOnceForBothLengthsAndBeforeTheFault)
     p.l2 = -1;
     p.b = -1; // l2 - l1 = b: no sum warning
     const Outcome out = enter(kRowM1, "x");
-    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), msg(kLengthMessage),
-                                                editText("0"), just(Kind::ShowPanel)}));
-    const Outcome bad = enter(kRowM1, "");
+    EXPECT_EQ(out.effects,
+              (std::vector<Effect>{just(Kind::HidePanel), msg(kLengthMessage), memo(kScreenedMemo),
+                                   editText("4"), just(Kind::ShowPanel)}));
+    const Outcome bad = enter(kRowM1, "-");
     EXPECT_EQ(bad.messages(), (std::vector<std::string>{kLengthMessage, kEntryFault}));
 }
 
@@ -252,7 +291,7 @@ TEST_F(EntryTest, NegativeCrankAcceptedThenWarnedNextTime)
 TEST_F(EntryTest, RodLengthRecomputesGuideOffset)
 {
     const Outcome out = enter(kRowL2, "30");
-    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "30"),
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "30.000"),
                                                 just(Kind::Refresh)}));
     EXPECT_EQ(p.b, 20);
     // Only the rod length triggers the refresh.
@@ -281,22 +320,22 @@ TEST_F(EntryTest, GuideOffsetOverflowKeepsRodLengthAndOldOffset)
 
 TEST_F(EntryTest, KeyKeptAcrossConfirmations)
 {
-    openEntry(p, kRowM1);
-    openEntry(p, kRowI2);
-    confirmEntry(p, "3");
+    openEntry(p, kRowM1, '.');
+    openEntry(p, kRowI2, '.');
+    confirmEntry(p, "3", '.');
     EXPECT_EQ(p.m1, 4);
     EXPECT_EQ(p.i2, 3);
-    const Outcome again = confirmEntry(p, "7");
+    const Outcome again = confirmEntry(p, "7", '.');
     EXPECT_EQ(p.curkey, "i2");
     EXPECT_EQ(p.i2, 7);
-    EXPECT_EQ(again.effects.back(), label(kRowI2, "7"));
+    EXPECT_EQ(again.effects.back(), label(kRowI2, "7.000"));
 }
 
 TEST_F(EntryTest, NoKeyYetChangesNothing)
 {
     p.curkey.clear();
     const ParamSet before = p;
-    const Outcome out = confirmEntry(p, "5");
+    const Outcome out = confirmEntry(p, "5", '.');
     EXPECT_EQ(out.effects, std::vector<Effect>{just(Kind::HidePanel)});
     EXPECT_EQ(p.l1, before.l1);
     EXPECT_EQ(p.m1, before.m1);
@@ -328,7 +367,7 @@ TEST_F(EntryTest, GuideThroughTheCrankPivotIsNotWarned)
 {
     const Outcome out = enter(kRowL2, "10");
     EXPECT_EQ(p.b, 0.0);
-    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "10"),
+    EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "10.000"),
                                                 just(Kind::Refresh)}));
     // Just below l1 the offset is negative and warned.
     EXPECT_EQ(enter(kRowL2, "9.5").messages(), std::vector<std::string>{kNegativeBMessage});

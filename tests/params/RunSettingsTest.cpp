@@ -76,10 +76,10 @@ TEST_F(RunSettingsTest, CountConversionAndLimits)
         {"0", 1, 0, "Цикл 0 градусов принят", nullptr},
         {"-0", 1, 0, "Цикл 0 градусов принят", nullptr},
         {"$10", 385, 16, "Цикл 5760 градусов принят", nullptr},
-        // Beyond the store: N keeps its value and the memo reports it.
-        {"3750", 25, 3750, "Цикл 360 градусов принят", kCountLimitMessage},
-        {"178956971", 25, 178956971, "Цикл 360 градусов принят", kCountLimitMessage},
-        {"2147483647", 25, 2147483647, "Цикл 360 градусов принят", kCountLimitMessage},
+        // Beyond the store: N and the count in force keep their values and the memo reports them.
+        {"3750", 25, 1, "Цикл 360 градусов принят", kCountLimitMessage},
+        {"178956971", 25, 1, "Цикл 360 градусов принят", kCountLimitMessage},
+        {"2147483647", 25, 1, "Цикл 360 градусов принят", kCountLimitMessage},
         // Not a natural number: nothing changes.
         {"-2", 25, 1, nullptr, kCountFault},
         {"-2147483648", 25, 1, nullptr, kCountFault},
@@ -120,6 +120,8 @@ TEST_F(RunSettingsTest, CycleMemoFollowsTheStep)
     EXPECT_EQ(p.N, 25);
 }
 
+// The message quotes the limit both ways: the steps of the store and the largest count that fits
+// them, 24 * 3749 + 1 = 89977 <= 90000 < 24 * 3750 + 1.
 TEST_F(RunSettingsTest, LimitMessageIsThreeCrLfLines)
 {
     const std::string text = kCountLimitMessage;
@@ -127,9 +129,14 @@ TEST_F(RunSettingsTest, LimitMessageIsThreeCrLfLines)
     const auto second = text.find("\r\n", first + 2);
     ASSERT_NE(second, std::string::npos);
     EXPECT_EQ(text.find("\r\n", second + 2), std::string::npos);
-    EXPECT_EQ(text.substr(0, first),
-              "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000");
-    EXPECT_EQ(text.substr(second + 2), "Решение 2> Введите меньше циклов и увелисьте шаг");
+    EXPECT_EQ(
+        text.substr(0, first),
+        "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000 шагов "
+        "(3749 циклов)");
+    EXPECT_EQ(text.substr(second + 2), "Решение 2> Введите меньше циклов и увеличьте шаг");
+    EXPECT_EQ(applyCycleCount(p, "3749", '.').messages(), std::vector<std::string>{});
+    EXPECT_EQ(applyCycleCount(p, "3750", '.').messages(), std::vector<std::string>{text});
+    EXPECT_EQ(p.cycles, 3749);
 }
 
 TEST_F(RunSettingsTest, ModeFromIndex)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QStringList>
 #include <QTimer>
 #include <algorithm>
 
@@ -12,6 +14,7 @@
 #include "app/qt/GrowingClient.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
+#include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -60,11 +63,21 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
     animation_ = new AnimationPanel(client, P, R, platform, *progress_, numbers_, this);
-    // Tab order as it always was: the mode box after the run settings, the grid last. The panels
-    // keep their controls to themselves; the window knows them by their object names.
-    const auto control = [client](const char* name) { return client->findChild<QWidget*>(name); };
-    setTabOrder(control("cycleEditButton"), control("modeBox"));
-    setTabOrder(control("rendererItem1"), control("grid"));
+    // Tab goes in reading order: the memo line, the edit buttons in the parameter order, the
+    // entry, the parameter commands, the run settings with the mode box, the renderer, the grid
+    // last. The panels keep their controls to themselves; the window knows them by their object
+    // names.
+    QStringList order{"listing"};
+    for (int r = 0; r < kParamRowCount; ++r)
+        order << QString::fromUtf8(paramRow(r).key) + "Button";
+    order.append({"entryEdit", "entryOk", "autofillButton", "refreshButton", "stepBox",
+                  "cycleCountEdit", "cycleTypeBox", "cycleEditButton", "modeBox", "rendererItem0",
+                  "rendererItem1", "grid"});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(client->findChild<QWidget*>(order[i - 1]),
+                    client->findChild<QWidget*>(order[i]));
+    // Tab from cell to cell would hold the keyboard in the grid for good; the arrows do that.
+    client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
     connect(parameters_, &ParameterPanel::listingText, results_, &ResultsPanel::setListingText);
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);

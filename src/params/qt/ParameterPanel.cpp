@@ -3,14 +3,18 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "params/Autofill.h"
 #include "params/Entry.h"
@@ -50,6 +54,16 @@ int indexInGroup(int row)
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+bool isKey(const QEvent* event, std::initializer_list<int> keys)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    for (int k : keys)
+        if (key->key() == k) return true;
+    return false;
 }
 
 // Geometry of the rows: the "Параметры" box has a gap (the divider) between the motion rows and
@@ -117,9 +131,17 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     entryPanel->hide();
     entryCaption =
         makeLabel(entryPanel, "entryCaption", QStringLiteral("Введите значение:"), 24, 8);
+    // The name of the parameter being edited stands left of the field, in room for the widest.
+    entryName = new QLabel(entryPanel);
+    entryName->setObjectName("entryName");
+    int nameWidth = 0;
+    for (int r = 0; r < kParamRowCount; ++r)
+        nameWidth = std::max(nameWidth,
+                             entryName->fontMetrics().horizontalAdvance(qs(entryCaptionText(r))));
+    entryName->setGeometry(8, 24, nameWidth, 21);
     entryEdit = new QLineEdit(QStringLiteral("0"), entryPanel);
     entryEdit->setObjectName("entryEdit");
-    entryEdit->setGeometry(8, 24, 121, 21);
+    entryEdit->setGeometry(8 + nameWidth + 4, 24, 121 - nameWidth - 4, 21);
     entryEdit->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid black; background: white; }"));
     entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
@@ -132,13 +154,35 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     connect(entryEdit, &QLineEdit::returnPressed, this,
             guarded(platform, [this] { confirmEntry(); }));
 
+    // A plain choice of the two modes: typed text could name neither. Until one is chosen the
+    // box says which mode is in force at the start.
     modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
-    makeEditable(modeBox, QStringLiteral("Режим (360)"));
-    // modeChosen is idempotent, so any change of text or selection may run it.
+    modeBox->setPlaceholderText(QStringLiteral("Режим (360)"));
+    modeBox->setCurrentIndex(-1);
+    modeBox->setToolTip(QStringLiteral("Ветвь сборки шатуна (360 или 720)"));
     connect(modeBox, &QComboBox::currentIndexChanged, this,
             guarded(platform, [this] { modeChosen(); }));
-    connect(modeBox, &QComboBox::editTextChanged, this,
-            guarded(platform, [this] { modeChosen(); }));
+
+    // Esc anywhere in the entry panel closes it.
+    entryEdit->installEventFilter(this);
+    entryOk->installEventFilter(this);
+}
+
+bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == entryEdit || watched == entryOk) && isKey(event, {Qt::Key_Escape})) {
+        cancelEntry();
+        return true;
+    }
+    // A push button outside a dialog clicks on Space only; an edit button opens its entry on
+    // Enter as well, as the keyboard user expects of the focused button.
+    if (isKey(event, {Qt::Key_Return, Qt::Key_Enter}))
+        for (const ParamRowWidgets& w : rows)
+            if (watched == w.button) {
+                w.button->click();
+                return true;
+            }
+    return QObject::eventFilter(watched, event);
 }
 
 void ParameterPanel::buildRows()
@@ -171,7 +215,7 @@ void ParameterPanel::buildRows()
         QString name = w.caption->text();
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
-        w.button->setFocusPolicy(Qt::NoFocus);
+        w.button->installEventFilter(this);
         if (extra)
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
         else
@@ -191,7 +235,6 @@ void ParameterPanel::showMode()
 {
     // Only the display changes: the mode command must not run.
     const QSignalBlocker quiet(modeBox);
-    const QSignalBlocker quietText(modeBox->lineEdit());
     modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
 }
 
@@ -210,13 +253,21 @@ void ParameterPanel::showValues()
 void ParameterPanel::openEntry(int row)
 {
     entryOpener_ = rows.at(static_cast<size_t>(row)).button;
-    run([row](ParamSet& p) { return ::openEntry(p, row); });
+    entryName->setText(qs(entryCaptionText(row)));
+    const char decimal = numbers.decimal;
+    run([row, decimal](ParamSet& p) { return ::openEntry(p, row, decimal); });
 }
 
 void ParameterPanel::confirmEntry()
 {
     const std::string text = entryEdit->text().toStdString();
-    run([&text](ParamSet& p) { return ::confirmEntry(p, text); });
+    const char decimal = numbers.decimal;
+    run([&text, decimal](ParamSet& p) { return ::confirmEntry(p, text, decimal); });
+}
+
+void ParameterPanel::cancelEntry()
+{
+    hideEntryPanel();
 }
 
 void ParameterPanel::autofill()
@@ -262,8 +313,8 @@ void ParameterPanel::hideEntryPanel()
     const QWidget* focus = QApplication::focusWidget();
     const bool focusInPanel = focus && entryPanel->isAncestorOf(focus);
     entryPanel->setVisible(false);
-    // Hiding would pass the focus on to the next control (the step box), where the next
-    // keystrokes would change a setting; it goes back to the button that opened the panel.
+    // Hiding would pass the focus on to the next control in the tab order, away from where the
+    // user was; it goes back to the button that opened the panel.
     if (focusInPanel && entryOpener_) entryOpener_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -47,17 +47,19 @@ public:
     void refreshLabels();
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
-    // A row's edit button: opens the entry panel for that row's field, the entry field focused
-    // with its whole text selected. When a confirmation hides the panel, the focus goes back to
-    // that button.
+    // A row's edit button (a click, Space or Enter): opens the entry panel for that row's field,
+    // named beside it ("M1 ="), the field holding the stored value, focused and wholly selected.
+    // When a confirmation or Esc hides the panel, the focus goes back to that button.
     void openEntry(int row);
     // "OK" or Enter in the entry field: stores the typed value.
     void confirmEntry();
+    // Esc in the entry panel: hides it, nothing stored.
+    void cancelEntry();
     // "Автозаполнение": derives the point coordinates.
     void autofill();
     // The menu's "Автозаполнение": a click on the button, as if the user had pressed it.
     void clickAutofill();
-    // A selection or typed text in the mode box.
+    // A selection in the mode box.
     void modeChosen();
     // Applies a command's effects in order.
     void apply(const Outcome& outcome);
@@ -65,6 +67,10 @@ public:
     // throws, the parameter set and its labels are put back as they were and the exception goes
     // on to the command's boundary.
     void run(const std::function<Outcome(ParamSet&)>& command);
+
+protected:
+    // Esc in the entry panel and Enter on an edit button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // A command replaced the listing text.
@@ -76,7 +82,7 @@ private:
     void hideEntryPanel();
     // Each widget carries an object name, the one tests find it by: "parametersBox", "l1Caption",
     // "l1Value", "l1Button", ... (after the row's key), "autofillButton", "refreshButton",
-    // "modeBox", "entryPanel", "entryCaption", "entryEdit", "entryOk".
+    // "modeBox", "entryPanel", "entryCaption", "entryName", "entryEdit", "entryOk".
     QGroupBox* parametersBox = nullptr;
     QGroupBox* extraParametersBox = nullptr;
     std::array<ParamRowWidgets, kParamRowCount> rows; // in the parameter table's display order
@@ -85,6 +91,7 @@ private:
     QComboBox* modeBox = nullptr; // "360" / "720"
     QFrame* entryPanel = nullptr;
     QLabel* entryCaption = nullptr;
+    QLabel* entryName = nullptr; // "M1 =": the parameter the field edits
     QLineEdit* entryEdit = nullptr;
     QPushButton* entryOk = nullptr;
     QPushButton* entryOpener_ = nullptr; // the edit button that last opened the panel

@@ -26,6 +26,8 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                         {"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2", "ext 0.1",
                          "ext 0.05", "ext 0.01"});
     makeEditable(stepBox, QStringLiteral("15"));
+    stepBox->setToolTip(QStringLiteral("Шаг поворота кривошипа в градусах; «ext 0.1» — шаг 0,1°. "
+                                       "Мелкий шаг — для малых L1 и L2."));
     cycleCaption = makeLabel(runSettings, "cycleCaption", QStringLiteral("Шаг-циклов:"), 8, 56);
     cycleCountEdit = new QLineEdit(QStringLiteral("1"), runSettings);
     cycleCountEdit->setObjectName("cycleCountEdit");
@@ -37,6 +39,11 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                               "x14400", "x21600", "x28800", "x36000", "x72000", "x144000"});
     cycleTypeBox->setCurrentIndex(1);
     cycleTypeBox->setEnabled(false);
+    // Both say what a cycle is; a disabled control shows its tip too.
+    const QString cycleTip = QStringLiteral(
+        "Число циклов по 24 шага: 2 цикла при шаге 5° — это 240° поворота кривошипа.");
+    cycleCountEdit->setToolTip(cycleTip);
+    cycleTypeBox->setToolTip(cycleTip);
     cycleEditButton = new QPushButton(QStringLiteral("Изменить"), runSettings);
     cycleEditButton->setObjectName("cycleEditButton");
     cycleEditButton->setGeometry(8, 104, 75, 17);
@@ -75,6 +82,11 @@ void RunSettingsPanel::showRunSettings()
         stepBox->setCurrentIndex(-1);
         stepBox->setEditText(QString::fromStdString(FormatGeneral(degrees, numbers.decimal)));
     }
+    showCycleCount();
+}
+
+void RunSettingsPanel::showCycleCount()
+{
     // N = 24 * cycles + 1: the count N stands for.
     cycleCountEdit->setText(QString::number((int64_t{P.N} - 1) / kStepsPerCycle));
 }
@@ -95,5 +107,13 @@ void RunSettingsPanel::toggleCycleEdit()
     cycleEditButton->setText(QStringLiteral("Изменить"));
     cycleCountEdit->setEnabled(false);
     const std::string count = cycleCountEdit->text().toStdString();
-    display.run([this, &count](ParamSet& p) { return applyCycleCount(p, count, numbers.decimal); });
+    // A refused count must not stay in the field as if it were in force.
+    try {
+        display.run(
+            [this, &count](ParamSet& p) { return applyCycleCount(p, count, numbers.decimal); });
+    } catch (...) {
+        showCycleCount();
+        throw;
+    }
+    showCycleCount();
 }

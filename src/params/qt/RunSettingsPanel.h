@@ -30,10 +30,12 @@ public:
     void showRunSettings();
     // A step picked from the list or typed: applies it (a fine step warns).
     void stepChosen();
-    // "Изменить" opens the count field; "Применить" closes it and applies the typed count.
+    // "Изменить" opens the count field; "Применить" closes it, applies the typed count and shows
+    // the count in force, whether the typed one was taken or refused.
     void toggleCycleEdit();
 
 private:
+    void showCycleCount();
     // Object names as the fields are called here, the names tests find them by.
     QFrame* runSettings = nullptr;
     QLabel* stepCaption = nullptr;

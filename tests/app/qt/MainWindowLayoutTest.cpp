@@ -27,6 +27,7 @@ const char* const kControls[] = {
     "stepCaption",     "stepBox",       "cycleCaption",   "cycleCountEdit", "cycleTypeBox",
     "cycleEditButton", "progressPanel", "progressBar",    "rendererChoice", "rendererItem0",
     "rendererItem1",   "modeBox",       "autofillButton", "refreshButton",  "divider",
+    "entryName",
 };
 
 // The controls of parameter row r, named after its key: "l1Caption", "l1Value", "l1Button".
@@ -145,15 +146,47 @@ TEST_F(MainWindowTest, ParameterRowsSitInTheirBoxes)
     }
 }
 
-// Tab goes on from the run settings to the mode box, and from the last renderer item to the grid,
-// across the panels that own them.
+// Tab reaches every control that can take a key, in reading order across the panels that own
+// them: the memo line, the edit buttons in the parameter order, the parameter commands, the run
+// settings, the renderer, the grid last; Shift+Tab goes the same way back. The entry joins after
+// the edit buttons while it is open; the count field and its type while they are enabled.
 TEST_F(MainWindowTest, TabCrossesThePanelsInTheDesignedOrder)
 {
     activate();
+    std::vector<std::string> want{"listing"};
+    for (int r = 0; r < kParamRowCount; ++r)
+        want.push_back(rowControl(r, "Button"));
+    for (const char* name : {"autofillButton", "refreshButton", "stepBox", "cycleEditButton",
+                             "modeBox", "rendererItem0", "grid"})
+        want.push_back(name);
+
+    const auto walk = [this](Qt::Key key, size_t count) {
+        std::vector<std::string> seen;
+        control("listing")->setFocus();
+        for (size_t i = 0; i < count; ++i) {
+            seen.push_back(QApplication::focusWidget()->objectName().toStdString());
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        seen.push_back(QApplication::focusWidget()->objectName().toStdString());
+        return seen;
+    };
+    std::vector<std::string> round = want;
+    round.push_back("listing"); // and round again
+    EXPECT_EQ(walk(Qt::Key_Tab, want.size()), round);
+    std::vector<std::string> back(round.rbegin(), round.rend());
+    EXPECT_EQ(walk(Qt::Key_Backtab, want.size()), back);
+
+    // The entry, open, comes after the last edit button; the count field after the step box.
+    QTest::mouseClick(control("cycleEditButton"), Qt::LeftButton);
+    QTest::mouseClick(control("m1Button"), Qt::LeftButton);
     const struct {
         const char* from;
         const char* to;
-    } steps[] = {{"cycleEditButton", "modeBox"}, {"rendererItem1", "grid"}};
+    } steps[] = {{"i3Button", "entryEdit"},
+                 {"entryEdit", "entryOk"},
+                 {"entryOk", "autofillButton"},
+                 {"stepBox", "cycleCountEdit"},
+                 {"cycleCountEdit", "cycleEditButton"}};
     for (const auto& step : steps) {
         control(step.from)->setFocus();
         ASSERT_TRUE(control(step.from)->hasFocus()) << step.from;
@@ -176,9 +209,9 @@ TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
     EXPECT_EQ(items(stepBox), QStringList({"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2",
                                            "ext 0.1", "ext 0.05", "ext 0.01"}));
     auto* modeBox = control<QComboBox>("modeBox");
-    EXPECT_TRUE(modeBox->isEditable());
+    EXPECT_FALSE(modeBox->isEditable());
     EXPECT_EQ(modeBox->currentIndex(), -1);
-    EXPECT_EQ(modeBox->currentText(), QStringLiteral("Режим (360)"));
+    EXPECT_EQ(modeBox->placeholderText(), QStringLiteral("Режим (360)"));
     EXPECT_EQ(items(modeBox), QStringList({"360", "720"}));
 
     auto* countEdit = control<QLineEdit>("cycleCountEdit");

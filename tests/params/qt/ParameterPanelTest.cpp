@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -102,31 +103,45 @@ TEST_F(ParameterPanelTest, TypicalUseUpToTheCalculation)
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(CommaWidgetTest, EntryLabelsKeepTheTypedText)
+TEST_F(CommaWidgetTest, EntryLabelsShowTheStoredValue)
 {
     enter(kRowL1, "12,5");
     EXPECT_EQ(params.l1, 12.5);
-    EXPECT_EQ(labelText("l1Value"), "12,5"); // raw text until the next refresh
+    EXPECT_EQ(labelText("l1Value"), "12,500"); // as a refresh would show it
     EXPECT_EQ(memo(), "Отчёт:");
     enter(kRowM1, "3");
     EXPECT_EQ(memo(), kSumMemo);
-    EXPECT_EQ(labelText("m1Value"), "3");
+    EXPECT_EQ(labelText("m1Value"), "3,000");
     EXPECT_TRUE(fake.messages.empty());
 }
 
+// Text the screening refuses, or none at all, is refused with its reason in the memo line; the
+// panel stays open on the stored value and the label keeps it.
 TEST_F(CommaWidgetTest, ScreenedOutTextKeepsValueAndReopens)
 {
-    for (const char* text : {"1e3", " 7", "1/5", "два", "4\t"}) {
-        enter(kRowM1, QString::fromUtf8(text));
-        if (QString::fromUtf8(text) == "4\t") {
+    const struct {
+        const char* text;
+        const char* memo; // nullptr: a conversion fault, told in a message box
+    } cases[] = {{"1e3", kScreenedMemo}, {" 7", kScreenedMemo}, {"1/5", kScreenedMemo},
+                 {"два", kScreenedMemo}, {"", kEmptyEntryMemo}, {"4\t", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fake.messages.clear();
+        control<ListingView>("listing")->setPlainText("Отчёт:");
+        enter(kRowM1, QString::fromUtf8(c.text));
+        if (!c.memo) {
             // A tab passes the screening and fails the conversion.
             EXPECT_EQ(fake.messages, std::vector<std::string>{kEntryFault});
             EXPECT_FALSE(panelOpen());
+            EXPECT_EQ(memo(), "Отчёт:");
         } else {
-            EXPECT_TRUE(panelOpen()) << text;
-            EXPECT_EQ(entryEdit()->text(), "0");
-            EXPECT_EQ(labelText("m1Value"), "4,000");
+            EXPECT_TRUE(fake.messages.empty());
+            EXPECT_EQ(memo(), c.memo);
+            EXPECT_TRUE(panelOpen());
+            EXPECT_EQ(entryEdit()->text(), "4");
+            EXPECT_EQ(entryEdit()->selectedText(), "4");
         }
+        EXPECT_EQ(labelText("m1Value"), "4,000");
         EXPECT_EQ(params.m1, 4);
     }
 }
@@ -135,11 +150,11 @@ TEST_F(ParameterPanelTest, MessagesInOrderAndMemoBeforeTheFault)
 {
     enter(kRowL1, "-3");
     EXPECT_TRUE(fake.messages.empty());
-    enter(kRowM1, "");
+    enter(kRowM1, "-");
     EXPECT_EQ(fake.calls, (std::vector<std::string>{std::string("message:") + kLengthMessage,
                                                     std::string("message:") + kEntryFault}));
     EXPECT_EQ(memo(), kSumMemo);
-    EXPECT_EQ(labelText("m1Value"), "");
+    EXPECT_EQ(labelText("m1Value"), "4.000");
     EXPECT_EQ(params.m1, 4);
 }
 
@@ -168,7 +183,7 @@ TEST_F(ParameterPanelTest, KeyKeptAcrossConfirmations)
     entryEdit()->setText("7");
     QTest::mouseClick(control("entryOk"), Qt::LeftButton);
     EXPECT_EQ(params.i2, 7);
-    EXPECT_EQ(labelText("i2Value"), "7");
+    EXPECT_EQ(labelText("i2Value"), "7.000");
     EXPECT_EQ(labelText("m1Value"), "4.000");
 }
 
@@ -242,29 +257,46 @@ TEST_F(ParameterPanelTest, CountToggleAndLimits)
     applyCount("3750");
     EXPECT_EQ(fake.messages, std::vector<std::string>{kCountLimitMessage});
     EXPECT_EQ(params.N, 89977);
+    EXPECT_EQ(countEdit->text(), "3749"); // the count in force, not the one refused
     EXPECT_EQ(memo(), "Цикл 1349640 градусов принят");
+    applyCount("5000");
+    applyCount("2");
+    applyCount("5000");
+    EXPECT_EQ(params.N, 49);
+    EXPECT_EQ(countEdit->text(), "2");
 
     applyCount("-2");
     applyCount("abc");
     EXPECT_EQ(fake.messages,
-              (std::vector<std::string>{kCountLimitMessage, kCountFault, kCountFault}));
-    EXPECT_EQ(params.N, 89977);
-    EXPECT_EQ(memo(), "Цикл 1349640 градусов принят");
+              (std::vector<std::string>{kCountLimitMessage, kCountLimitMessage, kCountLimitMessage,
+                                        kCountFault, kCountFault}));
+    EXPECT_EQ(params.N, 49);
+    EXPECT_EQ(countEdit->text(), "2");
+    EXPECT_EQ(memo(), "Цикл 720 градусов принят");
 
     applyCount("0");
     EXPECT_EQ(params.N, 1);
     EXPECT_EQ(memo(), "Цикл 0 градусов принят");
 }
 
-TEST_F(ParameterPanelTest, ModeFromListOrTypedText)
+// The mode box is a plain choice: keys pick one of its two items or nothing, never free text.
+TEST_F(ParameterPanelTest, ModeFromTheListOnly)
 {
+    activate();
+    QComboBox* mode = modeBox();
+    EXPECT_FALSE(mode->isEditable());
     modeBox()->setCurrentIndex(1);
     EXPECT_EQ(params.mode, 1);
     EXPECT_EQ(memo(), kModeMemo);
     modeBox()->setCurrentIndex(0);
     EXPECT_EQ(params.mode, 0);
-    QTest::keyClicks(modeBox()->lineEdit(), "x");
+    mode->setFocus();
+    QTest::keyClicks(mode, "x3605");
+    EXPECT_EQ(params.mode, 0);
+    EXPECT_EQ(mode->currentText(), "360");
+    QTest::keyClick(mode, Qt::Key_Down);
     EXPECT_EQ(params.mode, 1);
+    EXPECT_EQ(mode->currentText(), "720");
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -281,8 +313,8 @@ TEST_F(ParameterPanelTest, EntryTakesTheFocusAndGivesItBackToItsButton)
 
     QTest::mouseClick(control(kRowL2), Qt::LeftButton);
     EXPECT_TRUE(edit->hasFocus());
-    EXPECT_EQ(edit->text(), "12,5"); // the text is not changed
-    EXPECT_EQ(edit->selectedText(), "12,5");
+    EXPECT_EQ(edit->text(), "25"); // the stored value, ready to be typed over
+    EXPECT_EQ(edit->selectedText(), "25");
 
     // The user types at whatever has the focus.
     QTest::keyClicks(QApplication::focusWidget(), "30");
@@ -298,17 +330,78 @@ TEST_F(ParameterPanelTest, EntryTakesTheFocusAndGivesItBackToItsButton)
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
     EXPECT_EQ(step->currentText(), "15");
 
-    // A screened-out text reopens the panel with "0" selected, ready for another try.
+    // A screened-out text reopens the panel with the stored value selected, ready for another
+    // try.
     QTest::mouseClick(control(kRowM1), Qt::LeftButton);
     QTest::keyClicks(QApplication::focusWidget(), "1e3");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(panelOpen());
     EXPECT_TRUE(edit->hasFocus());
-    EXPECT_EQ(edit->selectedText(), "0");
+    EXPECT_EQ(edit->selectedText(), "4");
     QTest::keyClicks(QApplication::focusWidget(), "7");
     QTest::mouseClick(control("entryOk"), Qt::LeftButton); // the OK button, not Enter, this time
     EXPECT_EQ(params.m1, 7);
     EXPECT_EQ(QApplication::focusWidget(), control(kRowM1));
+}
+
+// From the keyboard alone: Enter or Space on a focused edit button opens its entry, Esc closes it
+// unchanged and gives the focus back to the button.
+TEST_F(ParameterPanelTest, KeysOpenAndCloseTheEntry)
+{
+    activate();
+    const struct {
+        const char* button;
+        Qt::Key key;
+    } cases[] = {{kRowL2, Qt::Key_Return}, {kRowM1, Qt::Key_Space}, {"bc5Button", Qt::Key_Enter}};
+    const ParamSet before = params;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        QWidget* button = control(c.button);
+        button->setFocus();
+        ASSERT_TRUE(button->hasFocus());
+        QTest::keyClick(button, c.key);
+        ASSERT_TRUE(panelOpen());
+        EXPECT_TRUE(entryEdit()->hasFocus());
+        QTest::keyClicks(entryEdit(), "7");
+        QTest::keyClick(entryEdit(), Qt::Key_Escape);
+        EXPECT_FALSE(panelOpen());
+        EXPECT_TRUE(button->hasFocus());
+    }
+    for (int r = 0; r < kParamRowCount; ++r)
+        EXPECT_EQ(paramValue(params, r), paramValue(before, r)) << paramRow(r).key;
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(labelText("l2Value"), "25.000");
+}
+
+// After another row was edited, each entry names its own parameter and holds its own stored
+// value, selected, in the locale's form; the name fits its place.
+TEST_F(CommaWidgetTest, EntryNamesItsParameterAndHoldsItsValue)
+{
+    enter(kRowL2, "30");
+    ASSERT_EQ(params.b, 20);
+    const struct {
+        const char* button;
+        const char* name;
+        const char* text;
+    } cases[] = {
+        {kRowM1, "M1 =", "4"},  {"bButton", "B =", "20"},           {"fi0Button", "Fi0 =", "0,1"},
+        {kRowM2, "M2 =", "10"}, {"fidttButton", "+Fitt =", "0,01"}, {"ac1Button", "A(C1) =", "0"},
+        {kRowL2, "L2 =", "30"}};
+    auto* name = control<QLabel>("entryName");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTest::mouseClick(control(c.button), Qt::LeftButton);
+        EXPECT_EQ(name->text(), QString::fromUtf8(c.name));
+        EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->width());
+        EXPECT_EQ(entryEdit()->text(), c.text);
+        EXPECT_EQ(entryEdit()->selectedText(), c.text);
+        QTest::keyClick(entryEdit(), Qt::Key_Return); // confirming the shown text changes nothing
+        EXPECT_TRUE(fake.messages.empty());
+    }
+    EXPECT_EQ(params.l2, 30);
+    EXPECT_EQ(params.fi0, 0.1);
+    EXPECT_EQ(params.fidtt, 0.01);
+    EXPECT_EQ(labelText("fidttValue"), "0,010");
 }
 
 TEST_F(ParameterPanelTest, EditButtonsNameTheirParameters)
@@ -383,7 +476,7 @@ TEST_F(CommaWidgetTest, PointFractionUnderTheCommaLocale)
 {
     enter(kRowM1, "0.5");
     EXPECT_EQ(params.m1, 0.5L);
-    EXPECT_EQ(labelText("m1Value"), "0.5"); // the typed text until the next refresh
+    EXPECT_EQ(labelText("m1Value"), "0,500"); // the stored value in the locale's form
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_FALSE(panelOpen());
     enter(kRowL2, "30.5");
