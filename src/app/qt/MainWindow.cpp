@@ -85,7 +85,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     buildMenu();
     // The panels stand where they always stood at the default size; a larger window gives its
     // extra room to the results, so that more of the grid and the listing can be seen.
-    auto* growing = new GrowingClient(client, control("resultsArea"));
+    auto* growing = new GrowingClient(client, client->findChild<QWidget*>("resultsArea"));
     growing->place();
     resize(713, 552 + menuBar()->sizeHint().height());
     setMinimumSize(size());

@@ -7,6 +7,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "calc/Calculation.h"
+#include "params/Autofill.h"
 #include "present/SummaryText.h"
 #include "present/qt/SummaryWindow.h"
 #include "support/Controls.h"
@@ -20,6 +21,7 @@ QString rowText(SummaryWindow& w, const QString& label)
     auto* table = w.findChild<QTableWidget*>("summaryTable");
     for (int r = 0; r < table->rowCount(); ++r)
         if (table->item(r, 0) && table->item(r, 0)->text() == label) {
+            table->clearSelection();
             table->selectRow(r);
             return w.selectedText();
         }
@@ -50,6 +52,7 @@ TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
         int32_t cycles;
         bool flywheel;
     } cases[] = {{15, 1, true}, {5, 2, false}};
+    ASSERT_TRUE(autofillPoints(params)); // a mechanism that moves
     for (const auto& c : cases) {
         params.step = rad(c.step);
         params.cycles = c.cycles;
