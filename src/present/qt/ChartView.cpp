@@ -87,6 +87,19 @@ void MarkedChartView::setMarksVisible(const QXYSeries* series, bool visible)
     viewport()->update();
 }
 
+void MarkedChartView::setEveryMark(bool every)
+{
+    everyMark_ = every;
+    invalidateMarks();
+    viewport()->update();
+}
+
+void MarkedChartView::setAxisTitles(const QString& x, const QString& y)
+{
+    if (QValueAxis* ax = axisX()) ax->setTitleText(x);
+    if (QValueAxis* ay = axisY()) ay->setTitleText(y);
+}
+
 bool MarkedChartView::marksVisible(const QXYSeries* series) const
 {
     for (const Layer& l : layers_)
@@ -111,8 +124,10 @@ const QList<PlacedMark>& MarkedChartView::currentMarks()
     QList<MarkSource> sources;
     for (const Layer& l : layers_)
         if (l.visible) sources.push_back({l.series, l.background});
-    marks_ = sources.isEmpty() ? QList<PlacedMark>()
-                               : placeMarks(sources, now, markBounds(), markFont(), decimal_);
+    marks_ = sources.isEmpty()
+                 ? QList<PlacedMark>()
+                 : placeMarks(sources, now, markBounds(), markFont(), decimal_,
+                              everyMark_ ? MarkPlacement::Every : MarkPlacement::Fitting);
     placedFor_ = now;
     marksValid_ = true;
     return marks_;

@@ -33,9 +33,16 @@ public:
     void addSeries(QXYSeries* data, const QColor& background, bool marksShown);
     void setMarksVisible(const QXYSeries* series, bool visible);
     bool marksVisible(const QXYSeries* series) const;
+    // With `every`, each point the plot can tell apart gets its mark even where marks collide;
+    // without (the default), only the marks that fit (see placeMarks).
+    void setEveryMark(bool every);
+    bool everyMark() const { return everyMark_; }
     // The marks as they are drawn now (placed again only when the data, the ranges or the
     // visibility changed since the last placement).
     const QList<PlacedMark>& currentMarks();
+
+    // Titles of the x and y axes.
+    void setAxisTitles(const QString& x, const QString& y);
 
     // The decimal separator of the value marks and of the chart's axes (see localizeAxes); the
     // marks take '.' until it is set.
@@ -72,6 +79,7 @@ private:
     QList<Layer> layers_;
     QList<PlacedMark> marks_;
     bool marksValid_ = false;
+    bool everyMark_ = false;
     char decimal_ = '.';
     PlotMapping placedFor_;
     QMenu* popup_ = nullptr;
