@@ -68,6 +68,8 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
     eSeries = makeSeries("eSeries", QStringLiteral("E"), QColor(0, 128, 0), this); // not lime
     chartView->addSeries(moSeries, QColor(0, 128, 255), true);
     chartView->addSeries(eSeries, QColor(255, 255, 128), true);
+    chartView->setReadoutQuantity(moSeries, QStringLiteral("Mo"), QStringLiteral("Н·м"));
+    chartView->setReadoutQuantity(eSeries, QStringLiteral("E"), QStringLiteral("Дж"));
 
     popupMenu = new QMenu(this);
     popupMenu->setObjectName("popupMenu");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Mo/E chart window ("Графики"): the reduced moment Mo and the accumulated work E against the
 // crank angle of the last calculation, with value marks that the popup menu switches per series
-// (or shows all of). It owns its chart, the two series
+// (or shows all of), and a readout of the point under the mouse. It owns its chart, the two series
 // and the popup menu; the chart takes whatever room the window is given.
 #pragma once
 #include <QWidget>

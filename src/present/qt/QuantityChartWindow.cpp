@@ -175,6 +175,10 @@ void QuantityChartWindow::showQuantity(const QString& caption, int row)
     chartView->setTitle(caption.isEmpty() ? kNoQuantityTitle : caption);
     chartView->setAxisTitles(kCrankAngleAxisTitle,
                              caption.isEmpty() ? QString() : quantityAxisTitle(row));
+    // The readout names the value as the catalogue does; a row no quantity owns, by its caption.
+    const QuantityInfo* q = caption.isEmpty() ? nullptr : quantityAtRow(row);
+    chartView->setReadoutQuantity(series, q ? QString::fromUtf8(q->name) : caption,
+                                  q ? QString::fromUtf8(q->unit) : QString());
 }
 
 void QuantityChartWindow::fill()

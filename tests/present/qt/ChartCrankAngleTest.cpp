@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart windows against the crank angle of the last calculation: the axes and their titles,
-// the window titles, marks at many points and the windows' sizes.
+// the window titles, marks at many points, the readout under the mouse and the windows' sizes.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -140,6 +140,52 @@ TEST(ChartCrankAngle, MarksFitAtManyPointsOrAllShowOnRequest)
     EXPECT_EQ(perSeries[1], 361);
     trigger(form, "everyMarkAction");
     EXPECT_EQ(chartView(form)->currentMarks().size(), fitting.size());
+}
+
+// The mouse over a point reads its crank angle and value, in the program's separator; off the
+// plot there is no readout.
+TEST(ChartCrankAngle, ReadoutFollowsThePointUnderTheMouse)
+{
+    const struct {
+        char decimal;
+        int step;
+        bool e; // over E rather than Mo
+        const char* text;
+    } cases[] = {
+        {',', 5, false, "φ = 60,10°; Mo = 0,625 Н·м"},
+        {'.', 9, true, "φ = 120.10°; E = 90 Дж"},
+        {',', 25, true, "φ = 360,10°; E = 250 Дж"},
+        {',', 7, false, "φ = 90,10°; xa = 7 м"}, // the quantity chart, showing xa
+    };
+    const auto R = runStore(0.1, 15, 25);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        FakePlatform platform;
+        platform.separator = c.decimal;
+        const bool xa = QByteArray(c.text).contains("xa");
+        MoEChartWindow moe(defaultParams(), *R, platform);
+        QuantityChartWindow quantity(defaultParams(), *R, platform, [] { return kCaptions; });
+        QWidget& form = xa ? static_cast<QWidget&>(quantity) : moe;
+        form.show();
+        if (xa) pick(quantity, 11);
+        QApplication::processEvents();
+        MarkedChartView* view = chartView(form);
+        const double value = xa ? c.step : c.e ? 10.0 * c.step : 0.125 * c.step;
+        // A few pixels off the point, towards the middle of the plot: the nearest point is still
+        // the one read.
+        const PlotMapping m = view->mapping();
+        const QPointF point = m.map({0.1 + 15.0 * (c.step - 1), value});
+        const QPointF at = point + QPointF(point.x() < m.plot.center().x() ? 2 : -2,
+                                           point.y() < m.plot.center().y() ? 2 : -2);
+        // Through the window system, as a moving mouse arrives: no button is held.
+        auto move = [&](QPoint inView) {
+            QTest::mouseMove(form.windowHandle(), view->viewport()->mapTo(&form, inView));
+        };
+        move(at.toPoint());
+        EXPECT_EQ(view->readout(), QString::fromUtf8(c.text));
+        move(QPoint(2, 2)); // outside the plot area
+        EXPECT_EQ(view->readout(), QString());
+    }
 }
 
 // Grown, each window gives the room to its chart and keeps its controls at the edges; a window
