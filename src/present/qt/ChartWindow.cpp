@@ -32,11 +32,20 @@ void fitToAvailableArea(QWidget* w)
     // that the frame is the client area, and room for borders and a title bar is kept so that
     // the title bar does not end above the screen.
     QSize decoration = w->frameGeometry().size() - w->size();
-    if (decoration.isNull()) decoration = QSize(16, 48);
+    const bool framed = !decoration.isNull();
+    if (!framed) decoration = QSize(16, 48);
     const QSize room = area.size() - decoration;
     const QSize fitted = w->size().boundedTo(room).expandedTo(w->minimumSize());
     if (fitted != w->size()) w->resize(fitted);
-    keepOnScreen(w);
+    // Placed with the frame it will have, so the title bar is not pushed above the screen. The
+    // window system puts a window it has not framed yet at its client's position, so one moved to
+    // the area's top keeps the title bar's room above it.
+    const QRect frame(w->frameGeometry().topLeft(), fitted + decoration);
+    QPoint target = placeInside(frame, area);
+    if (!framed)
+        target.setY(
+            std::max(target.y(), area.top() + decoration.height() - decoration.width() / 2));
+    if (target != w->frameGeometry().topLeft()) w->move(target);
 }
 
 QList<QPointF> rowPoints(const ResultStore& R, int row)
