@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AnimatorWindow.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -123,6 +125,37 @@ AnimatorWindow::AnimatorWindow(SceneModel model, QWidget* parent)
     exitHintTimer->setInterval(kExitHintMs);
     connect(exitHintTimer, &QTimer::timeout, exitHint, &QWidget::hide);
     refresh();
+}
+
+namespace {
+
+// What a window frame may add around the client area: the borders and a title bar. The frame is
+// unknown until the window manager has framed the window, so the room is kept beforehand.
+constexpr QSize kFrameAllowance{16, 48};
+
+} // namespace
+
+QSize AnimatorWindow::windowedSize(const QSize& available)
+{
+    return kDefaultSize.boundedTo(available - kFrameAllowance);
+}
+
+void AnimatorWindow::showWindowed()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(kDefaultSize);
+        show();
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize size = windowedSize(area.size()).expandedTo(minimumSizeHint());
+    resize(size);
+    // Centred in the area, so the title bar and the controls at the bottom are both on screen.
+    const QSize frame = size + kFrameAllowance;
+    move(area.x() + std::max(0, (area.width() - frame.width()) / 2),
+         area.y() + std::max(0, (area.height() - frame.height()) / 2));
+    show();
 }
 
 void AnimatorWindow::showEvent(QShowEvent* event)

@@ -3,6 +3,7 @@
 // pause, slower and faster, a step back and forward, a slider to scrub); loops while playing.
 #pragma once
 #include <QElapsedTimer>
+#include <QSize>
 #include <QWidget>
 
 #include "Scene.h"
@@ -43,6 +44,13 @@ public:
     explicit AnimatorWindow(SceneModel model, QWidget* parent = nullptr);
 
     const KineticPlayback& playback() const { return playback_; }
+
+    // The windowed build's size: kDefaultSize, or less where the available area of a small
+    // screen (`available`, without task bars and panels) cannot hold it with a window frame.
+    static constexpr QSize kDefaultSize{1000, 720};
+    static QSize windowedSize(const QSize& available);
+    // Shows the window at windowedSize of its screen's available area, inside that area.
+    void showWindowed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

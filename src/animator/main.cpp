@@ -124,8 +124,7 @@ int run(int argc, char** argv)
     AnimatorWindow window(std::move(*model));
     window.setWindowTitle(QString::fromUtf8(kTitle));
     if constexpr (kFullBuild) {
-        window.resize(1000, 720);
-        window.show();
+        window.showWindowed();
     } else {
         // Without a window manager a full-screen request alone leaves the window small.
         if (const QScreen* screen = QGuiApplication::primaryScreen())

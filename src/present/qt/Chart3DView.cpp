@@ -50,6 +50,9 @@ Chart3DView::Chart3DView(QChart* chart, QWidget* parent) : MarkedChartView(chart
     // The value labels' width decides the left margin.
     if (QValueAxis* ay = axisY())
         connect(ay, &QValueAxis::rangeChanged, this, [this] { layoutPlotArea(); });
+    // So do the axis titles, beside the labels.
+    for (QValueAxis* a : {axisX(), axisY()})
+        if (a) connect(a, &QAbstractAxis::titleTextChanged, this, [this] { layoutPlotArea(); });
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, false);
 }
@@ -60,20 +63,42 @@ void Chart3DView::resizeEvent(QResizeEvent* event)
     layoutPlotArea();
 }
 
+void Chart3DView::setTitle(const QString& title)
+{
+    chart()->setTitle(title);
+    layoutPlotArea();
+    viewport()->update();
+}
+
+QRectF Chart3DView::titleRect() const
+{
+    const QFontMetricsF tm(chart()->titleFont());
+    const QRectF room(8, 8, std::max(1, width() - 16), tm.height() * 4);
+    QRectF r =
+        tm.boundingRect(room, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, chart()->title());
+    r.setHeight(std::max(r.height(), tm.height())); // an empty title keeps its line
+    return QRectF(room.left(), room.top(), room.width(), r.height());
+}
+
 void Chart3DView::layoutPlotArea()
 {
-    const QFontMetricsF title(chart()->titleFont());
     QFont labelFont;
-    if (QValueAxis* ay = axisY()) labelFont = ay->labelsFont();
+    double xTitle = 0, yTitle = 0; // room the axis titles take beside their labels
+    if (QValueAxis* ay = axisY()) {
+        labelFont = ay->labelsFont();
+        if (!ay->titleText().isEmpty()) yTitle = QFontMetricsF(ay->titleFont()).height() + 4;
+    }
+    if (QValueAxis* ax = axisX())
+        if (!ax->titleText().isEmpty()) xTitle = QFontMetricsF(ax->titleFont()).height() + 4;
     const QFontMetricsF labels(labelFont);
     double widest = labels.horizontalAdvance(QStringLiteral("-0000.0"));
     if (QValueAxis* ay = axisY())
         for (double v : ticks(ay))
             widest = std::max(widest, labels.horizontalAdvance(axisLabel(chart(), ay, v)));
-    const double left = 14 + widest;
-    const double top = 8 + title.height() + 8 + kDepth;
+    const double left = 14 + widest + yTitle;
+    const double top = titleRect().bottom() + 8 + kDepth;
     const double right = 16 + kDepth;
-    const double bottom = 10 + 2 * labels.height();
+    const double bottom = 10 + 2 * labels.height() + xTitle;
     const QRectF all(QPointF(0, 0), QSizeF(size()));
     chart()->setPlotArea(all.adjusted(left, top, -right, -bottom));
 }
@@ -84,8 +109,7 @@ void Chart3DView::drawBackground(QPainter* painter, const QRectF& rect)
     painter->save();
     painter->setFont(chart()->titleFont());
     painter->setPen(Qt::black);
-    const QFontMetricsF tm(chart()->titleFont());
-    painter->drawText(QRectF(0, 8, width(), tm.height()), Qt::AlignHCenter | Qt::AlignTop,
+    painter->drawText(titleRect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                       chart()->title());
     painter->restore();
 

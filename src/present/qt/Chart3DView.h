@@ -11,6 +11,10 @@ public:
     // `chart` must already have its two value axes; the view draws the chart's title itself.
     explicit Chart3DView(QChart* chart, QWidget* parent = nullptr);
 
+    // Sets the chart's title, which the view wraps onto more lines where it is wider than the
+    // view, and makes room for it above the plot.
+    void setTitle(const QString& title);
+
     static constexpr int kDepth = 14; // pixels right and up from the front to the back plane
     QPointF depth() const { return {kDepth, -kDepth}; }
 
@@ -23,4 +27,5 @@ protected:
 
 private:
     void layoutPlotArea();
+    QRectF titleRect() const; // where the title is drawn, wrapped to the view's width
 };

@@ -3,6 +3,7 @@
 #include "present/qt/ChartWindow.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMouseEvent>
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "base/NumberText.h"
 
 namespace {
 
@@ -50,9 +53,22 @@ std::vector<QPointF> screenPolyline(const QList<QPointF>& data, const PlotMappin
     return out;
 }
 
+QString readoutText(double angle, const QString& name, double value, const QString& unit,
+                    char decimal)
+{
+    QString text = QStringLiteral("φ = ") +
+                   QString::fromStdString(FormatFixed(angle, 18, 2, decimal)) +
+                   QStringLiteral("°; ") + name + QStringLiteral(" = ") + markLabel(value, decimal);
+    if (!unit.isEmpty()) text += QLatin1Char(' ') + unit;
+    return text;
+}
+
 MarkedChartView::MarkedChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent)
 {
     setRubberBand(QChartView::RectangleRubberBand);
+    // The readout follows the mouse without a button held.
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     // Marks are placed over the whole plot at once; a partial repaint would cut them.
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setFrameShape(QFrame::NoFrame);
@@ -66,9 +82,10 @@ void MarkedChartView::addSeries(QXYSeries* series, const QColor& background, boo
     chart()->addSeries(standIn);
     standIn->attachAxis(axisX());
     standIn->attachAxis(axisY());
-    layers_.push_back({series, background, visible});
+    layers_.push_back({series, background, visible, QString(), QString()});
     auto stale = [this] {
         invalidateMarks();
+        clearReadout();
         viewport()->update();
     };
     connect(series, &QXYSeries::pointsReplaced, this, stale);
@@ -87,6 +104,59 @@ void MarkedChartView::setMarksVisible(const QXYSeries* series, bool visible)
     viewport()->update();
 }
 
+void MarkedChartView::setEveryMark(bool every)
+{
+    everyMark_ = every;
+    invalidateMarks();
+    viewport()->update();
+}
+
+void MarkedChartView::setReadoutQuantity(const QXYSeries* series, const QString& name,
+                                         const QString& unit)
+{
+    for (Layer& l : layers_)
+        if (l.series == series) l.name = name, l.unit = unit;
+}
+
+void MarkedChartView::setAxisTitles(const QString& x, const QString& y)
+{
+    if (QValueAxis* ax = axisX()) ax->setTitleText(x);
+    if (QValueAxis* ay = axisY()) ay->setTitleText(y);
+}
+
+void MarkedChartView::clearReadout()
+{
+    readout_.clear();
+}
+
+void MarkedChartView::showReadoutAt(QPointF pos)
+{
+    const QString before = readout_;
+    clearReadout();
+    const PlotMapping m = mapping();
+    if (m.plot.contains(pos) && m.plot.width() > 0) {
+        const double x = m.xMin + (pos.x() - m.plot.left()) * (m.xMax - m.xMin) / m.plot.width();
+        double best = std::numeric_limits<double>::infinity();
+        for (const Layer& l : layers_) {
+            const QList<QPointF> pts = l.series->points();
+            auto it = std::lower_bound(pts.cbegin(), pts.cend(), x,
+                                       [](const QPointF& a, double v) { return a.x() < v; });
+            // The point nearest in x is at `it` or just before it; of the series, the nearest on
+            // screen wins, so the readout sits on the curve the mouse is over.
+            for (auto c : {it - (it != pts.cbegin()), it}) {
+                if (c == pts.cend()) continue;
+                const QPointF d = m.map(*c) - pos;
+                const double dist = std::hypot(d.x(), d.y());
+                if (dist >= best) continue;
+                best = dist;
+                readoutPoint_ = *c;
+                readout_ = readoutText(c->x(), l.name, c->y(), l.unit, decimal_);
+            }
+        }
+    }
+    if (readout_ != before) viewport()->update();
+}
+
 bool MarkedChartView::marksVisible(const QXYSeries* series) const
 {
     for (const Layer& l : layers_)
@@ -101,6 +171,7 @@ void MarkedChartView::setDecimal(char decimal)
     if (decimal == decimal_) return;
     decimal_ = decimal;
     invalidateMarks();
+    clearReadout();
     viewport()->update();
 }
 
@@ -111,8 +182,10 @@ const QList<PlacedMark>& MarkedChartView::currentMarks()
     QList<MarkSource> sources;
     for (const Layer& l : layers_)
         if (l.visible) sources.push_back({l.series, l.background});
-    marks_ = sources.isEmpty() ? QList<PlacedMark>()
-                               : placeMarks(sources, now, markBounds(), markFont(), decimal_);
+    marks_ = sources.isEmpty()
+                 ? QList<PlacedMark>()
+                 : placeMarks(sources, now, markBounds(), markFont(), decimal_,
+                              everyMark_ ? MarkPlacement::Every : MarkPlacement::Fitting);
     placedFor_ = now;
     marksValid_ = true;
     return marks_;
@@ -151,6 +224,7 @@ void MarkedChartView::fitAxes(std::initializer_list<const QList<QPointF>*> data)
             y0 = std::min(y0, p.y()), y1 = std::max(y1, p.y());
         }
     chart()->zoomReset();
+    clearReadout();
     if (x0 > x1) { // no points at all
         ax->setRange(0, 1);
         ay->setRange(0, 1);
@@ -189,6 +263,45 @@ void MarkedChartView::drawForeground(QPainter* painter, const QRectF& rect)
             drawSeries(*painter, *l.series, screenPolyline(l.series->points(), m));
     const auto& marks = currentMarks();
     if (!marks.isEmpty()) drawMarks(*painter, marks, markFont());
+    if (!readout_.isEmpty()) drawReadout(*painter);
+}
+
+void MarkedChartView::drawReadout(QPainter& painter) const
+{
+    const PlotMapping m = mapping();
+    const QPointF p = m.map(readoutPoint_);
+    if (!m.plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(p)) return; // zoomed away from it
+    const QFont font = markFont();
+    const QFontMetricsF fm(font);
+    const QSizeF size(fm.horizontalAdvance(readout_) + 8, fm.height() + 4);
+    // Up and to the right of the point, turned back into the plot near its edges.
+    QRectF box(p + QPointF(8, -8 - size.height()), size);
+    if (box.right() > m.plot.right()) box.moveRight(p.x() - 8);
+    if (box.left() < m.plot.left()) box.moveLeft(m.plot.left());
+    if (box.top() < m.plot.top()) box.moveTop(p.y() + 8);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(p, 4, 4);
+    painter.setFont(font);
+    painter.setBrush(QColor(255, 255, 225));
+    painter.drawRect(box);
+    painter.drawText(box, Qt::AlignCenter, readout_);
+    painter.restore();
+}
+
+void MarkedChartView::mouseMoveEvent(QMouseEvent* event)
+{
+    showReadoutAt(event->position());
+    QChartView::mouseMoveEvent(event);
+}
+
+void MarkedChartView::leaveEvent(QEvent* event)
+{
+    clearReadout();
+    viewport()->update();
+    QChartView::leaveEvent(event);
 }
 
 void MarkedChartView::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A chart view shared by the chart windows: series drawn by the view itself, value marks over
-// them, zoom by dragging a rectangle, and a popup menu on the right button.
+// them, a readout of the point under the mouse, zoom by dragging a rectangle, and a popup menu on
+// the right button.
 //
 // Qt Charts recomputes a path and its outline for every point of every series at each zoom step,
 // which at 90000 points takes a large fraction of a second; so the series holding the data stay
@@ -22,6 +23,12 @@ class QValueAxis;
 // highest and last remain, so the polyline keeps its outline at any length.
 std::vector<QPointF> screenPolyline(const QList<QPointF>& data, const PlotMapping& m);
 
+// The readout of one point: "φ = <angle>°; <name> = <value> <unit>", the angle with two decimals
+// and the value as a value mark writes it, both with `decimal` as the separator; no unit, no
+// space before it.
+QString readoutText(double angle, const QString& name, double value, const QString& unit,
+                    char decimal);
+
 class MarkedChartView : public QChartView {
     Q_OBJECT
 public:
@@ -33,9 +40,24 @@ public:
     void addSeries(QXYSeries* data, const QColor& background, bool marksShown);
     void setMarksVisible(const QXYSeries* series, bool visible);
     bool marksVisible(const QXYSeries* series) const;
+    // With `every`, each point the plot can tell apart gets its mark even where marks collide;
+    // without (the default), only the marks that fit (see placeMarks).
+    void setEveryMark(bool every);
+    bool everyMark() const { return everyMark_; }
     // The marks as they are drawn now (placed again only when the data, the ranges or the
     // visibility changed since the last placement).
     const QList<PlacedMark>& currentMarks();
+
+    // The name and unit the readout gives the values of `series` (see readoutText).
+    void setReadoutQuantity(const QXYSeries* series, const QString& name, const QString& unit);
+    // Follows the mouse: the point nearest to view position `pos` among the series' points
+    // nearest to it in x becomes the readout's, drawn beside its point; outside the plot area
+    // there is none.
+    void showReadoutAt(QPointF pos);
+    // The readout's text now; empty while the mouse is off the plot or there are no points.
+    QString readout() const { return readout_; }
+    // Titles of the x and y axes.
+    void setAxisTitles(const QString& x, const QString& y);
 
     // The decimal separator of the value marks and of the chart's axes (see localizeAxes); the
     // marks take '.' until it is set.
@@ -53,6 +75,8 @@ public:
 protected:
     void drawForeground(QPainter* painter, const QRectF& rect) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Where marks may lie; the plot area unless a subclass draws more around it.
@@ -67,11 +91,17 @@ private:
         QXYSeries* series;
         QColor background;
         bool visible;
+        QString name, unit;
     };
     void invalidateMarks() { marksValid_ = false; }
+    void clearReadout();
+    void drawReadout(QPainter& painter) const;
     QList<Layer> layers_;
     QList<PlacedMark> marks_;
     bool marksValid_ = false;
+    bool everyMark_ = false;
+    QString readout_;
+    QPointF readoutPoint_; // the readout's point in data coordinates
     char decimal_ = '.';
     PlotMapping placedFor_;
     QMenu* popup_ = nullptr;

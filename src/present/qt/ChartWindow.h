@@ -1,21 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the two chart windows share: their frame (fixed single border, system menu and minimise
-// button only) and the filling of a series from a row of the store.
+// What the two chart windows share: their frame (resizable, placed inside the screen), the filling
+// of a series from a row of the store against the crank angle, the axis titles and the window
+// title that says when the results are out of date.
 #pragma once
 #include <QList>
 #include <QLocale>
 #include <QPointF>
+#include <QString>
 
 #include "calc/ResultStore.h"
 
 class QChart;
 class QWidget;
 
-// Makes `w` a top-level window at frame position (x, y) with a fixed client area w x h.
+// The title of every chart's x axis.
+inline const QString kCrankAngleAxisTitle = QStringLiteral("Угол кривошипа, °");
+// What a chart window's title gets while its results belong to other parameters than those shown.
+inline const QString kStaleResultsSuffix =
+    QStringLiteral(" — результаты относятся к прежним параметрам");
+
+// Makes `w` a resizable top-level window at frame position (x, y) with a client area of
+// width x height, which is also what it returns to (see fitToAvailableArea).
 void setChartWindowFrame(QWidget* w, int x, int y, int width, int height);
 
-// The points (30 (i - 1), R[row][i]) for i = 1..n as doubles; n is clamped to 0..kSteps.
-QList<QPointF> rowPoints(const ResultStore& R, int row, int n);
+// Shrinks the top-level `w` to the available area of its screen when it is larger, then keeps it
+// inside that area. A window that fits keeps its size.
+void fitToAvailableArea(QWidget* w);
+
+// The points (crank angle of step i in degrees, R[row][i]) for i = 1..N, with N, fi0 and step
+// those the store was computed with (N clamped to 0..kSteps); no points before any calculation.
+QList<QPointF> rowPoints(const ResultStore& R, int row);
+
+// The y axis title of a store row: "name, unit" from the quantity catalogue, "" for a row that no
+// quantity owns.
+QString quantityAxisTitle(int row);
+
+// `base`, with kStaleResultsSuffix when `stale`.
+QString chartWindowTitle(const QString& base, bool stale);
 
 // The locale the axes write their numbers in: the default locale when its decimal separator is
 // `decimal`, else one that has it (Russian for ',', C for '.'); digit groups shown, as the value

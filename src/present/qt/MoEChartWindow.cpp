@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QLineSeries>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QValueAxis>
 
@@ -28,12 +29,21 @@ QLineSeries* makeSeries(const char* name, const QString& title, const QColor& co
 
 } // namespace
 
-MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store, Platform& platform,
+namespace {
+
+// The window's size as it opens, and the chart's margins within it.
+constexpr int kWidth = 862, kHeight = 606;
+const QMargins kChartMargins(16, 8, 13, 29);
+
+} // namespace
+
+MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platform& platform,
                                QWidget* parent)
-    : QWidget(parent), P(params), R(store), platform(platform)
+    : QWidget(parent), R(store), platform(platform)
 {
     setWindowTitle(QStringLiteral("Графики"));
-    setChartWindowFrame(this, 254, 110, 862, 606);
+    setChartWindowFrame(this, 254, 110, kWidth, kHeight);
+    setMinimumSize(320, 240);
 
     chart = new QChart;
     chart->setTitle(QStringLiteral("Графики Mo и E"));
@@ -52,11 +62,14 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
     chartView = new MarkedChartView(chart, this);
     chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
-    chartView->setGeometry(16, 8, 833, 569);
+    chartView->setGeometry(rect().marginsRemoved(kChartMargins));
+    chartView->setAxisTitles(kCrankAngleAxisTitle, QStringLiteral("Mo, Н·м; E, Дж"));
     moSeries = makeSeries("moSeries", QStringLiteral("Mo"), Qt::red, this);
     eSeries = makeSeries("eSeries", QStringLiteral("E"), QColor(0, 128, 0), this); // not lime
     chartView->addSeries(moSeries, QColor(0, 128, 255), true);
     chartView->addSeries(eSeries, QColor(255, 255, 128), true);
+    chartView->setReadoutQuantity(moSeries, QStringLiteral("Mo"), QStringLiteral("Н·м"));
+    chartView->setReadoutQuantity(eSeries, QStringLiteral("E"), QStringLiteral("Дж"));
 
     popupMenu = new QMenu(this);
     popupMenu->setObjectName("popupMenu");
@@ -72,6 +85,11 @@ MoEChartWindow::MoEChartWindow(const ParamSet& params, const ResultStore& store,
             guarded(platform, [this](bool on) { chartView->setMarksVisible(moSeries, on); }));
     connect(eMarksAction, &QAction::toggled, this,
             guarded(platform, [this](bool on) { chartView->setMarksVisible(eSeries, on); }));
+    everyMarkAction = popupMenu->addAction(QStringLiteral("Все значения"));
+    everyMarkAction->setObjectName("everyMarkAction");
+    everyMarkAction->setCheckable(true);
+    connect(everyMarkAction, &QAction::toggled, this,
+            guarded(platform, [this](bool on) { chartView->setEveryMark(on); }));
     popupMenu->addSeparator();
     const ChartViewActions view =
         addChartViewActions(popupMenu, this, platform, chart, [this] { saveImage(); });
@@ -85,13 +103,27 @@ void MoEChartWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // A window coming back from the task bar is not being shown anew.
     // Shown from a command or by the window system: the filling is a command of its own.
-    if (!event->spontaneous()) runCommand(platform, [this] { fill(); });
+    if (!event->spontaneous()) {
+        fitToAvailableArea(this);
+        runCommand(platform, [this] { fill(); });
+    }
+}
+
+void MoEChartWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    chartView->setGeometry(rect().marginsRemoved(kChartMargins));
+}
+
+void MoEChartWindow::setResultsStale(bool stale)
+{
+    setWindowTitle(chartWindowTitle(QStringLiteral("Графики"), stale));
 }
 
 void MoEChartWindow::fill()
 {
-    const QList<QPointF> mo = rowPoints(R, rowOf(Quantity::mo), P.N);
-    const QList<QPointF> e = rowPoints(R, rowOf(Quantity::e), P.N);
+    const QList<QPointF> mo = rowPoints(R, rowOf(Quantity::mo));
+    const QList<QPointF> e = rowPoints(R, rowOf(Quantity::e));
     // Ranges first, while the series are empty: each range change would otherwise recompute
     // the geometry of every point.
     moSeries->clear();

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -40,6 +41,11 @@ QIcon noGlyph()
     return QIcon(pm);
 }
 
+// The window's size as it opens; the chart fills it but for the row of controls at the bottom.
+constexpr int kWidth = 562, kHeight = 381;
+const QString kUntitled = QStringLiteral("CGA");
+const QString kNoQuantityTitle = QStringLiteral("График параметра");
+
 } // namespace
 
 void fitListToItems(QComboBox* box)
@@ -57,16 +63,17 @@ void fitListToItems(QComboBox* box)
     view->setTextElideMode(Qt::ElideNone);
 }
 
-QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultStore& store,
+QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& store,
                                          Platform& platform, CaptionSource captions,
                                          QWidget* parent)
-    : QWidget(parent), P(params), R(store), platform(platform), captions_(std::move(captions))
+    : QWidget(parent), R(store), platform(platform), captions_(std::move(captions))
 {
-    setWindowTitle(QStringLiteral("CGA"));
-    setChartWindowFrame(this, -6, 109, 562, 381);
+    setWindowTitle(kUntitled);
+    setChartWindowFrame(this, -6, 109, kWidth, kHeight);
+    setMinimumSize(kWidth, 240); // the row of controls keeps its width
 
     chart = new QChart;
-    chart->setTitle(QStringLiteral("График параметра"));
+    chart->setTitle(kNoQuantityTitle);
     chart->legend()->hide();
     auto* ax = new QValueAxis;
     auto* ay = new QValueAxis;
@@ -77,7 +84,7 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
     chartView = new Chart3DView(chart, this);
     chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
-    chartView->setGeometry(0, 0, 561, 345);
+    chartView->setAxisTitles(kCrankAngleAxisTitle, QString());
     series = new QLineSeries(this);
     series->setObjectName("series");
     series->setColor(Qt::red);
@@ -87,7 +94,6 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
     quantityBox->setObjectName("quantityBox");
     quantityBox->setEditable(true);
     quantityBox->setInsertPolicy(QComboBox::NoInsert);
-    quantityBox->setGeometry(408, 352, 145, 25);
     wheelOnlyWithFocus(quantityBox);
     quantityBox->setEditText(QStringLiteral("Параметр"));
     connect(quantityBox, &QComboBox::activated, this, guarded(platform, [this] {
@@ -101,28 +107,78 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet& params, const ResultSto
 
     marksCheck = new QCheckBox(QStringLiteral("Отображать значения"), this);
     marksCheck->setObjectName("marksCheck");
-    marksCheck->setGeometry(8, 352, 153, 17);
     connect(marksCheck, &QCheckBox::clicked, this,
             guarded(platform, [this] { applyMarksCheck(); }));
 
     clearButton = new QPushButton(noGlyph(), QStringLiteral("&Oчистить"), this);
     clearButton->setObjectName("clearButton");
-    clearButton->setGeometry(168, 352, 89, 25);
     connect(clearButton, &QPushButton::clicked, this, guarded(platform, [this] { clearChart(); }));
 
     popupMenu = new QMenu(this);
     popupMenu->setObjectName("popupMenu");
+    everyMarkAction = popupMenu->addAction(QStringLiteral("Все значения"));
+    everyMarkAction->setObjectName("everyMarkAction");
+    everyMarkAction->setCheckable(true);
+    connect(everyMarkAction, &QAction::toggled, this,
+            guarded(platform, [this](bool on) { chartView->setEveryMark(on); }));
+    popupMenu->addSeparator();
     const ChartViewActions view =
         addChartViewActions(popupMenu, this, platform, chart, [this] { saveImage(); });
     zoomResetAction = view.zoomReset;
     saveImageAction = view.saveImage;
     chartView->setPopupMenu(popupMenu);
+    layoutControls();
+}
+
+void QuantityChartWindow::layoutControls()
+{
+    // At the opening size these are the places the window has always had; a larger window gives
+    // the chart the room, the list keeps to the right edge and the rest to the left.
+    const int w = width(), h = height();
+    chartView->setGeometry(0, 0, w - 1, h - 36);
+    marksCheck->setGeometry(8, h - 29, 153, 17);
+    clearButton->setGeometry(168, h - 29, 89, 25);
+    quantityBox->setGeometry(w - 154, h - 29, 145, 25);
 }
 
 void QuantityChartWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) runCommand(platform, [this] { fill(); });
+    if (!event->spontaneous()) {
+        fitToAvailableArea(this);
+        runCommand(platform, [this] { fill(); });
+    }
+}
+
+void QuantityChartWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+void QuantityChartWindow::setResultsStale(bool stale)
+{
+    stale_ = stale;
+    updateWindowTitle();
+}
+
+void QuantityChartWindow::updateWindowTitle()
+{
+    const QString base = plotted_.isEmpty() ? kUntitled : QStringLiteral("График: ") + plotted_;
+    setWindowTitle(chartWindowTitle(base, stale_));
+}
+
+void QuantityChartWindow::showQuantity(const QString& caption, int row)
+{
+    plotted_ = caption;
+    updateWindowTitle();
+    chartView->setTitle(caption.isEmpty() ? kNoQuantityTitle : caption);
+    chartView->setAxisTitles(kCrankAngleAxisTitle,
+                             caption.isEmpty() ? QString() : quantityAxisTitle(row));
+    // The readout names the value as the catalogue does; a row no quantity owns, by its caption.
+    const QuantityInfo* q = caption.isEmpty() ? nullptr : quantityAtRow(row);
+    chartView->setReadoutQuantity(series, q ? QString::fromUtf8(q->name) : caption,
+                                  q ? QString::fromUtf8(q->unit) : QString());
 }
 
 void QuantityChartWindow::fill()
@@ -148,8 +204,12 @@ void QuantityChartWindow::quantityChosen()
     series->clear();
     chartView->setDecimal(platform.localeDecimalSeparator());
     const int j = chosenIndex();
-    if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
-    const QList<QPointF> points = rowPoints(R, j + 1, P.N);
+    if (j < 0 || j + 1 >= ResultStore::kRows) { // no row of the store to plot
+        showQuantity(QString(), -1);
+        return;
+    }
+    showQuantity(quantityBox->itemText(j), j + 1);
+    const QList<QPointF> points = rowPoints(R, j + 1);
     chartView->fitAxes({&points}); // while the series is empty: a range change is cheap then
     series->replace(points);
 }
@@ -162,6 +222,7 @@ void QuantityChartWindow::applyMarksCheck()
 void QuantityChartWindow::clearChart()
 {
     series->clear();
+    showQuantity(QString(), -1);
 }
 
 void QuantityChartWindow::saveImage()

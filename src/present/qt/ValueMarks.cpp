@@ -106,8 +106,10 @@ QPointF PlotMapping::map(QPointF p) const
 }
 
 QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping& mapping,
-                             const QRectF& bounds, const QFont& font, char decimal)
+                             const QRectF& bounds, const QFont& font, char decimal,
+                             MarkPlacement placement)
 {
+    const bool every = placement == MarkPlacement::Every;
     QList<PlacedMark> placed;
     if (bounds.isEmpty() || mapping.plot.isEmpty()) return placed;
     const QFontMetricsF fm(font);
@@ -128,7 +130,7 @@ QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping
         auto tryMark = [&](const QPointF& value) {
             const QPointF p = mapping.map(value);
             if (!inPlot.contains(p)) return;
-            bool mayFit = false;
+            bool mayFit = every;
             for (int k = 0; k < kSpots && !mayFit; ++k)
                 mayFit = fits(spot(p, k, narrowest, h, bounds));
             if (!mayFit) return;
@@ -141,6 +143,15 @@ QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping
                 placed.push_back({p, r, text, sources[s].background, s});
                 return;
             }
+            if (!every) return;
+            // No free spot: the nearest one inside the bounds, over whatever lies there.
+            QRectF r = spot(p, 0, w, h, bounds);
+            for (int k = 0; k < kSpots; ++k)
+                if (bounds.contains(spot(p, k, w, h, bounds))) {
+                    r = spot(p, k, w, h, bounds);
+                    break;
+                }
+            placed.push_back({p, r, text, sources[s].background, s});
         };
         // Where several points share a pixel column, only the column's first, lowest, highest
         // and last point can be told apart on screen; the others are not offered a mark.

@@ -41,15 +41,21 @@ struct PlacedMark {
     int source = 0; // index into the sources given to placeMarks
 };
 
+// Which marks placeMarks keeps: only those that fit beside the others, or one for every point the
+// plot can tell apart, colliding or not.
+enum class MarkPlacement { Fitting, Every };
+
 // Places the marks of the sources, in order, left to right within each, each mark trying a few
 // spots above and below its point and taking the first one inside `bounds` that overlaps no mark
 // already placed; a point with no such spot gets no mark. Only points inside mapping.plot are
 // considered, found by binary search on x; where several share a pixel column only the column's
 // first, lowest, highest and last are; and a spot that cannot fit even the narrowest text is
 // rejected before the text is formatted. So the cost follows the pixels, not the series' length.
-// Mark texts take `decimal` as the decimal separator.
+// Mark texts take `decimal` as the decimal separator. With MarkPlacement::Every a point with no
+// free spot still gets its mark, at the first spot inside `bounds` (or the first spot at all).
 QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping& mapping,
-                             const QRectF& bounds, const QFont& font, char decimal);
+                             const QRectF& bounds, const QFont& font, char decimal,
+                             MarkPlacement placement = MarkPlacement::Fitting);
 
 // Draws placed marks: leader line from the point, coloured frame, black text.
 void drawMarks(QPainter& painter, const QList<PlacedMark>& marks, const QFont& font);

@@ -3,6 +3,7 @@
 // buttons still work, and full screen it shows its way out for a few seconds.
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -93,4 +94,31 @@ TEST(AnimatorWindow, AWindowWithATitleBarShowsNoHint)
     w.show();
     EXPECT_FALSE(child(w, "exitHint")->isVisible());
     EXPECT_FALSE(child<QTimer>(w, "exitHintTimer")->isActive());
+}
+
+// On a small screen (1024 x 600 with a panel, the test screen's 800 x 600) the window takes the
+// room there is, frame included, and its controls stay inside it.
+TEST(AnimatorWindow, WindowedFitsASmallScreen)
+{
+    const struct {
+        QSize available;
+        QSize expected;
+    } cases[] = {
+        {{1920, 1040}, {1000, 720}}, // room enough: the usual size
+        {{1024, 576}, {1000, 528}},  // 1024 x 600 less a panel: less tall
+        {{800, 600}, {784, 552}},
+    };
+    for (const auto& c : cases) {
+        const QSize size = AnimatorWindow::windowedSize(c.available);
+        EXPECT_EQ(size, c.expected) << c.available.width() << "x" << c.available.height();
+        // Room for borders and a title bar is left.
+        EXPECT_LE(size.height() + 40, c.available.height());
+    }
+
+    AnimatorWindow w(run(15, 25));
+    w.showWindowed();
+    const QRect area = w.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(w.frameGeometry()));
+    for (QPushButton* control : w.findChildren<QPushButton*>())
+        EXPECT_TRUE(w.rect().contains(control->geometry())) << control->text().toStdString();
 }

@@ -24,7 +24,8 @@ protected:
     {
         MainWindowTest::SetUp();
         chartParams = charttest::defaultParams();
-        moeChart = std::make_unique<MoEChartWindow>(chartParams, charttest::defaultStore(), fake);
+        moeStore.recordRun(chartParams);
+        moeChart = std::make_unique<MoEChartWindow>(chartParams, moeStore, fake);
         quantityChart = std::make_unique<QuantityChartWindow>(
             chartParams, charttest::taggedStore(), fake,
             [this] { return form->resultsPanel().rowCaptions(); });
@@ -37,6 +38,7 @@ protected:
         MainWindowTest::TearDown();
     }
     ParamSet chartParams;
+    ResultStore moeStore; // the Mo/E chart's results, as computed with chartParams
     std::unique_ptr<MoEChartWindow> moeChart;
     std::unique_ptr<QuantityChartWindow> quantityChart;
 };
@@ -53,12 +55,15 @@ TEST_F(ChartCommands, GraphsShowsTheFilledChart)
 TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
 {
     form->showMoEChart();
-    chartParams.N = 10; // a later run with fewer steps
+    ParamSet later = chartParams;
+    later.N = 10; // a later run with fewer steps
+    moeStore.recordRun(later);
+    chartParams.N = 20; // and other steps on screen since, which the chart does not read
     form->showMoEChart();
     EXPECT_TRUE(moeChart->isVisible());
     ASSERT_EQ(series(*moeChart, "moSeries")->count(), 10); // refilled, not left empty
     ASSERT_EQ(series(*moeChart, "eSeries")->count(), 10);
-    EXPECT_EQ(series(*moeChart, "moSeries")->points().back().x(), 270.0);
+    EXPECT_NEAR(series(*moeChart, "moSeries")->points().back().x(), 135.1, 1e-9);
 }
 
 TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)

@@ -70,7 +70,8 @@ TEST(ChartLook, ESeriesIsGreenNotLime)
     EXPECT_TRUE(standIn) << "the legend shows no \"E\"";
 }
 
-// N = 25 steps put the last point at x = 720: the axis ends with that label.
+// The defaults' 25 steps of 15 degrees from 0.1 put the last point at x = 360.1: the axis ends
+// with that label.
 TEST(ChartLook, AxesUseTheSeparatorsOfTheMarks)
 {
     const struct {
@@ -79,10 +80,10 @@ TEST(ChartLook, AxesUseTheSeparatorsOfTheMarks)
         const char* last;
         const char* other;
     } cases[] = {
-        {',', QLocale(QLocale::Russian, QLocale::Russia), "720,0", "720.0"},
-        {'.', QLocale::c(), "720.0", "720,0"},
+        {',', QLocale(QLocale::Russian, QLocale::Russia), "360,1", "360.1"},
+        {'.', QLocale::c(), "360.1", "360,1"},
         // The program's separator decides, as it does for the marks, whatever the default locale.
-        {',', QLocale::c(), "720,0", "720.0"},
+        {',', QLocale::c(), "360,1", "360.1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.last);
@@ -115,7 +116,7 @@ TEST(ChartLook, QuantityAxesFollowTheSeparatorToo)
     emit quantityBox(form)->activated(1);
     QApplication::processEvents();
     const QStringList texts = sceneTexts(chartView(form));
-    EXPECT_TRUE(texts.contains("720,0")) << texts.join(" | ").toStdString();
+    EXPECT_TRUE(texts.contains("360,1")) << texts.join(" | ").toStdString();
 }
 
 TEST(ChartLook, AxisLocaleCarriesTheDecimalSeparator)

@@ -14,6 +14,7 @@
 #include "support/FakePlatform.h"
 
 using charttest::chartView;
+using charttest::defaultAngle;
 using charttest::defaultParams;
 using charttest::quantityBox;
 using charttest::series;
@@ -78,9 +79,11 @@ TEST_F(ChartParam, ItemPlotsTheRowItsCaptionNames)
         pick(j);
         const auto pts = series(form)->points();
         ASSERT_EQ(pts.size(), 25) << j;
-        for (int i = 1; i <= 25; ++i)
-            EXPECT_EQ(pts[i - 1], QPointF(30.0 * (i - 1), 1000.0 * (j + 1) + i)) << j << " " << i;
-        EXPECT_EQ(chartView(form)->axisX()->max(), 720.0);
+        for (int i = 1; i <= 25; ++i) {
+            EXPECT_NEAR(pts[i - 1].x(), defaultAngle(i), 1e-9) << j << " " << i;
+            EXPECT_EQ(pts[i - 1].y(), 1000.0 * (j + 1) + i) << j << " " << i;
+        }
+        EXPECT_NEAR(chartView(form)->axisX()->max(), 360.1, 1e-9);
     }
 }
 
@@ -131,16 +134,21 @@ TEST_F(ChartParam, MarksFollowTheCheckBox)
     EXPECT_TRUE(chartView(form)->currentMarks().isEmpty());
 }
 
+// Before any calculation, and after one of no steps: nothing, not zeros, whatever is on screen.
 TEST_F(ChartParam, NoStepsPlotNothing)
 {
+    ResultStore never, noSteps;
     ParamSet p = defaultParams();
     p.N = 0;
-    QuantityChartWindow empty(p, taggedStore(), platform, [this] { return captions; });
-    empty.show();
-    quantityBox(empty)->setCurrentIndex(0);
-    emit quantityBox(empty)->activated(0);
-    EXPECT_EQ(series(empty)->count(), 0);
-    EXPECT_FALSE(chartView(empty)->grab().isNull());
+    noSteps.recordRun(p);
+    for (const ResultStore* R : {&never, &noSteps}) {
+        QuantityChartWindow empty(defaultParams(), *R, platform, [this] { return captions; });
+        empty.show();
+        quantityBox(empty)->setCurrentIndex(0);
+        emit quantityBox(empty)->activated(0);
+        EXPECT_EQ(series(empty)->count(), 0);
+        EXPECT_FALSE(chartView(empty)->grab().isNull());
+    }
 }
 
 TEST_F(ChartParam, WindowLayout)

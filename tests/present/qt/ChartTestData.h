@@ -36,17 +36,25 @@ inline const ResultStore& defaultStore()
     return *R;
 }
 
-// R[k][i] = 1000 k + i for every row and the first 25 steps: a row is known by its values.
+// R[k][i] = 1000 k + i for every row and the first 25 steps: a row is known by its values. It
+// reads as computed with the defaults: crank angles 0.1 + 15 (i - 1) degrees.
 inline const ResultStore& taggedStore()
 {
     static ResultStore* R = [] {
         auto* r = new ResultStore;
+        r->recordRun(defaultParams());
         for (int k = 0; k < ResultStore::kRows; ++k)
             for (int i = 1; i <= 25; ++i)
                 (*r)(k, i) = 1000.0L * k + i;
         return r;
     }();
     return *R;
+}
+
+// The crank angle of step i of the defaults in degrees, from their fi0 = 0.1 and step = 15.
+inline double defaultAngle(int i)
+{
+    return 0.1 + 15.0 * (i - 1);
 }
 
 // A chart window's view, which holds its chart.
