@@ -80,10 +80,14 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             // Beyond the double range: not a valid value.
             p.*(info->asDouble) = ParseDouble(text, '.');
             return;
-        case ParamKind::Extended:
+        case ParamKind::Extended: {
             ParseDouble(text, '.'); // beyond the double range: refused as the double fields are
-            p.*(info->asExtended) = ParseReal(text, '.');
+            const long double value = ParseReal(text, '.');
+            if (const std::string fault = paramValueFault(*info, value); !fault.empty())
+                throw BadInput{fault};
+            p.*(info->asExtended) = value;
             return;
+        }
         case ParamKind::Step: {
             p.step = windowStep(text);
             return;

@@ -32,6 +32,17 @@ bool applyValue(ParamSet& p, const ParamInfo& e, std::string_view text, Outcome&
     return true;
 }
 
+// The refusal of a text that converts to a value the parameter cannot take, or "" (a text that
+// does not convert is left to the apply, which reports it).
+std::string rangeFault(const ParamInfo& e, std::string_view text)
+{
+    try {
+        return paramValueFault(e, ParseRealAnySeparator(text));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 Outcome openEntry(ParamSet& p, int row)
@@ -72,6 +83,11 @@ Outcome confirmEntry(ParamSet& p, std::string_view text)
 
     const int row = paramRowForKey(p.curkey);
     if (row < 0) return out;
+    // A value out of the parameter's range is refused before the label shows it.
+    if (const std::string fault = rangeFault(paramRow(row), text); !fault.empty()) {
+        out.message(fault);
+        return out;
+    }
     out.label(row, std::string(text));
     if (!applyValue(p, paramRow(row), text, out)) out.message(kEntryFault);
     return out;

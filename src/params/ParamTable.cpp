@@ -103,6 +103,16 @@ bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
     return false;
 }
 
+std::string paramValueFault(const ParamInfo& info, long double value)
+{
+    if (info.group != ParamGroup::Mass || !(value < 0)) return {};
+    std::string name = info.key;
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return name[0] == 'M' ? name + ": масса не может быть отрицательной"
+                          : name + ": момент инерции не может быть отрицательным";
+}
+
 std::string paramLabelText(const ParamSet& p, int row, char decimal)
 {
     return FormatFixed(paramValue(p, row), 4, 3, decimal);
