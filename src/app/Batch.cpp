@@ -413,7 +413,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     // A mechanism the autofill cannot place is not calculated at all.
     if (job.autofill && !autofillPoints(p)) {
-        err << kAutofillFault << '\n';
+        err << autofillFaultText(p) << '\n';
         return kBatchStageFailed;
     }
 
