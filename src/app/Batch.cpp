@@ -435,7 +435,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     try {
-        writeOutputs(job, p, *R, out);
+        // The outputs carry the parameters the results were computed with, as the window's do.
+        writeOutputs(job, *R->computedWith(), *R, out);
     } catch (const BadInput& e) {
         err << kProgram << ": " << e.message << '\n';
         return kBatchBadInput;

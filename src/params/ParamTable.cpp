@@ -113,6 +113,27 @@ std::string paramValueFault(const ParamInfo& info, long double value)
                           : name + ": момент инерции не может быть отрицательным";
 }
 
+namespace {
+
+// Equal values of equal sign: bit for bit for every value but a NaN, without reading the
+// padding bytes of an extended real.
+bool sameValue(long double x, long double y)
+{
+    if (std::isnan(x) || std::isnan(y)) return std::isnan(x) && std::isnan(y);
+    return x == y && std::signbit(x) == std::signbit(y);
+}
+
+} // namespace
+
+bool sameInputs(const ParamSet& a, const ParamSet& b)
+{
+    for (const ParamInfo& info : kParams)
+        if ((info.asDouble || info.asExtended) &&
+            !sameValue(paramValue(a, info), paramValue(b, info)))
+            return false;
+    return sameValue(a.step, b.step) && sameValue(a.mode, b.mode) && a.N == b.N;
+}
+
 std::string paramLabelText(const ParamSet& p, int row, char decimal)
 {
     return FormatFixed(paramValue(p, row), 4, 3, decimal);

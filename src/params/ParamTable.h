@@ -117,6 +117,12 @@ std::string paramLabelText(const ParamSet& p, int row, char decimal);
 // of a parameter's value (the entry, the batch, the report, the project file) asks it.
 std::string paramValueFault(const ParamInfo& info, long double value);
 
+// Whether two parameter sets give the same calculation: every real of the table, the step, N
+// and the mode hold the same values with the same signs (0 and -0 differ; a NaN equals a NaN).
+// The point coordinates written by the autofill alone (phi0, psi0), the cycle count (N counts
+// the steps) and curkey are not compared.
+bool sameInputs(const ParamSet& a, const ParamSet& b);
+
 // Stores a real into a Double or Extended parameter: false, nothing stored, when the value lies
 // beyond the range of a double, for either kind (an underflow to a denormal or zero passes).
 bool storeParam(ParamSet& p, const ParamInfo& info, long double value);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
 #include <algorithm>
@@ -61,7 +62,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     results_ = new ResultsPanel(client, P, R, platform, *progress_, numbers_, this);
     parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
-    animation_ = new AnimationPanel(client, P, R, platform, *progress_, numbers_, this);
+    animation_ = new AnimationPanel(client, R, platform, *progress_, numbers_, this);
     // Tab order as it always was: the mode box after the run settings, the grid last. The panels
     // keep their controls to themselves; the window knows them by their object names.
     const auto control = [client](const char* name) { return client->findChild<QWidget*>(name); };
@@ -69,9 +70,22 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     setTabOrder(control("rendererItem1"), control("grid"));
 
     connect(parameters_, &ParameterPanel::listingText, results_, &ResultsPanel::setListingText);
+    connect(parameters_, &ParameterPanel::parametersTouched, this, [this] { updateStaleLine(); });
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
 
     buildMenu();
+    // The client area has no room left: the line stands in the menu bar, right of the menus,
+    // where it moves nothing and keeps the bar's height.
+    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), menuBar());
+    staleLine_->setObjectName("staleResultsLine");
+    staleLine_->setFont(menuBar()->font());
+    staleLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette warning = staleLine_->palette();
+    warning.setColor(QPalette::WindowText, Qt::darkRed);
+    staleLine_->setPalette(warning);
+    menuBar()->setCornerWidget(staleLine_, Qt::TopRightCorner);
+    staleLine_->resize(staleLine_->sizeHint()); // whole even before the bar first lays it out
+    staleLine_->setVisible(false);
     // The client area is fixed; the menu bar sits above it.
     setFixedSize(713, 552 + menuBar()->sizeHint().height());
     keepOnScreenWhenShown(this);
@@ -121,6 +135,15 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
+void MainWindow::updateStaleLine()
+{
+    const bool stale = ::resultsStale(P, R);
+    if (stale == stale_) return;
+    stale_ = stale;
+    staleLine_->setVisible(stale);
+    emit resultsStaleChanged(stale);
+}
+
 void MainWindow::calculate()
 {
     results_->setListingText(QString::fromUtf8(kCalcMemo));
@@ -128,6 +151,7 @@ void MainWindow::calculate()
         const BusyCursor busy(platform);
         return runCalculation(P, R);
     }();
+    updateStaleLine();
     // The grid's text is the old run's until the next refresh; its full values are gone.
     results_->storeRewritten();
     // The stages run to the end before any box is shown; the boxes keep stage order.

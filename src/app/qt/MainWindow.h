@@ -17,6 +17,7 @@ class MoEChartWindow;
 class ParameterPanel;
 class ProgressIndicator;
 class QAction;
+class QLabel;
 class QTimer;
 class QuantityChartWindow;
 class ResultsPanel;
@@ -52,6 +53,9 @@ public:
     void fadeInStep();
     // "Расчет": the memo line, the three stages, then one box per failed stage in stage order.
     void calculate();
+    // Whether the parameters on screen differ from those of the results in the store; the
+    // line "staleResultsLine" says so while they do.
+    bool resultsStale() const { return stale_; }
     // "Графики": shows the Mo/E chart, refilled when it was shown already.
     void showMoEChart();
     // "Параметры": shows the quantity chart, or brings it to the front.
@@ -66,12 +70,18 @@ public:
     // report and ends that command only (runCommand in platform/Command.h).
     void runGuarded(const std::function<void()>& command);
 
+signals:
+    // The results became stale (true) or belong to the parameters on screen again (false).
+    void resultsStaleChanged(bool stale);
+
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out
     void changeEvent(QEvent* event) override;     // locale changes reread the separator
 
 private:
     void buildMenu();
+    // Compares the parameters on screen with the results' and shows or hides the line.
+    void updateStaleLine();
     // Menu items, each with the object name it is called by here; openReportShortcut and
     // saveReportShortcut are the window's own twins of the hidden "Открыть" and "Сохранить
     // Отчёт", which carry their shortcuts.
@@ -94,5 +104,7 @@ private:
     RunSettingsPanel* runSettings_ = nullptr;
     AnimationPanel* animation_ = nullptr;
     SideWindows side_;
+    QLabel* staleLine_ = nullptr;
+    bool stale_ = false;
     int opacity_ = 0;
 };

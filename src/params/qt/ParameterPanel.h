@@ -69,6 +69,8 @@ public:
 signals:
     // A command replaced the listing text.
     void listingText(const QString& text);
+    // A command ran or the labels were refreshed: the parameters may have changed.
+    void parametersTouched();
 
 private:
     void buildRows();

@@ -90,8 +90,10 @@ void MoEChartWindow::showEvent(QShowEvent* event)
 
 void MoEChartWindow::fill()
 {
-    const QList<QPointF> mo = rowPoints(R, rowOf(Quantity::mo), P.N);
-    const QList<QPointF> e = rowPoints(R, rowOf(Quantity::e), P.N);
+    // The run's own step count: the one on screen may have changed since (none before a run).
+    const int32_t n = R.computedWith() ? R.computedWith()->N : 0;
+    const QList<QPointF> mo = rowPoints(R, rowOf(Quantity::mo), n);
+    const QList<QPointF> e = rowPoints(R, rowOf(Quantity::e), n);
     // Ranges first, while the series are empty: each range change would otherwise recompute
     // the geometry of every point.
     moSeries->clear();

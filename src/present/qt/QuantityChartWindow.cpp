@@ -149,7 +149,9 @@ void QuantityChartWindow::quantityChosen()
     chartView->setDecimal(platform.localeDecimalSeparator());
     const int j = chosenIndex();
     if (j < 0 || j + 1 >= ResultStore::kRows) return; // no row of the store to plot
-    const QList<QPointF> points = rowPoints(R, j + 1, P.N);
+    // The run's own step count: the one on screen may have changed since (none before a run).
+    const int32_t n = R.computedWith() ? R.computedWith()->N : 0;
+    const QList<QPointF> points = rowPoints(R, j + 1, n);
     chartView->fitAxes({&points}); // while the series is empty: a range change is cheap then
     series->replace(points);
 }

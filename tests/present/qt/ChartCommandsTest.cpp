@@ -52,13 +52,20 @@ TEST_F(ChartCommands, GraphsShowsTheFilledChart)
 
 TEST_F(ChartCommands, GraphsWhileShownRefillsBothSeries)
 {
+    const auto R = std::make_unique<ResultStore>();
+    runCalculation(chartParams, *R);
+    moeChart = std::make_unique<MoEChartWindow>(chartParams, *R, fake);
+    form->setSideWindows({moeChart.get(), quantityChart.get(), nullptr});
     form->showMoEChart();
     chartParams.N = 10; // a later run with fewer steps
+    runCalculation(chartParams, *R);
     form->showMoEChart();
     EXPECT_TRUE(moeChart->isVisible());
     ASSERT_EQ(series(*moeChart, "moSeries")->count(), 10); // refilled, not left empty
     ASSERT_EQ(series(*moeChart, "eSeries")->count(), 10);
     EXPECT_EQ(series(*moeChart, "moSeries")->points().back().x(), 270.0);
+    form->setSideWindows({});
+    moeChart.reset(); // before its store
 }
 
 TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "calc/Quantities.h"
 #include "present/qt/ChartImage.h"
@@ -118,7 +119,9 @@ TEST(ChartMoE, NoStepsLeaveTheChartEmpty)
     FakePlatform platform;
     ParamSet p = defaultParams();
     p.N = 0;
-    MoEChartWindow form(p, defaultStore(), platform);
+    const auto R = std::make_unique<ResultStore>();
+    runCalculation(p, *R); // a run of no steps
+    MoEChartWindow form(p, *R, platform);
     form.show();
     EXPECT_EQ(series(form, "moSeries")->count(), 0);
     EXPECT_EQ(series(form, "eSeries")->count(), 0);

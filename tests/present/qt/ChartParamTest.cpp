@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartTestData.h"
@@ -135,7 +136,9 @@ TEST_F(ChartParam, NoStepsPlotNothing)
 {
     ParamSet p = defaultParams();
     p.N = 0;
-    QuantityChartWindow empty(p, taggedStore(), platform, [this] { return captions; });
+    const auto R = std::make_unique<ResultStore>();
+    runCalculation(p, *R); // a run of no steps
+    QuantityChartWindow empty(p, *R, platform, [this] { return captions; });
     empty.show();
     quantityBox(empty)->setCurrentIndex(0);
     emit quantityBox(empty)->activated(0);

@@ -36,11 +36,15 @@ inline const ResultStore& defaultStore()
     return *R;
 }
 
-// R[k][i] = 1000 k + i for every row and the first 25 steps: a row is known by its values.
+// R[k][i] = 1000 k + i for every row and the first 25 steps, as a run of the defaults: a row is
+// known by its values.
 inline const ResultStore& taggedStore()
 {
     static ResultStore* R = [] {
         auto* r = new ResultStore;
+        ParamSet run;
+        setDefaults(run); // 25 steps
+        r->recordRun(run);
         for (int k = 0; k < ResultStore::kRows; ++k)
             for (int i = 1; i <= 25; ++i)
                 (*r)(k, i) = 1000.0L * k + i;
