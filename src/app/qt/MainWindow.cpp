@@ -12,6 +12,7 @@
 #include "app/qt/AboutWindow.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
+#include "calc/RodReach.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -147,6 +148,9 @@ void MainWindow::updateStaleLine()
 void MainWindow::calculate()
 {
     results_->setListingText(QString::fromUtf8(kCalcMemo));
+    // Said before the run, which still goes ahead: the stages then stop where the box said.
+    const std::string reach = rodReachText(checkRodReach(P), numbers_.decimal);
+    if (!reach.empty()) platform.showMessage(reach);
     const CalcOutcome outcome = [this] {
         const BusyCursor busy(platform);
         return runCalculation(P, R);

@@ -51,7 +51,8 @@ public:
 
     // One fade-in tick: opacity +15 up to 255, then the timer stops.
     void fadeInStep();
-    // "Расчет": the memo line, the three stages, then one box per failed stage in stage order.
+    // "Расчет": the memo line, a box naming the first angle the rod cannot pass (checkRodReach)
+    // when there is one, the three stages, then one box per failed stage in stage order.
     void calculate();
     // Whether the parameters on screen differ from those of the results in the store; the
     // line "staleResultsLine" says so while they do.
