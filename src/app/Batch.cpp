@@ -80,10 +80,14 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             // Beyond the double range: not a valid value.
             p.*(info->asDouble) = ParseDouble(text, '.');
             return;
-        case ParamKind::Extended:
+        case ParamKind::Extended: {
             ParseDouble(text, '.'); // beyond the double range: refused as the double fields are
-            p.*(info->asExtended) = ParseReal(text, '.');
+            const long double value = ParseReal(text, '.');
+            if (const std::string fault = paramValueFault(*info, value); !fault.empty())
+                throw BadInput{fault};
+            p.*(info->asExtended) = value;
             return;
+        }
         case ParamKind::Step: {
             p.step = windowStep(text);
             return;
@@ -409,7 +413,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     // A mechanism the autofill cannot place is not calculated at all.
     if (job.autofill && !autofillPoints(p)) {
-        err << kAutofillFault << '\n';
+        err << autofillFaultText(p) << '\n';
         return kBatchStageFailed;
     }
 
@@ -431,7 +435,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     try {
-        writeOutputs(job, p, *R, out);
+        // The outputs carry the parameters the results were computed with, as the window's do.
+        writeOutputs(job, *R->computedWith(), *R, out);
     } catch (const BadInput& e) {
         err << kProgram << ": " << e.message << '\n';
         return kBatchBadInput;

@@ -2,6 +2,7 @@
 #include "calc/Calculation.h"
 
 #include "base/NumberText.h"
+#include "params/ParamTable.h"
 
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
 {
@@ -14,6 +15,11 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
     outcome.energyFailed = !energyStage(p, R, &outcome.energyFaultStep);
     outcome.forceFailed = !forceStage(p, R, &outcome.forceFaultStep);
     return outcome;
+}
+
+bool resultsStale(const ParamSet& onScreen, const ResultStore& R)
+{
+    return R.computedWith() != nullptr && !sameInputs(onScreen, *R.computedWith());
 }
 
 long double crankAngleDegrees(const ParamSet& p, int i)

@@ -9,6 +9,12 @@
 // The memo line the calculation command writes before any stage.
 inline constexpr const char* kCalcMemo = "Был произведён новый расчёт...";
 
+// What the views and exports say before the first calculation, instead of showing zeros.
+inline constexpr const char* kNoResultsMessage = "Нет результатов: сначала выполните «Расчет»";
+// The line the main window shows while the parameters differ from those of the results.
+inline constexpr const char* kStaleResultsText =
+    "Результаты относятся к прежним параметрам: нажмите «Расчет»";
+
 // Messages of the three guards, in stage order.
 inline constexpr const char* kKinematicFault =
     "Операция прервана. Критическая Ошибка на этапе кинематического анализа.";
@@ -38,6 +44,10 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 // Records p as the store's parameter set, then the seed and the three stages in order, each
 // run whatever the earlier ones did.
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
+
+// Whether the store holds results of parameters other than `onScreen` (sameInputs); false
+// before the first calculation, when there are no results to differ.
+bool resultsStale(const ParamSet& onScreen, const ResultStore& R);
 
 // The crank angle of step i in degrees, as the kinematic stage forms it: fi0 + (i - 1) * step.
 long double crankAngleDegrees(const ParamSet& p, int i);

@@ -83,20 +83,23 @@ void readReportHeader(const std::string& path, ParamSet& p)
     for (int k = 0; k < kReportHeaderLines; ++k) {
         const ParamInfo& f = reportHeaderParam(k);
         const std::string line = in.readLine();
+        long double value = 0;
         try {
             // A line longer than any number is refused as it stands, not as its cut start.
             // The quote ends in "…" to show that the line goes on.
             if (in.lineCut()) throw ConvertError(notRealMessage(line + "…"));
             // A report may come from another locale: either separator is read. Every value,
             // the extended ones too, lies within the range of a double.
-            if (f.asDouble) {
-                p.*(f.asDouble) = ParseDoubleAnySeparator(line);
-            } else {
-                ParseDoubleAnySeparator(line);
-                p.*(f.asExtended) = ParseRealAnySeparator(line);
-            }
+            const double asDouble = ParseDoubleAnySeparator(line);
+            value = f.asDouble ? asDouble : ParseRealAnySeparator(line);
         } catch (const ConvertError&) {
             throw ConvertError(headerFault(k + 1, line, in.lineCut(), in.loneCr()));
         }
+        if (const std::string fault = paramValueFault(f, value); !fault.empty())
+            throw ConvertError("line " + std::to_string(k + 1) + ": " + fault);
+        if (f.asDouble)
+            p.*(f.asDouble) = static_cast<double>(value);
+        else
+            p.*(f.asExtended) = value;
     }
 }

@@ -31,7 +31,8 @@ void writeReport(const std::string& path, const ParamSet& p, const GridText& gri
 // rounded to double for the double fields. Throws InOutError when the file cannot be opened or is
 // not a regular file, ConvertError at the first line that does not convert, is longer than
 // kMaxLineBytes, or lies beyond the double range (for every field); its message starts
-// "line <n>: ", says so when the lines end in CR alone, and is at most kQuoteBytes long. The
+// "line <n>: ", says so when the lines end in CR alone, and is at most kQuoteBytes long; also at
+// the first value its parameter cannot take ("line 9: " and paramValueFault's text). The
 // fields stored before it keep their new values, the others are unchanged. Reads no more of the
 // file than it needs.
 void readReportHeader(const std::string& path, ParamSet& p);

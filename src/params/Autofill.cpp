@@ -14,6 +14,13 @@ bool store(long double& field, long double v)
     return true;
 }
 
+// The cosine of the rod's angle at the crank angle phi0 (radians): (b - cos(phi0) l1) / l2.
+long double rodCosine(const ParamSet& p, long double phi0)
+{
+    const long double l1 = p.l1, l2 = p.l2, b = p.b;
+    return (b - cosl(phi0) * l1) / l2;
+}
+
 } // namespace
 
 bool autofillPoints(ParamSet& p)
@@ -29,7 +36,7 @@ bool autofillPoints(ParamSet& p)
     // arccos(u) = atan2(sqrt(1 - u*u), u): a rod too short for the guide gives a negative
     // radicand, a rod of length 0 a division by zero (or 0/0).
     if (l2 == 0) return false;
-    const long double u = (b - cosl(p.phi0) * l1) / l2;
+    const long double u = rodCosine(p, p.phi0);
     const long double radicand = 1 - u * u;
     if (!std::isfinite(u) || radicand < 0) return false;
     if (!store(p.psi0, atan2l(sqrtl(radicand), u))) return false;
@@ -45,12 +52,22 @@ bool autofillPoints(ParamSet& p)
     return store(p.bc3, sinl(p.phi0) * l1 + sinl(p.psi0) * l2);
 }
 
+const char* autofillFaultText(const ParamSet& p)
+{
+    // The same test as the autofill's own, on the angle it stored: a rod too short for the
+    // guide is a fault of the mechanism, which no restart mends.
+    const long double phi0 = p.fi0 * kRadPerDeg;
+    if (!std::isfinite(phi0) || p.l2 == 0) return kAutofillFault;
+    const long double u = rodCosine(p, phi0);
+    return std::isfinite(u) && 1 - u * u < 0 ? kAutofillUnreachable : kAutofillFault;
+}
+
 Outcome autofill(ParamSet& p)
 {
     Outcome out;
     if (autofillPoints(p))
         out.add(Effect::Kind::Refresh);
     else
-        out.message(kAutofillFault);
+        out.message(autofillFaultText(p));
     return out;
 }

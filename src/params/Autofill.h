@@ -6,6 +6,9 @@
 #include "params/ParamSet.h"
 
 inline constexpr const char* kAutofillFault = "Критическая ошибка: перезапустите программу";
+inline constexpr const char* kAutofillUnreachable =
+    "Шатун не достаёт до направляющей при Fi0: механизм не собирается. Увеличьте L2 или "
+    "уменьшите L1.";
 
 // Writes, in this order and each at once: phi0, ac4, ac1, psi0, ac5, bc4, bc5, bc1, ac2, bc2,
 // ac3, bc3, all in extended precision. Returns false when the rod cannot reach the guide
@@ -13,6 +16,10 @@ inline constexpr const char* kAutofillFault = "Критическая ошибк
 // other field keeps its old one.
 bool autofillPoints(ParamSet& p);
 
+// Why autofillPoints failed for p: kAutofillUnreachable when the rod (of a length other than 0)
+// cannot reach the guide at fi0, kAutofillFault for any other fault.
+const char* autofillFaultText(const ParamSet& p);
+
 // The autofill command: on success the full refresh, on failure only the message box
-// kAutofillFault (the labels keep showing the previous coordinates).
+// autofillFaultText (the labels keep showing the previous coordinates).
 Outcome autofill(ParamSet& p);

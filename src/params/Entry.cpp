@@ -60,6 +60,17 @@ void reopenWithStoredValue(const ParamSet& p, int row, char decimal, Outcome& ou
     out.add(Effect::Kind::ShowPanel);
 }
 
+// The refusal of a text that converts to a value the parameter cannot take, or "" (a text that
+// does not convert is left to the apply, which reports it).
+std::string rangeFault(const ParamInfo& e, std::string_view text)
+{
+    try {
+        return paramValueFault(e, ParseRealAnySeparator(text));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 std::string entryCaptionText(int row)
@@ -117,6 +128,11 @@ Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal)
     }
 
     if (row < 0) return out;
+    // A value the parameter cannot take is refused before anything is stored or shown.
+    if (const std::string fault = rangeFault(paramRow(row), text); !fault.empty()) {
+        out.message(fault);
+        return out;
+    }
     if (!applyValue(p, row, text, decimal, out)) out.message(kEntryFault);
     return out;
 }

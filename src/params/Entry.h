@@ -47,5 +47,6 @@ bool entryTextAllowed(std::string_view text);
 // takes '.' or ',' as the separator (ParseRealAnySeparator). A text the conversion rejects, or a
 // value beyond the range of a double (for every field, the extended ones too), ends the apply
 // with the message box kEntryFault and leaves the label alone; what was stored before that
-// point stays.
+// point stays. A value the parameter cannot take (paramValueFault: a negative mass or inertia)
+// shows its refusal in a message box instead, and neither the label nor the value changes.
 Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal);

@@ -103,6 +103,37 @@ bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
     return false;
 }
 
+std::string paramValueFault(const ParamInfo& info, long double value)
+{
+    if (info.group != ParamGroup::Mass || !(value < 0)) return {};
+    std::string name = info.key;
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return name[0] == 'M' ? name + ": масса не может быть отрицательной"
+                          : name + ": момент инерции не может быть отрицательным";
+}
+
+namespace {
+
+// Equal values of equal sign: bit for bit for every value but a NaN, without reading the
+// padding bytes of an extended real.
+bool sameValue(long double x, long double y)
+{
+    if (std::isnan(x) || std::isnan(y)) return std::isnan(x) && std::isnan(y);
+    return x == y && std::signbit(x) == std::signbit(y);
+}
+
+} // namespace
+
+bool sameInputs(const ParamSet& a, const ParamSet& b)
+{
+    for (const ParamInfo& info : kParams)
+        if ((info.asDouble || info.asExtended) &&
+            !sameValue(paramValue(a, info), paramValue(b, info)))
+            return false;
+    return sameValue(a.step, b.step) && sameValue(a.mode, b.mode) && a.N == b.N;
+}
+
 std::string paramLabelText(const ParamSet& p, int row, char decimal)
 {
     return FormatFixed(paramValue(p, row), 4, 3, decimal);

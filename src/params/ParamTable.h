@@ -111,6 +111,18 @@ long double paramValue(const ParamSet& p, int row);
 // The text of a value label, FormatFixed(value, 4, 3), for display row `row`.
 std::string paramLabelText(const ParamSet& p, int row, char decimal);
 
+// Why `value` is refused for the parameter, or "" when it is allowed: a mass or a moment of
+// inertia (the group Mass) below zero is refused, naming it ("M1: масса не может быть
+// отрицательной", "I1: момент инерции не может быть отрицательным"); zero passes. Every reader
+// of a parameter's value (the entry, the batch, the report, the project file) asks it.
+std::string paramValueFault(const ParamInfo& info, long double value);
+
+// Whether two parameter sets give the same calculation: every real of the table, the step, N
+// and the mode hold the same values with the same signs (0 and -0 differ; a NaN equals a NaN).
+// The point coordinates written by the autofill alone (phi0, psi0), the cycle count (N counts
+// the steps) and curkey are not compared.
+bool sameInputs(const ParamSet& a, const ParamSet& b);
+
 // Stores a real into a Double or Extended parameter: false, nothing stored, when the value lies
 // beyond the range of a double, for either kind (an underflow to a denormal or zero passes).
 bool storeParam(ParamSet& p, const ParamInfo& info, long double value);

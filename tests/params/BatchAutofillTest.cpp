@@ -54,7 +54,7 @@ TEST(BatchAutofill, UnreachableGuideStopsBeforeTheCalculation)
         const BatchRun run =
             batch({"--set", "l2=4", "--set", "fi0=0", "--autofill", "--csv", target});
         EXPECT_EQ(run.status, kBatchStageFailed);
-        EXPECT_EQ(run.err, std::string(kAutofillFault) + "\n");
+        EXPECT_EQ(run.err, std::string(kAutofillUnreachable) + "\n");
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(fs::exists(csv));

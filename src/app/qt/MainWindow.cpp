@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStringList>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "params/ParamTable.h"
+#include "calc/RodReach.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -62,7 +64,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     results_ = new ResultsPanel(client, P, R, platform, *progress_, numbers_, this);
     parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
-    animation_ = new AnimationPanel(client, P, R, platform, *progress_, numbers_, this);
+    animation_ = new AnimationPanel(client, R, platform, *progress_, numbers_, this);
     // Tab goes in reading order: the memo line, the edit buttons in the parameter order, the
     // entry, the parameter commands, the run settings with the mode box, the renderer, the grid
     // last. The panels keep their controls to themselves; the window knows them by their object
@@ -80,9 +82,22 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
     connect(parameters_, &ParameterPanel::listingText, results_, &ResultsPanel::setListingText);
+    connect(parameters_, &ParameterPanel::parametersTouched, this, [this] { updateStaleLine(); });
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
 
     buildMenu();
+    // The client area has no room left: the line stands in the menu bar, right of the menus,
+    // where it moves nothing and keeps the bar's height.
+    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), menuBar());
+    staleLine_->setObjectName("staleResultsLine");
+    staleLine_->setFont(menuBar()->font());
+    staleLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette warning = staleLine_->palette();
+    warning.setColor(QPalette::WindowText, Qt::darkRed);
+    staleLine_->setPalette(warning);
+    menuBar()->setCornerWidget(staleLine_, Qt::TopRightCorner);
+    staleLine_->resize(staleLine_->sizeHint()); // whole even before the bar first lays it out
+    staleLine_->setVisible(false);
     // The panels stand where they always stood at the default size; a larger window gives its
     // extra room to the results, so that more of the grid and the listing can be seen.
     auto* growing = new GrowingClient(client, client->findChild<QWidget*>("resultsArea"));
@@ -136,13 +151,40 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
+void MainWindow::updateStaleLine()
+{
+    const bool stale = ::resultsStale(P, R);
+    if (stale == stale_) return;
+    stale_ = stale;
+    staleLine_->setVisible(stale);
+    showStaleInSideWindows();
+    emit resultsStaleChanged(stale);
+}
+
+void MainWindow::setSideWindows(const SideWindows& windows)
+{
+    side_ = windows;
+    showStaleInSideWindows();
+}
+
+void MainWindow::showStaleInSideWindows()
+{
+    if (side_.moeChart) side_.moeChart->setResultsStale(stale_);
+    if (side_.quantityChart) side_.quantityChart->setResultsStale(stale_);
+    if (side_.summary) side_.summary->setResultsStale(stale_);
+}
+
 void MainWindow::calculate()
 {
     results_->setListingText(QString::fromUtf8(kCalcMemo));
+    // Said before the run, which still goes ahead: the stages then stop where the box said.
+    const std::string reach = rodReachText(checkRodReach(P), numbers_.decimal);
+    if (!reach.empty()) platform.showMessage(reach);
     const CalcOutcome outcome = [this] {
         const BusyCursor busy(platform);
         return runCalculation(P, R);
     }();
+    updateStaleLine();
     // The grid's text is the old run's until the next refresh; its full values are gone.
     results_->storeRewritten();
     // A shown summary follows every calculation.

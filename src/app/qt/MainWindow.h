@@ -17,6 +17,7 @@ class MoEChartWindow;
 class ParameterPanel;
 class ProgressIndicator;
 class QAction;
+class QLabel;
 class QTimer;
 class QuantityChartWindow;
 class ResultsPanel;
@@ -39,7 +40,9 @@ public:
     MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void setSideWindows(const SideWindows& windows) { side_ = windows; }
+    // The windows the menu shows; each is told at once, and after every change, whether the
+    // parameters on screen still match its results.
+    void setSideWindows(const SideWindows& windows);
 
     ParameterPanel& parameterPanel() { return *parameters_; }
     RunSettingsPanel& runSettingsPanel() { return *runSettings_; }
@@ -53,8 +56,12 @@ public:
 
     // One fade-in tick: opacity +15 up to 255, then the timer stops.
     void fadeInStep();
-    // "Расчет": the memo line, the three stages, then one box per failed stage in stage order.
+    // "Расчет": the memo line, a box naming the first angle the rod cannot pass (checkRodReach)
+    // when there is one, the three stages, then one box per failed stage in stage order.
     void calculate();
+    // Whether the parameters on screen differ from those of the results in the store; the
+    // line "staleResultsLine" says so while they do.
+    bool resultsStale() const { return stale_; }
     // "Графики": shows the Mo/E chart, refilled when it was shown already.
     void showMoEChart();
     // "Параметры": shows the quantity chart, or brings it to the front.
@@ -73,12 +80,19 @@ public:
     // report and ends that command only (runCommand in platform/Command.h).
     void runGuarded(const std::function<void()>& command);
 
+signals:
+    // The results became stale (true) or belong to the parameters on screen again (false).
+    void resultsStaleChanged(bool stale);
+
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out
     void changeEvent(QEvent* event) override;     // locale changes reread the separator
 
 private:
     void buildMenu();
+    // Compares the parameters on screen with the results' and shows or hides the line.
+    void updateStaleLine();
+    void showStaleInSideWindows();
     // Menu items, each with the object name it is called by here.
     QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
     QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
@@ -99,5 +113,7 @@ private:
     RunSettingsPanel* runSettings_ = nullptr;
     AnimationPanel* animation_ = nullptr;
     SideWindows side_;
+    QLabel* staleLine_ = nullptr;
+    bool stale_ = false;
     int opacity_ = 0;
 };

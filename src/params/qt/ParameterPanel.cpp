@@ -242,6 +242,7 @@ void ParameterPanel::refreshLabels()
 {
     progress.setValue(0);
     showValues();
+    emit parametersTouched();
 }
 
 void ParameterPanel::showValues()
@@ -296,8 +297,10 @@ void ParameterPanel::run(const std::function<Outcome(ParamSet&)>& command)
         // way back is the old set restored, and the labels with it.
         P = before;
         showValues();
+        emit parametersTouched();
         throw;
     }
+    emit parametersTouched();
 }
 
 void ParameterPanel::showEntryPanel()

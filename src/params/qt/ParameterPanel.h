@@ -75,6 +75,8 @@ protected:
 signals:
     // A command replaced the listing text.
     void listingText(const QString& text);
+    // A command ran or the labels were refreshed: the parameters may have changed.
+    void parametersTouched();
 
 private:
     void buildRows();

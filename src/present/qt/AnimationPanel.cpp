@@ -7,15 +7,16 @@
 #include <cstdint>
 #include <exception>
 
+#include "calc/Calculation.h"
 #include "formats/Kinetic.h"
 #include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
 
-AnimationPanel::AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
-                               Platform& platform, ProgressIndicator& progress,
-                               const NumberFormat& numbers, QObject* parent)
-    : QObject(parent), P(params), R(store), platform(platform), progress(progress), numbers(numbers)
+AnimationPanel::AnimationPanel(QWidget* client, const ResultStore& store, Platform& platform,
+                               ProgressIndicator& progress, const NumberFormat& numbers,
+                               QObject* parent)
+    : QObject(parent), R(store), platform(platform), progress(progress), numbers(numbers)
 {
     rendererChoice =
         makeBox(client, "rendererChoice", QStringLiteral("Renderer"), {196, 496, 137, 49});
@@ -41,6 +42,12 @@ int AnimationPanel::rendererIndex() const
 
 void AnimationPanel::exportAnimation()
 {
+    // The animation shows the run in the store with its own lengths, step and N.
+    const ParamSet* run = R.computedWith();
+    if (!run) {
+        platform.showMessage(kNoResultsMessage);
+        return;
+    }
     const BusyCursor busy(platform);
     // Beside the executable, or in the user's data folder when the program's folder is read-only.
     const std::string kineticPath = kineticFilePath(platform);
@@ -53,12 +60,12 @@ void AnimationPanel::exportAnimation()
         // percentage it stands for changes (and at the last step) leaves the same picture and
         // the same final position, without 90000 style queries and repaints.
         int shownPercent = -1;
-        writeKinetic(kineticPath, P, R, numbers.decimal, [&](int32_t i) {
+        writeKinetic(kineticPath, *run, R, numbers.decimal, [&](int32_t i) {
             const int lo = progress.minimum(), hi = progress.maximum();
             const int percent =
                 hi > lo ? static_cast<int>((int64_t{std::clamp(i, lo, hi)} - lo) * 100 / (hi - lo))
                         : 0;
-            if (percent == shownPercent && i != P.N) return;
+            if (percent == shownPercent && i != run->N) return;
             shownPercent = percent;
             progress.setValue(i);
         });

@@ -20,23 +20,23 @@ class AnimationPanel : public QObject {
     Q_OBJECT
 public:
     // Builds the "Renderer" box inside `client` at its fixed place, the full build chosen.
-    AnimationPanel(QWidget* client, const ParamSet& params, const ResultStore& store,
-                   Platform& platform, ProgressIndicator& progress, const NumberFormat& numbers,
-                   QObject* parent);
+    // The file is written with the parameters of the run in `store`, never the ones on screen.
+    AnimationPanel(QWidget* client, const ResultStore& store, Platform& platform,
+                   ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
     // Index of the checked renderer item (-1 none).
     int rendererIndex() const;
-    // "Анимация": writes the file (an error is reported with the file's name and nothing
-    // started; a path that is not a regular file or a new name is refused, see isSaveTarget),
-    // then starts the full build for item 1 and the light one otherwise; a start that fails is
-    // reported.
+    // "Анимация": before the first calculation only kNoResultsMessage. Otherwise writes the file
+    // of the run in the store, with the parameters it was computed with (an error is reported with
+    // the file's name and nothing started; a path that is not a regular file or a new name is
+    // refused, see isSaveTarget), then starts the full build for item 1 and the light one
+    // otherwise; a start that fails is reported.
     void exportAnimation();
 
 private:
     // Object names "rendererChoice", "rendererItem0" and "rendererItem1".
     QGroupBox* rendererChoice = nullptr;
     std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build
-    const ParamSet& P;
     const ResultStore& R;
     Platform& platform;
     ProgressIndicator& progress;

@@ -13,6 +13,7 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "calc/Calculation.h"
 #include "formats/Report.h"
 #include "formats/ResultsText.h"
 #include "formats/SpreadsheetCsv.h"
@@ -129,11 +130,22 @@ void ResultsPanel::setListingText(const QString& text)
     listing->setPlainText(text);
 }
 
+const ParamSet* ResultsPanel::resultsOrSay() const
+{
+    const ParamSet* run = R.computedWith();
+    if (!run) platform.showMessage(kNoResultsMessage);
+    return run;
+}
+
 void ResultsPanel::refreshResults()
 {
+    // Before the first calculation the grid would show zeros as if they were results.
+    const ParamSet* run = resultsOrSay();
+    if (!run) return;
+    const int32_t n = run->N;
     const BusyCursor busy(platform);
     const bool indicator = progress.followsRefresh();
-    if (indicator) progress.setRange(0, P.N);
+    if (indicator) progress.setRange(0, n);
     captionCount_ = 1;
 
     // Painting the bar 90000 times would cost more than the refresh: only a new percentage is
@@ -142,7 +154,7 @@ void ResultsPanel::refreshResults()
     RefreshProgress onStep;
     if (indicator)
         onStep = [&](int step) {
-            const int percent = static_cast<int>(int64_t(step) * 100 / P.N);
+            const int percent = static_cast<int>(int64_t(step) * 100 / n);
             if (percent == shownPercent) return;
             shownPercent = percent;
             progress.setValue(step);
@@ -151,12 +163,14 @@ void ResultsPanel::refreshResults()
 
     GridText& cells = gridModel->beginChange(); // the memo shows refreshStatus() meanwhile
     auto lines = std::make_shared<ResultsListing>(cells);
+    gridWith_.reset(); // a partly written grid belongs to no run
     try {
-        ::refreshResults(R, P.N, numbers.decimal, cells, *lines, onStep);
+        ::refreshResults(R, n, numbers.decimal, cells, *lines, onStep);
     } catch (...) {
         gridModel->endChange(); // views re-read the partly written grid rather than a stale one
         throw;
     }
+    gridWith_ = *run;
     gridModel->setValues(&R);
     gridModel->endChange();
     listing->setLines(std::move(lines));
@@ -201,9 +215,12 @@ void ResultsPanel::saveReport()
     const auto name = chooseSaveTarget(platform, {kSaveFilter, "txt", kReportSaveDialog});
     if (!name) return; // cancelled: nothing is written
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
+    // The grid's text goes with the parameters it was made from; with no results at all the
+    // report keeps the parameters on screen, as a way to keep them.
+    const ParamSet& written = gridWith_ ? *gridWith_ : R.computedWith() ? *R.computedWith() : P;
     const BusyCursor busy(platform);
     try {
-        writeReport(*name, P, gridModel->text(), numbers.decimal);
+        writeReport(*name, written, gridModel->text(), numbers.decimal);
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), *name));
     }
@@ -211,6 +228,8 @@ void ResultsPanel::saveReport()
 
 void ResultsPanel::exportCsv()
 {
+    const ParamSet* run = resultsOrSay();
+    if (!run) return;
     const auto name = chooseSaveTarget(platform, csvDialog(numbers.decimal));
     if (!name) return;
     std::vector<std::string> captions;
@@ -219,7 +238,7 @@ void ResultsPanel::exportCsv()
     // Seven million numbers at the largest run take a few seconds.
     const BusyCursor busy(platform);
     try {
-        writeSpreadsheetCsv(*name, R, P.N, captions, numbers.decimal);
+        writeSpreadsheetCsv(*name, R, run->N, captions, numbers.decimal);
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), *name));
     }

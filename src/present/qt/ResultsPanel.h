@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 #include "base/NumberText.h"
@@ -31,13 +32,19 @@ public:
 
     // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
-    // "Обновить": the grid and the listing from the store for N steps, the bar following the
+    // Every view and export reads the results with the parameter set they were computed with
+    // (ResultStore::computedWith), whatever the parameters on screen are now.
+
+    // "Обновить": before the first calculation only kNoResultsMessage; otherwise the grid and
+    // the listing from the store for the run's N steps, the bar following the
     // steps while it follows refreshes, then the row captions; a caption file that cannot be
     // read is reported, naming it, after every value row is filled, once until the file changes
     // (or its fault does). While the grid is rewritten the listing
     // shows only its first line and a blank line; afterwards its lines come from the grid text.
     void refreshResults();
-    // "Сохранить Отчёт": asks for a file and writes the report of the grid's text; a cancel
+    // "Сохранить Отчёт": asks for a file and writes the report of the grid's text, headed by
+    // the parameters of the run the grid was refreshed from (of the last run when the grid was
+    // never refreshed, of the parameters on screen before the first calculation); a cancel
     // writes nothing, a replaced file is named in the listing, a failed write is reported with
     // the file's name. A target that is not a regular file or a new name is refused
     // (chooseSaveTarget).
@@ -45,8 +52,9 @@ public:
     // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
     // give the values that text was made from.
     void storeRewritten();
-    // "Экспорт CSV…": asks for a file (".csv" added to a bare name, a remembered path of its own)
-    // and writes steps 1..N of the store as a spreadsheet table headed by the grid's captions
+    // "Экспорт CSV…": before the first calculation only kNoResultsMessage; otherwise asks for a
+    // file (".csv" added to a bare name, a remembered path of its own) and writes steps 1..N of
+    // the run in the store as a spreadsheet table headed by the grid's captions
     // (row names where there are none), with the program's decimal separator; a cancel writes
     // nothing, a failed write is reported with the file's name; targets as for saveReport.
     void exportCsv();
@@ -73,6 +81,9 @@ signals:
 
 private:
     void fitToArea();
+    // The store's run, or nullptr after telling the user there are no results yet.
+    const ParamSet* resultsOrSay() const;
+
     // Object names "resultsArea", "listing" (the memo) and "grid", with the model as grid's.
     QFrame* resultsArea = nullptr;
     ListingView* listing = nullptr;
@@ -84,5 +95,6 @@ private:
     ProgressIndicator& progress;
     const NumberFormat& numbers;
     int captionCount_ = 0;
-    std::string captionFault_; // the caption file's fault last shown, with the file's state
+    std::optional<ParamSet> gridWith_; // the run the grid's values were refreshed from
+    std::string captionFault_;         // the caption file's fault last shown, with the file's state
 };

@@ -119,6 +119,7 @@ protected:
         params.ac4 = 2.5L;
         params.curkey = "m3";
         form->parameterPanel().showValues();
+        store().recordRun(params); // the exports have a run to write
     }
     void TearDown() override
     {

@@ -115,6 +115,7 @@ TEST_F(CsvExport, WithoutARefreshTheHeadingsAreRowNames)
     fake.separator = '.';
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(form.get(), &change);
+    form->calculate();
     const std::string bytes = exportTo("names.csv");
     EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF"
                                   "Шаг,fi,dfi,fitt,"))
@@ -124,6 +125,7 @@ TEST_F(CsvExport, WithoutARefreshTheHeadingsAreRowNames)
 
 TEST_F(CsvExport, CancelWritesNothingAndAFailureIsReported)
 {
+    form->calculate();
     trigger(*form, "exportCsvAction"); // no reply: cancelled
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1); // scr.ini
     EXPECT_TRUE(fake.errors.empty());

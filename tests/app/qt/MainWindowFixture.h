@@ -18,7 +18,11 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { form = std::make_unique<MainWindow>(fake, params, store()); }
+    void SetUp() override
+    {
+        form = std::make_unique<MainWindow>(fake, params, store());
+        store().recordRun(params); // its zeros stand for a run of the defaults
+    }
     void TearDown() override { form.reset(); }
 
     // One result store for the whole run: it is large and the shell never writes it.

@@ -201,7 +201,7 @@ TEST_F(ParameterPanelTest, AutofillFailureLeavesTheLabels)
     params.l2 = 4;
     params.fi0 = 0;
     QTest::mouseClick(control("autofillButton"), Qt::LeftButton);
-    EXPECT_EQ(fake.messages, std::vector<std::string>{kAutofillFault});
+    EXPECT_EQ(fake.messages, std::vector<std::string>{kAutofillUnreachable});
     EXPECT_EQ(params.ac4, 10);
     EXPECT_EQ(params.ac1, 5);
     EXPECT_EQ(labelText("ac4Value"), "0.000");

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "calc/Quantities.h"
 #include "present/qt/ChartImage.h"

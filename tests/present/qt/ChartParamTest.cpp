@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QValueAxis>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "present/qt/Chart3DView.h"
 #include "present/qt/ChartTestData.h"

@@ -81,6 +81,7 @@ TEST_F(KineticLaunch, ProgressBarFollowsTheStepsButNotForNoSteps)
 
     bar->setValue(7);
     params.N = 0;
+    store().recordRun(params); // a run of no steps
     form->animationPanel().exportAnimation();
     EXPECT_EQ(bar->value(), 7);
     EXPECT_EQ(fileLines().size(), 8u);
@@ -182,6 +183,7 @@ protected:
     {
         platform.exeDir = dir.path().string() + "/";
         form = std::make_unique<MainWindow>(platform, params, store());
+        store().recordRun(params);
     }
     ScratchDir dir{"launch-real"};
     RealStartPlatform platform;

@@ -60,11 +60,18 @@ protected:
     {
         fake.exeDir = dir.dir();
         form = std::make_unique<MainWindow>(fake, params, store());
+        store().recordRun(params);
         for (int i = 1; i <= 60; ++i)
             for (int k = 0; k < kGridValueRows; ++k)
                 store()(k, i) = (k % 3 ? 1.0L : -1.0L) * (k + i / 8.0L);
     }
     void TearDown() override { form.reset(); }
+    // The store holds a run of the window's parameters with n steps.
+    void setRunSteps(int32_t n)
+    {
+        params.N = n;
+        store().recordRun(params);
+    }
     // The system's locale changes to one with `separator`, and the window is told.
     void useSeparator(char separator)
     {
@@ -144,15 +151,15 @@ TEST_F(ResultsPanelTest, ColumnCountFollowsNNotTheCycleField)
     installCaptions();
     for (const char* typed : {"2", "abc"}) {
         child<QLineEdit>(*form, "cycleCountEdit")->setText(typed);
-        params.N = 49;
+        setRunSteps(49);
         form->resultsPanel().refreshResults();
         EXPECT_EQ(model()->columnCount(), 49) << typed;
-        params.N = 25;
+        setRunSteps(25);
         form->resultsPanel().refreshResults();
         EXPECT_EQ(model()->columnCount(), 25) << typed;
     }
     EXPECT_TRUE(fake.errors.empty());
-    params.N = 0;
+    setRunSteps(0);
     form->resultsPanel().refreshResults();
     EXPECT_EQ(model()->columnCount(), 0);
     EXPECT_EQ(memo(), "Таблица значений обновлена...\n\n");
@@ -211,7 +218,7 @@ TEST_F(ResultsPanelTest, IndicatorAdvancesTheBarWithAFewPaints)
     ASSERT_TRUE(bar()->isVisible());
     PaintCounter counter;
     bar()->installEventFilter(&counter);
-    params.N = 2000;
+    setRunSteps(2000);
     child<QAction>(*form, "indicatorAction")->setChecked(true);
     form->resultsPanel().refreshResults();
     EXPECT_EQ(bar()->maximum(), 2000);
@@ -236,7 +243,7 @@ TEST_F(ResultsPanelTest, WhileTheGridIsRewrittenTheMemoHoldsOnlyTheStatus)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     child<QAction>(*form, "indicatorAction")->setChecked(true);
-    params.N = 60;
+    setRunSteps(60);
     form->resultsPanel().refreshResults();
     ASSERT_EQ(listing()->blockCount(), 2 + 2 * 60 + 1);
 
@@ -264,7 +271,7 @@ TEST_F(ResultsPanelTest, WhileTheGridIsRewrittenTheMemoHoldsOnlyTheStatus)
     QObject::connect(model, &QAbstractItemModel::modelReset, &memoAtPaint,
                      [&] { memoAtPaint.rewriting = false; });
     bar()->installEventFilter(&memoAtPaint);
-    params.N = 40;
+    setRunSteps(40);
     form->resultsPanel().refreshResults();
     bar()->removeEventFilter(&memoAtPaint);
     ASSERT_GE(memoAtPaint.seen.size(), 2u);
@@ -321,7 +328,7 @@ TEST_F(ResultsPanelTest, OpenReadsTheHeaderAndRefreshesTheLabels)
     saved.m2 = 7.25L;
     const std::string path = dir.file("r.txt");
     writeReport(path, saved, GridText{}, '.');
-    params.N = 61;
+    setRunSteps(61);
     fake.openReplies.push_back(path);
     form->resultsPanel().openReport();
     EXPECT_TRUE(fake.errors.empty());
@@ -447,7 +454,7 @@ TEST_F(ResultsPanelTest, DISABLED_LargestRunThroughTheWindow)
     }
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    params.N = kN;
+    setRunSteps(kN);
     child<QAction>(*form, "indicatorAction")->setChecked(true);
     QElapsedTimer t;
     t.start();

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The check before a run: where the rod cannot reach the guide or stands perpendicular to it,
+// against the closed form of the reach limits, and against where the kinematic stage stops.
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "calc/Calculation.h"
+#include "calc/RodReach.h"
+
+namespace {
+
+struct Mechanism {
+    const char* name;
+    double l1, l2, b, fi0;
+    long double stepDegrees;
+    int cycles;
+    RodReach::Kind kind;
+    // Where the rod meets the limit of its reach, |b - l1 cos(phi)| = l2: cos(phi) =
+    // (b + sign * l2) / l1, the angle acos of it, or 360 degrees less (mirrored).
+    int sign;
+    bool mirrored;
+};
+
+using K = RodReach::Kind;
+
+// The default mechanism has b = l2 - l1: at 180 degrees b - l1 cos(phi) = l2 exactly.
+const Mechanism kMechanisms[] = {
+    {"default, 0.1", 10, 25, 15, 0.1, 0.1L, 75, K::Perpendicular, -1, false},
+    {"default, 0.05", 10, 25, 15, 0.1, 0.05L, 150, K::Perpendicular, -1, false},
+    {"default, 0.01", 10, 25, 15, 0.1, 0.01L, 750, K::Perpendicular, -1, false},
+    {"default, 15 steps past 180", 10, 25, 15, 0.1, 15.0L, 2, K::Clear, 0, false},
+    {"long crank, 0.1", 40, 30, 15, 0.1, 0.1L, 75, K::Unreachable, -1, false},
+    {"long crank, 15", 40, 30, 15, 0.1, 15.0L, 1, K::Unreachable, -1, false},
+    {"long crank, out of reach at the start", 40, 30, 15, 130, 1.0L, 1, K::Unreachable, -1, false},
+    {"far guide", 10, 25, 30, 0.5, 1.0L, 10, K::Unreachable, -1, false},
+    {"guide inside the crank circle", 40, 10, 20, 300, 1.0L, 1, K::Unreachable, +1, true},
+    {"rod along x at the start", 10, 20, 30, 0.0, 5.0L, 1, K::Perpendicular, -1, false},
+};
+
+// The first step i >= 1 whose angle fi0 + (i - 1) * step reaches `limit` degrees.
+int firstStepAt(const Mechanism& m, long double limit)
+{
+    if (limit <= m.fi0) return 1;
+    return static_cast<int>(std::ceil((limit - m.fi0) / m.stepDegrees - 1e-9L)) + 1;
+}
+
+} // namespace
+
+TEST(RodReach, FindsTheFirstStepPastTheClosedFormLimit)
+{
+    auto R = std::make_unique<ResultStore>();
+    for (const Mechanism& m : kMechanisms) {
+        SCOPED_TRACE(m.name);
+        ParamSet p;
+        setDefaults(p);
+        p.l1 = m.l1;
+        p.l2 = m.l2;
+        p.b = m.b;
+        p.fi0 = m.fi0;
+        p.step = m.stepDegrees * kRadPerDeg;
+        p.N = 24 * m.cycles + 1;
+
+        const RodReach reach = checkRodReach(p);
+        ASSERT_EQ(reach.kind, m.kind);
+        if (m.kind == K::Clear) {
+            EXPECT_EQ(reach.step, 0);
+            EXPECT_EQ(rodReachText(reach, ','), "");
+            continue;
+        }
+        const long double turn =
+            std::acos(static_cast<long double>(m.b + m.sign * m.l2) / m.l1) * 180 / kPi;
+        const long double limit = m.mirrored ? 360 - turn : turn;
+        const int expected = firstStepAt(m, limit);
+        EXPECT_EQ(reach.step, expected);
+        EXPECT_NEAR(static_cast<double>(reach.angleDegrees),
+                    m.fi0 + (expected - 1) * static_cast<double>(m.stepDegrees), 1e-9);
+        if (m.kind == K::Perpendicular) {
+            EXPECT_NEAR(static_cast<double>(reach.angleDegrees), static_cast<double>(limit), 1e-9);
+        }
+
+        // The kinematic stage stops at the very step the check named.
+        const CalcOutcome outcome = runCalculation(p, *R);
+        EXPECT_TRUE(outcome.kinematicFailed);
+        EXPECT_EQ(outcome.kinematicFaultStep, reach.step);
+    }
+}
+
+TEST(RodReach, MessagesNameTheAngleAndWhatToChange)
+{
+    const struct {
+        RodReach reach;
+        char decimal;
+        const char* text;
+    } cases[] = {
+        {{K::Perpendicular, 1800, 180.0L},
+         ',',
+         "При φ = 180,00° шатун перпендикулярен направляющей: механизм не проходит это "
+         "положение. Увеличьте L2 или уменьшите B."},
+        {{K::Unreachable, 1121, 112.1L},
+         '.',
+         "При φ = 112.10° шатун не достаёт до направляющей: механизм не собирается в этом "
+         "положении. Увеличьте L2 или уменьшите L1."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rodReachText(c.reach, c.decimal), c.text);
+}
