@@ -105,6 +105,13 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             p.mode = mode == 720 ? 1 : 0;
             return;
         }
+        case ParamKind::Period: {
+            const int32_t period = ParseInteger(text);
+            if (period != 360 && period != 720)
+                throw BadInput{"'" + quoteText(text) + "' is not 360 or 720"};
+            p.period = period;
+            return;
+        }
         }
     } catch (const ConvertError& e) {
         throw BadInput{e.what()};
@@ -273,7 +280,8 @@ std::string usage()
         if (p.group != ParamGroup::Run) s << ' ' << p.key;
     s << "\n      step (degrees, a step the window offers: 1, 5, 10, 15, 30, 60, 0.5, 0.2,\n"
          "      0.1, 0.05 or 0.01), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
-         "      mode (360 or 720). Every value must lie within the range of a double.\n"
+         "      mode (360 or 720: the rod's branch), period (360 or 720: the degrees a load\n"
+         "      table by crank angle covers). Every value must lie within the range of a double.\n"
          "      Numbers take the period as decimal separator; reports (read and written),\n"
          "      listings and the animation file take --decimal-separator.\n"
          "\nOutputs: \"-\" as FILE is standard output, for one output at most; two outputs\n"

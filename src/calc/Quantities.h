@@ -19,6 +19,7 @@ enum class Quantity : uint8_t {
     xc3, yc3, xc3t, yc3t, xc3tt, yc3tt, ek3, fx3, fy3, mi3, pin3, pgr3,
     psum, mo, e,
     fbx, fby, fax = 71, fay, ma, fox = 75, foy,
+    q = 79, pq,
     // clang-format on
 };
 
@@ -119,6 +120,8 @@ inline constexpr QuantityInfo kQuantities[] = {
     {Quantity::ma, "ma", "момент относительно A сил на шатуне и силы в B", "Н·м", Stage::Force},
     {Quantity::fox, "fox", "сила в опоре O кривошипа по x", "Н", Stage::Force},
     {Quantity::foy, "foy", "сила в опоре O кривошипа по y", "Н", Stage::Force},
+    {Quantity::q, "q", "рабочая нагрузка на ползун по y", "Н", Stage::Energy},
+    {Quantity::pq, "pq", "мощность рабочей нагрузки", "Вт", Stage::Energy},
     // clang-format on
 };
 
