@@ -20,7 +20,9 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "calc/Calculation.h"
+#include "calc/Load.h"
 #include "formats/Kinetic.h"
+#include "formats/LoadCsv.h"
 #include "formats/Report.h"
 #include "formats/ResultCsv.h"
 #include "formats/ResultsText.h"
@@ -169,6 +171,7 @@ struct ParamAction {
 };
 constexpr int kFilePhase = 0;
 constexpr int kOptionPhase = 1;
+constexpr int kLoadPhase = 2; // a load table is checked against the period finally set
 
 // Everything the command line asks for.
 struct BatchJob {
@@ -225,6 +228,20 @@ const BatchOption kOptions[] = {
                                     } catch (const BadInput& e) {
                                         throw BadInput{"--set " + quoteText(text) + ": " +
                                                        e.message};
+                                    }
+                                }});
+     }},
+    {"--load", "FILE",
+     "read the working load on the slider from a CSV table, after every --set\n"
+     "                      (columns angle,force or angle,force_y or stroke,force_toward,"
+     "force_away)",
+     [](BatchJob& job, const std::string& path) {
+         job.actions.push_back({kLoadPhase, [path](ParamSet& p) {
+                                    try {
+                                        p.load = readLoadCsv(path, p.period);
+                                    } catch (const KinovarError& e) {
+                                        throw BadInput{"--load " + quoteText(path) + ": " +
+                                                       e.what()};
                                     }
                                 }});
      }},
@@ -410,6 +427,9 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         setDefaults(p);
         applyParams(job, p);
+        if (!loadFitsMechanism(p))
+            throw BadInput{"--load: a load by the slider's position needs a crank that turns "
+                           "fully (l1 > 0 and |b| <= l2 - l1)"};
     } catch (const BadInput& e) {
         err << kProgram << ": " << e.message << '\n';
         return kBatchBadInput;
@@ -437,6 +457,12 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << stageFaultText(stage.message, p, stage.step, reportSeparator(job.separator)) << '\n';
         failed = true;
     }
+
+    // The report's layout has no place for the load: a project keeps it.
+    if (job.report && p.load.active())
+        err << kProgram
+            << ": the report does not hold the working load; it is kept only in the "
+               "project\n";
 
     try {
         writeOutputs(job, p, *R, out);
