@@ -449,7 +449,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const char* message;
     } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
                   {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
-                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault}};
+                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault},
+                  {outcome.equilibriumFailed, outcome.equilibriumFaultStep, kEquilibriumFault}};
     bool failed = false;
     for (const auto& stage : stages) {
         if (!stage.failed) continue;
