@@ -20,7 +20,9 @@
 #include "base/NumberText.h"
 #include "base/TextFile.h"
 #include "calc/Calculation.h"
+#include "calc/Load.h"
 #include "formats/Kinetic.h"
+#include "formats/LoadCsv.h"
 #include "formats/Report.h"
 #include "formats/ResultCsv.h"
 #include "formats/ResultsText.h"
@@ -109,6 +111,13 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             p.mode = mode == 720 ? 1 : 0;
             return;
         }
+        case ParamKind::Period: {
+            const int32_t period = ParseInteger(text);
+            if (period != 360 && period != 720)
+                throw BadInput{"'" + quoteText(text) + "' is not 360 or 720"};
+            p.period = period;
+            return;
+        }
         }
     } catch (const ConvertError& e) {
         throw BadInput{e.what()};
@@ -166,6 +175,7 @@ struct ParamAction {
 };
 constexpr int kFilePhase = 0;
 constexpr int kOptionPhase = 1;
+constexpr int kLoadPhase = 2; // a load table is checked against the period finally set
 
 // Everything the command line asks for.
 struct BatchJob {
@@ -225,6 +235,20 @@ const BatchOption kOptions[] = {
                                     }
                                 }});
      }},
+    {"--load", "FILE",
+     "read the working load on the slider from a CSV table, after every --set\n"
+     "                      (columns angle,force or angle,force_y or stroke,force_toward,"
+     "force_away)",
+     [](BatchJob& job, const std::string& path) {
+         job.actions.push_back({kLoadPhase, [path](ParamSet& p) {
+                                    try {
+                                        p.load = readLoadCsv(path, p.period);
+                                    } catch (const KinovarError& e) {
+                                        throw BadInput{"--load " + quoteText(path) + ": " +
+                                                       e.what()};
+                                    }
+                                }});
+     }},
     {"--autofill", nullptr, "place the points from l1, l2, b and fi0 before the calculation",
      [](BatchJob& job, const std::string&) { job.autofill = true; }},
     {"--csv", "FILE|-", "write the result store as CSV, steps 1..N",
@@ -277,7 +301,8 @@ std::string usage()
         if (p.group != ParamGroup::Run) s << ' ' << p.key;
     s << "\n      step (degrees, a step the window offers: 1, 5, 10, 15, 30, 60, 0.5, 0.2,\n"
          "      0.1, 0.05 or 0.01), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
-         "      mode (360 or 720). Every value must lie within the range of a double.\n"
+         "      mode (360 or 720: the rod's branch), period (360 or 720: the degrees a load\n"
+         "      table by crank angle covers). Every value must lie within the range of a double.\n"
          "      Numbers take the period as decimal separator; reports (read and written),\n"
          "      listings and the animation file take --decimal-separator.\n"
          "\nOutputs: \"-\" as FILE is standard output, for one output at most; two outputs\n"
@@ -406,6 +431,9 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         setDefaults(p);
         applyParams(job, p);
+        if (!loadFitsMechanism(p))
+            throw BadInput{"--load: a load by the slider's position needs a crank that turns "
+                           "fully (l1 > 0 and |b| <= l2 - l1)"};
     } catch (const BadInput& e) {
         err << kProgram << ": " << e.message << '\n';
         return kBatchBadInput;
@@ -425,7 +453,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const char* message;
     } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
                   {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
-                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault}};
+                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault},
+                  {outcome.equilibriumFailed, outcome.equilibriumFaultStep, kEquilibriumFault}};
     bool failed = false;
     for (const auto& stage : stages) {
         if (!stage.failed) continue;
@@ -433,6 +462,12 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << stageFaultText(stage.message, p, stage.step, reportSeparator(job.separator)) << '\n';
         failed = true;
     }
+
+    // The report's layout has no place for the load: a project keeps it.
+    if (job.report && p.load.active())
+        err << kProgram
+            << ": the report does not hold the working load; it is kept only in the "
+               "project\n";
 
     try {
         // The outputs carry the parameters the results were computed with, as the window's do.

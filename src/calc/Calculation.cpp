@@ -14,6 +14,7 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
     outcome.kinematicFailed = !kinematicStage(p, R, &outcome.kinematicFaultStep);
     outcome.energyFailed = !energyStage(p, R, &outcome.energyFaultStep);
     outcome.forceFailed = !forceStage(p, R, &outcome.forceFaultStep);
+    outcome.equilibriumFailed = !equilibriumStage(p, R, &outcome.equilibriumFaultStep);
     return outcome;
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculation: the kinematic seed and the three guarded stages over steps 1..N.
+// The calculation: the kinematic seed and the four guarded stages over steps 1..N.
 #pragma once
 #include <string>
 
@@ -15,22 +15,26 @@ inline constexpr const char* kNoResultsMessage = "Нет результатов:
 inline constexpr const char* kStaleResultsText =
     "Результаты относятся к прежним параметрам: нажмите «Расчет»";
 
-// Messages of the three guards, in stage order.
+// Messages of the four guards, in stage order.
 inline constexpr const char* kKinematicFault =
     "Операция прервана. Критическая Ошибка на этапе кинематического анализа.";
 inline constexpr const char* kEnergyFault =
     "Операция прервана. Критическая Ошибка на этапе энергетического анализа.";
 inline constexpr const char* kForceFault =
     "Операция прервана. Критическая Ошибка на этапе силового анализа.";
+inline constexpr const char* kEquilibriumFault =
+    "Операция прервана. Критическая Ошибка на этапе расчёта реакций.";
 
 // Which stages stopped on an arithmetic fault, and at which step (0 when the stage ran through).
 struct CalcOutcome {
     bool kinematicFailed = false;
     bool energyFailed = false;
     bool forceFailed = false;
+    bool equilibriumFailed = false;
     int kinematicFaultStep = 0;
     int energyFaultStep = 0;
     int forceFaultStep = 0;
+    int equilibriumFaultStep = 0;
 };
 
 // Writes dfi, fitt, dt and fit of step 1: 0, fitt0, 0, fit0.
@@ -40,8 +44,13 @@ void writeKinematicSeed(const ParamSet& p, ResultStore& R);
 bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
+// The joint forces in equilibrium, from the force stage's rows: the x force at B that balances
+// the rod about A (fbxk), the guide's reaction nb, the x forces at A and O, the crank's moment
+// from the forces mb and the magnitudes at B, A and O. It faults where yb = ya. With B placed on
+// A (the points never placed) it writes nothing and succeeds.
+bool equilibriumStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 
-// Records p as the store's parameter set, then the seed and the three stages in order, each
+// Records p as the store's parameter set, then the seed and the four stages in order, each
 // run whatever the earlier ones did.
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The energy stage: centres of mass, kinetic energies, inertia loads, powers, Mo and E, from the
-// kinematic quantities.
+// The energy stage: centres of mass, kinetic energies, inertia loads, the working load, powers,
+// Mo and E, from the kinematic quantities.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
 #include "calc/Calculation.h"
+#include "calc/Load.h"
 #include "calc/StageMath.h"
 
 using stage::kGravity;
@@ -105,8 +106,15 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
         const long double pgr3 = m3 * kGravity * yc3t;
         if (!put(r[Q::pgr3][i], pgr3)) return false;
 
-        // Each link's inertia power counts once.
-        const long double psum = pin1 + pgr1 + pin2 + pgr2 + pin3 + pgr3;
+        // The working load on the slider. Without one, pq is +0 itself rather than +0 * ybt,
+        // which is -0 for a negative ybt: psum - (+0) is psum bit for bit, -0 included.
+        const long double q = loadForceY(p, {crankAngleDegrees(p, i), r[Q::yb][i], yc3t});
+        if (!put(r[Q::q][i], q)) return false;
+        const long double pq = p.load.active() ? q * yc3t : 0.0L;
+        if (!put(r[Q::pq][i], pq)) return false;
+
+        // Each link's inertia power counts once; the crank delivers what the load does not.
+        const long double psum = pin1 + pgr1 + pin2 + pgr2 + pin3 + pgr3 - pq;
         if (!put(r[Q::psum][i], psum)) return false;
         if (!put(r[Q::mo][i], psum / fit)) return false;
         // E accumulates by the trapezoid rule from 0; element 1 is never written.

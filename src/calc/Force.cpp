@@ -25,7 +25,9 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep)
 
         const long double fbx = r[Q::fx3][i];
         r[Q::fbx][i] = fbx;
-        const long double fby = r[Q::fy3][i] + 0.0L + m3 * kGravity;
+        // The load's y component q acts on the slider beside its weight; without a load it is
+        // +0, and x - (+0) is x bit for bit.
+        const long double fby = r[Q::fy3][i] + 0.0L + m3 * kGravity - r[Q::q][i];
         if (!put(r[Q::fby][i], fby)) return false;
         const long double fax = fbx + fx2;
         if (!put(r[Q::fax][i], fax)) return false;

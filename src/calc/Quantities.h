@@ -19,6 +19,8 @@ enum class Quantity : uint8_t {
     xc3, yc3, xc3t, yc3t, xc3tt, yc3tt, ek3, fx3, fy3, mi3, pin3, pgr3,
     psum, mo, e,
     fbx, fby, fax = 71, fay, ma, fox = 75, foy,
+    q = 79, pq,
+    fbxk, nb, faxk, foxk, mb, fbk, fak, fok,
     // clang-format on
 };
 
@@ -29,7 +31,7 @@ constexpr int rowOf(Quantity q)
 }
 
 // The calculation stage that writes a quantity (each stage runs under a fault guard of its own).
-enum class Stage : uint8_t { Kinematic, Energy, Force };
+enum class Stage : uint8_t { Kinematic, Energy, Force, Equilibrium };
 
 // Rows of the store; every quantity's row is below it.
 inline constexpr int kStoreRows = 100;
@@ -119,6 +121,16 @@ inline constexpr QuantityInfo kQuantities[] = {
     {Quantity::ma, "ma", "момент относительно A сил на шатуне и силы в B", "Н·м", Stage::Force},
     {Quantity::fox, "fox", "сила в опоре O кривошипа по x", "Н", Stage::Force},
     {Quantity::foy, "foy", "сила в опоре O кривошипа по y", "Н", Stage::Force},
+    {Quantity::q, "q", "рабочая нагрузка на ползун по y", "Н", Stage::Energy},
+    {Quantity::pq, "pq", "мощность рабочей нагрузки", "Вт", Stage::Energy},
+    {Quantity::fbxk, "fbxk", "сила в шарнире B по x с реакцией направляющей", "Н", Stage::Equilibrium},
+    {Quantity::nb, "nb", "реакция направляющей на ползун по x (боковое давление)", "Н", Stage::Equilibrium},
+    {Quantity::faxk, "faxk", "сила в шарнире A по x с реакцией направляющей", "Н", Stage::Equilibrium},
+    {Quantity::foxk, "foxk", "сила в опоре O по x с реакцией направляющей", "Н", Stage::Equilibrium},
+    {Quantity::mb, "mb", "уравновешивающий момент на кривошипе по силам", "Н·м", Stage::Equilibrium},
+    {Quantity::fbk, "fbk", "полная сила в шарнире B", "Н", Stage::Equilibrium},
+    {Quantity::fak, "fak", "полная сила в шарнире A", "Н", Stage::Equilibrium},
+    {Quantity::fok, "fok", "полная сила в опоре O", "Н", Stage::Equilibrium},
     // clang-format on
 };
 

@@ -120,12 +120,12 @@ int32_t loadCaptions(const std::string& path, GridText& grid)
         grid.setCell(0, int(k) + 1, lines[k]);
     // A quantity added after the report's rows, past the file's last line, still gets a caption,
     // the catalogue's own, so that an older caption file does not hide it. The report's rows keep
-    // exactly what the file gives them.
+    // exactly what the file gives them, and a shorter file leaves the rest of them as they were.
     int32_t count = static_cast<int32_t>(lines.size()) + 1;
     for (const QuantityInfo& q : kQuantities) {
         const int row = rowOf(q.id);
         if (row < kReportRows || row < count || row >= GridText::kRows) continue;
-        for (int k = count; k < row; ++k)
+        for (int k = std::max(count, kReportRows); k < row; ++k)
             grid.setCell(0, k, "");
         grid.setCell(0, row, defaultCaption(q));
         count = row + 1;

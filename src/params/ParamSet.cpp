@@ -20,4 +20,6 @@ void setDefaults(ParamSet& p)
     p.i3 = 2;
     p.step = 15 * kRadPerDeg;
     p.N = 25;
+    p.period = 360;
+    p.load = LoadTable{};
 }

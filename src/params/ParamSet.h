@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "params/LoadTable.h"
+
 struct ParamSet {
     double l1 = 0, l2 = 0, b = 0; // crank, rod, guide offset x = b
     double fi0 = 0;               // initial crank angle, degrees
@@ -19,6 +21,10 @@ struct ParamSet {
     int32_t N = 0;
     int32_t cycles = 0;
     std::string curkey;
+    // The period of a load table by crank angle, in degrees: 360 or 720 (an engine's four-stroke
+    // cycle). Not the mode, which picks the rod's branch.
+    int32_t period = 360;
+    LoadTable load; // the working load on the slider; none by default
 };
 
 // Extended constants shared by every Part.
@@ -35,5 +41,6 @@ inline long double deg(long double x)
 }
 
 // The defaults operation: writes mode, l1, l2, b, fi0, aux, fit0, fitt0, fidtt, m1..m3,
-// i1..i3, step and N; leaves the coordinates, phi0, psi0, cycles and curkey alone.
+// i1..i3, step and N, puts the period back to 360 and clears the load; leaves the coordinates,
+// phi0, psi0, cycles and curkey alone.
 void setDefaults(ParamSet& p);

@@ -17,6 +17,7 @@ enum class ParamKind : uint8_t {
     Step,     // the step in degrees, kept in radians
     Cycles,   // a whole number of 24-step cycles, which sets N as well
     Mode,     // 360 or 720, kept as 0 or 1
+    Period,   // the period of a load by crank angle: 360 or 720 degrees
 };
 
 // Where the window shows a parameter: the boxes hold the motion and the point rows in
@@ -78,6 +79,7 @@ inline constexpr ParamInfo kParams[] = {
     {"step",  "",       "°",       ParamKind::Step,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"cycles","",       "",        ParamKind::Cycles,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"mode",  "",       "°",       ParamKind::Mode,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
+    {"period","",       "°",       ParamKind::Period,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
 };
 // clang-format on
 

@@ -236,9 +236,11 @@ TEST(Batch, StageFaultStillWritesTheStore)
     const BatchRun run = batch(args);
     EXPECT_EQ(run.status, kBatchStageFailed);
     // Each message names the step and crank angle where its stage stopped, with the separator
-    // of the run's other outputs (15° steps from 0°).
+    // of the run's other outputs (15° steps from 0°). The reactions stop where the rows the
+    // kinematic stage left at 0 put B on A.
     EXPECT_EQ(run.err, std::string(kKinematicFault) + "\nШаг 13, угол кривошипа 180,00°\n" +
-                           kEnergyFault + "\nШаг 14, угол кривошипа 195,00°\n");
+                           kEnergyFault + "\nШаг 14, угол кривошипа 195,00°\n" + kEquilibriumFault +
+                           "\nШаг 14, угол кривошипа 195,00°\n");
     const auto csv = parseCsv(run.out);
     ASSERT_EQ(csv.size(), 26u);
     EXPECT_NE(csv[13][18], "0"); // yatt written at step 13

@@ -199,6 +199,9 @@ void MainWindow::calculate()
     if (outcome.forceFailed)
         platform.showMessage(
             stageFaultText(kForceFault, P, outcome.forceFaultStep, numbers_.decimal));
+    if (outcome.equilibriumFailed)
+        platform.showMessage(
+            stageFaultText(kEquilibriumFault, P, outcome.equilibriumFaultStep, numbers_.decimal));
 }
 
 void MainWindow::showMoEChart()

@@ -12,6 +12,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
+#include "calc/Quantities.h"
 #include "formats/Captions.h"
 #include "present/qt/ChartImage.h"
 #include "present/qt/ResultsPanel.h"
@@ -91,14 +92,14 @@ TEST_F(CsvExport, WritesTheCalculatedStepsUnderTheGridCaptions)
     ASSERT_EQ(lines.size(), 26u);
     const auto captions = readCaptions(dir.file("scr.ini"));
     const auto header = splitOn(lines[0], ";");
-    ASSERT_EQ(header.size(), 80u);
+    ASSERT_EQ(header.size(), size_t(kGridValueRows + 1));
     EXPECT_EQ(header[0], "Шаг");
     EXPECT_EQ(header[2], captions[0]); // "dfi: …, рад": the comma needs no quotes beside ';'
     EXPECT_EQ(header[79], captions[77]);
 
     for (int i = 1; i <= 25; ++i) {
         const auto fields = splitOn(lines[static_cast<size_t>(i)], ";");
-        ASSERT_EQ(fields.size(), 80u);
+        ASSERT_EQ(fields.size(), size_t(kGridValueRows + 1));
         EXPECT_EQ(fields[0], std::to_string(i));
         for (int k : {0, 8, 65, 66}) {
             std::string text = fields[static_cast<size_t>(k + 1)];

@@ -134,7 +134,7 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     EXPECT_EQ(grid().cellText(49, 0), "240.10");
     EXPECT_EQ(grid().cellText(1, 26), QString::fromStdString(FormatFixed(20, 4, 2, '.')));
     EXPECT_FALSE(grid().cellText(0, 1).isEmpty());
-    EXPECT_EQ(form->resultsPanel().captionCount(), 79);
+    EXPECT_EQ(form->resultsPanel().captionCount(), kGridValueRows);
     const QStringList listing = memo().split("\n");
     EXPECT_EQ(listing.front(), "Таблица значений обновлена...");
     EXPECT_EQ(listing.size(), 2 + 2 * 49 + 1);

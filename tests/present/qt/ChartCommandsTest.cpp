@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/qt/MainWindowFixture.h"
+#include "calc/Quantities.h"
 #include "present/qt/ChartTestData.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
@@ -78,16 +79,20 @@ TEST_F(ChartCommands, ParametersListsTheCaptionsTheRefreshRead)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("fi\r\n\r\nfitt\r\n");
     f.close();
-    ASSERT_EQ(form->resultsPanel().loadCaptions(dir.filePath("scr.ini").toStdString()), 4);
-    ASSERT_EQ(form->resultsPanel().captionCount(), 4);
+    // Past the file's lines the catalogue captions the quantities after the report's rows.
+    ASSERT_EQ(form->resultsPanel().loadCaptions(dir.filePath("scr.ini").toStdString()),
+              kGridValueRows);
+    ASSERT_EQ(form->resultsPanel().captionCount(), kGridValueRows);
 
     form->showQuantityChart();
     form->showQuantityChart(); // already shown: only brought to the front
-    ASSERT_EQ(quantityBox(*quantityChart)->count(),
-              3); // the three lines, not the empty row after them
+    ASSERT_EQ(quantityBox(*quantityChart)->count(), kGridValueRows - 1);
     EXPECT_EQ(quantityBox(*quantityChart)->itemText(0), "fi");
     EXPECT_EQ(quantityBox(*quantityChart)->itemText(1), "");
     EXPECT_EQ(quantityBox(*quantityChart)->itemText(2), "fitt");
+    EXPECT_EQ(quantityBox(*quantityChart)->itemText(3), "");
+    EXPECT_EQ(quantityBox(*quantityChart)->itemText(kGridValueRows - 2).toStdString(),
+              defaultCaption(*quantityAtRow(kGridValueRows - 1)));
     quantityBox(*quantityChart)->setCurrentIndex(2);
     emit quantityBox(*quantityChart)->activated(2);
     EXPECT_EQ(series(*quantityChart)->points().front().y(), 3001.0); // R[3][1] of the tagged store

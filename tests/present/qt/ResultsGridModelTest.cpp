@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
+#include "calc/Quantities.h"
 #include "formats/ResultsTestFiles.h"
 #include "present/qt/ResultsGridModel.h"
 
@@ -54,7 +55,7 @@ TEST(ResultsGridModel, ChangesResetViewsAndCaptionsRefreshTheRowHeaders)
 
     ScratchDir dir;
     writeBytes(dir.file("scr.ini"), "dfi: \xEF\xEE\xE2\xEE\xF0\xEE\xF2\r\n"); // 1251
-    EXPECT_EQ(m.loadCaptions(dir.file("scr.ini")), 2);
+    EXPECT_EQ(m.loadCaptions(dir.file("scr.ini")), kGridValueRows); // the catalogue's rows too
     ASSERT_EQ(headers.count(), 1);
     EXPECT_EQ(headers[0][0].value<Qt::Orientation>(), Qt::Vertical);
     EXPECT_EQ(m.headerData(0, Qt::Vertical).toString(), "dfi: поворот");
