@@ -7,6 +7,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -47,6 +48,11 @@ public:
     void refreshLabels();
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
+    // The texts the panel shows of the set: every value label in display order, then the mode
+    // box's text; and the same put back as they were (no command runs). An entry shows the text
+    // typed, so undo needs the texts as well as the values.
+    QStringList shownTexts() const;
+    void showTexts(const QStringList& texts);
     // A row's edit button: opens the entry panel for that row's field, the entry field focused
     // with its whole text selected. When a confirmation hides the panel, the focus goes back to
     // that button.
@@ -63,12 +69,19 @@ public:
     void apply(const Outcome& outcome);
     // Runs a parameter command (also for the run settings) and applies its effects. When either
     // throws, the parameter set and its labels are put back as they were and the exception goes
-    // on to the command's boundary.
-    void run(const std::function<Outcome(ParamSet&)>& command);
+    // on to the command's boundary. A command that changed the set (the entry key aside)
+    // reports it through paramsChanged with `label`.
+    void run(const std::function<Outcome(ParamSet&)>& command, const QString& label = {});
 
 signals:
     // A command replaced the listing text.
     void listingText(const QString& text);
+    // A command run through run() changed the set; `before` is the set it started from and
+    // `shownBefore` the texts shown then (shownTexts), `label`
+    // the command's name (empty: named by what changed). Every entry, autofill, mode and run
+    // setting passes here, so the undo history hooks in at this one place.
+    void paramsChanged(const ParamSet& before, const QStringList& shownBefore,
+                       const QString& label);
 
 private:
     void buildRows();
