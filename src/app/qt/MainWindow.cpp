@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/qt/AboutWindow.h"
+#include "app/qt/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "params/qt/ParameterPanel.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
     animation_ = new AnimationPanel(client, P, R, platform, *progress_, numbers_, this);
+    project_ = new ProjectController(this, platform, P, *parameters_, *runSettings_, numbers_);
     // Tab order as it always was: the mode box after the run settings, the grid last. The panels
     // keep their controls to themselves; the window knows them by their object names.
     const auto control = [client](const char* name) { return client->findChild<QWidget*>(name); };
@@ -105,6 +107,8 @@ void MainWindow::fadeInStep()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!project_->confirmDiscard()) return event->ignore();
+    project_->closedCleanly();
     fadeTimer->stop();
     // The fade-out runs to its end inside the handler, without pauses.
     for (int i = 0; i < kOpaque / kFadeStep; ++i)
@@ -179,8 +183,7 @@ void MainWindow::showAbout()
 
 void MainWindow::quit()
 {
-    close();
-    QCoreApplication::quit();
+    if (close()) QCoreApplication::quit(); // unless the user chose to keep working
 }
 
 void MainWindow::runGuarded(const std::function<void()>& command)

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/qt/MainWindow.h"
+#include "app/qt/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -60,15 +61,12 @@ void MainWindow::buildMenu()
 
     QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("Файл"));
     newAction = addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
-                        QKeySequence(Qt::CTRL | Qt::Key_N), [params, runSettings = runSettings_] {
-                            params->resetToDefaults();
-                            // The run settings' controls must show what is now in force.
-                            params->showMode();
-                            runSettings->showRunSettings();
-                        });
-    openReportAction =
-        addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть"),
-                QKeySequence(Qt::CTRL | Qt::Key_O), [results] { results->openReport(); });
+                        QKeySequence(Qt::CTRL | Qt::Key_N),
+                        [project = project_] { project->newProject(); });
+    openReportAction = addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть"),
+                               QKeySequence(Qt::CTRL | Qt::Key_O), [this, results] {
+                                   project_->openReport([results] { results->openReport(); });
+                               });
     saveReportAction =
         addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить Отчёт"),
                 QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
@@ -79,10 +77,14 @@ void MainWindow::buildMenu()
     saveReportAction->setVisible(false);
     quitAction =
         addItem(this, fileMenu, "quitAction", QStringLiteral("Выход"), {}, [this] { quit(); });
-    openReportShortcut = addTwin(this, "openReportShortcut", openReportAction->shortcut(),
-                                 [results] { results->openReport(); });
+    openReportShortcut =
+        addTwin(this, "openReportShortcut", openReportAction->shortcut(),
+                [this, results] { project_->openReport([results] { results->openReport(); }); });
     saveReportShortcut = addTwin(this, "saveReportShortcut", saveReportAction->shortcut(),
                                  [results] { results->saveReport(); });
+
+    project_->addMenuItems(fileMenu, exportCsvAction,
+                           addMenu("editMenu", QStringLiteral("Правка")));
 
     QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("Вид"));
     refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
