@@ -280,8 +280,9 @@ ProjectContent parseProject(std::string_view text)
     Unknown unknown{out.unknownKeys};
     for (const auto& [key, value] : doc.items()) {
         if (key == "format" || key == "version" || key == "program") continue;
+        const std::string& name = key; // a lambda may not capture a structured binding (C++17)
         const auto section = std::find_if(std::begin(kSections), std::end(kSections),
-                                          [&](const Section& s) { return key == s.name; });
+                                          [&](const Section& s) { return name == s.name; });
         if (section == std::end(kSections)) {
             unknown.add(key);
             continue;
