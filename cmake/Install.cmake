@@ -14,6 +14,8 @@ install(FILES data/desktop/${KINOVAR_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/desktop/${KINOVAR_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The project file's MIME type (shared-mime-info package file); the desktop entry declares it.
+install(FILES data/mime/${KINOVAR_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES data/icons/${KINOVAR_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The PNGs are rendered from the SVG and kept in the tree (Debian's librsvg2-bin):

@@ -23,6 +23,7 @@
 #include "calc/Load.h"
 #include "formats/Kinetic.h"
 #include "formats/LoadCsv.h"
+#include "formats/ProjectFile.h"
 #include "formats/Report.h"
 #include "formats/ResultCsv.h"
 #include "formats/ResultsText.h"
@@ -167,12 +168,14 @@ void applyParamsFile(ParamSet& p, const std::string& path)
 // ---- Options -----------------------------------------------------------------------------
 
 // A change of the parameter set. After the defaults, actions apply by phase and, within a phase,
-// in command-line order: every params file first, then --set (options that set values from the
-// command line, such as reading a report's header, belong with --set).
+// in command-line order: a project first (it replaces the whole set), then every params file,
+// then --set (options that set values from the command line, such as reading a report's header,
+// belong with --set).
 struct ParamAction {
     int phase;
     std::function<void(ParamSet&)> apply; // throws BadInput
 };
+constexpr int kProjectPhase = -1;
 constexpr int kFilePhase = 0;
 constexpr int kOptionPhase = 1;
 constexpr int kLoadPhase = 2; // a load table is checked against the period finally set
@@ -184,11 +187,15 @@ struct BatchJob {
     std::optional<std::string> kinetic; // the animation file, as "Анимация" writes it
     std::optional<std::string> report; // as "Сохранить Отчёт" writes it right after "Обновить"
     std::optional<std::string> listing; // the memo text after "Обновить", lines ending CR LF
+    std::optional<std::string> project; // the parameters after every option, as a project file
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
     bool help = false;
     bool version = false;
+    // Notes the parameter actions leave for standard error (keys a project held that were
+    // ignored); shared, so that every copy of the job sees the same list.
+    std::shared_ptr<std::vector<std::string>> notes = std::make_shared<std::vector<std::string>>();
 };
 
 // The separator of reports and listings: the option's, else the locale's when it is one the
@@ -235,6 +242,23 @@ const BatchOption kOptions[] = {
                                     }
                                 }});
      }},
+    {"--project", "FILE", "start from a project file (*.kinovar) instead of the defaults",
+     [](BatchJob& job, const std::string& path) {
+         job.actions.push_back(
+             {kProjectPhase, [path, notes = job.notes](ParamSet& p) {
+                  try {
+                      const ProjectContent read = readProject(path);
+                      p = read.params;
+                      std::string note;
+                      for (const std::string& key : read.unknownKeys)
+                          note += (note.empty() ? "" : ", ") + quoteText(key, 60);
+                      if (!note.empty())
+                          notes->push_back(quoteText(path) + ": unknown keys ignored: " + note);
+                  } catch (const KinovarError& e) {
+                      throw BadInput{"--project " + quoteText(path) + ": " + e.what()};
+                  }
+              }});
+     }},
     {"--load", "FILE",
      "read the working load on the slider from a CSV table, after every --set\n"
      "                      (columns angle,force or angle,force_y or stroke,force_toward,"
@@ -259,6 +283,8 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) { job.report = path; }},
     {"--listing", "FILE|-", "write the results listing (lines end in CR LF)",
      [](BatchJob& job, const std::string& path) { job.listing = path; }},
+    {"--save-project", "FILE|-", "write the parameters, after every option, as a project file",
+     [](BatchJob& job, const std::string& path) { job.project = path; }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kOptionPhase, [path](ParamSet& p) {
@@ -290,7 +316,8 @@ std::string usage()
         if (std::string_view(o.name) == "--set") s << "...";
     }
     s << "\nRuns one calculation of the slider-crank mechanism without a window.\n"
-         "Parameters start at the defaults with every point coordinate 0.\n\nOptions:\n";
+         "Parameters start at the defaults with every point coordinate 0, or at a "
+         "project's.\n\nOptions:\n";
     for (const BatchOption& o : kOptions) {
         std::string head = std::string(o.name) + (o.value ? std::string(" ") + o.value : "");
         head.resize(std::max<size_t>(head.size() + 2, 20), ' ');
@@ -350,7 +377,7 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         option->take(job, value);
     }
     const std::optional<std::string>* outputs[] = {&job.csv, &job.kinetic, &job.report,
-                                                   &job.listing};
+                                                   &job.listing, &job.project};
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
@@ -402,6 +429,7 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
         {"--kinetic", job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R, decimal); }},
         {"--report", job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
         {"--listing", job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
+        {"--save-project", job.project, [&](TextWriter& w) { writeProject(w, p); }},
     };
     std::vector<BatchOutput> outputs;
     for (const auto& o : wanted)
@@ -434,6 +462,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!loadFitsMechanism(p))
             throw BadInput{"--load: a load by the slider's position needs a crank that turns "
                            "fully (l1 > 0 and |b| <= l2 - l1)"};
+        for (const std::string& note : *job.notes)
+            err << kProgram << ": " << note << '\n';
     } catch (const BadInput& e) {
         err << kProgram << ": " << e.message << '\n';
         return kBatchBadInput;

@@ -131,7 +131,8 @@ bool sameInputs(const ParamSet& a, const ParamSet& b)
         if ((info.asDouble || info.asExtended) &&
             !sameValue(paramValue(a, info), paramValue(b, info)))
             return false;
-    return sameValue(a.step, b.step) && sameValue(a.mode, b.mode) && a.N == b.N;
+    return sameValue(a.step, b.step) && sameValue(a.mode, b.mode) && a.N == b.N &&
+           a.period == b.period && a.load == b.load;
 }
 
 std::string paramLabelText(const ParamSet& p, int row, char decimal)

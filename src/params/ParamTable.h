@@ -120,7 +120,8 @@ std::string paramLabelText(const ParamSet& p, int row, char decimal);
 std::string paramValueFault(const ParamInfo& info, long double value);
 
 // Whether two parameter sets give the same calculation: every real of the table, the step, N
-// and the mode hold the same values with the same signs (0 and -0 differ; a NaN equals a NaN).
+// and the mode hold the same values with the same signs (0 and -0 differ; a NaN equals a NaN),
+// and the period and the load are equal.
 // The point coordinates written by the autofill alone (phi0, psi0), the cycle count (N counts
 // the steps) and curkey are not compared.
 bool sameInputs(const ParamSet& a, const ParamSet& b);

@@ -25,6 +25,9 @@ struct FileDialogRequest {
 inline constexpr const char* kReportOpenDialog = "reportOpen";
 inline constexpr const char* kReportSaveDialog = "reportSave";
 
+// The answer to "save the changes first?": save them, drop them, or keep working.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -68,6 +71,15 @@ public:
     // normal cursor.
     virtual void beginBusy() {}
     virtual void endBusy() {}
+    // Modal question with "Сохранить", "Не сохранять" and "Отмена"; closing the box cancels.
+    // A platform without boxes keeps the changes (Cancel).
+    virtual SaveChoice askSaveChanges(const std::string& text)
+    {
+        return (void)text, SaveChoice::Cancel;
+    }
+    // Modal question with "Да" and "Нет"; closing the box answers no, as does a platform
+    // without boxes.
+    virtual bool askYesNo(const std::string& text) { return (void)text, false; }
 };
 
 // The busy cursor for the life of a scope: shown at construction, taken back on every way out,

@@ -26,6 +26,11 @@ public:
     int busyDepth = 0; // beginBusy calls not yet ended ("busy:on" / "busy:off" in calls)
     std::string dataDir = "/tmp/kinovar-fake-data/";
     std::set<std::string> readOnlyDirs; // folders canWriteIn refuses
+    // Scripted answers of the questions, popped per question; when none is left a question is
+    // answered as the program behaved before it asked: discard, no.
+    std::deque<SaveChoice> saveChoiceReplies;
+    std::deque<bool> yesNoReplies;
+    std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
 
     void showMessage(const std::string& text) override
     {
@@ -75,6 +80,25 @@ public:
     }
     std::string userDataDir() override { return dataDir; }
     bool canWriteIn(const std::string& dir) override { return readOnlyDirs.count(dir) == 0; }
+
+    SaveChoice askSaveChanges(const std::string& text) override
+    {
+        questions.push_back(text);
+        calls.push_back("ask:" + text);
+        if (saveChoiceReplies.empty()) return SaveChoice::Discard;
+        const SaveChoice c = saveChoiceReplies.front();
+        saveChoiceReplies.pop_front();
+        return c;
+    }
+    bool askYesNo(const std::string& text) override
+    {
+        questions.push_back(text);
+        calls.push_back("ask:" + text);
+        if (yesNoReplies.empty()) return false;
+        const bool yes = yesNoReplies.front();
+        yesNoReplies.pop_front();
+        return yes;
+    }
 
 private:
     static std::optional<std::string> pop(std::deque<std::optional<std::string>>& q)

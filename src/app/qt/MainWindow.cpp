@@ -13,6 +13,7 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/GrowingClient.h"
+#include "app/qt/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "params/ParamTable.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     parameters_ = new ParameterPanel(client, P, platform, *progress_, numbers_, this);
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
     animation_ = new AnimationPanel(client, R, platform, *progress_, numbers_, this);
+    project_ = new ProjectController(this, platform, P, *parameters_, *runSettings_, numbers_);
     // Tab goes in reading order: the memo line, the edit buttons in the parameter order, the
     // entry, the parameter commands, the run settings with the mode box, the renderer, the grid
     // last. The panels keep their controls to themselves; the window knows them by their object
@@ -135,6 +137,8 @@ void MainWindow::fadeInStep()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!project_->confirmDiscard()) return event->ignore();
+    project_->closedCleanly();
     fadeTimer->stop();
     // The fade-out runs to its end inside the handler, without pauses.
     for (int i = 0; i < kOpaque / kFadeStep; ++i)
@@ -251,8 +255,7 @@ void MainWindow::showAbout()
 
 void MainWindow::quit()
 {
-    close();
-    QCoreApplication::quit();
+    if (close()) QCoreApplication::quit(); // unless the user chose to keep working
 }
 
 void MainWindow::runGuarded(const std::function<void()>& command)

@@ -15,6 +15,7 @@ class AboutWindow;
 class AnimationPanel;
 class MoEChartWindow;
 class ParameterPanel;
+class ProjectController;
 class ProgressIndicator;
 class QAction;
 class QLabel;
@@ -49,6 +50,7 @@ public:
     ResultsPanel& resultsPanel() { return *results_; }
     AnimationPanel& animationPanel() { return *animation_; }
     ProgressIndicator& progressIndicator() { return *progress_; }
+    ProjectController& projectController() { return *project_; }
 
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }
@@ -112,6 +114,7 @@ private:
     ParameterPanel* parameters_ = nullptr;
     RunSettingsPanel* runSettings_ = nullptr;
     AnimationPanel* animation_ = nullptr;
+    ProjectController* project_ = nullptr; // the file, the undo history, the recovery copy
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
     bool stale_ = false;

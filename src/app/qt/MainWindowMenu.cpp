@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/qt/MainWindow.h"
+#include "app/qt/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -46,15 +47,12 @@ void MainWindow::buildMenu()
 
     QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("Файл"));
     newAction = addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
-                        QKeySequence(Qt::CTRL | Qt::Key_N), [params, runSettings = runSettings_] {
-                            params->resetToDefaults();
-                            // The run settings' controls must show what is now in force.
-                            params->showMode();
-                            runSettings->showRunSettings();
-                        });
-    openReportAction =
-        addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть отчёт…"),
-                QKeySequence(Qt::CTRL | Qt::Key_O), [results] { results->openReport(); });
+                        QKeySequence(Qt::CTRL | Qt::Key_N),
+                        [project = project_] { project->newProject(); });
+    openReportAction = addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть отчёт…"),
+                               QKeySequence(Qt::CTRL | Qt::Key_O), [this, results] {
+                                   project_->openReport([results] { results->openReport(); });
+                               });
     saveReportAction =
         addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить отчёт…"),
                 QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
@@ -63,6 +61,9 @@ void MainWindow::buildMenu()
                 QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
     quitAction =
         addItem(this, fileMenu, "quitAction", QStringLiteral("Выход"), {}, [this] { quit(); });
+
+    project_->addMenuItems(fileMenu, exportCsvAction,
+                           addMenu("editMenu", QStringLiteral("Правка")));
 
     QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("Вид"));
     refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),

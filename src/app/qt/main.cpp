@@ -1,23 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the application object, its title, the parameter set and result store, and the four
 // windows, created in the order main window, Mo/E chart, quantity chart, About, summary; main
-// owns them and hands the main window the others.
+// owns them and hands the main window the others. A single argument is a project file to open.
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/ProjectController.h"
 #include "app/qt/ToolkitTranslation.h"
 #include "base/BuildInfo.h"
 #include "base/LicenceNotice.h"
+#include "params/ParamTable.h"
+#include "params/qt/ParameterPanel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
 #include "present/qt/SummaryWindow.h"
+
+namespace {
+
+// For the tests that start the program and kill it: KINOVAR_TEST_ENTRY="key=value" types one
+// value into the entry as a user would, so that there are unsaved changes to recover.
+void applyTestEntry(MainWindow& window)
+{
+    const QByteArray entry = qgetenv("KINOVAR_TEST_ENTRY");
+    const qsizetype eq = entry.indexOf('=');
+    if (eq <= 0) return;
+    const int row = paramRowForKey(entry.left(eq).toStdString());
+    auto* edit = window.findChild<QLineEdit*>("entryEdit");
+    if (row < 0 || !edit) return;
+    window.runGuarded([&] {
+        window.parameterPanel().openEntry(row);
+        edit->setText(QString::fromUtf8(entry.mid(eq + 1)));
+        window.parameterPanel().confirmEntry();
+    });
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -55,5 +81,11 @@ int main(int argc, char** argv)
     mainWindow.setSideWindows({&moeChart, &quantityChart, &about, &summary});
 
     mainWindow.show();
+    ProjectController& project = mainWindow.projectController();
+    project.offerRecovery();
+    if (const QStringList args = QApplication::arguments(); args.size() == 2)
+        mainWindow.runGuarded(
+            [&] { project.openProject(QFile::encodeName(args[1]).toStdString()); });
+    applyTestEntry(mainWindow);
     return app.exec();
 }

@@ -18,6 +18,7 @@
 
 #include "params/Autofill.h"
 #include "params/Entry.h"
+#include "params/ParamSetCompare.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
 #include "platform/Command.h"
@@ -251,6 +252,24 @@ void ParameterPanel::showValues()
         rows[static_cast<size_t>(r)].value->setText(qs(paramLabelText(P, r, numbers.decimal)));
 }
 
+QStringList ParameterPanel::shownTexts() const
+{
+    QStringList texts;
+    for (const ParamRowWidgets& w : rows)
+        texts << w.value->text();
+    // The mode box is a plain choice: its selection, none (-1) until a mode is chosen.
+    return texts << QString::number(modeBox->currentIndex());
+}
+
+void ParameterPanel::showTexts(const QStringList& texts)
+{
+    if (texts.size() != kParamRowCount + 1) return;
+    for (size_t r = 0; r < rows.size(); ++r)
+        rows[r].value->setText(texts[qsizetype(r)]);
+    const QSignalBlocker quiet(modeBox);
+    modeBox->setCurrentIndex(texts.back().toInt());
+}
+
 void ParameterPanel::openEntry(int row)
 {
     entryOpener_ = rows.at(static_cast<size_t>(row)).button;
@@ -273,7 +292,7 @@ void ParameterPanel::cancelEntry()
 
 void ParameterPanel::autofill()
 {
-    run([](ParamSet& p) { return ::autofill(p); });
+    run([](ParamSet& p) { return ::autofill(p); }, QStringLiteral("автозаполнение"));
 }
 
 void ParameterPanel::clickAutofill()
@@ -287,11 +306,13 @@ void ParameterPanel::modeChosen()
     run([index](ParamSet& p) { return selectMode(p, index); });
 }
 
-void ParameterPanel::run(const std::function<Outcome(ParamSet&)>& command)
+void ParameterPanel::run(const std::function<Outcome(ParamSet&)>& command, const QString& label)
 {
     const ParamSet before = P;
+    const QStringList shownBefore = shownTexts();
     try {
         apply(command(P));
+        if (!sameParams(before, P)) emit paramsChanged(before, shownBefore, label);
     } catch (...) {
         // The effects are applied with the new values in force (a refresh reads them), so the
         // way back is the old set restored, and the labels with it.

@@ -7,6 +7,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -47,6 +48,11 @@ public:
     void refreshLabels();
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
+    // The texts the panel shows of the set: every value label in display order, then the mode
+    // box's selected index; and the same put back as they were (no command runs). An entry shows the text
+    // typed, so undo needs the texts as well as the values.
+    QStringList shownTexts() const;
+    void showTexts(const QStringList& texts);
     // A row's edit button (a click, Space or Enter): opens the entry panel for that row's field,
     // named beside it ("M1 ="), the field holding the stored value, focused and wholly selected.
     // When a confirmation or Esc hides the panel, the focus goes back to that button.
@@ -65,8 +71,9 @@ public:
     void apply(const Outcome& outcome);
     // Runs a parameter command (also for the run settings) and applies its effects. When either
     // throws, the parameter set and its labels are put back as they were and the exception goes
-    // on to the command's boundary.
-    void run(const std::function<Outcome(ParamSet&)>& command);
+    // on to the command's boundary. A command that changed the set (the entry key aside)
+    // reports it through paramsChanged with `label`.
+    void run(const std::function<Outcome(ParamSet&)>& command, const QString& label = {});
 
 protected:
     // Esc in the entry panel and Enter on an edit button.
@@ -77,6 +84,12 @@ signals:
     void listingText(const QString& text);
     // A command ran or the labels were refreshed: the parameters may have changed.
     void parametersTouched();
+    // A command run through run() changed the set; `before` is the set it started from and
+    // `shownBefore` the texts shown then (shownTexts), `label`
+    // the command's name (empty: named by what changed). Every entry, autofill, mode and run
+    // setting passes here, so the undo history hooks in at this one place.
+    void paramsChanged(const ParamSet& before, const QStringList& shownBefore,
+                       const QString& label);
 
 private:
     void buildRows();

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -77,6 +78,38 @@ void QtPlatform::showError(const std::string& message)
     box.setTextFormat(Qt::PlainText);
     const NormalCursorScope normal;
     box.exec();
+}
+
+SaveChoice QtPlatform::askSaveChanges(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Warning, kCaption, fromUtf8(elideMiddle(text)),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    const NormalCursorScope normal;
+    box.exec();
+    if (box.clickedButton() == save) return SaveChoice::Save;
+    if (box.clickedButton() == discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+bool QtPlatform::askYesNo(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, kCaption, fromUtf8(elideMiddle(text)),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    const NormalCursorScope normal;
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,

@@ -31,6 +31,8 @@ public:
     // The wait cursor as the application's override cursor; message boxes push the arrow over it.
     void beginBusy() override;
     void endBusy() override;
+    SaveChoice askSaveChanges(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
 
     // The path a dialog of this memory starts at: the last one chosen under it, empty before.
     QString rememberedPath(const std::string& memoryKey) const;

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The project of the main window: the *.kinovar file it was opened from or saved to, the undo
+// history of its parameters, the title with its unsaved mark, the question before unsaved
+// changes are dropped, the five most recent projects, and the recovery copy kept while changes
+// are unsaved, offered back at the next start when the program died.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/NumberText.h"
+#include "params/ParamSet.h"
+#include "platform/Platform.h"
+
+class ParamHistory;
+class ParameterPanel;
+class QAction;
+class QMainWindow;
+class QMenu;
+class QUndoStack;
+class RunSettingsPanel;
+
+// The legacy title, shown while no project file is open.
+inline constexpr const char* kLegacyTitle = "Kinovar (ver.1.3)";
+inline constexpr int kRecentProjects = 5;
+
+class ProjectController : public QObject {
+    Q_OBJECT
+public:
+    ProjectController(QMainWindow* window, Platform& platform, ParamSet& params,
+                      ParameterPanel& parameters, RunSettingsPanel& runSettings,
+                      const NumberFormat& numbers);
+    ~ProjectController() override; // the recovery copy goes with a clean end
+
+    QUndoStack& undoStack();
+    // Adds "Открыть проект…", "Сохранить проект", "Сохранить проект как…" and the recent projects
+    // to `fileMenu` before `before`, and "Отменить" / "Повторить" to `editMenu`.
+    void addMenuItems(QMenu* fileMenu, QAction* before, QMenu* editMenu);
+
+    // "Открыть проект…": asks before unsaved changes are dropped, then the dialog.
+    void openProjectDialog();
+    // Opens `path` after the question: on success the set, the controls, the title and the
+    // recent list follow it as one undo step and the history is clean; a refused file is shown
+    // through the error report and changes nothing. False when nothing was opened.
+    bool openProject(const std::string& path);
+    // "Сохранить проект": to the open file, or as "Сохранить проект как…" without one. False
+    // when cancelled or failed (the error shown).
+    bool saveProject();
+    bool saveProjectAs();
+    // "Новый": after the question, the defaults as one undo step; no file is open afterwards.
+    void newProject();
+    // Opening a report through `open` (which reads it into the set): after the question, its
+    // change of the set as one undo step.
+    void openReport(const std::function<void()>& open);
+    // The question before unsaved changes are dropped: true to go on (saved or dropped), false
+    // to stay. Asks nothing while there is nothing unsaved.
+    bool confirmDiscard();
+    // A clean end: the recovery copy is removed.
+    void closedCleanly();
+    // At start: offers each recovery copy whose program is gone, newest first, with
+    // "Восстановить несохранённый проект от <dd.MM.yyyy HH:mm>?"; yes restores it as an unsaved
+    // change (and stops), no removes it.
+    void offerRecovery();
+
+    const std::string& projectPath() const { return path_; }
+    // The recovery copy of this window (it exists only while changes are unsaved).
+    const std::string& recoveryPath() const { return recoveryPath_; }
+    const std::vector<std::string>& recentProjects() const { return recent_; }
+    // "press.kinovar* — Kinovar" with a file open (the mark while unsaved), else kLegacyTitle.
+    QString title() const;
+
+private:
+    void stackChanged();                       // title and recovery copy follow the history
+    void showAll();                            // every control shows the set
+    bool loadProject(const std::string& path); // openProject without the question
+    void adopt(const ParamSet& values, const QString& label); // one undo step to `values`
+    bool writeTo(const std::string& path);
+    void remember(const std::string& path); // at the head of the recent list, saved
+    void loadRecent();
+    void showRecent();
+    std::string recoveryDir() const;
+
+    QMainWindow* window;
+    Platform& platform;
+    ParamSet& P;
+    ParameterPanel& parameters;
+    RunSettingsPanel& runSettings;
+    const NumberFormat& numbers;
+    ParamHistory* history = nullptr;
+    std::string path_;
+    std::string recoveryPath_;
+    std::vector<std::string> recent_;
+    std::vector<QAction*> recentActions_;
+};
