@@ -143,6 +143,7 @@ void readParameters(const Json& section, ParamSet& p, Unknown& unknown)
         const long double v = readReal(key, value);
         // The table decides what a parameter may hold: the double range for every real, and
         // whatever further rule it keeps (a mass that may not be negative, say).
+        if (const std::string fault = paramValueFault(*info, v); !fault.empty()) refuse(key, fault);
         if (!storeParam(p, *info, v)) {
             const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
             refuse(key, "the value " + quoteText(text, 80) + " is out of range");

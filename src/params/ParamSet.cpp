@@ -25,6 +25,7 @@ void setDefaults(ParamSet& p)
     p.step = 15 * kRadPerDeg;
     p.N = 25;
     p.period = 360;
+    p.delta = 0.05L;
     p.load = LoadTable{};
 }
 
@@ -38,7 +39,7 @@ bool sameBits(long double a, long double b)
 // A field added to ParamSet must join sameInputs or sameParams, or an undo step would miss its
 // changes: the size of the set as it stands (x86-64) stops the build until it does.
 #if defined(__x86_64__)
-static_assert(sizeof(ParamSet) == 480,
+static_assert(sizeof(ParamSet) == 496,
               "a new field of ParamSet must be compared in sameInputs or sameParams");
 #endif
 
@@ -48,5 +49,5 @@ bool sameParams(const ParamSet& a, const ParamSet& b)
 {
     // The inputs of a calculation, then what only the autofill and the cycle box keep.
     return sameInputs(a, b) && sameBits(a.phi0, b.phi0) && sameBits(a.psi0, b.psi0) &&
-           a.cycles == b.cycles;
+           sameBits(a.delta, b.delta) && a.cycles == b.cycles;
 }

@@ -24,6 +24,9 @@ struct ParamSet {
     // The period of a load table by crank angle, in degrees: 360 or 720 (an engine's four-stroke
     // cycle). Not the mode, which picks the rod's branch.
     int32_t period = 360;
+    // The coefficient of speed fluctuation the flywheel is sized for; the calculation does not
+    // read it, only the summary.
+    long double delta = 0.05L;
     LoadTable load; // the working load on the slider; none by default
 };
 

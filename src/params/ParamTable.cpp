@@ -105,6 +105,8 @@ bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
 
 std::string paramValueFault(const ParamInfo& info, long double value)
 {
+    if (info.asExtended == &ParamSet::delta && !(value > 0 && value < 1))
+        return "delta: коэффициент неравномерности δ должен лежать между 0 и 1";
     if (info.group != ParamGroup::Mass || !(value < 0)) return {};
     std::string name = info.key;
     for (char& c : name)
@@ -128,7 +130,8 @@ bool sameValue(long double x, long double y)
 bool sameInputs(const ParamSet& a, const ParamSet& b)
 {
     for (const ParamInfo& info : kParams)
-        if ((info.asDouble || info.asExtended) &&
+        // δ sizes the flywheel from the results; it is not an input of the calculation.
+        if ((info.asDouble || info.asExtended) && info.asExtended != &ParamSet::delta &&
             !sameValue(paramValue(a, info), paramValue(b, info)))
             return false;
     return sameValue(a.step, b.step) && sameValue(a.mode, b.mode) && a.N == b.N &&

@@ -76,6 +76,7 @@ inline constexpr ParamInfo kParams[] = {
     {"i2",    "I2=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i2,     kInReport | kInProject, 12},
     {"i3",    "I3=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i3,     kInReport | kInProject, 13},
     {"aux",   "",       "",        ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::aux,    kInReport | kInProject,  4},
+    {"delta", "",       "",        ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::delta,  kInProject,             -1},
     {"step",  "",       "°",       ParamKind::Step,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"cycles","",       "",        ParamKind::Cycles,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"mode",  "",       "°",       ParamKind::Mode,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
@@ -115,13 +116,14 @@ std::string paramLabelText(const ParamSet& p, int row, char decimal);
 
 // Why `value` is refused for the parameter, or "" when it is allowed: a mass or a moment of
 // inertia (the group Mass) below zero is refused, naming it ("M1: масса не может быть
-// отрицательной", "I1: момент инерции не может быть отрицательным"); zero passes. Every reader
+// отрицательной", "I1: момент инерции не может быть отрицательным"); zero passes; δ must lie
+// strictly between 0 and 1. Every reader
 // of a parameter's value (the entry, the batch, the report, the project file) asks it.
 std::string paramValueFault(const ParamInfo& info, long double value);
 
 // Whether two parameter sets give the same calculation: every real of the table, the step, N
 // and the mode hold the same values with the same signs (0 and -0 differ; a NaN equals a NaN),
-// and the period and the load are equal.
+// and the period and the load are equal. δ is not compared: only the summary reads it.
 // The point coordinates written by the autofill alone (phi0, psi0), the cycle count (N counts
 // the steps) and curkey are not compared.
 bool sameInputs(const ParamSet& a, const ParamSet& b);

@@ -85,7 +85,10 @@ TEST(ProjectFile, RandomAndEdgeSetsComeBackBitForBit)
                 p.*(info.asDouble) = useEdge ? static_cast<double>(edgeValue) : randomDouble(rng);
             else if (info.asExtended)
                 p.*(info.asExtended) = useEdge ? edgeValue : randomExtended(rng);
+            if (info.group == ParamGroup::Mass) // masses and inertias are never negative
+                p.*(info.asExtended) = std::fabs(p.*(info.asExtended));
         }
+        p.delta = std::ldexp(static_cast<long double>(rng() | 1), -64); // δ lies in (0, 1)
         p.step = kTuneItems[rng() % kTuneItems.size()].degrees * kRadPerDeg;
         p.cycles = int32_t(rng() % 5000); // above 3749 the window keeps the old N
         p.N = int32_t(24 * (rng() % 3750) + 1);
@@ -153,7 +156,12 @@ TEST(ProjectFile, HostileInputsAreRefusedWithTheKeyAndReason)
         {R"({"format": "kinovar-project", "version": "2.0"})", "format version 2.0, newer"},
         {R"({"format": "kinovar-project", "version": 1})", "'version'"},
         {head + R"("parameters": {"l2": "1e400"}})", "'l2': the value 1e400 is out of range"},
-        {head + R"("parameters": {"m1": "-1e309"}})", "'m1': the value"},
+        {head + R"("parameters": {"m1": "-1e309"}})", "'m1': M1: масса не может быть"},
+        {head + R"("parameters": {"i2": "-5"}})", "'i2': I2: момент инерции не может быть"},
+        {head + R"("parameters": {"delta": "0"}})", "'delta': delta: коэффициент"},
+        {head + R"("run": {"period": 540}})", "'period': expected 360 or 720"},
+        {head + R"("load": {"kind": "angle", "points": [["10", "1"], ["5", "1"]]}})",
+         "'load.points[1]'"},
         {head + R"("parameters": {"l1": "nan"}})", "'l1': 'nan' is not a number"},
         {head + R"("parameters": {"l1": "inf"}})", "'l1': 'inf' is not a number"},
         {head + R"("parameters": {"l1": "1,5"}})", "'l1': '1,5' is not a number"},
