@@ -128,6 +128,23 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     for (int i = 2; i <= s.steps; ++i)
         if (pressureAngleAt(store, i) > pressureAngleAt(store, widest)) widest = i;
     s.pressureAngle = at(p, pressureAngleAt(store, widest), widest);
+    s.jointB = peakMagnitude(store, p, Q::fbk, s.steps);
+    s.jointA = peakMagnitude(store, p, Q::fak, s.steps);
+    s.jointO = peakMagnitude(store, p, Q::fok, s.steps);
+    s.sideThrust = peakMagnitude(store, p, Q::nb, s.steps);
+    long double gap = 0, moment = 0;
+    for (int i = 1; i <= s.steps; ++i) {
+        gap = std::max(gap, std::fabs(store(Q::mb, i) - store(Q::mo, i)));
+        moment = std::max(moment, std::fabs(store(Q::mo, i)));
+    }
+    s.momentCheck = moment > 0 ? gap / moment : 0;
     s.flywheel = sizeFlywheel(store, p, s.steps, options, &s.flywheelError);
+    if (p.load.active() && s.flywheel) {
+        // The trapezoid rule in time, as the energy stage sums E.
+        long double work = 0;
+        for (int i = s.flywheel->firstStep + 1; i <= s.flywheel->lastStep; ++i)
+            work += (store(Q::pq, i - 1) + store(Q::pq, i)) * store(Q::dt, i) / 2;
+        s.loadWork = work;
+    }
     return s;
 }

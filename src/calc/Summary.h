@@ -51,6 +51,12 @@ struct SummaryOptions {
     long double delta = 0.05L;
 };
 
+// The options of a run's summary: the period of the run and the δ asked for now.
+inline SummaryOptions summaryOptions(const ParamSet& run, long double delta)
+{
+    return {static_cast<long double>(run.period), delta};
+}
+
 struct RunSummary {
     int steps = 0;                          // the steps summarised, 1..steps
     long double period = 0;                 // degrees
@@ -59,6 +65,15 @@ struct RunSummary {
     SummaryPoint sliderSpeed;               // peak |ybt|
     SummaryPoint sliderAcceleration;        // peak |ybtt|
     SummaryPoint pressureAngle;             // peak angle between the rod and the guide, degrees
+    // Peak magnitudes of the joint forces in equilibrium (fbk, fak, fok) and of the guide's
+    // side thrust |nb|.
+    SummaryPoint jointB, jointA, jointO, sideThrust;
+    // The largest |mb − mo| over the largest |mo|: the crank's moment from the forces against
+    // the reduced moment from the powers (0 when mo is 0 throughout).
+    long double momentCheck = 0;
+    // The load's work ∫ q·ybt dt over the flywheel's period, when a load is set and the run
+    // covers a period.
+    std::optional<long double> loadWork;
     std::optional<FlywheelSizing> flywheel;
     std::string flywheelError; // why there is no flywheel, when there is none
 };

@@ -15,6 +15,18 @@ std::string summaryFigure(long double value, char decimal)
     return text;
 }
 
+std::string momentCheckText(long double check, char decimal)
+{
+    if (!std::isfinite(check)) return "проверка: моменты не сходятся";
+    if (check == 0) return "проверка: моменты совпадают";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.0Le", check);
+    std::string text = buffer;
+    for (char& c : text)
+        if (c == '.') c = decimal;
+    return std::string("проверка: моменты сходятся до ") + text;
+}
+
 namespace {
 
 class Lines {
@@ -56,7 +68,10 @@ void flywheelLines(Lines& lines, const RunSummary& s)
     lines.figure("Требуемый момент инерции J, кг·м²", f.requiredInertia);
     lines.figure("Момент инерции кривошипа J_кр, кг·м²", f.crankInertia);
     lines.figure("Момент инерции маховика J_м, кг·м²", f.flywheelInertia);
-    if (f.meanMoment < 0) lines.note("M_d < 0: механизм отдаёт мощность (двигатель)");
+    // A moment within rounding of zero (a load that does no work over the period) is no engine.
+    const long double periodRadians = s.period * 3.14159265358979323846L / 180;
+    if (f.meanMoment * periodRadians < -1e-9L * f.energySwing)
+        lines.note("M_d < 0: механизм отдаёт мощность (двигатель)");
     if (f.flywheelInertia <= 0) lines.note("Маховик не нужен: хватает инерции кривошипа");
     if (f.omegaVaries)
         lines.note("Внимание: угловая скорость кривошипа не постоянна (Fitt0 или +Fitt не 0), "
@@ -76,6 +91,13 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
     lines.point("Наибольшая скорость ползуна |ybt|, м/с", s.sliderSpeed);
     lines.point("Наибольшее ускорение ползуна |ybtt|, м/с²", s.sliderAcceleration);
     lines.point("Наибольший угол давления (шатун – направляющая), °", s.pressureAngle);
+    lines.heading("Реакции в шарнирах (с учётом направляющей)");
+    lines.point("Наибольшая сила в шарнире B |F_B|, Н", s.jointB);
+    lines.point("Наибольшая сила в шарнире A |F_A|, Н", s.jointA);
+    lines.point("Наибольшая сила в опоре O |F_O|, Н", s.jointO);
+    lines.point("Наибольшая боковая сила на направляющую |nb|, Н", s.sideThrust);
+    lines.note(momentCheckText(s.momentCheck, decimal));
+    if (s.loadWork) lines.figure("Работа нагрузки за период, Дж", *s.loadWork);
 
     flywheelLines(lines, s);
 

@@ -20,6 +20,10 @@ struct SummaryLine {
 // separator ("1,23457e+06", "-0,5"); a value that is not finite shows as "—".
 std::string summaryFigure(long double value, char decimal);
 
+// The check of the crank's moment, |mb − mo| / max|mo|, in words: "проверка: моменты сходятся
+// до 3e-19" (one significant digit), "… совпадают" for 0.
+std::string momentCheckText(long double check, char decimal);
+
 // The lines of a summary, in order: "Пиковые значения", "Маховик" (its figures or why there is
 // none, and its warnings), then "Экстремумы" with a minimum and a maximum line per quantity.
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal);

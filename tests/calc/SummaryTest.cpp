@@ -148,3 +148,50 @@ TEST(Summary, FlywheelSaysWhatToChange)
                     std::sqrt(50.0 * 50 - 25) - std::sqrt(30.0 * 30 - 25), 1e-12);
     }
 }
+
+// A working load alone (every mass 0, ω constant) on an inline crank, against closed forms: a
+// constant force along y does work Q·Δy, which returns over a turn, so M_d = 0 and the swing of
+// ΔT is |Q|·stroke; a force toward the crank on one way of the stroke only does F·stroke of work
+// a turn, which the constant moment must give back: M_d·2π = −(the load's work).
+TEST(Summary, FlywheelOfAWorkingLoadFollowsItsWork)
+{
+    const long double stroke = 2 * 10.0L; // inline: the dead centres l2 ± l1 apart
+    struct Case {
+        LoadKind kind;
+        LoadDirection direction;
+        std::vector<LoadPoint> points;
+        long double swing;    // ΔT_max, or < 0 when not checked
+        long double loadWork; // |work of the load| over the turn
+    } cases[] = {
+        {LoadKind::ByAngle, LoadDirection::AlongY, {{0, 500, 0}}, 500 * stroke, 0},
+        {LoadKind::ByStroke,
+         LoadDirection::TowardCrank,
+         {{0, 300, 0}, {1, 300, 0}},
+         -1,
+         300 * stroke},
+    };
+    for (const Case& c : cases) {
+        ParamSet p = turningCrank(1, 15);
+        p.b = 0;
+        p.fi0 = 0;
+        p.m1 = p.m2 = p.m3 = p.i1 = p.i2 = p.i3 = 0;
+        ASSERT_TRUE(autofillPoints(p));
+        p.load.kind = c.kind;
+        p.load.direction = c.direction;
+        p.load.points = c.points;
+        const SummarizedRun run(p);
+        const RunSummary s = summarizeRun(*run.store, run.p, run.p.N, {});
+        ASSERT_TRUE(s.flywheel) << s.flywheelError;
+        ASSERT_TRUE(s.loadWork);
+        // Work and energy are summed by the trapezoid rule, which at 1° errs by about
+        // (π/180)²/12 = 2.5e-5 of the swing; the bound is four times that.
+        const double scale = static_cast<double>(stroke * 500), rule = 1e-4;
+        EXPECT_NEAR(static_cast<double>(std::fabs(*s.loadWork)), static_cast<double>(c.loadWork),
+                    rule * scale);
+        EXPECT_NEAR(static_cast<double>(s.flywheel->meanMoment * 2 * kPi),
+                    static_cast<double>(-*s.loadWork), 1e-12 * scale);
+        if (c.swing >= 0) {
+            EXPECT_NEAR(static_cast<double>(s.flywheel->energySwing / c.swing), 1.0, rule);
+        }
+    }
+}
