@@ -27,6 +27,7 @@
 #include "formats/Report.h"
 #include "formats/ResultCsv.h"
 #include "formats/ResultsText.h"
+#include "formats/SummaryJson.h"
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
@@ -188,6 +189,7 @@ struct BatchJob {
     std::optional<std::string> report; // as "Сохранить Отчёт" writes it right after "Обновить"
     std::optional<std::string> listing; // the memo text after "Обновить", lines ending CR LF
     std::optional<std::string> project; // the parameters after every option, as a project file
+    std::optional<std::string> summary; // the run's summary as JSON
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
@@ -285,6 +287,10 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) { job.listing = path; }},
     {"--save-project", "FILE|-", "write the parameters, after every option, as a project file",
      [](BatchJob& job, const std::string& path) { job.project = path; }},
+    {"--summary", "FILE|-",
+     "write the run's summary as JSON: extremes, peaks, the moment check and the\n"
+     "                      flywheel (delta from --set delta=..., the period's steps)",
+     [](BatchJob& job, const std::string& path) { job.summary = path; }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kOptionPhase, [path](ParamSet& p) {
@@ -378,8 +384,8 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         }
         option->take(job, value);
     }
-    const std::optional<std::string>* outputs[] = {&job.csv, &job.kinetic, &job.report,
-                                                   &job.listing, &job.project};
+    const std::optional<std::string>* outputs[] = {&job.csv,     &job.kinetic, &job.report,
+                                                   &job.listing, &job.project, &job.summary};
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
@@ -432,6 +438,10 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
         {"--report", job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
         {"--listing", job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
         {"--save-project", job.project, [&](TextWriter& w) { writeProject(w, p); }},
+        {"--summary", job.summary,
+         [&](TextWriter& w) {
+             w.writeRaw(summaryJson(summarizeRun(R, p, p.N, summaryOptions(p, p.delta))));
+         }},
     };
     std::vector<BatchOutput> outputs;
     for (const auto& o : wanted)
