@@ -16,8 +16,9 @@
 #include "app/qt/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
-#include "params/ParamTable.h"
 #include "calc/RodReach.h"
+#include "params/Outcome.h"
+#include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -169,6 +170,28 @@ void MainWindow::setSideWindows(const SideWindows& windows)
 {
     side_ = windows;
     showStaleInSideWindows();
+    if (side_.summary) {
+        side_.summary->setDelta(P.delta);
+        connect(side_.summary, &SummaryWindow::deltaChosen, this, &MainWindow::chooseDelta,
+                Qt::UniqueConnection);
+    }
+}
+
+void MainWindow::chooseDelta(long double delta)
+{
+    runGuarded([this, delta] {
+        parameters_->run(
+            [delta](ParamSet& p) {
+                p.delta = delta;
+                return Outcome{};
+            },
+            QStringLiteral("δ = %1").arg(
+                QString::fromStdString(FormatGeneral(delta, numbers_.decimal))));
+        if (side_.summary) {
+            side_.summary->setDelta(P.delta);
+            if (side_.summary->isVisible()) side_.summary->refresh();
+        }
+    });
 }
 
 void MainWindow::showStaleInSideWindows()
@@ -192,7 +215,10 @@ void MainWindow::calculate()
     // The grid's text is the old run's until the next refresh; its full values are gone.
     results_->storeRewritten();
     // A shown summary follows every calculation.
-    if (side_.summary && side_.summary->isVisible()) side_.summary->refresh();
+    if (side_.summary && side_.summary->isVisible()) {
+        side_.summary->setDelta(P.delta);
+        side_.summary->refresh();
+    }
     // The stages run to the end before any box is shown; the boxes keep stage order.
     if (outcome.kinematicFailed)
         platform.showMessage(
@@ -240,6 +266,7 @@ void MainWindow::showSummary()
     SummaryWindow* summary = side_.summary;
     if (!summary) return;
     const BusyCursor busy(platform);
+    summary->setDelta(P.delta); // undo or a project may have changed it
     summary->refresh();
     summary->show();
     bringToFront(summary);

@@ -70,6 +70,8 @@ public:
     void showQuantityChart();
     // "Сводка": shows the summary of the last calculation, refilled, or brings it to the front.
     void showSummary();
+    // A δ chosen in the summary: stored as one undoable step, and the summary refilled.
+    void chooseDelta(long double delta);
     // The number format every panel writes with, for the windows main makes beside this one.
     const NumberFormat& numbers() const { return numbers_; }
     // "О программе".

@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -26,6 +28,23 @@ SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbe
     staleLine_->setStyleSheet(QStringLiteral("color: #a00000;"));
     staleLine_->hide();
     layout->addWidget(staleLine_);
+    auto* deltaRow = new QHBoxLayout;
+    auto* deltaCaption = new QLabel(QStringLiteral("Коэффициент неравномерности δ ="), this);
+    deltaEdit_ = new QLineEdit(this);
+    deltaEdit_->setObjectName("summaryDelta");
+    deltaEdit_->setMaximumWidth(90);
+    const QString deltaTip = QStringLiteral(
+        "Допустимая неравномерность хода (ω_max − ω_min)/ω_ср, по которой подбирается маховик. "
+        "Для прессов обычно 0,1–0,2, для двигателей 0,01–0,02.");
+    deltaCaption->setToolTip(deltaTip);
+    deltaEdit_->setToolTip(deltaTip);
+    deltaFault_ = new QLabel(this);
+    deltaFault_->setObjectName("summaryDeltaFault");
+    deltaRow->addWidget(deltaCaption);
+    deltaRow->addWidget(deltaEdit_);
+    deltaRow->addWidget(deltaFault_, 1);
+    layout->addLayout(deltaRow);
+    connect(deltaEdit_, &QLineEdit::returnPressed, this, [this] { deltaTyped(); });
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName("summaryTable");
     table_->setHorizontalHeaderLabels({QStringLiteral("Величина"), QStringLiteral("Значение"),
@@ -58,7 +77,7 @@ void SummaryWindow::refresh()
             new QTableWidgetItem(QStringLiteral("Нет результатов: сначала выполните «Расчет»")));
         return;
     }
-    const RunSummary summary = summarizeRun(store_, *run, run->N, SummaryOptions{});
+    const RunSummary summary = summarizeRun(store_, *run, run->N, summaryOptions(*run, delta_));
     const std::vector<SummaryLine> lines = summaryLines(summary, numbers_.decimal);
     table_->setRowCount(static_cast<int>(lines.size()));
     int row = 0;
@@ -77,6 +96,29 @@ void SummaryWindow::refresh()
         ++row;
     }
     table_->resizeColumnToContents(1);
+}
+
+void SummaryWindow::setDelta(long double delta)
+{
+    delta_ = delta;
+    deltaEdit_->setText(QString::fromStdString(FormatGeneral(delta, numbers_.decimal)));
+    deltaFault_->clear();
+}
+
+void SummaryWindow::deltaTyped()
+{
+    long double value = 0;
+    try {
+        value = ParseRealAnySeparator(deltaEdit_->text().toStdString());
+    } catch (const std::exception&) {
+        value = -1;
+    }
+    if (!(value > 0 && value < 1)) {
+        deltaFault_->setText(QStringLiteral("δ должен лежать между 0 и 1"));
+        return;
+    }
+    deltaFault_->clear();
+    emit deltaChosen(value);
 }
 
 void SummaryWindow::setResultsStale(bool stale)

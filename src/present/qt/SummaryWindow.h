@@ -9,6 +9,7 @@
 #include "calc/ResultStore.h"
 
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 
 class SummaryWindow : public QWidget {
@@ -17,6 +18,10 @@ public:
     // Reads the results of `store` with the parameter set they were computed with; numbers are
     // written with `numbers`, which the owner keeps alive.
     SummaryWindow(const ResultStore& store, const NumberFormat& numbers, QWidget* parent = nullptr);
+
+    // The coefficient δ the flywheel is sized for: shown in its field and used by the next
+    // refresh. The field's own edits are offered through deltaChosen, not applied here.
+    void setDelta(long double delta);
 
     // Recomputes the summary from the store; before any calculation the table says there is
     // nothing to summarise.
@@ -27,11 +32,19 @@ public:
     // puts them on the clipboard.
     QString selectedText() const;
 
+signals:
+    // The user typed a valid δ (0 < δ < 1) in the field and confirmed it.
+    void deltaChosen(long double delta);
+
 private:
     void copySelection() const;
+    void deltaTyped();
 
     const ResultStore& store_;
     const NumberFormat& numbers_;
-    QLabel* staleLine_ = nullptr;   // "summaryStale"
-    QTableWidget* table_ = nullptr; // "summaryTable"
+    QLabel* staleLine_ = nullptr;    // "summaryStale"
+    QTableWidget* table_ = nullptr;  // "summaryTable"
+    QLineEdit* deltaEdit_ = nullptr; // "summaryDelta"
+    QLabel* deltaFault_ = nullptr;   // "summaryDeltaFault": why a typed δ was refused
+    long double delta_ = 0.05L;
 };

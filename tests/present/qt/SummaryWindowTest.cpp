@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The summary window: what it shows before and after a calculation, figures as a scan of the
 // store gives them, the flywheel's refusal in words, and the copied text.
+#include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -74,4 +77,27 @@ TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
         EXPECT_EQ(rowText(summary, "Наибольшая скорость ползуна |ybt|, м/с").toStdString(),
                   expected);
     }
+
+    // δ typed in the window: a valid one is stored (and undoable) and sizes the flywheel, a bad
+    // one is refused beside the field.
+    auto* delta = summary.findChild<QLineEdit*>("summaryDelta");
+    const struct {
+        const char* typed;
+        long double stored;
+        bool accepted;
+    } typings[] = {
+        {"0,1", 0.1L, true}, {"2", 0.1L, false}, {"x", 0.1L, false}, {"0.02", 0.02L, true}};
+    for (const auto& t : typings) {
+        delta->setText(QString::fromUtf8(t.typed));
+        QTest::keyClick(delta, Qt::Key_Return);
+        EXPECT_EQ(params.delta, t.stored) << t.typed;
+        EXPECT_EQ(summary.findChild<QLabel*>("summaryDeltaFault")->text().isEmpty(), t.accepted)
+            << t.typed;
+    }
+    params.step = rad(15.0L); // a run that covers the period, so that the flywheel shows δ
+    params.cycles = 1;
+    params.N = 25;
+    form.calculate();
+    EXPECT_EQ(rowText(summary, "Коэффициент неравномерности δ").toStdString(),
+              "Коэффициент неравномерности δ\t0,02");
 }
