@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -36,6 +37,10 @@ SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbe
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setWordWrap(false);
     layout->addWidget(table_);
+    auto* charts = new QPushButton(QStringLiteral("Графики маховика"), this);
+    charts->setObjectName("flywheelChartsButton");
+    connect(charts, &QPushButton::clicked, this, &SummaryWindow::flywheelChartsRequested);
+    layout->addWidget(charts, 0, Qt::AlignRight);
 
     auto* copy = new QAction(QStringLiteral("Копировать"), this);
     copy->setObjectName("summaryCopy");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Сводка" window: the summary of the last calculation (peaks, the flywheel, the extremes of
-// every quantity) as a table whose figures can be copied, and a line that says when the shown
-// run is older than the parameters on screen.
+// every quantity) as a table whose figures can be copied, a line that says when the shown run is
+// older than the parameters on screen, and a button asking for the flywheel's charts.
 #pragma once
 #include <QWidget>
 
@@ -26,6 +26,10 @@ public:
     // The selected rows (every row when none is selected) as tab-separated lines, as "Копировать"
     // puts them on the clipboard.
     QString selectedText() const;
+
+signals:
+    // "Графики маховика" was pressed; the owner shows the flywheel chart window.
+    void flywheelChartsRequested();
 
 private:
     void copySelection() const;
