@@ -16,6 +16,7 @@
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
 #include "params/Autofill.h"
+#include "params/ParamSet.h"
 #include "present/SummaryText.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/FlywheelChartWindow.h"
@@ -57,6 +58,7 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
         {5, 2, false, "для маховика нужен полный период: увеличьте число циклов до 3"},
         {15, 1, false, nullptr},
     };
+    setDefaults(params); // masses, inertias and a turning crank: ΔT is not all zero
     ASSERT_TRUE(autofillPoints(params));
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<double>(c.step));
@@ -83,6 +85,7 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
         const std::optional<FlywheelSizing> f =
             sizeFlywheel(*store, params, params.N, options, &why);
         ASSERT_TRUE(f) << why;
+        ASSERT_GT(f->energySwing, 0);
         const QList<QPointF> surplus = pointsOf(chart, "surplusSeries");
         const QList<QPointF> mo = pointsOf(chart, "moSeries");
         ASSERT_EQ(surplus.size(), static_cast<qsizetype>(f->surplus.size()));
