@@ -2,6 +2,7 @@
 #include "present/qt/FlywheelChartWindow.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QShowEvent>
@@ -9,6 +10,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "calc/Calculation.h"
@@ -120,6 +122,30 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     momentView_->setReadoutQuantity(mo_, QStringLiteral("Mo"), QStringLiteral("Н·м"));
     momentView_->setReadoutQuantity(meanMoment_, QStringLiteral("M_d"), QStringLiteral("Н·м"));
     tabs_->addTab(momentView_, QStringLiteral("Mo и M_d"));
+
+    // The diagram's curve closes on itself, so it is not a function of x as MarkedChartView's
+    // series must be; a plain chart draws the few hundred points of a period well enough.
+    auto* energyMassChart = new QChart;
+    energyMassChart->setTitle(QStringLiteral("Диаграмма энергомасс"));
+    energyMassChart->setTitleFont(surplusView_->chart()->titleFont());
+    energyMassChart->setTitleBrush(Qt::red);
+    energyMassChart->setMargins(QMargins(8, 5, 8, 8));
+    energyMassChart->legend()->hide();
+    energyMass_ = makeSeries("energyMassSeries", QStringLiteral("ΔT(J_пр)"),
+                             solidPen(QColor(128, 0, 128)), energyMassChart);
+    energyMassChart->addSeries(energyMass_);
+    auto* jAxis = new QValueAxis;
+    jAxis->setTitleText(QStringLiteral("J_пр, кг·м²"));
+    auto* tAxis = new QValueAxis;
+    tAxis->setTitleText(QStringLiteral("ΔT, Дж"));
+    energyMassChart->addAxis(jAxis, Qt::AlignBottom);
+    energyMassChart->addAxis(tAxis, Qt::AlignLeft);
+    energyMass_->attachAxis(jAxis);
+    energyMass_->attachAxis(tAxis);
+    energyMassView_ = new QChartView(energyMassChart, tabs_);
+    energyMassView_->setObjectName("energyMassView");
+    energyMassView_->setRenderHint(QPainter::Antialiasing);
+    tabs_->addTab(energyMassView_, QStringLiteral("Энергомассы"));
 }
 
 void FlywheelChartWindow::showEvent(QShowEvent* event)
@@ -139,7 +165,7 @@ void FlywheelChartWindow::setResultsStale(bool stale)
 
 void FlywheelChartWindow::fill()
 {
-    for (QLineSeries* s : {surplus_, surplusMax_, surplusMin_, mo_, meanMoment_})
+    for (QLineSeries* s : {surplus_, surplusMax_, surplusMin_, mo_, meanMoment_, energyMass_})
         s->clear();
     const char decimal = platform.localeDecimalSeparator();
     const ParamSet* run = R.computedWith();
@@ -154,12 +180,22 @@ void FlywheelChartWindow::fill()
         return;
     }
 
-    QList<QPointF> surplus, mo;
+    QList<QPointF> surplus, mo, energyMass;
+    bool inertiaFinite = true;
     for (std::size_t k = 0; k < f->surplus.size(); ++k) {
         const int step = f->firstStep + static_cast<int>(k);
         const double x = static_cast<double>(crankAngleDegrees(*run, step));
         surplus.append(QPointF(x, static_cast<double>(f->surplus[k])));
         mo.append(QPointF(x, static_cast<double>(R(Quantity::mo, step))));
+        // T = J·ω²/2 of the whole mechanism gives the inertia reduced to the crank.
+        const long double w = R(Quantity::fit, step);
+        const long double inertia =
+            2 * (R(Quantity::ek1, step) + R(Quantity::ek2, step) + R(Quantity::ek3, step)) /
+            (w * w);
+        inertiaFinite = inertiaFinite && std::isfinite(inertia);
+        if (inertiaFinite)
+            energyMass.append(
+                QPointF(static_cast<double>(inertia), static_cast<double>(f->surplus[k])));
     }
     long double high = 0, low = 0;
     if (!f->surplus.empty()) {
@@ -185,4 +221,32 @@ void FlywheelChartWindow::fill()
     surplusMin_->replace(lowLine);
     mo_->replace(mo);
     meanMoment_->replace(mdLine);
+    fitEnergyMassAxes(energyMass, decimal);
+    energyMass_->replace(energyMass);
+}
+
+void FlywheelChartWindow::fitEnergyMassAxes(const QList<QPointF>& points, char decimal)
+{
+    QChart* chart = energyMassView_->chart();
+    auto* jAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+    auto* tAxis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+    double jLow = 0, jHigh = 1, tLow = 0, tHigh = 1;
+    if (!points.isEmpty()) {
+        jLow = jHigh = points.front().x();
+        tLow = tHigh = points.front().y();
+        for (const QPointF& p : points) {
+            jLow = std::min(jLow, p.x());
+            jHigh = std::max(jHigh, p.x());
+            tLow = std::min(tLow, p.y());
+            tHigh = std::max(tHigh, p.y());
+        }
+    }
+    // A flat range would leave the axis without a scale.
+    if (jHigh == jLow) jHigh = jLow + 1;
+    if (tHigh == tLow) tHigh = tLow + 1;
+    jAxis->setRange(jLow, jHigh);
+    tAxis->setRange(tLow, tHigh);
+    jAxis->applyNiceNumbers();
+    tAxis->applyNiceNumbers();
+    localizeAxes(chart, decimal);
 }

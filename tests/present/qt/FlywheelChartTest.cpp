@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The flywheel chart window as the summary's button and the "Вид" menu open it: ΔT and Mo over
 // the sized period at the crank angles of its steps, the ΔT_max marks and the M_d line where the
-// sizing puts them, and the refusal in words for a run shorter than a period.
+// sizing puts them, the energy–mass diagram from T = J·ω²/2, and the refusal in words for a run
+// shorter than a period.
 #include <QAction>
 #include <QChart>
+#include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -58,7 +60,7 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
         {5, 2, false, "для маховика нужен полный период: увеличьте число циклов до 3"},
         {15, 1, false, nullptr},
     };
-    setDefaults(params); // masses, inertias and a turning crank: ΔT is not all zero
+    setDefaults(params); // masses, inertias and a turning crank: ΔT and J are not all zero
     ASSERT_TRUE(autofillPoints(params));
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<double>(c.step));
@@ -88,14 +90,29 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
         ASSERT_GT(f->energySwing, 0);
         const QList<QPointF> surplus = pointsOf(chart, "surplusSeries");
         const QList<QPointF> mo = pointsOf(chart, "moSeries");
+        // The diagram's chart owns its series, outside the window's object tree.
+        const QList<QPointF> energyMass =
+            qobject_cast<QLineSeries*>(
+                chart.findChild<QChartView*>("energyMassView")->chart()->series().value(0))
+                ->points();
         ASSERT_EQ(surplus.size(), static_cast<qsizetype>(f->surplus.size()));
         ASSERT_EQ(mo.size(), surplus.size());
+        ASSERT_EQ(energyMass.size(), surplus.size()); // the crank turns at every step
         ASSERT_EQ(f->lastStep - f->firstStep + 1, surplus.size());
         for (qsizetype k = 0; k < surplus.size(); ++k) {
             const int step = f->firstStep + static_cast<int>(k);
             const double angle = static_cast<double>(crankAngleDegrees(params, step));
             EXPECT_EQ(surplus[k], QPointF(angle, static_cast<double>(f->surplus[k])));
             EXPECT_EQ(mo[k], QPointF(angle, static_cast<double>((*store)(Quantity::mo, step))));
+            // The whole mechanism's kinetic energy is J·ω²/2; the crank alone holds at least its
+            // own inertia about O, the rod and slider add to it.
+            const long double w = (*store)(Quantity::fit, step);
+            const long double kinetic = (*store)(Quantity::ek1, step) +
+                                        (*store)(Quantity::ek2, step) +
+                                        (*store)(Quantity::ek3, step);
+            EXPECT_DOUBLE_EQ(energyMass[k].x(), static_cast<double>(2 * kinetic / (w * w)));
+            EXPECT_EQ(energyMass[k].y(), surplus[k].y());
+            EXPECT_GE(energyMass[k].x(), static_cast<double>(f->crankInertia) * (1 - 1e-12));
         }
 
         // The marks lie at the extremes of the drawn series, across its whole span, and the
