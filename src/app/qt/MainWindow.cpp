@@ -26,6 +26,7 @@
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
 #include "present/qt/AnimationPanel.h"
+#include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
@@ -168,7 +169,13 @@ void MainWindow::updateStaleLine()
 
 void MainWindow::setSideWindows(const SideWindows& windows)
 {
+    // The summary's button asks for the flywheel charts; a summary set again is connected once.
+    if (side_.summary)
+        disconnect(side_.summary, &SummaryWindow::flywheelChartsRequested, this, nullptr);
     side_ = windows;
+    if (side_.summary)
+        connect(side_.summary, &SummaryWindow::flywheelChartsRequested, this,
+                guarded(platform, [this] { showFlywheelChart(); }));
     showStaleInSideWindows();
     if (side_.summary) {
         side_.summary->setDelta(P.delta);
@@ -191,6 +198,7 @@ void MainWindow::chooseDelta(long double delta)
             side_.summary->setDelta(P.delta);
             if (side_.summary->isVisible()) side_.summary->refresh();
         }
+        if (side_.flywheelChart && side_.flywheelChart->isVisible()) side_.flywheelChart->fill();
     });
 }
 
@@ -199,6 +207,7 @@ void MainWindow::showStaleInSideWindows()
     if (side_.moeChart) side_.moeChart->setResultsStale(stale_);
     if (side_.quantityChart) side_.quantityChart->setResultsStale(stale_);
     if (side_.summary) side_.summary->setResultsStale(stale_);
+    if (side_.flywheelChart) side_.flywheelChart->setResultsStale(stale_);
 }
 
 void MainWindow::calculate()
@@ -270,6 +279,20 @@ void MainWindow::showSummary()
     summary->refresh();
     summary->show();
     bringToFront(summary);
+}
+
+void MainWindow::showFlywheelChart()
+{
+    FlywheelChartWindow* chart = side_.flywheelChart;
+    if (!chart) return;
+    const BusyCursor busy(platform);
+    // A hidden window fills itself as it is shown.
+    if (chart->isVisible()) {
+        chart->fill();
+        bringToFront(chart);
+    } else {
+        chart->show();
+    }
 }
 
 void MainWindow::showAbout()

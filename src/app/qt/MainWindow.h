@@ -13,6 +13,7 @@
 
 class AboutWindow;
 class AnimationPanel;
+class FlywheelChartWindow;
 class MoEChartWindow;
 class ParameterPanel;
 class ProjectController;
@@ -31,6 +32,7 @@ struct SideWindows {
     QuantityChartWindow* quantityChart = nullptr;
     AboutWindow* about = nullptr;
     SummaryWindow* summary = nullptr;
+    FlywheelChartWindow* flywheelChart = nullptr;
 };
 
 class MainWindow : public QMainWindow {
@@ -72,6 +74,9 @@ public:
     void showSummary();
     // A δ chosen in the summary: stored as one undoable step, and the summary refilled.
     void chooseDelta(long double delta);
+    // "Маховик", also the summary's "Графики маховика": shows the flywheel charts of the last
+    // calculation, refilled, or brings them to the front.
+    void showFlywheelChart();
     // The number format every panel writes with, for the windows main makes beside this one.
     const NumberFormat& numbers() const { return numbers_; }
     // "О программе".
@@ -102,9 +107,10 @@ private:
     QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
     QAction *calculateAction = nullptr, *animationAction = nullptr, *moeChartAction = nullptr;
     QAction *autofillAction = nullptr, *quantityChartAction = nullptr, *aboutAction = nullptr;
-    QAction* exportCsvAction = nullptr; // "Экспорт CSV…", Ctrl+E
-    QAction* summaryAction = nullptr;   // "Сводка", F10
-    QTimer* fadeTimer = nullptr;        // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
+    QAction* exportCsvAction = nullptr;     // "Экспорт CSV…", Ctrl+E
+    QAction* summaryAction = nullptr;       // "Сводка", F10
+    QAction* flywheelChartAction = nullptr; // "Маховик"
+    QTimer* fadeTimer = nullptr;            // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
     ParamSet& P;
     ResultStore& R;

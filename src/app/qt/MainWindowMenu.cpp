@@ -70,6 +70,8 @@ void MainWindow::buildMenu()
                             QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
     summaryAction = addItem(this, viewMenu, "summaryAction", QStringLiteral("Сводка"),
                             QKeySequence(Qt::Key_F10), [this] { showSummary(); });
+    flywheelChartAction = addItem(this, viewMenu, "flywheelChartAction", QStringLiteral("Маховик"),
+                                  {}, [this] { showFlywheelChart(); });
     indicatorAction = new QAction(QStringLiteral("Индикатор"), viewMenu);
     indicatorAction->setObjectName("indicatorAction");
     indicatorAction->setCheckable(true);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up: the application object, its title, the parameter set and result store, and the four
-// windows, created in the order main window, Mo/E chart, quantity chart, About, summary; main
-// owns them and hands the main window the others. A single argument is a project file to open.
+// Start-up: the application object, its title, the parameter set and result store, and the
+// windows, created in the order main window, Mo/E chart, quantity chart, About, summary, flywheel
+// chart; main owns them and hands the main window the others. A single argument is a project file
+// to open.
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "params/qt/ParameterPanel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
+#include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
@@ -74,11 +76,17 @@ int main(int argc, char** argv)
                                       [&results] { return results.rowCaptions(); });
     AboutWindow about;
     SummaryWindow summary(store, mainWindow.numbers());
+    FlywheelChartWindow flywheelChart(store, platform, [] {
+        const ParamSet* run = store.computedWith();
+        // The run's period, and the δ on screen, as the summary sizes the flywheel.
+        return SummaryOptions{static_cast<long double>(run ? run->period : 360), params.delta};
+    });
     // Only the main window's closing ends the application; the others merely hide.
     for (QWidget* w : {static_cast<QWidget*>(&moeChart), static_cast<QWidget*>(&quantityChart),
-                       static_cast<QWidget*>(&about), static_cast<QWidget*>(&summary)})
+                       static_cast<QWidget*>(&about), static_cast<QWidget*>(&summary),
+                       static_cast<QWidget*>(&flywheelChart)})
         w->setAttribute(Qt::WA_QuitOnClose, false);
-    mainWindow.setSideWindows({&moeChart, &quantityChart, &about, &summary});
+    mainWindow.setSideWindows({&moeChart, &quantityChart, &about, &summary, &flywheelChart});
 
     mainWindow.show();
     ProjectController& project = mainWindow.projectController();

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -55,6 +56,10 @@ SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbe
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setWordWrap(false);
     layout->addWidget(table_);
+    auto* charts = new QPushButton(QStringLiteral("Графики маховика"), this);
+    charts->setObjectName("flywheelChartsButton");
+    connect(charts, &QPushButton::clicked, this, &SummaryWindow::flywheelChartsRequested);
+    layout->addWidget(charts, 0, Qt::AlignRight);
 
     auto* copy = new QAction(QStringLiteral("Копировать"), this);
     copy->setObjectName("summaryCopy");

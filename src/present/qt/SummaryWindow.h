@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Сводка" window: the summary of the last calculation (peaks, the flywheel, the extremes of
-// every quantity) as a table whose figures can be copied, and a line that says when the shown
-// run is older than the parameters on screen.
+// every quantity) as a table whose figures can be copied, a line that says when the shown run is
+// older than the parameters on screen, and a button asking for the flywheel's charts.
 #pragma once
 #include <QWidget>
 
@@ -35,6 +35,8 @@ public:
 signals:
     // The user typed a valid δ (0 < δ < 1) in the field and confirmed it.
     void deltaChosen(long double delta);
+    // "Графики маховика" was pressed; the owner shows the flywheel chart window.
+    void flywheelChartsRequested();
 
 private:
     void copySelection() const;
