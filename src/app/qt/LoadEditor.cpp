@@ -43,7 +43,11 @@ std::optional<long double> cellNumber(QString text)
 
 QString numberText(long double value, char decimal)
 {
-    QString text = QString::number(double(value), 'g', 12);
+    // The shortest text that reads back as the same value, so that a table shown and applied
+    // unchanged stores exactly what it was given.
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    QString text = QString::fromLatin1(buffer, end - buffer);
     if (decimal != '.') text.replace(QLatin1Char('.'), QLatin1Char(decimal));
     return text;
 }

@@ -199,7 +199,8 @@ void MainWindow::updateLoadStatus()
 void MainWindow::showLoadEditor()
 {
     if (!loadEditor_) loadEditor_ = new LoadEditor(P, *parameters_, platform, numbers_, this);
-    loadEditor_->showParams();
+    // A shown editor keeps what is being typed into it; a hidden one starts from the set.
+    if (!loadEditor_->isVisible()) loadEditor_->showParams();
     loadEditor_->show();
     bringToFront(loadEditor_);
 }
