@@ -5,14 +5,17 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStringList>
 #include <QTimer>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/GrowingClient.h"
+#include "app/qt/LoadEditor.h"
 #include "app/qt/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
@@ -86,22 +89,39 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
     connect(parameters_, &ParameterPanel::listingText, results_, &ResultsPanel::setListingText);
-    connect(parameters_, &ParameterPanel::parametersTouched, this, [this] { updateStaleLine(); });
+    connect(parameters_, &ParameterPanel::parametersTouched, this, [this] {
+        updateStaleLine();
+        updateLoadStatus();
+    });
+    // Undo and redo put a set back without a command of the panel.
+    connect(&project_->undoStack(), &QUndoStack::indexChanged, this,
+            [this] { updateLoadStatus(); });
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
 
     buildMenu();
     // The client area has no room left: the line stands in the menu bar, right of the menus,
     // where it moves nothing and keeps the bar's height.
-    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), menuBar());
+    // Both lines share the bar's one corner: the load in force, then the stale results.
+    auto* corner = new QWidget(menuBar());
+    corner->setObjectName("menuCorner");
+    auto* cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(0, 0, 0, 0);
+    loadStatus_ = new QLabel(loadStatusText(P.load, numbers_.decimal), corner);
+    loadStatus_->setObjectName("loadStatus");
+    loadStatus_->setFont(menuBar()->font());
+    loadStatus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cornerLayout->addWidget(loadStatus_);
+    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), corner);
     staleLine_->setObjectName("staleResultsLine");
     staleLine_->setFont(menuBar()->font());
     staleLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette warning = staleLine_->palette();
     warning.setColor(QPalette::WindowText, Qt::darkRed);
     staleLine_->setPalette(warning);
-    menuBar()->setCornerWidget(staleLine_, Qt::TopRightCorner);
-    staleLine_->resize(staleLine_->sizeHint()); // whole even before the bar first lays it out
+    cornerLayout->addWidget(staleLine_);
     staleLine_->setVisible(false);
+    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
+    corner->resize(corner->sizeHint()); // whole even before the bar first lays it out
     // The panels stand where they always stood at the default size; a larger window gives its
     // extra room to the results, so that more of the grid and the listing can be seen.
     auto* growing = new GrowingClient(client, client->findChild<QWidget*>("resultsArea"));
@@ -120,7 +140,11 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     fadeTimer->start();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The history clears itself as it goes, after the window's own parts are gone.
+    disconnect(&project_->undoStack(), nullptr, this, nullptr);
+}
 
 void MainWindow::setOpacity(int value)
 {
@@ -153,6 +177,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::LocaleChange && parameters_) {
         numbers_.decimal = platform.localeDecimalSeparator();
         parameters_->showValues();
+        if (loadStatus_) updateLoadStatus();
     }
     QMainWindow::changeEvent(event);
 }
@@ -165,6 +190,22 @@ void MainWindow::updateStaleLine()
     staleLine_->setVisible(stale);
     showStaleInSideWindows();
     emit resultsStaleChanged(stale);
+}
+
+void MainWindow::updateLoadStatus()
+{
+    loadStatus_->setText(loadStatusText(P.load, numbers_.decimal));
+    menuBar()->cornerWidget(Qt::TopRightCorner)->adjustSize();
+    if (loadEditor_ && !loadEditor_->isVisible()) loadEditor_->showParams();
+}
+
+void MainWindow::showLoadEditor()
+{
+    if (!loadEditor_) loadEditor_ = new LoadEditor(P, *parameters_, platform, numbers_, this);
+    // A shown editor keeps what is being typed into it; a hidden one starts from the set.
+    if (!loadEditor_->isVisible()) loadEditor_->showParams();
+    loadEditor_->show();
+    bringToFront(loadEditor_);
 }
 
 void MainWindow::setSideWindows(const SideWindows& windows)

@@ -15,6 +15,7 @@ class AboutWindow;
 class AnimationPanel;
 class FlywheelChartWindow;
 class MoEChartWindow;
+class LoadEditor;
 class ParameterPanel;
 class ProjectController;
 class ProgressIndicator;
@@ -79,6 +80,10 @@ public:
     void showFlywheelChart();
     // The number format every panel writes with, for the windows main makes beside this one.
     const NumberFormat& numbers() const { return numbers_; }
+    // "Нагрузка…": shows the load editor with the load in force, or brings it to the front.
+    void showLoadEditor();
+    // The load editor once shown, else nullptr.
+    LoadEditor* loadEditor() const { return loadEditor_; }
     // "О программе".
     void showAbout();
     // "Выход": closes the window and ends the application.
@@ -102,6 +107,8 @@ private:
     // Compares the parameters on screen with the results' and shows or hides the line.
     void updateStaleLine();
     void showStaleInSideWindows();
+    // The line "loadStatus" from the load in force (loadStatusText).
+    void updateLoadStatus();
     // Menu items, each with the object name it is called by here.
     QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
     QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
@@ -110,6 +117,7 @@ private:
     QAction* exportCsvAction = nullptr;     // "Экспорт CSV…", Ctrl+E
     QAction* summaryAction = nullptr;       // "Сводка", F10
     QAction* flywheelChartAction = nullptr; // "Маховик"
+    QAction* loadAction = nullptr;          // "Нагрузка…", no shortcut
     QTimer* fadeTimer = nullptr;            // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
     ParamSet& P;
@@ -125,6 +133,8 @@ private:
     ProjectController* project_ = nullptr; // the file, the undo history, the recovery copy
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
+    QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
+    LoadEditor* loadEditor_ = nullptr;
     bool stale_ = false;
     int opacity_ = 0;
 };

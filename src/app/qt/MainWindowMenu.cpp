@@ -101,6 +101,8 @@ void MainWindow::buildMenu()
     quantityChartAction =
         addItem(this, operationsMenu, "quantityChartAction", QStringLiteral("Параметры"),
                 QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
+    loadAction = addItem(this, operationsMenu, "loadAction", QStringLiteral("Нагрузка…"), {},
+                         [this] { showLoadEditor(); });
 
     QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("Помощь"));
     aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},

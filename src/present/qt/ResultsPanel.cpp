@@ -27,6 +27,8 @@ namespace {
 
 const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
 const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
+const char* const kLoadNotInReportMemo =
+    "Нагрузка в отчёт не записывается: она сохраняется только в проекте.";
 // The export's dialog says which separators the file will have, so that a user whose
 // spreadsheet expects others knows before writing it.
 // The results area at the window's default size.
@@ -221,6 +223,8 @@ void ResultsPanel::saveReport()
     const BusyCursor busy(platform);
     try {
         writeReport(*name, written, gridModel->text(), numbers.decimal);
+        // The report's layout has no place for a load: say so rather than drop it silently.
+        if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), *name));
     }

@@ -1,0 +1,439 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/LoadEditor.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <charconv>
+#include <cmath>
+
+#include "base/Errors.h"
+#include "calc/Load.h"
+#include "formats/LoadCsv.h"
+#include "params/Outcome.h"
+#include "params/qt/ParameterPanel.h"
+
+namespace {
+
+const char* const kCsvFilter = "Файл CSV|*.csv|Все файлы|*.*";
+
+// A cell's number: '.' or ',' as the decimal separator, surrounding blanks ignored.
+std::optional<long double> cellNumber(QString text)
+{
+    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    const QByteArray bytes = text.toLatin1();
+    long double value = 0;
+    const char* end = bytes.constData() + bytes.size();
+    const auto [ptr, ec] = std::from_chars(bytes.constData(), end, value);
+    if (bytes.isEmpty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+QString numberText(long double value, char decimal)
+{
+    // The shortest text that reads back as the same value, so that a table shown and applied
+    // unchanged stores exactly what it was given.
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    QString text = QString::fromLatin1(buffer, end - buffer);
+    if (decimal != '.') text.replace(QLatin1Char('.'), QLatin1Char(decimal));
+    return text;
+}
+
+QString pointsWord(size_t n)
+{
+    const size_t tens = n % 100, ones = n % 10;
+    if (tens >= 11 && tens <= 14) return QStringLiteral("точек");
+    if (ones == 1) return QStringLiteral("точка");
+    if (ones >= 2 && ones <= 4) return QStringLiteral("точки");
+    return QStringLiteral("точек");
+}
+
+QTableWidget* makeGrid(const char* name, QWidget* parent)
+{
+    auto* grid = new QTableWidget(0, 2, parent);
+    grid->setObjectName(name);
+    grid->verticalHeader()->setVisible(true);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return grid;
+}
+
+void setCell(QTableWidget* grid, int row, int column, long double value, char decimal)
+{
+    grid->setItem(row, column, new QTableWidgetItem(numberText(value, decimal)));
+}
+
+} // namespace
+
+QString loadStatusText(const LoadTable& load, char decimal)
+{
+    if (!load.active()) return QStringLiteral("Нагрузка: нет");
+    long double most = 0;
+    for (const LoadPoint& p : load.points)
+        most = std::max({most, std::fabs(p.force),
+                         load.kind == LoadKind::ByStroke ? std::fabs(p.forceAway) : 0.0L});
+    QString amount;
+    if (most >= 1000) {
+        amount = QString::number(double(most / 1000), 'f', 1);
+        if (amount.endsWith(QLatin1String(".0"))) amount.chop(2);
+        amount += QStringLiteral(" кН");
+    } else {
+        amount = QString::number(double(most), 'g', 3) + QStringLiteral(" Н");
+    }
+    if (decimal != '.') amount.replace(QLatin1Char('.'), QLatin1Char(decimal));
+    const QString kind =
+        load.kind == LoadKind::ByAngle ? QStringLiteral("по углу") : QStringLiteral("по ходу");
+    return QStringLiteral("Нагрузка: %1, %2 %3, до %4")
+        .arg(kind)
+        .arg(load.points.size())
+        .arg(pointsWord(load.points.size()), amount);
+}
+
+LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platform,
+                       const NumberFormat& numbers, QWidget* parent)
+    : QWidget(parent, Qt::Window), P(params), panel(panel), platform(platform), numbers(numbers)
+{
+    setObjectName("loadEditor");
+    setWindowTitle(QStringLiteral("Нагрузка"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    kindBox = new QComboBox(this);
+    kindBox->setObjectName("loadKindBox");
+    kindBox->addItems({QStringLiteral("нет нагрузки"), QStringLiteral("по углу поворота кривошипа"),
+                       QStringLiteral("по положению ползуна")});
+    directionBox = new QComboBox(this);
+    directionBox->setObjectName("loadDirectionBox");
+    directionBox->addItems({QStringLiteral("к кривошипу"), QStringLiteral("вдоль оси y")});
+    periodBox = new QComboBox(this);
+    periodBox->setObjectName("loadPeriodBox");
+    periodBox->addItems({QStringLiteral("360°"), QStringLiteral("720°")});
+    top->addWidget(kindBox);
+    top->addWidget(directionBox);
+    top->addWidget(new QLabel(QStringLiteral("Период нагрузки:"), this));
+    top->addWidget(periodBox);
+    layout->addLayout(top);
+
+    auto* presets = new QHBoxLayout;
+    presetBox = new QComboBox(this);
+    presetBox->setObjectName("loadPresetBox");
+    presetBox->addItems({QStringLiteral("Нет нагрузки"), QStringLiteral("Постоянная сила"),
+                         QStringLiteral("Сопротивление пресса"),
+                         QStringLiteral("Индикаторная диаграмма")});
+    auto* presetButton = new QPushButton(QStringLiteral("Заполнить"), this);
+    presetButton->setObjectName("loadPresetButton");
+    presets->addWidget(new QLabel(QStringLiteral("Образец:"), this));
+    presets->addWidget(presetBox, 1);
+    presets->addWidget(presetButton);
+    layout->addLayout(presets);
+
+    indicatorBox = new QGroupBox(QStringLiteral("Индикаторная диаграмма"), this);
+    indicatorBox->setObjectName("indicatorBox");
+    auto* indicator = new QVBoxLayout(indicatorBox);
+    auto* indicatorTop = new QHBoxLayout;
+    diameterEdit = new QLineEdit(indicatorBox);
+    diameterEdit->setObjectName("pistonDiameterEdit");
+    unitBox = new QComboBox(indicatorBox);
+    unitBox->setObjectName("pressureUnitBox");
+    unitBox->addItems({QStringLiteral("МПа"), QStringLiteral("бар")});
+    auto* convertButton = new QPushButton(QStringLiteral("Пересчитать в Q"), indicatorBox);
+    convertButton->setObjectName("convertIndicatorButton");
+    indicatorTop->addWidget(new QLabel(QStringLiteral("d, мм:"), indicatorBox));
+    indicatorTop->addWidget(diameterEdit);
+    indicatorTop->addWidget(new QLabel(QStringLiteral("p в"), indicatorBox));
+    indicatorTop->addWidget(unitBox);
+    indicatorTop->addWidget(convertButton);
+    indicator->addLayout(indicatorTop);
+    pressureGrid = makeGrid("pressureTable", indicatorBox);
+    pressureGrid->setHorizontalHeaderLabels({QStringLiteral("φ, °"), QStringLiteral("p")});
+    indicator->addWidget(pressureGrid);
+    indicatorBox->setVisible(false);
+    layout->addWidget(indicatorBox);
+
+    auto* middle = new QHBoxLayout;
+    grid = makeGrid("loadTable", this);
+    middle->addWidget(grid, 1);
+    chart = new QChartView(new QChart, this);
+    chart->setObjectName("loadChart");
+    chart->setMinimumSize(320, 220);
+    chart->chart()->legend()->setVisible(false);
+    middle->addWidget(chart, 1);
+    layout->addLayout(middle, 1);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* addRow = button("addLoadRowButton", QStringLiteral("Добавить строку"));
+    QPushButton* removeRow = button("removeLoadRowButton", QStringLiteral("Удалить строку"));
+    QPushButton* paste = button("pasteLoadButton", QStringLiteral("Вставить"));
+    QPushButton* import = button("importLoadButton", QStringLiteral("Импорт CSV…"));
+    buttons->addStretch(1);
+    QPushButton* applyButton = button("applyLoadButton", QStringLiteral("Применить"));
+    layout->addLayout(buttons);
+
+    connect(kindBox, &QComboBox::currentIndexChanged, this, [this] { kindChanged(); });
+    connect(periodBox, &QComboBox::currentIndexChanged, this, [this] { refreshChart(); });
+    connect(grid, &QTableWidget::itemChanged, this, [this] { refreshChart(); });
+    connect(presetButton, &QPushButton::clicked, this,
+            [this] { choosePreset(LoadPreset(presetBox->currentIndex())); });
+    connect(convertButton, &QPushButton::clicked, this, [this] { convertIndicator(); });
+    connect(addRow, &QPushButton::clicked, this, [this] {
+        grid->insertRow(grid->rowCount());
+        refreshChart();
+    });
+    connect(removeRow, &QPushButton::clicked, this, [this] {
+        const int row = grid->currentRow() >= 0 ? grid->currentRow() : grid->rowCount() - 1;
+        if (row >= 0) grid->removeRow(row);
+        refreshChart();
+    });
+    connect(paste, &QPushButton::clicked, this, [this] { pasteClipboard(); });
+    connect(import, &QPushButton::clicked, this, [this] { importCsv(); });
+    connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
+    showParams();
+}
+
+LoadKind LoadEditor::kind() const
+{
+    return LoadKind(kindBox->currentIndex());
+}
+
+int32_t LoadEditor::period() const
+{
+    return periodBox->currentIndex() == 1 ? 720 : 360;
+}
+
+void LoadEditor::setHeaders()
+{
+    if (kind() == LoadKind::ByStroke) {
+        grid->setColumnCount(3);
+        grid->setHorizontalHeaderLabels({QStringLiteral("s"), QStringLiteral("Q к кривошипу, Н"),
+                                         QStringLiteral("Q от кривошипа, Н")});
+    } else {
+        grid->setColumnCount(2);
+        grid->setHorizontalHeaderLabels({QStringLiteral("φ, °"), QStringLiteral("Q, Н")});
+    }
+}
+
+void LoadEditor::kindChanged()
+{
+    setHeaders();
+    // A load by stroke always acts toward the crank.
+    directionBox->setEnabled(kind() == LoadKind::ByAngle);
+    if (kind() == LoadKind::ByStroke) directionBox->setCurrentIndex(0);
+    refreshChart();
+}
+
+void LoadEditor::showParams()
+{
+    showLoad(P.load, P.period);
+}
+
+void LoadEditor::showLoad(const LoadTable& table, int32_t period)
+{
+    const QSignalBlocker quiet(grid);
+    kindBox->setCurrentIndex(int(table.kind));
+    directionBox->setCurrentIndex(int(table.direction));
+    periodBox->setCurrentIndex(period == 720 ? 1 : 0);
+    setHeaders();
+    const size_t shown = table.active() ? table.points.size() : 0;
+    grid->setRowCount(int(shown));
+    for (size_t i = 0; i < shown; ++i) {
+        const LoadPoint& p = table.points[i];
+        setCell(grid, int(i), 0, p.x, numbers.decimal);
+        setCell(grid, int(i), 1, p.force, numbers.decimal);
+        if (table.kind == LoadKind::ByStroke)
+            setCell(grid, int(i), 2, p.forceAway, numbers.decimal);
+    }
+    kindChanged();
+}
+
+std::optional<LoadTable> LoadEditor::table()
+{
+    LoadTable t{kind(), LoadDirection(directionBox->currentIndex()), {}};
+    if (!t.active()) return t;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        long double values[3] = {0, 0, 0};
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            const QTableWidgetItem* item = grid->item(r, c);
+            const auto v = cellNumber(item ? item->text() : QString());
+            if (!v) {
+                platform.showMessage(QStringLiteral("Строка %1: в столбце «%2» не число.")
+                                         .arg(r + 1)
+                                         .arg(grid->horizontalHeaderItem(c)->text())
+                                         .toStdString());
+                return std::nullopt;
+            }
+            values[c] = *v;
+        }
+        t.points.push_back({values[0], values[1], values[2]});
+    }
+    return t;
+}
+
+void LoadEditor::refreshChart()
+{
+    QChart* c = chart->chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* axis : c->axes())
+        c->removeAxis(axis);
+    if (kind() == LoadKind::None) return;
+    auto* toward = new QLineSeries;
+    auto* away = new QLineSeries;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const auto cell = [&](int col) {
+            const QTableWidgetItem* item = grid->item(r, col);
+            return cellNumber(item ? item->text() : QString());
+        };
+        const auto x = cell(0), q = cell(1);
+        if (!x || !q) continue;
+        toward->append(double(*x), double(*q));
+        if (const auto qa = kind() == LoadKind::ByStroke ? cell(2) : std::nullopt)
+            away->append(double(*x), double(*qa));
+    }
+    // By angle the table repeats: the last segment runs to the first point one period on.
+    if (kind() == LoadKind::ByAngle && toward->count() > 0)
+        toward->append(toward->at(0).x() + period(), toward->at(0).y());
+    const double xMax = kind() == LoadKind::ByAngle ? period() : 1.0;
+    auto* xAxis = new QValueAxis;
+    xAxis->setRange(0, xMax);
+    xAxis->setTitleText(kind() == LoadKind::ByAngle ? QStringLiteral("φ, °") : QStringLiteral("s"));
+    auto* yAxis = new QValueAxis;
+    yAxis->setTitleText(QStringLiteral("Q, Н"));
+    c->addAxis(xAxis, Qt::AlignBottom);
+    c->addAxis(yAxis, Qt::AlignLeft);
+    double low = 0, high = 0;
+    for (QLineSeries* s : {toward, away}) {
+        c->addSeries(s);
+        s->attachAxis(xAxis);
+        s->attachAxis(yAxis);
+        for (const QPointF& p : s->points()) {
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
+        }
+    }
+    yAxis->setRange(low, high > low ? high : low + 1);
+}
+
+void LoadEditor::choosePreset(LoadPreset preset)
+{
+    const PresetLoad load = presetLoad(preset);
+    showLoad(load.table, load.period);
+    indicatorBox->setVisible(preset == LoadPreset::IndicatorDiagram);
+    if (preset != LoadPreset::IndicatorDiagram) return;
+    diameterEdit->setText(numberText(kDefaultPistonDiameterMm, numbers.decimal));
+    unitBox->setCurrentIndex(int(PressureUnit::Bar));
+    const std::vector<PressurePoint> diagram = defaultIndicatorDiagram();
+    pressureGrid->setRowCount(int(diagram.size()));
+    for (size_t i = 0; i < diagram.size(); ++i) {
+        setCell(pressureGrid, int(i), 0, diagram[i].angle, numbers.decimal);
+        setCell(pressureGrid, int(i), 1, diagram[i].pressure, numbers.decimal);
+    }
+}
+
+void LoadEditor::convertIndicator()
+{
+    const auto d = cellNumber(diameterEdit->text());
+    if (!d || !(*d > 0)) {
+        platform.showMessage("Диаметр поршня d должен быть положительным числом.");
+        return;
+    }
+    std::vector<PressurePoint> diagram;
+    for (int r = 0; r < pressureGrid->rowCount(); ++r) {
+        const QTableWidgetItem* a = pressureGrid->item(r, 0);
+        const QTableWidgetItem* p = pressureGrid->item(r, 1);
+        const auto angle = cellNumber(a ? a->text() : QString());
+        const auto pressure = cellNumber(p ? p->text() : QString());
+        if (!angle || !pressure) {
+            platform.showMessage(
+                QStringLiteral("Строка %1 диаграммы: не число.").arg(r + 1).toStdString());
+            return;
+        }
+        diagram.push_back({*angle, *pressure});
+    }
+    showLoad(indicatorLoad(diagram, *d, PressureUnit(unitBox->currentIndex())), period());
+}
+
+void LoadEditor::pasteRows(const QString& text)
+{
+    const QSignalBlocker quiet(grid);
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty()) continue;
+        const QStringList fields = trimmed.split(
+            trimmed.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(';'));
+        const int row = grid->rowCount();
+        grid->insertRow(row);
+        for (int c = 0; c < std::min(int(fields.size()), grid->columnCount()); ++c)
+            grid->setItem(row, c, new QTableWidgetItem(fields[c].trimmed()));
+    }
+    refreshChart();
+}
+
+void LoadEditor::pasteClipboard()
+{
+    pasteRows(QApplication::clipboard()->text());
+}
+
+void LoadEditor::importCsv()
+{
+    const auto name = platform.openFileName(FileDialogRequest{kCsvFilter, "", "loadImport"});
+    if (!name) return;
+    try {
+        const LoadTable read = readLoadCsv(*name, period());
+        LoadTable shown = read;
+        // The file says the kind; the direction shown stays unless the kind rules it out.
+        if (shown.kind == LoadKind::ByAngle)
+            shown.direction = LoadDirection(directionBox->currentIndex());
+        showLoad(shown, period());
+    } catch (const KinovarError& e) {
+        platform.showError(fileErrorText(e.what(), *name));
+    }
+}
+
+bool LoadEditor::apply()
+{
+    const std::optional<LoadTable> t = table();
+    if (!t) return false;
+    if (const auto fault = checkLoadTable(*t, period())) {
+        const QString where = fault->point < t->points.size()
+                                  ? QStringLiteral("строка %1").arg(fault->point + 1)
+                                  : QStringLiteral("таблица пуста");
+        platform.showMessage(QStringLiteral("Нагрузка не применена: %1: %2.")
+                                 .arg(where, QString::fromStdString(fault->why))
+                                 .toStdString());
+        return false;
+    }
+    ParamSet probe = P;
+    probe.load = *t;
+    if (!loadFitsMechanism(probe)) {
+        platform.showMessage("Нагрузка не применена: нагрузка по положению ползуна требует "
+                             "полного оборота кривошипа (l1 > 0 и |b| ≤ l2 − l1).");
+        return false;
+    }
+    const LoadTable stored = *t;
+    const int32_t stroke = period();
+    panel.run(
+        [stored, stroke](ParamSet& s) {
+            s.load = stored;
+            s.period = stroke;
+            return Outcome{};
+        },
+        QStringLiteral("нагрузка"));
+    return true;
+}
