@@ -23,11 +23,6 @@ bool resultsStale(const ParamSet& onScreen, const ResultStore& R)
     return R.computedWith() != nullptr && !sameInputs(onScreen, *R.computedWith());
 }
 
-long double crankAngleDegrees(const ParamSet& p, int i)
-{
-    return deg(rad(static_cast<long double>(p.fi0)) + static_cast<long double>(i - 1) * p.step);
-}
-
 std::string stageFaultText(const char* message, const ParamSet& p, int i, char decimal)
 {
     // Eighteen digits of precision keep the angle of any run in fixed notation.

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "calc/CrankAngle.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
@@ -57,9 +58,6 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
 // Whether the store holds results of parameters other than `onScreen` (sameInputs); false
 // before the first calculation, when there are no results to differ.
 bool resultsStale(const ParamSet& onScreen, const ResultStore& R);
-
-// The crank angle of step i in degrees, as the kinematic stage forms it: fi0 + (i - 1) * step.
-long double crankAngleDegrees(const ParamSet& p, int i);
 
 // A stage's fault message with a second line naming where it stopped:
 // "<message>\nШаг <i>, угол кривошипа <angle>°", the angle FormatFixed(angle, 18, 2) with

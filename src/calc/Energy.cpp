@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "calc/Calculation.h"
+#include "calc/CrankAngle.h"
 #include "calc/Load.h"
 #include "calc/StageMath.h"
 
