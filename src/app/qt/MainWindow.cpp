@@ -286,18 +286,7 @@ void MainWindow::calculate()
 
 void MainWindow::showMoEChart()
 {
-    MoEChartWindow* chart = side_.moeChart;
-    if (!chart) return;
-    // Filling the chart reads every step of the run.
-    const BusyCursor busy(platform);
-    // Both ways the show handler clears the two series before it fills them.
-    if (chart->isVisible()) {
-        // Already shown: its show handler will not run, so refill here rather than leave it empty.
-        chart->fill();
-        bringToFront(chart);
-    } else {
-        chart->show();
-    }
+    showFilled(side_.moeChart);
 }
 
 void MainWindow::showQuantityChart()
@@ -324,10 +313,16 @@ void MainWindow::showSummary()
 
 void MainWindow::showFlywheelChart()
 {
-    FlywheelChartWindow* chart = side_.flywheelChart;
+    showFilled(side_.flywheelChart);
+}
+
+template <class Chart> void MainWindow::showFilled(Chart* chart)
+{
     if (!chart) return;
+    // Filling the chart reads every step of the run.
     const BusyCursor busy(platform);
-    // A hidden window fills itself as it is shown.
+    // A hidden window fills itself as it is shown; a shown one would not run that handler
+    // again, so it is refilled here rather than left with an older run.
     if (chart->isVisible()) {
         chart->fill();
         bringToFront(chart);

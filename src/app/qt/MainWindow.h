@@ -107,6 +107,9 @@ private:
     // Compares the parameters on screen with the results' and shows or hides the line.
     void updateStaleLine();
     void showStaleInSideWindows();
+    // Shows a chart window that fills itself when shown, refilled and brought to the front when
+    // it is shown already; nothing for a missing window.
+    template <class Chart> void showFilled(Chart* chart);
     // The line "loadStatus" from the load in force (loadStatusText).
     void updateLoadStatus();
     // Menu items, each with the object name it is called by here.
