@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/KeyFigures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+std::optional<long double> peakOf(const RunSummary& s, Quantity q)
+{
+    for (const QuantityExtremes& e : s.extremes)
+        if (e.quantity != nullptr && e.quantity->id == q)
+            return std::max(std::fabs(e.min.value), std::fabs(e.max.value));
+    return std::nullopt;
+}
+
+// The joint and slider peaks are only meaningful once some step was summarised.
+std::optional<long double> whenRun(const RunSummary& s, long double v)
+{
+    if (s.steps < 1) return std::nullopt;
+    return v;
+}
+
+std::optional<long double> flywheelFigure(const RunSummary& s, long double FlywheelSizing::*field)
+{
+    if (!s.flywheel) return std::nullopt;
+    return (*s.flywheel).*field;
+}
+
+const KeyFigure kFigures[] = {
+    {"md", "M_d", "Н·м", Better::SmallerMagnitude,
+     [](const RunSummary& s) { return flywheelFigure(s, &FlywheelSizing::meanMoment); }},
+    {"pmean", "P_ср", "Вт", Better::SmallerMagnitude,
+     [](const RunSummary& s) { return flywheelFigure(s, &FlywheelSizing::meanPower); }},
+    {"flywheel", "J маховика", "кг·м²", Better::Smaller,
+     [](const RunSummary& s) { return flywheelFigure(s, &FlywheelSizing::flywheelInertia); }},
+    {"fa", "|F_A| макс.", "Н", Better::Smaller,
+     [](const RunSummary& s) { return whenRun(s, s.jointA.value); }},
+    {"fo", "|F_O| макс.", "Н", Better::Smaller,
+     [](const RunSummary& s) { return whenRun(s, s.jointO.value); }},
+    {"fb", "|F_B| макс.", "Н", Better::Smaller,
+     [](const RunSummary& s) { return whenRun(s, s.jointB.value); }},
+    {"mo", "|Mo| макс.", "Н·м", Better::Smaller,
+     [](const RunSummary& s) { return peakOf(s, Quantity::mo); }},
+    {"stroke", "ход ползуна", "м", Better::Larger,
+     [](const RunSummary& s) -> std::optional<long double> {
+         if (!s.stroke) return std::nullopt;
+         return s.stroke->value;
+     }},
+    {"speed", "|v_B| макс.", "м/с", Better::Smaller,
+     [](const RunSummary& s) { return whenRun(s, s.sliderSpeed.value); }},
+    {"acceleration", "|a_B| макс.", "м/с²", Better::Smaller,
+     [](const RunSummary& s) { return whenRun(s, s.sliderAcceleration.value); }},
+};
+
+const char* const kDefaultSweep[] = {"flywheel", "fa", "md"};
+
+} // namespace
+
+std::span<const KeyFigure> keyFigures()
+{
+    return kFigures;
+}
+
+const KeyFigure* findKeyFigure(const char* key)
+{
+    for (const KeyFigure& f : kFigures)
+        if (std::strcmp(f.key, key) == 0) return &f;
+    return nullptr;
+}
+
+std::span<const char* const> defaultSweepFigures()
+{
+    return kDefaultSweep;
+}
+
+bool betterThan(const KeyFigure& f, long double a, long double b)
+{
+    switch (f.better) {
+    case Better::Smaller:
+        return a < b;
+    case Better::SmallerMagnitude:
+        return std::fabs(a) < std::fabs(b);
+    case Better::Larger:
+        return a > b;
+    }
+    return false;
+}
