@@ -28,22 +28,27 @@ std::vector<int> bestVariantPerFigure(const std::vector<Variant>& variants)
     return best;
 }
 
-std::vector<std::pair<long double, long double>> variantCurve(const ParamSet& p, Quantity q,
-                                                              ResultStore& scratch)
+std::vector<Curve> variantCurves(const ParamSet& p, const std::vector<int>& rows,
+                                 ResultStore& scratch)
 {
     const CalcOutcome outcome = runCalculation(p, scratch);
     // The stages write only steps 1..N, and a stage that faults stops before its fault step; the
     // scratch store's older steps belong to other runs and are never shown.
-    int steps = std::min(p.N, ResultStore::kSteps);
     const int faultSteps[] = {outcome.kinematicFaultStep, outcome.energyFaultStep,
                               outcome.forceFaultStep, outcome.equilibriumFaultStep};
     const bool failed[] = {outcome.kinematicFailed, outcome.energyFailed, outcome.forceFailed,
                            outcome.equilibriumFailed};
-    const auto stage = static_cast<size_t>(quantityInfo(q).stage);
-    if (failed[stage]) steps = std::min(steps, faultSteps[stage] - 1);
-    std::vector<std::pair<long double, long double>> points;
-    points.reserve(static_cast<size_t>(std::max(steps, 0)));
-    for (int i = 1; i <= steps; ++i)
-        points.emplace_back(crankAngleDegrees(p, i), scratch(q, i));
-    return points;
+    std::vector<Curve> curves;
+    for (int row : rows) {
+        int steps = std::clamp(p.N, 0, ResultStore::kSteps);
+        if (const QuantityInfo* info = quantityAtRow(row)) {
+            const auto stage = static_cast<size_t>(info->stage);
+            if (failed[stage]) steps = std::min(steps, faultSteps[stage] - 1);
+        }
+        Curve& curve = curves.emplace_back();
+        curve.reserve(static_cast<size_t>(std::max(steps, 0)));
+        for (int i = 1; i <= steps; ++i)
+            curve.emplace_back(crankAngleDegrees(p, i), scratch(row, i));
+    }
+    return curves;
 }

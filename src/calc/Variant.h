@@ -28,8 +28,11 @@ std::vector<std::optional<long double>> keyFigureValues(const RunSummary& summar
 // equal ones), or -1 when no variant has the figure.
 std::vector<int> bestVariantPerFigure(const std::vector<Variant>& variants);
 
-// Runs the calculation of `p` in `scratch` and returns the points of quantity q: the crank angle
-// of each step in degrees and the value, steps 1..N, or up to the step before the fault when the
-// quantity's stage faults.
-std::vector<std::pair<long double, long double>> variantCurve(const ParamSet& p, Quantity q,
-                                                              ResultStore& scratch);
+// A curve: (crank angle in degrees, value) per step.
+using Curve = std::vector<std::pair<long double, long double>>;
+
+// Runs the calculation of `p` once in `scratch` and returns, for each store row of `rows`, its
+// points over steps 1..N, or up to the step before the fault when the row's stage faults. A row
+// of no quantity gives what the calculation leaves there for steps 1..N.
+std::vector<Curve> variantCurves(const ParamSet& p, const std::vector<int>& rows,
+                                 ResultStore& scratch);

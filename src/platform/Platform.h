@@ -80,6 +80,13 @@ public:
     // Modal question with "Да" and "Нет"; closing the box answers no, as does a platform
     // without boxes.
     virtual bool askYesNo(const std::string& text) { return (void)text, false; }
+    // Modal line entry under `prompt`, filled with `initial`: the text confirmed, or nullopt when
+    // cancelled, as on a platform without boxes.
+    virtual std::optional<std::string> askText(const std::string& prompt,
+                                               const std::string& initial)
+    {
+        return (void)prompt, (void)initial, std::nullopt;
+    }
 };
 
 // The busy cursor for the life of a scope: shown at construction, taken back on every way out,

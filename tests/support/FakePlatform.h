@@ -30,6 +30,8 @@ public:
     // answered as the program behaved before it asked: discard, no.
     std::deque<SaveChoice> saveChoiceReplies;
     std::deque<bool> yesNoReplies;
+    // Answers of askText in order; none left: cancelled.
+    std::deque<std::optional<std::string>> textReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
 
     void showMessage(const std::string& text) override
@@ -89,6 +91,15 @@ public:
         const SaveChoice c = saveChoiceReplies.front();
         saveChoiceReplies.pop_front();
         return c;
+    }
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& initial) override
+    {
+        calls.push_back("text:" + prompt + ":" + initial);
+        if (textReplies.empty()) return std::nullopt;
+        std::optional<std::string> reply = textReplies.front();
+        textReplies.pop_front();
+        return reply;
     }
     bool askYesNo(const std::string& text) override
     {

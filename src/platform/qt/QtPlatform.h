@@ -33,6 +33,8 @@ public:
     void endBusy() override;
     SaveChoice askSaveChanges(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& initial) override;
 
     // The path a dialog of this memory starts at: the last one chosen under it, empty before.
     QString rememberedPath(const std::string& memoryKey) const;
