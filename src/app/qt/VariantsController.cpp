@@ -144,6 +144,7 @@ std::vector<ChartOverlay> VariantsController::overlays(const std::vector<int>& r
             o.name = QString::fromStdString(variants[v].name);
             if (rows.size() > 1) o.name = row + QStringLiteral(": ") + o.name;
             o.colour = kPalette[v % std::size(kPalette)];
+            o.style = k == 0 ? Qt::DashLine : Qt::DotLine;
             o.points.reserve(qsizetype(curves[k].size()));
             for (const auto& [x, y] : curves[k])
                 o.points.append(QPointF(double(x), double(y)));

@@ -98,9 +98,9 @@ void MarkedChartView::addSeries(QXYSeries* series, const QColor& background, boo
 
 namespace {
 
-QPen overlayPen(const QColor& colour)
+QPen overlayPen(const ChartOverlay& o)
 {
-    QPen pen(colour, 1.5, Qt::DashLine);
+    QPen pen(o.colour, 1.5, o.style);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
@@ -118,7 +118,7 @@ void MarkedChartView::setOverlays(std::vector<ChartOverlay> overlays)
     for (const ChartOverlay& o : overlays_) {
         auto* standIn = new QLineSeries(this);
         standIn->setName(o.name);
-        standIn->setPen(overlayPen(o.colour));
+        standIn->setPen(overlayPen(o));
         chart()->addSeries(standIn);
         standIn->attachAxis(axisX());
         standIn->attachAxis(axisY());
@@ -301,7 +301,7 @@ void MarkedChartView::drawForeground(QPainter* painter, const QRectF& rect)
         painter->setRenderHint(QPainter::Antialiasing, true);
         for (const ChartOverlay& o : overlays_) {
             const std::vector<QPointF> line = screenPolyline(o.points, m);
-            painter->setPen(overlayPen(o.colour));
+            painter->setPen(overlayPen(o));
             if (!line.empty()) painter->drawPolyline(line.data(), int(line.size()));
         }
         painter->restore();

@@ -36,6 +36,7 @@ QString readoutText(double angle, const QString& name, double value, const QStri
 struct ChartOverlay {
     QString name;
     QColor colour;
+    Qt::PenStyle style = Qt::DashLine; // two curves of one variant differ by it
     QList<QPointF> points;
 };
 

@@ -22,7 +22,7 @@ VariantsWindow::VariantsWindow(const NumberFormat& numbers, QWidget* parent)
 {
     setObjectName("variantsWindow");
     setWindowTitle(QStringLiteral("Варианты"));
-    resize(900, 360);
+    resize(1180, 360);
     auto* layout = new QVBoxLayout(this);
     emptyLine_ = new QLabel(
         QStringLiteral("Вариантов нет: «Запомнить вариант» (Ctrl+M) сохраняет текущий расчёт"),
@@ -89,6 +89,14 @@ void VariantsWindow::showVariants(const std::vector<Variant>& variants,
     compared.insert(compared.end(), variants.begin(), variants.end());
     const std::vector<int> best = bestVariantPerFigure(compared);
 
+    // Every cell holding the best value is marked, none where the column holds one value only.
+    std::vector<bool> sameInColumn(best.size(), true);
+    for (size_t f = 0; f < best.size(); ++f)
+        for (const Variant& v : compared)
+            if (best[f] >= 0 && f < v.figures.size() &&
+                v.figures[f] != compared[size_t(best[f])].figures[f])
+                sameInColumn[f] = false;
+
     table_->setRowCount(int(compared.size()));
     for (size_t r = 0; r < compared.size(); ++r) {
         const bool isCurrent = current && r == 0;
@@ -97,9 +105,9 @@ void VariantsWindow::showVariants(const std::vector<Variant>& variants,
         auto* chart = new QTableWidgetItem;
         if (isCurrent) {
             name->setFlags(name->flags() & ~Qt::ItemIsEditable);
-            QFont bold = name->font();
-            bold.setItalic(true);
-            name->setFont(bold);
+            QFont italic = name->font();
+            italic.setItalic(true);
+            name->setFont(italic);
             chart->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         } else {
             names_.push_back(compared[r].name);
@@ -116,7 +124,8 @@ void VariantsWindow::showVariants(const std::vector<Variant>& variants,
                       : QStringLiteral("—"));
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (best[f] == int(r) && compared.size() > 1) {
+            if (best[f] >= 0 && value && *value == *compared[size_t(best[f])].figures[f] &&
+                !sameInColumn[f]) {
                 QFont font = cell->font();
                 font.setBold(true);
                 cell->setFont(font);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Варианты" window: the variants kept in the project side by side with the current run, one
-// row each, one column per key figure, the best value of each column marked. A variant's name is
+// row each, one column per key figure, every cell holding the best value of its column marked
+// (none in a column of one value). A variant's name is
 // edited in place; buttons restore or delete the selected variant; a check box per variant lays
 // its curves over the charts. The window shows what it is given and asks its owner for every
 // change through signals.
