@@ -50,10 +50,14 @@ VariantsController::VariantsController(Platform& platform, const ParamSet& param
     connect(&window, &VariantsWindow::removeRequested, this, [this](size_t v) {
         runCommand(this->platform, [&] { this->project.removeVariant(v); });
     });
-    connect(&window, &VariantsWindow::renameRequested, this,
-            [this](size_t v, const std::string& name) {
-                runCommand(this->platform, [&] { this->project.renameVariant(v, name); });
-            });
+    // Queued: the rename refills the table, which must not happen inside the signal of the item
+    // being edited.
+    connect(
+        &window, &VariantsWindow::renameRequested, this,
+        [this](size_t v, const std::string& name) {
+            runCommand(this->platform, [&] { this->project.renameVariant(v, name); });
+        },
+        Qt::QueuedConnection);
 }
 
 VariantsController::~VariantsController() = default;

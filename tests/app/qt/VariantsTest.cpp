@@ -3,8 +3,8 @@
 // and laid over the charts as curves of their own inputs.
 #include <QApplication>
 #include <QTableWidget>
-#include <QUndoStack>
 #include <QTest>
+#include <QUndoStack>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -122,7 +122,11 @@ TEST_F(Variants, KeptComparedRestoredAndUndoneAsProjectChanges)
     project().undoStack().undo();
     ASSERT_EQ(project().variants().size(), 2u);
     EXPECT_EQ(project().variants()[0].name, "L2 = 40");
-    project().renameVariant(1, "длинный шатун");
+    // Renamed in place in the window, as the user edits the cell.
+    window->findChild<QTableWidget*>("variantsTable")->item(2, 0)->setText("длинный шатун");
+    QApplication::processEvents();
+    EXPECT_EQ(project().variants()[1].name, "длинный шатун");
+    EXPECT_TRUE(window->tableText().contains(QStringLiteral("длинный шатун\t")));
     EXPECT_EQ(project().undoStack().undoText(),
               QStringLiteral("переименование варианта «длинный шатун»"));
 }
