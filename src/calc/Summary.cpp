@@ -124,8 +124,14 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
         s.flywheelError = "нет результатов расчёта";
         return s;
     }
-    for (const QuantityInfo& q : kQuantities)
-        s.extremes.push_back(rowExtremes(store, p, q.id, s.steps));
+    if (options.extremesOf.empty()) {
+        s.extremes.reserve(std::size(kQuantities));
+        for (const QuantityInfo& q : kQuantities)
+            s.extremes.push_back(rowExtremes(store, p, q.id, s.steps));
+    } else {
+        for (const Quantity q : options.extremesOf)
+            s.extremes.push_back(rowExtremes(store, p, q, s.steps));
+    }
     if (const auto stroke = sliderStroke(p)) s.stroke = SummaryPoint{*stroke, 0, 0};
     s.sliderSpeed = peakMagnitude(store, p, Q::ybt, s.steps);
     s.sliderAcceleration = peakMagnitude(store, p, Q::ybtt, s.steps);

@@ -162,7 +162,10 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long dou
     const CalcOutcome outcome = runCalculation(*p, store);
     point.reason = stageReason(*p, outcome, spec.decimal);
     if (!point.reason.empty()) return point;
-    const RunSummary summary = summarizeRun(store, *p, p->N, summaryOptions(*p, p->delta));
+    SummaryOptions options = summaryOptions(*p, p->delta);
+    const auto read = keyFigureExtremes();
+    options.extremesOf.assign(read.begin(), read.end());
+    const RunSummary summary = summarizeRun(store, *p, p->N, options);
     for (const KeyFigure& figure : keyFigures())
         point.figures.push_back(figure.read(summary));
     point.ok = true;

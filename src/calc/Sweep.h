@@ -61,7 +61,8 @@ struct SweepPoint {
 
 // Calculates one variant in `store` (any store: its steps are cleared first, so the result is
 // that of a fresh store bit for bit): sweepVariant, runCalculation, then summarizeRun with
-// summaryOptions(p, p.delta) read into the key figures. A variant fails with the reason of the
+// summaryOptions(p, p.delta), asking only for the extremes the figures read (keyFigureExtremes),
+// read into the key figures. A variant fails with the reason of the
 // first problem: the value or the autofill refused; a load by position the new mechanism cannot
 // carry; a stage's fault, told as the rod's reach ("не собирается при φ = 183°") when the rod
 // cannot pass some step, else as stageFaultText on one line.
