@@ -297,10 +297,10 @@ const BatchOption kOptions[] = {
      "                      flywheel (delta from --set delta=..., the period's steps)",
      [](BatchJob& job, const std::string& path) { job.summary = path; }},
     {"--sweep", "KEY=FROM:TO:COUNT",
-     "vary one key (or loadscale, the load's factor) over COUNT values from FROM\n"
-     "                      to TO, at most 1000, and write one row per value to --summary\n"
-     "                      instead of the JSON: the value, ok or why the variant failed,\n"
-     "                      and every key figure",
+     "vary KEY (or loadscale,\n"
+     "                      the load's factor) over COUNT values from FROM to TO (at most 1000),\n"
+     "                      writing to --summary one row per value instead of the JSON: the\n"
+     "                      value, ok or why the variant failed, and every key figure",
      [](BatchJob& job, const std::string& text) {
          try {
              job.sweep = parseSweepOption(text);
