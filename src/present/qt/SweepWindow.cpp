@@ -143,6 +143,10 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     keepAction->setObjectName("sweepKeepAction");
     table_->addAction(keepAction);
     connect(keepAction, &QAction::triggered, this, &SweepWindow::keepSelected);
+    // The chart is what the sweep is for: it gets the larger share and room for its axes.
+    view->setMinimumHeight(280);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     layout->addWidget(split, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -159,7 +163,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
 
     connect(keyBox_, &QComboBox::currentIndexChanged, this, [this] { fillFromKey(); });
     fillFromKey();
-    resize(820, 640);
+    resize(860, 760);
 }
 
 SweepWindow::~SweepWindow()
