@@ -2,6 +2,7 @@
 // The sweep window: its table and chart against the sweep engine run on one thread, failed rows
 // with their reasons in the locale's numbers, a cancel that keeps the table as it was, a row kept
 // as a variant, and the table's export.
+#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
 #include "calc/KeyFigures.h"
 #include "params/Autofill.h"
@@ -217,4 +219,29 @@ TEST(SweepWindow, KeepsARowAsAVariantAndExportsTheTable)
         }
     }
     EXPECT_FALSE(std::getline(file, line));
+}
+
+// The operations menu opens one window, which sweeps from the parameters on screen.
+TEST(SweepWindow, OpensFromTheOperationsMenu)
+{
+    FakePlatform fake;
+    ParamSet params = defaults();
+    auto store = std::make_unique<ResultStore>();
+    MainWindow form(fake, params, *store);
+    auto* item = form.findChild<QAction*>("sweepAction");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Исследование параметра…"));
+    item->trigger();
+    SweepWindow* shown = form.sweepWindow();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    item->trigger();
+    EXPECT_EQ(form.sweepWindow(), shown);
+    // A key chosen starts at the value in force and runs to its double.
+    params.l2 = 37.5;
+    auto* keyBox = shown->findChild<QComboBox*>("sweepKey");
+    keyBox->setCurrentIndex(keyBox->findData(QStringLiteral("l2")));
+    EXPECT_EQ(keyBox->currentText(), QStringLiteral("L2"));
+    EXPECT_EQ(shown->findChild<QLineEdit*>("sweepFrom")->text(), QStringLiteral("37.5"));
+    EXPECT_EQ(shown->findChild<QLineEdit*>("sweepTo")->text(), QStringLiteral("75"));
 }
