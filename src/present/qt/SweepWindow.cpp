@@ -27,6 +27,7 @@
 #include "formats/SpreadsheetCsv.h"
 #include "formats/SweepCsv.h"
 #include "params/ParamTable.h"
+#include "platform/Command.h"
 #include "present/qt/ChartWindow.h"
 
 namespace {
@@ -124,8 +125,8 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     runRow->addWidget(progress_, 1);
     runRow->addWidget(status_, 1);
     layout->addLayout(runRow);
-    connect(startButton_, &QPushButton::clicked, this, &SweepWindow::start);
-    connect(cancelButton_, &QPushButton::clicked, this, &SweepWindow::cancel);
+    connect(startButton_, &QPushButton::clicked, this, guarded(platform, [this] { start(); }));
+    connect(cancelButton_, &QPushButton::clicked, this, guarded(platform, [this] { cancel(); }));
 
     auto* split = new QSplitter(Qt::Vertical, this);
     chart_ = new QChart;
@@ -142,7 +143,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     auto* keepAction = new QAction(QStringLiteral("Сохранить как вариант"), table_);
     keepAction->setObjectName("sweepKeepAction");
     table_->addAction(keepAction);
-    connect(keepAction, &QAction::triggered, this, &SweepWindow::keepSelected);
+    connect(keepAction, &QAction::triggered, this, guarded(platform, [this] { keepSelected(); }));
     // The chart is what the sweep is for: it gets the larger share and room for its axes.
     view->setMinimumHeight(280);
     split->setStretchFactor(0, 3);
@@ -158,8 +159,8 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     bottom->addStretch(1);
     bottom->addWidget(exportButton);
     layout->addLayout(bottom);
-    connect(keepButton, &QPushButton::clicked, this, &SweepWindow::keepSelected);
-    connect(exportButton, &QPushButton::clicked, this, &SweepWindow::exportCsv);
+    connect(keepButton, &QPushButton::clicked, this, guarded(platform, [this] { keepSelected(); }));
+    connect(exportButton, &QPushButton::clicked, this, guarded(platform, [this] { exportCsv(); }));
 
     connect(keyBox_, &QComboBox::currentIndexChanged, this, [this] { fillFromKey(); });
     fillFromKey();

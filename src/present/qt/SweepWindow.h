@@ -42,7 +42,8 @@ public:
     // "Пуск": reads the key, the two values (the locale's separator), the count and the
     // autofill box, and starts the sweep on every core; a value that is no number, or a sweep
     // sweepSpecFault refuses, is told through the standard error report and nothing starts.
-    // Nothing happens while a sweep runs.
+    // Nothing happens while a sweep runs. The buttons run each command guarded: what it throws
+    // (no thread to be had) is shown through the standard error report.
     void start();
     // "Отмена": stops the workers after the variants in hand; the window keeps what it showed.
     void cancel();
