@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Batch.h"
 #include "app/BatchOutputs.h"
+#include "app/BatchSweep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -193,6 +194,10 @@ struct BatchJob {
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
+    // A sweep of one key from the parameters every other option set, its rows to --summary.
+    std::optional<SweepSpec> sweep;
+    bool sweepAutofill = false;
+    int jobs = 0; // threads of a sweep; 0 for every core
     bool help = false;
     bool version = false;
     // Notes the parameter actions leave for standard error (keys a project held that were
@@ -291,6 +296,28 @@ const BatchOption kOptions[] = {
      "write the run's summary as JSON: extremes, peaks, the moment check and the\n"
      "                      flywheel (delta from --set delta=..., the period's steps)",
      [](BatchJob& job, const std::string& path) { job.summary = path; }},
+    {"--sweep", "KEY=FROM:TO:COUNT",
+     "vary KEY (or loadscale,\n"
+     "                      the load's factor) over COUNT values from FROM to TO (at most 1000),\n"
+     "                      writing to --summary one row per value instead of the JSON: the\n"
+     "                      value, ok or why the variant failed, and every key figure",
+     [](BatchJob& job, const std::string& text) {
+         try {
+             job.sweep = parseSweepOption(text);
+         } catch (const SweepOptionError& e) {
+             throw BadInput{e.message};
+         }
+     }},
+    {"--sweep-autofill", nullptr, "place the points afresh for every value of the sweep",
+     [](BatchJob& job, const std::string&) { job.sweepAutofill = true; }},
+    {"--jobs", "N", "run a sweep on N threads (default: every core); the rows keep their order",
+     [](BatchJob& job, const std::string& text) {
+         try {
+             job.jobs = parseJobsOption(text);
+         } catch (const SweepOptionError& e) {
+             throw BadInput{e.message};
+         }
+     }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kOptionPhase, [path](ParamSet& p) {
@@ -353,7 +380,8 @@ std::string usage()
          "replaced, except when a target written in place fails: it is left partly written,\n"
          "and those written in place before it are new; 3 a stage failed (its message on\n"
          "standard error, outputs still written from the store as it stands), or the autofill\n"
-         "failed (its message on standard error, nothing calculated or written). A process\n"
+         "failed (its message on standard error, nothing calculated or written). A sweep\n"
+         "ends 0 when its rows are written, failed variants among them. A process\n"
          "killed while the temporary files are renamed leaves some outputs new and the others\n"
          "old; one killed earlier leaves every file as it was (SIGINT, SIGTERM and SIGHUP also\n"
          "remove the temporary files; others are removed by a later save into the folder once\n"
@@ -389,6 +417,14 @@ BatchJob parseArgs(const std::vector<std::string>& args)
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
+    if (job.sweep) {
+        job.sweep->autofill = job.sweepAutofill;
+        if (!job.summary) throw BadInput{"--sweep needs --summary for its rows"};
+        if (job.csv || job.kinetic || job.report || job.listing || job.project)
+            throw BadInput{"--sweep writes --summary alone"};
+    } else if (job.sweepAutofill || job.jobs) {
+        throw BadInput{"--sweep-autofill and --jobs need --sweep"};
+    }
     return job;
 }
 
@@ -486,6 +522,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << autofillFaultText(p) << '\n';
         return kBatchStageFailed;
     }
+    if (job.sweep) return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err);
 
     const auto R = std::make_unique<ResultStore>();
     const CalcOutcome outcome = runCalculation(p, *R);

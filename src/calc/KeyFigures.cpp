@@ -56,6 +56,8 @@ const KeyFigure kFigures[] = {
 
 const char* const kDefaultSweep[] = {"flywheel", "fa", "md"};
 
+const Quantity kExtremesRead[] = {Quantity::mo}; // peakOf's quantities above
+
 } // namespace
 
 std::span<const KeyFigure> keyFigures()
@@ -68,6 +70,11 @@ const KeyFigure* findKeyFigure(const char* key)
     for (const KeyFigure& f : kFigures)
         if (std::strcmp(f.key, key) == 0) return &f;
     return nullptr;
+}
+
+std::span<const Quantity> keyFigureExtremes()
+{
+    return kExtremesRead;
 }
 
 std::span<const char* const> defaultSweepFigures()

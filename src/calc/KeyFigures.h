@@ -32,6 +32,10 @@ std::span<const KeyFigure> keyFigures();
 // The figure with this key, or nullptr.
 const KeyFigure* findKeyFigure(const char* key);
 
+// The quantities whose extremes in a RunSummary some figure reads (SummaryOptions::extremesOf):
+// a summary of these alone gives every figure as the full summary does.
+std::span<const Quantity> keyFigureExtremes();
+
 // The figures a sweep shows unless the user picks others: J_flywheel, peak |F_A| and M_d.
 std::span<const char* const> defaultSweepFigures();
 

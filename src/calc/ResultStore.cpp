@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ResultStore.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -14,4 +15,12 @@ ResultStore::ResultStore()
 ResultStore::~ResultStore()
 {
     std::free(data_);
+}
+
+void ResultStore::clearSteps(int steps)
+{
+    const int last = std::min(steps, kSteps);
+    if (last < 1) return;
+    for (int k = 0; k < kRows; ++k)
+        std::fill(row(k) + 1, row(k) + last + 1, 0.0L);
 }

@@ -27,6 +27,12 @@ public:
     long double& operator()(Quantity q, int i) { return row(q)[i]; }
     long double operator()(Quantity q, int i) const { return row(q)[i]; }
 
+    // Sets steps 1..steps (cut to kSteps) of every row back to 0, as a fresh store holds them, so
+    // that a store reused for another run gives that run's results bit for bit: a stage that
+    // stops early, or writes nothing, would otherwise leave the previous run's values. Element
+    // [0] of each row, never written, stays 0.
+    void clearSteps(int steps);
+
     // The parameter set the stored results were computed with (its N, step, mode and every
     // value), or nullptr before the first calculation. Views and exports read the results with
     // these settings, never with the ones on screen, which may have changed since.

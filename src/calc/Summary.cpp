@@ -30,21 +30,26 @@ QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quanti
 {
     const long double* row = store.row(q);
     int lo = 1, hi = 1;
+    // The extremes so far held in locals: a sweep summarises every row of every variant, and
+    // reading them back from the row at each step costs as much as the comparisons.
+    long double least = row[1], greatest = row[1];
     for (int i = 2; i <= steps; ++i) {
+        const long double v = row[i];
         // Strict comparisons: an equal value later on never displaces the first.
-        if (row[i] < row[lo]) lo = i;
-        if (row[i] > row[hi]) hi = i;
+        if (v < least) least = v, lo = i;
+        if (v > greatest) greatest = v, hi = i;
     }
-    return {&quantityInfo(q), at(p, row[lo], lo), at(p, row[hi], hi)};
+    return {&quantityInfo(q), at(p, least, lo), at(p, greatest, hi)};
 }
 
 SummaryPoint peakMagnitude(const ResultStore& store, const ParamSet& p, Quantity q, int steps)
 {
     const long double* row = store.row(q);
     int best = 1;
+    long double peak = std::fabs(row[1]);
     for (int i = 2; i <= steps; ++i)
-        if (std::fabs(row[i]) > std::fabs(row[best])) best = i;
-    return at(p, std::fabs(row[best]), best);
+        if (const long double v = std::fabs(row[i]); v > peak) best = i, peak = v;
+    return at(p, peak, best);
 }
 
 std::optional<long double> sliderStroke(const ParamSet& p)
@@ -119,15 +124,23 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
         s.flywheelError = "нет результатов расчёта";
         return s;
     }
-    for (const QuantityInfo& q : kQuantities)
-        s.extremes.push_back(rowExtremes(store, p, q.id, s.steps));
+    if (options.extremesOf.empty()) {
+        s.extremes.reserve(std::size(kQuantities));
+        for (const QuantityInfo& q : kQuantities)
+            s.extremes.push_back(rowExtremes(store, p, q.id, s.steps));
+    } else {
+        for (const Quantity q : options.extremesOf)
+            s.extremes.push_back(rowExtremes(store, p, q, s.steps));
+    }
     if (const auto stroke = sliderStroke(p)) s.stroke = SummaryPoint{*stroke, 0, 0};
     s.sliderSpeed = peakMagnitude(store, p, Q::ybt, s.steps);
     s.sliderAcceleration = peakMagnitude(store, p, Q::ybtt, s.steps);
     int widest = 1;
+    long double widestAngle = pressureAngleAt(store, 1); // each step's angle found once
     for (int i = 2; i <= s.steps; ++i)
-        if (pressureAngleAt(store, i) > pressureAngleAt(store, widest)) widest = i;
-    s.pressureAngle = at(p, pressureAngleAt(store, widest), widest);
+        if (const long double angle = pressureAngleAt(store, i); angle > widestAngle)
+            widest = i, widestAngle = angle;
+    s.pressureAngle = at(p, widestAngle, widest);
     s.jointB = peakMagnitude(store, p, Q::fbk, s.steps);
     s.jointA = peakMagnitude(store, p, Q::fak, s.steps);
     s.jointO = peakMagnitude(store, p, Q::fok, s.steps);

@@ -49,6 +49,10 @@ struct FlywheelSizing {
 struct SummaryOptions {
     long double period = 360;
     long double delta = 0.05L;
+    // The quantities whose extremes are wanted, in this order; empty for every catalogue
+    // quantity. A sweep asks only for those its key figures read: scanning every row of every
+    // variant would cost a fifth of the calculation.
+    std::vector<Quantity> extremesOf = {};
 };
 
 // The options of a run's summary: the period of the run and the δ asked for now.
@@ -58,13 +62,14 @@ inline SummaryOptions summaryOptions(const ParamSet& run, long double delta)
 }
 
 struct RunSummary {
-    int steps = 0;                          // the steps summarised, 1..steps
-    long double period = 0;                 // degrees
-    std::vector<QuantityExtremes> extremes; // one per catalogue quantity, in catalogue order
-    std::optional<SummaryPoint> stroke;     // when the crank turns fully; angle and step unused
-    SummaryPoint sliderSpeed;               // peak |ybt|
-    SummaryPoint sliderAcceleration;        // peak |ybtt|
-    SummaryPoint pressureAngle;             // peak angle between the rod and the guide, degrees
+    int steps = 0;          // the steps summarised, 1..steps
+    long double period = 0; // degrees
+    // One per catalogue quantity, in catalogue order, or one per options.extremesOf in its order.
+    std::vector<QuantityExtremes> extremes;
+    std::optional<SummaryPoint> stroke; // when the crank turns fully; angle and step unused
+    SummaryPoint sliderSpeed;           // peak |ybt|
+    SummaryPoint sliderAcceleration;    // peak |ybtt|
+    SummaryPoint pressureAngle;         // peak angle between the rod and the guide, degrees
     // Peak magnitudes of the joint forces in equilibrium (fbk, fak, fok) and of the guide's
     // side thrust |nb|.
     SummaryPoint jointB, jointA, jointO, sideThrust;

@@ -34,6 +34,7 @@
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
 #include "present/qt/SummaryWindow.h"
+#include "present/qt/SweepWindow.h"
 
 namespace {
 
@@ -206,6 +207,13 @@ void MainWindow::showLoadEditor()
     if (!loadEditor_->isVisible()) loadEditor_->showParams();
     loadEditor_->show();
     bringToFront(loadEditor_);
+}
+
+void MainWindow::showSweep()
+{
+    if (!sweep_) sweep_ = new SweepWindow(P, platform, numbers_, this);
+    sweep_->show();
+    bringToFront(sweep_);
 }
 
 void MainWindow::setSideWindows(const SideWindows& windows)

@@ -26,6 +26,7 @@ class QuantityChartWindow;
 class ResultsPanel;
 class RunSettingsPanel;
 class SummaryWindow;
+class SweepWindow;
 
 // The windows the menu shows; any may be missing, and its command then does nothing.
 struct SideWindows {
@@ -84,6 +85,11 @@ public:
     void showLoadEditor();
     // The load editor once shown, else nullptr.
     LoadEditor* loadEditor() const { return loadEditor_; }
+    // "Исследование параметра…": shows the sweep window, which sweeps from the parameters on
+    // screen, or brings it to the front.
+    void showSweep();
+    // The sweep window once shown, else nullptr; its keepAsVariant is for the variants to take.
+    SweepWindow* sweepWindow() const { return sweep_; }
     // "О программе".
     void showAbout();
     // "Выход": closes the window and ends the application.
@@ -123,7 +129,8 @@ private:
     QAction* summaryAction = nullptr;       // "Сводка", F10
     QAction* flywheelChartAction = nullptr; // "Маховик"
     QAction* loadAction = nullptr;          // "Нагрузка…", no shortcut
-    QTimer* fadeTimer = nullptr;            // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
+    QAction* sweepAction = nullptr; // "Исследование параметра…", no shortcut
+    QTimer* fadeTimer = nullptr;    // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
     ParamSet& P;
     ResultStore& R;
@@ -140,6 +147,7 @@ private:
     QLabel* staleLine_ = nullptr;
     QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
     LoadEditor* loadEditor_ = nullptr;
+    SweepWindow* sweep_ = nullptr;
     bool stale_ = false;
     int opacity_ = 0;
 };

@@ -103,6 +103,8 @@ void MainWindow::buildMenu()
                 QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
     loadAction = addItem(this, operationsMenu, "loadAction", QStringLiteral("Нагрузка…"), {},
                          [this] { showLoadEditor(); });
+    sweepAction = addItem(this, operationsMenu, "sweepAction",
+                          QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
 
     QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("Помощь"));
     aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},

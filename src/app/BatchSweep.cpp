@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/BatchSweep.h"
+
+#include <ostream>
+
+#include "app/Batch.h"
+#include "app/BatchOutputs.h"
+#include "base/Errors.h"
+#include "base/MessageText.h"
+#include "base/NumberText.h"
+#include "calc/KeyFigures.h"
+#include "formats/ResultCsv.h"
+#include "formats/SpreadsheetCsv.h"
+
+namespace {
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+SweepSpec parseSweepOption(const std::string& text)
+{
+    const auto fail = [&](const std::string& why) {
+        return SweepOptionError{"--sweep " + quoteText(text) + ": " + why};
+    };
+    const auto eq = text.find('=');
+    if (eq == std::string::npos) throw fail("expected KEY=FROM:TO:COUNT");
+    std::vector<std::string> parts;
+    for (size_t at = eq + 1;;) {
+        const auto colon = text.find(':', at);
+        parts.push_back(trimmed(text.substr(at, colon - at)));
+        if (colon == std::string::npos) break;
+        at = colon + 1;
+    }
+    if (parts.size() != 3) throw fail("expected KEY=FROM:TO:COUNT");
+    SweepSpec spec;
+    spec.key = trimmed(text.substr(0, eq));
+    try {
+        spec.from = ParseReal(parts[0], '.');
+        spec.to = ParseReal(parts[1], '.');
+        spec.count = ParseInteger(parts[2]);
+    } catch (const ConvertError& e) {
+        throw fail(e.what());
+    }
+    return spec;
+}
+
+int parseJobsOption(const std::string& text)
+{
+    int jobs = 0;
+    try {
+        jobs = ParseInteger(text);
+    } catch (const ConvertError& e) {
+        throw SweepOptionError{"--jobs: " + std::string(e.what())};
+    }
+    if (jobs < 1 || jobs > 1024)
+        throw SweepOptionError{"--jobs '" + quoteText(text) + "': expected 1 to 1024"};
+    return jobs;
+}
+
+std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& points)
+{
+    std::string text = key + ",status";
+    for (const KeyFigure& figure : keyFigures())
+        text += std::string(",") + figure.key;
+    text += '\n';
+    for (const SweepPoint& point : points) {
+        text += csvNumber(point.value);
+        text += ',';
+        text += point.ok ? std::string("ok") : spreadsheetField(point.reason, ',');
+        for (const KeyFigure& figure : keyFigures()) {
+            text += ',';
+            const size_t at = static_cast<size_t>(&figure - keyFigures().data());
+            if (at < point.figures.size() && point.figures[at])
+                text += csvNumber(*point.figures[at]);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+int runBatchSweep(const SweepSpec& spec, int jobs, const ParamSet& base, const std::string& path,
+                  std::ostream& out, std::ostream& err)
+{
+    if (const std::string fault = sweepSpecFault(base, spec); !fault.empty()) {
+        err << "kinovar-batch: --sweep: " << fault << '\n';
+        return kBatchBadInput;
+    }
+    const std::atomic<bool> never{false};
+    const std::string rows = sweepCsv(spec.key, *runSweep(base, spec, jobs, never));
+    try {
+        writeBatchOutputs({{"--summary", path, [&](TextWriter& w) { w.writeRaw(rows); }}}, out);
+    } catch (const BatchOutputFailure& e) {
+        err << "kinovar-batch: " << e.message << '\n';
+        return kBatchBadInput;
+    }
+    return kBatchDone;
+}

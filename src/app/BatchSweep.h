@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kinovar-batch --sweep: the option's text, and the sweep's rows as CSV for scripts.
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "calc/Sweep.h"
+
+// A value of --sweep or --jobs that cannot be taken; the message says why.
+struct SweepOptionError {
+    std::string message;
+};
+
+// "KEY=FROM:TO:COUNT" (blanks around the parts allowed; numbers with the period as decimal
+// separator, COUNT a whole number) as a spec with the period in its reasons. The key and the
+// count are checked later, against the parameters (sweepSpecFault). Throws SweepOptionError.
+SweepSpec parseSweepOption(const std::string& text);
+
+// A thread count: a whole number from 1 to 1024. Throws SweepOptionError.
+int parseJobsOption(const std::string& text);
+
+// The rows of a sweep: the header "KEY,status," and every key figure's key, then per variant
+// its value, "ok" or the reason (quoted as a CSV field needs), and each key figure (empty where
+// absent). Numbers as the batch CSV writes them (csvNumber); lines end in "\n".
+std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& points);
+
+// Runs the sweep from `base` on `jobs` threads (0: every core) and writes its rows to `path`
+// ("-": `out`) as the batch writes every output; a spec sweepSpecFault refuses, or a failed
+// write, is told on `err`. Returns the batch's exit status: done, or bad input.
+int runBatchSweep(const SweepSpec& spec, int jobs, const ParamSet& base, const std::string& path,
+                  std::ostream& out, std::ostream& err);

@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/Sweep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "base/NumberText.h"
+#include "calc/Calculation.h"
+#include "calc/KeyFigures.h"
+#include "calc/Load.h"
+#include "calc/RodReach.h"
+#include "calc/Summary.h"
+#include "params/Autofill.h"
+#include "params/ParamTable.h"
+
+namespace {
+
+const ParamInfo* realParam(std::string_view key)
+{
+    const ParamInfo* info = findParam(key);
+    if (info == nullptr) return nullptr;
+    return info->kind == ParamKind::Double || info->kind == ParamKind::Extended ? info : nullptr;
+}
+
+bool isLoadScale(std::string_view key)
+{
+    return key == kLoadScaleKey;
+}
+
+// Why `value` cannot be stored into the parameter, or "".
+std::string valueFault(const ParamInfo& info, long double value)
+{
+    if (!std::isfinite(value)) return std::string(info.key) + ": значение не конечно";
+    if (std::string fault = paramValueFault(info, value); !fault.empty()) return fault;
+    ParamSet probe;
+    if (!storeParam(probe, info, value))
+        return std::string(info.key) + ": значение за пределами типа double";
+    return {};
+}
+
+// A multi-line message on one line, for a table cell or a CSV field.
+std::string oneLine(std::string text)
+{
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+// Why the stages of `p` stopped: the rod's reach when it cannot pass some step (the kinematic
+// stage faults there), else the first failed stage's message with its step and angle.
+std::string stageReason(const ParamSet& p, const CalcOutcome& outcome, char decimal)
+{
+    const struct {
+        bool failed;
+        int step;
+        const char* message;
+    } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
+                  {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
+                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault},
+                  {outcome.equilibriumFailed, outcome.equilibriumFaultStep, kEquilibriumFault}};
+    for (const auto& stage : stages) {
+        if (!stage.failed) continue;
+        const RodReach reach = checkRodReach(p);
+        if (reach.kind != RodReach::Kind::Clear) {
+            const std::string angle = FormatGeneral(reach.angleDegrees, decimal);
+            return reach.kind == RodReach::Kind::Unreachable
+                       ? "не собирается при φ = " + angle + "°"
+                       : "шатун перпендикулярен направляющей при φ = " + angle + "°";
+        }
+        return oneLine(stageFaultText(stage.message, p, stage.step, decimal));
+    }
+    return {};
+}
+
+} // namespace
+
+bool sweepableKey(std::string_view key)
+{
+    return isLoadScale(key) || realParam(key) != nullptr;
+}
+
+std::string sweepSpecFault(const ParamSet& base, const SweepSpec& spec)
+{
+    if (!sweepableKey(spec.key))
+        return "'" + spec.key + "' нельзя исследовать: нужен ключ вещественного параметра или " +
+               kLoadScaleKey;
+    if (spec.count < 1 || spec.count > kMaxSweepCount)
+        return "число значений должно быть от 1 до " + std::to_string(kMaxSweepCount);
+    if (isLoadScale(spec.key)) {
+        if (!base.load.active()) return "масштаб нагрузки без нагрузки: задайте нагрузку";
+        if (!std::isfinite(spec.from) || !std::isfinite(spec.to))
+            return std::string(kLoadScaleKey) + ": значение не конечно";
+        return {};
+    }
+    const ParamInfo& info = *realParam(spec.key);
+    if (std::string fault = valueFault(info, spec.from); !fault.empty()) return fault;
+    return valueFault(info, spec.to);
+}
+
+std::vector<long double> sweepValues(const SweepSpec& spec)
+{
+    std::vector<long double> values;
+    if (spec.count < 1) return values;
+    values.reserve(static_cast<size_t>(spec.count));
+    values.push_back(spec.from);
+    for (int i = 1; i < spec.count - 1; ++i)
+        values.push_back(spec.from + (spec.to - spec.from) * i / (spec.count - 1));
+    // The last value is the one asked for, not the sum's rounding of it.
+    if (spec.count > 1) values.push_back(spec.to);
+    return values;
+}
+
+std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepSpec& spec, long double value,
+                                     std::string* fault)
+{
+    const auto refuse = [fault](std::string why) -> std::optional<ParamSet> {
+        if (fault) *fault = std::move(why);
+        return std::nullopt;
+    };
+    ParamSet p = base;
+    if (isLoadScale(spec.key)) {
+        for (LoadPoint& point : p.load.points) {
+            point.force = point.force * value;
+            point.forceAway = point.forceAway * value;
+        }
+        if (const auto bad = checkLoadTable(p.load, p.period))
+            return refuse("нагрузка × " + FormatGeneral(value, spec.decimal) + ": " + bad->why);
+    } else {
+        const ParamInfo* info = realParam(spec.key);
+        if (info == nullptr) return refuse("'" + spec.key + "' нельзя исследовать");
+        if (std::string why = valueFault(*info, value); !why.empty()) return refuse(why);
+        storeParam(p, *info, value);
+    }
+    if (spec.autofill && !autofillPoints(p)) return refuse(oneLine(autofillFaultText(p)));
+    return p;
+}
+
+SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long double value,
+                           ResultStore& store)
+{
+    SweepPoint point;
+    point.value = value;
+    std::string fault;
+    const std::optional<ParamSet> p = sweepVariant(base, spec, value, &fault);
+    if (!p) {
+        point.reason = fault;
+        return point;
+    }
+    if (const ParamInfo* info = realParam(spec.key)) point.value = paramValue(*p, *info);
+    if (!loadFitsMechanism(*p)) {
+        point.reason = "нагрузка по ходу ползуна требует полного оборота кривошипа";
+        return point;
+    }
+    // The previous variant's values must not show through where this one writes nothing.
+    if (const ParamSet* previous = store.computedWith())
+        store.clearSteps(std::max(p->N, previous->N));
+    const CalcOutcome outcome = runCalculation(*p, store);
+    point.reason = stageReason(*p, outcome, spec.decimal);
+    if (!point.reason.empty()) return point;
+    SummaryOptions options = summaryOptions(*p, p->delta);
+    const auto read = keyFigureExtremes();
+    options.extremesOf.assign(read.begin(), read.end());
+    const RunSummary summary = summarizeRun(store, *p, p->N, options);
+    for (const KeyFigure& figure : keyFigures())
+        point.figures.push_back(figure.read(summary));
+    point.ok = true;
+    return point;
+}
+
+std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepSpec& spec,
+                                                int jobs, const std::atomic<bool>& cancel,
+                                                const SweepProgress& progress)
+{
+    const std::vector<long double> values = sweepValues(spec);
+    const int total = static_cast<int>(values.size());
+    std::vector<SweepPoint> points(values.size());
+    if (jobs <= 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    jobs = std::max(1, std::min(jobs, total));
+
+    std::atomic<int> next{0};
+    std::atomic<bool> stop{false}; // a worker failed
+    std::mutex reportLock;         // progress calls and the first failure, one at a time
+    int done = 0;
+    std::exception_ptr failure;
+    const auto work = [&] {
+        try {
+            // One store per worker: 144 MB of address space, touched only where the run writes.
+            const auto store = std::make_unique<ResultStore>();
+            for (int i; !cancel.load() && !stop.load() && (i = next++) < total;) {
+                const size_t at = static_cast<size_t>(i);
+                points[at] = evaluateVariant(base, spec, values[at], *store);
+                const std::lock_guard lock(reportLock);
+                ++done;
+                if (progress) progress(done, total);
+            }
+        } catch (...) {
+            const std::lock_guard lock(reportLock);
+            if (!failure) failure = std::current_exception();
+            stop = true;
+        }
+    };
+    std::vector<std::thread> workers;
+    try {
+        for (int t = 1; t < jobs; ++t)
+            workers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // No more threads to be had: the ones started share the work.
+    }
+    work(); // the calling thread is one of the workers
+    for (std::thread& worker : workers)
+        worker.join();
+    if (failure) std::rethrow_exception(failure);
+    if (cancel.load()) return std::nullopt;
+    return points;
+}
