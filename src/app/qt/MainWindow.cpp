@@ -211,7 +211,10 @@ void MainWindow::showLoadEditor()
 
 void MainWindow::showSweep()
 {
-    if (!sweep_) sweep_ = new SweepWindow(P, platform, numbers_, this);
+    if (!sweep_) {
+        sweep_ = new SweepWindow(P, platform, numbers_, this);
+        connect(sweep_, &SweepWindow::keepAsVariant, this, &MainWindow::variantOffered);
+    }
     sweep_->show();
     bringToFront(sweep_);
 }

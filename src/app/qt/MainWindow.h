@@ -105,6 +105,8 @@ signals:
     void resultsStaleChanged(bool stale);
     // A calculation put new results in the store, and the shown summary follows them.
     void resultsReplaced();
+    // A window beside this one (the sweep) offers a set to keep among the variants.
+    void variantOffered(const ParamSet& params, const QString& suggestedName);
 
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out

@@ -102,6 +102,25 @@ void VariantsController::keepCurrent()
     project.keepVariant(std::move(v));
 }
 
+void VariantsController::keepOffered(const ParamSet& params, const QString& suggested)
+{
+    const auto name = platform.askText("Имя варианта:", suggested.toStdString());
+    if (!name) return;
+    Variant v;
+    v.name = QString::fromStdString(*name).trimmed().toStdString();
+    if (v.name.empty()) v.name = suggested.toStdString();
+    v.params = params;
+    {
+        const BusyCursor busy(platform);
+        if (!scratch_) scratch_ = std::make_unique<ResultStore>();
+        scratch_->clearSteps(ResultStore::kSteps);
+        runCalculation(v.params, *scratch_);
+        v.figures = keyFigureValues(summarizeRun(*scratch_, v.params, v.params.N,
+                                                 summaryOptions(v.params, v.params.delta)));
+    }
+    project.keepVariant(std::move(v));
+}
+
 void VariantsController::showWindow()
 {
     refreshWindow();

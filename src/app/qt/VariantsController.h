@@ -36,6 +36,9 @@ public:
     // figures, under the name asked for. Before any calculation, or while the results belong to
     // other parameters, it says so and keeps nothing.
     void keepCurrent();
+    // A set offered from elsewhere (a sweep's point): calculated, and kept under the name asked
+    // for, `suggested` offered.
+    void keepOffered(const ParamSet& params, const QString& suggested);
     // "Варианты": shows the window, refilled, or brings it to the front.
     void showWindow();
     // New results are in the store: the window's current row and the charts follow.

@@ -99,6 +99,8 @@ int main(int argc, char** argv)
                           mainWindow.menuBar()->findChild<QMenu*>("viewMenu"));
     QObject::connect(&mainWindow, &MainWindow::resultsReplaced, &variants,
                      &VariantsController::resultsReplaced);
+    QObject::connect(&mainWindow, &MainWindow::variantOffered, &variants,
+                     &VariantsController::keepOffered);
 
     mainWindow.show();
     ProjectController& project = mainWindow.projectController();

@@ -34,6 +34,8 @@ protected:
                                                  form->numbers(), *window, moe.get(), nullptr);
         QObject::connect(form.get(), &MainWindow::resultsReplaced, variants.get(),
                          &VariantsController::resultsReplaced);
+        QObject::connect(form.get(), &MainWindow::variantOffered, variants.get(),
+                         &VariantsController::keepOffered);
     }
     void TearDown() override
     {
@@ -122,6 +124,16 @@ TEST_F(Variants, KeptComparedRestoredAndUndoneAsProjectChanges)
     project().undoStack().undo();
     ASSERT_EQ(project().variants().size(), 2u);
     EXPECT_EQ(project().variants()[0].name, "L2 = 40");
+    // A sweep's point offered from the main window is kept under the name suggested, with the
+    // figures of its own run (its M_d differs from the screen's).
+    ParamSet offered = params;
+    offered.l2 = 33;
+    fake.textReplies.push_back("");
+    emit form->variantOffered(offered, QStringLiteral("L2 = 33"));
+    ASSERT_EQ(project().variants().size(), 3u);
+    EXPECT_EQ(project().variants()[2].name, "L2 = 33");
+    EXPECT_EQ(project().variants()[2].params.l2, 33);
+    EXPECT_NE(project().variants()[2].figures[0], project().variants()[1].figures[0]);
     // Renamed in place in the window, as the user edits the cell.
     window->findChild<QTableWidget*>("variantsTable")->item(2, 0)->setText("длинный шатун");
     QApplication::processEvents();
