@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Обновить" through the real main window, offscreen, at the largest run, against the calculation
-// of that run measured in the same program run (targets: the refresh within 4 times the
-// calculation, the whole program's peak resident memory after it within 350 MB).
+// of that run measured in the same program run (targets: the refresh within half the
+// calculation, the whole program's peak resident memory after it within 350 MB). The refresh
+// copies the run's values; the grid and the listing make their text as they show it.
 // BM_RefreshThroughWindow times the window's own refresh command, the bar following it, and the
 // events that paint its result; x_calc is its time over BM_Calculation's, peak_rss_MB the whole
 // process's peak resident memory so far. CPU is the whole process's, every thread's together: on
