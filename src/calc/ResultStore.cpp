@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 ResultStore::ResultStore()
     : data_(static_cast<long double*>(std::calloc(kRows * kStride, sizeof(long double))))
@@ -14,4 +15,10 @@ ResultStore::ResultStore()
 ResultStore::~ResultStore()
 {
     std::free(data_);
+}
+
+void ResultStore::swapContents(ResultStore& other) noexcept
+{
+    std::swap(data_, other.data_);
+    std::swap(computedWith_, other.computedWith_);
 }
