@@ -80,6 +80,13 @@ public:
     // Modal question with "Да" and "Нет"; closing the box answers no, as does a platform
     // without boxes.
     virtual bool askYesNo(const std::string& text) { return (void)text, false; }
+    // A choice the user made that the program keeps between sessions, by key; `fallback` when
+    // none was kept (and on a platform that keeps nothing).
+    virtual bool rememberedFlag(const std::string& key, bool fallback)
+    {
+        return (void)key, fallback;
+    }
+    virtual void rememberFlag(const std::string& key, bool value) { (void)key, (void)value; }
 };
 
 // The busy cursor for the life of a scope: shown at construction, taken back on every way out,
