@@ -103,6 +103,12 @@ void MainWindow::buildMenu()
                 QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
     loadAction = addItem(this, operationsMenu, "loadAction", QStringLiteral("Нагрузка…"), {},
                          [this] { showLoadEditor(); });
+    autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
+    autoRecalcAction->setObjectName("autoRecalcAction");
+    autoRecalcAction->setCheckable(true);
+    operationsMenu->addAction(autoRecalcAction);
+    connect(autoRecalcAction, &QAction::toggled, this,
+            guarded(platform, [this](bool on) { setAutoRecalcEnabled(on); }));
 
     QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("Помощь"));
     aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},

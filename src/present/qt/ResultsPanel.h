@@ -49,6 +49,8 @@ public:
     // the file's name. A target that is not a regular file or a new name is refused
     // (chooseSaveTarget).
     void saveReport();
+    // Whether the grid and the listing show a run (the last refresh went through).
+    bool showsResults() const { return gridWith_.has_value(); }
     // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
     // give the values that text was made from.
     void storeRewritten();
