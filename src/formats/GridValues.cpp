@@ -49,16 +49,26 @@ void GridValues::assign(const ResultStore& R, int32_t N, char decimal,
         values_.reset(new long double[need]);
         room_ = need;
     }
-    // A block of steps at a time, row by row, so that the progress can follow the steps.
-    for (int first = 1; first <= steps; first += kCopyChunkSteps) {
+    // A block of steps at a time, row by row, on every core: the first copy into a new block
+    // mostly waits on the system's first touch of its pages, which the cores share out. The
+    // progress follows the blocks in order on the calling thread.
+    const size_t chunks = (size_t(steps) + kCopyChunkSteps - 1) / kCopyChunkSteps;
+    long double* const to = values_.get();
+    auto copy = [&](size_t chunk) {
+        const int first = int(chunk) * kCopyChunkSteps + 1;
         const int count = std::min(kCopyChunkSteps, steps - first + 1);
         for (int k = 0; k < kValueRows; ++k)
-            std::memcpy(values_.get() + size_t(k) * size_t(steps) + size_t(first - 1),
-                        R.row(k) + first, size_t(count) * sizeof(long double));
-        if (progress)
-            for (int i = first; i < first + count; ++i)
-                progress(i);
-    }
+            std::memcpy(to + size_t(k) * size_t(steps) + size_t(first - 1), R.row(k) + first,
+                        size_t(count) * sizeof(long double));
+    };
+    auto copied = [&](size_t chunk) {
+        if (!progress) return;
+        const int first = int(chunk) * kCopyChunkSteps + 1;
+        const int last = std::min(steps, first + kCopyChunkSteps - 1);
+        for (int i = first; i <= last; ++i)
+            progress(i);
+    };
+    runOrderedChunks(chunks, 0, copy, copied);
     steps_ = steps;
     decimal_ = decimal;
 }
