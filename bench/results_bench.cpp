@@ -133,12 +133,19 @@ void BM_SaveReportFromValues(benchmark::State& state)
     setDefaults(p);
     p.N = kLargestN;
     const std::string path = "/tmp/kinovar-results-bench-values-report.txt";
+    const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state)
-        writeReport(path, p, values, '.');
+        writeReport(path, p, values, '.', threads);
     std::remove(path.c_str());
+    state.counters["threads"] = threads == 0 ? availableThreads() : threads;
     state.counters["peak_rss_MB"] = peakRssMb();
 }
-BENCHMARK(BM_SaveReportFromValues)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveReportFromValues)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 
