@@ -116,7 +116,7 @@ TEST_F(AutoRecalcTest, ABurstOfChangesEndsOnTheLastOne)
             EXPECT_TRUE(form->resultsStale());
             continue;
         }
-        EXPECT_EQ(replaced, 1); // older runs never reached the views
+        EXPECT_EQ(replaced, 1);               // older runs never reached the views
         EXPECT_TRUE(sameInputs(run, params)); // the last change, not an older one
         EXPECT_FALSE(form->resultsStale());
         if (c.memoFault) {
