@@ -4,10 +4,15 @@
 #include <QMetaObject>
 #include <algorithm>
 #include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "params/ParamTable.h"
 
 namespace {
+
+// The niceness of the runs' thread (the window's is the process's, usually 0).
+constexpr int kRunNice = 10;
 
 // Whether `p` is the run a store holds or is computing (nothing computes from other inputs).
 bool sameRun(const ParamSet& p, const std::optional<ParamSet>& run)
@@ -80,6 +85,9 @@ void AutoRecalc::start(const ParamSet& run)
     // rows a failing stage leaves hold what they would after "Расчет".
     const unsigned id = ++runId_;
     worker_ = std::thread([this, run, id] {
+        // Below the window's thread: when the cores are busy, input is answered first. A
+        // refusal leaves the run at the usual priority.
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kRunNice);
         const int steps = std::clamp<int32_t>(run.N, 0, ResultStore::kSteps);
         for (int k = 0; k < ResultStore::kRows && !stop_.load(); ++k)
             std::memcpy(spare_->row(k) + 1, R.row(k) + 1, size_t(steps) * sizeof(long double));
