@@ -10,10 +10,11 @@
 
 #include "BenchSupport.h"
 #include "calc/Quantities.h"
-#include "params/ParamSet.h"
+#include "formats/GridValues.h"
 #include "formats/OrderedChunks.h"
 #include "formats/Report.h"
 #include "formats/ResultsText.h"
+#include "params/ParamSet.h"
 
 using Q = Quantity;
 
@@ -109,6 +110,42 @@ void BM_SaveReport(benchmark::State& state)
     state.counters["peak_rss_MB"] = peakRssMb();
 }
 BENCHMARK(BM_SaveReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The window's copy of a run's values, which "Обновить" makes instead of the grid text.
+void BM_CopyGridValues(benchmark::State& state)
+{
+    GridValues values;
+    values.assign(filledStore(), kLargestN, '.'); // first touch of the pages, outside the timing
+    for (auto _ : state) {
+        values.assign(filledStore(), kLargestN, '.');
+        benchmark::DoNotOptimize(values.value(1, kLargestN));
+    }
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_CopyGridValues)->Unit(benchmark::kMillisecond);
+
+// "Сохранить Отчёт" from those values: the cells made on every core while the file is written.
+void BM_SaveReportFromValues(benchmark::State& state)
+{
+    GridValues values;
+    values.assign(filledStore(), kLargestN, '.');
+    ParamSet p;
+    setDefaults(p);
+    p.N = kLargestN;
+    const std::string path = "/tmp/kinovar-results-bench-values-report.txt";
+    const auto threads = static_cast<unsigned>(state.range(0));
+    for (auto _ : state)
+        writeReport(path, p, values, '.', threads);
+    std::remove(path.c_str());
+    state.counters["threads"] = threads == 0 ? availableThreads() : threads;
+    state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(BM_SaveReportFromValues)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

@@ -12,8 +12,11 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
     writeKinematicSeed(p, R);
     CalcOutcome outcome;
     outcome.kinematicFailed = !kinematicStage(p, R, &outcome.kinematicFaultStep);
+    if (R.stopRequested(0)) return outcome;
     outcome.energyFailed = !energyStage(p, R, &outcome.energyFaultStep);
+    if (R.stopRequested(0)) return outcome;
     outcome.forceFailed = !forceStage(p, R, &outcome.forceFaultStep);
+    if (R.stopRequested(0)) return outcome;
     outcome.equilibriumFailed = !equilibriumStage(p, R, &outcome.equilibriumFaultStep);
     return outcome;
 }

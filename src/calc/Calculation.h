@@ -52,7 +52,8 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 bool equilibriumStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 
 // Records p as the store's parameter set, then the seed and the four stages in order, each
-// run whatever the earlier ones did.
+// run whatever the earlier ones did. When the store's stop flag is set (setStopFlag), it returns
+// early with the store partly written and the outcome meaningless.
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
 
 // Whether the store holds results of parameters other than `onScreen` (sameInputs); false

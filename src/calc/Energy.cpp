@@ -25,6 +25,7 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
     const long double c2x = p.ac2 - p.ac4, c2y = p.bc2 - p.bc4;
 
     for (int i = 1; i <= n; ++i) {
+        if (R.stopRequested(i)) return false; // a newer run replaces this one
         if (faultStep) *faultStep = i;
         const long double fitt = r[Q::fitt][i], fit = r[Q::fit][i];
         const long double sdfi = r[Q::sdfi][i], cdfi = r[Q::cdfi][i];

@@ -19,6 +19,7 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep)
     const long double m1 = p.m1, m2 = p.m2, m3 = p.m3;
 
     for (int i = 1; i <= n; ++i) {
+        if (R.stopRequested(i)) return false; // a newer run replaces this one
         if (faultStep) *faultStep = i;
         const long double xa = r[Q::xa][i], ya = r[Q::ya][i], xb = r[Q::xb][i], yb = r[Q::yb][i];
         const long double fx2 = r[Q::fx2][i], fy2 = r[Q::fy2][i];

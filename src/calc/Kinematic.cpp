@@ -52,6 +52,7 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
     const bool mode720 = p.mode != 0.0L;
 
     for (int i = 1; i <= n; ++i) {
+        if (R.stopRequested(i)) return false; // a newer run replaces this one
         // The step in work is the one a fault stops at.
         if (faultStep) *faultStep = i;
         const long double fi = fiStart + static_cast<long double>(i - 1) * step;

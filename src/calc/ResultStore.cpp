@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 ResultStore::ResultStore()
     : data_(static_cast<long double*>(std::calloc(kRows * kStride, sizeof(long double))))
@@ -23,4 +24,10 @@ void ResultStore::clearSteps(int steps)
     if (last < 1) return;
     for (int k = 0; k < kRows; ++k)
         std::fill(row(k) + 1, row(k) + last + 1, 0.0L);
+}
+
+void ResultStore::swapContents(ResultStore& other) noexcept
+{
+    std::swap(data_, other.data_);
+    std::swap(computedWith_, other.computedWith_);
 }

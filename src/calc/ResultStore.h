@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The result store R: 100 rows of 90000 extended reals, R(k, i) is quantity k at step i (1-based).
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <memory>
 
@@ -40,8 +41,24 @@ public:
     // Records the parameter set of the calculation that is about to fill the store.
     void recordRun(const ParamSet& p) { computedWith_ = std::make_unique<ParamSet>(p); }
 
+    // Exchanges the values and the recorded runs of the two stores (no value is copied).
+    void swapContents(ResultStore& other) noexcept;
+
+    // A calculation into this store stops early once *flag is true (nullptr: never). The stages
+    // look at it every kStopCheckSteps steps and between stages; the flag must outlive the
+    // calculation. Looking at it changes no value computed.
+    static constexpr int kStopCheckSteps = 512;
+    void setStopFlag(const std::atomic<bool>* flag) { stop_ = flag; }
+    // Whether the calculation must stop now: at steps i that are multiples of kStopCheckSteps
+    // (i = 0 between stages), when the flag is set.
+    bool stopRequested(int i) const
+    {
+        return stop_ && i % kStopCheckSteps == 0 && stop_->load(std::memory_order_relaxed);
+    }
+
 private:
     static constexpr size_t kStride = kSteps + 1;
     long double* data_;
     std::unique_ptr<ParamSet> computedWith_;
+    const std::atomic<bool>* stop_ = nullptr;
 };

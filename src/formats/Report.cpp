@@ -50,12 +50,17 @@ std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char
     return lines;
 }
 
-void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char decimal)
+void writeReportHeader(TextWriter& out, const ParamSet& p, char decimal)
 {
     const auto header = reportHeader(p, decimal);
     checkHeaderReadable(header);
     for (const auto& line : header)
         out.writeLine(line);
+}
+
+void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char decimal)
+{
+    writeReportHeader(out, p, decimal);
 
     // Seven million short lines: one call per column instead of one per cell.
     std::string column;

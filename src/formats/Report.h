@@ -15,6 +15,11 @@
 // `decimal` as the separator.
 std::array<std::string, kReportHeaderLines> reportHeader(const ParamSet& p, char decimal);
 
+// Writes the header lines (with `decimal`), each ending in CR LF. Throws InOutError, and
+// UnreadableOutputError, before writing anything, for a header readReportHeader could not read
+// back.
+void writeReportHeader(TextWriter& out, const ParamSet& p, char decimal);
+
 // Writes the header (with `decimal`), then for columns c = 1..p.N the grid cells (c, 0), ..., (c,
 // kReportRows - 1), every line ending in CR LF (kReportHeaderLines + kReportRows * N lines; none
 // after the header when N <= 0). Throws InOutError, and UnreadableOutputError, before writing

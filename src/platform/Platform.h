@@ -87,6 +87,13 @@ public:
     {
         return (void)prompt, (void)initial, std::nullopt;
     }
+    // A choice the user made that the program keeps between sessions, by key; `fallback` when
+    // none was kept (and on a platform that keeps nothing).
+    virtual bool rememberedFlag(const std::string& key, bool fallback)
+    {
+        return (void)key, fallback;
+    }
+    virtual void rememberFlag(const std::string& key, bool value) { (void)key, (void)value; }
 };
 
 // The busy cursor for the life of a scope: shown at construction, taken back on every way out,

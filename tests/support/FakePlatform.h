@@ -3,6 +3,7 @@
 // nothing ever blocks on a modal window.
 #pragma once
 #include <deque>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -82,6 +83,13 @@ public:
     }
     std::string userDataDir() override { return dataDir; }
     bool canWriteIn(const std::string& dir) override { return readOnlyDirs.count(dir) == 0; }
+    std::map<std::string, bool> flags; // the remembered flags, by key
+    bool rememberedFlag(const std::string& key, bool fallback) override
+    {
+        const auto it = flags.find(key);
+        return it == flags.end() ? fallback : it->second;
+    }
+    void rememberFlag(const std::string& key, bool value) override { flags[key] = value; }
 
     SaveChoice askSaveChanges(const std::string& text) override
     {

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "app/qt/AboutWindow.h"
+#include "app/qt/AutoRecalc.h"
 #include "app/qt/GrowingClient.h"
 #include "app/qt/LoadEditor.h"
 #include "app/qt/ProjectController.h"
@@ -39,6 +40,8 @@
 namespace {
 
 constexpr int kFadeStep = 15;
+// The remembered flag of "Пересчитывать автоматически".
+constexpr const char* kAutoRecalcKey = "autoRecalc";
 constexpr int kOpaque = 255;
 
 void bringToFront(QWidget* w)
@@ -90,13 +93,18 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
     connect(parameters_, &ParameterPanel::listingText, results_, &ResultsPanel::setListingText);
+    autoRecalc_ = new AutoRecalc(P, R, this);
+    connect(autoRecalc_, &AutoRecalc::resultsSwapped, this, &MainWindow::followRecalculation);
     connect(parameters_, &ParameterPanel::parametersTouched, this, [this] {
         updateStaleLine();
         updateLoadStatus();
+        autoRecalc_->parametersMayHaveChanged();
     });
     // Undo and redo put a set back without a command of the panel.
-    connect(&project_->undoStack(), &QUndoStack::indexChanged, this,
-            [this] { updateLoadStatus(); });
+    connect(&project_->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        updateLoadStatus();
+        autoRecalc_->parametersMayHaveChanged();
+    });
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
 
     buildMenu();
@@ -139,6 +147,8 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     fadeTimer->setInterval(1);
     connect(fadeTimer, &QTimer::timeout, this, [this] { fadeInStep(); });
     fadeTimer->start();
+    // Last, so that the parameters it first looks at are the defaults shown.
+    setAutoRecalcEnabled(platform.rememberedFlag(kAutoRecalcKey, false));
 }
 
 MainWindow::~MainWindow()
@@ -264,6 +274,7 @@ void MainWindow::showStaleInSideWindows()
 
 void MainWindow::calculate()
 {
+    autoRecalc_->stopAndWait(); // the store is written here
     results_->setListingText(QString::fromUtf8(kCalcMemo));
     // Said before the run, which still goes ahead: the stages then stop where the box said.
     const std::string reach = rodReachText(checkRodReach(P), numbers_.decimal);
@@ -364,4 +375,60 @@ void MainWindow::runGuarded(const std::function<void()>& command)
 void MainWindow::toggleIndicator()
 {
     indicatorAction->setChecked(!indicatorAction->isChecked());
+}
+
+bool MainWindow::autoRecalcEnabled() const
+{
+    return autoRecalc_->enabled();
+}
+
+void MainWindow::setAutoRecalcEnabled(bool on)
+{
+    if (autoRecalcAction->isChecked() != on) autoRecalcAction->setChecked(on); // comes back here
+    if (autoRecalc_->enabled() == on) return;
+    platform.rememberFlag(kAutoRecalcKey, on);
+    autoRecalc_->setEnabled(on);
+}
+
+bool MainWindow::recalculating() const
+{
+    return autoRecalc_->busy();
+}
+
+void MainWindow::followRecalculation(const CalcOutcome& outcome)
+{
+    runGuarded([this, &outcome] {
+        updateStaleLine();
+        // The grid and the listing follow only once they were asked to show results.
+        if (results_->showsResults())
+            results_->refreshResults();
+        else
+            results_->storeRewritten();
+        if (side_.summary && side_.summary->isVisible()) {
+            side_.summary->setDelta(P.delta);
+            side_.summary->refresh();
+        }
+        if (side_.moeChart && side_.moeChart->isVisible()) side_.moeChart->fill();
+        if (side_.flywheelChart && side_.flywheelChart->isVisible()) side_.flywheelChart->fill();
+        if (side_.quantityChart && side_.quantityChart->isVisible())
+            side_.quantityChart->quantityChosen();
+        // A box at every keystroke would stop the typing: the faults go to the memo instead.
+        const ParamSet& run = *R.computedWith();
+        QStringList faults;
+        if (const std::string reach = rodReachText(checkRodReach(run), numbers_.decimal);
+            !reach.empty())
+            faults << QString::fromStdString(reach);
+        const std::pair<bool, std::pair<const char*, int>> stages[] = {
+            {outcome.kinematicFailed, {kKinematicFault, outcome.kinematicFaultStep}},
+            {outcome.energyFailed, {kEnergyFault, outcome.energyFaultStep}},
+            {outcome.forceFailed, {kForceFault, outcome.forceFaultStep}},
+            {outcome.equilibriumFailed, {kEquilibriumFault, outcome.equilibriumFaultStep}},
+        };
+        for (const auto& [failed, fault] : stages)
+            if (failed)
+                faults << QString::fromStdString(
+                    stageFaultText(fault.first, run, fault.second, numbers_.decimal));
+        if (!faults.isEmpty()) results_->setListingText(faults.join(QLatin1Char('\n')));
+    });
+    emit resultsReplaced();
 }

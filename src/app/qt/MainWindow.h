@@ -12,6 +12,8 @@
 #include "platform/Platform.h"
 
 class AboutWindow;
+class AutoRecalc;
+struct CalcOutcome;
 class AnimationPanel;
 class FlywheelChartWindow;
 class MoEChartWindow;
@@ -96,6 +98,13 @@ public:
     void quit();
     // "Индикатор": flips its check mark, and with it whether the refresh drives the bar.
     void toggleIndicator();
+    // "Пересчитывать автоматически" (kept between sessions): while on, every change of the
+    // parameters, run settings or load is calculated in the background and the open views follow
+    // (resultsReplaced); a failed stage is told in the memo, not in a box.
+    bool autoRecalcEnabled() const;
+    void setAutoRecalcEnabled(bool on);
+    // Whether an automatic calculation is going or waiting to start.
+    bool recalculating() const;
     // Runs one command of the window: whatever it throws is shown through the standard error
     // report and ends that command only (runCommand in platform/Command.h).
     void runGuarded(const std::function<void()>& command);
@@ -103,7 +112,9 @@ public:
 signals:
     // The results became stale (true) or belong to the parameters on screen again (false).
     void resultsStaleChanged(bool stale);
-    // A calculation put new results in the store, and the shown summary follows them.
+    // A calculation ("Расчет" or an automatic one) put new results in the store and the open
+    // views were refilled from them (the charts, the summary, and the grid and listing when they
+    // show results).
     void resultsReplaced();
     // A window beside this one (the sweep) offers a set to keep among the variants.
     void variantOffered(const ParamSet& params, const QString& suggestedName);
@@ -122,6 +133,8 @@ private:
     template <class Chart> void showFilled(Chart* chart);
     // The line "loadStatus" from the load in force (loadStatusText).
     void updateLoadStatus();
+    // An automatic calculation is in the store: the views follow it.
+    void followRecalculation(const CalcOutcome& outcome);
     // Menu items, each with the object name it is called by here.
     QAction *newAction = nullptr, *openReportAction = nullptr, *saveReportAction = nullptr;
     QAction *quitAction = nullptr, *refreshAction = nullptr, *indicatorAction = nullptr;
@@ -131,8 +144,9 @@ private:
     QAction* summaryAction = nullptr;       // "Сводка", F10
     QAction* flywheelChartAction = nullptr; // "Маховик"
     QAction* loadAction = nullptr;          // "Нагрузка…", no shortcut
-    QAction* sweepAction = nullptr; // "Исследование параметра…", no shortcut
-    QTimer* fadeTimer = nullptr;    // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
+    QAction* sweepAction = nullptr;      // "Исследование параметра…", no shortcut
+    QAction* autoRecalcAction = nullptr; // "Пересчитывать автоматически", checkable
+    QTimer* fadeTimer = nullptr; // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
     ParamSet& P;
     ResultStore& R;
@@ -150,6 +164,7 @@ private:
     QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
     LoadEditor* loadEditor_ = nullptr;
     SweepWindow* sweep_ = nullptr;
+    AutoRecalc* autoRecalc_ = nullptr;
     bool stale_ = false;
     int opacity_ = 0;
 };

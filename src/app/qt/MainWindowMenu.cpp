@@ -105,6 +105,12 @@ void MainWindow::buildMenu()
                          [this] { showLoadEditor(); });
     sweepAction = addItem(this, operationsMenu, "sweepAction",
                           QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
+    autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
+    autoRecalcAction->setObjectName("autoRecalcAction");
+    autoRecalcAction->setCheckable(true);
+    operationsMenu->addAction(autoRecalcAction);
+    connect(autoRecalcAction, &QAction::toggled, this,
+            guarded(platform, [this](bool on) { setAutoRecalcEnabled(on); }));
 
     QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("Помощь"));
     aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},

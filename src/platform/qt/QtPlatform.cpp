@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -207,4 +208,33 @@ std::optional<std::string> QtPlatform::askText(const std::string& prompt, const 
                                                fromUtf8(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
+}
+
+namespace {
+
+QSettings userSettings()
+{
+    // Named here rather than by the application's names, so that every program of the package
+    // and the tests' platform find the same file.
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kinovar"),
+                     QStringLiteral("Kinovar"));
+}
+
+QString flagKey(const std::string& key)
+{
+    return QStringLiteral("flags/") + QString::fromUtf8(key);
+}
+
+} // namespace
+
+bool QtPlatform::rememberedFlag(const std::string& key, bool fallback)
+{
+    return userSettings().value(flagKey(key), fallback).toBool();
+}
+
+void QtPlatform::rememberFlag(const std::string& key, bool value)
+{
+    QSettings settings = userSettings();
+    settings.setValue(flagKey(key), value);
+    settings.sync(); // kept at once, not at the program's end: a crash keeps the choice too
 }

@@ -35,6 +35,10 @@ public:
     bool askYesNo(const std::string& text) override;
     std::optional<std::string> askText(const std::string& prompt,
                                        const std::string& initial) override;
+    // Kept with QSettings, in the user's configuration folder (on Linux
+    // ~/.config/Kinovar/Kinovar.conf), group "flags".
+    bool rememberedFlag(const std::string& key, bool fallback) override;
+    void rememberFlag(const std::string& key, bool value) override;
 
     // The path a dialog of this memory starts at: the last one chosen under it, empty before.
     QString rememberedPath(const std::string& memoryKey) const;

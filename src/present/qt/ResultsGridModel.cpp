@@ -16,7 +16,15 @@ ResultsGridModel::ResultsGridModel(QObject* parent) : QAbstractTableModel(parent
 GridText& ResultsGridModel::beginChange()
 {
     beginResetModel();
+    shown_.clear();
     return grid_;
+}
+
+void ResultsGridModel::showValues(const ResultStore& R, int32_t N, char decimal,
+                                  const RefreshProgress& progress)
+{
+    shown_.assign(R, N, decimal, progress);
+    grid_.setColumnCount(shown_.steps() + 1);
 }
 
 void ResultsGridModel::endChange()
@@ -35,6 +43,7 @@ int32_t ResultsGridModel::loadCaptions(const std::string& path)
 QString ResultsGridModel::cellText(int column, int row) const
 {
     if (column < 0 || row < 0 || row >= GridText::kRows) return {};
+    if (shown_.holds(column, row)) return QString::fromStdString(shown_.cell(column, row));
     const std::string_view t = grid_.cell(column, row);
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }

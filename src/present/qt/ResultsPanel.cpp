@@ -14,6 +14,7 @@
 #include "base/Errors.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
+#include "formats/GridValues.h"
 #include "formats/Report.h"
 #include "formats/ResultsText.h"
 #include "formats/SpreadsheetCsv.h"
@@ -163,18 +164,19 @@ void ResultsPanel::refreshResults()
             progress.repaintNow();
         };
 
-    GridText& cells = gridModel->beginChange(); // the memo shows refreshStatus() meanwhile
-    auto lines = std::make_shared<ResultsListing>(cells);
-    gridWith_.reset(); // a partly written grid belongs to no run
+    gridModel->beginChange(); // the memo shows refreshStatus() meanwhile
+    gridWith_.reset();        // a partly copied grid belongs to no run
     try {
-        ::refreshResults(R, n, numbers.decimal, cells, *lines, onStep);
+        // The values are copied, not formatted: a cell is made into text when it is shown.
+        gridModel->showValues(R, n, numbers.decimal, onStep);
     } catch (...) {
-        gridModel->endChange(); // views re-read the partly written grid rather than a stale one
+        gridModel->endChange(); // views re-read the grid rather than a stale one
         throw;
     }
     gridWith_ = *run;
     gridModel->setValues(&R);
     gridModel->endChange();
+    auto lines = std::make_shared<ValuesListing>(gridModel->values());
     listing->setLines(std::move(lines));
 
     // The captions come last so that a missing file leaves every value row refreshed. A fault
@@ -222,7 +224,7 @@ void ResultsPanel::saveReport()
     const ParamSet& written = gridWith_ ? *gridWith_ : R.computedWith() ? *R.computedWith() : P;
     const BusyCursor busy(platform);
     try {
-        writeReport(*name, written, gridModel->text(), numbers.decimal);
+        writeReport(*name, written, gridModel->values(), numbers.decimal);
         // The report's layout has no place for a load: say so rather than drop it silently.
         if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
     } catch (const KinovarError& e) {

@@ -36,7 +36,8 @@ public:
     // (ResultStore::computedWith), whatever the parameters on screen are now.
 
     // "Обновить": before the first calculation only kNoResultsMessage; otherwise the grid and
-    // the listing from the store for the run's N steps, the bar following the
+    // the listing from the store for the run's N steps (its values copied, their text made as
+    // it is shown: see GridValues), the bar following the
     // steps while it follows refreshes, then the row captions; a caption file that cannot be
     // read is reported, naming it, after every value row is filled, once until the file changes
     // (or its fault does). While the grid is rewritten the listing
@@ -49,6 +50,8 @@ public:
     // the file's name. A target that is not a regular file or a new name is refused
     // (chooseSaveTarget).
     void saveReport();
+    // Whether the grid and the listing show a run (the last refresh went through).
+    bool showsResults() const { return gridWith_.has_value(); }
     // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
     // give the values that text was made from.
     void storeRewritten();

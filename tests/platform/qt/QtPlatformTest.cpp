@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform layer's pure parts: file filters in Qt's form and the locale's separator.
+#include <QCoreApplication>
 #include <QLocale>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "platform/qt/QtPlatform.h"
 
@@ -47,4 +50,19 @@ TEST(QtPlatform, ExecutableDirEndsWithASlash)
     const std::string dir = QtPlatform().executableDir();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '/');
+}
+
+// A remembered flag outlives the platform that kept it (a new session reads it back); a key never
+// kept gives the fallback. The tests' configuration folder stands in for the user's.
+TEST(QtPlatform, FlagsAreKeptBetweenSessions)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const std::string key = "testFlag" + std::to_string(QCoreApplication::applicationPid());
+    for (const bool value : {true, false}) {
+        QtPlatform().rememberFlag(key, value);
+        EXPECT_EQ(QtPlatform().rememberedFlag(key, !value), value);
+    }
+    EXPECT_TRUE(QtPlatform().rememberedFlag(key + "Never", true));
+    EXPECT_FALSE(QtPlatform().rememberedFlag(key + "Never", false));
+    QStandardPaths::setTestModeEnabled(false);
 }

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/GridValues.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+#include "base/NumberText.h"
+#include "base/TextFile.h"
+#include "formats/OrderedChunks.h"
+#include "formats/Report.h"
+#include "formats/ResultsListing.h"
+
+namespace {
+
+// Steps copied between two reports of progress.
+constexpr int kCopyChunkSteps = 256;
+
+// Report columns per chunk of work: enough to keep a thread busy between hand-overs, few enough
+// that the chunks waiting for the writer hold little memory.
+constexpr int kReportChunkColumns = 512;
+
+// A row's value often repeats over the steps (constant rows, rows never written): the text of the
+// last value is kept and made again only when the value changes.
+struct RowText {
+    long double value = 0;
+    bool valid = false;
+    std::string text;
+};
+
+std::string cellText(long double v, int row, char decimal)
+{
+    return FormatFixed(row == 0 ? v * kDegPerRad : v, 4, 2, decimal);
+}
+
+} // namespace
+
+void GridValues::assign(const ResultStore& R, int32_t N, char decimal,
+                        const RefreshProgress& progress)
+{
+    const int steps = std::clamp<int32_t>(N, 0, ResultStore::kSteps);
+    const size_t need = size_t(steps) * kValueRows;
+    steps_ = 0; // nothing is held while the copy is under way
+    if (need > room_) {
+        values_.reset(); // the old block goes before the new one comes
+        room_ = 0;
+        values_.reset(new long double[need]);
+        room_ = need;
+    }
+    // A block of steps at a time, row by row, on every core: the first copy into a new block
+    // mostly waits on the system's first touch of its pages, which the cores share out. The
+    // progress follows the blocks in order on the calling thread.
+    const size_t chunks = (size_t(steps) + kCopyChunkSteps - 1) / kCopyChunkSteps;
+    long double* const to = values_.get();
+    auto copy = [&](size_t chunk) {
+        const int first = int(chunk) * kCopyChunkSteps + 1;
+        const int count = std::min(kCopyChunkSteps, steps - first + 1);
+        for (int k = 0; k < kValueRows; ++k)
+            std::memcpy(to + size_t(k) * size_t(steps) + size_t(first - 1), R.row(k) + first,
+                        size_t(count) * sizeof(long double));
+    };
+    auto copied = [&](size_t chunk) {
+        if (!progress) return;
+        const int first = int(chunk) * kCopyChunkSteps + 1;
+        const int last = std::min(steps, first + kCopyChunkSteps - 1);
+        for (int i = first; i <= last; ++i)
+            progress(i);
+    };
+    runOrderedChunks(chunks, 0, copy, copied);
+    steps_ = steps;
+    decimal_ = decimal;
+}
+
+std::string GridValues::cell(int column, int row) const
+{
+    if (!holds(column, row)) return {};
+    return cellText(value(row, column), row, decimal_);
+}
+
+void ValuesListing::appendLine(size_t i, std::string& out) const
+{
+    const size_t count = lineCount();
+    if (i >= count) throw std::out_of_range("listing line");
+    if (i == 0) {
+        out += kListingHeader;
+        return;
+    }
+    if (i % 2 == 1 || i == count - 1) return; // the blank lines
+    const int step = static_cast<int>(i / 2);
+    for (int k = 0; k < kListingRows; ++k) {
+        const long double v = values_->value(k, step);
+        out += FormatFixed(v, 4, 2, values_->decimal()); // row 0 in radians here
+        out += v < 0 ? "    " : "     ";
+    }
+}
+
+void writeReport(const std::string& path, const ParamSet& p, const GridValues& values, char decimal,
+                 unsigned threads)
+{
+    TextWriter out(path);
+    writeReportHeader(out, p, decimal);
+    const int columns = std::max(p.N, 0);
+    const size_t chunks = (size_t(columns) + kReportChunkColumns - 1) / kReportChunkColumns;
+    std::vector<std::string> texts(chunks);
+    auto work = [&](size_t chunk) {
+        const int first = int(chunk) * kReportChunkColumns + 1;
+        const int last = std::min(columns, first + kReportChunkColumns - 1);
+        std::string& text = texts[chunk];
+        text.reserve(size_t(last - first + 1) * kReportRows * 12);
+        std::array<RowText, kReportRows> rows;
+        for (int c = first; c <= last; ++c) {
+            for (int r = 0; r < kReportRows; ++r) {
+                if (values.holds(c, r)) {
+                    RowText& t = rows[size_t(r)];
+                    const long double v = values.value(r, c);
+                    // -0 and +0 compare equal and render alike; no stored value is NaN.
+                    if (!t.valid || !(v == t.value)) {
+                        t.text = cellText(v, r, values.decimal());
+                        t.value = v;
+                        t.valid = true;
+                    }
+                    text += t.text;
+                }
+                text += "\r\n";
+            }
+        }
+    };
+    auto completed = [&](size_t chunk) {
+        out.writeRaw(texts[chunk]);
+        texts[chunk] = std::string();
+    };
+    runOrderedChunks(chunks, threads, work, completed);
+    out.close();
+}
