@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printable document read back as a reader sees it, with poppler's tools: its text, its
+// fonts, its pages and their pixels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+
+#include "calc/Calculation.h"
+#include "params/Autofill.h"
+#include "present/qt/document/DocumentPdf.h"
+#include "support/ScratchFiles.h"
+
+namespace {
+
+// The standard output of a shell command; the test fails when it exits other than 0.
+std::string run(const std::string& command)
+{
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    EXPECT_EQ(::pclose(pipe), 0) << command;
+    return out;
+}
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A figure as the summary prints it, written here with the C library: six significant digits.
+std::string figure(double v, char decimal)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g", v);
+    std::string s = text;
+    for (char& c : s)
+        if (c == '.') c = decimal;
+    return s;
+}
+
+int pageCount(const std::string& pdf)
+{
+    std::smatch m;
+    const std::string info = run("pdfinfo '" + pdf + "'");
+    return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
+}
+
+// A rendered page: pdftoppm's binary PPM (P6, 8 bits).
+struct Image {
+    int width = 0, height = 0;
+    std::string rgb;
+    const unsigned char* at(int x, int y) const
+    {
+        return reinterpret_cast<const unsigned char*>(rgb.data()) + 3 * (size_t(y) * width + x);
+    }
+};
+
+Image renderPage(const std::string& pdf, int page, int dpi, const std::string& stem)
+{
+    run("pdftoppm -r " + std::to_string(dpi) + " -f " + std::to_string(page) + " -l " +
+        std::to_string(page) + " -singlefile '" + pdf + "' '" + stem + "'");
+    std::istringstream in(slurp(stem + ".ppm"));
+    Image image;
+    std::string magic;
+    int depth = 0;
+    in >> magic >> image.width >> image.height >> depth;
+    in.get();
+    image.rgb.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    EXPECT_EQ(magic, "P6");
+    EXPECT_EQ(image.rgb.size(), size_t(3) * image.width * image.height);
+    return image;
+}
+
+struct Run {
+    ParamSet p;
+    std::unique_ptr<ResultStore> store = std::make_unique<ResultStore>();
+};
+
+std::unique_ptr<Run> calculated(double l1, double l2, double b, double fi0, bool load)
+{
+    auto r = std::make_unique<Run>();
+    setDefaults(r->p);
+    r->p.l1 = l1;
+    r->p.l2 = l2;
+    r->p.b = b;
+    r->p.fi0 = fi0;
+    r->p.m1 = r->p.m2 = r->p.m3 = 1.5L;
+    r->p.cycles = 1;
+    r->p.N = 25;
+    r->p.step = rad(15.0L);
+    if (load)
+        r->p.load = {LoadKind::ByAngle, LoadDirection::TowardCrank, {{0, 900, 0}, {180, -400, 0}}};
+    EXPECT_TRUE(autofillPoints(r->p));
+    runCalculation(r->p, *r->store);
+    return r;
+}
+
+} // namespace
+
+// The page count follows the parts present: a load adds its page, a comparison table its page;
+// every rendered page carries a drawing or text above its footer.
+TEST(DocumentPdf, PagesFollowLoadAndVariantsAndNoneIsBlank)
+{
+    DocumentTable variants;
+    variants.header = {"Вариант", "l1, м", "J_м, кг·м²"};
+    variants.rows = {{"A", "0,1", "0,5"}, {"B", "0,12", "0,42"}};
+    variants.best = {{false, false, false}, {false, false, true}};
+    for (const bool load : {false, true})
+        for (const bool withVariants : {false, true}) {
+            const auto r = calculated(0.1, 0.4, 0.05, 10, load);
+            DocumentInput in;
+            in.run = r->store->computedWith();
+            in.store = r->store.get();
+            in.decimal = ',';
+            if (withVariants) in.variants = variants;
+            ScratchDir dir("pdf");
+            const std::string pdf = dir.file("doc.pdf");
+            const QByteArray bytes = documentPdf(in);
+            writeBytes(pdf, std::string_view(bytes.constData(), size_t(bytes.size())));
+            // Title, mechanism, inputs; three chart pages (Mo and E; the slider; the joints with
+            // the flywheel); the summary at 46 lines a page.
+            const size_t summary = summaryLines(summarizeRun(*r->store, *in.run, in.run->N,
+                                                             summaryOptions(*in.run, in.delta)),
+                                                ',')
+                                       .size();
+            const int expected =
+                3 + (load ? 1 : 0) + 3 + int((summary + 45) / 46) + (withVariants ? 1 : 0);
+            const int pages = pageCount(pdf);
+            EXPECT_EQ(pages, expected) << "load " << load << ", variants " << withVariants;
+            for (int n = 1; n <= pages; ++n) {
+                const Image page = renderPage(pdf, n, 30, dir.file("page"));
+                int inked = 0;
+                for (int y = 0; y < page.height * 9 / 10; ++y)
+                    for (int x = 0; x < page.width; ++x)
+                        inked += page.at(x, y)[0] < 160 ? 1 : 0;
+                EXPECT_GT(inked, 200) << "page " << n;
+            }
+        }
+}
+
+// The mechanism is drawn to scale: on the rendered page the joints O, A and B (filled marks of
+// their own colours) lie at distances in the ratio l1 : l2.
+TEST(DocumentPdf, MechanismIsDrawnToScale)
+{
+    const struct {
+        double l1, l2, b, fi0;
+    } cases[] = {{0.1, 0.4, 0.05, 30}, {0.2, 0.5, -0.1, 120}, {0.05, 0.3, 0, 250}};
+    for (const auto& c : cases) {
+        const auto r = calculated(c.l1, c.l2, c.b, c.fi0, false);
+        DocumentInput in;
+        in.run = r->store->computedWith();
+        in.store = r->store.get();
+        ScratchDir dir("pdf");
+        const QByteArray bytes = documentPdf(in);
+        writeBytes(dir.file("doc.pdf"), std::string_view(bytes.constData(), size_t(bytes.size())));
+        const Image page = renderPage(dir.file("doc.pdf"), 2, 150, dir.file("page"));
+        // The centre of the pixels of each pure mark colour: red O, green A, blue B.
+        double sx[3] = {}, sy[3] = {}, n[3] = {};
+        for (int y = 0; y < page.height; ++y)
+            for (int x = 0; x < page.width; ++x) {
+                const unsigned char* px = page.at(x, y);
+                const int k = px[0] > 200 && px[1] < 60 && px[2] < 60   ? 0
+                              : px[1] > 120 && px[0] < 60 && px[2] < 60 ? 1
+                              : px[2] > 200 && px[0] < 60 && px[1] < 60 ? 2
+                                                                        : -1;
+                if (k < 0) continue;
+                sx[k] += x;
+                sy[k] += y;
+                n[k] += 1;
+            }
+        for (int k = 0; k < 3; ++k)
+            ASSERT_GT(n[k], 20) << "joint " << k << " of l1 " << c.l1;
+        auto distance = [&](int a, int b) {
+            return std::hypot(sx[a] / n[a] - sx[b] / n[b], sy[a] / n[a] - sy[b] / n[b]);
+        };
+        const double oa = distance(0, 1), ab = distance(1, 2);
+        EXPECT_GT(oa, 20);
+        EXPECT_NEAR(oa, ab * c.l1 / c.l2, 1.5) << "l1 " << c.l1 << ", OA " << oa << ", AB " << ab;
+    }
+}
