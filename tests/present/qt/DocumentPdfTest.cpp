@@ -106,6 +106,78 @@ std::unique_ptr<Run> calculated(double l1, double l2, double b, double fi0, bool
 
 } // namespace
 
+// Through the batch as a script runs it: every parameter value and every summary figure (as the
+// summary JSON gives it, rounded as shown) is in the text, every font is embedded, every page is
+// A4 and numbered "стр. N из M".
+TEST(DocumentPdf, BatchDocumentCarriesValuesFiguresFontsAndPageNumbers)
+{
+    const struct {
+        const char* separator;
+        std::vector<std::pair<std::string, std::string>> values; // key, value as given
+    } cases[] = {
+        {".", {{"l1", "0.12"}, {"l2", "0.47"}, {"b", "0.035"}, {"fi0", "17.5"}, {"m2", "3.25"}}},
+        {",",
+         {{"l1", "0.085"}, {"l2", "0.31"}, {"b", "-0.02"}, {"fit0", "12.5"}, {"i1", "0.0175"}}},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir("pdf");
+        std::string command = std::string("'") + KINOVAR_BATCH_EXE + "' --decimal-separator " +
+                              c.separator + " --set step=15 --set cycles=1 --set m1=1.5 --set m3=2";
+        for (const auto& [key, value] : c.values)
+            command += " --set " + key + "=" + value;
+        command += " --autofill --pdf '" + dir.file("doc.pdf") + "' --summary '" +
+                   dir.file("s.json") + "'";
+        run(command);
+        const std::string pdf = dir.file("doc.pdf");
+        const char decimal = c.separator[0];
+        const std::string text = run("pdftotext -layout '" + pdf + "' -");
+        auto has = [&](const std::string& token) {
+            return std::regex_search(
+                text, std::regex("(^|\\s)" + std::regex_replace(token, std::regex("[.+]"), "\\$&") +
+                                 "(\\s|$)"));
+        };
+        for (auto [key, value] : c.values) {
+            for (char& ch : value)
+                if (ch == '.') ch = decimal;
+            EXPECT_TRUE(has(value)) << key << "=" << value;
+        }
+        const auto json = nlohmann::json::parse(slurp(dir.file("s.json")));
+        ASSERT_TRUE(json["flywheel"].is_object()) << json.dump();
+        for (const char* peak :
+             {"fa", "fb", "fo", "nb", "slider_speed", "slider_acceleration", "pressure_angle"})
+            for (const char* field : {"value", "angle"})
+                EXPECT_TRUE(has(figure(json["peaks"][peak][field], decimal))) << peak << field;
+        EXPECT_TRUE(has(figure(json["peaks"]["stroke"]["value"], decimal)));
+        for (const auto& [name, value] : json["flywheel"].items())
+            if (value.is_number_float()) {
+                EXPECT_TRUE(has(figure(value, decimal))) << name;
+            }
+
+        const int pages = pageCount(pdf);
+        ASSERT_GT(pages, 5);
+        const std::string sizes =
+            run("pdfinfo -f 1 -l " + std::to_string(pages) + " '" + pdf + "'");
+        for (int n = 1; n <= pages; ++n) {
+            EXPECT_TRUE(has("стр. " + std::to_string(n) + " из " + std::to_string(pages))) << n;
+            EXPECT_TRUE(
+                std::regex_search(sizes, std::regex("Page\\s+" + std::to_string(n) +
+                                                    " size:\\s+595\\S* x 842\\S* pts \\(A4\\)")))
+                << sizes;
+        }
+        std::istringstream fonts(run("pdffonts '" + pdf + "'"));
+        std::string line;
+        int listed = 0;
+        for (int n = 0; std::getline(fonts, line); ++n) {
+            if (n < 2) continue; // the header and its rule
+            ++listed;
+            EXPECT_TRUE(
+                std::regex_search(line, std::regex("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+")))
+                << line;
+        }
+        EXPECT_GE(listed, 1);
+    }
+}
+
 // The page count follows the parts present: a load adds its page, a comparison table its page;
 // every rendered page carries a drawing or text above its footer.
 TEST(DocumentPdf, PagesFollowLoadAndVariantsAndNoneIsBlank)
