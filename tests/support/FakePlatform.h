@@ -3,6 +3,7 @@
 // nothing ever blocks on a modal window.
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -31,6 +32,10 @@ public:
     std::deque<SaveChoice> saveChoiceReplies;
     std::deque<bool> yesNoReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
+    // The print dialog: accepted unless told otherwise; the painting it was handed, kept for the
+    // test to run on a device of its own ("print:<title>" in calls).
+    bool printAccepted = true;
+    std::function<bool(QPagedPaintDevice&)> printed;
 
     void showMessage(const std::string& text) override
     {
@@ -98,6 +103,15 @@ public:
         const bool yes = yesNoReplies.front();
         yesNoReplies.pop_front();
         return yes;
+    }
+
+    bool printDocument(const std::string& title,
+                       const std::function<bool(QPagedPaintDevice&)>& paint) override
+    {
+        calls.push_back("print:" + title);
+        if (!printAccepted) return false;
+        printed = paint;
+        return true;
     }
 
 private:

@@ -13,6 +13,7 @@
 
 class AboutWindow;
 class AnimationPanel;
+class DocumentCommands;
 class FlywheelChartWindow;
 class MoEChartWindow;
 class LoadEditor;
@@ -54,6 +55,7 @@ public:
     AnimationPanel& animationPanel() { return *animation_; }
     ProgressIndicator& progressIndicator() { return *progress_; }
     ProjectController& projectController() { return *project_; }
+    DocumentCommands& documentCommands() { return *document_; }
 
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }
@@ -134,6 +136,7 @@ private:
     RunSettingsPanel* runSettings_ = nullptr;
     AnimationPanel* animation_ = nullptr;
     ProjectController* project_ = nullptr; // the file, the undo history, the recovery copy
+    DocumentCommands* document_ = nullptr; // the printable document: PDF, print, its charts
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
     QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
