@@ -261,6 +261,7 @@ void readLoad(const Json& section, ParamSet& p, Unknown& unknown)
     p.load = std::move(load);
 }
 
+// The sections that describe one parameter set: the project's own, and each variant's.
 struct Section {
     const char* name;
     Json (*write)(const ParamSet&);
@@ -271,6 +272,105 @@ const Section kSections[] = {
     {kRunSection, writeRun, readRun},
     {kLoadSection, writeLoad, readLoad},
 };
+
+void writeSet(Json& object, const ParamSet& p)
+{
+    for (const Section& s : kSections)
+        object[s.name] = s.write(p);
+}
+
+// Reads one set section of `object`; false when `key` names none. The load is only noted, to be
+// read last: it is checked against the period of the run section, wherever that stands.
+bool readSetSection(const std::string& key, const Json& value, ParamSet& p, Unknown& unknown,
+                    const Json*& load)
+{
+    const auto section = std::find_if(std::begin(kSections), std::end(kSections),
+                                      [&](const Section& s) { return key == s.name; });
+    if (section == std::end(kSections)) return false;
+    if (!value.is_object()) refuse(key, "expected an object");
+    if (key == kLoadSection)
+        load = &value;
+    else
+        section->read(value, p, unknown);
+    return true;
+}
+
+// ---- Variants and the report's charts --------------------------------------------------
+
+constexpr const char* kVariantsSection = "variants";
+constexpr const char* kReportSection = "report";
+constexpr size_t kMaxNameBytes = 1000;
+
+Json writeVariant(const Variant& v)
+{
+    Json object = Json::object();
+    object["name"] = v.name;
+    writeSet(object, v.params);
+    Json figures = Json::object();
+    const auto table = keyFigures();
+    for (size_t f = 0; f < table.size() && f < v.figures.size(); ++f)
+        if (v.figures[f]) figures[table[f].key] = fullPrecisionText(*v.figures[f]);
+    object["figures"] = std::move(figures);
+    return object;
+}
+
+Variant readVariant(const Json& object, size_t index, Unknown& unknown)
+{
+    const std::string where = std::string(kVariantsSection) + "[" + std::to_string(index) + "]";
+    if (!object.is_object()) refuse(where, "expected an object");
+    Variant v;
+    setDefaults(v.params);
+    v.figures.resize(keyFigures().size());
+    const Json* load = nullptr;
+    for (const auto& [key, value] : object.items()) {
+        if (key == "name") {
+            if (!value.is_string() || value.get_ref<const std::string&>().size() > kMaxNameBytes)
+                refuse(where + ".name", "expected a name of at most 1000 bytes");
+            v.name = value.get<std::string>();
+        } else if (key == "figures") {
+            if (!value.is_object()) refuse(where + ".figures", "expected an object");
+            for (const auto& [figure, text] : value.items()) {
+                const KeyFigure* f = findKeyFigure(figure.c_str());
+                if (!f) {
+                    unknown.add(where + ".figures." + figure);
+                    continue;
+                }
+                v.figures[static_cast<size_t>(f - keyFigures().data())] = readReal(figure, text);
+            }
+        } else if (!readSetSection(key, value, v.params, unknown, load)) {
+            unknown.add(where + "." + key);
+        }
+    }
+    if (load) readLoad(*load, v.params, unknown);
+    return v;
+}
+
+Json writeReport(const std::vector<std::string>& charts)
+{
+    Json object = Json::object();
+    object["charts"] = charts;
+    return object;
+}
+
+std::vector<std::string> readReport(const Json& object, Unknown& unknown)
+{
+    if (!object.is_object()) refuse(kReportSection, "expected an object");
+    std::vector<std::string> charts;
+    for (const auto& [key, value] : object.items()) {
+        if (key != "charts") {
+            unknown.add(std::string(kReportSection) + "." + key);
+            continue;
+        }
+        if (!value.is_array() || value.size() > 64)
+            refuse("report.charts", "expected a list of at most 64 chart names");
+        for (const Json& name : value) {
+            if (!name.is_string() || name.get_ref<const std::string&>().size() > 64)
+                refuse("report.charts", "expected chart names of at most 64 bytes");
+            charts.push_back(name.get<std::string>());
+        }
+    }
+    return charts;
+}
 
 // "1.0" -> 1; false for anything else.
 bool majorVersion(const Json& v, int64_t& major)
@@ -313,29 +413,51 @@ void checkDepth(std::string_view text)
 
 } // namespace
 
-std::string projectText(const ParamSet& p)
+std::string projectText(const Project& project)
 {
     Json doc = Json::object();
     doc["format"] = kProjectFormatName;
     doc["version"] =
         std::to_string(kProjectFormatMajor) + "." + std::to_string(kProjectFormatMinor);
     doc["program"] = std::string("kinovar ") + kKinovarVersion;
-    for (const Section& s : kSections)
-        doc[s.name] = s.write(p);
+    writeSet(doc, project.params);
+    // A project without variants or a chart choice keeps the shape older versions wrote.
+    if (!project.variants.empty()) {
+        Json variants = Json::array();
+        for (const Variant& v : project.variants)
+            variants.push_back(writeVariant(v));
+        doc[kVariantsSection] = std::move(variants);
+    }
+    if (project.reportCharts) doc[kReportSection] = writeReport(*project.reportCharts);
     return doc.dump(2) + "\n";
+}
+
+std::string projectText(const ParamSet& p)
+{
+    return projectText(Project{p, {}, std::nullopt});
+}
+
+void writeProject(TextWriter& out, const Project& project)
+{
+    out.writeRaw(projectText(project));
+}
+
+void writeProject(const std::string& path, const Project& project)
+{
+    const std::string text = projectText(project); // refused before the file is touched
+    TextWriter out(path);
+    out.writeRaw(text);
+    out.close();
 }
 
 void writeProject(TextWriter& out, const ParamSet& p)
 {
-    out.writeRaw(projectText(p));
+    writeProject(out, Project{p, {}, std::nullopt});
 }
 
 void writeProject(const std::string& path, const ParamSet& p)
 {
-    const std::string text = projectText(p); // refused before the file is touched
-    TextWriter out(path);
-    out.writeRaw(text);
-    out.close();
+    writeProject(path, Project{p, {}, std::nullopt});
 }
 
 ProjectContent parseProject(std::string_view text)
@@ -361,23 +483,21 @@ ProjectContent parseProject(std::string_view text)
     ProjectContent out;
     setDefaults(out.params);
     Unknown unknown{out.unknownKeys};
-    // Sections are read in file order, but the load last: it is checked against the period of
-    // the run section, wherever that stands.
     const Json* load = nullptr;
     for (const auto& [key, value] : doc.items()) {
         if (key == "format" || key == "version" || key == "program") continue;
-        const std::string& name = key; // a lambda may not capture a structured binding (C++17)
-        const auto section = std::find_if(std::begin(kSections), std::end(kSections),
-                                          [&](const Section& s) { return name == s.name; });
-        if (section == std::end(kSections)) {
+        if (readSetSection(key, value, out.params, unknown, load)) continue;
+        if (key == kVariantsSection) {
+            if (!value.is_array()) refuse(key, "expected an array of variants");
+            if (value.size() > kMaxVariants)
+                refuse(key, "more than " + std::to_string(kMaxVariants) + " variants");
+            for (const Json& v : value)
+                out.variants.push_back(readVariant(v, out.variants.size(), unknown));
+        } else if (key == kReportSection) {
+            out.reportCharts = readReport(value, unknown);
+        } else {
             unknown.add(key);
-            continue;
         }
-        if (!value.is_object()) refuse(key, "expected an object");
-        if (name == kLoadSection)
-            load = &value;
-        else
-            section->read(value, out.params, unknown);
     }
     if (load) readLoad(*load, out.params, unknown);
     return out;

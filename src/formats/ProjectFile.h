@@ -10,12 +10,14 @@
 // for bit. A JSON number would pass through a double on the way and lose the extended bits, so
 // numbers are taken only where they are whole (a hand-written "l1": 10).
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "calc/Variant.h"
 #include "params/ParamSet.h"
 
 inline constexpr const char* kProjectFormatName = "kinovar-project";
@@ -32,19 +34,31 @@ public:
     using KinovarError::KinovarError;
 };
 
-// What a read gives: the parameter set it describes and the keys it held that this program does
-// not know ("parameters.xyz", "colour"), in file order, each once.
-struct ProjectContent {
+// What a project holds: the parameter set, the variants kept for comparison, and the charts the
+// printed report shows (nullopt: every chart).
+struct Project {
     ParamSet params;
+    std::vector<Variant> variants;
+    std::optional<std::vector<std::string>> reportCharts;
+};
+
+// What a read gives: the project and the keys it held that this program does not know
+// ("parameters.xyz", "colour"), in file order, each once.
+struct ProjectContent : Project {
     std::vector<std::string> unknownKeys;
 };
 
-// The text of the project for `p`, ending in a newline (LF line ends). Throws ProjectError when
-// the step is none the window offers, so no file is written that could not be read back.
+// The text of the project, ending in a newline (LF line ends). Throws ProjectError when a step
+// (of the set or of a variant) is none the window offers, so no file is written that could not
+// be read back.
+std::string projectText(const Project& project);
 std::string projectText(const ParamSet& p);
 
-// Writes projectText(p) to `out`, or to a file saved whole or not at all (TextWriter): on any
-// failure (InOutError, ProjectError) a file of that name keeps its old content.
+// Writes projectText to `out`, or to a file saved whole or not at all (TextWriter): on any
+// failure (InOutError, ProjectError) a file of that name keeps its old content. A bare parameter
+// set is written as a project without variants.
+void writeProject(TextWriter& out, const Project& project);
+void writeProject(const std::string& path, const Project& project);
 void writeProject(TextWriter& out, const ParamSet& p);
 void writeProject(const std::string& path, const ParamSet& p);
 
@@ -52,7 +66,8 @@ void writeProject(const std::string& path, const ParamSet& p);
 // file lacks keeps its default, then stores every known key. Throws ProjectError, naming the key
 // and the reason, for text that is not JSON, not a project, a newer major version, a value that
 // is not a number, not finite or refused by the parameter table (storeParam), a step the window
-// does not offer, a cycle count or mode out of range. Nothing is returned from a refused text.
+// does not offer, a cycle count or mode out of range, more than kMaxVariants variants or a
+// variant refused for any of these reasons. Nothing is returned from a refused text.
 ProjectContent parseProject(std::string_view text);
 
 // Reads a project file as a report is read (TextReader: a regular file only, lines capped), at

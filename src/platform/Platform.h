@@ -92,6 +92,13 @@ public:
     {
         return (void)title, (void)paint, false;
     }
+    // Modal line entry under `prompt`, filled with `initial`: the text confirmed, or nullopt when
+    // cancelled, as on a platform without boxes.
+    virtual std::optional<std::string> askText(const std::string& prompt,
+                                               const std::string& initial)
+    {
+        return (void)prompt, (void)initial, std::nullopt;
+    }
 };
 
 // The busy cursor for the life of a scope: shown at construction, taken back on every way out,

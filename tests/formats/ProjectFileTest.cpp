@@ -74,6 +74,7 @@ TEST(ProjectFile, RandomAndEdgeSetsComeBackBitForBit)
 {
     ScratchDir dir;
     std::mt19937_64 rng(20261207);
+    Project project; // every fifth round carries the sets of earlier rounds as its variants
     for (int round = 0; round < 300; ++round) {
         ParamSet p;
         setDefaults(p);
@@ -107,18 +108,47 @@ TEST(ProjectFile, RandomAndEdgeSetsComeBackBitForBit)
                 for (LoadPoint& point : p.load.points)
                     point.forceAway = 0;
         }
+        project.params = p;
+        if (round % 5 == 4) {
+            Variant v{"вариант " + std::to_string(round) + " \"«»\\", p, {}};
+            for (size_t f = 0; f < keyFigures().size(); ++f)
+                v.figures.push_back(rng() % 3 ? std::optional(randomExtended(rng)) : std::nullopt);
+            project.variants.push_back(v);
+            if (project.variants.size() > 6) project.variants.erase(project.variants.begin());
+            project.reportCharts = std::vector<std::string>(size_t(rng() % 3), "moe");
+        }
+        const bool carried = round % 5 == 0 && !project.variants.empty();
         // A few rounds through a file, the rest through the text alone (each save is synced).
-        std::string text = projectText(p);
+        std::string text = carried ? projectText(project) : projectText(p);
         if (round % 30 == 0) {
-            writeProject(dir.file("p.kinovar"), p);
+            writeProject(dir.file("p.kinovar"), project);
             text = readBytes(dir.file("p.kinovar"));
         }
         const ProjectContent back =
             round % 30 == 0 ? readProject(dir.file("p.kinovar")) : parseProject(text);
         expectSameProject(p, back.params);
         EXPECT_TRUE(back.unknownKeys.empty());
+        if (carried || round % 30 == 0) {
+            ASSERT_EQ(back.variants.size(), project.variants.size());
+            for (size_t k = 0; k < back.variants.size(); ++k) {
+                const Variant &a = project.variants[k], &b = back.variants[k];
+                EXPECT_EQ(a.name, b.name);
+                expectSameProject(a.params, b.params);
+                EXPECT_TRUE(sameBits(a.params.delta, b.params.delta));
+                for (size_t f = 0; f < a.figures.size(); ++f) {
+                    ASSERT_EQ(a.figures[f].has_value(), b.figures[f].has_value());
+                    if (a.figures[f]) {
+                        EXPECT_TRUE(sameBits(*a.figures[f], *b.figures[f]));
+                    }
+                }
+            }
+            EXPECT_EQ(back.reportCharts, project.reportCharts);
+        } else {
+            EXPECT_TRUE(back.variants.empty());
+            EXPECT_FALSE(back.reportCharts);
+        }
         // Written again, the text is the same: a project diffs cleanly against its own copy.
-        ASSERT_EQ(projectText(back.params), text) << round;
+        ASSERT_EQ(projectText(back), text) << round;
     }
 }
 
@@ -180,6 +210,17 @@ TEST(ProjectFile, HostileInputsAreRefusedWithTheKeyAndReason)
         {head + "\"parameters\": {\"l1\": \"\xff\"}}", "not a project file"},
         {std::string(40, '[') + std::string(40, ']'), "nests deeper than 32"},
         {head + R"("parameters": {"l1": "1"})", "not a project file"},
+        {head + R"("variants": {}})", "'variants': expected an array"},
+        {head + R"("variants": [{"name": 5}]})", "'variants[0].name'"},
+        {head + R"("variants": [{"parameters": {"m2": "-1"}}]})", "'m2': M2: масса"},
+        {head + R"("variants": [{}, {"figures": {"md": "x"}}]})", "'md': 'x' is not a number"},
+        {head + R"("report": {"charts": "moe"}})", "'report.charts'"},
+        {head + R"("variants": [)" + [] {
+             std::string many;
+             for (size_t k = 0; k <= kMaxVariants; ++k) many += k ? ",{}" : "{}";
+             return many;
+         }() + "]}",
+         "more than 1000 variants"},
     };
     for (const auto& c : cases) {
         try {

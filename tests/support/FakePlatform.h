@@ -31,6 +31,8 @@ public:
     // answered as the program behaved before it asked: discard, no.
     std::deque<SaveChoice> saveChoiceReplies;
     std::deque<bool> yesNoReplies;
+    // Answers of askText in order; none left: cancelled.
+    std::deque<std::optional<std::string>> textReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
     // The print dialog: accepted unless told otherwise; the painting it was handed, kept for the
     // test to run on a device of its own ("print:<title>" in calls).
@@ -94,6 +96,15 @@ public:
         const SaveChoice c = saveChoiceReplies.front();
         saveChoiceReplies.pop_front();
         return c;
+    }
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& initial) override
+    {
+        calls.push_back("text:" + prompt + ":" + initial);
+        if (textReplies.empty()) return std::nullopt;
+        std::optional<std::string> reply = textReplies.front();
+        textReplies.pop_front();
+        return reply;
     }
     bool askYesNo(const std::string& text) override
     {

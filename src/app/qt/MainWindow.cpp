@@ -273,6 +273,7 @@ void MainWindow::calculate()
         side_.summary->setDelta(P.delta);
         side_.summary->refresh();
     }
+    emit resultsReplaced();
     // The stages run to the end before any box is shown; the boxes keep stage order.
     if (outcome.kinematicFailed)
         platform.showMessage(

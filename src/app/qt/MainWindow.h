@@ -99,6 +99,8 @@ public:
 signals:
     // The results became stale (true) or belong to the parameters on screen again (false).
     void resultsStaleChanged(bool stale);
+    // A calculation put new results in the store, and the shown summary follows them.
+    void resultsReplaced();
 
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out

@@ -142,7 +142,7 @@ QString ProjectController::title() const
 {
     if (path_.empty()) return QString::fromUtf8(kLegacyTitle);
     const QString name = QFileInfo(QString::fromStdString(path_)).fileName();
-    return name + (history->stack().isClean() ? "" : "*") + QStringLiteral(" — Kinovar");
+    return name + (unsaved() ? "*" : "") + QStringLiteral(" — Kinovar");
 }
 
 void ProjectController::stackChanged()
@@ -151,12 +151,12 @@ void ProjectController::stackChanged()
     // The copy follows every change while any is unsaved; a failed copy must not stop the work
     // it guards, so it is left at its last state.
     try {
-        if (undoStack().isClean()) {
+        if (!unsaved()) {
             std::error_code ec;
             fs::remove(recoveryPath_, ec);
         } else {
             fs::create_directories(recoveryDir());
-            writeProject(recoveryPath_, P);
+            writeProject(recoveryPath_, project());
         }
     } catch (const std::exception&) {
     }
@@ -182,7 +182,7 @@ void ProjectController::adopt(const ParamSet& values, const QString& label)
 
 bool ProjectController::confirmDiscard()
 {
-    if (undoStack().isClean()) return true;
+    if (!unsaved()) return true;
     const std::string name =
         path_.empty()
             ? ""
@@ -219,9 +219,9 @@ bool ProjectController::loadProject(const std::string& path)
         platform.showError(fileErrorText(e.what(), path));
         return false;
     }
-    adopt(content.params, QStringLiteral("открытие проекта"));
+    adoptProject(content, QStringLiteral("открытие проекта"));
     path_ = path;
-    undoStack().setClean();
+    markClean();
     stackChanged();
     remember(path);
     if (!content.unknownKeys.empty()) {
@@ -236,13 +236,13 @@ bool ProjectController::writeTo(const std::string& path)
 {
     try {
         const BusyCursor busy(platform);
-        writeProject(path, P);
+        writeProject(path, project());
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), path));
         return false;
     }
     path_ = path;
-    undoStack().setClean();
+    markClean();
     stackChanged();
     remember(path);
     return true;
@@ -264,11 +264,11 @@ void ProjectController::newProject()
     if (!confirmDiscard()) return;
     ParamSet defaults = P;
     setDefaults(defaults);
-    adopt(defaults, QStringLiteral("Новый"));
+    adoptProject(Project{defaults, {}, std::nullopt}, QStringLiteral("Новый"));
     parameters.refreshLabels(); // the progress bar back to 0, as "Новый" always did
     // A new project holds nothing to lose until it changes; undoing "Новый" is a change again.
     path_.clear();
-    undoStack().setClean();
+    markClean();
     stackChanged();
 }
 
@@ -326,7 +326,7 @@ void ProjectController::offerRecovery()
         }
         // Restored values are unsaved: the step leaves the history off its clean state, and
         // this window's own copy takes over from the old one.
-        adopt(content.params, QStringLiteral("восстановление"));
+        adoptProject(content, QStringLiteral("восстановление"));
         fs::remove(path, ec);
         return;
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "formats/ProjectFile.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
 
@@ -71,11 +72,40 @@ public:
     // "press.kinovar* — Kinovar" with a file open (the mark while unsaved), else kLegacyTitle.
     QString title() const;
 
+    // The variants kept in the project, in the order kept.
+    const std::vector<Variant>& variants() const { return variants_; }
+    // Each of these is one undoable step ("вариант «name»", …) and an unsaved change. An index
+    // past the list does nothing; at kMaxVariants a new variant is refused with a message.
+    void keepVariant(Variant variant);
+    void renameVariant(size_t index, const std::string& name);
+    void removeVariant(size_t index);
+    // Puts the variant's inputs on screen (its δ and load too) as one undoable step; the list is
+    // left as it is.
+    void restoreVariant(size_t index);
+    // The charts the printed report shows, nullopt for all; kept in the project, and a change of
+    // it is an unsaved change (not an undo step).
+    const std::optional<std::vector<std::string>>& reportCharts() const { return reportCharts_; }
+    void setReportCharts(std::optional<std::vector<std::string>> charts);
+    // What "Сохранить проект" writes.
+    Project project() const { return Project{P, variants_, reportCharts_}; }
+
+signals:
+    // The variant list changed: kept, renamed, removed, undone, or another project opened.
+    void variantsChanged();
+
 private:
     void stackChanged();                       // title and recovery copy follow the history
     void showAll();                            // every control shows the set
     bool loadProject(const std::string& path); // openProject without the question
     void adopt(const ParamSet& values, const QString& label); // one undo step to `values`
+    // One undo step to the project's set and variants (the report's chart choice follows).
+    void adoptProject(const Project& project, const QString& label);
+    // An undo step replacing the list with `after`; putVariants is its undo and redo.
+    void replaceVariants(std::vector<Variant> after, const QString& label);
+    void putVariants(std::vector<Variant> variants);
+    bool unsaved() const; // the history off its clean state, or the chart choice changed
+    void markClean();
+    friend class VariantsStep;
     bool writeTo(const std::string& path);
     void remember(const std::string& path); // at the head of the recent list, saved
     void loadRecent();
@@ -93,4 +123,7 @@ private:
     std::string recoveryPath_;
     std::vector<std::string> recent_;
     std::vector<QAction*> recentActions_;
+    std::vector<Variant> variants_;
+    std::optional<std::vector<std::string>> reportCharts_;
+    bool reportChartsChanged_ = false; // unsaved, though no undo step says so
 };

@@ -14,6 +14,7 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/ProjectController.h"
 #include "app/qt/ToolkitTranslation.h"
+#include "app/qt/VariantsController.h"
 #include "base/BuildInfo.h"
 #include "base/LicenceNotice.h"
 #include "params/ParamTable.h"
@@ -25,6 +26,9 @@
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
 #include "present/qt/SummaryWindow.h"
+#include "present/qt/VariantsWindow.h"
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
@@ -87,6 +91,14 @@ int main(int argc, char** argv)
                        static_cast<QWidget*>(&flywheelChart)})
         w->setAttribute(Qt::WA_QuitOnClose, false);
     mainWindow.setSideWindows({&moeChart, &quantityChart, &about, &summary, &flywheelChart});
+    VariantsWindow variantsWindow(mainWindow.numbers());
+    variantsWindow.setAttribute(Qt::WA_QuitOnClose, false);
+    VariantsController variants(platform, params, store, mainWindow.projectController(),
+                                mainWindow.numbers(), variantsWindow, &moeChart, &quantityChart);
+    variants.addMenuItems(mainWindow.menuBar()->findChild<QMenu*>("operationsMenu"),
+                          mainWindow.menuBar()->findChild<QMenu*>("viewMenu"));
+    QObject::connect(&mainWindow, &MainWindow::resultsReplaced, &variants,
+                     &VariantsController::resultsReplaced);
 
     mainWindow.show();
     ProjectController& project = mainWindow.projectController();

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -214,4 +216,14 @@ std::string QtPlatform::userDataDir()
 bool QtPlatform::canWriteIn(const std::string& dir)
 {
     return systemCanWriteIn(dir);
+}
+
+std::optional<std::string> QtPlatform::askText(const std::string& prompt, const std::string& initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), kCaption,
+                                               fromUtf8(prompt), QLineEdit::Normal,
+                                               fromUtf8(initial), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
 }

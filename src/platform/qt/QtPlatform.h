@@ -36,6 +36,8 @@ public:
     // QPrintDialog on a high-resolution QPrinter named after the title, A4 portrait.
     bool printDocument(const std::string& title,
                        const std::function<bool(QPagedPaintDevice&)>& paint) override;
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& initial) override;
 
     // The path a dialog of this memory starts at: the last one chosen under it, empty before.
     QString rememberedPath(const std::string& memoryKey) const;

@@ -96,6 +96,37 @@ void MarkedChartView::addSeries(QXYSeries* series, const QColor& background, boo
     invalidateMarks();
 }
 
+namespace {
+
+QPen overlayPen(const QColor& colour)
+{
+    QPen pen(colour, 1.5, Qt::DashLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+} // namespace
+
+void MarkedChartView::setOverlays(std::vector<ChartOverlay> overlays)
+{
+    for (QLineSeries* s : overlayStandIns_) {
+        chart()->removeSeries(s);
+        delete s;
+    }
+    overlayStandIns_.clear();
+    overlays_ = std::move(overlays);
+    for (const ChartOverlay& o : overlays_) {
+        auto* standIn = new QLineSeries(this);
+        standIn->setName(o.name);
+        standIn->setPen(overlayPen(o.colour));
+        chart()->addSeries(standIn);
+        standIn->attachAxis(axisX());
+        standIn->attachAxis(axisY());
+        overlayStandIns_.push_back(standIn);
+    }
+    viewport()->update();
+}
+
 void MarkedChartView::setMarksVisible(const QXYSeries* series, bool visible)
 {
     for (Layer& l : layers_)
@@ -218,11 +249,16 @@ void MarkedChartView::fitAxes(std::initializer_list<const QList<QPointF>*> data)
     QValueAxis* ay = axisY();
     if (!ax || !ay) return;
     double x0 = std::numeric_limits<double>::infinity(), x1 = -x0, y0 = x0, y1 = -x0;
-    for (const QList<QPointF>* points : data)
-        for (const QPointF& p : *points) {
+    auto take = [&](const QList<QPointF>& points) {
+        for (const QPointF& p : points) {
             x0 = std::min(x0, p.x()), x1 = std::max(x1, p.x());
             y0 = std::min(y0, p.y()), y1 = std::max(y1, p.y());
         }
+    };
+    for (const QList<QPointF>* points : data)
+        take(*points);
+    for (const ChartOverlay& o : overlays_)
+        take(o.points);
     chart()->zoomReset();
     clearReadout();
     if (x0 > x1) { // no points at all
@@ -258,6 +294,18 @@ void MarkedChartView::drawForeground(QPainter* painter, const QRectF& rect)
 {
     QChartView::drawForeground(painter, rect);
     const PlotMapping m = mapping();
+    if (!m.plot.isEmpty() && !overlays_.empty()) {
+        // Under the run's own curves, which stay readable on top.
+        painter->save();
+        painter->setClipRect(m.plot);
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        for (const ChartOverlay& o : overlays_) {
+            const std::vector<QPointF> line = screenPolyline(o.points, m);
+            painter->setPen(overlayPen(o.colour));
+            if (!line.empty()) painter->drawPolyline(line.data(), int(line.size()));
+        }
+        painter->restore();
+    }
     if (!m.plot.isEmpty())
         for (const Layer& l : layers_)
             drawSeries(*painter, *l.series, screenPolyline(l.series->points(), m));

@@ -10,11 +10,13 @@
 #pragma once
 #include <QChartView>
 #include <QList>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 #include "present/qt/ValueMarks.h"
 
+class QLineSeries;
 class QMenu;
 class QValueAxis;
 
@@ -28,6 +30,17 @@ std::vector<QPointF> screenPolyline(const QList<QPointF>& data, const PlotMappin
 // space before it.
 QString readoutText(double angle, const QString& name, double value, const QString& unit,
                     char decimal);
+
+// A curve of another run laid over a chart (a variant's): its name for the legend, its colour
+// and its points in increasing x.
+struct ChartOverlay {
+    QString name;
+    QColor colour;
+    QList<QPointF> points;
+};
+
+// The overlays for store rows `rows`: for each variant chosen, one curve per row.
+using OverlaySource = std::function<std::vector<ChartOverlay>(const std::vector<int>& rows)>;
 
 class MarkedChartView : public QChartView {
     Q_OBJECT
@@ -64,6 +77,10 @@ public:
     void setDecimal(char decimal);
     // The menu shown on a right click in the view.
     void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    // Replaces the overlays: each drawn as a thin dashed line under the series, named in the
+    // legend, without marks or readout. fitAxes takes them into the range.
+    void setOverlays(std::vector<ChartOverlay> overlays);
+    const std::vector<ChartOverlay>& overlays() const { return overlays_; }
     // Sets the axes to the range of `data` (x exactly, y in round numbers; 0..1 with no points)
     // and forgets any zoom.
     void fitAxes(std::initializer_list<const QList<QPointF>*> data);
@@ -97,6 +114,8 @@ private:
     void clearReadout();
     void drawReadout(QPainter& painter) const;
     QList<Layer> layers_;
+    std::vector<ChartOverlay> overlays_;
+    std::vector<QLineSeries*> overlayStandIns_;
     QList<PlacedMark> marks_;
     bool marksValid_ = false;
     bool everyMark_ = false;

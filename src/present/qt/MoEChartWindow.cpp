@@ -128,6 +128,9 @@ void MoEChartWindow::fill()
     // the geometry of every point.
     moSeries->clear();
     eSeries->clear();
+    chartView->setOverlays(overlaySource_
+                               ? overlaySource_({rowOf(Quantity::mo), rowOf(Quantity::e)})
+                               : std::vector<ChartOverlay>{});
     chartView->setDecimal(platform.localeDecimalSeparator());
     chartView->fitAxes({&mo, &e});
     moSeries->replace(mo);

@@ -9,6 +9,7 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/ChartView.h"
 
 class QAction;
 class QChart;
@@ -36,6 +37,9 @@ public:
     void toggleEMarks();
     // Asks for a file name and saves the chart as a PNG image; a failed write is reported.
     void saveImage();
+    // Where fill() takes the curves it lays over Mo and E (none without one).
+    void setOverlaySource(OverlaySource source) { overlaySource_ = std::move(source); }
+    const MarkedChartView& view() const { return *chartView; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,6 +59,7 @@ private:
     QAction* everyMarkAction = nullptr; // "Все значения"
     QAction* saveImageAction = nullptr; // "Сохранить изображение…"
     QAction* zoomResetAction = nullptr; // "Исходный масштаб"
+    OverlaySource overlaySource_;
     const ResultStore& R;
     Platform& platform;
 };

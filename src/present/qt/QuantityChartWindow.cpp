@@ -204,12 +204,14 @@ void QuantityChartWindow::quantityChosen()
     series->clear();
     chartView->setDecimal(platform.localeDecimalSeparator());
     const int j = chosenIndex();
+    chartView->setOverlays({});
     if (j < 0 || j + 1 >= ResultStore::kRows) { // no row of the store to plot
         showQuantity(QString(), -1);
         return;
     }
     showQuantity(quantityBox->itemText(j), j + 1);
     const QList<QPointF> points = rowPoints(R, j + 1);
+    if (overlaySource_) chartView->setOverlays(overlaySource_({j + 1}));
     chartView->fitAxes({&points}); // while the series is empty: a range change is cheap then
     series->replace(points);
 }
@@ -222,6 +224,7 @@ void QuantityChartWindow::applyMarksCheck()
 void QuantityChartWindow::clearChart()
 {
     series->clear();
+    chartView->setOverlays({});
     showQuantity(QString(), -1);
 }
 

@@ -13,6 +13,7 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/ChartView.h"
 
 class QAction;
 class QChart;
@@ -52,6 +53,8 @@ public:
     // "&Oчистить": clears the chart and its titles; the combo box keeps its selection.
     void clearChart();
     void saveImage();
+    // Where quantityChosen() takes the curves it lays over the quantity (none without one).
+    void setOverlaySource(OverlaySource source) { overlaySource_ = std::move(source); }
     // Adds kStaleResultsSuffix to the window title while `stale`.
     void setResultsStale(bool stale);
 
@@ -76,6 +79,7 @@ private:
     void showQuantity(const QString& caption, int row);
     void updateWindowTitle();
     void layoutControls();
+    OverlaySource overlaySource_;
     const ResultStore& R;
     Platform& platform;
     CaptionSource captions_;

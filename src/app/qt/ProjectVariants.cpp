@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The project's variants and its report's chart choice: every change of the list is an undo step
+// of the same history as the parameters, so that undo, the unsaved mark and the recovery copy
+// treat them alike.
+#include <QUndoCommand>
+
+#include "app/qt/ParamHistory.h"
+#include "app/qt/ProjectController.h"
+#include "params/Outcome.h"
+#include "params/qt/ParameterPanel.h"
+
+class VariantsStep : public QUndoCommand {
+public:
+    VariantsStep(ProjectController& owner, std::vector<Variant> before, std::vector<Variant> after,
+                 const QString& label)
+        : QUndoCommand(label), owner_(owner), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void redo() override { owner_.putVariants(after_); }
+    void undo() override { owner_.putVariants(before_); }
+
+private:
+    ProjectController& owner_;
+    std::vector<Variant> before_, after_;
+};
+
+namespace {
+
+QString quoted(const std::string& name)
+{
+    return QStringLiteral("«%1»").arg(QString::fromStdString(name));
+}
+
+} // namespace
+
+bool ProjectController::unsaved() const
+{
+    return !history->stack().isClean() || reportChartsChanged_;
+}
+
+void ProjectController::markClean()
+{
+    undoStack().setClean();
+    reportChartsChanged_ = false;
+}
+
+void ProjectController::putVariants(std::vector<Variant> variants)
+{
+    variants_ = std::move(variants);
+    emit variantsChanged();
+}
+
+void ProjectController::replaceVariants(std::vector<Variant> after, const QString& label)
+{
+    undoStack().push(new VariantsStep(*this, variants_, std::move(after), label));
+}
+
+void ProjectController::adoptProject(const Project& project, const QString& label)
+{
+    reportCharts_ = project.reportCharts;
+    // Projects without variants, the common case, keep the single step of the set alone.
+    if (variants_.empty() && project.variants.empty()) {
+        adopt(project.params, label);
+        return;
+    }
+    undoStack().beginMacro(label);
+    adopt(project.params, label);
+    replaceVariants(project.variants, label);
+    undoStack().endMacro();
+}
+
+void ProjectController::keepVariant(Variant variant)
+{
+    if (variants_.size() >= kMaxVariants) {
+        platform.showMessage("В проекте уже " + std::to_string(kMaxVariants) +
+                             " вариантов: удалите ненужные, чтобы запомнить новый");
+        return;
+    }
+    const QString label = QStringLiteral("вариант %1").arg(quoted(variant.name));
+    std::vector<Variant> after = variants_;
+    after.push_back(std::move(variant));
+    replaceVariants(std::move(after), label);
+}
+
+void ProjectController::renameVariant(size_t index, const std::string& name)
+{
+    if (index >= variants_.size() || variants_[index].name == name) return;
+    std::vector<Variant> after = variants_;
+    after[index].name = name;
+    replaceVariants(std::move(after),
+                    QStringLiteral("переименование варианта %1").arg(quoted(name)));
+}
+
+void ProjectController::removeVariant(size_t index)
+{
+    if (index >= variants_.size()) return;
+    std::vector<Variant> after = variants_;
+    const std::string name = after[index].name;
+    after.erase(after.begin() + static_cast<std::ptrdiff_t>(index));
+    replaceVariants(std::move(after), QStringLiteral("удаление варианта %1").arg(quoted(name)));
+}
+
+void ProjectController::restoreVariant(size_t index)
+{
+    if (index >= variants_.size()) return;
+    adopt(variants_[index].params,
+          QStringLiteral("восстановление варианта %1").arg(quoted(variants_[index].name)));
+}
+
+void ProjectController::setReportCharts(std::optional<std::vector<std::string>> charts)
+{
+    if (charts == reportCharts_) return;
+    reportCharts_ = std::move(charts);
+    reportChartsChanged_ = true;
+    stackChanged();
+}

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/VariantsController.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/qt/ProjectController.h"
+#include "calc/Calculation.h"
+#include "calc/Variant.h"
+#include "platform/Command.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
+#include "present/qt/VariantsWindow.h"
+
+namespace {
+
+// Told apart from the run's own red, green and blue, and from each other.
+const QColor kPalette[] = {QColor(230, 120, 0), QColor(140, 60, 200), QColor(0, 150, 150),
+                           QColor(200, 0, 120), QColor(120, 100, 40), QColor(90, 90, 90),
+                           QColor(0, 90, 200),  QColor(160, 160, 0)};
+
+void bringToFront(QWidget* w)
+{
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+} // namespace
+
+VariantsController::VariantsController(Platform& platform, const ParamSet& params,
+                                       const ResultStore& store, ProjectController& project,
+                                       const NumberFormat& numbers, VariantsWindow& window,
+                                       MoEChartWindow* moeChart, QuantityChartWindow* quantityChart,
+                                       QObject* parent)
+    : QObject(parent), platform(platform), P(params), R(store), project(project), numbers(numbers),
+      window(window), moeChart(moeChart), quantityChart(quantityChart)
+{
+    const OverlaySource source = [this](const std::vector<int>& rows) { return overlays(rows); };
+    if (moeChart) moeChart->setOverlaySource(source);
+    if (quantityChart) quantityChart->setOverlaySource(source);
+    connect(&project, &ProjectController::variantsChanged, this, [this] {
+        refreshWindow();
+        refreshCharts();
+    });
+    connect(&window, &VariantsWindow::chartChoiceChanged, this, [this] { refreshCharts(); });
+    connect(&window, &VariantsWindow::restoreRequested, this, [this](size_t v) {
+        runCommand(this->platform, [&] { this->project.restoreVariant(v); });
+    });
+    connect(&window, &VariantsWindow::removeRequested, this, [this](size_t v) {
+        runCommand(this->platform, [&] { this->project.removeVariant(v); });
+    });
+    connect(&window, &VariantsWindow::renameRequested, this,
+            [this](size_t v, const std::string& name) {
+                runCommand(this->platform, [&] { this->project.renameVariant(v, name); });
+            });
+}
+
+VariantsController::~VariantsController() = default;
+
+void VariantsController::addMenuItems(QMenu* operations, QMenu* view)
+{
+    QAction* keep = operations->addAction(QStringLiteral("Запомнить вариант"));
+    keep->setObjectName("keepVariantAction");
+    keep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(keep, &QAction::triggered, this,
+            [this] { runCommand(platform, [this] { keepCurrent(); }); });
+    QAction* show = view->addAction(QStringLiteral("Варианты"));
+    show->setObjectName("variantsAction");
+    connect(show, &QAction::triggered, this,
+            [this] { runCommand(platform, [this] { showWindow(); }); });
+}
+
+void VariantsController::keepCurrent()
+{
+    const ParamSet* run = R.computedWith();
+    if (!run) {
+        platform.showMessage(kNoResultsMessage);
+        return;
+    }
+    if (resultsStale(P, R)) {
+        platform.showMessage(kStaleResultsText);
+        return;
+    }
+    const std::string suggested = "Вариант " + std::to_string(project.variants().size() + 1);
+    const auto name = platform.askText("Имя варианта:", suggested);
+    if (!name) return;
+    Variant v;
+    v.name = QString::fromStdString(*name).trimmed().toStdString();
+    if (v.name.empty()) v.name = suggested;
+    v.params = *run;
+    v.params.delta = P.delta; // the δ on screen sizes the flywheel, as in the summary
+    {
+        const BusyCursor busy(platform);
+        v.figures = keyFigureValues(
+            summarizeRun(R, v.params, v.params.N, summaryOptions(v.params, P.delta)));
+    }
+    project.keepVariant(std::move(v));
+}
+
+void VariantsController::showWindow()
+{
+    refreshWindow();
+    bringToFront(&window);
+}
+
+void VariantsController::resultsReplaced()
+{
+    if (window.isVisible()) refreshWindow();
+}
+
+void VariantsController::refreshWindow()
+{
+    CurrentFigures current;
+    if (const ParamSet* run = R.computedWith()) {
+        const BusyCursor busy(platform);
+        current = keyFigureValues(summarizeRun(R, *run, run->N, summaryOptions(*run, P.delta)));
+    }
+    window.showVariants(project.variants(), current);
+}
+
+void VariantsController::refreshCharts()
+{
+    if (moeChart && moeChart->isVisible()) runCommand(platform, [this] { moeChart->fill(); });
+    if (quantityChart && quantityChart->isVisible())
+        runCommand(platform, [this] { quantityChart->quantityChosen(); });
+}
+
+std::vector<ChartOverlay> VariantsController::overlays(const std::vector<int>& rows)
+{
+    std::vector<ChartOverlay> out;
+    const std::vector<size_t> chosen = window.chosenForCharts();
+    if (chosen.empty() || rows.empty()) return out;
+    const BusyCursor busy(platform);
+    if (!scratch_) scratch_ = std::make_unique<ResultStore>();
+    const auto& variants = project.variants();
+    for (size_t v : chosen) {
+        if (v >= variants.size()) continue;
+        const std::vector<Curve> curves = variantCurves(variants[v].params, rows, *scratch_);
+        for (size_t k = 0; k < rows.size(); ++k) {
+            ChartOverlay o;
+            QString row = QString::fromUtf8(rowName(rows[k]));
+            if (!row.isEmpty()) row[0] = row[0].toUpper(); // "Mo", "E", as the chart names them
+            o.name = QString::fromStdString(variants[v].name);
+            if (rows.size() > 1) o.name = row + QStringLiteral(": ") + o.name;
+            o.colour = kPalette[v % std::size(kPalette)];
+            o.points.reserve(qsizetype(curves[k].size()));
+            for (const auto& [x, y] : curves[k])
+                o.points.append(QPointF(double(x), double(y)));
+            out.push_back(std::move(o));
+        }
+    }
+    return out;
+}
