@@ -201,6 +201,9 @@ struct BatchJob {
     std::optional<std::string> summary; // the run's summary as JSON
     std::optional<std::string> pdf;     // the printable document
     std::string projectName;            // the last --project's file name, for the document
+    // The charts the document carries: the last project's choice, else all.
+    std::shared_ptr<std::optional<std::vector<std::string>>> charts =
+        std::make_shared<std::optional<std::vector<std::string>>>();
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
@@ -259,10 +262,11 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) {
          job.projectName = projectTitle(path);
          job.actions.push_back(
-             {kProjectPhase, [path, notes = job.notes](ParamSet& p) {
+             {kProjectPhase, [path, notes = job.notes, charts = job.charts](ParamSet& p) {
                   try {
                       const ProjectContent read = readProject(path);
                       p = read.params;
+                      *charts = read.reportCharts;
                       std::string note;
                       for (const std::string& key : read.unknownKeys)
                           note += (note.empty() ? "" : ", ") + quoteText(key, 60);
@@ -479,6 +483,7 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
              in.date = todayText();
              in.decimal = decimal;
              in.delta = p.delta;
+             in.charts = *job.charts;
              w.writeRaw(pdf(in));
          }},
     };

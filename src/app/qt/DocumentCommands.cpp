@@ -24,11 +24,10 @@ std::string projectTitle(const std::string& path)
 } // namespace
 
 DocumentCommands::DocumentCommands(Platform& platform, const ResultStore& store,
-                                   const NumberFormat& numbers,
-                                   std::function<std::string()> projectPath,
-                                   std::function<long double()> delta, QObject* parent)
+                                   const NumberFormat& numbers, DocumentSources sources,
+                                   QObject* parent)
     : QObject(parent), platform_(platform), store_(store), numbers_(numbers),
-      projectPath_(std::move(projectPath)), delta_(std::move(delta))
+      sources_(std::move(sources))
 {
 }
 
@@ -60,25 +59,26 @@ void DocumentCommands::addMenuItems(QWidget* window, QMenu* menu, QAction* befor
             for (size_t c = 0; c < chartActions_.size(); ++c)
                 if (chartActions_[c]->isChecked()) chosen.push_back(documentCharts()[c].key);
             if (chosen.size() == documentCharts().size())
-                charts_.reset();
+                sources_.setCharts(std::nullopt);
             else
-                charts_ = chosen;
-            emit chartsChanged();
+                sources_.setCharts(chosen);
         });
     }
+    // Undo, "Новый" or another project may have changed the choice since.
+    connect(charts, &QMenu::aboutToShow, this, [this] { checkMarks(); });
     checkMarks();
     menu->insertSeparator(before);
 }
 
 void DocumentCommands::setCharts(const std::optional<std::vector<std::string>>& charts)
 {
-    charts_ = charts;
+    sources_.setCharts(charts);
     checkMarks();
 }
 
 void DocumentCommands::checkMarks()
 {
-    const std::vector<size_t> chosen = chosenCharts(charts_);
+    const std::vector<size_t> chosen = chosenCharts(charts());
     for (size_t c = 0; c < chartActions_.size(); ++c)
         chartActions_[c]->setChecked(std::find(chosen.begin(), chosen.end(), c) != chosen.end());
 }
@@ -93,11 +93,11 @@ std::optional<DocumentInput> DocumentCommands::input() const
     DocumentInput in;
     in.run = run;
     in.store = &store_;
-    in.projectName = projectTitle(projectPath_());
+    in.projectName = projectTitle(sources_.projectPath());
     in.date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     in.decimal = numbers_.decimal;
-    in.delta = delta_();
-    in.charts = charts_;
+    in.delta = sources_.delta();
+    in.charts = charts();
     in.variants = variants_;
     return in;
 }

@@ -18,6 +18,16 @@ class QAction;
 class QMenu;
 class QWidget;
 
+// What the document is told by the window: the open project's file ("" for none), whose name
+// titles the document; the flywheel's δ in force; and the charts chosen, kept in the project
+// (nullopt: all), with their setter.
+struct DocumentSources {
+    std::function<std::string()> projectPath;
+    std::function<long double()> delta;
+    std::function<std::optional<std::vector<std::string>>()> charts;
+    std::function<void(std::optional<std::vector<std::string>>)> setCharts;
+};
+
 // The PDF dialog's filter and suffix, and the memory it keeps its folder under.
 inline constexpr const char* kDocumentFilter = "Документ PDF|*.pdf|Все файлы|*.*";
 inline constexpr const char* kDocumentDialog = "documentPdf";
@@ -25,14 +35,12 @@ inline constexpr const char* kDocumentDialog = "documentPdf";
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
-    // `projectPath` answers the open project's file ("" for none), whose name titles the
-    // document; `delta` the flywheel's δ in force.
     DocumentCommands(Platform& platform, const ResultStore& store, const NumberFormat& numbers,
-                     std::function<std::string()> projectPath, std::function<long double()> delta,
-                     QObject* parent);
+                     DocumentSources sources, QObject* parent);
 
-    // Adds "Отчёт PDF…", "Печать…" (Ctrl+P) and the submenu "Графики в отчёте" to `menu`
-    // before `before`; `run` runs a command as the window runs every other.
+    // Adds "Отчёт PDF…", "Печать…" (Ctrl+P) and the submenu "Графики в отчёте" (its marks read
+    // from the project each time it opens) to `menu` before `before`; `run` runs a command as the
+    // window runs every other.
     void addMenuItems(QWidget* window, QMenu* menu, QAction* before,
                       const std::function<void(const std::function<void()>&)>& run);
 
@@ -43,15 +51,11 @@ public:
     void print();
 
     // The charts chosen, by key in document order; nullopt when all are (the default).
-    const std::optional<std::vector<std::string>>& charts() const { return charts_; }
-    // Sets the choice and the check marks of the list.
+    std::optional<std::vector<std::string>> charts() const { return sources_.charts(); }
+    // Sets the choice (in the project) and the check marks of the list.
     void setCharts(const std::optional<std::vector<std::string>>& charts);
     // The comparison of variants the document carries; an empty table leaves its page out.
     void setVariants(const DocumentTable& table) { variants_ = table; }
-
-signals:
-    // The user changed the choice of charts.
-    void chartsChanged();
 
 private:
     // The document's input from the last calculation, or nothing (the message shown).
@@ -61,9 +65,7 @@ private:
     Platform& platform_;
     const ResultStore& store_;
     const NumberFormat& numbers_;
-    std::function<std::string()> projectPath_;
-    std::function<long double()> delta_;
-    std::optional<std::vector<std::string>> charts_;
+    DocumentSources sources_;
     DocumentTable variants_;
     std::vector<QAction*> chartActions_; // one per documentCharts() entry
 };

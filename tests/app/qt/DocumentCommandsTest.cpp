@@ -7,6 +7,7 @@
 
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/MainWindowFixture.h"
+#include "app/qt/ProjectController.h"
 #include "support/PdfTools.h"
 #include "support/ScratchFiles.h"
 
@@ -47,6 +48,7 @@ TEST_F(DocumentCommandsTest, SavedAndPrintedDocumentsCarryTheChosenCharts)
         for (const char* name : c.unchecked)
             trigger(name);
         EXPECT_EQ(form->documentCommands().charts(), c.chosen);
+        EXPECT_EQ(form->projectController().reportCharts(), c.chosen); // kept in the project
 
         ScratchDir dir("document");
         fake.saveReplies.push_back(dir.file("saved.pdf"));
