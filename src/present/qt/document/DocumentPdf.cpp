@@ -76,8 +76,8 @@ void paintSummary(Sheet& sheet, const DocumentPlan& plan, const DocumentPage& pa
     for (size_t i = page.first; i < page.first + page.count; ++i) {
         const SummaryLine& line = plan.summary[i];
         if (line.heading || line.value.empty()) {
-            sheet.text(QRectF(kLeftMm, y, kRightMm - kLeftMm, kRowMm), qs(line.label), 9,
-                       line.heading, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+            sheet.fittedText(QRectF(kLeftMm, y, kRightMm - kLeftMm, kRowMm), qs(line.label), 9,
+                             line.heading);
         } else {
             sheet.text(QRectF(kLeftMm + 2, y, 78, kRowMm), qs(line.label), 7.5);
             sheet.text(QRectF(kLeftMm + 80, y, 45, kRowMm), qs(line.value), 9, false,

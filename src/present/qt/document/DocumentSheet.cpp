@@ -2,6 +2,7 @@
 #include "present/qt/document/DocumentSheet.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -50,6 +51,15 @@ void Sheet::text(const QRectF& mm, const QString& text, double points, bool bold
     painter_.setFont(font(points, bold));
     painter_.setPen(Qt::black);
     painter_.drawText(rect(mm), flags ? flags : Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+void Sheet::fittedText(const QRectF& mm, const QString& text, double points, bool bold)
+{
+    // A long note (a flywheel's reason, a warning) shrinks rather than run into the next row.
+    while (points > 5 &&
+           QFontMetricsF(font(points, bold)).horizontalAdvance(text) > dots(mm.width()))
+        points -= 0.5;
+    this->text(mm, text, points, bold);
 }
 
 double Sheet::heading(const QString& title)
@@ -104,7 +114,7 @@ std::vector<QPointF> thinnedCurve(const std::vector<QPointF>& points, size_t buc
     return out;
 }
 
-std::vector<double> niceTicks(double& low, double& high, int count)
+std::vector<double> niceTicks(double& low, double& high, int count, bool degrees)
 {
     if (!(high > low)) {
         const double pad = low == 0 ? 1 : std::abs(low) * 0.1;
@@ -119,6 +129,12 @@ std::vector<double> niceTicks(double& low, double& high, int count)
             step = m * power;
             break;
         }
+    if (degrees && raw <= 180)
+        for (double d : {15.0, 30.0, 45.0, 60.0, 90.0, 180.0})
+            if (d >= raw) {
+                step = d;
+                break;
+            }
     low = std::floor(low / step) * step;
     high = std::ceil(high / step) * step;
     std::vector<double> ticks;
@@ -141,7 +157,8 @@ void Sheet::plot(const QRectF& mm, const QString& xTitle, const QString& yTitle,
             y1 = any ? std::max(y1, p.y()) : p.y();
             any = true;
         }
-    const std::vector<double> xs = niceTicks(x0, x1, 6), ys = niceTicks(y0, y1, 5);
+    const std::vector<double> xs = niceTicks(x0, x1, 6, xTitle.endsWith(QStringLiteral("°"))),
+                              ys = niceTicks(y0, y1, 5);
     // The plot area leaves room for the tick labels and titles on the left and below.
     const QRectF area(mm.x() + 22, mm.y() + 6, mm.width() - 24, mm.height() - 18);
     auto toPage = [&](double x, double y) {

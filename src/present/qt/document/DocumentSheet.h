@@ -46,6 +46,8 @@ public:
     QRectF rect(const QRectF& mm) const;
     QFont font(double points, bool bold = false) const;
 
+    // A text on one line in the rectangle (mm), at `points` or smaller until it fits its width.
+    void fittedText(const QRectF& mm, const QString& text, double points, bool bold = false);
     // A text in the rectangle (mm) with the alignment, on one line unless it wraps.
     void text(const QRectF& mm, const QString& text, double points, bool bold = false,
               int flags = 0);
@@ -74,6 +76,7 @@ private:
 // least and greatest value in their order, so the envelope of a dense curve is kept whole.
 std::vector<QPointF> thinnedCurve(const std::vector<QPointF>& points, size_t buckets = 800);
 
-// Round tick positions covering [low, high]: a step of 1, 2 or 5 times a power of ten giving
-// about `count` intervals. A degenerate range is widened around its value.
-std::vector<double> niceTicks(double& low, double& high, int count = 5);
+// Round tick positions covering [low, high], which are widened to the outer ticks: a step of 1,
+// 2 or 5 times a power of ten giving about `count` intervals; for an axis in degrees a step of
+// 15, 30, 45, 60, 90 or 180 where one fits. A degenerate range is widened around its value.
+std::vector<double> niceTicks(double& low, double& high, int count = 5, bool degrees = false);
