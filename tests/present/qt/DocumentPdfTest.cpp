@@ -5,10 +5,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
+#include <sys/wait.h>
 
 #include "calc/Calculation.h"
 #include "params/Autofill.h"
@@ -207,4 +209,21 @@ TEST(DocumentPdf, MechanismIsDrawnToScale)
         EXPECT_GT(oa, 20);
         EXPECT_NEAR(oa, ab * c.l1 / c.l2, 1.5) << "l1 " << c.l1 << ", OA " << oa << ", AB " << ab;
     }
+}
+
+// A document whose save fails part way (past the file-size limit) leaves the old file as it was,
+// as every other save does.
+TEST(DocumentPdf, FailedSaveKeepsTheOldFile)
+{
+    ScratchDir dir("pdf");
+    const std::string path = dir.file("doc.pdf");
+    writeBytes(path, "old document");
+    // 16 KiB: far below any document, above the empty temporary file.
+    const int status =
+        std::system(("bash -c \"ulimit -f 16; exec '" + std::string(KINOVAR_BATCH_EXE) +
+                     "' --autofill --set b=0 --pdf '" + path + "'\" 2>/dev/null")
+                        .c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(slurp(path), "old document");
 }
