@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +38,14 @@
 namespace {
 
 constexpr const char* kProgram = "kinovar-batch";
+
+// A project's title for the document: its file name without the folder and the suffix.
+std::string projectTitle(const std::string& path)
+{
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    if (name.size() > 8 && name.ends_with(".kinovar")) name.resize(name.size() - 8);
+    return name;
+}
 
 // Bad input; the message names the option or the file and line, and the offending text.
 struct BadInput {
@@ -191,6 +200,11 @@ struct BatchJob {
     std::optional<std::string> listing; // the memo text after "Обновить", lines ending CR LF
     std::optional<std::string> project; // the parameters after every option, as a project file
     std::optional<std::string> summary; // the run's summary as JSON
+    std::optional<std::string> pdf;     // the printable document
+    std::string projectName;            // the last --project's file name, for the document
+    // The charts the document carries: the last project's choice, else all.
+    std::shared_ptr<std::optional<std::vector<std::string>>> charts =
+        std::make_shared<std::optional<std::vector<std::string>>>();
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
@@ -251,11 +265,13 @@ const BatchOption kOptions[] = {
      }},
     {"--project", "FILE", "start from a project file (*.kinovar) instead of the defaults",
      [](BatchJob& job, const std::string& path) {
+         job.projectName = projectTitle(path);
          job.actions.push_back(
-             {kProjectPhase, [path, notes = job.notes](ParamSet& p) {
+             {kProjectPhase, [path, notes = job.notes, charts = job.charts](ParamSet& p) {
                   try {
                       const ProjectContent read = readProject(path);
                       p = read.params;
+                      *charts = read.reportCharts;
                       std::string note;
                       for (const std::string& key : read.unknownKeys)
                           note += (note.empty() ? "" : ", ") + quoteText(key, 60);
@@ -318,6 +334,10 @@ const BatchOption kOptions[] = {
              throw BadInput{e.message};
          }
      }},
+    {"--pdf", "FILE|-",
+     "write the printable document (PDF, A4): the mechanism, the inputs, the charts,\n"
+     "                      the summary; numbers take the separator of reports",
+     [](BatchJob& job, const std::string& path) { job.pdf = path; }},
     {"--from-report", "FILE", "read the 14 parameters of a report file, in order with --set",
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kOptionPhase, [path](ParamSet& p) {
@@ -412,8 +432,8 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         }
         option->take(job, value);
     }
-    const std::optional<std::string>* outputs[] = {&job.csv,     &job.kinetic, &job.report,
-                                                   &job.listing, &job.project, &job.summary};
+    const std::optional<std::string>* outputs[] = {
+        &job.csv, &job.kinetic, &job.report, &job.listing, &job.project, &job.summary, &job.pdf};
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
@@ -442,6 +462,17 @@ void applyParams(const BatchJob& job, ParamSet& p)
 
 // ---- Outputs -----------------------------------------------------------------------------
 
+// The document's date, as the Russian title block writes it: "07.12.2026".
+std::string todayText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return text;
+}
+
 // The listing in pieces: the whole text of the largest run would be tens of megabytes.
 void writeListing(TextWriter& w, const ResultsListing& listing)
 {
@@ -456,7 +487,8 @@ void writeListing(TextWriter& w, const ResultsListing& listing)
 }
 
 // Writes every output so that a failure replaces no file (app/BatchOutputs).
-void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, std::ostream& out)
+void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, std::ostream& out,
+                  const BatchDocumentWriter& pdf)
 {
     // The animation file, the report and the listing carry the chosen separator, as the window
     // writes them with the locale's; the CSV always takes the period.
@@ -478,6 +510,18 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
          [&](TextWriter& w) {
              w.writeRaw(summaryJson(summarizeRun(R, p, p.N, summaryOptions(p, p.delta))));
          }},
+        {"--pdf", job.pdf,
+         [&](TextWriter& w) {
+             DocumentInput in;
+             in.run = &p;
+             in.store = &R;
+             in.projectName = job.projectName;
+             in.date = todayText();
+             in.decimal = decimal;
+             in.delta = p.delta;
+             in.charts = *job.charts;
+             w.writeRaw(pdf(in));
+         }},
     };
     std::vector<BatchOutput> outputs;
     for (const auto& o : wanted)
@@ -491,7 +535,8 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
 
 } // namespace
 
-int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const BatchDocumentWriter& pdf)
 {
     BatchJob job;
     ParamSet p;
@@ -505,6 +550,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << kProgram << ' ' << kKinovarVersion << '\n' << kLicenceNotice;
             return kBatchDone;
         }
+        if (job.pdf && !pdf) throw BadInput{"--pdf: this build does not draw documents"};
         setDefaults(p);
         applyParams(job, p);
         if (!loadFitsMechanism(p))
@@ -550,7 +596,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     try {
         // The outputs carry the parameters the results were computed with, as the window's do.
-        writeOutputs(job, *R->computedWith(), *R, out);
+        writeOutputs(job, *R->computedWith(), *R, out, pdf);
     } catch (const BadInput& e) {
         err << kProgram << ": " << e.message << '\n';
         return kBatchBadInput;

@@ -2,10 +2,17 @@
 // kinovar-batch: the calculation without a window, for scripted studies.
 #include <csignal>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Batch.h"
+
+#if KINOVAR_BATCH_PDF
+#include <QGuiApplication>
+
+#include "present/qt/document/DocumentPdf.h"
+#endif
 
 int main(int argc, char** argv)
 {
@@ -14,5 +21,26 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return runBatch(args, std::cout, std::cerr);
+    BatchDocumentWriter pdf;
+#if KINOVAR_BATCH_PDF
+    // The document's fonts need a GUI application, made only when a document is drawn, on the
+    // offscreen platform unless another is asked for, so that no display is needed.
+    std::unique_ptr<QGuiApplication> gui;
+    pdf = [&gui, &argc, argv](const DocumentInput& in) {
+        if (!gui) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            // The toolkit's notes (a missing runtime folder, ...) are no concern of a script;
+            // the batch reports its own failures.
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    std::cerr << "kinovar-batch: " << m.toStdString() << '\n';
+            });
+            gui = std::make_unique<QGuiApplication>(argc, argv);
+        }
+        const QByteArray bytes = documentPdf(in);
+        return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    };
+#endif
+    return runBatch(args, std::cout, std::cerr, pdf);
 }

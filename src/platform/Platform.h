@@ -4,6 +4,7 @@
 // busy cursor, and the folders the program's files live in.
 // The Qt implementation lives in platform/qt; tests use a recording fake.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct FileDialogRequest {
     std::string memoryKey;
     std::string title = {};
 };
+
+// The toolkit's paged device a printed document is drawn on (a printer on Qt); only named here.
+class QPagedPaintDevice;
 
 // The memories of the program's dialogs.
 inline constexpr const char* kReportOpenDialog = "reportOpen";
@@ -80,6 +84,14 @@ public:
     // Modal question with "Да" and "Нет"; closing the box answers no, as does a platform
     // without boxes.
     virtual bool askYesNo(const std::string& text) { return (void)text, false; }
+    // The print dialog for a document titled `title`: when the user accepts it, `paint` draws
+    // the document on the printer chosen. False when cancelled, when the printer fails or
+    // `paint` does, as on a platform without printers.
+    virtual bool printDocument(const std::string& title,
+                               const std::function<bool(QPagedPaintDevice&)>& paint)
+    {
+        return (void)title, (void)paint, false;
+    }
     // Modal line entry under `prompt`, filled with `initial`: the text confirmed, or nullopt when
     // cancelled, as on a platform without boxes.
     virtual std::optional<std::string> askText(const std::string& prompt,

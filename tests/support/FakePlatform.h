@@ -4,6 +4,7 @@
 #pragma once
 #include <deque>
 #include <map>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -34,6 +35,10 @@ public:
     // Answers of askText in order; none left: cancelled.
     std::deque<std::optional<std::string>> textReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
+    // The print dialog: accepted unless told otherwise; the painting it was handed, kept for the
+    // test to run on a device of its own ("print:<title>" in calls).
+    bool printAccepted = true;
+    std::function<bool(QPagedPaintDevice&)> printed;
 
     void showMessage(const std::string& text) override
     {
@@ -117,6 +122,15 @@ public:
         const bool yes = yesNoReplies.front();
         yesNoReplies.pop_front();
         return yes;
+    }
+
+    bool printDocument(const std::string& title,
+                       const std::function<bool(QPagedPaintDevice&)>& paint) override
+    {
+        calls.push_back("print:" + title);
+        if (!printAccepted) return false;
+        printed = paint;
+        return true;
     }
 
 private:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/MainWindow.h"
+#include "app/qt/DocumentCommands.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -76,6 +77,15 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     runSettings_ = new RunSettingsPanel(client, P, *parameters_, platform, numbers_, this);
     animation_ = new AnimationPanel(client, R, platform, *progress_, numbers_, this);
     project_ = new ProjectController(this, platform, P, *parameters_, *runSettings_, numbers_);
+    ProjectController* project = project_;
+    document_ = new DocumentCommands(platform, R, numbers_,
+                                     {[project] { return project->projectPath(); },
+                                      [this] { return P.delta; },
+                                      [project] { return project->reportCharts(); },
+                                      [project](std::optional<std::vector<std::string>> charts) {
+                                          project->setReportCharts(std::move(charts));
+                                      }},
+                                     this);
     // Tab goes in reading order: the memo line, the edit buttons in the parameter order, the
     // entry, the parameter commands, the run settings with the mode box, the renderer, the grid
     // last. The panels keep their controls to themselves; the window knows them by their object

@@ -15,6 +15,7 @@ class AboutWindow;
 class AutoRecalc;
 struct CalcOutcome;
 class AnimationPanel;
+class DocumentCommands;
 class FlywheelChartWindow;
 class MoEChartWindow;
 class LoadEditor;
@@ -57,6 +58,7 @@ public:
     AnimationPanel& animationPanel() { return *animation_; }
     ProgressIndicator& progressIndicator() { return *progress_; }
     ProjectController& projectController() { return *project_; }
+    DocumentCommands& documentCommands() { return *document_; }
 
     // Window opacity as the 8-bit value 0..255 handed to the window.
     int opacity() const { return opacity_; }
@@ -159,6 +161,7 @@ private:
     RunSettingsPanel* runSettings_ = nullptr;
     AnimationPanel* animation_ = nullptr;
     ProjectController* project_ = nullptr; // the file, the undo history, the recovery copy
+    DocumentCommands* document_ = nullptr; // the printable document: PDF, print, its charts
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
     QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line

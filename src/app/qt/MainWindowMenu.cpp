@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/qt/DocumentCommands.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
@@ -62,6 +63,8 @@ void MainWindow::buildMenu()
     quitAction =
         addItem(this, fileMenu, "quitAction", QStringLiteral("Выход"), {}, [this] { quit(); });
 
+    document_->addMenuItems(this, fileMenu, quitAction,
+                            [this](const std::function<void()>& c) { runGuarded(c); });
     project_->addMenuItems(fileMenu, exportCsvAction,
                            addMenu("editMenu", QStringLiteral("Правка")));
 

@@ -6,6 +6,9 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -113,6 +116,22 @@ bool QtPlatform::askYesNo(const std::string& text)
     const NormalCursorScope normal;
     box.exec();
     return box.clickedButton() == yes;
+}
+
+bool QtPlatform::printDocument(const std::string& title,
+                               const std::function<bool(QPagedPaintDevice&)>& paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(fromUtf8(title));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                      QPageLayout::Millimeter));
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Печать"));
+    {
+        const NormalCursorScope normal;
+        if (dialog.exec() != QDialog::Accepted) return false;
+    }
+    return paint(printer);
 }
 
 std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
