@@ -35,6 +35,7 @@
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
+#include "present/VariantTable.h"
 
 namespace {
 
@@ -79,6 +80,8 @@ struct BatchJob {
     // The charts the document carries: the last project's choice, else all.
     std::shared_ptr<std::optional<std::vector<std::string>>> charts =
         std::make_shared<std::optional<std::vector<std::string>>>();
+    // The last project's variants: kept by --save-project, compared in the document.
+    std::shared_ptr<std::vector<Variant>> variants = std::make_shared<std::vector<Variant>>();
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
@@ -141,11 +144,13 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) {
          job.projectName = projectTitle(path);
          job.actions.push_back(
-             {kProjectPhase, [path, notes = job.notes, charts = job.charts](ParamSet& p) {
+             {kProjectPhase,
+              [path, notes = job.notes, charts = job.charts, variants = job.variants](ParamSet& p) {
                   try {
                       const ProjectContent read = readProject(path);
                       p = read.params;
                       *charts = read.reportCharts;
+                      *variants = read.variants;
                       std::string note;
                       for (const std::string& key : read.unknownKeys)
                           note += (note.empty() ? "" : ", ") + quoteText(key, 60);
@@ -379,7 +384,10 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
         {"--kinetic", job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R, decimal); }},
         {"--report", job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
         {"--listing", job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
-        {"--save-project", job.project, [&](TextWriter& w) { writeProject(w, p); }},
+        {"--save-project", job.project,
+         [&](TextWriter& w) {
+             writeProject(w, Project{p, *job.variants, *job.charts});
+         }},
         {"--summary", job.summary,
          [&](TextWriter& w) {
              w.writeRaw(summaryJson(summarizeRun(R, p, p.N, summaryOptions(p, p.delta))));
@@ -394,6 +402,7 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
              in.decimal = decimal;
              in.delta = p.delta;
              in.charts = *job.charts;
+             in.variants = variantTable(*job.variants, std::nullopt, decimal);
              w.writeRaw(pdf(in));
          }},
     };

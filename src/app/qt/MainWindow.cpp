@@ -30,6 +30,7 @@
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
+#include "present/VariantTable.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MoEChartWindow.h"
@@ -86,6 +87,10 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
                                           project->setReportCharts(std::move(charts));
                                       }},
                                      this);
+    // The document compares the project's variants, in the numbers of the window.
+    connect(project_, &ProjectController::variantsChanged, this, [this] {
+        document_->setVariants(variantTable(project_->variants(), std::nullopt, numbers_.decimal));
+    });
     // Tab goes in reading order: the memo line, the edit buttons in the parameter order, the
     // entry, the parameter commands, the run settings with the mode box, the renderer, the grid
     // last. The panels keep their controls to themselves; the window knows them by their object

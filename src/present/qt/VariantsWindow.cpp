@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "present/SummaryText.h"
+#include "present/VariantTable.h"
 
 namespace {
 
@@ -30,10 +30,10 @@ VariantsWindow::VariantsWindow(const NumberFormat& numbers, QWidget* parent)
     emptyLine_->setObjectName("variantsEmpty");
     layout->addWidget(emptyLine_);
 
-    QStringList header{QStringLiteral("Вариант"), QStringLiteral("На графиках")};
-    for (const KeyFigure& f : keyFigures())
-        header << QStringLiteral("%1, %2").arg(QString::fromUtf8(f.caption),
-                                               QString::fromUtf8(f.unit));
+    QStringList header;
+    for (const std::string& title : variantTable({}, std::nullopt, '.').header)
+        header << QString::fromStdString(title);
+    header.insert(1, QStringLiteral("На графиках"));
     table_ = new QTableWidget(0, int(header.size()), this);
     table_->setObjectName("variantsTable");
     table_->setHorizontalHeaderLabels(header);
@@ -83,25 +83,11 @@ void VariantsWindow::showVariants(const std::vector<Variant>& variants,
     filling_ = true;
     names_.clear();
     hasCurrent_ = current.has_value();
-    // The best of each column among everything shown, the current run included.
-    std::vector<Variant> compared;
-    if (current) compared.push_back(Variant{"", {}, *current});
-    compared.insert(compared.end(), variants.begin(), variants.end());
-    const std::vector<int> best = bestVariantPerFigure(compared);
-
-    // Every cell holding the best value is marked, none where the column holds one value only.
-    std::vector<bool> sameInColumn(best.size(), true);
-    for (size_t f = 0; f < best.size(); ++f)
-        for (const Variant& v : compared)
-            if (best[f] >= 0 && f < v.figures.size() &&
-                v.figures[f] != compared[size_t(best[f])].figures[f])
-                sameInColumn[f] = false;
-
-    table_->setRowCount(int(compared.size()));
-    for (size_t r = 0; r < compared.size(); ++r) {
+    const DocumentTable shown = variantTable(variants, current, numbers_.decimal);
+    table_->setRowCount(int(shown.rows.size()));
+    for (size_t r = 0; r < shown.rows.size(); ++r) {
         const bool isCurrent = current && r == 0;
-        auto* name = new QTableWidgetItem(isCurrent ? QStringLiteral("Текущий расчёт")
-                                                    : QString::fromStdString(compared[r].name));
+        auto* name = new QTableWidgetItem(QString::fromStdString(shown.rows[r][0]));
         auto* chart = new QTableWidgetItem;
         if (isCurrent) {
             name->setFlags(name->flags() & ~Qt::ItemIsEditable);
@@ -110,22 +96,17 @@ void VariantsWindow::showVariants(const std::vector<Variant>& variants,
             name->setFont(italic);
             chart->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         } else {
-            names_.push_back(compared[r].name);
+            names_.push_back(shown.rows[r][0]);
             chart->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            chart->setCheckState(checked.count(compared[r].name) ? Qt::Checked : Qt::Unchecked);
+            chart->setCheckState(checked.count(shown.rows[r][0]) ? Qt::Checked : Qt::Unchecked);
         }
         table_->setItem(int(r), kNameColumn, name);
         table_->setItem(int(r), kChartColumn, chart);
-        for (size_t f = 0; f < keyFigures().size(); ++f) {
-            const auto& value =
-                f < compared[r].figures.size() ? compared[r].figures[f] : std::nullopt;
-            auto* cell = new QTableWidgetItem(
-                value ? QString::fromStdString(summaryFigure(*value, numbers_.decimal))
-                      : QStringLiteral("—"));
+        for (size_t f = 0; f + 1 < shown.rows[r].size(); ++f) {
+            auto* cell = new QTableWidgetItem(QString::fromStdString(shown.rows[r][f + 1]));
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (best[f] >= 0 && value && *value == *compared[size_t(best[f])].figures[f] &&
-                !sameInColumn[f]) {
+            if (shown.best[r][f + 1]) {
                 QFont font = cell->font();
                 font.setBold(true);
                 cell->setFont(font);

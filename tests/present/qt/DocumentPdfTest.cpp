@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 
 #include "calc/Calculation.h"
+#include "formats/ProjectFile.h"
 #include "params/Autofill.h"
 #include "present/qt/document/DocumentPdf.h"
 #include "support/PdfTools.h"
@@ -226,4 +227,38 @@ TEST(DocumentPdf, FailedSaveKeepsTheOldFile)
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
     EXPECT_EQ(slurp(path), "old document");
+}
+
+// A project's variants go through the batch whole: --save-project keeps them, and the document
+// compares them by name, with one page more than the same project without them.
+TEST(DocumentPdf, BatchKeepsAndComparesAProjectsVariants)
+{
+    ScratchDir dir("pdfvariants");
+    Project project;
+    setDefaults(project.params);
+    autofill(project.params);
+    for (const double l2 : {22.0, 31.0}) {
+        Variant v{"шатун " + std::to_string(int(l2)), project.params, {}};
+        v.params.l2 = l2;
+        v.figures.assign(keyFigures().size(), l2 / 8);
+        project.variants.push_back(v);
+    }
+    writeProject(dir.file("with.kinovar"), project);
+    writeProject(dir.file("without.kinovar"), project.params);
+    auto document = [&](const char* name) {
+        run(std::string("'") + KINOVAR_BATCH_EXE + "' --decimal-separator , --project '" +
+            dir.file(name) + "' --save-project '" + dir.file(std::string("saved-") + name) +
+            "' --pdf '" + dir.file(std::string(name) + ".pdf") + "'");
+        return dir.file(std::string(name) + ".pdf");
+    };
+    const std::string with = document("with.kinovar");
+    const std::string text = run("pdftotext -layout '" + with + "' -");
+    EXPECT_NE(text.find("шатун 22"), std::string::npos);
+    EXPECT_NE(text.find("шатун 31"), std::string::npos);
+    EXPECT_NE(text.find("3,875"), std::string::npos); // 31 / 8, in the separator asked for
+    EXPECT_EQ(pageCount(with), pageCount(document("without.kinovar")) + 1);
+    const ProjectContent saved = readProject(dir.file("saved-with.kinovar"));
+    ASSERT_EQ(saved.variants.size(), 2u);
+    EXPECT_EQ(saved.variants[1].name, "шатун 31");
+    EXPECT_EQ(saved.variants[1].params.l2, 31.0);
 }
