@@ -96,41 +96,90 @@ void ValuesListing::appendLine(size_t i, std::string& out) const
     }
 }
 
+namespace {
+
+size_t reportChunks(int columns)
+{
+    return (size_t(std::max(columns, 0)) + kReportChunkColumns - 1) / kReportChunkColumns;
+}
+
+// Columns chunk·512 + 1 .. of the report, each cell with its CR LF.
+std::string reportChunk(const GridValues& values, size_t chunk, int columns)
+{
+    const int first = int(chunk) * kReportChunkColumns + 1;
+    const int last = std::min(columns, first + kReportChunkColumns - 1);
+    std::string text;
+    text.reserve(size_t(last - first + 1) * kReportRows * 12);
+    std::array<RowText, kReportRows> rows;
+    for (int c = first; c <= last; ++c) {
+        for (int r = 0; r < kReportRows; ++r) {
+            if (values.holds(c, r)) {
+                RowText& t = rows[size_t(r)];
+                const long double v = values.value(r, c);
+                // -0 and +0 compare equal and render alike; no stored value is NaN.
+                if (!t.valid || !(v == t.value)) {
+                    t.text = cellText(v, r, values.decimal());
+                    t.value = v;
+                    t.valid = true;
+                }
+                text += t.text;
+            }
+            text += "\r\n";
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 void writeReport(const std::string& path, const ParamSet& p, const GridValues& values, char decimal,
-                 unsigned threads)
+                 unsigned threads, const std::vector<std::string>* body)
 {
     TextWriter out(path);
     writeReportHeader(out, p, decimal);
     const int columns = std::max(p.N, 0);
-    const size_t chunks = (size_t(columns) + kReportChunkColumns - 1) / kReportChunkColumns;
+    const size_t chunks = reportChunks(columns);
+    if (body && body->size() == chunks) {
+        for (const std::string& text : *body)
+            out.writeRaw(text);
+        out.close();
+        return;
+    }
     std::vector<std::string> texts(chunks);
-    auto work = [&](size_t chunk) {
-        const int first = int(chunk) * kReportChunkColumns + 1;
-        const int last = std::min(columns, first + kReportChunkColumns - 1);
-        std::string& text = texts[chunk];
-        text.reserve(size_t(last - first + 1) * kReportRows * 12);
-        std::array<RowText, kReportRows> rows;
-        for (int c = first; c <= last; ++c) {
-            for (int r = 0; r < kReportRows; ++r) {
-                if (values.holds(c, r)) {
-                    RowText& t = rows[size_t(r)];
-                    const long double v = values.value(r, c);
-                    // -0 and +0 compare equal and render alike; no stored value is NaN.
-                    if (!t.valid || !(v == t.value)) {
-                        t.text = cellText(v, r, values.decimal());
-                        t.value = v;
-                        t.valid = true;
-                    }
-                    text += t.text;
-                }
-                text += "\r\n";
-            }
-        }
-    };
+    auto work = [&](size_t chunk) { texts[chunk] = reportChunk(values, chunk, columns); };
     auto completed = [&](size_t chunk) {
         out.writeRaw(texts[chunk]);
         texts[chunk] = std::string();
     };
     runOrderedChunks(chunks, threads, work, completed);
     out.close();
+}
+
+void ReportBody::start(const GridValues& values, int columns)
+{
+    stop();
+    values_ = &values;
+    columns_ = std::max(columns, 0);
+    chunks_.assign(reportChunks(columns_), std::string());
+    cancel_ = false;
+    thread_ = std::thread([this] {
+        for (size_t k = 0; k < chunks_.size() && !cancel_; ++k)
+            chunks_[k] = reportChunk(*values_, k, columns_);
+    });
+}
+
+void ReportBody::stop()
+{
+    cancel_ = true;
+    if (thread_.joinable()) thread_.join();
+    chunks_.clear();
+    values_ = nullptr;
+    columns_ = -1;
+}
+
+const std::vector<std::string>* ReportBody::wait(const GridValues& values, int columns)
+{
+    if (values_ != &values || columns_ != std::max(columns, 0)) return nullptr;
+    if (thread_.joinable()) thread_.join();
+    return &chunks_;
 }

@@ -3,9 +3,12 @@
 // cell, a listing line or a report column is asked for: formatting seven million cells up front
 // costs several calculations, copying their values a fraction of one.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "calc/ResultStore.h"
 #include "formats/GridText.h"
@@ -73,5 +76,34 @@ private:
 // values do not hold). The cells are made on every core while the file is written; the bytes do
 // not depend on the thread count. Throws as that writeReport does; a failed save leaves the file
 // as it was.
+//
+// `body`, when given, is the body of ReportBody made for these values and p.N columns: the save
+// then only writes it.
 void writeReport(const std::string& path, const ParamSet& p, const GridValues& values, char decimal,
-                 unsigned threads = 0);
+                 unsigned threads = 0, const std::vector<std::string>* body = nullptr);
+
+// The body of a report of grid values (every column's cells, as writeReport makes them), made
+// ahead on a thread of its own after a refresh, so that a save only writes: formatting seven
+// million cells costs several times the writing.
+class ReportBody {
+public:
+    ReportBody() = default;
+    ReportBody(const ReportBody&) = delete;
+    ReportBody& operator=(const ReportBody&) = delete;
+    ~ReportBody() { stop(); }
+    // Stops any earlier making, then makes the body of `columns` columns of `values` on a thread
+    // of its own. The values must not change until stop() or the next start().
+    void start(const GridValues& values, int columns);
+    // Stops the making and forgets the body; to be called before the values change.
+    void stop();
+    // The body of `columns` columns of `values`, waiting until it is made; nullptr when the body
+    // was not started for them (or was stopped).
+    const std::vector<std::string>* wait(const GridValues& values, int columns);
+
+private:
+    std::thread thread_;
+    std::atomic<bool> cancel_{false};
+    std::vector<std::string> chunks_;
+    const GridValues* values_ = nullptr;
+    int columns_ = -1;
+};

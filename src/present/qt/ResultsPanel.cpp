@@ -90,6 +90,14 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
 
     gridModel = new ResultsGridModel(this);
     gridModel->setNumberFormat(&numbers);
+    // The report's text is made once the window has been still for a moment after a refresh,
+    // so that refreshes in a row (recalculating as the user types) do not each pay for it.
+    bodyTimer_ = new QTimer(this);
+    bodyTimer_->setSingleShot(true);
+    bodyTimer_->setInterval(700);
+    connect(bodyTimer_, &QTimer::timeout, this, [this] {
+        if (gridWith_) reportBody_.start(gridModel->values(), gridWith_->N);
+    });
     // A shown listing reads the grid's cells: before the grid is rewritten (by another thread
     // too), the listing over it leaves the memo, whose repaint may come while the refresh runs.
     connect(gridModel, &QAbstractItemModel::modelAboutToBeReset, this,
@@ -164,6 +172,9 @@ void ResultsPanel::refreshResults()
             progress.repaintNow();
         };
 
+    // The body of the old values' report goes before the values change under it.
+    bodyTimer_->stop();
+    reportBody_.stop();
     gridModel->beginChange(); // the memo shows refreshStatus() meanwhile
     gridWith_.reset();        // a partly copied grid belongs to no run
     try {
@@ -178,6 +189,7 @@ void ResultsPanel::refreshResults()
     gridModel->endChange();
     auto lines = std::make_shared<ValuesListing>(gridModel->values());
     listing->setLines(std::move(lines));
+    bodyTimer_->start();
 
     // The captions come last so that a missing file leaves every value row refreshed. A fault
     // is shown once: every later refresh would meet the same one until the file changes.
@@ -224,7 +236,8 @@ void ResultsPanel::saveReport()
     const ParamSet& written = gridWith_ ? *gridWith_ : R.computedWith() ? *R.computedWith() : P;
     const BusyCursor busy(platform);
     try {
-        writeReport(*name, written, gridModel->values(), numbers.decimal);
+        writeReport(*name, written, gridModel->values(), numbers.decimal, 0,
+                    reportBody_.wait(gridModel->values(), written.N));
         // The report's layout has no place for a load: say so rather than drop it silently.
         if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
     } catch (const KinovarError& e) {

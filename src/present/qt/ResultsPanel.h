@@ -7,11 +7,13 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <optional>
 #include <string>
 
 #include "base/NumberText.h"
 #include "calc/ResultStore.h"
+#include "formats/GridValues.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
 
@@ -99,5 +101,7 @@ private:
     const NumberFormat& numbers;
     int captionCount_ = 0;
     std::optional<ParamSet> gridWith_; // the run the grid's values were refreshed from
+    ReportBody reportBody_;            // the report of the grid's values, made ahead
+    QTimer* bodyTimer_ = nullptr;      // starts reportBody_ once refreshes pause
     std::string captionFault_;         // the caption file's fault last shown, with the file's state
 };

@@ -313,10 +313,13 @@ TEST_F(ResultsPanelTest, SaveWritesTheReportOfTheGridText)
     writeReport(dir.file("expected.txt"), params, refreshed, '.');
     EXPECT_EQ(bytes, readBytes(dir.file("expected.txt")));
 
+    // Saved again once the window has been still: the text made ahead is the same.
+    QTest::qWait(900);
     fake.saveReplies.push_back(path);
     form->resultsPanel().saveReport();
     EXPECT_EQ(memo(), q(path)); // replacing names the file
     EXPECT_TRUE(fake.errors.empty());
+    EXPECT_EQ(readBytes(path), bytes);
 
     // A device is no report: writing to it might never end (a pipe with no reader).
     fake.saveReplies.push_back("/dev/full");
