@@ -40,6 +40,7 @@ VariantsController::VariantsController(Platform& platform, const ParamSet& param
     if (moeChart) moeChart->setOverlaySource(source);
     if (quantityChart) quantityChart->setOverlaySource(source);
     connect(&project, &ProjectController::variantsChanged, this, [this] {
+        curves_.clear();
         refreshWindow();
         refreshCharts();
     });
@@ -155,11 +156,15 @@ std::vector<ChartOverlay> VariantsController::overlays(const std::vector<int>& r
     const std::vector<size_t> chosen = window.chosenForCharts();
     if (chosen.empty() || rows.empty()) return out;
     const BusyCursor busy(platform);
-    if (!scratch_) scratch_ = std::make_unique<ResultStore>();
     const auto& variants = project.variants();
     for (size_t v : chosen) {
         if (v >= variants.size()) continue;
-        const std::vector<Curve> curves = variantCurves(variants[v].params, rows, *scratch_);
+        auto [cached, fresh] = curves_.try_emplace({v, rows});
+        if (fresh) {
+            if (!scratch_) scratch_ = std::make_unique<ResultStore>();
+            cached->second = variantCurves(variants[v].params, rows, *scratch_);
+        }
+        const std::vector<Curve>& curves = cached->second;
         for (size_t k = 0; k < rows.size(); ++k) {
             ChartOverlay o;
             QString row = QString::fromUtf8(rowName(rows[k]));

@@ -5,11 +5,13 @@
 // Mo/E chart and the quantity chart, each in a colour of its own.
 #pragma once
 #include <QObject>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "base/NumberText.h"
 #include "calc/ResultStore.h"
+#include "calc/Variant.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
 #include "present/qt/ChartView.h"
@@ -58,4 +60,7 @@ private:
     MoEChartWindow* moeChart;
     QuantityChartWindow* quantityChart;
     std::unique_ptr<ResultStore> scratch_; // where variants are recomputed, made when first needed
+    // The curves already computed, by variant and rows; the list's every change empties it, so
+    // a chart refilled after each new run (recalculating as the user types) reuses them.
+    std::map<std::pair<size_t, std::vector<int>>, std::vector<Curve>> curves_;
 };
