@@ -46,13 +46,6 @@ constexpr int kFadeStep = 15;
 constexpr const char* kAutoRecalcKey = "autoRecalc";
 constexpr int kOpaque = 255;
 
-void bringToFront(QWidget* w)
-{
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->raise();
-    w->activateWindow();
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent)

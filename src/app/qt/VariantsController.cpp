@@ -8,6 +8,7 @@
 #include "calc/Calculation.h"
 #include "calc/Variant.h"
 #include "platform/Command.h"
+#include "platform/qt/ScreenFit.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/VariantsWindow.h"
@@ -18,13 +19,6 @@ namespace {
 const QColor kPalette[] = {QColor(230, 120, 0), QColor(140, 60, 200), QColor(0, 150, 150),
                            QColor(200, 0, 120), QColor(120, 100, 40), QColor(90, 90, 90),
                            QColor(0, 90, 200),  QColor(160, 160, 0)};
-
-void bringToFront(QWidget* w)
-{
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
 
 } // namespace
 
@@ -125,10 +119,11 @@ void VariantsController::keepOffered(const ParamSet& params, const QString& sugg
 void VariantsController::showWindow()
 {
     refreshWindow();
+    window.show();
     bringToFront(&window);
 }
 
-void VariantsController::resultsReplaced()
+void VariantsController::followResults()
 {
     if (window.isVisible()) refreshWindow();
 }

@@ -44,7 +44,7 @@ public:
     // "Варианты": shows the window, refilled, or brings it to the front.
     void showWindow();
     // New results are in the store: the window's current row and the charts follow.
-    void resultsReplaced();
+    void followResults();
     // The overlays for `rows` of every variant checked in the window (OverlaySource).
     std::vector<ChartOverlay> overlays(const std::vector<int>& rows);
 

@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     variants.addMenuItems(mainWindow.menuBar()->findChild<QMenu*>("operationsMenu"),
                           mainWindow.menuBar()->findChild<QMenu*>("viewMenu"));
     QObject::connect(&mainWindow, &MainWindow::resultsReplaced, &variants,
-                     &VariantsController::resultsReplaced);
+                     &VariantsController::followResults);
     QObject::connect(&mainWindow, &MainWindow::variantOffered, &variants,
                      &VariantsController::keepOffered);
 

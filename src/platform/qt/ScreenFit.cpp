@@ -58,3 +58,10 @@ void keepOnScreenWhenShown(QWidget* window)
         return;
     window->installEventFilter(new ScreenFitFilter(window));
 }
+
+void bringToFront(QWidget* window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}

@@ -15,5 +15,9 @@ QPoint placeInside(const QRect& frame, const QRect& area);
 // Moves the top-level `window` into the available area of its screen now, when it is not inside.
 void keepOnScreen(QWidget* window);
 
+// Brings a shown top-level window to the front, out of the task bar when it was minimised, and
+// gives it the keyboard.
+void bringToFront(QWidget* window);
+
 // Does keepOnScreen every time `window` is shown. Safe to call more than once.
 void keepOnScreenWhenShown(QWidget* window);

@@ -33,7 +33,7 @@ protected:
             std::make_unique<VariantsController>(fake, params, *store, form->projectController(),
                                                  form->numbers(), *window, moe.get(), nullptr);
         QObject::connect(form.get(), &MainWindow::resultsReplaced, variants.get(),
-                         &VariantsController::resultsReplaced);
+                         &VariantsController::followResults);
         QObject::connect(form.get(), &MainWindow::variantOffered, variants.get(),
                          &VariantsController::keepOffered);
     }
