@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
 #include <QUndoStack>
 #include <algorithm>
 #include <atomic>
@@ -69,6 +70,10 @@ ProjectController::ProjectController(QMainWindow* window, Platform& platform, Pa
       runSettings(runSettings), numbers(numbers)
 {
     setObjectName("projectController");
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(250);
+    connect(recoveryTimer_, &QTimer::timeout, this, [this] { writeRecovery(); });
     history = new ParamHistory(
         P, parameters, numbers, [this] { showAll(); }, this);
     // Two windows, in one process or two, each keep a copy of their own.
@@ -148,16 +153,25 @@ QString ProjectController::title() const
 void ProjectController::stackChanged()
 {
     window->setWindowTitle(title());
-    // The copy follows every change while any is unsaved; a failed copy must not stop the work
-    // it guards, so it is left at its last state.
+    if (!unsaved()) {
+        recoveryTimer_->stop();
+        std::error_code ec;
+        fs::remove(recoveryPath_, ec);
+    } else if (!recoveryTimer_->isActive()) {
+        // A synced save costs milliseconds: changes in quick succession (typing with the
+        // calculation following) share one copy, written a moment after the first of them.
+        recoveryTimer_->start();
+    }
+}
+
+void ProjectController::writeRecovery()
+{
+    // The copy follows the changes while any is unsaved; a failed copy must not stop the work it
+    // guards, so it is left at its last state.
+    if (!unsaved()) return;
     try {
-        if (!unsaved()) {
-            std::error_code ec;
-            fs::remove(recoveryPath_, ec);
-        } else {
-            fs::create_directories(recoveryDir());
-            writeProject(recoveryPath_, project());
-        }
+        fs::create_directories(recoveryDir());
+        writeProject(recoveryPath_, project());
     } catch (const std::exception&) {
     }
 }
@@ -288,6 +302,7 @@ void ProjectController::openReport(const std::function<void()>& open)
 
 void ProjectController::closedCleanly()
 {
+    recoveryTimer_->stop();
     std::error_code ec;
     fs::remove(recoveryPath_, ec);
 }

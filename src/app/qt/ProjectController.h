@@ -20,6 +20,7 @@ class ParameterPanel;
 class QAction;
 class QMainWindow;
 class QMenu;
+class QTimer;
 class QUndoStack;
 class RunSettingsPanel;
 
@@ -94,9 +95,10 @@ signals:
     void variantsChanged();
 
 private:
-    void stackChanged();                       // title and recovery copy follow the history
-    void showAll();                            // every control shows the set
-    bool loadProject(const std::string& path); // openProject without the question
+    void stackChanged(); // title and recovery copy follow the history
+    void writeRecovery();
+    void showAll();                                           // every control shows the set
+    bool loadProject(const std::string& path);                // openProject without the question
     void adopt(const ParamSet& values, const QString& label); // one undo step to `values`
     // One undo step to the project's set and variants (the report's chart choice follows).
     void adoptProject(const Project& project, const QString& label);
@@ -123,6 +125,7 @@ private:
     std::string recoveryPath_;
     std::vector<std::string> recent_;
     std::vector<QAction*> recentActions_;
+    QTimer* recoveryTimer_ = nullptr; // writes the recovery copy a moment after a change
     std::vector<Variant> variants_;
     std::optional<std::vector<std::string>> reportCharts_;
     bool reportChartsChanged_ = false; // unsaved, though no undo step says so

@@ -124,7 +124,8 @@ TEST_F(ProjectWindow, ProjectFileInTheWindow)
     EXPECT_EQ(form->windowTitle(), "press.kinovar — Kinovar");
     trigger("redoAction");
     ASSERT_FALSE(project().recoveryPath().empty());
-    EXPECT_TRUE(std::filesystem::exists(project().recoveryPath())); // unsaved: a copy is kept
+    // Unsaved: a copy is kept, written a moment after the change.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(project().recoveryPath()); }));
 
     // Each command that would drop the change asks first; "Отмена" keeps everything.
     const char* droppers[] = {"newAction", "openReportAction", "openProjectAction"};
