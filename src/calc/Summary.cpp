@@ -135,18 +135,20 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     if (const auto stroke = sliderStroke(p)) s.stroke = SummaryPoint{*stroke, 0, 0};
     s.sliderSpeed = peakMagnitude(store, p, Q::ybt, s.steps);
     s.sliderAcceleration = peakMagnitude(store, p, Q::ybtt, s.steps);
-    int widest = 1;
-    long double widestAngle = pressureAngleAt(store, 1); // each step's angle found once
-    for (int i = 2; i <= s.steps; ++i)
-        if (const long double angle = pressureAngleAt(store, i); angle > widestAngle)
-            widest = i, widestAngle = angle;
-    s.pressureAngle = at(p, widestAngle, widest);
+    if (!options.figuresOnly) {
+        int widest = 1;
+        long double widestAngle = pressureAngleAt(store, 1); // each step's angle found once
+        for (int i = 2; i <= s.steps; ++i)
+            if (const long double angle = pressureAngleAt(store, i); angle > widestAngle)
+                widest = i, widestAngle = angle;
+        s.pressureAngle = at(p, widestAngle, widest);
+    }
     s.jointB = peakMagnitude(store, p, Q::fbk, s.steps);
     s.jointA = peakMagnitude(store, p, Q::fak, s.steps);
     s.jointO = peakMagnitude(store, p, Q::fok, s.steps);
     s.sideThrust = peakMagnitude(store, p, Q::nb, s.steps);
     long double gap = 0, moment = 0;
-    for (int i = 1; i <= s.steps; ++i) {
+    for (int i = 1; i <= (options.figuresOnly ? 0 : s.steps); ++i) {
         gap = std::max(gap, std::fabs(store(Q::mb, i) - store(Q::mo, i)));
         moment = std::max(moment, std::fabs(store(Q::mo, i)));
     }

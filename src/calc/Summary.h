@@ -53,6 +53,9 @@ struct SummaryOptions {
     // quantity. A sweep asks only for those its key figures read: scanning every row of every
     // variant would cost a fifth of the calculation.
     std::vector<Quantity> extremesOf = {};
+    // Only what the key figures read: the rod's pressure angle and the moment check, which no
+    // figure reads, are left at 0.
+    bool figuresOnly = false;
 };
 
 // The options of a run's summary: the period of the run and the δ asked for now.

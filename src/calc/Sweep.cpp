@@ -165,6 +165,7 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long dou
     SummaryOptions options = summaryOptions(*p, p->delta);
     const auto read = keyFigureExtremes();
     options.extremesOf.assign(read.begin(), read.end());
+    options.figuresOnly = true;
     const RunSummary summary = summarizeRun(store, *p, p->N, options);
     for (const KeyFigure& figure : keyFigures())
         point.figures.push_back(figure.read(summary));
