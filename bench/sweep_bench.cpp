@@ -25,7 +25,7 @@ ParamSet run361()
     return p;
 }
 
-const SweepSpec kSpec{"l2", 25, 60, 1000, true};
+const SweepPlan kPlan{"l2", 25, 60, 1000, true};
 
 void BM_Calculation361(benchmark::State& state)
 {
@@ -49,7 +49,7 @@ void BM_Sweep(benchmark::State& state)
     double spentMs = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const auto points = runSweep(base, kSpec, jobs, cancel);
+        const auto points = runSweep(base, kPlan, jobs, cancel);
         spentMs +=
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
@@ -58,7 +58,7 @@ void BM_Sweep(benchmark::State& state)
     }
     // Wall time per variant, to set beside BM_Calculation361.
     state.counters["per_variant_ms"] =
-        spentMs / static_cast<double>(state.iterations()) / kSpec.count;
+        spentMs / static_cast<double>(state.iterations()) / kPlan.count;
 }
 
 } // namespace

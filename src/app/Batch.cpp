@@ -86,7 +86,7 @@ struct BatchJob {
     char separator = '\0';
     bool autofill = false;
     // A sweep of one key from the parameters every other option set, its rows to --summary.
-    std::optional<SweepSpec> sweep;
+    std::optional<SweepPlan> sweep;
     bool sweepAutofill = false;
     int jobs = 0; // threads of a sweep; 0 for every core
     bool help = false;

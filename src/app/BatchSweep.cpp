@@ -23,7 +23,7 @@ std::string trimmed(const std::string& s)
 
 } // namespace
 
-SweepSpec parseSweepOption(const std::string& text)
+SweepPlan parseSweepOption(const std::string& text)
 {
     const auto fail = [&](const std::string& why) {
         return SweepOptionError{"--sweep " + quoteText(text) + ": " + why};
@@ -38,16 +38,16 @@ SweepSpec parseSweepOption(const std::string& text)
         at = colon + 1;
     }
     if (parts.size() != 3) throw fail("expected KEY=FROM:TO:COUNT");
-    SweepSpec spec;
-    spec.key = trimmed(text.substr(0, eq));
+    SweepPlan plan;
+    plan.key = trimmed(text.substr(0, eq));
     try {
-        spec.from = ParseReal(parts[0], '.');
-        spec.to = ParseReal(parts[1], '.');
-        spec.count = ParseInteger(parts[2]);
+        plan.from = ParseReal(parts[0], '.');
+        plan.to = ParseReal(parts[1], '.');
+        plan.count = ParseInteger(parts[2]);
     } catch (const ConvertError& e) {
         throw fail(e.what());
     }
-    return spec;
+    return plan;
 }
 
 int parseJobsOption(const std::string& text)
@@ -84,15 +84,15 @@ std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& poin
     return text;
 }
 
-int runBatchSweep(const SweepSpec& spec, int jobs, const ParamSet& base, const std::string& path,
+int runBatchSweep(const SweepPlan& plan, int jobs, const ParamSet& base, const std::string& path,
                   std::ostream& out, std::ostream& err)
 {
-    if (const std::string fault = sweepSpecFault(base, spec); !fault.empty()) {
+    if (const std::string fault = sweepPlanFault(base, plan); !fault.empty()) {
         err << "kinovar-batch: --sweep: " << fault << '\n';
         return kBatchBadInput;
     }
     const std::atomic<bool> never{false};
-    const std::string rows = sweepCsv(spec.key, *runSweep(base, spec, jobs, never));
+    const std::string rows = sweepCsv(plan.key, *runSweep(base, plan, jobs, never));
     try {
         writeBatchOutputs({{"--summary", path, [&](TextWriter& w) { w.writeRaw(rows); }}}, out);
     } catch (const BatchOutputFailure& e) {

@@ -13,9 +13,9 @@ struct SweepOptionError {
 };
 
 // "KEY=FROM:TO:COUNT" (blanks around the parts allowed; numbers with the period as decimal
-// separator, COUNT a whole number) as a spec with the period in its reasons. The key and the
-// count are checked later, against the parameters (sweepSpecFault). Throws SweepOptionError.
-SweepSpec parseSweepOption(const std::string& text);
+// separator, COUNT a whole number) as a plan with the period in its reasons. The key and the
+// count are checked later, against the parameters (sweepPlanFault). Throws SweepOptionError.
+SweepPlan parseSweepOption(const std::string& text);
 
 // A thread count: a whole number from 1 to 1024. Throws SweepOptionError.
 int parseJobsOption(const std::string& text);
@@ -26,7 +26,7 @@ int parseJobsOption(const std::string& text);
 std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& points);
 
 // Runs the sweep from `base` on `jobs` threads (0: every core) and writes its rows to `path`
-// ("-": `out`) as the batch writes every output; a spec sweepSpecFault refuses, or a failed
+// ("-": `out`) as the batch writes every output; a plan sweepPlanFault refuses, or a failed
 // write, is told on `err`. Returns the batch's exit status: done, or bad input.
-int runBatchSweep(const SweepSpec& spec, int jobs, const ParamSet& base, const std::string& path,
+int runBatchSweep(const SweepPlan& plan, int jobs, const ParamSet& base, const std::string& path,
                   std::ostream& out, std::ostream& err);

@@ -84,38 +84,38 @@ bool sweepableKey(std::string_view key)
     return isLoadScale(key) || realParam(key) != nullptr;
 }
 
-std::string sweepSpecFault(const ParamSet& base, const SweepSpec& spec)
+std::string sweepPlanFault(const ParamSet& base, const SweepPlan& plan)
 {
-    if (!sweepableKey(spec.key))
-        return "'" + spec.key + "' нельзя исследовать: нужен ключ вещественного параметра или " +
+    if (!sweepableKey(plan.key))
+        return "'" + plan.key + "' нельзя исследовать: нужен ключ вещественного параметра или " +
                kLoadScaleKey;
-    if (spec.count < 1 || spec.count > kMaxSweepCount)
+    if (plan.count < 1 || plan.count > kMaxSweepCount)
         return "число значений должно быть от 1 до " + std::to_string(kMaxSweepCount);
-    if (isLoadScale(spec.key)) {
+    if (isLoadScale(plan.key)) {
         if (!base.load.active()) return "масштаб нагрузки без нагрузки: задайте нагрузку";
-        if (!std::isfinite(spec.from) || !std::isfinite(spec.to))
+        if (!std::isfinite(plan.from) || !std::isfinite(plan.to))
             return std::string(kLoadScaleKey) + ": значение не конечно";
         return {};
     }
-    const ParamInfo& info = *realParam(spec.key);
-    if (std::string fault = valueFault(info, spec.from); !fault.empty()) return fault;
-    return valueFault(info, spec.to);
+    const ParamInfo& info = *realParam(plan.key);
+    if (std::string fault = valueFault(info, plan.from); !fault.empty()) return fault;
+    return valueFault(info, plan.to);
 }
 
-std::vector<long double> sweepValues(const SweepSpec& spec)
+std::vector<long double> sweepValues(const SweepPlan& plan)
 {
     std::vector<long double> values;
-    if (spec.count < 1) return values;
-    values.reserve(static_cast<size_t>(spec.count));
-    values.push_back(spec.from);
-    for (int i = 1; i < spec.count - 1; ++i)
-        values.push_back(spec.from + (spec.to - spec.from) * i / (spec.count - 1));
+    if (plan.count < 1) return values;
+    values.reserve(static_cast<size_t>(plan.count));
+    values.push_back(plan.from);
+    for (int i = 1; i < plan.count - 1; ++i)
+        values.push_back(plan.from + (plan.to - plan.from) * i / (plan.count - 1));
     // The last value is the one asked for, not the sum's rounding of it.
-    if (spec.count > 1) values.push_back(spec.to);
+    if (plan.count > 1) values.push_back(plan.to);
     return values;
 }
 
-std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepSpec& spec, long double value,
+std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                                      std::string* fault)
 {
     const auto refuse = [fault](std::string why) -> std::optional<ParamSet> {
@@ -123,35 +123,35 @@ std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepSpec& spec
         return std::nullopt;
     };
     ParamSet p = base;
-    if (isLoadScale(spec.key)) {
+    if (isLoadScale(plan.key)) {
         for (LoadPoint& point : p.load.points) {
             point.force = point.force * value;
             point.forceAway = point.forceAway * value;
         }
         if (const auto bad = checkLoadTable(p.load, p.period))
-            return refuse("нагрузка × " + FormatGeneral(value, spec.decimal) + ": " + bad->why);
+            return refuse("нагрузка × " + FormatGeneral(value, plan.decimal) + ": " + bad->why);
     } else {
-        const ParamInfo* info = realParam(spec.key);
-        if (info == nullptr) return refuse("'" + spec.key + "' нельзя исследовать");
+        const ParamInfo* info = realParam(plan.key);
+        if (info == nullptr) return refuse("'" + plan.key + "' нельзя исследовать");
         if (std::string why = valueFault(*info, value); !why.empty()) return refuse(why);
         storeParam(p, *info, value);
     }
-    if (spec.autofill && !autofillPoints(p)) return refuse(oneLine(autofillFaultText(p)));
+    if (plan.autofill && !autofillPoints(p)) return refuse(oneLine(autofillFaultText(p)));
     return p;
 }
 
-SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long double value,
+SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                            ResultStore& store)
 {
     SweepPoint point;
     point.value = value;
     std::string fault;
-    const std::optional<ParamSet> p = sweepVariant(base, spec, value, &fault);
+    const std::optional<ParamSet> p = sweepVariant(base, plan, value, &fault);
     if (!p) {
         point.reason = fault;
         return point;
     }
-    if (const ParamInfo* info = realParam(spec.key)) point.value = paramValue(*p, *info);
+    if (const ParamInfo* info = realParam(plan.key)) point.value = paramValue(*p, *info);
     if (!loadFitsMechanism(*p)) {
         point.reason = "нагрузка по ходу ползуна требует полного оборота кривошипа";
         return point;
@@ -160,7 +160,7 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long dou
     if (const ParamSet* previous = store.computedWith())
         store.clearSteps(std::max(p->N, previous->N));
     const CalcOutcome outcome = runCalculation(*p, store);
-    point.reason = stageReason(*p, outcome, spec.decimal);
+    point.reason = stageReason(*p, outcome, plan.decimal);
     if (!point.reason.empty()) return point;
     SummaryOptions options = summaryOptions(*p, p->delta);
     const auto read = keyFigureExtremes();
@@ -173,11 +173,11 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long dou
     return point;
 }
 
-std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepSpec& spec,
+std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepPlan& plan,
                                                 int jobs, const std::atomic<bool>& cancel,
                                                 const SweepProgress& progress)
 {
-    const std::vector<long double> values = sweepValues(spec);
+    const std::vector<long double> values = sweepValues(plan);
     const int total = static_cast<int>(values.size());
     std::vector<SweepPoint> points(values.size());
     if (jobs <= 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -194,7 +194,7 @@ std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const Swee
             const auto store = std::make_unique<ResultStore>();
             for (int i; !cancel.load() && !stop.load() && (i = next++) < total;) {
                 const size_t at = static_cast<size_t>(i);
-                points[at] = evaluateVariant(base, spec, values[at], *store);
+                points[at] = evaluateVariant(base, plan, values[at], *store);
                 const std::lock_guard lock(reportLock);
                 ++done;
                 if (progress) progress(done, total);

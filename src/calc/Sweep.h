@@ -21,7 +21,7 @@ inline constexpr int kMaxSweepCount = 1000;
 // What is swept: the key, the first and the last value, how many values (both ends included;
 // 1 means `from` alone), and whether the autofill places the points for each value. `decimal` is
 // the separator of the numbers in the reasons of failed variants.
-struct SweepSpec {
+struct SweepPlan {
     std::string key;
     long double from = 0;
     long double to = 0;
@@ -33,20 +33,20 @@ struct SweepSpec {
 // Whether `key` can be swept: loadscale, or a parameter of kind Double or Extended.
 bool sweepableKey(std::string_view key);
 
-// Why `spec` cannot be swept from `base`, or "": a key sweepableKey refuses, a count outside
+// Why `plan` cannot be swept from `base`, or "": a key sweepableKey refuses, a count outside
 // 1..kMaxSweepCount, an end that is not finite or that the parameter refuses (paramValueFault,
 // beyond the range of a double), or loadscale without a load in force.
-std::string sweepSpecFault(const ParamSet& base, const SweepSpec& spec);
+std::string sweepPlanFault(const ParamSet& base, const SweepPlan& plan);
 
 // The values of a sweep in order: from + (to − from)·i/(count − 1) for i = 0..count − 1, the last
 // exactly `to`; {from} when count is 1; empty when count < 1.
-std::vector<long double> sweepValues(const SweepSpec& spec);
+std::vector<long double> sweepValues(const SweepPlan& plan);
 
 // The parameters of one variant: `base` with the key set to `value` (a Double parameter rounded
 // to double, as the entry stores it; loadscale multiplies every force and, by stroke, every
-// force away), then the autofill when the spec asks for it. nullopt when the value is refused or
+// force away), then the autofill when the plan asks for it. nullopt when the value is refused or
 // the autofill fails, *fault then saying why.
-std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepSpec& spec, long double value,
+std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                                      std::string* fault);
 
 // One variant's outcome. `value` is the key's value as the variant holds it. When ok, figures
@@ -66,18 +66,18 @@ struct SweepPoint {
 // first problem: the value or the autofill refused; a load by position the new mechanism cannot
 // carry; a stage's fault, told as the rod's reach ("не собирается при φ = 183°") when the rod
 // cannot pass some step, else as stageFaultText on one line.
-SweepPoint evaluateVariant(const ParamSet& base, const SweepSpec& spec, long double value,
+SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                            ResultStore& store);
 
 // Called as variants finish: how many are done out of how many. Calls come from the workers,
 // one at a time, `done` rising by one each call.
 using SweepProgress = std::function<void(int done, int total)>;
 
-// Every variant of `spec` from `base` on `jobs` threads (0: std::thread::hardware_concurrency();
+// Every variant of `plan` from `base` on `jobs` threads (0: std::thread::hardware_concurrency();
 // never more than there are variants), each thread with one store of its own reused for all its
 // variants. The points come in the order of sweepValues whatever the threads. When `cancel`
 // turns true the workers stop after the variant in hand and nullopt is returned: no partial
 // result. An exception of a worker (no memory for a store) stops the others and is rethrown.
-std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepSpec& spec,
+std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepPlan& plan,
                                                 int jobs, const std::atomic<bool>& cancel,
                                                 const SweepProgress& progress = {});

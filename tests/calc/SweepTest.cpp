@@ -52,7 +52,7 @@ ParamSet loaded()
 
 // The last variant of a sweep of bc5 from this base puts B on A, where no stage writes the joint
 // forces: a reused store must not show the previous variant's forces there.
-SweepSpec bOntoA(ParamSet& base)
+SweepPlan bOntoA(ParamSet& base)
 {
     base.ac5 = base.ac4;
     return {"bc5", base.bc5, base.bc4, 2};
@@ -71,13 +71,13 @@ TEST(Sweep, ValuesAreEvenlySpacedWithBothEndsAndChecked)
         {0.1L, 0.7L, 2, {0.1L, 0.7L}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(sweepValues(SweepSpec{"l2", c.from, c.to, c.count}), c.values) << c.count;
+        EXPECT_EQ(sweepValues(SweepPlan{"l2", c.from, c.to, c.count}), c.values) << c.count;
 
     const struct {
-        SweepSpec spec;
+        SweepPlan plan;
         bool loadSet;
         std::string fault; // "" for a sweep that can run
-    } specs[] = {
+    } plans[] = {
         {{"l2", 1, 2, 1000}, false, ""},
         {{"delta", 0.01L, 0.2L, 3}, false, ""},
         {{kLoadScaleKey, 0, 2, 3}, true, ""},
@@ -89,10 +89,10 @@ TEST(Sweep, ValuesAreEvenlySpacedWithBothEndsAndChecked)
          false,
          "'cycles' нельзя исследовать: нужен ключ вещественного параметра или loadscale"},
     };
-    for (const auto& c : specs) {
+    for (const auto& c : plans) {
         ParamSet base = loaded();
         if (!c.loadSet) base.load = LoadTable{};
-        EXPECT_EQ(sweepSpecFault(base, c.spec), c.fault) << c.spec.key << " " << c.spec.count;
+        EXPECT_EQ(sweepPlanFault(base, c.plan), c.fault) << c.plan.key << " " << c.plan.count;
     }
 }
 
@@ -104,11 +104,11 @@ TEST(Sweep, ValuesAreEvenlySpacedWithBothEndsAndChecked)
 TEST(Sweep, VariantsEqualSingleRunsOnFreshStores)
 {
     ParamSet bBase = placed();
-    const SweepSpec bSpec = bOntoA(bBase);
+    const SweepPlan bPlan = bOntoA(bBase);
     const struct {
         const char* name;
         ParamSet base;
-        SweepSpec spec;
+        SweepPlan plan;
         std::vector<std::string> reasons; // per variant; "" for one that runs
     } cases[] = {
         {"l2 with the autofill",
@@ -117,7 +117,7 @@ TEST(Sweep, VariantsEqualSingleRunsOnFreshStores)
          {"не собирается при φ = 120.1°", "", "", "", ""}},
         {"m2", placed(), {"m2", 0, 30, 4}, {"", "", "", ""}},
         {"load scale", loaded(), {kLoadScaleKey, -1, 3, 3}, {"", "", ""}},
-        {"B onto A", bBase, bSpec, {"", ""}},
+        {"B onto A", bBase, bPlan, {"", ""}},
         {"l1 past the rod",
          calctest::defaults(),
          {"l1", 2, 50, 5, true},
@@ -125,11 +125,11 @@ TEST(Sweep, VariantsEqualSingleRunsOnFreshStores)
           "не собирается при φ = 120.1°", kAutofillUnreachable}},
     };
     for (const auto& c : cases) {
-        const std::vector<long double> values = sweepValues(c.spec);
+        const std::vector<long double> values = sweepValues(c.plan);
         for (int jobs : {1, 2}) {
             SCOPED_TRACE(std::string(c.name) + ", jobs " + std::to_string(jobs));
             const std::atomic<bool> cancel{false};
-            const auto points = runSweep(c.base, c.spec, jobs, cancel);
+            const auto points = runSweep(c.base, c.plan, jobs, cancel);
             ASSERT_TRUE(points.has_value());
             ASSERT_EQ(points->size(), c.reasons.size());
             for (size_t i = 0; i < points->size(); ++i) {
@@ -141,7 +141,7 @@ TEST(Sweep, VariantsEqualSingleRunsOnFreshStores)
                     EXPECT_TRUE(point.figures.empty()) << i;
                     continue;
                 }
-                const auto variant = sweepVariant(c.base, c.spec, values[i], nullptr);
+                const auto variant = sweepVariant(c.base, c.plan, values[i], nullptr);
                 ASSERT_TRUE(variant.has_value());
                 const auto fresh = freshFigures(*variant);
                 ASSERT_EQ(point.figures.size(), fresh.size());
@@ -167,11 +167,11 @@ TEST(Sweep, CancelLeavesNoResult)
         int cancelAt; // the progress count that cancels; 0 for none
     } cases[] = {{1, 3}, {2, 3}, {2, 0}};
     const ParamSet base = placed();
-    const SweepSpec spec{"l2", 25, 60, 40, true};
+    const SweepPlan plan{"l2", 25, 60, 40, true};
     for (const auto& c : cases) {
         std::atomic<bool> cancel{false};
         std::vector<int> counts;
-        const auto points = runSweep(base, spec, c.jobs, cancel, [&](int done, int total) {
+        const auto points = runSweep(base, plan, c.jobs, cancel, [&](int done, int total) {
             EXPECT_EQ(total, 40);
             counts.push_back(done);
             if (done == c.cancelAt) cancel = true;

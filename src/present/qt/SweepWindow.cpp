@@ -194,31 +194,31 @@ void SweepWindow::setRunning(bool on)
 void SweepWindow::start()
 {
     if (running_) return;
-    SweepSpec spec;
-    spec.key = keyBox_->currentData().toString().toStdString();
+    SweepPlan plan;
+    plan.key = keyBox_->currentData().toString().toStdString();
     try {
-        spec.from = ParseReal(fromEdit_->text().toStdString(), numbers.decimal);
-        spec.to = ParseReal(toEdit_->text().toStdString(), numbers.decimal);
+        plan.from = ParseReal(fromEdit_->text().toStdString(), numbers.decimal);
+        plan.to = ParseReal(toEdit_->text().toStdString(), numbers.decimal);
     } catch (const ConvertError& e) {
         platform.showError(e.what());
         return;
     }
-    spec.count = countBox_->value();
-    spec.autofill = autofillBox_->isChecked();
-    spec.decimal = numbers.decimal;
+    plan.count = countBox_->value();
+    plan.autofill = autofillBox_->isChecked();
+    plan.decimal = numbers.decimal;
     const ParamSet base = P;
-    if (const std::string fault = sweepSpecFault(base, spec); !fault.empty()) {
+    if (const std::string fault = sweepPlanFault(base, plan); !fault.empty()) {
         platform.showError(fault);
         return;
     }
     if (worker_.joinable()) worker_.join(); // the last sweep ended: its end was handled
     cancel_ = false;
     const int run = ++run_;
-    worker_ = std::thread([this, base, spec, run] {
+    worker_ = std::thread([this, base, plan, run] {
         auto result = std::make_shared<std::optional<std::vector<SweepPoint>>>();
         QString failure;
         try {
-            *result = runSweep(base, spec, 0, cancel_, [this, run](int done, int) {
+            *result = runSweep(base, plan, 0, cancel_, [this, run](int done, int) {
                 QMetaObject::invokeMethod(
                     this,
                     [this, run, done] {
@@ -232,13 +232,13 @@ void SweepWindow::start()
         // The result crosses to the toolkit's thread whole, or not at all.
         QMetaObject::invokeMethod(
             this,
-            [this, run, result, failure, base, spec] {
-                finishRun(run, *result, failure, base, spec);
+            [this, run, result, failure, base, plan] {
+                finishRun(run, *result, failure, base, plan);
             },
             Qt::QueuedConnection);
     });
     setRunning(true);
-    progress_->setRange(0, spec.count);
+    progress_->setRange(0, plan.count);
     progress_->setValue(0);
     status_->setText(QStringLiteral("Расчёт вариантов…"));
 }
@@ -251,7 +251,7 @@ void SweepWindow::cancel()
 }
 
 void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>>& result,
-                            const QString& failure, const ParamSet& base, const SweepSpec& spec)
+                            const QString& failure, const ParamSet& base, const SweepPlan& plan)
 {
     if (run != run_) return;
     if (worker_.joinable()) worker_.join(); // it posted this as its last act
@@ -264,7 +264,7 @@ void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>
     }
     points_ = *result;
     shownBase_ = base;
-    shownSpec_ = spec;
+    shownPlan_ = plan;
     const auto failed =
         std::count_if(points_.begin(), points_.end(), [](const SweepPoint& p) { return !p.ok; });
     status_->setText(
@@ -290,7 +290,7 @@ void SweepWindow::showPoints()
     table_->clear();
     table_->setColumnCount(static_cast<int>(figures.size()) + 2);
     table_->setRowCount(static_cast<int>(points_.size()));
-    QStringList headings{keyLabel(shownSpec_.key), QStringLiteral("Состояние")};
+    QStringList headings{keyLabel(shownPlan_.key), QStringLiteral("Состояние")};
     for (const KeyFigure* figure : figures)
         headings << text(sweepFigureHeading(*figure));
     table_->setHorizontalHeaderLabels(headings);
@@ -325,7 +325,7 @@ void SweepWindow::fillChart(const std::vector<const KeyFigure*>& figures)
     }
     if (points_.empty()) return;
     auto* x = new QValueAxis;
-    x->setTitleText(keyLabel(shownSpec_.key));
+    x->setTitleText(keyLabel(shownPlan_.key));
     const auto [lo, hi] = std::minmax_element(
         points_.begin(), points_.end(),
         [](const SweepPoint& a, const SweepPoint& b) { return a.value < b.value; });
@@ -370,16 +370,16 @@ void SweepWindow::keepSelected()
         platform.showMessage("Выберите строку таблицы");
         return;
     }
-    const std::vector<long double> values = sweepValues(shownSpec_);
+    const std::vector<long double> values = sweepValues(shownPlan_);
     std::string fault;
     const auto variant =
-        sweepVariant(shownBase_, shownSpec_, values[static_cast<size_t>(row)], &fault);
+        sweepVariant(shownBase_, shownPlan_, values[static_cast<size_t>(row)], &fault);
     if (!variant) {
         platform.showMessage(fault);
         return;
     }
     const SweepPoint& point = points_[static_cast<size_t>(row)];
-    emit keepAsVariant(*variant, keyLabel(shownSpec_.key) + QStringLiteral(" = ") +
+    emit keepAsVariant(*variant, keyLabel(shownPlan_.key) + QStringLiteral(" = ") +
                                      text(FormatGeneral(point.value, numbers.decimal)));
 }
 
@@ -397,7 +397,7 @@ void SweepWindow::exportCsv()
                                         "», дробная часть через «" + decimal + "»"});
     if (!name) return;
     try {
-        writeSweepCsv(*name, keyLabel(shownSpec_.key).toStdString(), chosenFigures(), points_,
+        writeSweepCsv(*name, keyLabel(shownPlan_.key).toStdString(), chosenFigures(), points_,
                       decimal);
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), *name));

@@ -41,7 +41,7 @@ public:
 
     // "Пуск": reads the key, the two values (the locale's separator), the count and the
     // autofill box, and starts the sweep on every core; a value that is no number, or a sweep
-    // sweepSpecFault refuses, is told through the standard error report and nothing starts.
+    // sweepPlanFault refuses, is told through the standard error report and nothing starts.
     // Nothing happens while a sweep runs. The buttons run each command guarded: what it throws
     // (no thread to be had) is shown through the standard error report.
     void start();
@@ -67,10 +67,10 @@ signals:
     void sweepFinished(bool complete);
 
 private:
-    // The end of sweep number `run` of `spec` from `base`, on the toolkit's thread: a complete
+    // The end of sweep number `run` of `plan` from `base`, on the toolkit's thread: a complete
     // result replaces the shown one; a cancelled or failed one leaves it.
     void finishRun(int run, const std::optional<std::vector<SweepPoint>>& result,
-                   const QString& failure, const ParamSet& base, const SweepSpec& spec);
+                   const QString& failure, const ParamSet& base, const SweepPlan& plan);
     void setRunning(bool on);
     void fillFromKey();
     // Rebuilds the table and the chart from points_ and the figures checked.
@@ -96,7 +96,7 @@ private:
     // What the table shows: its points and the sweep that made them.
     std::vector<SweepPoint> points_;
     ParamSet shownBase_;
-    SweepSpec shownSpec_;
+    SweepPlan shownPlan_;
     // The sweep in progress.
     std::thread worker_;
     std::atomic<bool> cancel_{false};

@@ -80,7 +80,7 @@ TEST(SweepWindow, ShowsTheVariantsAsTheEngineComputesThem)
         const char* to;
         int count;
         bool autofill;
-        SweepSpec spec;
+        SweepPlan plan;
         QString firstState;
     } cases[] = {
         {"l2", "20", "35", 4, true, {"l2", 20, 35, 4, true, ','}, "не собирается при φ = 120,1°"},
@@ -95,7 +95,7 @@ TEST(SweepWindow, ShowsTheVariantsAsTheEngineComputesThem)
         setUp(w, c.key, c.from, c.to, c.count, c.autofill);
         ASSERT_TRUE(runToEnd(w)) << c.key;
         const std::atomic<bool> never{false};
-        const auto expected = runSweep(params, c.spec, 1, never);
+        const auto expected = runSweep(params, c.plan, 1, never);
         ASSERT_TRUE(expected.has_value());
         ASSERT_EQ(w.points().size(), expected->size());
         const auto* table = w.findChild<QTableWidget*>("sweepTable");
