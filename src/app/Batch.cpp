@@ -455,21 +455,11 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     const auto R = std::make_unique<ResultStore>();
     const CalcOutcome outcome = runCalculation(p, *R);
-    const struct {
-        bool failed;
-        int step;
-        const char* message;
-    } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
-                  {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
-                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault},
-                  {outcome.equilibriumFailed, outcome.equilibriumFaultStep, kEquilibriumFault}};
-    bool failed = false;
-    for (const auto& stage : stages) {
-        if (!stage.failed) continue;
-        // The angle is written as the reports and listings of this run write numbers.
-        err << stageFaultText(stage.message, p, stage.step, reportSeparator(job.separator)) << '\n';
-        failed = true;
-    }
+    const std::vector<StageFault> faults = stageFaults(outcome);
+    // The angle is written as the reports and listings of this run write numbers.
+    for (const StageFault& fault : faults)
+        err << stageFaultText(fault.message, p, fault.step, reportSeparator(job.separator)) << '\n';
+    const bool failed = !faults.empty();
 
     // The report's layout has no place for the load: a project keeps it.
     if (job.report && p.load.active())

@@ -32,3 +32,21 @@ std::string stageFaultText(const char* message, const ParamSet& p, int i, char d
     return std::string(message) + "\nШаг " + std::to_string(i) + ", угол кривошипа " +
            FormatFixed(crankAngleDegrees(p, i), 18, 2, decimal) + "°";
 }
+
+std::vector<StageFault> stageFaults(const CalcOutcome& outcome)
+{
+    const struct {
+        bool failed;
+        StageFault fault;
+    } stages[] = {
+        {outcome.kinematicFailed, {Stage::Kinematic, kKinematicFault, outcome.kinematicFaultStep}},
+        {outcome.energyFailed, {Stage::Energy, kEnergyFault, outcome.energyFaultStep}},
+        {outcome.forceFailed, {Stage::Force, kForceFault, outcome.forceFaultStep}},
+        {outcome.equilibriumFailed,
+         {Stage::Equilibrium, kEquilibriumFault, outcome.equilibriumFaultStep}},
+    };
+    std::vector<StageFault> faults;
+    for (const auto& s : stages)
+        if (s.failed) faults.push_back(s.fault);
+    return faults;
+}

@@ -2,6 +2,7 @@
 // The calculation: the kinematic seed and the four guarded stages over steps 1..N.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "calc/CrankAngle.h"
 #include "calc/ResultStore.h"
@@ -50,6 +51,16 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 // from the forces mb and the magnitudes at B, A and O. It faults where yb = ya. With B placed on
 // A (the points never placed) it writes nothing and succeeds.
 bool equilibriumStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
+
+// A stage that stopped on a fault: which, its message (kKinematicFault, …) and its step.
+struct StageFault {
+    Stage stage;
+    const char* message;
+    int step;
+};
+
+// The stages of `outcome` that stopped on a fault, in stage order.
+std::vector<StageFault> stageFaults(const CalcOutcome& outcome);
 
 // Records p as the store's parameter set, then the seed and the four stages in order, each
 // run whatever the earlier ones did. When the store's stop flag is set (setStopFlag), it returns

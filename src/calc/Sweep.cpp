@@ -55,26 +55,16 @@ std::string oneLine(std::string text)
 // stage faults there), else the first failed stage's message with its step and angle.
 std::string stageReason(const ParamSet& p, const CalcOutcome& outcome, char decimal)
 {
-    const struct {
-        bool failed;
-        int step;
-        const char* message;
-    } stages[] = {{outcome.kinematicFailed, outcome.kinematicFaultStep, kKinematicFault},
-                  {outcome.energyFailed, outcome.energyFaultStep, kEnergyFault},
-                  {outcome.forceFailed, outcome.forceFaultStep, kForceFault},
-                  {outcome.equilibriumFailed, outcome.equilibriumFaultStep, kEquilibriumFault}};
-    for (const auto& stage : stages) {
-        if (!stage.failed) continue;
-        const RodReach reach = checkRodReach(p);
-        if (reach.kind != RodReach::Kind::Clear) {
-            const std::string angle = FormatGeneral(reach.angleDegrees, decimal);
-            return reach.kind == RodReach::Kind::Unreachable
-                       ? "не собирается при φ = " + angle + "°"
-                       : "шатун перпендикулярен направляющей при φ = " + angle + "°";
-        }
-        return oneLine(stageFaultText(stage.message, p, stage.step, decimal));
+    const std::vector<StageFault> faults = stageFaults(outcome);
+    if (faults.empty()) return {};
+    const RodReach reach = checkRodReach(p);
+    if (reach.kind != RodReach::Kind::Clear) {
+        const std::string angle = FormatGeneral(reach.angleDegrees, decimal);
+        return reach.kind == RodReach::Kind::Unreachable
+                   ? "не собирается при φ = " + angle + "°"
+                   : "шатун перпендикулярен направляющей при φ = " + angle + "°";
     }
-    return {};
+    return oneLine(stageFaultText(faults.front().message, p, faults.front().step, decimal));
 }
 
 } // namespace

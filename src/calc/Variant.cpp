@@ -34,17 +34,13 @@ std::vector<Curve> variantCurves(const ParamSet& p, const std::vector<int>& rows
     const CalcOutcome outcome = runCalculation(p, scratch);
     // The stages write only steps 1..N, and a stage that faults stops before its fault step; the
     // scratch store's older steps belong to other runs and are never shown.
-    const int faultSteps[] = {outcome.kinematicFaultStep, outcome.energyFaultStep,
-                              outcome.forceFaultStep, outcome.equilibriumFaultStep};
-    const bool failed[] = {outcome.kinematicFailed, outcome.energyFailed, outcome.forceFailed,
-                           outcome.equilibriumFailed};
+    const std::vector<StageFault> faults = stageFaults(outcome);
     std::vector<Curve> curves;
     for (int row : rows) {
         int steps = std::clamp(p.N, 0, ResultStore::kSteps);
-        if (const QuantityInfo* info = quantityAtRow(row)) {
-            const auto stage = static_cast<size_t>(info->stage);
-            if (failed[stage]) steps = std::min(steps, faultSteps[stage] - 1);
-        }
+        if (const QuantityInfo* info = quantityAtRow(row))
+            for (const StageFault& fault : faults)
+                if (fault.stage == info->stage) steps = std::min(steps, fault.step - 1);
         Curve& curve = curves.emplace_back();
         curve.reserve(static_cast<size_t>(std::max(steps, 0)));
         for (int i = 1; i <= steps; ++i)

@@ -301,18 +301,8 @@ void MainWindow::calculate()
     }
     emit resultsReplaced();
     // The stages run to the end before any box is shown; the boxes keep stage order.
-    if (outcome.kinematicFailed)
-        platform.showMessage(
-            stageFaultText(kKinematicFault, P, outcome.kinematicFaultStep, numbers_.decimal));
-    if (outcome.energyFailed)
-        platform.showMessage(
-            stageFaultText(kEnergyFault, P, outcome.energyFaultStep, numbers_.decimal));
-    if (outcome.forceFailed)
-        platform.showMessage(
-            stageFaultText(kForceFault, P, outcome.forceFaultStep, numbers_.decimal));
-    if (outcome.equilibriumFailed)
-        platform.showMessage(
-            stageFaultText(kEquilibriumFault, P, outcome.equilibriumFaultStep, numbers_.decimal));
+    for (const StageFault& fault : stageFaults(outcome))
+        platform.showMessage(stageFaultText(fault.message, P, fault.step, numbers_.decimal));
 }
 
 void MainWindow::showMoEChart()
@@ -426,16 +416,9 @@ void MainWindow::followRecalculation(const CalcOutcome& outcome)
         if (const std::string reach = rodReachText(checkRodReach(run), numbers_.decimal);
             !reach.empty())
             faults << QString::fromStdString(reach);
-        const std::pair<bool, std::pair<const char*, int>> stages[] = {
-            {outcome.kinematicFailed, {kKinematicFault, outcome.kinematicFaultStep}},
-            {outcome.energyFailed, {kEnergyFault, outcome.energyFaultStep}},
-            {outcome.forceFailed, {kForceFault, outcome.forceFaultStep}},
-            {outcome.equilibriumFailed, {kEquilibriumFault, outcome.equilibriumFaultStep}},
-        };
-        for (const auto& [failed, fault] : stages)
-            if (failed)
-                faults << QString::fromStdString(
-                    stageFaultText(fault.first, run, fault.second, numbers_.decimal));
+        for (const StageFault& fault : stageFaults(outcome))
+            faults << QString::fromStdString(
+                stageFaultText(fault.message, run, fault.step, numbers_.decimal));
         if (!faults.isEmpty()) results_->setListingText(faults.join(QLatin1Char('\n')));
     });
     emit resultsReplaced();
