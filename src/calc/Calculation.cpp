@@ -11,7 +11,8 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
     R.recordRun(p);
     writeKinematicSeed(p, R);
     CalcOutcome outcome;
-    outcome.kinematicFailed = !kinematicStage(p, R, &outcome.kinematicFaultStep);
+    outcome.kinematicFailed =
+        !kinematicStage(p, R, &outcome.kinematicFaultStep, &outcome.kinematicMessage);
     if (R.stopRequested(0)) return outcome;
     outcome.energyFailed = !energyStage(p, R, &outcome.energyFaultStep);
     if (R.stopRequested(0)) return outcome;
@@ -39,7 +40,8 @@ std::vector<StageFault> stageFaults(const CalcOutcome& outcome)
         bool failed;
         StageFault fault;
     } stages[] = {
-        {outcome.kinematicFailed, {Stage::Kinematic, kKinematicFault, outcome.kinematicFaultStep}},
+        {outcome.kinematicFailed,
+         {Stage::Kinematic, outcome.kinematicMessage, outcome.kinematicFaultStep}},
         {outcome.energyFailed, {Stage::Energy, kEnergyFault, outcome.energyFaultStep}},
         {outcome.forceFailed, {Stage::Force, kForceFault, outcome.forceFaultStep}},
         {outcome.equilibriumFailed,

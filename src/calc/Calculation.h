@@ -27,6 +27,16 @@ inline constexpr const char* kForceFault =
 inline constexpr const char* kEquilibriumFault =
     "Операция прервана. Критическая Ошибка на этапе расчёта реакций.";
 
+// Why the kinematic stage stopped when it was not an arithmetic fault: the crank's speed falls to
+// zero before the next step's angle under the entered acceleration, or B leaves the guide x = b.
+inline constexpr const char* kCrankStopsFault =
+    "Операция прервана. Кривошип останавливается, не дойдя до следующего угла: при заданном "
+    "угловом ускорении его угловая скорость обращается в нуль. Уменьшите замедление или "
+    "увеличьте Fit0.";
+inline constexpr const char* kOffGuideFault =
+    "Операция прервана. Ползун сошёл с направляющей x = B: положения точек не согласуются с "
+    "длинами звеньев или с ветвью шатуна. Выполните «Автозаполнение».";
+
 // Which stages stopped on an arithmetic fault, and at which step (0 when the stage ran through).
 struct CalcOutcome {
     bool kinematicFailed = false;
@@ -37,13 +47,22 @@ struct CalcOutcome {
     int energyFaultStep = 0;
     int forceFaultStep = 0;
     int equilibriumFaultStep = 0;
+    // The kinematic stage's message when it failed: kKinematicFault, kCrankStopsFault or
+    // kOffGuideFault.
+    const char* kinematicMessage = kKinematicFault;
 };
 
 // Writes dfi, fitt, dt and fit of step 1: 0, fitt0, 0, fit0.
 void writeKinematicSeed(const ParamSet& p, ResultStore& R);
 // Each stage returns false when it stopped at a faulting operation (that result not stored);
 // *faultStep, when given, then names the step it stopped at, and is 0 after a full run.
-bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
+// The kinematic stage integrates each step exactly for the acceleration at its start
+// (w^2 = w0^2 + 2*alpha*dphi, dt = 2*dphi / (w0 + w), or dphi / w0 when alpha is 0), and stops
+// where the crank would come to rest before the step's angle (*reason = kCrankStopsFault) or
+// where B lies farther from the guide than guideTolerance (*reason = kOffGuideFault); any other
+// stop leaves *reason = kKinematicFault.
+bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr,
+                    const char** reason = nullptr);
 bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 // The joint forces in equilibrium, from the force stage's rows: the x force at B that balances

@@ -2,6 +2,7 @@
 // The kinematic stage: crank motion, rod angle and the motion of A, B and the slider.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "calc/Calculation.h"
@@ -14,20 +15,21 @@ using stage::put;
 using Q = Quantity;
 using stage::sinx;
 
-RodBranch rodBranchAtDegrees(long double d)
+long double guideTolerance(const ParamSet& p)
 {
-    if (!stage::storable(d)) return RodBranch::Fault;
-    long double r = d;
-    if (!(d < 720.0L)) {
-        const long double q = d / 720.0L;
-        if (q >= 0x1p63L) return RodBranch::Fault;
-        const auto t = static_cast<int64_t>(q);
-        // The product is a 64-bit integer product; far beyond any real run it wraps around
-        // rather than trapping, which only picks a branch for a meaningless angle.
-        const auto whole = static_cast<int64_t>(720u * static_cast<uint64_t>(t));
-        r = d - static_cast<long double>(whole);
-    }
-    return (180.0L < r && r < 540.0L) ? RodBranch::Negative : RodBranch::Positive;
+    const long double l1 = p.l1, l2 = p.l2, b = p.b;
+    const long double scale = (std::fabs(l1) + std::fabs(l2)) + std::fabs(b);
+    const long double ax = p.ac4, ay = p.bc4;
+    const long double abx = p.ac5 - p.ac4, aby = p.bc5 - p.bc4;
+    // A turns rigidly about O and A->B rigidly about A, so B can only stray from the guide by
+    // what the entered points already miss: a point off its circle, or off its angle.
+    long double turn = std::atan2(ay, ax) - rad(static_cast<long double>(p.fi0));
+    turn = std::remainder(turn, 2 * kPi);
+    const long double disagreement = ((std::fabs(p.ac5 - b) + std::fabs(std::hypot(ax, ay) - l1)) +
+                                      std::fabs(std::hypot(abx, aby) - l2)) +
+                                     std::fabs(l1 * turn);
+    const long double tolerance = 16 * 0x1p-52L * scale + 4 * disagreement;
+    return std::isfinite(tolerance) ? tolerance : 0.0L;
 }
 
 void writeKinematicSeed(const ParamSet& p, ResultStore& R)
@@ -38,7 +40,7 @@ void writeKinematicSeed(const ParamSet& p, ResultStore& R)
     R(Q::fit, 1) = p.fit0; // the entered initial angular velocity drives step 1
 }
 
-bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
+bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep, const char** reason)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     const stage::Rows r(R);
@@ -50,6 +52,8 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
     const long double ax = p.ac4, ay = p.bc4;
     const long double abx = p.ac5 - p.ac4, aby = p.bc5 - p.bc4;
     const bool mode720 = p.mode != 0.0L;
+    const long double offGuide = guideTolerance(p);
+    if (reason) *reason = kKinematicFault;
 
     for (int i = 1; i <= n; ++i) {
         if (R.stopRequested(i)) return false; // a newer run replaces this one
@@ -61,13 +65,30 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
         if (i > 1) {
             if (!put(r[Q::dfi][i], fi - r[Q::fi][1])) return false;
             if (!put(r[Q::fitt][i], r[Q::fitt][i - 1] + fidtt)) return false;
-            if (!put(r[Q::dt][i], (fi - r[Q::fi][i - 1]) / r[Q::fit][i - 1])) return false;
-            // The velocity lags a step: it uses the previous step's duration.
-            if (!put(r[Q::fit][i], r[Q::fitt][i - 1] * r[Q::dt][i - 1] + r[Q::fit][i - 1]))
-                return false;
-            const long double dt = r[Q::dt][i];
-            fis =
-                (r[Q::fit][i - 1] * dt + r[Q::fis][i - 1]) + ((r[Q::fitt][i - 1] * 0.5L) * dt) * dt;
+            // The acceleration in force during the step is the one reached at its start; the
+            // step is integrated exactly for it: w^2 = w0^2 + 2*alpha*dphi.
+            const long double alpha = r[Q::fitt][i - 1], w0 = r[Q::fit][i - 1];
+            const long double turn = fi - r[Q::fi][i - 1];
+            long double w = w0;
+            long double dt = 0;
+            if (alpha == 0) {
+                if (!put(dt, turn / w0)) return false;
+            } else {
+                const long double square = w0 * w0 + (2 * alpha) * turn;
+                if (!stage::storable(square)) return false;
+                if (!(square > 0)) { // the crank stops, or turns back, before this angle
+                    if (reason) *reason = kCrankStopsFault;
+                    return false;
+                }
+                // The speed keeps its sign through the step; from rest it takes the sign the
+                // acceleration gives the turn.
+                w = w0 < 0 ? -std::sqrt(square) : std::sqrt(square);
+                // (w - w0) / alpha, written without the cancellation of w - w0 at a small alpha.
+                if (!put(dt, (2 * turn) / (w0 + w))) return false;
+            }
+            if (!put(r[Q::dt][i], dt)) return false;
+            if (!put(r[Q::fit][i], w)) return false;
+            fis = (w0 * dt + r[Q::fis][i - 1]) + ((alpha * 0.5L) * dt) * dt;
         }
         if (!put(r[Q::fis][i], fis)) return false;
         const long double fitt = r[Q::fitt][i], fit = r[Q::fit][i];
@@ -122,6 +143,10 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep)
         if (!put(r[Q::ybt][i], ybt)) return false;
         if (!put(r[Q::xbtt][i], (xatt - (yb - ya) * psitt) - (ybt - yat) * psit)) return false;
         if (!put(r[Q::ybtt][i], ((xb - xa) * psitt + yatt) + (xbt - xat) * psit)) return false;
+        if (!(std::fabs(xb - b) <= offGuide)) {
+            if (reason) *reason = kOffGuideFault;
+            return false;
+        }
         r[Q::xs][i] = b;
         r[Q::ys][i] = yb;
     }

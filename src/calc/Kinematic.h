@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rod's branch rule of the kinematic stage, exposed for tests.
+// The rod's branch rule of the kinematic stage, exposed for tests, and the tolerance of the
+// stage's check that the slider stays on its guide.
 #pragma once
+#include "params/ParamSet.h"
+#include "params/RodBranch.h"
 
-enum class RodBranch { Positive, Negative, Fault };
-
-// 720 mode: for a crank angle of d degrees, r = d below 720, else d - 720*trunc(d/720) with the
-// product formed as a 64-bit integer; the rod takes the negative branch when 180 < r < 540.
-// Fault when d is not finite or trunc(d/720) does not fit in 64 bits (an invalid operation).
-RodBranch rodBranchAtDegrees(long double d);
+// How far B may lie from the guide x = b at any step before the kinematic stage stops: 16 ulps
+// of a double at the mechanism's scale |l1| + |l2| + |b|, plus four times what the entered
+// points themselves disagree with the lengths at step 1 (|xB - b|, ||OA| - l1|, ||AB| - l2| and
+// |l1| times the angle between OA and fi0). Points placed by the autofill allow only the
+// roundings; a rod turned on the other branch than B was placed on leaves the guide by a
+// length of the order of l2 and is caught.
+long double guideTolerance(const ParamSet& p);

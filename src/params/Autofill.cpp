@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "params/RodBranch.h"
+
 namespace {
 
 // Stores v only when it is a finite number: an invalid operation or a division by zero stops
@@ -40,6 +42,13 @@ bool autofillPoints(ParamSet& p)
     const long double radicand = 1 - u * u;
     if (!std::isfinite(u) || radicand < 0) return false;
     if (!store(p.psi0, atan2l(sqrtl(radicand), u))) return false;
+    // In mode 720 the rod takes the branch the kinematic stage gives it at this angle: B placed
+    // on the other one would be turned off the guide from the first step.
+    if (p.mode != 0) {
+        const RodBranch branch = rodBranchAtDegrees(deg(p.phi0));
+        if (branch == RodBranch::Fault) return false;
+        if (branch == RodBranch::Negative) p.psi0 = -p.psi0;
+    }
 
     if (!store(p.ac5, cosl(p.psi0) * l2 + p.ac4)) return false;
     if (!store(p.bc4, sinl(p.phi0) * l1)) return false;

@@ -11,7 +11,9 @@ inline constexpr const char* kAutofillUnreachable =
     "уменьшите L1.";
 
 // Writes, in this order and each at once: phi0, ac4, ac1, psi0, ac5, bc4, bc5, bc1, ac2, bc2,
-// ac3, bc3, all in extended precision. Returns false when the rod cannot reach the guide
+// ac3, bc3, all in extended precision. The rod takes the branch of rodBranchAtDegrees at fi0 in
+// mode 720 (B below A where the stage turns the rod on its negative branch), the positive one
+// in mode 360. Returns false when the rod cannot reach the guide
 // (|b - l1 cos phi0| > l2) or l2 is 0: then phi0, ac4 and ac1 hold their new values and every
 // other field keeps its old one.
 bool autofillPoints(ParamSet& p);

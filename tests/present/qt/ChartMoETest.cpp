@@ -85,7 +85,14 @@ TEST(ChartMoE, WindowOpensAtItsSizeAndOnlyHidesOnClose)
 TEST(ChartMoE, EveryMarkFitsAtTwentyFiveStepsAndTogglesPerSeries)
 {
     FakePlatform platform;
-    MoEChartWindow form(defaultParams(), defaultStore(), platform);
+    // A motion whose 25 marks of each curve stand apart (with the defaults' motion two marks
+    // of E would meet, and one gives way).
+    ParamSet p = defaultParams();
+    p.fitt0 = 0.1;
+    p.fidtt = 0.005;
+    const auto R = std::make_unique<ResultStore>();
+    runCalculation(p, *R);
+    MoEChartWindow form(p, *R, platform);
     form.show();
     QApplication::processEvents(); // the chart's layout settles
     ASSERT_TRUE(child<QAction>(form, "moMarksAction")->isChecked());
