@@ -24,6 +24,7 @@
 #include "base/TextFile.h"
 #include "calc/Calculation.h"
 #include "calc/Load.h"
+#include "calc/RodReach.h"
 #include "formats/Kinetic.h"
 #include "formats/LoadCsv.h"
 #include "formats/ProjectFile.h"
@@ -34,6 +35,7 @@
 #include "params/Autofill.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
+#include "params/PointCheck.h"
 #include "params/RunSettings.h"
 #include "present/VariantTable.h"
 
@@ -452,6 +454,13 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kBatchStageFailed;
     }
     if (job.sweep) return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err);
+
+    // Warnings, not refusals: the run goes ahead as the window's does after its boxes.
+    const char decimal = reportSeparator(job.separator);
+    if (const std::string points = pointMismatchText(checkPoints(p), decimal); !points.empty())
+        err << kProgram << ": " << points << '\n';
+    if (const auto jump = checkBranchJump(p))
+        err << kProgram << ": " << branchJumpText(*jump, decimal) << '\n';
 
     const auto R = std::make_unique<ResultStore>();
     const CalcOutcome outcome = runCalculation(p, *R);

@@ -8,6 +8,7 @@
 #include "calc/Calculation.h"
 #include "calc/ResultStore.h"
 #include "calc/StageMath.h"
+#include "params/RodBranch.h"
 
 RodReach checkRodReach(const ParamSet& p)
 {
@@ -40,4 +41,36 @@ std::string rodReachText(const RodReach& reach, char decimal)
                        "Увеличьте L2 или уменьшите B.";
     return where + " шатун не достаёт до направляющей: механизм не собирается в этом положении. "
                    "Увеличьте L2 или уменьшите L1.";
+}
+
+std::optional<BranchJump> checkBranchJump(const ParamSet& p)
+{
+    if (p.mode == 0) return std::nullopt;
+    const long double l1 = p.l1, l2 = p.l2, b = p.b;
+    // Both branches meet only where the rod lies across the guide; elsewhere B jumps between the
+    // mirror images of the rod about the crank line, 2·l2·sin ψ apart.
+    const long double u = (b + l1) / l2;
+    const long double jump = 2 * std::fabs(l2) * std::sqrt(1 - u * u);
+    const long double scale = (std::fabs(l1) + std::fabs(l2)) + std::fabs(b);
+    if (!(jump > 1e-6L * scale)) return std::nullopt; // smooth, or no position there at all
+    const long double fiStart = rad(static_cast<long double>(p.fi0));
+    const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
+    RodBranch previous = rodBranchAtDegrees(deg(fiStart));
+    for (int i = 2; i <= n; ++i) {
+        const long double fi = fiStart + static_cast<long double>(i - 1) * p.step;
+        const RodBranch branch = rodBranchAtDegrees(deg(fi));
+        if (branch == RodBranch::Fault) return std::nullopt; // the stage reports it
+        if (branch != previous) return BranchJump{i, crankAngleDegrees(p, i), jump};
+        previous = branch;
+    }
+    return std::nullopt;
+}
+
+std::string branchJumpText(const BranchJump& jump, char decimal)
+{
+    return "Режим 720: при φ = " + FormatFixed(jump.angleDegrees, 18, 2, decimal) +
+           "° шатун переходит на другую ветвь, и ползун скачком смещается на " +
+           FormatFixed(jump.jump, 18, 4, decimal) +
+           " м. Скорости и ускорения там не имеют смысла, а E перестаёт быть работой. "
+           "Выберите режим 360.";
 }

@@ -154,6 +154,8 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     }
     s.momentCheck = moment > 0 ? gap / moment : 0;
     s.flywheel = sizeFlywheel(store, p, s.steps, options, &s.flywheelError);
+    s.branchJump = checkBranchJump(p);
+    s.accelerationGrowsPerStep = p.fidtt != 0;
     if (p.load.active() && s.flywheel) {
         // The trapezoid rule in time, as the energy stage sums E.
         long double work = 0;

@@ -10,6 +10,7 @@
 
 #include "calc/Quantities.h"
 #include "calc/ResultStore.h"
+#include "calc/RodReach.h"
 #include "params/ParamSet.h"
 
 // Where a value is reached: the value, its step (1-based) and the crank angle there in degrees.
@@ -84,6 +85,11 @@ struct RunSummary {
     std::optional<long double> loadWork;
     std::optional<FlywheelSizing> flywheel;
     std::string flywheelError; // why there is no flywheel, when there is none
+    // What makes the run's figures less than they seem: the slider's jump at a branch change in
+    // mode 720, and an acceleration that grows at every step (+Fitt not 0), which makes the
+    // results depend on the step.
+    std::optional<BranchJump> branchJump;
+    bool accelerationGrowsPerStep = false;
 };
 
 // The summary of steps 1..steps of `store`, run with `p`. steps is clamped to the store's

@@ -59,6 +59,12 @@ std::string summaryJson(const RunSummary& s)
                         {"slider_acceleration", peak(s.sliderAcceleration)},
                         {"pressure_angle", peak(s.pressureAngle)}};
     doc["moment_check"] = number(s.momentCheck);
+    // Present only when they apply, so that the summary of an ordinary run keeps its keys.
+    if (s.branchJump)
+        doc["branch_jump"] = Json{{"step", s.branchJump->step},
+                                  {"angle", number(s.branchJump->angleDegrees)},
+                                  {"jump", number(s.branchJump->jump)}};
+    if (s.accelerationGrowsPerStep) doc["acceleration_grows_per_step"] = true;
     if (s.loadWork) doc["load_work"] = number(*s.loadWork);
     if (s.flywheel) {
         doc["flywheel"] = flywheel(*s.flywheel);

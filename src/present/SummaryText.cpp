@@ -83,6 +83,11 @@ void flywheelLines(Lines& lines, const RunSummary& s)
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
 {
     Lines lines(decimal);
+    if (s.branchJump || s.accelerationGrowsPerStep) {
+        lines.heading("Предупреждения");
+        if (s.branchJump) lines.note(branchJumpText(*s.branchJump, decimal));
+        if (s.accelerationGrowsPerStep) lines.note(kGrowingAccelerationNote);
+    }
     lines.heading("Пиковые значения");
     if (s.stroke)
         lines.figure("Ход ползуна, м", s.stroke->value);

@@ -24,6 +24,12 @@ std::string summaryFigure(long double value, char decimal);
 // до 3e-19" (one significant digit), "… совпадают" for 0.
 std::string momentCheckText(long double check, char decimal);
 
-// The lines of a summary, in order: "Пиковые значения", "Маховик" (its figures or why there is
+// The note of a run whose acceleration grows by +Fitt at every step.
+inline constexpr const char* kGrowingAccelerationNote =
+    "+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² за шаг), поэтому "
+    "результаты зависят от шага расчёта";
+
+// The lines of a summary, in order: "Предупреждения" when the run has any (a branch jump in mode
+// 720, a growing acceleration), "Пиковые значения", "Маховик" (its figures or why there is
 // none, and its warnings), then "Экстремумы" with a minimum and a maximum line per quantity.
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal);

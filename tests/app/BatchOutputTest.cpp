@@ -80,8 +80,8 @@ TEST(BatchOutput, AFailedOutputReplacesNoFile)
         SCOPED_TRACE(c.args);
         const std::string limit =
             *c.limit ? std::string("prlimit --fsize=") + c.limit + " " : std::string();
-        EXPECT_EQ(shell("cd " + dir.dir() + " && " + limit + KINOVAR_BATCH_EXE + " " + c.args +
-                        " >" + dir.file("out") + " 2>" + dir.file("err")),
+        EXPECT_EQ(shell("cd " + dir.dir() + " && " + limit + KINOVAR_BATCH_EXE + " --autofill " +
+                        c.args + " >" + dir.file("out") + " 2>" + dir.file("err")),
                   kBatchBadInput);
         EXPECT_EQ(readBytes(dir.file("err")), std::string("kinovar-batch: ") + c.message + "\n");
         EXPECT_EQ(readBytes(dir.file("out")).empty(), !c.toStandardOutput);
@@ -163,11 +163,11 @@ TEST(BatchOutput, ExecutableFailuresOfStandardOutputAndFileSize)
     const std::string exe = KINOVAR_BATCH_EXE;
     const std::string err = dir.file("err.txt");
     // A full standard output was taken for success.
-    EXPECT_EQ(shell(exe + " --csv - >/dev/full 2>" + err), 2);
+    EXPECT_EQ(shell(exe + " --autofill --csv - >/dev/full 2>" + err), 2);
     EXPECT_EQ(readBytes(err), "kinovar-batch: standard output: Disk full\n");
     if (shell("prlimit --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no prlimit";
     // Past the file-size limit too, from the first write on (the signal is ignored at once).
-    EXPECT_EQ(shell("prlimit --fsize=102400 " + exe + " --set cycles=3749 --csv - >" +
+    EXPECT_EQ(shell("prlimit --fsize=102400 " + exe + " --autofill --set cycles=3749 --csv - >" +
                     dir.file("big.csv") + " 2>" + err),
               2);
     EXPECT_EQ(readBytes(err), "kinovar-batch: standard output: Disk full\n");
@@ -175,12 +175,12 @@ TEST(BatchOutput, ExecutableFailuresOfStandardOutputAndFileSize)
     // Beyond the file-size limit (ulimit -f) the process neither dies of SIGXFSZ nor leaves a
     // stump of the previous file.
     const std::string report = dir.file("r.txt");
-    ASSERT_EQ(shell(exe + " --set cycles=20 --report " + report), 0);
+    ASSERT_EQ(shell(exe + " --autofill --set cycles=20 --report " + report), 0);
     const std::string before = readBytes(report);
     ASSERT_GT(before.size(), 16384u);
-    EXPECT_EQ(
-        shell("prlimit --fsize=8192 " + exe + " --set cycles=30 --report " + report + " 2>" + err),
-        2);
+    EXPECT_EQ(shell("prlimit --fsize=8192 " + exe + " --autofill --set cycles=30 --report " +
+                    report + " 2>" + err),
+              2);
     EXPECT_EQ(readBytes(err), "kinovar-batch: " + report + ": Disk full\n");
     EXPECT_EQ(readBytes(report), before);
 }

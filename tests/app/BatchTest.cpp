@@ -301,7 +301,7 @@ TEST_F(BatchFiles, ExecutableExitStatus)
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     };
     const std::string out = path("o.csv"), err = path("e.txt");
-    EXPECT_EQ(status(exe + " --csv - >" + out + " 2>" + err), 0);
+    EXPECT_EQ(status(exe + " --autofill --csv - >" + out + " 2>" + err), 0);
     EXPECT_EQ(fs::file_size(err), 0u);
     std::ifstream in(out);
     std::string header;
@@ -351,4 +351,33 @@ TEST(Batch, ManualPageMatchesTheHelp)
     EXPECT_NE(keys.find(helpKeys), std::string::npos) << keys;
     EXPECT_NE(header.find(std::string("\"Kinovar ") + kKinovarVersion + "\""), std::string::npos)
         << header;
+}
+
+// The checks before a run are told on standard error, and the run still goes ahead.
+TEST(Batch, PointsAndBranchJumpAreToldBeforeTheRun)
+{
+    const struct {
+        std::vector<std::string> args;
+        bool pointsWarned;
+        const char* jump; // a part of the branch-jump warning, or ""
+    } cases[] = {
+        {{"--csv", "-"}, true, ""}, // every point at O: |OA| = 0 against L1 = 10
+        {{"--autofill", "--csv", "-"}, false, ""},
+        {{"--set", "mode=720", "--autofill", "--csv", "-"}, false, ""}, // b = l2 - l1: smooth
+        {{"--set", "l1=0.3", "--set", "l2=0.9", "--set", "b=-0.247", "--set", "mode=720", "--set",
+          "fi0=0", "--set", "cycles=2", "--autofill", "--csv", "-"},
+         false,
+         "Режим 720: при φ = 195.00° шатун переходит на другую ветвь, и ползун скачком смещается "
+         "на 1.7969 м"},
+    };
+    for (const auto& c : cases) {
+        const BatchRun run = batch(c.args);
+        EXPECT_EQ(run.status, kBatchDone) << run.err;
+        EXPECT_EQ(run.pointsWarned, c.pointsWarned);
+        if (*c.jump) {
+            EXPECT_NE(run.err.find(c.jump), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.err, "");
+        }
+    }
 }

@@ -105,3 +105,36 @@ TEST(RodReach, MessagesNameTheAngleAndWhatToChange)
     for (const auto& c : cases)
         EXPECT_EQ(rodReachText(c.reach, c.decimal), c.text);
 }
+
+// Mode 720 changes the rod's branch at 180° and 540°: B jumps between the rod's mirror images
+// about the crank line at 180°, where A = (-l1, 0) and B = (b, ±sqrt(l2² - (b + l1)²)).
+TEST(RodReach, BranchJumpOfMode720)
+{
+    const struct {
+        const char* name;
+        double l1, l2, b, fi0;
+        int mode, n;
+        int step; // 0: no jump told
+    } cases[] = {
+        {"offset guide", 0.3, 0.9, -0.247, 0, 1, 49, 14}, // 195° is the first step past 180°
+        {"offset guide from 250°", 0.3, 0.9, -0.247, 250, 1, 49, 21}, // 250 + 20*15 = 550
+        {"offset guide in mode 360", 0.3, 0.9, -0.247, 0, 0, 49, 0},
+        {"rod perpendicular at 180° (b = l2 - l1)", 10, 25, 15, 0.1, 1, 49, 0},
+        {"run ending before 180°", 0.3, 0.9, -0.247, 0, 1, 12, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParamSet p;
+        setDefaults(p);
+        p.l1 = c.l1, p.l2 = c.l2, p.b = c.b, p.fi0 = c.fi0, p.mode = c.mode, p.N = c.n;
+        const auto jump = checkBranchJump(p);
+        ASSERT_EQ(jump.has_value(), c.step != 0);
+        if (!jump) continue;
+        EXPECT_EQ(jump->step, c.step);
+        const double half = std::sqrt(c.l2 * c.l2 - (c.b + c.l1) * (c.b + c.l1));
+        EXPECT_NEAR(static_cast<double>(jump->jump), 2 * half, 1e-15);
+        const std::string text = branchJumpText(*jump, ',');
+        EXPECT_NE(text.find("режим 360"), std::string::npos) << text;
+        EXPECT_NE(text.find("1,7969"), std::string::npos) << text;
+    }
+}

@@ -108,7 +108,8 @@ xdotool windowfocus --sync "$window"
 # the row captions from the installed share/kinovar/scr.ini; a missing one would show a modal
 # error box captioned "Kinovar" (the main window's caption is longer), which F8 could not get
 # past. So once the animator F8 starts is running, F9 and F5 are done and such a box would be up.
-xdotool key F9 F5 F8
+# F4 first places the points by the lengths, so that F9 asks nothing about them.
+xdotool key F4 F9 F5 F8
 
 error_box() { xdotool search --onlyvisible --name '^Kinovar$' >/dev/null 2>&1; }
 

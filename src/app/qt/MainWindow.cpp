@@ -24,6 +24,7 @@
 #include "calc/RodReach.h"
 #include "params/Outcome.h"
 #include "params/ParamTable.h"
+#include "params/PointCheck.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
@@ -287,6 +288,14 @@ void MainWindow::calculate()
     // Said before the run, which still goes ahead: the stages then stop where the box said.
     const std::string reach = rodReachText(checkRodReach(P), numbers_.decimal);
     if (!reach.empty()) platform.showMessage(reach);
+    // Points that contradict the lengths are named, and the autofill offered; the user may
+    // still calculate the points as entered.
+    if (const std::string points = pointMismatchText(checkPoints(P), numbers_.decimal);
+        !points.empty() &&
+        platform.askYesNo(points + "\n\nВыполнить «Автозаполнение» перед расчётом?"))
+        parameters_->autofill();
+    if (const auto jump = checkBranchJump(P))
+        platform.showMessage(branchJumpText(*jump, numbers_.decimal));
     const CalcOutcome outcome = [this] {
         const BusyCursor busy(platform);
         return runCalculation(P, R);
@@ -416,6 +425,11 @@ void MainWindow::followRecalculation(const CalcOutcome& outcome)
         if (const std::string reach = rodReachText(checkRodReach(run), numbers_.decimal);
             !reach.empty())
             faults << QString::fromStdString(reach);
+        if (const std::string points = pointMismatchText(checkPoints(run), numbers_.decimal);
+            !points.empty())
+            faults << QString::fromStdString(points);
+        if (const auto jump = checkBranchJump(run))
+            faults << QString::fromStdString(branchJumpText(*jump, numbers_.decimal));
         for (const StageFault& fault : stageFaults(outcome))
             faults << QString::fromStdString(
                 stageFaultText(fault.message, run, fault.step, numbers_.decimal));

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "params/PointCheck.h"
+
+#include <cmath>
+
+#include "base/NumberText.h"
+#include "params/RodBranch.h"
+
+std::vector<PointMismatch> checkPoints(const ParamSet& p)
+{
+    using Kind = PointMismatch::Kind;
+    const long double l1 = p.l1, l2 = p.l2, b = p.b;
+    const long double scale = (std::fabs(l1) + std::fabs(l2)) + std::fabs(b);
+    const long double tolerance = 1e-9L * scale;
+    const long double abx = p.ac5 - p.ac4, aby = p.bc5 - p.bc4;
+    std::vector<PointMismatch> found;
+    const auto note = [&found](Kind kind, long double by, long double limit) {
+        // A NaN difference (an overflowing point) is a mismatch too.
+        if (!(std::fabs(by) <= limit)) found.push_back({kind, by});
+    };
+    note(Kind::CrankLength, std::hypot(p.ac4, p.bc4) - l1, tolerance);
+    note(Kind::RodLength, std::hypot(abx, aby) - l2, tolerance);
+    note(Kind::OffGuide, p.ac5 - b, tolerance);
+    // A at the crank angle: only meaningful once A is off O.
+    const long double phi0 = rad(static_cast<long double>(p.fi0));
+    if (std::hypot(p.ac4, p.bc4) > tolerance) {
+        const long double turn = std::remainder(std::atan2(p.bc4, p.ac4) - phi0, 2 * kPi);
+        note(Kind::CrankAngle, deg(turn), deg(1e-9L));
+    }
+    // The side of the crank line B lies on, against the rod's branch at fi0: y of A->B has the
+    // sign of sin ψ, positive on the branch of mode 360.
+    const bool negative = p.mode != 0 && rodBranchAtDegrees(deg(phi0)) == RodBranch::Negative;
+    if (std::fabs(aby) > tolerance && (aby < 0) != negative)
+        found.push_back({Kind::OtherBranch, 0});
+    return found;
+}
+
+std::string pointMismatchText(const std::vector<PointMismatch>& mismatches, char decimal)
+{
+    if (mismatches.empty()) return {};
+    const auto size = [decimal](long double v) { return FormatFixed(v, 18, 6, decimal); };
+    std::string text = "Координаты точек не согласуются с длинами звеньев:";
+    for (const PointMismatch& m : mismatches) {
+        switch (m.kind) {
+        case PointMismatch::Kind::CrankLength:
+            text += "\n— |OA| отличается от L1 на " + size(m.by) + " м";
+            break;
+        case PointMismatch::Kind::RodLength:
+            text += "\n— |AB| отличается от L2 на " + size(m.by) + " м";
+            break;
+        case PointMismatch::Kind::OffGuide:
+            text += "\n— точка B лежит в " + size(m.by) + " м от направляющей x = B";
+            break;
+        case PointMismatch::Kind::CrankAngle:
+            text += "\n— точка A повёрнута от угла Fi0 на " + size(m.by) + "°";
+            break;
+        case PointMismatch::Kind::OtherBranch:
+            text += "\n— точка B лежит на другой ветви шатуна, чем задаёт режим при Fi0";
+            break;
+        }
+    }
+    return text + "\nРезультаты будут относиться к другому механизму. Выполните «Автозаполнение» "
+                  "(F4), чтобы расставить точки по длинам.";
+}
