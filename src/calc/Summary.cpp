@@ -24,6 +24,13 @@ long double pressureAngleAt(const ResultStore& store, int i)
     return deg(std::atan2(std::fabs(dx), std::fabs(dy)));
 }
 
+// Whether two values count as equal for the extremes: within 4 ulps of a double at the larger
+// magnitude, the precision every output writes them in.
+bool tied(long double a, long double b)
+{
+    return std::fabs(a - b) <= 4 * 0x1p-52L * std::max(std::fabs(a), std::fabs(b));
+}
+
 } // namespace
 
 QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quantity q, int steps)
@@ -35,9 +42,10 @@ QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quanti
     long double least = row[1], greatest = row[1];
     for (int i = 2; i <= steps; ++i) {
         const long double v = row[i];
-        // Strict comparisons: an equal value later on never displaces the first.
-        if (v < least) least = v, lo = i;
-        if (v > greatest) greatest = v, hi = i;
+        // A later value displaces the first only when it is beyond a tie: a periodic run
+        // repeats its values to the last bits of the extended arithmetic, not exactly.
+        if (v < least && !tied(v, least)) least = v, lo = i;
+        if (v > greatest && !tied(v, greatest)) greatest = v, hi = i;
     }
     return {&quantityInfo(q), at(p, least, lo), at(p, greatest, hi)};
 }

@@ -20,8 +20,8 @@ struct SummaryPoint {
     long double angle = 0;
 };
 
-// The least and the greatest value of one quantity over the run; of equal values the first step
-// wins.
+// The least and the greatest value of one quantity over the run; of values equal within 4 ulps
+// of a double the first step wins.
 struct QuantityExtremes {
     const QuantityInfo* quantity = nullptr;
     SummaryPoint min;
@@ -97,7 +97,8 @@ struct RunSummary {
 RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
                         const SummaryOptions& options);
 
-// The extremes of one store row over steps 1..steps (steps ≥ 1), the first step winning ties.
+// The extremes of one store row over steps 1..steps (steps ≥ 1), the first step winning ties
+// (values within 4 ulps of a double of each other).
 QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quantity q, int steps);
 
 // The peak of |row| over steps 1..steps, with the first step reaching it.
