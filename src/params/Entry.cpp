@@ -22,18 +22,30 @@ bool applyValue(ParamSet& p, int row, std::string_view text, char decimal, Outco
     } catch (const std::exception&) {
         return false;
     }
+    const bool rod = std::string_view(e.key) == "l2";
+    if (rod) {
+        // An L2 entry sets b = l2 - l1. A negative offset would be refused by the next run: the
+        // entry is refused now, and neither L2 nor B changes. (An overflowing difference is a
+        // fault of the apply, below.)
+        const double b =
+            static_cast<double>(static_cast<double>(value) - static_cast<long double>(p.l1));
+        if (b < 0 && !std::isinf(b)) {
+            out.message(kNegativeBRefusal);
+            return true;
+        }
+    }
     if (!storeParam(p, e, value)) return false;
     // The label shows what is stored, not what was typed: "2.5" for L1 reads "2.500" at once, as
     // it would after a refresh.
     out.label(row, paramLabelText(p, row, decimal));
-    if (std::string_view(e.key) != "l2") return true;
-
+    if (!rod) return true;
     // Lengths of either sign up to the double range can make the difference overflow a double.
-    const long double diff = static_cast<long double>(p.l2) - p.l1;
-    const double b = static_cast<double>(diff);
+    const double b = static_cast<double>(static_cast<long double>(p.l2) - p.l1);
     if (std::isinf(b)) return false;
     p.b = b;
-    if (p.b < 0) out.message(kNegativeBMessage);
+    // The corrected B is shown at once, in the same command (and so the same undo step).
+    const int bRow = paramRowForKey("b");
+    out.label(bRow, paramLabelText(p, bRow, decimal));
     out.add(Effect::Kind::Refresh);
     return true;
 }

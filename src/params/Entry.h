@@ -12,8 +12,10 @@ inline constexpr const char* kLengthMessage =
     "Ошибка: Данный параметр должен быть целым и положительным.";
 inline constexpr const char* kSumMemo =
     "Ошибка: Сумма l1+b<>l2, что может привести к ошибкам... Исправлено.";
-inline constexpr const char* kNegativeBMessage =
-    "Параметр B отридцателен! Это недопустимо! Исправьте!";
+// An L2 below L1 would make b = l2 - l1 negative: the entry is refused instead.
+inline constexpr const char* kNegativeBRefusal =
+    "L2 не может быть меньше L1: смещение B = L2 − L1 стало бы отрицательным. Значение L2 не "
+    "принято.";
 inline constexpr const char* kEntryFault = "Критическая ошибка!";
 inline constexpr const char* kScreenedMemo =
     "Допустимы только цифры, знак и десятичный разделитель";
@@ -43,7 +45,8 @@ bool entryTextAllowed(std::string_view text);
 // kScreenedMemo (kEmptyEntryMemo), the entry text put back to the stored value (entryValueText)
 // and the panel shown again, nothing stored; or the value stored (rounded to double for
 // l1..fidtt), the row label set to the stored value (paramLabelText with `decimal`) and, for
-// "l2", b := l2 - l1, the negative-b message box when b < 0 and the full refresh. The conversion
+// "l2", b := l2 - l1 with B's label and the full refresh; an L2 that would make b negative is
+// refused with the message box kNegativeBRefusal, nothing stored. The conversion
 // takes '.' or ',' as the separator (ParseRealAnySeparator). A text the conversion rejects, or a
 // value beyond the range of a double (for every field, the extended ones too), ends the apply
 // with the message box kEntryFault and leaves the label alone; what was stored before that

@@ -240,12 +240,36 @@ TEST_F(EntryTest, ChecksRunOnStoredValuesInOrder)
 {
     p.l1 = 10;
     p.l2 = 0; // non-positive and not matching b
-    const Outcome out = enter(kRowL2, "5");
+    const Outcome out = enter(kRowL2, "15");
     EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), msg(kLengthMessage),
-                                                memo(kSumMemo), label(kRowL2, "5.000"),
-                                                msg(kNegativeBMessage), just(Kind::Refresh)}));
-    EXPECT_EQ(p.l2, 5);
-    EXPECT_EQ(p.b, -5);
+                                                memo(kSumMemo), label(kRowL2, "15.000"),
+                                                label(kRowB, "5.000"), just(Kind::Refresh)}));
+    EXPECT_EQ(p.l2, 15);
+    EXPECT_EQ(p.b, 5);
+}
+
+// An L2 below L1 would turn the offset negative, which no run accepts: the entry is refused
+// with the reason, and neither L2 nor B changes.
+TEST_F(EntryTest, RodShorterThanTheCrankIsRefused)
+{
+    const struct {
+        const char* text;
+        double l2, b;
+        bool refused;
+    } cases[] = {{"5", 25, 15, true},
+                 {"9.5", 25, 15, true},
+                 {"10", 10, 0, false},
+                 {"12,5", 12.5, 2.5, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        setDefaults(p);
+        const Outcome out = enter(kRowL2, c.text);
+        EXPECT_EQ(p.l2, c.l2);
+        EXPECT_EQ(p.b, c.b);
+        EXPECT_EQ(out.messages(), c.refused ? std::vector<std::string>{kNegativeBRefusal}
+                                            : std::vector<std::string>{});
+        EXPECT_EQ(out.has(Kind::Label), !c.refused);
+    }
 }
 
 TEST_F(EntryTest, LengthMessageOnceForBothLengthsAndBeforeTheFault)
@@ -292,7 +316,7 @@ TEST_F(EntryTest, RodLengthRecomputesGuideOffset)
 {
     const Outcome out = enter(kRowL2, "30");
     EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "30.000"),
-                                                just(Kind::Refresh)}));
+                                                label(kRowB, "20.000"), just(Kind::Refresh)}));
     EXPECT_EQ(p.b, 20);
     // Only the rod length triggers the refresh.
     EXPECT_FALSE(enter(kRowB, "20").has(Kind::Refresh));
@@ -368,7 +392,5 @@ TEST_F(EntryTest, GuideThroughTheCrankPivotIsNotWarned)
     const Outcome out = enter(kRowL2, "10");
     EXPECT_EQ(p.b, 0.0);
     EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "10.000"),
-                                                just(Kind::Refresh)}));
-    // Just below l1 the offset is negative and warned.
-    EXPECT_EQ(enter(kRowL2, "9.5").messages(), std::vector<std::string>{kNegativeBMessage});
+                                                label(kRowB, "0.000"), just(Kind::Refresh)}));
 }

@@ -165,13 +165,18 @@ TEST_F(ParameterPanelTest, HugeValueForDoubleField)
     EXPECT_EQ(params.l1, 10);
 }
 
-TEST_F(ParameterPanelTest, ShortRodGivesNegativeOffsetAndRefresh)
+// The corrected offset shows at once; a rod that would make it negative is refused and the
+// labels keep what is stored.
+TEST_F(ParameterPanelTest, RodEntryShowsTheCorrectedOffsetOrIsRefused)
 {
+    enter(kRowL2, "30");
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(labelText("bValue"), "20.000");
     enter(kRowL2, "5");
-    EXPECT_EQ(fake.messages, std::vector<std::string>{kNegativeBMessage});
-    EXPECT_EQ(params.b, -5);
-    EXPECT_EQ(labelText("l2Value"), "5.000");
-    EXPECT_EQ(labelText("bValue"), "-5.000");
+    EXPECT_EQ(fake.messages, std::vector<std::string>{kNegativeBRefusal});
+    EXPECT_EQ(params.b, 20);
+    EXPECT_EQ(labelText("l2Value"), "30.000");
+    EXPECT_EQ(labelText("bValue"), "20.000");
 }
 
 TEST_F(ParameterPanelTest, KeyKeptAcrossConfirmations)
