@@ -2,6 +2,7 @@
 #include "params/PointCheck.h"
 
 #include <cmath>
+#include <string>
 
 #include "base/NumberText.h"
 #include "params/RodBranch.h"
@@ -38,21 +39,25 @@ std::vector<PointMismatch> checkPoints(const ParamSet& p)
 std::string pointMismatchText(const std::vector<PointMismatch>& mismatches, char decimal)
 {
     if (mismatches.empty()) return {};
-    const auto size = [decimal](long double v) { return FormatFixed(v, 18, 6, decimal); };
+    const auto size = [decimal](long double v) {
+        return FormatFixed(std::fabs(v), 18, 6, decimal);
+    };
+    const auto longer = [](long double v) { return v > 0 ? "длиннее" : "короче"; };
     std::string text = "Координаты точек не согласуются с длинами звеньев:";
     for (const PointMismatch& m : mismatches) {
         switch (m.kind) {
         case PointMismatch::Kind::CrankLength:
-            text += "\n— |OA| отличается от L1 на " + size(m.by) + " м";
+            text += "\n— |OA| " + std::string(longer(m.by)) + " L1 на " + size(m.by) + " м";
             break;
         case PointMismatch::Kind::RodLength:
-            text += "\n— |AB| отличается от L2 на " + size(m.by) + " м";
+            text += "\n— |AB| " + std::string(longer(m.by)) + " L2 на " + size(m.by) + " м";
             break;
         case PointMismatch::Kind::OffGuide:
             text += "\n— точка B лежит в " + size(m.by) + " м от направляющей x = B";
             break;
         case PointMismatch::Kind::CrankAngle:
-            text += "\n— точка A повёрнута от угла Fi0 на " + size(m.by) + "°";
+            text +=
+                "\n— точка A повёрнута от угла Fi0 на " + FormatFixed(m.by, 18, 6, decimal) + "°";
             break;
         case PointMismatch::Kind::OtherBranch:
             text += "\n— точка B лежит на другой ветви шатуна, чем задаёт режим при Fi0";

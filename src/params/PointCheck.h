@@ -27,6 +27,7 @@ struct PointMismatch {
 // C1, C2 and C3 are the user's to place (off the links' lines too) and are not checked.
 std::vector<PointMismatch> checkPoints(const ParamSet& p);
 
-// One message naming every mismatch and its size in the order found, ending with the offer of
-// the autofill; "" when there is none. Numbers FormatFixed(…, 18, 6) with `decimal`.
+// One message naming every mismatch and its size in the order found ("|OA| короче L1 на
+// 10,000000 м"), ending with the offer of the autofill; "" when there is none. Numbers
+// FormatFixed(…, 18, 6) with `decimal`, lengths as magnitudes, the angle with its sign.
 std::string pointMismatchText(const std::vector<PointMismatch>& mismatches, char decimal);

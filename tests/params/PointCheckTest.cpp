@@ -85,7 +85,7 @@ TEST(PointCheck, MessageGivesTheSizesAndOffersTheAutofill)
     ParamSet p = byHand();
     p.ac4 = p.bc4 = p.ac5 = p.bc5 = 0;
     const std::string text = pointMismatchText(checkPoints(p), ',');
-    EXPECT_NE(text.find("|OA| отличается от L1 на -3,000000 м"), std::string::npos) << text;
-    EXPECT_NE(text.find("в -3,000000 м от направляющей"), std::string::npos) << text;
+    EXPECT_NE(text.find("|OA| короче L1 на 3,000000 м"), std::string::npos) << text;
+    EXPECT_NE(text.find("в 3,000000 м от направляющей"), std::string::npos) << text;
     EXPECT_NE(text.find("«Автозаполнение»"), std::string::npos) << text;
 }
