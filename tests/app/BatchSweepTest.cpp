@@ -200,3 +200,46 @@ TEST(BatchSweep, ProgressIsReportedAtEachWholePercent)
     }
 }
 
+// A reason holding the field separator is one field: a CSV reader finds the row as wide as the
+// header, and the reason as a single run of the same variant tells it on standard error (its two
+// lines joined by a blank).
+TEST(BatchSweep, AReasonWithACommaStaysOneField)
+{
+    const auto splitCsv = [](const std::string& line) {
+        std::vector<std::string> out(1);
+        bool quoted = false;
+        for (size_t k = 0; k < line.size(); ++k) {
+            const char ch = line[k];
+            if (quoted && ch == '"' && k + 1 < line.size() && line[k + 1] == '"') {
+                out.back() += '"';
+                ++k;
+            } else if (ch == '"') {
+                quoted = !quoted;
+            } else if (ch == ',' && !quoted) {
+                out.emplace_back();
+            } else {
+                out.back() += ch;
+            }
+        }
+        return out;
+    };
+    const BatchRun single = batch({"--autofill", "--set", "cycles=2", "--set", "fit0=0"});
+    ASSERT_EQ(single.status, kBatchStageFailed);
+    std::istringstream err(single.err);
+    std::string first, second;
+    std::getline(err, first);
+    std::getline(err, second);
+    ASSERT_NE(second.find(','), std::string::npos) << second; // "Шаг 2, угол кривошипа …"
+
+    const BatchRun sweep =
+        batch({"--autofill", "--set", "cycles=2", "--sweep", "fit0=0:1:2", "--summary", "-"});
+    ASSERT_EQ(sweep.status, kBatchDone) << sweep.err;
+    std::istringstream rows(sweep.out);
+    std::string header, row;
+    std::getline(rows, header);
+    std::getline(rows, row);
+    const std::vector<std::string> fields = splitCsv(row);
+    ASSERT_EQ(fields.size(), splitCsv(header).size()) << row;
+    EXPECT_EQ(fields[0], "0");
+    EXPECT_EQ(fields[1], first + " " + second);
+}
