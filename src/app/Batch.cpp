@@ -91,6 +91,7 @@ struct BatchJob {
     std::optional<SweepPlan> sweep;
     bool sweepAutofill = false;
     int jobs = 0; // threads of a sweep; 0 for every core
+    bool progress = false; // a sweep's progress on standard error, wherever it goes
     bool help = false;
     bool version = false;
     // Notes the parameter actions leave for standard error (keys a project held that were
@@ -197,7 +198,10 @@ const BatchOption kOptions[] = {
      "vary KEY (or loadscale,\n"
      "                      the load's factor) over COUNT values from FROM to TO (at most 1000),\n"
      "                      writing to --summary one row per value instead of the JSON: the\n"
-     "                      value, ok or why the variant failed, and every key figure",
+     "                      value, ok or why the variant failed, and every key figure. Each\n"
+     "                      value is a whole run: about 40 microseconds of processor time per\n"
+     "                      cycle on a current PC, so 1000 values of 3749 cycles take some\n"
+     "                      150 s of processor time, shared among the --jobs threads",
      [](BatchJob& job, const std::string& text) {
          try {
              job.sweep = parseSweepOption(text);
@@ -215,6 +219,10 @@ const BatchOption kOptions[] = {
              throw BadInput{e.message};
          }
      }},
+    {"--progress", nullptr,
+     "report a sweep's progress and the time left on standard error (the default\n"
+     "                      when standard error is a terminal)",
+     [](BatchJob& job, const std::string&) { job.progress = true; }},
     {"--pdf", "FILE|-",
      "write the printable document (PDF, A4): the mechanism, the inputs, the charts,\n"
      "                      the summary; numbers take the separator of reports",
@@ -323,8 +331,8 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         if (!job.summary) throw BadInput{"--sweep needs --summary for its rows"};
         if (job.csv || job.kinetic || job.report || job.listing || job.project)
             throw BadInput{"--sweep writes --summary alone"};
-    } else if (job.sweepAutofill || job.jobs) {
-        throw BadInput{"--sweep-autofill and --jobs need --sweep"};
+    } else if (job.sweepAutofill || job.jobs || job.progress) {
+        throw BadInput{"--sweep-autofill, --jobs and --progress need --sweep"};
     }
     return job;
 }
@@ -421,7 +429,7 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
 } // namespace
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             const BatchDocumentWriter& pdf)
+             const BatchDocumentWriter& pdf, bool errIsTerminal)
 {
     BatchJob job;
     ParamSet p;
@@ -453,7 +461,11 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << autofillFaultText(p) << '\n';
         return kBatchStageFailed;
     }
-    if (job.sweep) return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err);
+    if (job.sweep) {
+        const bool report = job.progress || errIsTerminal;
+        return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err,
+                             report ? sweepProgressReport(err, errIsTerminal) : SweepProgress{});
+    }
 
     // Warnings, not refusals: the run goes ahead as the window's does after its boxes.
     const char decimal = reportSeparator(job.separator);

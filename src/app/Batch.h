@@ -18,5 +18,7 @@ using BatchDocumentWriter = std::function<std::string(const DocumentInput&)>;
 
 // Runs the command for its arguments (without the program name). Output "-" goes to `out`,
 // messages to `err`. Returns the exit status. Without `pdf`, --pdf is refused as bad input.
+// `errIsTerminal` says `err` is a terminal: a sweep then reports its progress there unasked,
+// each report overwriting the last.
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             const BatchDocumentWriter& pdf = {});
+             const BatchDocumentWriter& pdf = {}, bool errIsTerminal = false);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BatchSweep.h"
 
+#include <chrono>
+#include <memory>
 #include <ostream>
 
 #include "app/Batch.h"
@@ -84,15 +86,41 @@ std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& poin
     return text;
 }
 
+SweepProgress sweepProgressReport(std::ostream& err, bool terminal)
+{
+    const auto start = std::chrono::steady_clock::now();
+    auto shown = std::make_shared<int>(-1); // the last whole percent reported
+    return [&err, terminal, start, shown](int done, int total) {
+        // Calls come one at a time (the sweep holds its lock around them).
+        const int percent = total > 0 ? static_cast<int>(100LL * done / total) : 100;
+        if (percent == *shown && done != total) return;
+        *shown = percent;
+        std::string text = "kinovar-batch: sweep: " + std::to_string(done) + " of " +
+                           std::to_string(total) + " values";
+        if (done > 0 && done < total) {
+            const double elapsed =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const auto left = static_cast<long long>(elapsed * (total - done) / done + 0.5);
+            text += left >= 120 ? ", about " + std::to_string((left + 30) / 60) + " min left"
+                                : ", about " + std::to_string(left) + " s left";
+        }
+        if (terminal)
+            // The line is cleared to its end, as a shorter report follows a longer one.
+            err << '\r' << text << "\x1b[K" << (done == total ? "\n" : "") << std::flush;
+        else
+            err << text << '\n' << std::flush;
+    };
+}
+
 int runBatchSweep(const SweepPlan& plan, int jobs, const ParamSet& base, const std::string& path,
-                  std::ostream& out, std::ostream& err)
+                  std::ostream& out, std::ostream& err, const SweepProgress& progress)
 {
     if (const std::string fault = sweepPlanFault(base, plan); !fault.empty()) {
         err << "kinovar-batch: --sweep: " << fault << '\n';
         return kBatchBadInput;
     }
     const std::atomic<bool> never{false};
-    const std::string rows = sweepCsv(plan.key, *runSweep(base, plan, jobs, never));
+    const std::string rows = sweepCsv(plan.key, *runSweep(base, plan, jobs, never, progress));
     try {
         writeBatchOutputs({{"--summary", path, [&](TextWriter& w) { w.writeRaw(rows); }}}, out);
     } catch (const BatchOutputFailure& e) {

@@ -25,8 +25,15 @@ int parseJobsOption(const std::string& text);
 // absent). Numbers as the batch CSV writes them (csvNumber); lines end in "\n".
 std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& points);
 
+// The progress of a sweep on `err`: "kinovar-batch: sweep: <done> of <total> values" with the
+// time left once one value is done ("…, about 3 min left"), at every whole percent and at the
+// end. On a terminal each report overwrites the last (carriage return) and the last ends the
+// line; elsewhere each report is a line of its own.
+SweepProgress sweepProgressReport(std::ostream& err, bool terminal);
+
 // Runs the sweep from `base` on `jobs` threads (0: every core) and writes its rows to `path`
 // ("-": `out`) as the batch writes every output; a plan sweepPlanFault refuses, or a failed
-// write, is told on `err`. Returns the batch's exit status: done, or bad input.
+// write, is told on `err`, and `progress` (when set) hears of every value done. Returns the
+// batch's exit status: done, or bad input.
 int runBatchSweep(const SweepPlan& plan, int jobs, const ParamSet& base, const std::string& path,
-                  std::ostream& out, std::ostream& err);
+                  std::ostream& out, std::ostream& err, const SweepProgress& progress = {});

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "app/Batch.h"
@@ -42,5 +43,5 @@ int main(int argc, char** argv)
         return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
     };
 #endif
-    return runBatch(args, std::cout, std::cerr, pdf);
+    return runBatch(args, std::cout, std::cerr, pdf, ::isatty(STDERR_FILENO) == 1);
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/BatchSweep.h"
 #include "support/BatchRun.h"
 
 namespace {
@@ -133,6 +134,7 @@ TEST(BatchSweep, RefusesASweepThatCannotRun)
         {{"--sweep", "l2=1:2:3"}, "--sweep needs --summary"},
         {{"--sweep", "l2=1:2:3", "--summary", "-", "--csv", "x.csv"}, "--sweep writes --summary"},
         {{"--jobs", "2", "--summary", "-"}, "need --sweep"},
+        {{"--progress", "--summary", "-"}, "need --sweep"},
         {{"--sweep", "l2=1:2:3", "--jobs", "0", "--summary", "-"}, "expected 1 to 1024"},
     };
     for (const auto& c : cases) {
@@ -141,4 +143,103 @@ TEST(BatchSweep, RefusesASweepThatCannotRun)
         EXPECT_EQ(run.out, "") << c.message;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
+}
+
+TEST(BatchSweep, ReportsItsProgressWhenAskedOrOnATerminal)
+{
+    const std::vector<std::string> args = {"--set", "cycles=2", "--sweep", "l2=40:60:4",
+                                           "--summary", "-"};
+    const BatchRun plain = batch(args);
+    ASSERT_EQ(plain.status, kBatchDone) << plain.err;
+    ASSERT_EQ(plain.err, "");
+    const struct {
+        bool option;   // --progress
+        bool terminal; // standard error is a terminal
+        std::string first, last; // the first report, and the end of what was written
+    } cases[] = {
+        {true, false, "kinovar-batch: sweep: 1 of 4 values, about ", "4 of 4 values\n"},
+        {false, true, "\rkinovar-batch: sweep: 1 of 4 values, about ", "4 of 4 values\x1b[K\n"},
+        {true, true, "\rkinovar-batch: sweep: 1 of 4 values, about ", "4 of 4 values\x1b[K\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> with = args;
+        if (c.option) with.push_back("--progress");
+        std::ostringstream out, err;
+        ASSERT_EQ(runBatch(with, out, err, {}, c.terminal), kBatchDone) << err.str();
+        EXPECT_EQ(out.str(), plain.out); // the rows are the same
+        const std::string text = err.str();
+        EXPECT_TRUE(text.starts_with(c.first)) << text;
+        EXPECT_TRUE(text.ends_with(c.last)) << text;
+        // Each value once, in order: 1, 2, 3, 4 of 4.
+        size_t at = 0;
+        for (int done = 1; done <= 4; ++done) {
+            at = text.find(std::to_string(done) + " of 4 values", at);
+            ASSERT_NE(at, std::string::npos) << done << ": " << text;
+        }
+        const auto lines = std::count(text.begin(), text.end(), '\n');
+        EXPECT_EQ(lines, c.terminal ? 1 : 4) << text;
+    }
+}
+
+TEST(BatchSweep, ProgressIsReportedAtEachWholePercent)
+{
+    const struct {
+        int total;
+        int reports;
+    } cases[] = {{1000, 101}, {7, 7}, {250, 101}, {1, 1}}; // 0 % after the first value too
+    for (const auto& c : cases) {
+        std::ostringstream err;
+        const SweepProgress report = sweepProgressReport(err, false);
+        for (int done = 1; done <= c.total; ++done)
+            report(done, c.total);
+        const std::string text = err.str();
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.reports) << text;
+        EXPECT_TRUE(text.ends_with("sweep: " + std::to_string(c.total) + " of " +
+                                   std::to_string(c.total) + " values\n"))
+            << text;
+    }
+}
+
+// A reason holding the field separator is one field: a CSV reader finds the row as wide as the
+// header, and the reason as a single run of the same variant tells it on standard error (its two
+// lines joined by a blank).
+TEST(BatchSweep, AReasonWithACommaStaysOneField)
+{
+    const auto splitCsv = [](const std::string& line) {
+        std::vector<std::string> out(1);
+        bool quoted = false;
+        for (size_t k = 0; k < line.size(); ++k) {
+            const char ch = line[k];
+            if (quoted && ch == '"' && k + 1 < line.size() && line[k + 1] == '"') {
+                out.back() += '"';
+                ++k;
+            } else if (ch == '"') {
+                quoted = !quoted;
+            } else if (ch == ',' && !quoted) {
+                out.emplace_back();
+            } else {
+                out.back() += ch;
+            }
+        }
+        return out;
+    };
+    const BatchRun single = batch({"--autofill", "--set", "cycles=2", "--set", "fit0=0"});
+    ASSERT_EQ(single.status, kBatchStageFailed);
+    std::istringstream err(single.err);
+    std::string first, second;
+    std::getline(err, first);
+    std::getline(err, second);
+    ASSERT_NE(second.find(','), std::string::npos) << second; // "Шаг 2, угол кривошипа …"
+
+    const BatchRun sweep =
+        batch({"--autofill", "--set", "cycles=2", "--sweep", "fit0=0:1:2", "--summary", "-"});
+    ASSERT_EQ(sweep.status, kBatchDone) << sweep.err;
+    std::istringstream rows(sweep.out);
+    std::string header, row;
+    std::getline(rows, header);
+    std::getline(rows, row);
+    const std::vector<std::string> fields = splitCsv(row);
+    ASSERT_EQ(fields.size(), splitCsv(header).size()) << row;
+    EXPECT_EQ(fields[0], "0");
+    EXPECT_EQ(fields[1], first + " " + second);
 }

@@ -32,6 +32,8 @@ public:
     // answered as the program behaved before it asked: discard, no.
     std::deque<SaveChoice> saveChoiceReplies;
     std::deque<bool> yesNoReplies;
+    // Run while a yes-or-no question is open, before it is answered (what the user does meanwhile).
+    std::function<void(const std::string&)> whileAsked;
     // Answers of askText in order; none left: cancelled.
     std::deque<std::optional<std::string>> textReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
@@ -118,6 +120,7 @@ public:
     {
         questions.push_back(text);
         calls.push_back("ask:" + text);
+        if (whileAsked) whileAsked(text);
         if (yesNoReplies.empty()) return false;
         const bool yes = yesNoReplies.front();
         yesNoReplies.pop_front();

@@ -10,12 +10,9 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <csignal>
 #include <filesystem>
-#include <signal.h>
-#include <unistd.h>
 
+#include "app/RecoveryCopies.h"
 #include "app/qt/ParamHistory.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
@@ -29,27 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const FileDialogRequest kProjectDialog{"Проект Kinovar|*.kinovar", "kinovar", "project"};
-constexpr const char* kRecoveryPrefix = "project-";
 constexpr const char* kRecentFile = "recent-projects.txt";
-
-// The process id in a recovery copy's name "project-<pid>-<n>.kinovar", or 0.
-pid_t recoveryOwner(const std::string& name)
-{
-    if (!name.starts_with(kRecoveryPrefix) || !name.ends_with(".kinovar")) return 0;
-    const std::string digits = name.substr(std::char_traits<char>::length(kRecoveryPrefix));
-    const size_t end = digits.find_first_not_of("0123456789");
-    if (end == 0 || end == std::string::npos) return 0;
-    try {
-        return static_cast<pid_t>(std::stol(digits.substr(0, end)));
-    } catch (const std::exception&) {
-        return 0;
-    }
-}
-
-bool processAlive(pid_t pid)
-{
-    return ::kill(pid, 0) == 0 || errno == EPERM;
-}
 
 QAction* addAction(QMenu* menu, QAction* before, const char* name, const QString& caption,
                    const QList<QKeySequence>& shortcuts)
@@ -78,8 +55,7 @@ ProjectController::ProjectController(QMainWindow* window, Platform& platform, Pa
         P, parameters, numbers, [this] { showAll(); }, this);
     // Two windows, in one process or two, each keep a copy of their own.
     static std::atomic<int> windows{0};
-    recoveryPath_ = recoveryDir() + kRecoveryPrefix + std::to_string(::getpid()) + "-" +
-                    std::to_string(++windows) + ".kinovar";
+    recovery_ = std::make_unique<RecoveryCopy>(recoveryDir(), ++windows);
     connect(&parameters, &ParameterPanel::paramsChanged, history, &ParamHistory::record);
     connect(&undoStack(), &QUndoStack::indexChanged, this, [this] { stackChanged(); });
     connect(&undoStack(), &QUndoStack::cleanChanged, this, [this] { stackChanged(); });
@@ -89,6 +65,11 @@ ProjectController::ProjectController(QMainWindow* window, Platform& platform, Pa
 ProjectController::~ProjectController()
 {
     closedCleanly();
+}
+
+const std::string& ProjectController::recoveryPath() const
+{
+    return recovery_->path();
 }
 
 QUndoStack& ProjectController::undoStack()
@@ -155,8 +136,7 @@ void ProjectController::stackChanged()
     window->setWindowTitle(title());
     if (!unsaved()) {
         recoveryTimer_->stop();
-        std::error_code ec;
-        fs::remove(recoveryPath_, ec);
+        recovery_->discard();
     } else if (!recoveryTimer_->isActive()) {
         // A synced save costs milliseconds: changes in quick succession (typing with the
         // calculation following) share one copy, written a moment after the first of them.
@@ -164,15 +144,15 @@ void ProjectController::stackChanged()
     }
 }
 
-void ProjectController::writeRecovery()
+bool ProjectController::writeRecovery()
 {
     // The copy follows the changes while any is unsaved; a failed copy must not stop the work it
     // guards, so it is left at its last state.
-    if (!unsaved()) return;
+    if (!unsaved()) return false;
     try {
-        fs::create_directories(recoveryDir());
-        writeProject(recoveryPath_, project());
+        return recovery_->write([this](const std::string& path) { writeProject(path, project()); });
     } catch (const std::exception&) {
+        return false;
     }
 }
 
@@ -303,8 +283,7 @@ void ProjectController::openReport(const std::function<void()>& open)
 void ProjectController::closedCleanly()
 {
     recoveryTimer_->stop();
-    std::error_code ec;
-    fs::remove(recoveryPath_, ec);
+    recovery_->discard();
 }
 
 std::string ProjectController::recoveryDir() const
@@ -314,35 +293,33 @@ std::string ProjectController::recoveryDir() const
 
 void ProjectController::offerRecovery()
 {
-    std::vector<std::pair<fs::file_time_type, fs::path>> orphans;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(recoveryDir(), ec)) {
-        const pid_t owner = recoveryOwner(entry.path().filename().string());
-        if (owner <= 0 || owner == ::getpid() || processAlive(owner)) continue;
-        if (!entry.is_regular_file(ec)) continue;
-        orphans.emplace_back(entry.last_write_time(ec), entry.path());
-    }
-    std::sort(orphans.rbegin(), orphans.rend());
-    for (const auto& [when, path] : orphans) {
-        const QDateTime time = QFileInfo(QString::fromStdString(path.string())).lastModified();
+    // Each copy is claimed before it is asked about, so that a second window started at the
+    // same moment skips it; the claims end when the list goes.
+    std::vector<OrphanCopy> copies = claimOrphanCopies(recoveryDir());
+    for (OrphanCopy& copy : copies) {
+        const QDateTime time = QFileInfo(QString::fromStdString(copy.path())).lastModified();
         const std::string question = "Восстановить несохранённый проект от " +
                                      time.toString("dd.MM.yyyy HH:mm").toStdString() + "?";
         if (!platform.askYesNo(question)) {
-            fs::remove(path, ec);
+            copy.remove();
             continue;
         }
         ProjectContent content;
         try {
-            content = readProject(path.string());
+            content = readProject(copy.path());
         } catch (const KinovarError& e) {
-            platform.showError(fileErrorText(e.what(), path.string()));
-            fs::remove(path, ec);
+            // The user asked for this work back: a copy this version cannot read (a newer
+            // format, too large, unreadable now) is set aside, never lost.
+            const std::string kept = copy.keep();
+            platform.showError(fileErrorText(e.what(), kept) +
+                               "\nНесохранённый проект оставлен в этом файле.");
             continue;
         }
         // Restored values are unsaved: the step leaves the history off its clean state, and
-        // this window's own copy takes over from the old one.
+        // this window's own copy takes over from the old one, which goes once the new one is
+        // written.
         adoptProject(content, QStringLiteral("восстановление"));
-        fs::remove(path, ec);
+        if (writeRecovery()) copy.remove();
         return;
     }
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class QMainWindow;
 class QMenu;
 class QTimer;
 class QUndoStack;
+class RecoveryCopy;
 class RunSettingsPanel;
 
 // The legacy title, shown while no project file is open.
@@ -63,12 +65,13 @@ public:
     void closedCleanly();
     // At start: offers each recovery copy whose program is gone, newest first, with
     // "Восстановить несохранённый проект от <dd.MM.yyyy HH:mm>?"; yes restores it as an unsaved
-    // change (and stops), no removes it.
+    // change (and stops), no removes it. A copy that cannot be read is moved aside and the error
+    // names where it now is. While the question is open no other window offers the same copy.
     void offerRecovery();
 
     const std::string& projectPath() const { return path_; }
     // The recovery copy of this window (it exists only while changes are unsaved).
-    const std::string& recoveryPath() const { return recoveryPath_; }
+    const std::string& recoveryPath() const;
     const std::vector<std::string>& recentProjects() const { return recent_; }
     // "press.kinovar* — Kinovar" with a file open (the mark while unsaved), else kLegacyTitle.
     QString title() const;
@@ -96,7 +99,7 @@ signals:
 
 private:
     void stackChanged(); // title and recovery copy follow the history
-    void writeRecovery();
+    bool writeRecovery(); // false when no copy could be written
     void showAll();                                           // every control shows the set
     bool loadProject(const std::string& path);                // openProject without the question
     void adopt(const ParamSet& values, const QString& label); // one undo step to `values`
@@ -122,7 +125,7 @@ private:
     const NumberFormat& numbers;
     ParamHistory* history = nullptr;
     std::string path_;
-    std::string recoveryPath_;
+    std::unique_ptr<RecoveryCopy> recovery_;
     std::vector<std::string> recent_;
     std::vector<QAction*> recentActions_;
     QTimer* recoveryTimer_ = nullptr; // writes the recovery copy a moment after a change

@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindow.h"
@@ -47,6 +51,29 @@ void applyTestEntry(MainWindow& window)
         edit->setText(QString::fromUtf8(entry.mid(eq + 1)));
         window.parameterPanel().confirmEntry();
     });
+}
+
+// For the tests that restart a killed program: KINOVAR_TEST_REPLIES="y,n,..." answers the
+// message boxes in turn as a user would click them, y the default button and n the one Escape
+// presses, and writes each box's text to standard error as "box: <text>".
+void answerTestBoxes()
+{
+    const QByteArray replies = qgetenv("KINOVAR_TEST_REPLIES");
+    if (replies.isEmpty()) return;
+    auto* timer = new QTimer(qApp);
+    auto pending = std::make_shared<QList<QByteArray>>(replies.split(','));
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, pending] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        std::fprintf(stderr, "box: %s\n", box->text().toUtf8().constData());
+        std::fflush(stderr);
+        const bool yes = pending->takeFirst().trimmed() == "y";
+        QAbstractButton* button = yes ? box->defaultButton() : box->escapeButton();
+        if (!button && !box->buttons().isEmpty()) button = box->buttons().constFirst();
+        if (button) button->click();
+        if (pending->isEmpty()) timer->stop();
+    });
+    timer->start(50);
 }
 
 } // namespace
@@ -104,6 +131,7 @@ int main(int argc, char** argv)
 
     mainWindow.show();
     ProjectController& project = mainWindow.projectController();
+    answerTestBoxes();
     project.offerRecovery();
     if (const QStringList args = QApplication::arguments(); args.size() == 2)
         mainWindow.runGuarded(

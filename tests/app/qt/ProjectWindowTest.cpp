@@ -206,10 +206,20 @@ TEST(ProjectRecovery, KilledWindowLeavesACopyTheNextStartOffers)
     program.setProcessEnvironment(env);
     program.start(QCoreApplication::applicationDirPath() + "/kinovar", {});
     ASSERT_TRUE(program.waitForStarted());
-    const std::string recovery = dir.path().toStdString() + "/data/Kinovar/recovery/project-" +
-                                 std::to_string(program.processId()) + "-1.kinovar";
+    const std::string folder = dir.path().toStdString() + "/data/Kinovar/recovery/";
+    const std::string prefix = folder + "project-" + std::to_string(program.processId()) + "-";
+    std::string recovery;
     // The copy is written as the change is made; the program is killed once it is there.
-    const bool written = QTest::qWaitFor([&] { return std::filesystem::exists(recovery); }, 60000);
+    const bool written = QTest::qWaitFor(
+        [&] {
+            std::error_code ec;
+            for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+                if (entry.path().string().starts_with(prefix) &&
+                    entry.path().extension() == ".kinovar")
+                    recovery = entry.path().string();
+            return !recovery.empty();
+        },
+        60000);
     ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
     program.waitForFinished();
     ASSERT_TRUE(written) << program.readAllStandardError().toStdString();
@@ -242,4 +252,31 @@ TEST(ProjectRecovery, KilledWindowLeavesACopyTheNextStartOffers)
         EXPECT_TRUE(std::filesystem::exists(live));
         if (!a.restore) std::filesystem::rename(recovery + ".keep", recovery);
     }
+}
+
+TEST(ProjectRecovery, ASecondWindowDoesNotAskAboutACopyTheFirstHasTaken)
+{
+    ScratchDir dir("two-windows");
+    const std::string folder = dir.dir() + "recovery/";
+    std::filesystem::create_directories(folder);
+    ParamSet crashed;
+    setDefaults(crashed);
+    crashed.l2 = 31;
+    writeProject(folder + "project-1-1733600000000-0a1b2c3d-1.kinovar", Project{crashed, {}, {}});
+
+    FakePlatform first, second;
+    first.dataDir = second.dataDir = dir.dir();
+    ParamSet params1, params2;
+    static ResultStore store1, store2; // large: one each for the run
+    MainWindow window1(first, params1, store1);
+    MainWindow window2(second, params2, store2);
+    // The second window starts while the first one's question is open.
+    first.whileAsked = [&](const std::string&) { window2.projectController().offerRecovery(); };
+    first.yesNoReplies = {true};
+    window1.projectController().offerRecovery();
+    EXPECT_EQ(first.questions.size(), 1u);
+    EXPECT_TRUE(second.questions.empty());
+    EXPECT_TRUE(second.errors.empty());
+    EXPECT_EQ(params1.l2, 31);
+    EXPECT_NE(params2.l2, 31);
 }

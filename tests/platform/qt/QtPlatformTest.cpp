@@ -4,7 +4,9 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "platform/qt/QtPlatform.h"
 
@@ -50,6 +52,33 @@ TEST(QtPlatform, ExecutableDirEndsWithASlash)
     const std::string dir = QtPlatform().executableDir();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '/');
+}
+
+// The program's folders, each worked out apart from the platform: the folder of the running
+// executable as the kernel names it, and $XDG_DATA_HOME/<application>; callers append file
+// names, so both end in '/'.
+TEST(QtPlatform, FoldersAreTheSystemsWithATrailingSlash)
+{
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+    const std::string data = "/tmp/kinovar-data-home-" + std::to_string(::getpid());
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data));
+    const std::string app = QCoreApplication::applicationName().toStdString();
+    ASSERT_FALSE(app.empty());
+    const struct {
+        const char* what;
+        std::string folder;
+        std::string expected;
+    } cases[] = {
+        {"executableDir", QtPlatform().executableDir(),
+         std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/"},
+        {"userDataDir", QtPlatform().userDataDir(), data + "/" + app + "/"},
+    };
+    if (savedHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedHome);
+    for (const auto& c : cases)
+        EXPECT_EQ(c.folder, c.expected) << c.what;
 }
 
 // A remembered flag outlives the platform that kept it (a new session reads it back); a key never
