@@ -79,6 +79,23 @@ TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
                                      summaryFigure(crankAngleDegrees(figures.params(), best), ',');
         EXPECT_EQ(rowText(summary, "Наибольшая скорость ползуна |ybt|, м/с").toStdString(),
                   expected);
+
+        // The line naming the figures' step is a sentence: it spans the row, whole in its
+        // tooltip; a figure's line keeps its four cells.
+        auto* table = summary.findChild<QTableWidget*>("summaryTable");
+        const QString named =
+            QStringLiteral("Пиковые значения и маховик — по 360° от начального угла с шагом 1°");
+        int noteRow = -1, figureRow = -1;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (table->item(r, 0)->text() == named) noteRow = r;
+            if (table->item(r, 0)->text() == QStringLiteral("Наибольшая сила в шарнире A |F_A|, Н"))
+                figureRow = r;
+        }
+        ASSERT_GE(noteRow, 0);
+        ASSERT_GE(figureRow, 0);
+        EXPECT_EQ(table->columnSpan(noteRow, 0), 4);
+        EXPECT_EQ(table->item(noteRow, 0)->toolTip(), named);
+        EXPECT_EQ(table->columnSpan(figureRow, 0), 1);
     }
 
     // δ typed in the window: a valid one is stored (and undoable) and sizes the flywheel, a bad
