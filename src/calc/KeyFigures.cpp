@@ -7,14 +7,6 @@
 
 namespace {
 
-std::optional<long double> peakOf(const RunSummary& s, Quantity q)
-{
-    for (const QuantityExtremes& e : s.extremes)
-        if (e.quantity != nullptr && e.quantity->id == q)
-            return std::max(std::fabs(e.min.value), std::fabs(e.max.value));
-    return std::nullopt;
-}
-
 // The joint and slider peaks are only meaningful once some step was summarised.
 std::optional<long double> whenRun(const RunSummary& s, long double v)
 {
@@ -42,7 +34,7 @@ const KeyFigure kFigures[] = {
     {"fb", "|F_B| макс.", "Н", Better::Smaller,
      [](const RunSummary& s) { return whenRun(s, s.jointB.value); }},
     {"mo", "|Mo| макс.", "Н·м", Better::Smaller,
-     [](const RunSummary& s) { return peakOf(s, Quantity::mo); }},
+     [](const RunSummary& s) { return whenRun(s, s.crankMoment.value); }},
     {"stroke", "ход ползуна", "м", Better::Larger,
      [](const RunSummary& s) -> std::optional<long double> {
          if (!s.stroke) return std::nullopt;
@@ -55,8 +47,6 @@ const KeyFigure kFigures[] = {
 };
 
 const char* const kDefaultSweep[] = {"flywheel", "fa", "md"};
-
-const Quantity kExtremesRead[] = {Quantity::mo}; // peakOf's quantities above
 
 } // namespace
 
@@ -74,7 +64,7 @@ const KeyFigure* findKeyFigure(const char* key)
 
 std::span<const Quantity> keyFigureExtremes()
 {
-    return kExtremesRead;
+    return {}; // every figure reads the summary's period run, none the run's extremes
 }
 
 std::span<const char* const> defaultSweepFigures()

@@ -128,47 +128,60 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     RunSummary s;
     s.steps = std::clamp(steps, 0, ResultStore::kSteps);
     s.period = options.period;
+    s.stepDegrees = deg(p.step);
     if (s.steps < 1) {
         s.flywheelError = "нет результатов расчёта";
         return s;
     }
-    if (options.extremesOf.empty()) {
+    if (!options.extremesOf) {
         s.extremes.reserve(std::size(kQuantities));
         for (const QuantityInfo& q : kQuantities)
             s.extremes.push_back(rowExtremes(store, p, q.id, s.steps));
     } else {
-        for (const Quantity q : options.extremesOf)
+        for (const Quantity q : *options.extremesOf)
             s.extremes.push_back(rowExtremes(store, p, q, s.steps));
     }
     if (const auto stroke = sliderStroke(p)) s.stroke = SummaryPoint{*stroke, 0, 0};
-    s.sliderSpeed = peakMagnitude(store, p, Q::ybt, s.steps);
-    s.sliderAcceleration = peakMagnitude(store, p, Q::ybtt, s.steps);
-    if (!options.figuresOnly) {
-        int widest = 1;
-        long double widestAngle = pressureAngleAt(store, 1); // each step's angle found once
-        for (int i = 2; i <= s.steps; ++i)
-            if (const long double angle = pressureAngleAt(store, i); angle > widestAngle)
-                widest = i, widestAngle = angle;
-        s.pressureAngle = at(p, widestAngle, widest);
-    }
-    s.jointB = peakMagnitude(store, p, Q::fbk, s.steps);
-    s.jointA = peakMagnitude(store, p, Q::fak, s.steps);
-    s.jointO = peakMagnitude(store, p, Q::fok, s.steps);
-    s.sideThrust = peakMagnitude(store, p, Q::nb, s.steps);
     long double gap = 0, moment = 0;
     for (int i = 1; i <= (options.figuresOnly ? 0 : s.steps); ++i) {
         gap = std::max(gap, std::fabs(store(Q::mb, i) - store(Q::mo, i)));
         moment = std::max(moment, std::fabs(store(Q::mo, i)));
     }
     s.momentCheck = moment > 0 ? gap / moment : 0;
-    s.flywheel = sizeFlywheel(store, p, s.steps, options, &s.flywheelError);
+
+    const FigureRun run(store, p, s.steps, options.period, options.scratch);
+    s.basis = run.basis();
+    const ResultStore& fs = run.store();
+    const ParamSet& fp = run.params();
+    const int n = run.steps();
+    // A made run's step numbers would be read as the run on screen's: only its angle is kept.
+    const auto figure = [&s](SummaryPoint point) {
+        if (!s.basis.reused) point.step = 0;
+        return point;
+    };
+    s.sliderSpeed = figure(peakMagnitude(fs, fp, Q::ybt, n));
+    s.sliderAcceleration = figure(peakMagnitude(fs, fp, Q::ybtt, n));
+    if (!options.figuresOnly) {
+        int widest = 1;
+        long double widestAngle = pressureAngleAt(fs, 1); // each step's angle found once
+        for (int i = 2; i <= n; ++i)
+            if (const long double angle = pressureAngleAt(fs, i); angle > widestAngle)
+                widest = i, widestAngle = angle;
+        s.pressureAngle = figure(at(fp, widestAngle, widest));
+    }
+    s.jointB = figure(peakMagnitude(fs, fp, Q::fbk, n));
+    s.jointA = figure(peakMagnitude(fs, fp, Q::fak, n));
+    s.jointO = figure(peakMagnitude(fs, fp, Q::fok, n));
+    s.sideThrust = figure(peakMagnitude(fs, fp, Q::nb, n));
+    s.crankMoment = figure(peakMagnitude(fs, fp, Q::mo, n));
+    s.flywheel = sizeFlywheel(fs, fp, n, options, &s.flywheelError);
     s.branchJump = checkBranchJump(p);
     s.accelerationGrowsPerStep = p.fidtt != 0;
     if (p.load.active() && s.flywheel) {
         // The trapezoid rule in time, as the energy stage sums E.
         long double work = 0;
         for (int i = s.flywheel->firstStep + 1; i <= s.flywheel->lastStep; ++i)
-            work += (store(Q::pq, i - 1) + store(Q::pq, i)) * store(Q::dt, i) / 2;
+            work += (fs(Q::pq, i - 1) + fs(Q::pq, i)) * fs(Q::dt, i) / 2;
         s.loadWork = work;
     }
     return s;

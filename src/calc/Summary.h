@@ -2,18 +2,23 @@
 // The summary of a run: what a designer comes for. The extremes of every quantity with where they
 // are first reached, the peak joint forces, the slider's stroke, speed and acceleration, the
 // rod's pressure angle, and the flywheel the run needs by the method of the constant driving
-// moment. Computed from the result store and the parameter set the run was made with.
+// moment. Computed from the result store and the parameter set the run was made with; the
+// extremes from the run's steps, the flywheel and the peaks from one period at a step of 1° or
+// finer (FigureRun), which a coarse run would miss.
 #pragma once
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calc/FigureRun.h"
 #include "calc/Quantities.h"
 #include "calc/ResultStore.h"
 #include "calc/RodReach.h"
 #include "params/ParamSet.h"
 
 // Where a value is reached: the value, its step (1-based) and the crank angle there in degrees.
+// step is 0 where the value comes from a period run made for the summary, whose steps are not
+// those of the run on screen.
 struct SummaryPoint {
     long double value = 0;
     int step = 0;
@@ -50,13 +55,17 @@ struct FlywheelSizing {
 struct SummaryOptions {
     long double period = 360;
     long double delta = 0.05L;
-    // The quantities whose extremes are wanted, in this order; empty for every catalogue
+    // The quantities whose extremes are wanted, in this order; nullopt for every catalogue
     // quantity. A sweep asks only for those its key figures read: scanning every row of every
     // variant would cost a fifth of the calculation.
-    std::vector<Quantity> extremesOf = {};
+    std::optional<std::vector<Quantity>> extremesOf = std::nullopt;
     // Only what the key figures read: the rod's pressure angle and the moment check, which no
     // figure reads, are left at 0.
     bool figuresOnly = false;
+    // Where the period run of the figures is made when one is needed (FigureRun), its contents
+    // replaced; a store with no stop flag. nullptr: the summary takes a store of its own. A
+    // sweep passes one store per worker.
+    ResultStore* scratch = nullptr;
 };
 
 // The options of a run's summary: the period of the run and the δ asked for now.
@@ -66,10 +75,14 @@ inline SummaryOptions summaryOptions(const ParamSet& run, long double delta)
 }
 
 struct RunSummary {
-    int steps = 0;          // the steps summarised, 1..steps
-    long double period = 0; // degrees
+    int steps = 0;               // the steps summarised, 1..steps
+    long double period = 0;      // degrees
+    long double stepDegrees = 0; // the step of the run on screen, which the extremes are read at
     // One per catalogue quantity, in catalogue order, or one per options.extremesOf in its order.
+    // These alone describe the run on screen; every figure below but the stroke and the moment
+    // check comes from the run `basis` names.
     std::vector<QuantityExtremes> extremes;
+    FigureBasis basis;
     std::optional<SummaryPoint> stroke; // when the crank turns fully; angle and step unused
     SummaryPoint sliderSpeed;           // peak |ybt|
     SummaryPoint sliderAcceleration;    // peak |ybtt|
@@ -77,8 +90,9 @@ struct RunSummary {
     // Peak magnitudes of the joint forces in equilibrium (fbk, fak, fok) and of the guide's
     // side thrust |nb|.
     SummaryPoint jointB, jointA, jointO, sideThrust;
+    SummaryPoint crankMoment; // peak |mo|
     // The largest |mb − mo| over the largest |mo|: the crank's moment from the forces against
-    // the reduced moment from the powers (0 when mo is 0 throughout).
+    // the reduced moment from the powers (0 when mo is 0 throughout), over the run on screen.
     long double momentCheck = 0;
     // The load's work ∫ q·ybt dt over the flywheel's period, when a load is set and the run
     // covers a period.
@@ -92,8 +106,9 @@ struct RunSummary {
     bool accelerationGrowsPerStep = false;
 };
 
-// The summary of steps 1..steps of `store`, run with `p`. steps is clamped to the store's
-// capacity; with no steps the extremes are empty and the flywheel has its error.
+// The summary of steps 1..steps of `store`, run with `p`: the steps of the run on screen. steps
+// is clamped to the store's capacity; with no steps the extremes are empty and the flywheel has
+// its error. The figures come from FigureRun(store, p, steps, options.period, options.scratch).
 RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
                         const SummaryOptions& options);
 
@@ -108,6 +123,7 @@ SummaryPoint peakMagnitude(const ResultStore& store, const ParamSet& p, Quantity
 // crank turns fully (|b| ≤ l2 − l1); nullopt otherwise.
 std::optional<long double> sliderStroke(const ParamSet& p);
 
-// The flywheel of a run over its first period, or the message saying what to change.
+// The flywheel of the run in `store` over its first period (steps 1..K+1, K = period / step),
+// or the message saying what to change. The summary calls it on its FigureRun.
 std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const ParamSet& p, int steps,
                                            const SummaryOptions& options, std::string* error);

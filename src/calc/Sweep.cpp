@@ -131,7 +131,7 @@ std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepPlan& plan
 }
 
 SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
-                           ResultStore& store)
+                           ResultStore& store, ResultStore& scratch)
 {
     SweepPoint point;
     point.value = value;
@@ -154,8 +154,9 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long dou
     if (!point.reason.empty()) return point;
     SummaryOptions options = summaryOptions(*p, p->delta);
     const auto read = keyFigureExtremes();
-    options.extremesOf.assign(read.begin(), read.end());
+    options.extremesOf.emplace(read.begin(), read.end());
     options.figuresOnly = true;
+    options.scratch = &scratch;
     const RunSummary summary = summarizeRun(store, *p, p->N, options);
     for (const KeyFigure& figure : keyFigures())
         point.figures.push_back(figure.read(summary));
@@ -182,9 +183,10 @@ std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const Swee
         try {
             // One store per worker: 144 MB of address space, touched only where the run writes.
             const auto store = std::make_unique<ResultStore>();
+            const auto scratch = std::make_unique<ResultStore>(); // the figures' period runs
             for (int i; !cancel.load() && !stop.load() && (i = next++) < total;) {
                 const size_t at = static_cast<size_t>(i);
-                points[at] = evaluateVariant(base, plan, values[at], *store);
+                points[at] = evaluateVariant(base, plan, values[at], *store, *scratch);
                 const std::lock_guard lock(reportLock);
                 ++done;
                 if (progress) progress(done, total);

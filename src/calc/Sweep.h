@@ -61,23 +61,25 @@ struct SweepPoint {
 
 // Calculates one variant in `store` (any store: its steps are cleared first, so the result is
 // that of a fresh store bit for bit): sweepVariant, runCalculation, then summarizeRun with
-// summaryOptions(p, p.delta), asking only for the extremes the figures read (keyFigureExtremes),
-// read into the key figures. A variant fails with the reason of the
+// summaryOptions(p, p.delta), asking only for the extremes the figures read (keyFigureExtremes)
+// and making the figures' period run in `scratch` (another store, reused the same way), read
+// into the key figures. A variant fails with the reason of the
 // first problem: the value or the autofill refused; a load by position the new mechanism cannot
 // carry; a stage's fault, told as the rod's reach ("не собирается при φ = 183°") when the rod
 // cannot pass some step, else as stageFaultText on one line.
 SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
-                           ResultStore& store);
+                           ResultStore& store, ResultStore& scratch);
 
 // Called as variants finish: how many are done out of how many. Calls come from the workers,
 // one at a time, `done` rising by one each call.
 using SweepProgress = std::function<void(int done, int total)>;
 
 // Every variant of `plan` from `base` on `jobs` threads (0: std::thread::hardware_concurrency();
-// never more than there are variants), each thread with one store of its own reused for all its
-// variants. The points come in the order of sweepValues whatever the threads. When `cancel`
-// turns true the workers stop after the variant in hand and nullopt is returned: no partial
-// result. An exception of a worker (no memory for a store) stops the others and is rethrown.
+// never more than there are variants), each thread with two stores of its own (the run and the
+// figures' period run) reused for all its variants. The points come in the order of sweepValues
+// whatever the threads. When `cancel` turns true the workers stop after the variant in hand and
+// nullopt is returned: no partial result. An exception of a worker (no memory for a store) stops
+// the others and is rethrown.
 std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepPlan& plan,
                                                 int jobs, const std::atomic<bool>& cancel,
                                                 const SweepProgress& progress = {});

@@ -33,12 +33,29 @@ Json flywheel(const FlywheelSizing& f)
                 {"last_step", f.lastStep}};
 }
 
+// Which run the peaks and the flywheel were read from, and at which step.
+Json basis(const FigureBasis& b)
+{
+    Json out{{"source", b.source == FigureSource::Period ? "period" : "run_steps"},
+             {"step", number(b.stepDegrees)},
+             {"span", b.source == FigureSource::Period ? number(b.spanDegrees) : Json(nullptr)},
+             {"steps", b.steps},
+             {"run_step", number(b.runStepDegrees)},
+             {"reused", b.reused},
+             {"step_adjusted", b.stepAdjusted}};
+    if (b.periodRunFaulted)
+        out["period_run_fault"] =
+            Json{{"step", number(b.faultStepDegrees)}, {"angle", number(b.faultAngle)}};
+    return out;
+}
+
 } // namespace
 
 std::string summaryJson(const RunSummary& s)
 {
     Json doc = Json::object();
     doc["steps"] = s.steps;
+    doc["step"] = number(s.stepDegrees);
     doc["period"] = number(s.period);
     Json extremes = Json::object();
     for (const QuantityExtremes& x : s.extremes)
@@ -50,6 +67,7 @@ std::string summaryJson(const RunSummary& s)
     // The stroke is a length of the mechanism, reached at no particular angle.
     const Json stroke = s.stroke ? Json{{"value", number(s.stroke->value)}, {"angle", nullptr}}
                                  : Json{{"value", nullptr}, {"angle", nullptr}};
+    doc["figures_from"] = basis(s.basis);
     doc["peaks"] = Json{{"fb", peak(s.jointB)},
                         {"fa", peak(s.jointA)},
                         {"fo", peak(s.jointO)},
@@ -57,7 +75,8 @@ std::string summaryJson(const RunSummary& s)
                         {"stroke", stroke},
                         {"slider_speed", peak(s.sliderSpeed)},
                         {"slider_acceleration", peak(s.sliderAcceleration)},
-                        {"pressure_angle", peak(s.pressureAngle)}};
+                        {"pressure_angle", peak(s.pressureAngle)},
+                        {"mo", peak(s.crankMoment)}};
     doc["moment_check"] = number(s.momentCheck);
     // Present only when they apply, so that the summary of an ordinary run keeps its keys.
     if (s.branchJump)

@@ -8,8 +8,12 @@
 #include "calc/Summary.h"
 
 // The whole document, ending in a newline:
-// {"steps", "period", "extremes": {name: {min, min_step, min_angle, max, max_step, max_angle}},
-//  "peaks": {fb, fa, fo, nb, stroke, slider_speed, slider_acceleration, pressure_angle: {value,
-//  angle}}, "moment_check", "load_work" (with a load), "flywheel": {...} or null, and
-//  "flywheel_error" when it is null}.
+// {"steps", "step" (the run's, degrees), "period", "extremes": {name: {min, min_step, min_angle,
+//  max, max_step, max_angle}} (over the run's steps), "figures_from": {source ("period" or
+//  "run_steps"), step, span (null for run_steps), steps, run_step, reused, step_adjusted, and
+//  period_run_fault: {step, angle} when the period run faulted} (what the peaks, the load's work
+//  and the flywheel were read from), "peaks": {fb, fa, fo, nb, stroke, slider_speed,
+//  slider_acceleration, pressure_angle, mo: {value, angle}}, "moment_check", "load_work" (with a
+//  load), "flywheel": {...} or null (its first_step and last_step are steps of the figures' run),
+//  and "flywheel_error" when it is null}.
 std::string summaryJson(const RunSummary& s);

@@ -27,6 +27,26 @@ std::string momentCheckText(long double check, char decimal)
     return std::string("проверка: моменты сходятся до ") + text;
 }
 
+std::string figureBasisText(const RunSummary& s, char decimal)
+{
+    const FigureBasis& b = s.basis;
+    const auto degrees = [decimal](long double v) { return summaryFigure(v, decimal) + "°"; };
+    if (b.source == FigureSource::RunSteps) {
+        std::string text =
+            "Пиковые значения и маховик — по шагам расчёта (шаг " + degrees(b.runStepDegrees) + ")";
+        if (b.periodRunFaulted)
+            text += ": расчёт периода с шагом " + degrees(b.faultStepDegrees) +
+                    " прерван при φ = " + degrees(b.faultAngle);
+        return text;
+    }
+    std::string text = "Пиковые значения и маховик — по " + degrees(b.spanDegrees) +
+                       " от начального угла с шагом " + degrees(b.stepDegrees);
+    if (b.stepAdjusted)
+        text += " (шаг расчёта " + degrees(b.runStepDegrees) +
+                " не укладывается в период целое число раз)";
+    return text;
+}
+
 namespace {
 
 class Lines {
@@ -41,7 +61,9 @@ public:
     }
     void point(const std::string& label, const SummaryPoint& p)
     {
-        out_.push_back({label, summaryFigure(p.value, decimal_), std::to_string(p.step),
+        // Step 0: a value of the figures' period run, whose steps are not the run's.
+        out_.push_back({label, summaryFigure(p.value, decimal_),
+                        p.step > 0 ? std::to_string(p.step) : std::string(),
                         summaryFigure(p.angle, decimal_), false});
     }
     std::vector<SummaryLine> take() { return std::move(out_); }
@@ -89,6 +111,7 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
         if (s.accelerationGrowsPerStep) lines.note(kGrowingAccelerationNote);
     }
     lines.heading("Пиковые значения");
+    lines.note(figureBasisText(s, decimal));
     if (s.stroke)
         lines.figure("Ход ползуна, м", s.stroke->value);
     else
@@ -96,6 +119,7 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
     lines.point("Наибольшая скорость ползуна |ybt|, м/с", s.sliderSpeed);
     lines.point("Наибольшее ускорение ползуна |ybtt|, м/с²", s.sliderAcceleration);
     lines.point("Наибольший угол давления (шатун – направляющая), °", s.pressureAngle);
+    lines.point("Наибольший приведённый момент |Mo|, Н·м", s.crankMoment);
     lines.heading("Реакции в шарнирах (с учётом направляющей)");
     lines.point("Наибольшая сила в шарнире B |F_B|, Н", s.jointB);
     lines.point("Наибольшая сила в шарнире A |F_A|, Н", s.jointA);
@@ -107,6 +131,7 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
     flywheelLines(lines, s);
 
     lines.heading("Экстремумы");
+    lines.note("По шагам расчёта (шаг " + summaryFigure(s.stepDegrees, decimal) + "°)");
     for (const QuantityExtremes& x : s.extremes) {
         const std::string name = std::string(x.quantity->name) + ", " + x.quantity->unit;
         lines.point(name + ": мин.", x.min);

@@ -11,7 +11,7 @@
 struct SummaryLine {
     std::string label; // a section's title when it is a heading
     std::string value; // "" for a heading or a note
-    std::string step;  // "" where no step applies
+    std::string step;  // "" where no step of the run on screen applies
     std::string angle; // the crank angle in degrees, "" where none applies
     bool heading = false;
 };
@@ -29,7 +29,14 @@ inline constexpr const char* kGrowingAccelerationNote =
     "+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² за шаг), поэтому "
     "результаты зависят от шага расчёта";
 
+// Which run the peaks and the flywheel were read from, in one line: "Пиковые значения и маховик —
+// по 360° от начального угла с шагом 1°", with why the step differs from the run's when it was
+// adjusted, or "… — по шагам расчёта (шаг 15°): расчёт периода с шагом 1° прерван при φ = 90°"
+// when the period run faulted.
+std::string figureBasisText(const RunSummary& s, char decimal);
+
 // The lines of a summary, in order: "Предупреждения" when the run has any (a branch jump in mode
-// 720, a growing acceleration), "Пиковые значения", "Маховик" (its figures or why there is
-// none, and its warnings), then "Экстремумы" with a minimum and a maximum line per quantity.
+// 720, a growing acceleration), "Пиковые значения" (first the line of figureBasisText),
+// "Маховик" (its figures or why there is none, and its warnings), then "Экстремумы" (first the
+// step of the run on screen) with a minimum and a maximum line per quantity.
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal);

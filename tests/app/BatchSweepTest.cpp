@@ -39,16 +39,16 @@ std::optional<double> jsonFigure(const nlohmann::json& doc, const std::string& k
                  {"fb", "peaks", "fb"},
                  {"stroke", "peaks", "stroke"},
                  {"speed", "peaks", "slider_speed"},
-                 {"acceleration", "peaks", "slider_acceleration"}};
+                 {"acceleration", "peaks", "slider_acceleration"},
+                 {"mo", "peaks", "mo"}};
     for (const auto& w : where) {
         if (key != w.key) continue;
         if (doc[w.section].is_null()) return std::nullopt;
         const nlohmann::json& at = doc[w.section][w.field];
         return std::string(w.section) == "peaks" ? at["value"].get<double>() : at.get<double>();
     }
-    // mo: the larger magnitude of its extremes.
-    const nlohmann::json& mo = doc["extremes"]["mo"];
-    return std::max(std::fabs(mo["min"].get<double>()), std::fabs(mo["max"].get<double>()));
+    ADD_FAILURE() << "no figure " << key;
+    return std::nullopt;
 }
 
 } // namespace

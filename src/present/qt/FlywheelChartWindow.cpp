@@ -170,8 +170,14 @@ void FlywheelChartWindow::fill()
     const char decimal = platform.localeDecimalSeparator();
     const ParamSet* run = R.computedWith();
     std::string error = "нет результатов расчёта";
+    const SummaryOptions options = options_();
+    // The chart shows the flywheel the summary sizes: that of the figures' period run.
+    std::optional<FigureRun> figures;
+    if (run) figures.emplace(R, *run, run->N, options.period);
     const std::optional<FlywheelSizing> f =
-        run ? sizeFlywheel(R, *run, run->N, options_(), &error) : std::nullopt;
+        figures
+            ? sizeFlywheel(figures->store(), figures->params(), figures->steps(), options, &error)
+            : std::nullopt;
     error_->setVisible(!f);
     tabs_->setVisible(f.has_value());
     if (!f) {
@@ -184,13 +190,14 @@ void FlywheelChartWindow::fill()
     bool inertiaFinite = true;
     for (std::size_t k = 0; k < f->surplus.size(); ++k) {
         const int step = f->firstStep + static_cast<int>(k);
-        const double x = static_cast<double>(crankAngleDegrees(*run, step));
+        const ResultStore& F = figures->store();
+        const double x = static_cast<double>(crankAngleDegrees(figures->params(), step));
         surplus.append(QPointF(x, static_cast<double>(f->surplus[k])));
-        mo.append(QPointF(x, static_cast<double>(R(Quantity::mo, step))));
+        mo.append(QPointF(x, static_cast<double>(F(Quantity::mo, step))));
         // T = J·ω²/2 of the whole mechanism gives the inertia reduced to the crank.
-        const long double w = R(Quantity::fit, step);
+        const long double w = F(Quantity::fit, step);
         const long double inertia =
-            2 * (R(Quantity::ek1, step) + R(Quantity::ek2, step) + R(Quantity::ek3, step)) /
+            2 * (F(Quantity::ek1, step) + F(Quantity::ek2, step) + F(Quantity::ek3, step)) /
             (w * w);
         inertiaFinite = inertiaFinite && std::isfinite(inertia);
         if (inertiaFinite)

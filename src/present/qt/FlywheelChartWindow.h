@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The flywheel chart window ("Маховик"): over the period the flywheel is sized for, the energy
-// surplus ΔT against the crank angle with its swing ΔT_max marked by dashed lines at its greatest
-// and least value, the reduced moment Mo beside the constant driving moment M_d, and the
-// energy–mass diagram (ΔT against the reduced moment of inertia), as three tabs.
+// The flywheel chart window ("Маховик"): over the period the flywheel is sized for (the period
+// run of the summary, FigureRun), the energy surplus ΔT against the crank angle with its swing
+// ΔT_max marked by dashed lines at its greatest and least value, the reduced moment Mo beside
+// the constant driving moment M_d, and the energy–mass diagram (ΔT against the reduced moment of
+// inertia), as three tabs.
 // When the run admits no flywheel, the reason is shown instead of the charts.
 #pragma once
 #include <QList>

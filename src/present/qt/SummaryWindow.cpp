@@ -84,9 +84,15 @@ void SummaryWindow::refresh()
     }
     const RunSummary summary = summarizeRun(store_, *run, run->N, summaryOptions(*run, delta_));
     const std::vector<SummaryLine> lines = summaryLines(summary, numbers_.decimal);
+    table_->clearSpans();
     table_->setRowCount(static_cast<int>(lines.size()));
     int row = 0;
     for (const SummaryLine& line : lines) {
+        // A note (which run the figures come from, why there is no flywheel) is a sentence: it
+        // takes the whole row, and its tooltip holds it whole where even that is too narrow.
+        const bool note =
+            !line.heading && line.value.empty() && line.step.empty() && line.angle.empty();
+        if (note) table_->setSpan(row, 0, 1, 4);
         const std::string cells[] = {line.label, line.value, line.step, line.angle};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
@@ -96,6 +102,7 @@ void SummaryWindow::refresh()
                 item->setFont(bold);
             }
             if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (note && column == 0) item->setToolTip(item->text());
             table_->setItem(row, column, item);
         }
         ++row;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The flywheel chart window as the summary's button and the "Вид" menu open it: ΔT and Mo over
-// the sized period at the crank angles of its steps, the ΔT_max marks and the M_d line where the
-// sizing puts them, the energy–mass diagram from T = J·ω²/2, and the refusal in words for a run
-// shorter than a period.
+// the sized period of the summary's period run (1° for a coarser run) at the crank angles of its
+// steps, the ΔT_max marks and the M_d line where the sizing puts them, the energy–mass diagram
+// from T = J·ω²/2, and the refusal in words for a run shorter than a period whose period run
+// faults.
 #include <QAction>
 #include <QChart>
 #include <QChartView>
@@ -48,22 +49,27 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
     form.setSideWindows({nullptr, nullptr, nullptr, &summary, &chart});
     form.showSummary();
 
-    // One cycle at 15° covers the period exactly; two cycles at 5° fall short of it. The first
-    // opening shows the hidden window, the second refills the shown one.
+    // One cycle at 15° covers the period, two at 5° fall short of it: both are drawn from the
+    // period run at 1°. From fi0 = 5 the 1° run lands on the rod's dead position at 180°, which
+    // one cycle at 10° passes by, short of the period: the refusal then shows. The first opening
+    // shows the hidden window, the second refills the shown one.
     const struct {
         long double step;
         int32_t cycles;
+        double fi0;
         bool byButton;
         const char* refusal;
     } cases[] = {
-        {15, 1, true, nullptr},
-        {5, 2, false, "для маховика нужен полный период: увеличьте число циклов до 3"},
-        {15, 1, false, nullptr},
+        {15, 1, 0.1, true, nullptr},
+        {5, 2, 0.1, false, nullptr},
+        {10, 1, 5, false, "для маховика нужен полный период: увеличьте число циклов до 2"},
+        {15, 1, 0.1, false, nullptr},
     };
     setDefaults(params); // masses, inertias and a turning crank: ΔT and J are not all zero
-    ASSERT_TRUE(autofillPoints(params));
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<double>(c.step));
+        params.fi0 = c.fi0;
+        ASSERT_TRUE(autofillPoints(params));
         params.step = rad(c.step);
         params.cycles = c.cycles;
         params.N = 24 * c.cycles + 1;
@@ -84,8 +90,11 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
         }
 
         std::string why;
+        const FigureRun figures(*store, params, params.N, options.period);
+        ASSERT_EQ(figures.steps(), 361);
+        const ResultStore& F = figures.store();
         const std::optional<FlywheelSizing> f =
-            sizeFlywheel(*store, params, params.N, options, &why);
+            sizeFlywheel(F, figures.params(), figures.steps(), options, &why);
         ASSERT_TRUE(f) << why;
         ASSERT_GT(f->energySwing, 0);
         const QList<QPointF> surplus = pointsOf(chart, "surplusSeries");
@@ -101,15 +110,15 @@ TEST(FlywheelChart, ShowsTheSizedPeriodOrWhyThereIsNone)
         ASSERT_EQ(f->lastStep - f->firstStep + 1, surplus.size());
         for (qsizetype k = 0; k < surplus.size(); ++k) {
             const int step = f->firstStep + static_cast<int>(k);
-            const double angle = static_cast<double>(crankAngleDegrees(params, step));
+            const double angle = static_cast<double>(crankAngleDegrees(figures.params(), step));
+            EXPECT_NEAR(angle, static_cast<double>(deg(rad(c.fi0) + (step - 1) * rad(1.0L))), 1e-9);
             EXPECT_EQ(surplus[k], QPointF(angle, static_cast<double>(f->surplus[k])));
-            EXPECT_EQ(mo[k], QPointF(angle, static_cast<double>((*store)(Quantity::mo, step))));
+            EXPECT_EQ(mo[k], QPointF(angle, static_cast<double>(F(Quantity::mo, step))));
             // The whole mechanism's kinetic energy is J·ω²/2; the crank alone holds at least its
             // own inertia about O, the rod and slider add to it.
-            const long double w = (*store)(Quantity::fit, step);
-            const long double kinetic = (*store)(Quantity::ek1, step) +
-                                        (*store)(Quantity::ek2, step) +
-                                        (*store)(Quantity::ek3, step);
+            const long double w = F(Quantity::fit, step);
+            const long double kinetic =
+                F(Quantity::ek1, step) + F(Quantity::ek2, step) + F(Quantity::ek3, step);
             EXPECT_DOUBLE_EQ(energyMass[k].x(), static_cast<double>(2 * kinetic / (w * w)));
             EXPECT_EQ(energyMass[k].y(), surplus[k].y());
             EXPECT_GE(energyMass[k].x(), static_cast<double>(f->crankInertia) * (1 - 1e-12));

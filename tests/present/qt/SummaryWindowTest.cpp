@@ -49,12 +49,12 @@ TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
               QStringLiteral("Нет результатов: сначала выполните «Расчет»"));
 
     // One cycle at 15° covers the period exactly (25 steps); two cycles at 5° fall short of the
-    // 73 steps a period needs.
+    // 73 steps a period needs, but the figures come from a period run at 1° either way.
     const struct {
         long double step;
         int32_t cycles;
         bool flywheel;
-    } cases[] = {{15, 1, true}, {5, 2, false}};
+    } cases[] = {{15, 1, true}, {5, 2, true}};
     ASSERT_TRUE(autofillPoints(params)); // a mechanism that moves
     for (const auto& c : cases) {
         params.step = rad(c.step);
@@ -65,17 +65,37 @@ TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
                                                  "число циклов до 3");
         EXPECT_EQ(refusal.isEmpty(), c.flywheel);
 
-        // The largest |ybt| by a scan of the store, in the window's format.
+        // The largest |ybt| by a scan of the period run's store, in the window's format: no step
+        // of the run on screen to name, only the angle.
+        const FigureRun figures(*store, params, params.N, 360);
+        ASSERT_EQ(figures.steps(), 361);
+        const ResultStore& F = figures.store();
         int best = 1;
-        for (int i = 2; i <= params.N; ++i)
-            if (std::fabs((*store)(Quantity::ybt, i)) > std::fabs((*store)(Quantity::ybt, best)))
-                best = i;
+        for (int i = 2; i <= figures.steps(); ++i)
+            if (std::fabs(F(Quantity::ybt, i)) > std::fabs(F(Quantity::ybt, best))) best = i;
         const std::string expected = "Наибольшая скорость ползуна |ybt|, м/с\t" +
-                                     summaryFigure(std::fabs((*store)(Quantity::ybt, best)), ',') +
-                                     "\t" + std::to_string(best) + "\t" +
-                                     summaryFigure(crankAngleDegrees(params, best), ',');
+                                     summaryFigure(std::fabs(F(Quantity::ybt, best)), ',') +
+                                     "\t\t" +
+                                     summaryFigure(crankAngleDegrees(figures.params(), best), ',');
         EXPECT_EQ(rowText(summary, "Наибольшая скорость ползуна |ybt|, м/с").toStdString(),
                   expected);
+
+        // The line naming the figures' step is a sentence: it spans the row, whole in its
+        // tooltip; a figure's line keeps its four cells.
+        auto* table = summary.findChild<QTableWidget*>("summaryTable");
+        const QString named =
+            QStringLiteral("Пиковые значения и маховик — по 360° от начального угла с шагом 1°");
+        int noteRow = -1, figureRow = -1;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (table->item(r, 0)->text() == named) noteRow = r;
+            if (table->item(r, 0)->text() == QStringLiteral("Наибольшая сила в шарнире A |F_A|, Н"))
+                figureRow = r;
+        }
+        ASSERT_GE(noteRow, 0);
+        ASSERT_GE(figureRow, 0);
+        EXPECT_EQ(table->columnSpan(noteRow, 0), 4);
+        EXPECT_EQ(table->item(noteRow, 0)->toolTip(), named);
+        EXPECT_EQ(table->columnSpan(figureRow, 0), 1);
     }
 
     // δ typed in the window: a valid one is stored (and undoable) and sizes the flywheel, a bad

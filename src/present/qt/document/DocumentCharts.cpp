@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart pages and the load's chart: every panel plots its quantities over the crank angle
-// of the run's steps; the flywheel's panel plots ΔT over the steps of its period.
+// of the run's steps; the flywheel's panel plots ΔT over the steps of the summary's period run.
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -26,14 +26,17 @@ std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel&
     std::vector<PlotCurve> curves;
     if (panel.surplus) {
         std::string error;
+        const SummaryOptions options = summaryOptions(p, in.delta);
+        // The flywheel of the summary: that of the figures' period run.
+        const FigureRun figures(*in.store, p, p.N, options.period);
         const std::optional<FlywheelSizing> f =
-            sizeFlywheel(*in.store, p, p.N, summaryOptions(p, in.delta), &error);
+            sizeFlywheel(figures.store(), figures.params(), figures.steps(), options, &error);
         PlotCurve c{{}, kCurveColours[0], QStringLiteral("ΔT")};
         if (f)
             for (size_t k = 0; k < f->surplus.size(); ++k)
-                c.points.emplace_back(
-                    static_cast<double>(crankAngleDegrees(p, f->firstStep + static_cast<int>(k))),
-                    static_cast<double>(f->surplus[k]));
+                c.points.emplace_back(static_cast<double>(crankAngleDegrees(
+                                          figures.params(), f->firstStep + static_cast<int>(k))),
+                                      static_cast<double>(f->surplus[k]));
         curves.push_back(std::move(c));
         return curves;
     }
