@@ -3,13 +3,17 @@
 // numbers with every digit of a double (the shortest text that reads back to the same double),
 // independent of any locale; a value that is not finite is written as null.
 #pragma once
+#include <optional>
 #include <string>
 
+#include "calc/Calculation.h"
 #include "calc/Summary.h"
 
 // The whole document, ending in a newline:
 // {"steps", "period", "extremes": {name: {min, min_step, min_angle, max, max_step, max_angle}},
 //  "peaks": {fb, fa, fo, nb, stroke, slider_speed, slider_acceleration, pressure_angle: {value,
 //  angle}}, "moment_check", "load_work" (with a load), "flywheel": {...} or null, and
-//  "flywheel_error" when it is null}.
-std::string summaryJson(const RunSummary& s);
+//  "flywheel_error" when it is null, and "stopped": {"stage", "step", "angle",
+//  "computed_steps", "requested_steps", "message"} when `stop` is given (a run that stopped
+//  part-way: the summary is of its computed steps)}.
+std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop = std::nullopt);

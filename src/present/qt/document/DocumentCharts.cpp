@@ -27,7 +27,8 @@ std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel&
     if (panel.surplus) {
         std::string error;
         const std::optional<FlywheelSizing> f =
-            sizeFlywheel(*in.store, p, p.N, summaryOptions(p, in.delta), &error);
+            sizeFlywheel(*in.store, p, in.store->computedSteps(), summaryOptions(p, in.delta),
+                         &error);
         PlotCurve c{{}, kCurveColours[0], QStringLiteral("ΔT")};
         if (f)
             for (size_t k = 0; k < f->surplus.size(); ++k)
@@ -41,7 +42,7 @@ std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel&
         PlotCurve c{
             {}, kCurveColours[k % kCurveColours.size()], QString::fromUtf8(panel.curves[k].legend)};
         const Quantity q = panel.curves[k].quantity;
-        for (int i = 1; i <= std::min(p.N, ResultStore::kSteps); ++i)
+        for (int i = 1; i <= in.store->computedSteps(); ++i)
             c.points.emplace_back(static_cast<double>(crankAngleDegrees(p, i)),
                                   static_cast<double>((*in.store)(q, i)));
         curves.push_back(std::move(c));
