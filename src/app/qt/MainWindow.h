@@ -164,6 +164,7 @@ private:
     DocumentCommands* document_ = nullptr; // the printable document: PDF, print, its charts
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
+    QLabel* stoppedLine_ = nullptr; // "stoppedRunLine": the results shown stopped part-way
     QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
     LoadEditor* loadEditor_ = nullptr;
     SweepWindow* sweep_ = nullptr;

@@ -171,7 +171,7 @@ void FlywheelChartWindow::fill()
     const ParamSet* run = R.computedWith();
     std::string error = "нет результатов расчёта";
     const std::optional<FlywheelSizing> f =
-        run ? sizeFlywheel(R, *run, run->N, options_(), &error) : std::nullopt;
+        run ? sizeFlywheel(R, *run, R.computedSteps(), options_(), &error) : std::nullopt;
     error_->setVisible(!f);
     tabs_->setVisible(f.has_value());
     if (!f) {
