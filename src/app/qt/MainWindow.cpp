@@ -218,18 +218,28 @@ void MainWindow::updateStaleLine()
         stoppedLine_->setText(QString::fromStdString(runStopShortText(R, numbers_.decimal)));
         stoppedLine_->setToolTip(QString::fromStdString(runStopText(R, numbers_.decimal)));
     }
-    menuBar()->cornerWidget(Qt::TopRightCorner)->adjustSize();
-    if (stale == stale_) return;
+    const bool staleChanged = stale != stale_;
     stale_ = stale;
     staleLine_->setVisible(stale);
+    fitMenuCorner();
+    if (!staleChanged) return;
     showStaleInSideWindows();
     emit resultsStaleChanged(stale);
+}
+
+void MainWindow::fitMenuCorner()
+{
+    // The menu bar places its corner only when the corner is set, shown or hidden: a corner
+    // grown by a line would run past the window's edge.
+    QWidget* corner = menuBar()->cornerWidget(Qt::TopRightCorner);
+    corner->adjustSize();
+    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 void MainWindow::updateLoadStatus()
 {
     loadStatus_->setText(loadStatusText(P.load, numbers_.decimal));
-    menuBar()->cornerWidget(Qt::TopRightCorner)->adjustSize();
+    fitMenuCorner();
     if (loadEditor_ && !loadEditor_->isVisible()) loadEditor_->showParams();
 }
 

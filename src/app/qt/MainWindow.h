@@ -129,6 +129,8 @@ private:
     void buildMenu();
     // Compares the parameters on screen with the results' and shows or hides the line.
     void updateStaleLine();
+    // Sizes the menu bar's corner to its shown lines and places it again at the bar's right.
+    void fitMenuCorner();
     void showStaleInSideWindows();
     // Shows a chart window that fills itself when shown, refilled and brought to the front when
     // it is shown already; nothing for a missing window.

@@ -84,6 +84,11 @@ TEST_F(StoppedRunWindow, SaysWhereItStoppedAndShowsOnlyTheComputedSteps)
         if (c.stopped) {
             EXPECT_TRUE(note.starts_with(stoppedLine()->text().toStdString()));
             EXPECT_EQ(stoppedLine()->toolTip().toStdString(), note);
+            // Whole, and inside the window: the menu bar placed its grown corner again.
+            QApplication::processEvents();
+            EXPECT_GE(stoppedLine()->width(), stoppedLine()->sizeHint().width());
+            EXPECT_LE(stoppedLine()->mapTo(form.get(), QPoint(stoppedLine()->width(), 0)).x(),
+                      form->width());
         }
         trigger(*form, "refreshAction");
         EXPECT_EQ(gridColumns(), c.steps); // a column per step
