@@ -180,7 +180,7 @@ const BatchOption kOptions[] = {
      }},
     {"--autofill", nullptr, "place the points from l1, l2, b and fi0 before the calculation",
      [](BatchJob& job, const std::string&) { job.autofill = true; }},
-    {"--csv", "FILE|-", "write the result store as CSV, steps 1..N",
+    {"--csv", "FILE|-", "write the result store as CSV, the steps computed (1..N)",
      [](BatchJob& job, const std::string& path) { job.csv = path; }},
     {"--kinetic", "FILE|-", "write the animation file (\"Kinetic.ini\" format) for the run",
      [](BatchJob& job, const std::string& path) { job.kinetic = path; }},
@@ -287,8 +287,9 @@ std::string usage()
          "animation wider than the animator draws) are refused.\n"
          "\nExit status: 0 done; 2 bad input, or an output could not be written: no file was\n"
          "replaced, except when a target written in place fails: it is left partly written,\n"
-         "and those written in place before it are new; 3 a stage failed (its message on\n"
-         "standard error, outputs still written from the store as it stands), or the autofill\n"
+         "and those written in place before it are new; 3 a stage failed (its message and\n"
+         "where the run stopped on standard error; the outputs hold only the steps computed\n"
+         "before the first fault), or the autofill\n"
          "failed (its message on standard error, nothing calculated or written). A sweep\n"
          "ends 0 when its rows are written, failed variants among them. A process\n"
          "killed while the temporary files are renamed leaves some outputs new and the others\n"
@@ -375,24 +376,26 @@ void writeListing(TextWriter& w, const ResultsListing& listing)
     }
 }
 
-// Writes every output so that a failure replaces no file (app/BatchOutputs).
+// Writes every output so that a failure replaces no file (app/BatchOutputs). p is the set the
+// results were computed with; the results' outputs read only the steps computed (computedRun).
 void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, std::ostream& out,
                   const BatchDocumentWriter& pdf)
 {
     // The animation file, the report and the listing carry the chosen separator, as the window
     // writes them with the locale's; the CSV always takes the period.
     const char decimal = reportSeparator(job.separator);
+    const ParamSet run = computedRun(R).value_or(p);
     GridText grid;
     ResultsListing listing(grid);
-    if (job.report || job.listing) refreshResults(R, p.N, decimal, grid, listing);
+    if (job.report || job.listing) refreshResults(R, run.N, decimal, grid, listing);
     const struct {
         const char* option;
         const std::optional<std::string>& path;
         std::function<void(TextWriter&)> write;
     } wanted[] = {
-        {"--csv", job.csv, [&](TextWriter& w) { writeResultCsv(R, p.N, w); }},
-        {"--kinetic", job.kinetic, [&](TextWriter& w) { writeKinetic(w, p, R, decimal); }},
-        {"--report", job.report, [&](TextWriter& w) { writeReport(w, p, grid, decimal); }},
+        {"--csv", job.csv, [&](TextWriter& w) { writeResultCsv(R, run.N, w); }},
+        {"--kinetic", job.kinetic, [&](TextWriter& w) { writeKinetic(w, run, R, decimal); }},
+        {"--report", job.report, [&](TextWriter& w) { writeReport(w, run, grid, decimal); }},
         {"--listing", job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
         {"--save-project", job.project,
          [&](TextWriter& w) {
@@ -400,7 +403,8 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
          }},
         {"--summary", job.summary,
          [&](TextWriter& w) {
-             w.writeRaw(summaryJson(summarizeRun(R, p, p.N, summaryOptions(p, p.delta))));
+             w.writeRaw(summaryJson(summarizeRun(R, run, run.N, summaryOptions(p, p.delta)),
+                                    runStop(R)));
          }},
         {"--pdf", job.pdf,
          [&](TextWriter& w) {
@@ -481,6 +485,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (const StageFault& fault : faults)
         err << stageFaultText(fault.message, p, fault.step, reportSeparator(job.separator)) << '\n';
     const bool failed = !faults.empty();
+    if (const std::string stop = runStopText(*R, reportSeparator(job.separator)); !stop.empty())
+        err << kProgram << ": " << stop << '\n';
 
     // The report's layout has no place for the load: a project keeps it.
     if (job.report && p.load.active())

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/Calculation.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "base/NumberText.h"
 #include "params/ParamTable.h"
 
@@ -19,6 +22,10 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
     outcome.forceFailed = !forceStage(p, R, &outcome.forceFaultStep);
     if (R.stopRequested(0)) return outcome;
     outcome.equilibriumFailed = !equilibriumStage(p, R, &outcome.equilibriumFaultStep);
+    // A later stage may run on past an earlier one's fault, over steps that hold no result of
+    // this run: only the steps before the first fault of any stage belong to it.
+    for (const StageFault& fault : stageFaults(outcome))
+        R.recordStop(fault);
     return outcome;
 }
 
@@ -32,6 +39,61 @@ std::string stageFaultText(const char* message, const ParamSet& p, int i, char d
     // Eighteen digits of precision keep the angle of any run in fixed notation.
     return std::string(message) + "\nШаг " + std::to_string(i) + ", угол кривошипа " +
            FormatFixed(crankAngleDegrees(p, i), 18, 2, decimal) + "°";
+}
+
+std::optional<ParamSet> computedRun(const ResultStore& R)
+{
+    if (!R.computedWith()) return std::nullopt;
+    ParamSet run = *R.computedWith();
+    if (R.stoppedAt()) run.N = R.computedSteps();
+    return run;
+}
+
+std::optional<RunStop> runStop(const ResultStore& R)
+{
+    const ParamSet* run = R.computedWith();
+    const std::optional<StageFault>& stop = R.stoppedAt();
+    if (!run || !stop) return std::nullopt;
+    return RunStop{stop->stage,
+                   stop->message,
+                   stop->step,
+                   crankAngleDegrees(*run, stop->step),
+                   R.computedSteps(),
+                   std::clamp(run->N, 0, ResultStore::kSteps)};
+}
+
+const char* stageKey(Stage stage)
+{
+    switch (stage) {
+    case Stage::Kinematic: return "kinematic";
+    case Stage::Energy: return "energy";
+    case Stage::Force: return "force";
+    case Stage::Equilibrium: return "equilibrium";
+    }
+    return "";
+}
+
+std::string runStopText(const ResultStore& R, char decimal)
+{
+    const std::optional<RunStop> stop = runStop(R);
+    if (!stop) return {};
+    std::string message = stop->message;
+    // The stage's message opens with "Операция прервана. ": the note itself says so.
+    constexpr std::string_view kInterrupted = "Операция прервана. ";
+    if (message.starts_with(kInterrupted)) message.erase(0, kInterrupted.size());
+    const std::string computed =
+        stop->computedSteps > 0
+            ? "результаты только для шагов 1–" + std::to_string(stop->computedSteps)
+            : std::string("результатов нет");
+    return runStopShortText(R, decimal) + " (шаг " + std::to_string(stop->step) + " из " +
+           std::to_string(stop->requestedSteps) + "), " + computed + ": " + message;
+}
+
+std::string runStopShortText(const ResultStore& R, char decimal)
+{
+    const std::optional<RunStop> stop = runStop(R);
+    if (!stop) return {};
+    return "Расчёт остановлен при φ = " + FormatFixed(stop->angle, 18, 2, decimal) + "°";
 }
 
 std::vector<StageFault> stageFaults(const CalcOutcome& outcome)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation: the kinematic seed and the four guarded stages over steps 1..N.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,19 +72,13 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 // A (the points never placed) it writes nothing and succeeds.
 bool equilibriumStage(const ParamSet& p, ResultStore& R, int* faultStep = nullptr);
 
-// A stage that stopped on a fault: which, its message (kKinematicFault, …) and its step.
-struct StageFault {
-    Stage stage;
-    const char* message;
-    int step;
-};
-
 // The stages of `outcome` that stopped on a fault, in stage order.
 std::vector<StageFault> stageFaults(const CalcOutcome& outcome);
 
 // Records p as the store's parameter set, then the seed and the four stages in order, each
-// run whatever the earlier ones did. When the store's stop flag is set (setStopFlag), it returns
-// early with the store partly written and the outcome meaningless.
+// run whatever the earlier ones did, and records the stages' faults in the store (recordStop):
+// its computed steps then end before the earliest. When the store's stop flag is set
+// (setStopFlag), it returns early with the store partly written and the outcome meaningless.
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R);
 
 // Whether the store holds results of parameters other than `onScreen` (sameInputs); false
@@ -94,3 +89,34 @@ bool resultsStale(const ParamSet& onScreen, const ResultStore& R);
 // "<message>\nШаг <i>, угол кривошипа <angle>°", the angle FormatFixed(angle, 18, 2) with
 // `decimal` as the separator ("Шаг 13, угол кривошипа 180,00°").
 std::string stageFaultText(const char* message, const ParamSet& p, int i, char decimal);
+
+// The parameter set of the stored run as views and exports read it: the recorded set with N
+// cut to the computed steps (a whole run's set unchanged, so that its outputs do not change by
+// a byte). nullopt before the first calculation.
+std::optional<ParamSet> computedRun(const ResultStore& R);
+
+// Where and why the stored run stopped part-way: the stage and its message, the fault's step
+// and crank angle (degrees), the steps computed before it and the steps the run was asked for.
+struct RunStop {
+    Stage stage;
+    const char* message;
+    int step;
+    long double angle;
+    int computedSteps;
+    int requestedSteps;
+};
+// The stop of the stored run; nullopt for a whole run or before the first one.
+std::optional<RunStop> runStop(const ResultStore& R);
+
+// The stage's name in English, for scripts: "kinematic", "energy", "force", "equilibrium".
+const char* stageKey(Stage stage);
+
+// What a run that stopped part-way says wherever its results are shown or written, on one line:
+// "Расчёт остановлен при φ = <angle>° (шаг <i> из <N>), результаты только для шагов 1–<i-1>:
+// <stage message>" ("результатов нет" when i is 1), with the stage message's opening
+// "Операция прервана. " left out and the angle as stageFaultText writes it; "" for a whole run
+// or before the first one.
+std::string runStopText(const ResultStore& R, char decimal);
+// Its opening alone, for a line or a name with little room: "Расчёт остановлен при φ =
+// <angle>°"; "" for a whole run or before the first one.
+std::string runStopShortText(const ResultStore& R, char decimal);

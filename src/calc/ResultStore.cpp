@@ -26,8 +26,25 @@ void ResultStore::clearSteps(int steps)
         std::fill(row(k) + 1, row(k) + last + 1, 0.0L);
 }
 
+void ResultStore::recordRun(const ParamSet& p)
+{
+    computedWith_ = std::make_unique<ParamSet>(p);
+    computedSteps_ = std::clamp(p.N, 0, kSteps);
+    stoppedAt_.reset();
+}
+
+void ResultStore::recordStop(const StageFault& fault)
+{
+    const int before = std::clamp(fault.step - 1, 0, kSteps);
+    if (stoppedAt_ && stoppedAt_->step <= fault.step) return;
+    stoppedAt_ = fault;
+    computedSteps_ = std::min(computedSteps_, before);
+}
+
 void ResultStore::swapContents(ResultStore& other) noexcept
 {
     std::swap(data_, other.data_);
     std::swap(computedWith_, other.computedWith_);
+    std::swap(computedSteps_, other.computedSteps_);
+    std::swap(stoppedAt_, other.stoppedAt_);
 }

@@ -4,9 +4,17 @@
 #include <atomic>
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "calc/Quantities.h"
 #include "params/ParamSet.h"
+
+// A stage that stopped on a fault: which, its message (kKinematicFault, …) and its step.
+struct StageFault {
+    Stage stage;
+    const char* message;
+    int step;
+};
 
 class ResultStore {
 public:
@@ -38,10 +46,23 @@ public:
     // value), or nullptr before the first calculation. Views and exports read the results with
     // these settings, never with the ones on screen, which may have changed since.
     const ParamSet* computedWith() const { return computedWith_.get(); }
-    // Records the parameter set of the calculation that is about to fill the store.
-    void recordRun(const ParamSet& p) { computedWith_ = std::make_unique<ParamSet>(p); }
+    // Records the parameter set of the calculation that is about to fill the store, with all
+    // its steps (N cut to 0..kSteps) computed and no stop, until recordStop says otherwise.
+    void recordRun(const ParamSet& p);
 
-    // Exchanges the values and the recorded runs of the two stores (no value is copied).
+    // The steps every stage computed, 1..computedSteps(): those before the first fault of any
+    // stage, N (cut to 0..kSteps) when none faulted, 0 before the first calculation. Every view,
+    // export and summary reads these steps only; the later ones hold no result of this run.
+    int computedSteps() const { return computedSteps_; }
+    // The fault the run stopped at, when it stopped part-way: the one of the earliest step (of
+    // equal steps, the earliest stage). nullopt for a whole run and before the first one.
+    const std::optional<StageFault>& stoppedAt() const { return stoppedAt_; }
+    // Records a stage's fault at step fault.step: the computed steps end before it, and it
+    // becomes the stop when it comes before the one recorded (ties keep the earlier record).
+    void recordStop(const StageFault& fault);
+
+    // Exchanges the values and the recorded runs (with their computed steps and stops) of the
+    // two stores (no value is copied).
     void swapContents(ResultStore& other) noexcept;
 
     // A calculation into this store stops early once *flag is true (nullptr: never). The stages
@@ -60,5 +81,7 @@ private:
     static constexpr size_t kStride = kSteps + 1;
     long double* data_;
     std::unique_ptr<ParamSet> computedWith_;
+    int computedSteps_ = 0;
+    std::optional<StageFault> stoppedAt_;
     const std::atomic<bool>* stop_ = nullptr;
 };

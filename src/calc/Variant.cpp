@@ -31,16 +31,12 @@ std::vector<int> bestVariantPerFigure(const std::vector<Variant>& variants)
 std::vector<Curve> variantCurves(const ParamSet& p, const std::vector<int>& rows,
                                  ResultStore& scratch)
 {
-    const CalcOutcome outcome = runCalculation(p, scratch);
-    // The stages write only steps 1..N, and a stage that faults stops before its fault step; the
-    // scratch store's older steps belong to other runs and are never shown.
-    const std::vector<StageFault> faults = stageFaults(outcome);
+    runCalculation(p, scratch);
+    // Past the first fault of any stage the scratch store holds no result of this run (older
+    // steps belong to other runs, and a later stage may have run on over them): never shown.
+    const int steps = scratch.computedSteps();
     std::vector<Curve> curves;
     for (int row : rows) {
-        int steps = std::clamp(p.N, 0, ResultStore::kSteps);
-        if (const QuantityInfo* info = quantityAtRow(row))
-            for (const StageFault& fault : faults)
-                if (fault.stage == info->stage) steps = std::min(steps, fault.step - 1);
         Curve& curve = curves.emplace_back();
         curve.reserve(static_cast<size_t>(std::max(steps, 0)));
         for (int i = 1; i <= steps; ++i)

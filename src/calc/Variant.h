@@ -32,7 +32,8 @@ std::vector<int> bestVariantPerFigure(const std::vector<Variant>& variants);
 using Curve = std::vector<std::pair<long double, long double>>;
 
 // Runs the calculation of `p` once in `scratch` and returns, for each store row of `rows`, its
-// points over steps 1..N, or up to the step before the fault when the row's stage faults. A row
-// of no quantity gives what the calculation leaves there for steps 1..N.
+// points over the steps computed (ResultStore::computedSteps: steps 1..N, or up to the step
+// before the first fault of any stage). A row of no quantity gives what the calculation leaves
+// there.
 std::vector<Curve> variantCurves(const ParamSet& p, const std::vector<int>& rows,
                                  ResultStore& scratch);

@@ -51,7 +51,7 @@ Json basis(const FigureBasis& b)
 
 } // namespace
 
-std::string summaryJson(const RunSummary& s)
+std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
 {
     Json doc = Json::object();
     doc["steps"] = s.steps;
@@ -91,5 +91,12 @@ std::string summaryJson(const RunSummary& s)
         doc["flywheel"] = nullptr;
         doc["flywheel_error"] = s.flywheelError;
     }
+    if (stop)
+        doc["stopped"] = Json{{"stage", stageKey(stop->stage)},
+                              {"step", stop->step},
+                              {"angle", number(stop->angle)},
+                              {"computed_steps", stop->computedSteps},
+                              {"requested_steps", stop->requestedSteps},
+                              {"message", stop->message}};
     return doc.dump(2) + "\n";
 }

@@ -3,8 +3,10 @@
 // numbers with every digit of a double (the shortest text that reads back to the same double),
 // independent of any locale; a value that is not finite is written as null.
 #pragma once
+#include <optional>
 #include <string>
 
+#include "calc/Calculation.h"
 #include "calc/Summary.h"
 
 // The whole document, ending in a newline:
@@ -15,5 +17,7 @@
 //  and the flywheel were read from), "peaks": {fb, fa, fo, nb, stroke, slider_speed,
 //  slider_acceleration, pressure_angle, mo: {value, angle}}, "moment_check", "load_work" (with a
 //  load), "flywheel": {...} or null (its first_step and last_step are steps of the figures' run),
-//  and "flywheel_error" when it is null}.
-std::string summaryJson(const RunSummary& s);
+//  and "flywheel_error" when it is null, and "stopped": {"stage", "step", "angle",
+//  "computed_steps", "requested_steps", "message"} when `stop` is given (a run that stopped
+//  part-way: the summary is of its computed steps)}.
+std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop = std::nullopt);

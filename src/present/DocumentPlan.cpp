@@ -5,6 +5,7 @@
 
 #include "base/BuildInfo.h"
 #include "base/NumberText.h"
+#include "calc/Calculation.h"
 #include "calc/Summary.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
@@ -100,6 +101,9 @@ DocumentPlan planDocument(const DocumentInput& in)
         "Циклов: " + FormatInteger(p.cycles) + " (шагов: " + FormatInteger(p.N) + ")",
         std::string("Режим: ") + (p.mode != 0 ? "720" : "360"),
     };
+    // A run that stopped part-way is printed over its computed steps only, and says so.
+    if (const std::string stop = runStopText(*in.store, d); !stop.empty())
+        plan.titleLines.push_back(stop);
     for (const ParamInfo& info : kParams)
         plan.params.push_back({captionOf(info), valueText(p, info, d), info.unit});
 
@@ -114,8 +118,11 @@ DocumentPlan planDocument(const DocumentInput& in)
             plan.loadRows.push_back(std::move(row));
         }
     }
-    const RunSummary summary = summarizeRun(*in.store, p, p.N, summaryOptions(p, in.delta));
+    const RunSummary summary =
+        summarizeRun(*in.store, p, in.store->computedSteps(), summaryOptions(p, in.delta));
     plan.summary = summaryLines(summary, d);
+    if (const std::string stop = runStopText(*in.store, d); !stop.empty())
+        plan.summary.insert(plan.summary.begin(), SummaryLine{stop, "", "", "", false});
 
     std::vector<DocumentPage>& pages = plan.pages;
     pages.push_back({DocumentPageKind::Title, 0, 0, {}});

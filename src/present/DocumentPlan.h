@@ -48,7 +48,9 @@ struct DocumentChart {
 const std::vector<DocumentChart>& documentCharts();
 
 // What the document is made from. `run` and `store` are the calculation's (the parameters the
-// results were computed with); `charts` names the charts to include, nullopt for all.
+// results were computed with); the document reads the store's computed steps only and, for a
+// run that stopped part-way, says where and why. `charts` names the charts to include, nullopt
+// for all.
 struct DocumentInput {
     const ParamSet* run = nullptr;
     const ResultStore* store = nullptr;

@@ -138,6 +138,14 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     staleLine_->setPalette(warning);
     cornerLayout->addWidget(staleLine_);
     staleLine_->setVisible(false);
+    // Results of a run that stopped part-way stay marked while they are the ones shown.
+    stoppedLine_ = new QLabel(corner);
+    stoppedLine_->setObjectName("stoppedRunLine");
+    stoppedLine_->setFont(menuBar()->font());
+    stoppedLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stoppedLine_->setPalette(warning);
+    cornerLayout->addWidget(stoppedLine_);
+    stoppedLine_->setVisible(false);
     menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
     corner->resize(corner->sizeHint()); // whole even before the bar first lays it out
     // The panels stand where they always stood at the default size; a larger window gives its
@@ -205,17 +213,34 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::updateStaleLine()
 {
     const bool stale = ::resultsStale(P, R);
-    if (stale == stale_) return;
+    const std::optional<RunStop> stop = runStop(R);
+    stoppedLine_->setVisible(!stale && stop);
+    if (stop) {
+        stoppedLine_->setText(QString::fromStdString(runStopShortText(R, numbers_.decimal)));
+        stoppedLine_->setToolTip(QString::fromStdString(runStopText(R, numbers_.decimal)));
+    }
+    const bool staleChanged = stale != stale_;
     stale_ = stale;
     staleLine_->setVisible(stale);
+    fitMenuCorner();
+    if (!staleChanged) return;
     showStaleInSideWindows();
     emit resultsStaleChanged(stale);
+}
+
+void MainWindow::fitMenuCorner()
+{
+    // The menu bar places its corner only when the corner is set, shown or hidden: a corner
+    // grown by a line would run past the window's edge.
+    QWidget* corner = menuBar()->cornerWidget(Qt::TopRightCorner);
+    corner->adjustSize();
+    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 void MainWindow::updateLoadStatus()
 {
     loadStatus_->setText(loadStatusText(P.load, numbers_.decimal));
-    menuBar()->cornerWidget(Qt::TopRightCorner)->adjustSize();
+    fitMenuCorner();
     if (loadEditor_ && !loadEditor_->isVisible()) loadEditor_->showParams();
 }
 
@@ -300,6 +325,10 @@ void MainWindow::calculate()
         const BusyCursor busy(platform);
         return runCalculation(P, R);
     }();
+    // A run that stopped part-way is no new calculation of every step: the memo says so.
+    if (const std::string stop = runStopText(R, numbers_.decimal); !stop.empty())
+        results_->setListingText(QString::fromUtf8(kCalcMemo) + QLatin1Char('\n') +
+                                 QString::fromStdString(stop));
     updateStaleLine();
     // The grid's text is the old run's until the next refresh; its full values are gone.
     results_->storeRewritten();
@@ -433,6 +462,8 @@ void MainWindow::followRecalculation(const CalcOutcome& outcome)
         for (const StageFault& fault : stageFaults(outcome))
             faults << QString::fromStdString(
                 stageFaultText(fault.message, run, fault.step, numbers_.decimal));
+        if (const std::string stop = runStopText(R, numbers_.decimal); !stop.empty())
+            faults << QString::fromStdString(stop);
         if (!faults.isEmpty()) results_->setListingText(faults.join(QLatin1Char('\n')));
     });
     emit resultsReplaced();

@@ -129,6 +129,8 @@ private:
     void buildMenu();
     // Compares the parameters on screen with the results' and shows or hides the line.
     void updateStaleLine();
+    // Sizes the menu bar's corner to its shown lines and places it again at the bar's right.
+    void fitMenuCorner();
     void showStaleInSideWindows();
     // Shows a chart window that fills itself when shown, refilled and brought to the front when
     // it is shown already; nothing for a missing window.
@@ -164,6 +166,7 @@ private:
     DocumentCommands* document_ = nullptr; // the printable document: PDF, print, its charts
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
+    QLabel* stoppedLine_ = nullptr; // "stoppedRunLine": the results shown stopped part-way
     QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
     LoadEditor* loadEditor_ = nullptr;
     SweepWindow* sweep_ = nullptr;

@@ -20,6 +20,14 @@ const QColor kPalette[] = {QColor(230, 120, 0), QColor(140, 60, 200), QColor(0, 
                            QColor(200, 0, 120), QColor(120, 100, 40), QColor(90, 90, 90),
                            QColor(0, 90, 200),  QColor(160, 160, 0)};
 
+// A variant keeps only its name, inputs and figures: the name carries where its run stopped,
+// so that the window, the project and the document all show that its figures are partial.
+void markStopped(Variant& v, const ResultStore& run, char decimal)
+{
+    const std::string stop = runStopShortText(run, decimal);
+    if (!stop.empty()) v.name += " (" + stop + ")";
+}
+
 } // namespace
 
 VariantsController::VariantsController(Platform& platform, const ParamSet& params,
@@ -89,10 +97,11 @@ void VariantsController::keepCurrent()
     if (v.name.empty()) v.name = suggested;
     v.params = *run;
     v.params.delta = P.delta; // the δ on screen sizes the flywheel, as in the summary
+    markStopped(v, R, numbers.decimal);
     {
         const BusyCursor busy(platform);
         v.figures = keyFigureValues(
-            summarizeRun(R, v.params, v.params.N, summaryOptions(v.params, P.delta)));
+            summarizeRun(R, v.params, R.computedSteps(), summaryOptions(v.params, P.delta)));
     }
     project.keepVariant(std::move(v));
 }
@@ -110,8 +119,9 @@ void VariantsController::keepOffered(const ParamSet& params, const QString& sugg
         if (!scratch_) scratch_ = std::make_unique<ResultStore>();
         scratch_->clearSteps(ResultStore::kSteps);
         runCalculation(v.params, *scratch_);
-        v.figures = keyFigureValues(summarizeRun(*scratch_, v.params, v.params.N,
+        v.figures = keyFigureValues(summarizeRun(*scratch_, v.params, scratch_->computedSteps(),
                                                  summaryOptions(v.params, v.params.delta)));
+        markStopped(v, *scratch_, numbers.decimal);
     }
     project.keepVariant(std::move(v));
 }
@@ -133,7 +143,8 @@ void VariantsController::refreshWindow()
     CurrentFigures current;
     if (const ParamSet* run = R.computedWith()) {
         const BusyCursor busy(platform);
-        current = keyFigureValues(summarizeRun(R, *run, run->N, summaryOptions(*run, P.delta)));
+        current = keyFigureValues(
+            summarizeRun(R, *run, R.computedSteps(), summaryOptions(*run, P.delta)));
     }
     window.showVariants(project.variants(), current);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <optional>
 
 #include "calc/Calculation.h"
 #include "formats/Kinetic.h"
@@ -42,8 +43,9 @@ int AnimationPanel::rendererIndex() const
 
 void AnimationPanel::exportAnimation()
 {
-    // The animation shows the run in the store with its own lengths, step and N.
-    const ParamSet* run = R.computedWith();
+    // The animation shows the run in the store with its own lengths, step and N; of a run that
+    // stopped part-way, its computed steps (the file's step count and total angle say so).
+    const std::optional<ParamSet> run = computedRun(R);
     if (!run) {
         platform.showMessage(kNoResultsMessage);
         return;

@@ -53,7 +53,7 @@ QList<QPointF> rowPoints(const ResultStore& R, int row)
     QList<QPointF> pts;
     const ParamSet* run = R.computedWith();
     if (!run) return pts;
-    const int n = std::clamp(int(run->N), 0, ResultStore::kSteps);
+    const int n = R.computedSteps(); // a run that stopped part-way: only its computed steps
     pts.reserve(n);
     const long double* values = R.row(row);
     for (int i = 1; i <= n; ++i)

@@ -173,7 +173,7 @@ void FlywheelChartWindow::fill()
     const SummaryOptions options = options_();
     // The chart shows the flywheel the summary sizes: that of the figures' period run.
     std::optional<FigureRun> figures;
-    if (run) figures.emplace(R, *run, run->N, options.period);
+    if (run) figures.emplace(R, *run, R.computedSteps(), options.period);
     const std::optional<FlywheelSizing> f =
         figures
             ? sizeFlywheel(figures->store(), figures->params(), figures->steps(), options, &error)

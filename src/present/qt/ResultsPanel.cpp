@@ -153,7 +153,8 @@ void ResultsPanel::refreshResults()
     // Before the first calculation the grid would show zeros as if they were results.
     const ParamSet* run = resultsOrSay();
     if (!run) return;
-    const int32_t n = run->N;
+    // Of a run that stopped part-way the grid and the listing hold the computed steps only.
+    const int32_t n = R.computedSteps();
     const BusyCursor busy(platform);
     const bool indicator = progress.followsRefresh();
     if (indicator) progress.setRange(0, n);
@@ -184,7 +185,8 @@ void ResultsPanel::refreshResults()
         gridModel->endChange(); // views re-read the grid rather than a stale one
         throw;
     }
-    gridWith_ = *run;
+    gridWith_ = computedRun(R); // its N: the grid's columns, which the report writes
+    gridStop_ = runStopText(R, numbers.decimal);
     gridModel->setValues(&R);
     gridModel->endChange();
     auto lines = std::make_shared<ValuesListing>(gridModel->values());
@@ -233,13 +235,17 @@ void ResultsPanel::saveReport()
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     // The grid's text goes with the parameters it was made from; with no results at all the
     // report keeps the parameters on screen, as a way to keep them.
-    const ParamSet& written = gridWith_ ? *gridWith_ : R.computedWith() ? *R.computedWith() : P;
+    const std::optional<ParamSet> computed = computedRun(R);
+    const ParamSet& written = gridWith_ ? *gridWith_ : computed ? *computed : P;
     const BusyCursor busy(platform);
     try {
         writeReport(*name, written, gridModel->values(), numbers.decimal, 0,
                     reportBody_.wait(gridModel->values(), written.N));
         // The report's layout has no place for a load: say so rather than drop it silently.
         if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
+        // Nor for a note: the memo says that the report holds a stopped run's computed steps.
+        const std::string stop = gridWith_ ? gridStop_ : runStopText(R, numbers.decimal);
+        if (!stop.empty()) setListingText(QString::fromStdString(stop));
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), *name));
     }
@@ -257,7 +263,9 @@ void ResultsPanel::exportCsv()
     // Seven million numbers at the largest run take a few seconds.
     const BusyCursor busy(platform);
     try {
-        writeSpreadsheetCsv(*name, R, run->N, captions, numbers.decimal);
+        writeSpreadsheetCsv(*name, R, R.computedSteps(), captions, numbers.decimal);
+        if (const std::string stop = runStopText(R, numbers.decimal); !stop.empty())
+            setListingText(QString::fromStdString(stop));
     } catch (const KinovarError& e) {
         platform.showError(fileErrorText(e.what(), *name));
     }

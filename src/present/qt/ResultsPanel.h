@@ -38,19 +38,20 @@ public:
     // (ResultStore::computedWith), whatever the parameters on screen are now.
 
     // "Обновить": before the first calculation only kNoResultsMessage; otherwise the grid and
-    // the listing from the store for the run's N steps (its values copied, their text made as
-    // it is shown: see GridValues), the bar following the
-    // steps while it follows refreshes, then the row captions; a caption file that cannot be
-    // read is reported, naming it, after every value row is filled, once until the file changes
-    // (or its fault does). While the grid is rewritten the listing
-    // shows only its first line and a blank line; afterwards its lines come from the grid text.
+    // the listing from the store for the run's computed steps (its values copied, their text
+    // made as it is shown: see GridValues), the bar following the steps while it follows
+    // refreshes, then the row captions; a caption file that cannot be read is reported, naming
+    // it, after every value row is filled, once until the file changes (or its fault does).
+    // While the grid is rewritten the listing shows only its first line and a blank line;
+    // afterwards its lines come from the grid text.
     void refreshResults();
     // "Сохранить Отчёт": asks for a file and writes the report of the grid's text, headed by
     // the parameters of the run the grid was refreshed from (of the last run when the grid was
     // never refreshed, of the parameters on screen before the first calculation); a cancel
-    // writes nothing, a replaced file is named in the listing, a failed write is reported with
-    // the file's name. A target that is not a regular file or a new name is refused
-    // (chooseSaveTarget).
+    // writes nothing, a replaced file is named in the listing, a report of a run that stopped
+    // part-way (its computed steps) is followed by runStopText in the listing, a failed write
+    // is reported with the file's name. A target that is not a regular file or a new name is
+    // refused (chooseSaveTarget).
     void saveReport();
     // Whether the grid and the listing show a run (the last refresh went through).
     bool showsResults() const { return gridWith_.has_value(); }
@@ -58,10 +59,11 @@ public:
     // give the values that text was made from.
     void storeRewritten();
     // "Экспорт CSV…": before the first calculation only kNoResultsMessage; otherwise asks for a
-    // file (".csv" added to a bare name, a remembered path of its own) and writes steps 1..N of
-    // the run in the store as a spreadsheet table headed by the grid's captions
-    // (row names where there are none), with the program's decimal separator; a cancel writes
-    // nothing, a failed write is reported with the file's name; targets as for saveReport.
+    // file (".csv" added to a bare name, a remembered path of its own) and writes the computed
+    // steps of the run in the store (runStopText then in the memo) as a spreadsheet table
+    // headed by the grid's captions (row names where there are none), with the program's
+    // decimal separator; a cancel writes nothing, a failed write is reported with the file's
+    // name; targets as for saveReport.
     void exportCsv();
     // "Открыть": asks for a report and reads its header into the parameter set; reportOpened()
     // follows even when a bad line stopped the reading, before the error is reported.
@@ -101,6 +103,7 @@ private:
     const NumberFormat& numbers;
     int captionCount_ = 0;
     std::optional<ParamSet> gridWith_; // the run the grid's values were refreshed from
+    std::string gridStop_;              // where and why that run stopped, "" for a whole run
     ReportBody reportBody_;            // the report of the grid's values, made ahead
     QTimer* bodyTimer_ = nullptr;      // starts reportBody_ once refreshes pause
     std::string captionFault_;         // the caption file's fault last shown, with the file's state

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "calc/Calculation.h"
 #include "calc/Summary.h"
 #include "present/SummaryText.h"
 
@@ -82,8 +83,12 @@ void SummaryWindow::refresh()
             new QTableWidgetItem(QStringLiteral("Нет результатов: сначала выполните «Расчет»")));
         return;
     }
-    const RunSummary summary = summarizeRun(store_, *run, run->N, summaryOptions(*run, delta_));
-    const std::vector<SummaryLine> lines = summaryLines(summary, numbers_.decimal);
+    const RunSummary summary =
+        summarizeRun(store_, *run, store_.computedSteps(), summaryOptions(*run, delta_));
+    std::vector<SummaryLine> lines = summaryLines(summary, numbers_.decimal);
+    // A run that stopped part-way is summarised over its computed steps, and says so first.
+    if (const std::string stop = runStopText(store_, numbers_.decimal); !stop.empty())
+        lines.insert(lines.begin(), SummaryLine{stop, "", "", "", false});
     table_->clearSpans();
     table_->setRowCount(static_cast<int>(lines.size()));
     int row = 0;

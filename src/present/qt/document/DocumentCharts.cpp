@@ -28,7 +28,7 @@ std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel&
         std::string error;
         const SummaryOptions options = summaryOptions(p, in.delta);
         // The flywheel of the summary: that of the figures' period run.
-        const FigureRun figures(*in.store, p, p.N, options.period);
+        const FigureRun figures(*in.store, p, in.store->computedSteps(), options.period);
         const std::optional<FlywheelSizing> f =
             sizeFlywheel(figures.store(), figures.params(), figures.steps(), options, &error);
         PlotCurve c{{}, kCurveColours[0], QStringLiteral("ΔT")};
@@ -44,7 +44,7 @@ std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel&
         PlotCurve c{
             {}, kCurveColours[k % kCurveColours.size()], QString::fromUtf8(panel.curves[k].legend)};
         const Quantity q = panel.curves[k].quantity;
-        for (int i = 1; i <= std::min(p.N, ResultStore::kSteps); ++i)
+        for (int i = 1; i <= in.store->computedSteps(); ++i)
             c.points.emplace_back(static_cast<double>(crankAngleDegrees(p, i)),
                                   static_cast<double>((*in.store)(q, i)));
         curves.push_back(std::move(c));
