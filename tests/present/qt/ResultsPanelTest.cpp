@@ -418,7 +418,9 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     EXPECT_EQ(model->data(model->index(77, 2), Qt::ToolTipRole).toString(), "-12345.678");
     EXPECT_EQ(model->data(model->index(77, 2)).toString(), "-1.235E04");
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "0.00");
-    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), "0.0003");
+    // The angle's tip says how angles are measured, as the catalogue notes on fi.
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+              q("0.0003\n" + quantityNote(quantityInfo(Quantity::fi))));
     const auto cellAlign = model->data(third, Qt::TextAlignmentRole).value<Qt::Alignment>();
     const auto headAlign =
         model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
