@@ -26,8 +26,10 @@ TEST(ResultsGridModel, GridRowZeroAndColumnZeroAreTheHeaders)
     EXPECT_EQ(m.headerData(0, Qt::Horizontal).toString(), "15.00");
     EXPECT_EQ(m.headerData(1, Qt::Horizontal).toString(), "30.00");
     EXPECT_EQ(m.headerData(4, Qt::Vertical).toString(), "fis: угол кривошипа, рад");
+    // The tip adds what the catalogue notes on fis: how angles are measured.
     EXPECT_EQ(m.headerData(4, Qt::Vertical, Qt::ToolTipRole).toString(),
-              "fis: угол кривошипа, рад");
+              "fis: угол кривошипа, рад\n" +
+                  QString::fromStdString(quantityNote(quantityInfo(Quantity::fis))));
     EXPECT_EQ(m.data(m.index(4, 1)).toString(), "-1.50");
     EXPECT_EQ(m.data(m.index(98, 1)).toString(), "last row");
     EXPECT_EQ(m.data(m.index(4, 0)).toString(), "");
