@@ -111,9 +111,14 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
         // The working load on the slider. Without one, pq is +0 itself rather than +0 * ybt,
         // which is -0 for a negative ybt: psum - (+0) is psum bit for bit, -0 included.
         const long double q = loadForceY(p, {crankAngleDegrees(p, i), r[Q::yb][i], yc3t});
-        if (!put(r[Q::q][i], q)) return false;
         const long double pq = p.load.active() ? q * yc3t : 0.0L;
-        if (!put(r[Q::pq][i], pq)) return false;
+        // A zero load comes out of -σ·Q and Q·ybt as -0 as often as +0, and would be shown and
+        // exported as "-0": +0 is stored instead (x + 0 turns -0 into +0 and leaves any other
+        // value as it is). psum takes pq as computed, so that no row of the report changes by
+        // a bit; fby subtracts the stored q from a sum that is never -0, which gives the same
+        // bits for either zero.
+        if (!put(r[Q::q][i], q + 0.0L)) return false;
+        if (!put(r[Q::pq][i], pq + 0.0L)) return false;
 
         // Each link's inertia power counts once; the crank delivers what the load does not.
         const long double psum = pin1 + pgr1 + pin2 + pgr2 + pin3 + pgr3 - pq;

@@ -27,3 +27,11 @@ std::string defaultCaption(const QuantityInfo& q)
 {
     return std::string(q.name) + ": " + q.caption + ", " + q.unit;
 }
+
+std::string quantityNote(const QuantityInfo& q)
+{
+    std::string text;
+    for (const QuantityNote& note : kQuantityNotes)
+        if (listsWord(note.names, q.name)) text += (text.empty() ? "" : " ") + std::string(note.text);
+    return text;
+}

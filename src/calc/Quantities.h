@@ -6,6 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "params/ParamTable.h"
 
 // A quantity names its row of the result store. The mechanism's own symbols are kept.
 // Rows 69, 70, 74, 77 and 78 belong to no quantity and stay 0; new quantities take rows from 79.
@@ -146,6 +149,55 @@ constexpr bool inRowOrder()
 }
 static_assert(inRowOrder(), "the catalogue lists each quantity once, in row order");
 } // namespace quantity_detail
+
+// What quantities mean where their caption and unit cannot say it: each sentence once, with the
+// quantities it covers. The grid's tips and the manual pages give these texts. Derived from the
+// stages: the rod acts on the slider at B with (fbx, fby), the crank on the rod at A with
+// (fax, fay), the frame on the crank at O with (fox, foy); the weights point to -y.
+struct QuantityNote {
+    const char* names; // space-separated short names of kQuantities: "mo mb"
+    const char* text;
+};
+
+inline constexpr QuantityNote kQuantityNotes[] = {
+    // clang-format off
+    {"fi fis psi", kAngleNote},
+    {"fx1 fy1 mi1 fx2 fy2 mi2 fx3 fy3 mi3",
+     "Это +m·a (масса звена на ускорение его центра масс) и +I·α, а не даламберовы сила и момент "
+     "инерции −m·a и −I·α."},
+    {"mo mb",
+     "Момент привода на кривошипе, положительный в сторону роста угла; при fit > 0 он "
+     "отрицателен, когда машина отдаёт работу (двигатель)."},
+    {"e",
+     "Работа привода на кривошипе с шага 1 (на шаге 1 равна 0); отрицательна, когда машина "
+     "отдаёт работу."},
+    {"fbx fby fbxk fbk", "Сила, с которой шатун действует на ползун в шарнире B."},
+    {"fax fay faxk fak", "Сила, с которой кривошип действует на шатун в шарнире A."},
+    {"fox foy foxk fok", "Сила, с которой стойка действует на кривошип в опоре O."},
+    {"fbx fax fox",
+     "Прежняя строка: без реакции направляющей на ползун. Полные силы — fbxk, faxk, foxk по x "
+     "и модули fbk, fak, fok."},
+    // clang-format on
+};
+
+namespace quantity_detail {
+constexpr bool isQuantityName(std::string_view name)
+{
+    for (const QuantityInfo& q : kQuantities)
+        if (name == q.name) return true;
+    return false;
+}
+constexpr bool everyNoteNamesQuantities()
+{
+    for (const QuantityNote& note : kQuantityNotes)
+        if (!eachWordKnown(note.names, isQuantityName)) return false;
+    return true;
+}
+static_assert(everyNoteNamesQuantities(), "a note names only quantities of the catalogue");
+} // namespace quantity_detail
+
+// The notes of a quantity in kQuantityNotes order, joined by a space; "" when none covers it.
+std::string quantityNote(const QuantityInfo& q);
 
 // The quantity of store row k, or nullptr for a row that no stage writes (or k out of range).
 const QuantityInfo* quantityAtRow(int k);

@@ -30,7 +30,8 @@ struct ParamSet {
     LoadTable load; // the working load on the slider; none by default
 };
 
-// Extended constants shared by every Part.
+// The angle constants in extended precision, for every stage and view that turns degrees into
+// radians or back.
 inline constexpr long double kPi = 3.141592653589793238462643383279502884L;
 inline constexpr long double kRadPerDeg = kPi / 180.0L; // pi/180 rounded to extended
 inline constexpr long double kDegPerRad = 180.0L / kPi; // 180/pi rounded to extended

@@ -34,7 +34,43 @@ constexpr bool reportLinesAreDistinctAndDense()
 }
 static_assert(reportLinesAreDistinctAndDense());
 
+constexpr bool findParamKey(std::string_view key)
+{
+    for (const ParamInfo& p : kParams)
+        if (key == p.key) return true;
+    return false;
+}
+
+// A note naming a key the table lacks would be shown nowhere; refuse to compile instead.
+constexpr bool everyNoteNamesParameters()
+{
+    for (const ParamNote& note : kParamNotes)
+        if (!eachWordKnown(note.keys, [](std::string_view key) { return findParamKey(key); }))
+            return false;
+    return true;
+}
+static_assert(everyNoteNamesParameters());
+
 } // namespace
+
+std::string paramNote(const ParamInfo& info)
+{
+    std::string text;
+    for (const ParamNote& note : kParamNotes)
+        if (listsWord(note.keys, info.key)) text += (text.empty() ? "" : " ") + std::string(note.text);
+    return text;
+}
+
+std::string paramCaptionTip(const ParamInfo& info)
+{
+    std::string tip = info.caption;
+    if (!tip.empty() && tip.back() == '=') tip.pop_back();
+    if (tip.empty()) tip = info.key;
+    if (*info.unit) tip += std::string(", ") + info.unit;
+    const std::string note = paramNote(info);
+    if (!note.empty()) tip += "\n" + note;
+    return tip;
+}
 
 const ParamInfo* findParam(std::string_view key)
 {

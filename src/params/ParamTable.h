@@ -58,7 +58,7 @@ inline constexpr ParamInfo kParams[] = {
     {"fi0",   "Fi0=",   "°",       ParamKind::Double,   ParamGroup::Motion, &ParamSet::fi0,   nullptr,           kInReport | kInProject,  3},
     {"fit0",  "Fit0=",  "рад/с",   ParamKind::Double,   ParamGroup::Motion, &ParamSet::fit0,  nullptr,           kInReport | kInProject,  5},
     {"fitt0", "Fitt0=", "рад/с²",  ParamKind::Double,   ParamGroup::Motion, &ParamSet::fitt0, nullptr,           kInReport | kInProject,  6},
-    {"fidtt", "+Fitt=", "рад/с²",  ParamKind::Double,   ParamGroup::Motion, &ParamSet::fidtt, nullptr,           kInReport | kInProject,  7},
+    {"fidtt", "+Fitt=", "рад/с² за шаг", ParamKind::Double, ParamGroup::Motion, &ParamSet::fidtt, nullptr,     kInReport | kInProject,  7},
     {"ac1",   "A(C1)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac1,    kInProject,             -1},
     {"bc1",   "B(C1)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc1,    kInProject,             -1},
     {"ac2",   "A(C2)=", "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac2,    kInProject,             -1},
@@ -83,6 +83,63 @@ inline constexpr ParamInfo kParams[] = {
     {"period","",       "°",       ParamKind::Period,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
 };
 // clang-format on
+
+// Whether `word` is one of the space-separated words of `words` ("i1 i2" holds "i2", not "i").
+constexpr bool listsWord(std::string_view words, std::string_view word)
+{
+    while (!words.empty()) {
+        const size_t end = words.find(' ');
+        if (words.substr(0, end) == word) return true;
+        if (end == std::string_view::npos) break;
+        words.remove_prefix(end + 1);
+    }
+    return false;
+}
+
+// Whether `words` is one or more words, each followed by a single space but the last, and
+// known(word) holds for each of them. The notes' compile-time checks use it.
+template <typename Known>
+constexpr bool eachWordKnown(std::string_view words, Known known)
+{
+    if (words.empty() || words.front() == ' ' || words.back() == ' ') return false;
+    while (!words.empty()) {
+        const size_t end = words.find(' ');
+        if (!known(words.substr(0, end))) return false;
+        words.remove_prefix(end == std::string_view::npos ? words.size() : end + 1);
+    }
+    return true;
+}
+
+// What the angles of the mechanism mean: its crank angle fi0 here, and the computed angles.
+inline constexpr char kAngleNote[] =
+    "Углы отсчитываются от оси +x, перпендикулярной линии хода ползуна, в сторону оси +y; "
+    "мёртвые точки центрального механизма (b = 0) лежат при 90° и 270°.";
+
+// What parameters mean where their caption and unit cannot say it: each sentence once, with the
+// keys it covers. The caption tips of the value boxes, the document's inputs and the manual pages
+// give these texts.
+struct ParamNote {
+    const char* keys; // space-separated keys of kParams: "i1 i2"
+    const char* text;
+};
+
+inline constexpr ParamNote kParamNotes[] = {
+    {"fi0", kAngleNote},
+    {"fidtt", "Угловое ускорение кривошипа растёт на эту величину на каждом шаге расчёта, а не "
+              "за секунду: при ненулевом значении результаты зависят от шага."},
+    {"m1 m2 m3", "Вес m·g, g = 9,8 м/с², направлен вдоль направляющей ползуна, к −y."},
+    {"i1 i2", "Момент инерции относительно центра масс звена (C1 кривошипа, C2 шатуна), а не "
+              "относительно шарнира."},
+    {"i3 aux", "Не входит ни в один результат: значение лишь записывается в отчёт и проект."},
+};
+
+// The notes of a parameter in kParamNotes order, joined by a space; "" when none covers it.
+std::string paramNote(const ParamInfo& info);
+
+// The tip of a value box's caption: the caption without its "=", a comma and the unit (none
+// without a unit), then the parameter's note on a line of its own when it has one:
+// "+Fitt, рад/с² за шаг\nУгловое ускорение ...".
+std::string paramCaptionTip(const ParamInfo& info);
 
 // The parameter of a key (case-sensitive), or nullptr.
 const ParamInfo* findParam(std::string_view key);

@@ -106,6 +106,12 @@ DocumentPlan planDocument(const DocumentInput& in)
         plan.titleLines.push_back(stop);
     for (const ParamInfo& info : kParams)
         plan.params.push_back({captionOf(info), valueText(p, info, d), info.unit});
+    for (const ParamNote& note : kParamNotes) {
+        std::string names;
+        for (const ParamInfo& info : kParams)
+            if (listsWord(note.keys, info.key)) names += (names.empty() ? "" : ", ") + captionOf(info);
+        plan.paramNotes.push_back(names + ": " + note.text);
+    }
 
     if (p.load.active()) {
         const bool byStroke = p.load.kind == LoadKind::ByStroke;

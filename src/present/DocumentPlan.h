@@ -90,6 +90,9 @@ struct DocumentPlan {
     std::vector<std::string> titleLines;  // the title block below the project's name
     std::string projectName;              // "Без названия" when the input has none
     std::vector<DocumentParamRow> params; // every parameter of the table, in table order
+    // Below the table: each note of kParamNotes, after the captions of the parameters it covers
+    // as the table names them ("I1, I2: Момент инерции ...").
+    std::vector<std::string> paramNotes;
     std::vector<std::vector<std::string>> loadRows; // x, Q (and Q away) per load point
     std::vector<std::string> loadHeader;
     std::vector<SummaryLine> summary; // summaryLines of the run

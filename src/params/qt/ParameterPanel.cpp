@@ -201,6 +201,7 @@ void ParameterPanel::buildRows()
                               place.captionY);
         w.caption->setFont(rowFont);
         w.caption->adjustSize();
+        w.caption->setToolTip(QString::fromStdString(paramCaptionTip(info)));
 
         w.value = new QLabel(QStringLiteral("0"), box);
         w.value->setObjectName(key + "Value");

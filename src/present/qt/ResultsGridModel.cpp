@@ -2,12 +2,21 @@
 #include "present/qt/ResultsGridModel.h"
 
 #include "base/NumberText.h"
+#include "calc/Quantities.h"
 #include "params/ParamSet.h"
 
 namespace {
 
 const QVariant kRightAligned =
     QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+
+// The catalogue's note on the quantity of grid row `row`, after a line break; "" without one.
+QString noteLine(int row)
+{
+    const QuantityInfo* q = quantityAtRow(row);
+    const std::string note = q ? quantityNote(*q) : std::string();
+    return note.empty() ? QString() : QLatin1Char('\n') + QString::fromStdString(note);
+}
 
 } // namespace
 
@@ -66,7 +75,8 @@ QVariant ResultsGridModel::fullValue(int column, int row) const
         return {};
     const long double v = (*values_)(row, column);
     return QString::fromStdString(
-        FormatGeneral(row == 0 ? v * kDegPerRad : v, numbers_ ? numbers_->decimal : '.'));
+               FormatGeneral(row == 0 ? v * kDegPerRad : v, numbers_ ? numbers_->decimal : '.')) +
+           noteLine(row);
 }
 
 QVariant ResultsGridModel::data(const QModelIndex& index, int role) const
@@ -94,8 +104,10 @@ QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, 
         if (role == Qt::TextAlignmentRole) return kRightAligned;
         return {};
     }
-    // Captions are longer than the fixed column shows; the tip gives the whole text.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return cellText(0, section + 1);
+    // Captions are longer than the fixed column shows; the tip gives the whole text, and what the
+    // catalogue says the quantity means.
+    if (role == Qt::DisplayRole) return cellText(0, section + 1);
+    if (role == Qt::ToolTipRole) return cellText(0, section + 1) + noteLine(section + 1);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

@@ -3,6 +3,8 @@
 // values of the last refresh (formats/GridValues.h), whose cells are made into text as shown.
 // Grid row 0 (crank angles) is the horizontal header, grid column 0 (captions) the vertical one.
 // Values and angles are right-aligned; their tooltips give the full value the text was made from.
+// The tooltips of a quantity's caption and values add, on a line of their own, what the quantity
+// catalogue notes on it (quantityNote).
 #pragma once
 #include <QAbstractTableModel>
 
@@ -28,8 +30,8 @@ public:
     // The values shown; none before the first showValues or after beginChange.
     const GridValues& values() const { return shown_; }
     // The store the grid's text was last made from (nullptr once it has been rewritten since):
-    // the tooltip of cell (i, r) is FormatGeneral(R[r][i]), that of the angle header
-    // FormatGeneral(R[0][i] in degrees). Without a store a cell has no tooltip.
+    // the tooltip of cell (i, r) is FormatGeneral(R[r][i]) (and row r's note, see above), that of
+    // the angle header FormatGeneral(R[0][i] in degrees). Without a store a cell has no tooltip.
     void setValues(const ResultStore* store) { values_ = store; }
     // The number format of the tooltips, which must outlive the model ('.' until set).
     void setNumberFormat(const NumberFormat* numbers) { numbers_ = numbers; }

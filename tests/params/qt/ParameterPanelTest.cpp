@@ -490,3 +490,30 @@ TEST_F(CommaWidgetTest, PointFractionUnderTheCommaLocale)
 }
 
 } // namespace
+
+// Each caption tips its parameter's unit and what the catalogue notes on it.
+TEST_F(ParameterPanelTest, CaptionsTipTheirUnitAndNote)
+{
+    const struct {
+        const char* caption;
+        const char* head;
+        const char* noteHas; // nullptr: no note
+    } cases[] = {
+        {"fidttCaption", "+Fitt, рад/с² за шаг", "на каждом шаге расчёта"},
+        {"fi0Caption", "Fi0, °", "90° и 270°"},
+        {"l1Caption", "L1, м", nullptr},
+        {"m2Caption", "M2, кг", "вдоль направляющей"},
+        {"i1Caption", "I1, кг·м²", "центра масс"},
+        {"i3Caption", "I3, кг·м²", "Не входит ни в один результат"},
+    };
+    for (const auto& c : cases) {
+        const QStringList lines = control(c.caption)->toolTip().split(QLatin1Char('\n'));
+        EXPECT_EQ(lines.front(), QString::fromUtf8(c.head)) << c.caption;
+        if (c.noteHas == nullptr) {
+            EXPECT_EQ(lines.size(), 1) << c.caption;
+        } else {
+            ASSERT_EQ(lines.size(), 2) << c.caption;
+            EXPECT_TRUE(lines[1].contains(QString::fromUtf8(c.noteHas))) << c.caption;
+        }
+    }
+}

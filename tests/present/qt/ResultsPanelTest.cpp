@@ -413,12 +413,16 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     store()(78, 3) = -12345.678L;
     form->resultsPanel().refreshResults();
     const QModelIndex third = model->index(4, 1);     // grid cell (2, 5)
+    // Row 5 is fis: its tips end in the catalogue's note on it.
+    const QString fisNote = q("\n" + quantityNote(quantityInfo(Quantity::fis)));
     EXPECT_EQ(model->data(third).toString(), "0.33"); // the cell text stays
-    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0.333333333333333");
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0.333333333333333" + fisNote);
     EXPECT_EQ(model->data(model->index(77, 2), Qt::ToolTipRole).toString(), "-12345.678");
     EXPECT_EQ(model->data(model->index(77, 2)).toString(), "-1.235E04");
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "0.00");
-    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), "0.0003");
+    // The angle's tip says how angles are measured, as the catalogue notes on fi.
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+              q("0.0003\n" + quantityNote(quantityInfo(Quantity::fi))));
     const auto cellAlign = model->data(third, Qt::TextAlignmentRole).value<Qt::Alignment>();
     const auto headAlign =
         model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
@@ -426,7 +430,7 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     EXPECT_TRUE(cellAlign.testFlag(Qt::AlignRight));
     // The tip follows the separator, as the text does.
     useSeparator(',');
-    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0,333333333333333");
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), "0,333333333333333" + fisNote);
     useSeparator('.');
 
     // "Расчет" rewrites the store: the old text stays, but has no full value to show any more.
@@ -435,7 +439,8 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     EXPECT_FALSE(model->data(third, Qt::ToolTipRole).isValid());
     EXPECT_FALSE(model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
     form->resultsPanel().refreshResults();
-    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(), q(FormatGeneral(store()(5, 2), '.')));
+    EXPECT_EQ(model->data(third, Qt::ToolTipRole).toString(),
+              q(FormatGeneral(store()(5, 2), '.')) + fisNote);
     // Past the run's last step there is no cell and no value.
     EXPECT_FALSE(model->data(model->index(0, 30), Qt::ToolTipRole).isValid());
 }

@@ -62,6 +62,17 @@ void Sheet::fittedText(const QRectF& mm, const QString& text, double points, boo
     this->text(mm, text, points, bold);
 }
 
+double Sheet::paragraph(double y, const QString& text, double points)
+{
+    const QRectF area = rect(QRectF(kLeftMm, y, kRightMm - kLeftMm, kBottomMm - y));
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    painter_.setFont(font(points));
+    painter_.setPen(Qt::black);
+    QRectF used;
+    painter_.drawText(area, flags, text, &used);
+    return y + used.height() / dotsPerMm_;
+}
+
 double Sheet::heading(const QString& title)
 {
     text(QRectF(kLeftMm, kTopMm, kRightMm - kLeftMm, 8), title, 13, true);

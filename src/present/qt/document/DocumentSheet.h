@@ -51,6 +51,9 @@ public:
     // A text in the rectangle (mm) with the alignment, on one line unless it wraps.
     void text(const QRectF& mm, const QString& text, double points, bool bold = false,
               int flags = 0);
+    // A paragraph across the printed width from y (mm) down, wrapped at spaces; returns the y
+    // below its last line.
+    double paragraph(double y, const QString& text, double points);
     // The page's heading at the top of the printed area; returns the y (mm) below it.
     double heading(const QString& title);
     // A table from y (mm) down: column widths in mm summing to the printed width at most, the
