@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 
+#include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "formats/Kinetic.h"
 #include "platform/ProgramFiles.h"
@@ -70,7 +71,7 @@ void AnimationPanel::exportAnimation()
             progress.setValue(i);
         });
     } catch (const std::exception& e) {
-        platform.showError(fileErrorText(e.what(), kineticPath));
+        platform.showError(fileErrorText(windowMessage(e), kineticPath));
         return;
     }
     const std::string program =

@@ -11,6 +11,7 @@
 #include <memory>
 #include <sys/stat.h>
 
+#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
@@ -201,7 +202,7 @@ void ResultsPanel::refreshResults()
         const std::string fault = captions + "\n" + fileState(captions) + "\n" + e.what();
         if (fault == captionFault_) return;
         captionFault_ = fault;
-        platform.showError(fileErrorText(e.what(), captions));
+        platform.showError(fileErrorText(windowMessage(e), captions));
     }
 }
 
@@ -241,7 +242,7 @@ void ResultsPanel::saveReport()
         // The report's layout has no place for a load: say so rather than drop it silently.
         if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
     }
 }
 
@@ -259,7 +260,7 @@ void ResultsPanel::exportCsv()
     try {
         writeSpreadsheetCsv(*name, R, run->N, captions, numbers.decimal);
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
     }
 }
 
@@ -275,7 +276,7 @@ void ResultsPanel::openReport()
     } catch (const KinovarError& e) {
         // Fields read before the bad line are in force: the labels must say so too.
         emit reportOpened();
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
         return;
     } catch (...) {
         // Any other failure (no memory, say) is no verdict on the file: nothing read stays.
