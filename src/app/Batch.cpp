@@ -151,9 +151,8 @@ const BatchOption kOptions[] = {
                       p = read.params;
                       *charts = read.reportCharts;
                       *variants = read.variants;
-                      std::string note;
-                      for (const std::string& key : read.unknownKeys)
-                          note += (note.empty() ? "" : ", ") + quoteText(key, 60);
+                      const std::string note =
+                          unknownKeysNote(read.unknownKeys, read.unknownKeyCount);
                       if (!note.empty())
                           notes->push_back(quoteText(path) + ": unknown keys ignored: " + note);
                   } catch (const KinovarError& e) {

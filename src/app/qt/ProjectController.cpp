@@ -16,6 +16,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "base/WindowMessage.h"
 #include "app/qt/ParamHistory.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
@@ -230,7 +231,7 @@ bool ProjectController::loadProject(const std::string& path)
         const BusyCursor busy(platform);
         content = readProject(path); // into a copy: a refused file changes nothing
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), path));
+        platform.showError(fileErrorText(windowMessage(e), path));
         return false;
     }
     adoptProject(content, QStringLiteral("открытие проекта"));
@@ -240,7 +241,7 @@ bool ProjectController::loadProject(const std::string& path)
     remember(path);
     if (!content.unknownKeys.empty()) {
         Outcome memo;
-        memo.memo(unknownKeysMemo(content.unknownKeys));
+        memo.memo(unknownKeysMemo(content.unknownKeys, content.unknownKeyCount));
         parameters.apply(memo);
     }
     return true;
@@ -252,7 +253,7 @@ bool ProjectController::writeTo(const std::string& path)
         const BusyCursor busy(platform);
         writeProject(path, project());
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), path));
+        platform.showError(fileErrorText(windowMessage(e), path));
         return false;
     }
     path_ = path;
@@ -335,7 +336,7 @@ void ProjectController::offerRecovery()
         try {
             content = readProject(path.string());
         } catch (const KinovarError& e) {
-            platform.showError(fileErrorText(e.what(), path.string()));
+            platform.showError(fileErrorText(windowMessage(e), path.string()));
             fs::remove(path, ec);
             continue;
         }
