@@ -32,6 +32,7 @@
 #include "formats/ResultsText.h"
 #include "formats/SummaryJson.h"
 #include "params/Autofill.h"
+#include "params/LoadTable.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
@@ -336,6 +337,11 @@ void applyParams(const BatchJob& job, ParamSet& p)
     });
     for (const ParamAction* a : order)
         a->apply(p);
+    // A project's table was checked against the project's period; a later --set or params file
+    // may have changed the period, and a table outside it would be saved unreadable.
+    if (const auto fault = checkLoadTable(p.load, p.period))
+        throw BadInput{"the load table does not suit period " + std::to_string(p.period) +
+                       ": point " + std::to_string(fault->point + 1) + ": " + fault->why};
 }
 
 // ---- Outputs -----------------------------------------------------------------------------
