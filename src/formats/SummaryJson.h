@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run's summary as JSON, for scripts: the batch's --summary. Numbers are written as JSON
 // numbers with every digit of a double (the shortest text that reads back to the same double),
-// independent of any locale; a value that is not finite is written as null.
+// independent of any locale; a value that is no number (not applicable) is written as null, and
+// one beyond the range of a double is refused, as the CSV refuses it.
 #pragma once
 #include <string>
 
@@ -12,4 +13,5 @@
 //  "peaks": {fb, fa, fo, nb, stroke, slider_speed, slider_acceleration, pressure_angle: {value,
 //  angle}}, "moment_check", "load_work" (with a load), "flywheel": {...} or null, and
 //  "flywheel_error" when it is null}.
+// Throws UnreadableOutputError, naming the key, for a value beyond the range of a double.
 std::string summaryJson(const RunSummary& s);

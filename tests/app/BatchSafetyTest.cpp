@@ -45,6 +45,29 @@ TEST(BatchSafety, ALoadTableIsCheckedAgainstTheFinalPeriod)
     EXPECT_EQ(parseProject(kept.out).params.load.points.size(), 2u);
 }
 
+TEST(BatchSafety, TheSummaryRefusesAValueBeyondTheRangeOfADouble)
+{
+    ScratchDir dir;
+    const struct {
+        const char* set;
+        const char* key; // the key the refusal names
+    } cases[] = {
+        {"m1=1e308", "the summary's \"extremes."},
+        {"delta=1e-320", "flywheel.required_inertia"},
+    };
+    for (const auto& c : cases) {
+        const BatchRun r = batch({"--autofill", "--set", c.set, "--summary", dir.file("s.json")});
+        EXPECT_EQ(r.status, kBatchBadInput) << c.set << "\n" << r.err;
+        EXPECT_NE(r.err.find("lies beyond the range of a double"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.key), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("s.json")));
+    }
+    // An ordinary run still gives null only where a value does not apply.
+    const BatchRun plain = batch({"--autofill", "--summary", "-"});
+    ASSERT_EQ(plain.status, kBatchDone) << plain.err;
+    EXPECT_NE(plain.out.find("\"angle\": null"), std::string::npos);
+}
+
 TEST(BatchSafety, AProjectTooLargeToReadIsNotSaved)
 {
     ScratchDir dir;
