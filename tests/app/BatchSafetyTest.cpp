@@ -68,6 +68,23 @@ TEST(BatchSafety, TheSummaryRefusesAValueBeyondTheRangeOfADouble)
     EXPECT_NE(plain.out.find("\"angle\": null"), std::string::npos);
 }
 
+TEST(BatchSafety, SweepRowsBeyondTheRangeOfADoubleFail)
+{
+    const BatchRun r = batch({"--autofill", "--sweep", "m1=0:1e308:3", "--summary", "-"});
+    ASSERT_EQ(r.status, kBatchDone) << r.err;
+    // The header, the row at 0, and the two rows whose figures no double holds.
+    std::vector<std::string> rows;
+    for (size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
+        rows.push_back(r.out.substr(at, end - at));
+    ASSERT_EQ(rows.size(), 4u) << r.out;
+    EXPECT_NE(rows[1].find(",ok,"), std::string::npos) << rows[1];
+    for (size_t k = 2; k < 4; ++k) {
+        EXPECT_EQ(rows[k].find(",ok"), std::string::npos) << rows[k];
+        EXPECT_NE(rows[k].find("вне диапазона double"), std::string::npos) << rows[k];
+        EXPECT_EQ(rows[k].find("e+30"), rows[k].rfind("e+30")) << "no figure after: " << rows[k];
+    }
+}
+
 TEST(BatchSafety, AProjectTooLargeToReadIsNotSaved)
 {
     ScratchDir dir;
