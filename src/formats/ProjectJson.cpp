@@ -69,15 +69,18 @@ private:
     void key(const std::string& name)
     {
         Open& top = stack_.back();
-        const std::string where = quoteText(memberPath(top.path, name), 80);
-        if (++top.count > kMaxProjectKeys)
+        if (++top.count > kMaxProjectKeys) {
+            const std::string where = quoteText(memberPath(top.path, name), 80);
             throw ProjectError("project key '" + where + "': more than " +
                                    std::to_string(kMaxProjectKeys) + " keys in one object",
                                "ключ проекта «" + where + "»: в одном объекте больше " +
                                    std::to_string(kMaxProjectKeys) + " ключей");
-        if (!top.keys.insert(name).second)
+        }
+        if (!top.keys.insert(name).second) {
+            const std::string where = quoteText(memberPath(top.path, name), 80);
             throw ProjectError("project key '" + where + "': the key is given twice",
                                "ключ проекта «" + where + "» задан дважды");
+        }
         top.lastKey = name;
     }
 
