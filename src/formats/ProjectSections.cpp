@@ -218,7 +218,7 @@ ProjectJson writeLoad(const ParamSet& p, const std::string& where)
                   "more than " + std::to_string(kMaxLoadPoints) + " points",
                   "больше " + std::to_string(kMaxLoadPoints) + " точек");
     if (const auto fault = checkLoadTable(p.load, p.period))
-        refuseKey(pointKey(where, fault->point), fault->why, fault->why);
+        refuseKey(pointKey(where, fault->point), fault->why, russianLoadFault(fault->why));
     ProjectJson section = ProjectJson::object();
     for (const auto& [kind, name] : kLoadKinds)
         if (kind == p.load.kind) section["kind"] = name;
@@ -455,6 +455,6 @@ void readLoad(const ProjectJson& section, ParamSet& p, UnknownKeys& unknown,
     }
     // The same rules as a table read from CSV; the period is the run section's, read before.
     if (const auto fault = checkLoadTable(load, p.period))
-        refuseKey(pointKey(where, fault->point), fault->why, fault->why);
+        refuseKey(pointKey(where, fault->point), fault->why, russianLoadFault(fault->why));
     p.load = std::move(load);
 }
