@@ -33,6 +33,7 @@
 #include "formats/ResultsText.h"
 #include "formats/SummaryJson.h"
 #include "params/Autofill.h"
+#include "params/LoadTable.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
 #include "params/PointCheck.h"
@@ -154,9 +155,8 @@ const BatchOption kOptions[] = {
                       p = read.params;
                       *charts = read.reportCharts;
                       *variants = read.variants;
-                      std::string note;
-                      for (const std::string& key : read.unknownKeys)
-                          note += (note.empty() ? "" : ", ") + quoteText(key, 60);
+                      const std::string note =
+                          unknownKeysNote(read.unknownKeys, read.unknownKeyCount);
                       if (!note.empty())
                           notes->push_back(quoteText(path) + ": unknown keys ignored: " + note);
                   } catch (const KinovarError& e) {
@@ -348,6 +348,11 @@ void applyParams(const BatchJob& job, ParamSet& p)
     });
     for (const ParamAction* a : order)
         a->apply(p);
+    // A project's table was checked against the project's period; a later --set or params file
+    // may have changed the period, and a table outside it would be saved unreadable.
+    if (const auto fault = checkLoadTable(p.load, p.period))
+        throw BadInput{"the load table does not suit period " + std::to_string(p.period) +
+                       ": point " + std::to_string(fault->point + 1) + ": " + fault->why};
 }
 
 // ---- Outputs -----------------------------------------------------------------------------

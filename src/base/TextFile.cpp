@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/TextFile.h"
+#include "base/WindowMessage.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -93,6 +94,23 @@ namespace {
 // The file is read in pieces of this size; only one piece and one line are held at a time.
 constexpr size_t kPiece = 64 * 1024;
 
+// A path that is no regular file is refused as access denied, as it always was for the batch;
+// the window names what stands there.
+NamedInOutError notRegular(const struct stat& info)
+{
+    return NamedInOutError(inOutErrorFromErrno(EACCES),
+                           S_ISDIR(info.st_mode) ? "это папка" : "это не обычный файл");
+}
+
+// A loop of symbolic links has no system code of its own: name it rather than give its number.
+[[noreturn]] void throwOpenFailure(int err)
+{
+    if (err == ELOOP)
+        throw NamedInOutError(InOutError(err, "Too many levels of symbolic links"),
+                              "циклическая ссылка");
+    throw inOutErrorFromErrno(err);
+}
+
 } // namespace
 
 TextReader::TextReader(const std::string& path)
@@ -102,10 +120,9 @@ TextReader::TextReader(const std::string& path)
     // A socket cannot even be opened: look before opening, and again after, in case the name
     // changed hands in between.
     struct stat named {};
-    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode))
-        throw inOutErrorFromErrno(EACCES);
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) throw notRegular(named);
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw inOutErrorFromErrno(lastError());
+    if (fd_ < 0) throwOpenFailure(lastError());
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int err = errno;
@@ -113,7 +130,8 @@ TextReader::TextReader(const std::string& path)
         fd_ = -1;
         // A folder, device, pipe or socket is no text file of ours: /dev/zero never ends and
         // a pipe may never deliver.
-        throw inOutErrorFromErrno(S_ISREG(info.st_mode) ? err : EACCES);
+        if (S_ISREG(info.st_mode)) throw inOutErrorFromErrno(err);
+        throw notRegular(info);
     }
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }

@@ -158,8 +158,18 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long dou
     options.figuresOnly = true;
     options.scratch = &scratch;
     const RunSummary summary = summarizeRun(store, *p, p->N, options);
-    for (const KeyFigure& figure : keyFigures())
-        point.figures.push_back(figure.read(summary));
+    for (const KeyFigure& figure : keyFigures()) {
+        const std::optional<long double> v = figure.read(summary);
+        // A figure no double holds would reach the CSV and the summary as infinity: the variant
+        // has no figures to compare, so it fails, saying which.
+        if (v && !(std::isfinite(*v) && std::isfinite(static_cast<double>(*v)))) {
+            point.figures.clear();
+            point.reason = std::string(figure.caption) + " = " + FormatGeneral(*v, plan.decimal) +
+                           " вне диапазона double";
+            return point;
+        }
+        point.figures.push_back(v);
+    }
     point.ok = true;
     return point;
 }

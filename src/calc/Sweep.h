@@ -66,7 +66,8 @@ struct SweepPoint {
 // into the key figures. A variant fails with the reason of the
 // first problem: the value or the autofill refused; a load by position the new mechanism cannot
 // carry; a stage's fault, told as the rod's reach ("не собирается при φ = 183°") when the rod
-// cannot pass some step, else as stageFaultText on one line.
+// cannot pass some step, else as stageFaultText on one line; a key figure beyond the range of
+// a double ("J маховика = 1,2E+320 вне диапазона double").
 SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                            ResultStore& store, ResultStore& scratch);
 

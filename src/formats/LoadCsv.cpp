@@ -30,9 +30,15 @@ std::vector<std::string_view> fields(std::string_view line, char separator)
     }
 }
 
+[[noreturn]] void fault(int lineNo, const std::string& why, const std::string& russian)
+{
+    throw LoadFileError("line " + std::to_string(lineNo) + ": " + why,
+                        "строка " + std::to_string(lineNo) + ": " + russian);
+}
+
 [[noreturn]] void fault(int lineNo, const std::string& why)
 {
-    throw LoadFileError("line " + std::to_string(lineNo) + ": " + why);
+    fault(lineNo, why, russianLoadFault(why));
 }
 
 } // namespace
@@ -42,7 +48,7 @@ LoadTable readLoadCsv(const std::string& path, int32_t period)
     TextReader in(path);
     in.skipByteOrderMark();
     const std::string header = in.readLine();
-    if (in.lineCut()) fault(1, "line too long");
+    if (in.lineCut()) fault(1, "line too long", "строка слишком длинная");
     // The header picks the field separator: ';' leaves ',' free for decimal commas.
     const char separator = header.find(';') != std::string::npos ? ';' : ',';
     std::vector<std::string> names;
@@ -57,28 +63,34 @@ LoadTable readLoadCsv(const std::string& path, int32_t period)
     } else if (names == std::vector<std::string>{"stroke", "force_toward", "force_away"}) {
         table.kind = LoadKind::ByStroke;
     } else {
-        fault(1, "expected the columns " + std::string(kHeaders) + ", not '" +
-                     quoteText(header, 80) + "'");
+        fault(1,
+              "expected the columns " + std::string(kHeaders) + ", not '" + quoteText(header, 80) +
+                  "'",
+              "ожидались столбцы " + std::string(kHeaders) + ", а не «" + quoteText(header, 80) +
+                  "»");
     }
 
     int lineNo = 1;
     while (!in.atEnd()) {
         const std::string line = in.readLine();
         ++lineNo;
-        if (in.lineCut()) fault(lineNo, "line too long");
+        if (in.lineCut()) fault(lineNo, "line too long", "строка слишком длинная");
         if (trimmed(line).empty()) continue;
         if (table.points.size() == kMaxLoadPoints) fault(lineNo, "more than 100000 rows");
         const auto values = fields(line, separator);
         if (values.size() != names.size())
-            fault(lineNo, "expected " + std::to_string(names.size()) + " fields, not '" +
-                              quoteText(line, 80) + "'");
+            fault(lineNo,
+                  "expected " + std::to_string(names.size()) + " fields, not '" +
+                      quoteText(line, 80) + "'",
+                  "ожидалось полей: " + std::to_string(names.size()) + ", а не «" +
+                      quoteText(line, 80) + "»");
         long double v[3] = {0, 0, 0};
         for (size_t c = 0; c < values.size(); ++c) {
             try {
                 v[c] =
                     separator == ';' ? ParseRealAnySeparator(values[c]) : ParseReal(values[c], '.');
             } catch (const ConvertError& e) {
-                fault(lineNo, e.what());
+                fault(lineNo, e.what(), "«" + quoteText(values[c], 80) + "» не число");
             }
         }
         const LoadPoint point{v[0], v[1], v[2]};

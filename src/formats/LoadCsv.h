@@ -10,12 +10,17 @@
 #include <string>
 
 #include "base/Errors.h"
+#include "base/WindowMessage.h"
 #include "params/LoadTable.h"
 
-// A table the file cannot give: "line <n>: <why>" ("line 4: the angles are not increasing").
-class LoadFileError : public KinovarError {
+// A table the file cannot give: "line <n>: <why>" ("line 4: the angles are not increasing"),
+// for the window "строка <n>: <почему>".
+class LoadFileError : public KinovarError, public RussianText {
 public:
-    using KinovarError::KinovarError;
+    LoadFileError(const std::string& message, std::string russian)
+        : KinovarError(message), RussianText(std::move(russian))
+    {
+    }
 };
 
 // Reads the load table of `path` for a period of `period` degrees and checks it

@@ -17,21 +17,32 @@
 
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/WindowMessage.h"
 #include "calc/Variant.h"
 #include "params/ParamSet.h"
 
 inline constexpr const char* kProjectFormatName = "kinovar-project";
 inline constexpr int kProjectFormatMajor = 1; // a reader refuses a file of a newer major version
 inline constexpr int kProjectFormatMinor = 0; // a newer minor version only adds keys
-// The largest project file read; a bigger one is refused before it is parsed.
+// The largest project file read; a bigger one is refused before it is parsed, and a project whose
+// text would be bigger is refused before anything of it is written.
 inline constexpr size_t kMaxProjectBytes = 16 * 1024 * 1024;
+// The most keys one object may hold (the parameters section holds about 30). Each key costs a
+// look among those before it, so the cap bounds the time a file of the size limit takes.
+inline constexpr size_t kMaxProjectKeys = 200;
+// The unknown keys a read lists by name; the rest are only counted.
+inline constexpr size_t kListedUnknownKeys = 20;
 // The deepest nesting of arrays and objects read; the format itself uses two levels.
 inline constexpr int kMaxProjectDepth = 32;
 
 // A project that cannot be written or read back; the message names the key and the reason.
-class ProjectError : public KinovarError {
+// It carries the same message in Russian for the window.
+class ProjectError : public KinovarError, public RussianText {
 public:
-    using KinovarError::KinovarError;
+    explicit ProjectError(const std::string& message, std::string russian = {})
+        : KinovarError(message), RussianText(std::move(russian))
+    {
+    }
 };
 
 // What a project holds: the parameter set, the variants kept for comparison, and the charts the
@@ -43,14 +54,19 @@ struct Project {
 };
 
 // What a read gives: the project and the keys it held that this program does not know
-// ("parameters.xyz", "colour"), in file order, each once.
+// ("parameters.xyz", "colour", "variants[1].run.hue"): the first kListedUnknownKeys in file
+// order, and how many there were in all.
 struct ProjectContent : Project {
     std::vector<std::string> unknownKeys;
+    size_t unknownKeyCount = 0;
 };
 
-// The text of the project, ending in a newline (LF line ends). Throws ProjectError when a step
-// (of the set or of a variant) is none the window offers, so no file is written that could not
-// be read back.
+// The text of the project, ending in a newline (LF line ends); a load table's row stands on one
+// line, its values in the shortest text that reads back exactly. Throws ProjectError for a
+// project the reader would refuse, so no file is written that could not be read back: a step
+// none the window offers, a step count not 24 * cycles + 1 up to 90000, a load table its period
+// refuses, a value beyond the range of a double (a parameter, a load point, a variant's figure),
+// a line longer than kMaxLineBytes, or a text longer than kMaxProjectBytes.
 std::string projectText(const Project& project);
 std::string projectText(const ParamSet& p);
 
@@ -64,10 +80,13 @@ void writeProject(const std::string& path, const ParamSet& p);
 
 // Reads a project text: starts from the defaults (setDefaults, every coordinate 0), so a key the
 // file lacks keeps its default, then stores every known key. Throws ProjectError, naming the key
-// and the reason, for text that is not JSON, not a project, a newer major version, a value that
-// is not a number, not finite or refused by the parameter table (storeParam), a step the window
-// does not offer, a cycle count or mode out of range, more than kMaxVariants variants or a
-// variant refused for any of these reasons. Nothing is returned from a refused text.
+// and the reason, for text that is not JSON (or holds a NUL byte, a key twice, more than
+// kMaxProjectKeys keys in one object), not a project, a newer major version, a value that is not
+// a number, not finite or refused by the parameter table (storeParam), a load value or variant
+// figure beyond the range of a double, a step the window does not offer, a cycle count whose
+// steps pass 90000 or a mode out of range, more than kMaxVariants variants or a variant refused
+// for any of these reasons. Nothing is returned from a refused text. The cycle count read is
+// the one the step count gives. The work grows linearly with the text.
 ProjectContent parseProject(std::string_view text);
 
 // Reads a project file as a report is read (TextReader: a regular file only, lines capped), at
@@ -75,6 +94,8 @@ ProjectContent parseProject(std::string_view text);
 // content.
 ProjectContent readProject(const std::string& path);
 
-// The memo line for the keys a read ignored: "Неизвестные ключи проекта пропущены: a, b"; empty
-// text when there were none.
-std::string unknownKeysMemo(const std::vector<std::string>& keys);
+// The memo line for the keys a read ignored: "Неизвестные ключи проекта пропущены: a, b"; with
+// " …и ещё N" when `total` counts N more than `keys` lists; empty text when there were none.
+std::string unknownKeysMemo(const std::vector<std::string>& keys, size_t total = 0);
+// The same for the batch: "a, b", then " …and N more".
+std::string unknownKeysNote(const std::vector<std::string>& keys, size_t total);

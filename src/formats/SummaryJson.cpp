@@ -4,31 +4,48 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "base/Errors.h"
+#include "base/FullPrecision.h"
+
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json number(long double v)
+// A value as a JSON number; null for one that is no number (not applicable). A value beyond the
+// range of a double is refused, as every output refuses it: written as null, it could not be
+// told from "not applicable".
+Json number(long double v, const std::string& key)
 {
+    if (std::isnan(v)) return Json(nullptr);
     const double d = static_cast<double>(v);
-    return std::isfinite(d) ? Json(d) : Json(nullptr);
+    if (!std::isfinite(d)) {
+        char text[kFullPrecisionSize];
+        throw UnreadableOutputError(
+            "the summary's \"" + key + "\", " +
+            std::string(text, writeFullPrecision(v, '.', text)) +
+            ", lies beyond the range of a double: a reader of the summary would take it for "
+            "infinity");
+    }
+    return Json(d);
 }
 
-Json peak(const SummaryPoint& p)
+Json peak(const SummaryPoint& p, const std::string& key)
 {
-    return Json{{"value", number(p.value)}, {"angle", number(p.angle)}};
+    return Json{{"value", number(p.value, key + ".value")},
+                {"angle", number(p.angle, key + ".angle")}};
 }
 
 Json flywheel(const FlywheelSizing& f)
 {
-    return Json{{"delta", number(f.delta)},
-                {"omega_mean", number(f.omegaMean)},
-                {"mean_moment", number(f.meanMoment)},
-                {"mean_power", number(f.meanPower)},
-                {"energy_swing", number(f.energySwing)},
-                {"required_inertia", number(f.requiredInertia)},
-                {"crank_inertia", number(f.crankInertia)},
-                {"flywheel_inertia", number(f.flywheelInertia)},
+    const std::string at = "flywheel.";
+    return Json{{"delta", number(f.delta, at + "delta")},
+                {"omega_mean", number(f.omegaMean, at + "omega_mean")},
+                {"mean_moment", number(f.meanMoment, at + "mean_moment")},
+                {"mean_power", number(f.meanPower, at + "mean_power")},
+                {"energy_swing", number(f.energySwing, at + "energy_swing")},
+                {"required_inertia", number(f.requiredInertia, at + "required_inertia")},
+                {"crank_inertia", number(f.crankInertia, at + "crank_inertia")},
+                {"flywheel_inertia", number(f.flywheelInertia, at + "flywheel_inertia")},
                 {"first_step", f.firstStep},
                 {"last_step", f.lastStep}};
 }
@@ -37,15 +54,17 @@ Json flywheel(const FlywheelSizing& f)
 Json basis(const FigureBasis& b)
 {
     Json out{{"source", b.source == FigureSource::Period ? "period" : "run_steps"},
-             {"step", number(b.stepDegrees)},
-             {"span", b.source == FigureSource::Period ? number(b.spanDegrees) : Json(nullptr)},
+             {"step", number(b.stepDegrees, "figures_from.step")},
+             {"span", b.source == FigureSource::Period ? number(b.spanDegrees, "figures_from.span")
+                                                      : Json(nullptr)},
              {"steps", b.steps},
-             {"run_step", number(b.runStepDegrees)},
+             {"run_step", number(b.runStepDegrees, "figures_from.run_step")},
              {"reused", b.reused},
              {"step_adjusted", b.stepAdjusted}};
     if (b.periodRunFaulted)
         out["period_run_fault"] =
-            Json{{"step", number(b.faultStepDegrees)}, {"angle", number(b.faultAngle)}};
+            Json{{"step", number(b.faultStepDegrees, "figures_from.period_run_fault.step")},
+                 {"angle", number(b.faultAngle, "figures_from.period_run_fault.angle")}};
     return out;
 }
 
@@ -55,36 +74,42 @@ std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
 {
     Json doc = Json::object();
     doc["steps"] = s.steps;
-    doc["step"] = number(s.stepDegrees);
-    doc["period"] = number(s.period);
+    doc["step"] = number(s.stepDegrees, "step");
+    doc["period"] = number(s.period, "period");
     Json extremes = Json::object();
-    for (const QuantityExtremes& x : s.extremes)
-        extremes[x.quantity->name] =
-            Json{{"min", number(x.min.value)},       {"min_step", x.min.step},
-                 {"min_angle", number(x.min.angle)}, {"max", number(x.max.value)},
-                 {"max_step", x.max.step},           {"max_angle", number(x.max.angle)}};
+    for (const QuantityExtremes& x : s.extremes) {
+        const std::string at = std::string("extremes.") + x.quantity->name + ".";
+        extremes[x.quantity->name] = Json{{"min", number(x.min.value, at + "min")},
+                                          {"min_step", x.min.step},
+                                          {"min_angle", number(x.min.angle, at + "min_angle")},
+                                          {"max", number(x.max.value, at + "max")},
+                                          {"max_step", x.max.step},
+                                          {"max_angle", number(x.max.angle, at + "max_angle")}};
+    }
     doc["extremes"] = std::move(extremes);
     // The stroke is a length of the mechanism, reached at no particular angle.
-    const Json stroke = s.stroke ? Json{{"value", number(s.stroke->value)}, {"angle", nullptr}}
+    const Json stroke = s.stroke ? Json{{"value", number(s.stroke->value, "peaks.stroke.value")},
+                                        {"angle", nullptr}}
                                  : Json{{"value", nullptr}, {"angle", nullptr}};
     doc["figures_from"] = basis(s.basis);
-    doc["peaks"] = Json{{"fb", peak(s.jointB)},
-                        {"fa", peak(s.jointA)},
-                        {"fo", peak(s.jointO)},
-                        {"nb", peak(s.sideThrust)},
-                        {"stroke", stroke},
-                        {"slider_speed", peak(s.sliderSpeed)},
-                        {"slider_acceleration", peak(s.sliderAcceleration)},
-                        {"pressure_angle", peak(s.pressureAngle)},
-                        {"mo", peak(s.crankMoment)}};
-    doc["moment_check"] = number(s.momentCheck);
+    doc["peaks"] =
+        Json{{"fb", peak(s.jointB, "peaks.fb")},
+             {"fa", peak(s.jointA, "peaks.fa")},
+             {"fo", peak(s.jointO, "peaks.fo")},
+             {"nb", peak(s.sideThrust, "peaks.nb")},
+             {"stroke", stroke},
+             {"slider_speed", peak(s.sliderSpeed, "peaks.slider_speed")},
+             {"slider_acceleration", peak(s.sliderAcceleration, "peaks.slider_acceleration")},
+             {"pressure_angle", peak(s.pressureAngle, "peaks.pressure_angle")},
+             {"mo", peak(s.crankMoment, "peaks.mo")}};
+    doc["moment_check"] = number(s.momentCheck, "moment_check");
     // Present only when they apply, so that the summary of an ordinary run keeps its keys.
     if (s.branchJump)
         doc["branch_jump"] = Json{{"step", s.branchJump->step},
-                                  {"angle", number(s.branchJump->angleDegrees)},
-                                  {"jump", number(s.branchJump->jump)}};
+                                  {"angle", number(s.branchJump->angleDegrees, "branch_jump.angle")},
+                                  {"jump", number(s.branchJump->jump, "branch_jump.jump")}};
     if (s.accelerationGrowsPerStep) doc["acceleration_grows_per_step"] = true;
-    if (s.loadWork) doc["load_work"] = number(*s.loadWork);
+    if (s.loadWork) doc["load_work"] = number(*s.loadWork, "load_work");
     if (s.flywheel) {
         doc["flywheel"] = flywheel(*s.flywheel);
     } else {
@@ -94,7 +119,7 @@ std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
     if (stop)
         doc["stopped"] = Json{{"stage", stageKey(stop->stage)},
                               {"step", stop->step},
-                              {"angle", number(stop->angle)},
+                              {"angle", number(stop->angle, "stopped.angle")},
                               {"computed_steps", stop->computedSteps},
                               {"requested_steps", stop->requestedSteps},
                               {"message", stop->message}};

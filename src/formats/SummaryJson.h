@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run's summary as JSON, for scripts: the batch's --summary. Numbers are written as JSON
 // numbers with every digit of a double (the shortest text that reads back to the same double),
-// independent of any locale; a value that is not finite is written as null.
+// independent of any locale; a value that is no number (not applicable) is written as null, and
+// one beyond the range of a double is refused, as the CSV refuses it.
 #pragma once
 #include <optional>
 #include <string>
@@ -20,4 +21,5 @@
 //  and "flywheel_error" when it is null, and "stopped": {"stage", "step", "angle",
 //  "computed_steps", "requested_steps", "message"} when `stop` is given (a run that stopped
 //  part-way: the summary is of its computed steps)}.
+// Throws UnreadableOutputError, naming the key, for a value beyond the range of a double.
 std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop = std::nullopt);

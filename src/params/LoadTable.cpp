@@ -2,6 +2,7 @@
 #include "params/LoadTable.h"
 
 #include <cmath>
+#include <utility>
 
 std::optional<std::string> checkLoadPoint(LoadKind kind, int32_t period, const LoadPoint* previous,
                                           const LoadPoint& pt)
@@ -19,6 +20,25 @@ std::optional<std::string> checkLoadPoint(LoadKind kind, int32_t period, const L
     if (previous && !(previous->x < pt.x))
         return byAngle ? "the angles are not increasing" : "the stroke values are not increasing";
     return std::nullopt;
+}
+
+std::string russianLoadFault(const std::string& why)
+{
+    static const std::pair<const char*, const char*> kTexts[] = {
+        {"a value is not finite", "значение не конечно"},
+        {"|Q| exceeds 1e12 N", "|Q| больше 1e12 Н"},
+        {"the stroke lies outside [0, 1]", "ход вне [0, 1]"},
+        {"the angles are not increasing", "углы не возрастают"},
+        {"the stroke values are not increasing", "значения хода не возрастают"},
+        {"the table is empty", "таблица пуста"},
+        {"more than 100000 rows", "больше 100000 строк"},
+    };
+    for (const auto& [english, russian] : kTexts)
+        if (why == english) return russian;
+    // The one reason with a figure in it: the period.
+    const std::string angle = "the angle lies outside [0, ";
+    if (why.starts_with(angle)) return "угол вне [0, " + why.substr(angle.size());
+    return why;
 }
 
 std::optional<LoadTableFault> checkLoadTable(const LoadTable& table, int32_t period)

@@ -52,6 +52,10 @@ struct LoadTableFault {
 // in [0, period) by angle and in [0, 1] by stroke.
 std::optional<LoadTableFault> checkLoadTable(const LoadTable& table, int32_t period);
 
+// The Russian text of a reason checkLoadPoint or checkLoadTable gives, for the window: "the
+// angles are not increasing" -> "углы не возрастают"; any other text comes back unchanged.
+std::string russianLoadFault(const std::string& why);
+
 // The check of one point of a table of `kind` (not None), after `previous` (nullptr for the
 // first): why it breaks the rules, or nothing. A reader checks each point as it comes.
 std::optional<std::string> checkLoadPoint(LoadKind kind, int32_t period, const LoadPoint* previous,

@@ -5,9 +5,11 @@
 #pragma once
 #include <exception>
 #include <new>
+#include <string>
 #include <type_traits>
 #include <utility>
 
+#include "base/WindowMessage.h"
 #include "platform/Platform.h"
 
 // The messages of failures that carry no text of their own.
@@ -25,7 +27,7 @@ inline void showCommandFailure(Platform& platform, const char* message) noexcept
 }
 
 // Runs `command()`. std::bad_alloc is reported as kOutOfMemoryMessage, any other std::exception
-// by its what(), anything else as kUnexpectedFailureMessage. Never throws. What the command did
+// by its text in the window's language (windowMessage), anything else as kUnexpectedFailureMessage. Never throws. What the command did
 // before it failed stays done; a command that must not leave half its work works on a copy.
 template <class F> void runCommand(Platform& platform, F&& command) noexcept
 {
@@ -34,7 +36,12 @@ template <class F> void runCommand(Platform& platform, F&& command) noexcept
     } catch (const std::bad_alloc&) {
         showCommandFailure(platform, kOutOfMemoryMessage);
     } catch (const std::exception& e) {
-        showCommandFailure(platform, e.what());
+        std::string text;
+        try {
+            text = windowMessage(e); // in the window's language
+        } catch (...) {
+        }
+        showCommandFailure(platform, text.empty() ? e.what() : text.c_str());
     } catch (...) {
         showCommandFailure(platform, kUnexpectedFailureMessage);
     }

@@ -25,6 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             fuzz::fail("a value beyond the double range entered the parameter set");
     }
     if (read.params.N < 1 || read.params.N > 90000) fuzz::fail("a step count out of range");
+    // The writer takes whatever the reader took (a refusal here escapes as a finding), and
+    // the text it writes is read back the same.
+    const std::string text = projectText(read);
+    if (parseProject(text).variants.size() != read.variants.size())
+        fuzz::fail("a variant was lost on its way through a file");
     const ProjectContent again = parseProject(projectText(read.params));
     for (const ParamInfo& info : kParams) {
         const long double a = paramValue(read.params, info), b = paramValue(again.params, info);

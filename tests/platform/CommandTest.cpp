@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Thrown{"OutOfMemory", [] { throw std::bad_alloc(); }, "Out of memory."},
         Thrown{"ArrayTooLong", [] { throw std::bad_array_new_length(); }, "Out of memory."},
-        Thrown{"TypedError", [] { throw InOutError(101, "Disk full"); }, "Disk full."},
+        Thrown{"TypedError", [] { throw InOutError(101, "Disk full"); }, "Диск переполнен."},
         Thrown{"StandardError", [] { throw std::length_error("vector too long."); },
                "vector too long."},
         Thrown{"NotAnException", [] { throw 42; }, "Unexpected error."}),
@@ -91,7 +91,7 @@ TEST(Command, GuardedPassesTheSignalArgumentsOnOrDropsThem)
 
     auto failing = guarded(fake, [](int code) { throw InOutError(code, "File not found"); });
     EXPECT_NO_THROW(failing(2));
-    EXPECT_EQ(fake.errors, std::vector<std::string>{"File not found."});
+    EXPECT_EQ(fake.errors, std::vector<std::string>{"Файл не найден."});
 }
 
 } // namespace

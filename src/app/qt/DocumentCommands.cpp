@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 
+#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "calc/Calculation.h"
@@ -115,7 +116,7 @@ void DocumentCommands::savePdf()
         file.writeRaw(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
         file.close();
     } catch (const KinovarError& e) {
-        platform_.showError(fileErrorText(e.what(), *name));
+        platform_.showError(fileErrorText(windowMessage(e), *name));
     }
 }
 

@@ -19,6 +19,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "calc/Load.h"
 #include "formats/LoadCsv.h"
@@ -402,7 +403,7 @@ void LoadEditor::importCsv()
             shown.direction = LoadDirection(directionBox->currentIndex());
         showLoad(shown, period());
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/RecoveryCopies.h"
+#include "base/WindowMessage.h"
 #include "app/qt/ParamHistory.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
@@ -210,7 +211,7 @@ bool ProjectController::loadProject(const std::string& path)
         const BusyCursor busy(platform);
         content = readProject(path); // into a copy: a refused file changes nothing
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), path));
+        platform.showError(fileErrorText(windowMessage(e), path));
         return false;
     }
     adoptProject(content, QStringLiteral("открытие проекта"));
@@ -220,7 +221,7 @@ bool ProjectController::loadProject(const std::string& path)
     remember(path);
     if (!content.unknownKeys.empty()) {
         Outcome memo;
-        memo.memo(unknownKeysMemo(content.unknownKeys));
+        memo.memo(unknownKeysMemo(content.unknownKeys, content.unknownKeyCount));
         parameters.apply(memo);
     }
     return true;
@@ -232,7 +233,7 @@ bool ProjectController::writeTo(const std::string& path)
         const BusyCursor busy(platform);
         writeProject(path, project());
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), path));
+        platform.showError(fileErrorText(windowMessage(e), path));
         return false;
     }
     path_ = path;
@@ -311,7 +312,7 @@ void ProjectController::offerRecovery()
             // The user asked for this work back: a copy this version cannot read (a newer
             // format, too large, unreadable now) is set aside, never lost.
             const std::string kept = copy.keep();
-            platform.showError(fileErrorText(e.what(), kept) +
+            platform.showError(fileErrorText(windowMessage(e), kept) +
                                "\nНесохранённый проект оставлен в этом файле.");
             continue;
         }

@@ -8,6 +8,7 @@
 #include <exception>
 #include <optional>
 
+#include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "formats/Kinetic.h"
 #include "platform/ProgramFiles.h"
@@ -72,7 +73,7 @@ void AnimationPanel::exportAnimation()
             progress.setValue(i);
         });
     } catch (const std::exception& e) {
-        platform.showError(fileErrorText(e.what(), kineticPath));
+        platform.showError(fileErrorText(windowMessage(e), kineticPath));
         return;
     }
     const std::string program =

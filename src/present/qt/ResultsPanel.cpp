@@ -11,6 +11,7 @@
 #include <memory>
 #include <sys/stat.h>
 
+#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
@@ -203,7 +204,7 @@ void ResultsPanel::refreshResults()
         const std::string fault = captions + "\n" + fileState(captions) + "\n" + e.what();
         if (fault == captionFault_) return;
         captionFault_ = fault;
-        platform.showError(fileErrorText(e.what(), captions));
+        platform.showError(fileErrorText(windowMessage(e), captions));
     }
 }
 
@@ -247,7 +248,7 @@ void ResultsPanel::saveReport()
         const std::string stop = gridWith_ ? gridStop_ : runStopText(R, numbers.decimal);
         if (!stop.empty()) setListingText(QString::fromStdString(stop));
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
     }
 }
 
@@ -267,7 +268,7 @@ void ResultsPanel::exportCsv()
         if (const std::string stop = runStopText(R, numbers.decimal); !stop.empty())
             setListingText(QString::fromStdString(stop));
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
     }
 }
 
@@ -283,7 +284,7 @@ void ResultsPanel::openReport()
     } catch (const KinovarError& e) {
         // Fields read before the bad line are in force: the labels must say so too.
         emit reportOpened();
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
         return;
     } catch (...) {
         // Any other failure (no memory, say) is no verdict on the file: nothing read stays.

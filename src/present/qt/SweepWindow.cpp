@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "formats/SpreadsheetCsv.h"
 #include "formats/SweepCsv.h"
@@ -400,6 +401,6 @@ void SweepWindow::exportCsv()
         writeSweepCsv(*name, keyLabel(shownPlan_.key).toStdString(), chosenFigures(), points_,
                       decimal);
     } catch (const KinovarError& e) {
-        platform.showError(fileErrorText(e.what(), *name));
+        platform.showError(fileErrorText(windowMessage(e), *name));
     }
 }

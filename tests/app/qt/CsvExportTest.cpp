@@ -134,5 +134,5 @@ TEST_F(CsvExport, CancelWritesNothingAndAFailureIsReported)
     fake.saveReplies.push_back(dir.file("no/such/folder/x.csv"));
     trigger(*form, "exportCsvAction");
     ASSERT_EQ(fake.errors.size(), 1u);
-    EXPECT_EQ(fake.errors[0], "File not found.\nФайл \"" + dir.file("no/such/folder/x.csv") + "\"");
+    EXPECT_EQ(fake.errors[0], "Файл не найден.\nФайл \"" + dir.file("no/such/folder/x.csv") + "\"");
 }

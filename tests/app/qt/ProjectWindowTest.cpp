@@ -155,7 +155,8 @@ TEST_F(ProjectWindow, ProjectFileInTheWindow)
     fake.openReplies.push_back(data.file("bad.kinovar"));
     trigger("openProjectAction");
     ASSERT_EQ(fake.errors.size(), 1u);
-    EXPECT_NE(fake.errors[0].find("project key 'm1'"), std::string::npos) << fake.errors[0];
+    EXPECT_NE(fake.errors[0].find("ключ проекта «m1»: «x» не число"), std::string::npos)
+        << fake.errors[0];
     EXPECT_EQ(params.l2, 25);
     EXPECT_EQ(project().recentProjects(), std::vector<std::string>{path});
     EXPECT_EQ(actionText("recentProject1"), "&1 press.kinovar");

@@ -106,7 +106,7 @@ TEST_F(KineticLaunch, UnwritableFileIsAnErrorReportAndNoAnimator)
     };
     // Tests run as root, who may write anywhere: a folder in the file's place stands in for a
     // file that cannot be written, and is refused before any writing as no regular file.
-    for (const Case& c : {Case{"no-such-folder/", false, "File not found"},
+    for (const Case& c : {Case{"no-such-folder/", false, "Файл не найден"},
                           Case{"blocked/", true, kNotARegularFileMessage}}) {
         fake.exeDir = dir.path().string() + "/" + c.folder;
         if (c.fileIsAFolder) std::filesystem::create_directories(fake.exeDir + kKineticFileName);

@@ -176,7 +176,7 @@ TEST_F(ResultsPanelTest, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
     };
     form->resultsPanel().refreshResults();
     EXPECT_EQ(fake.errors,
-              std::vector<std::string>{"File not found.\nФайл \"" + fake.exeDir + "scr.ini\""});
+              std::vector<std::string>{"Файл не найден.\nФайл \"" + fake.exeDir + "scr.ini\""});
     EXPECT_EQ(shownAtError, q(FormatFixed(store()(78, 25), 4, 2, '.')));
     EXPECT_TRUE(memoAtError.startsWith("Таблица значений обновлена...\n\n"));
     EXPECT_EQ(form->resultsPanel().captionCount(), 1);
@@ -188,8 +188,8 @@ TEST_F(ResultsPanelTest, MissingCaptionsAreReportedAfterTheValueRowsAreFilled)
 TEST_F(ResultsPanelTest, ACaptionFaultIsShownOncePerChangeOfTheFile)
 {
     const std::string captions = dir.file("scr.ini");
-    const std::string missing = errorReportText(fileErrorText("File not found", captions));
-    const std::string folder = errorReportText(fileErrorText("File access denied", captions));
+    const std::string missing = errorReportText(fileErrorText("Файл не найден", captions));
+    const std::string folder = errorReportText(fileErrorText("это папка", captions));
     const struct {
         std::function<void()> change;
         std::vector<std::string> errors; // after two refreshes
@@ -366,7 +366,7 @@ TEST_F(ResultsPanelTest, OpenStoppedByABadLineStillShowsWhatWasStored)
     fake.openReplies.push_back(dir.file("none.txt"));
     form->resultsPanel().openReport();
     EXPECT_EQ(memo(), "before");
-    EXPECT_EQ(fake.errors.back(), "File not found.\nФайл \"" + dir.file("none.txt") + "\"");
+    EXPECT_EQ(fake.errors.back(), "Файл не найден.\nФайл \"" + dir.file("none.txt") + "\"");
 }
 
 // A report opens whichever separator it was written with, whatever the locale's is now.
