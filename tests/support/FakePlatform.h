@@ -32,6 +32,8 @@ public:
     // answered as the program behaved before it asked: discard, no.
     std::deque<SaveChoice> saveChoiceReplies;
     std::deque<bool> yesNoReplies;
+    // Answers of askStaleResults; none left: as is, as the exports wrote before they asked.
+    std::deque<StaleChoice> staleReplies;
     // Answers of askText in order; none left: cancelled.
     std::deque<std::optional<std::string>> textReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
@@ -113,6 +115,15 @@ public:
         std::optional<std::string> reply = textReplies.front();
         textReplies.pop_front();
         return reply;
+    }
+    StaleChoice askStaleResults(const std::string& text) override
+    {
+        questions.push_back(text);
+        calls.push_back("stale:" + text);
+        if (staleReplies.empty()) return StaleChoice::SaveAsIs;
+        const StaleChoice c = staleReplies.front();
+        staleReplies.pop_front();
+        return c;
     }
     bool askYesNo(const std::string& text) override
     {

@@ -30,6 +30,21 @@ namespace {
 
 const FileDialogRequest kProjectDialog{"Проект Kinovar|*.kinovar", "kinovar", "project"};
 constexpr const char* kRecoveryPrefix = "project-";
+// Beside each recovery copy, the file its project was opened from or saved to (absent for an
+// untitled one), so that a recovered project can be named.
+constexpr const char* kRecoveryOriginSuffix = ".from";
+// The file named in the origin beside `copy`, "" when there is none or it cannot be read.
+std::string recoveryOrigin(const std::string& copy)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(copy + kRecoveryOriginSuffix, ec)) return {};
+    try {
+        TextReader in(copy + kRecoveryOriginSuffix);
+        return in.readLine();
+    } catch (const std::exception&) {
+        return {}; // the copy itself is what matters; its name only labels it
+    }
+}
 constexpr const char* kRecentFile = "recent-projects.txt";
 
 // The process id in a recovery copy's name "project-<pid>-<n>.kinovar", or 0.
@@ -145,9 +160,14 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
 
 QString ProjectController::title() const
 {
-    if (path_.empty()) return QString::fromUtf8(kLegacyTitle);
-    const QString name = QFileInfo(QString::fromStdString(path_)).fileName();
-    return name + (unsaved() ? "*" : "") + QStringLiteral(" — Kinovar");
+    const bool changed = unsaved();
+    if (path_.empty() && !changed) return QString::fromUtf8(kLegacyTitle);
+    QString name = QFileInfo(QString::fromStdString(path_)).fileName();
+    if (path_.empty()) name = QFileInfo(recoveredName_.value_or(QString())).fileName();
+    if (name.isEmpty()) name = QStringLiteral("Без названия");
+    if (changed) name += QLatin1Char('*');
+    if (recoveredName_ && changed) name += QStringLiteral(" (восстановлен)");
+    return name + QStringLiteral(" — Kinovar");
 }
 
 void ProjectController::stackChanged()
@@ -157,6 +177,7 @@ void ProjectController::stackChanged()
         recoveryTimer_->stop();
         std::error_code ec;
         fs::remove(recoveryPath_, ec);
+        fs::remove(recoveryPath_ + kRecoveryOriginSuffix, ec);
     } else if (!recoveryTimer_->isActive()) {
         // A synced save costs milliseconds: changes in quick succession (typing with the
         // calculation following) share one copy, written a moment after the first of them.
@@ -172,6 +193,18 @@ void ProjectController::writeRecovery()
     try {
         fs::create_directories(recoveryDir());
         writeProject(recoveryPath_, project());
+        // The name goes with the copy; a project with none leaves none beside it.
+        const std::string origin = path_.empty() && recoveredName_
+                                       ? recoveredName_->toStdString()
+                                       : path_;
+        std::error_code ec;
+        if (origin.empty()) {
+            fs::remove(recoveryPath_ + kRecoveryOriginSuffix, ec);
+        } else {
+            TextWriter out(recoveryPath_ + kRecoveryOriginSuffix);
+            out.writeRaw(origin + "\n");
+            out.close();
+        }
     } catch (const std::exception&) {
     }
 }
@@ -284,6 +317,7 @@ void ProjectController::newProject()
     path_.clear();
     markClean();
     stackChanged();
+    emit newProjectStarted();
 }
 
 void ProjectController::openReport(const std::function<void()>& open)
@@ -305,6 +339,7 @@ void ProjectController::closedCleanly()
     recoveryTimer_->stop();
     std::error_code ec;
     fs::remove(recoveryPath_, ec);
+    fs::remove(recoveryPath_ + kRecoveryOriginSuffix, ec);
 }
 
 std::string ProjectController::recoveryDir() const
@@ -327,8 +362,10 @@ void ProjectController::offerRecovery()
         const QDateTime time = QFileInfo(QString::fromStdString(path.string())).lastModified();
         const std::string question = "Восстановить несохранённый проект от " +
                                      time.toString("dd.MM.yyyy HH:mm").toStdString() + "?";
+        const std::string origin = recoveryOrigin(path.string());
         if (!platform.askYesNo(question)) {
             fs::remove(path, ec);
+            fs::remove(path.string() + kRecoveryOriginSuffix, ec);
             continue;
         }
         ProjectContent content;
@@ -337,12 +374,16 @@ void ProjectController::offerRecovery()
         } catch (const KinovarError& e) {
             platform.showError(fileErrorText(e.what(), path.string()));
             fs::remove(path, ec);
+            fs::remove(path.string() + kRecoveryOriginSuffix, ec);
             continue;
         }
         // Restored values are unsaved: the step leaves the history off its clean state, and
         // this window's own copy takes over from the old one.
         adoptProject(content, QStringLiteral("восстановление"));
         fs::remove(path, ec);
+        fs::remove(path.string() + kRecoveryOriginSuffix, ec);
+        recoveredName_ = QString::fromStdString(origin);
+        stackChanged(); // the title names it
         return;
     }
 }

@@ -43,11 +43,13 @@ int AnimationPanel::rendererIndex() const
 void AnimationPanel::exportAnimation()
 {
     // The animation shows the run in the store with its own lengths, step and N.
-    const ParamSet* run = R.computedWith();
-    if (!run) {
+    if (!R.computedWith()) {
         platform.showMessage(kNoResultsMessage);
         return;
     }
+    if (exportCheck_ && !exportCheck_(*R.computedWith(), ExportSource::Store)) return;
+    const ParamSet* run = R.computedWith(); // a recalculation may have replaced it
+    if (!run) return;
     const BusyCursor busy(platform);
     // Beside the executable, or in the user's data folder when the program's folder is read-only.
     const std::string kineticPath = kineticFilePath(platform);
