@@ -13,12 +13,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/TextFile.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::string_view kSuffix = ".kinovar";
 constexpr std::string_view kLockSuffix = ".lock";
+constexpr std::string_view kOriginSuffix = ".from";
+
+std::string originPathOf(const std::string& copyPath)
+{
+    return copyPath + std::string(kOriginSuffix);
+}
 
 // The lock file of the copy at `copyPath`.
 std::string lockPathOf(const std::string& copyPath)
@@ -120,7 +128,8 @@ RecoveryCopy::~RecoveryCopy()
     dropLock(lockPathOf(path_), lockFd_);
 }
 
-bool RecoveryCopy::write(const std::function<void(const std::string&)>& save)
+bool RecoveryCopy::write(const std::function<void(const std::string&)>& save,
+                         const std::string& origin)
 {
     if (lockFd_ < 0) {
         std::error_code ec;
@@ -129,6 +138,14 @@ bool RecoveryCopy::write(const std::function<void(const std::string&)>& save)
         if (lockFd_ < 0) return false;
     }
     save(path_);
+    if (origin.empty()) {
+        std::error_code ec;
+        fs::remove(originPathOf(path_), ec);
+    } else {
+        TextWriter out(originPathOf(path_));
+        out.writeRaw(origin + "\n");
+        out.close();
+    }
     return true;
 }
 
@@ -136,6 +153,7 @@ void RecoveryCopy::discard()
 {
     std::error_code ec;
     fs::remove(path_, ec);
+    fs::remove(originPathOf(path_), ec);
 }
 
 OrphanCopy::OrphanCopy(std::string path, int lockFd) : path_(std::move(path)), lockFd_(lockFd) {}
@@ -173,10 +191,23 @@ fs::file_time_type OrphanCopy::modified() const
     return fs::last_write_time(path_, ec);
 }
 
+std::string OrphanCopy::origin() const
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(originPathOf(path_), ec))) return {};
+    try {
+        TextReader in(originPathOf(path_));
+        return in.readLine();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 void OrphanCopy::remove()
 {
     std::error_code ec;
     fs::remove(path_, ec);
+    fs::remove(originPathOf(path_), ec);
 }
 
 std::string OrphanCopy::keep()
@@ -186,6 +217,9 @@ std::string OrphanCopy::keep()
     // RENAME_NOREPLACE: a copy kept earlier under the same name is never overwritten.
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0)
         return path_;
+    // The origin only labels the copy: it follows when it can.
+    ::renameat2(AT_FDCWD, originPathOf(path_).c_str(), AT_FDCWD, originPathOf(to.string()).c_str(),
+                RENAME_NOREPLACE);
     const std::string lock = lockPathOf(path_);
     dropLock(lock, lockFd_);
     path_ = to.string();

@@ -5,7 +5,8 @@
 // "<the same name>.lock" while it lives, taken before the copy first exists. A copy whose lock no
 // process holds was left by a program that is gone, whatever became of its process id.
 // Copies named "project-<pid>-<n>.kinovar", which hold no lock, are taken as left behind when no
-// process has their id.
+// process has their id. Beside a copy, "<its name>.from" holds the file its project was opened
+// from or saved to, so that a recovered project can be named; an untitled one has none.
 #pragma once
 #include <filesystem>
 #include <functional>
@@ -23,10 +24,11 @@ public:
     RecoveryCopy& operator=(const RecoveryCopy&) = delete;
 
     const std::string& path() const { return path_; }
-    // Creates the folder, takes the lock unless held, then has `save` write the copy at path().
-    // False, with nothing written, when the lock cannot be taken; what `save` throws passes on.
-    bool write(const std::function<void(const std::string&)>& save);
-    // Removes the copy; the lock stays held, so that a later write needs no new one.
+    // Creates the folder, takes the lock unless held, then has `save` write the copy at path()
+    // and writes `origin` beside it ("" removes it). False, with nothing written, when the lock
+    // cannot be taken; what `save` or the origin's write throws passes on.
+    bool write(const std::function<void(const std::string&)>& save, const std::string& origin);
+    // Removes the copy and its origin; the lock stays held, so that a later write needs no new one.
     void discard();
 
 private:
@@ -45,11 +47,14 @@ public:
 
     const std::string& path() const { return path_; }
     std::filesystem::file_time_type modified() const;
-    // The copy is gone for good: restored, or declined by the user.
+    // The file the copy's project came from; "" for an untitled one or an origin unreadable now
+    // (the copy is what matters, its name only labels it).
+    std::string origin() const;
+    // The copy and its origin are gone for good: restored, or declined by the user.
     void remove();
-    // Moves the copy aside in its folder as "kept-<its name>", where no start offers it again,
-    // and returns where it now is: its old path when it could not be moved (it then stays and is
-    // offered again).
+    // Moves the copy (and its origin) aside in its folder as "kept-<its name>", where no start
+    // offers it again, and returns where it now is: its old path when it could not be moved (it
+    // then stays and is offered again).
     std::string keep();
 
 private:

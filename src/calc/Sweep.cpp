@@ -171,7 +171,14 @@ SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long dou
         point.figures.push_back(v);
     }
     point.ok = true;
+    // M_d and J are left blank then: the row says why, as the summary does.
+    if (!summary.flywheel) point.reason = summary.flywheelError;
     return point;
+}
+
+std::string sweepValueFault(const std::string& field, const std::string& typed)
+{
+    return "Поле «" + field + "»: «" + typed + "» — не число";
 }
 
 std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepPlan& plan,

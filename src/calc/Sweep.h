@@ -55,6 +55,8 @@ std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepPlan& plan
 struct SweepPoint {
     long double value = 0;
     bool ok = false;
+    // Why the variant failed; for one that ran, why some of its figures are missing (a run
+    // shorter than the flywheel's period), empty when none is.
     std::string reason;
     std::vector<std::optional<long double>> figures;
 };
@@ -70,6 +72,10 @@ struct SweepPoint {
 // a double ("J маховика = 1,2E+320 вне диапазона double").
 SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                            ResultStore& store, ResultStore& scratch);
+
+// The refusal of a sweep's value field named `field` ("от", "до") holding `typed`, which is
+// no number: "Поле «от»: «abc» — не число".
+std::string sweepValueFault(const std::string& field, const std::string& typed);
 
 // Called as variants finish: how many are done out of how many. Calls come from the workers,
 // one at a time, `done` rising by one each call.

@@ -15,6 +15,14 @@ Outcome selectStep(ParamSet& p, int index, char decimal)
     return out;
 }
 
+Outcome refuseTypedStep(const ParamSet& p, std::string_view typed, char decimal)
+{
+    Outcome out;
+    out.memo("Шаг «" + std::string(typed) + "» не из списка: действует шаг " +
+             FormatGeneral(deg(p.step), decimal) + "°");
+    return out;
+}
+
 int tuneItemIndex(long double degrees)
 {
     for (size_t i = 0; i < kTuneItems.size(); ++i)

@@ -54,6 +54,11 @@ inline constexpr const char* kModeMemo = "Изменение принято.";
 // the memo "Шаг <step in degrees, FormatGeneral with `decimal`> градусов принят".
 Outcome selectStep(ParamSet& p, int index, char decimal);
 
+// The typed text `typed` of the step box, confirmed, that names no item: the step is kept, and
+// the memo "Шаг «<typed>» не из списка: действует шаг <step in degrees, FormatGeneral with
+// `decimal`>°" says which one the calculation uses.
+Outcome refuseTypedStep(const ParamSet& p, std::string_view typed, char decimal);
+
 // The index of the step box item whose step is exactly `degrees`, -1 when no item has it.
 int tuneItemIndex(long double degrees);
 

@@ -31,6 +31,9 @@ inline constexpr const char* kReportSaveDialog = "reportSave";
 
 // The answer to "save the changes first?": save them, drop them, or keep working.
 enum class SaveChoice { Save, Discard, Cancel };
+// The answer to "the results belong to other parameters: write them?": write them as they are,
+// calculate again and write the new ones, or write nothing.
+enum class StaleChoice { SaveAsIs, Recalculate, Cancel };
 
 class Platform {
 public:
@@ -80,6 +83,12 @@ public:
     virtual SaveChoice askSaveChanges(const std::string& text)
     {
         return (void)text, SaveChoice::Cancel;
+    }
+    // Modal question with "Сохранить их как есть", "Пересчитать и сохранить" and "Отмена";
+    // closing the box cancels, as does a platform without boxes.
+    virtual StaleChoice askStaleResults(const std::string& text)
+    {
+        return (void)text, StaleChoice::Cancel;
     }
     // Modal question with "Да" and "Нет"; closing the box answers no, as does a platform
     // without boxes.

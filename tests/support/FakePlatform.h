@@ -34,6 +34,8 @@ public:
     std::deque<bool> yesNoReplies;
     // Run while a yes-or-no question is open, before it is answered (what the user does meanwhile).
     std::function<void(const std::string&)> whileAsked;
+    // Answers of askStaleResults; none left: as is, as the exports wrote before they asked.
+    std::deque<StaleChoice> staleReplies;
     // Answers of askText in order; none left: cancelled.
     std::deque<std::optional<std::string>> textReplies;
     std::vector<std::string> questions; // texts of both questions, in order ("ask:<t>" in calls)
@@ -115,6 +117,15 @@ public:
         std::optional<std::string> reply = textReplies.front();
         textReplies.pop_front();
         return reply;
+    }
+    StaleChoice askStaleResults(const std::string& text) override
+    {
+        questions.push_back(text);
+        calls.push_back("stale:" + text);
+        if (staleReplies.empty()) return StaleChoice::SaveAsIs;
+        const StaleChoice c = staleReplies.front();
+        staleReplies.pop_front();
+        return c;
     }
     bool askYesNo(const std::string& text) override
     {

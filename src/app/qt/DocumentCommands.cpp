@@ -86,11 +86,14 @@ void DocumentCommands::checkMarks()
 
 std::optional<DocumentInput> DocumentCommands::input() const
 {
-    const ParamSet* run = store_.computedWith();
-    if (!run) {
+    if (!store_.computedWith()) {
         platform_.showMessage(kNoResultsMessage);
         return std::nullopt;
     }
+    if (exportCheck_ && !exportCheck_(*store_.computedWith(), ExportSource::Store))
+        return std::nullopt;
+    const ParamSet* run = store_.computedWith(); // a recalculation may have replaced it
+    if (!run) return std::nullopt;
     DocumentInput in;
     in.run = run;
     in.store = &store_;

@@ -13,6 +13,7 @@
 #include "calc/ResultStore.h"
 #include "platform/Platform.h"
 #include "present/DocumentPlan.h"
+#include "present/ExportCheck.h"
 
 class QAction;
 class QMenu;
@@ -44,10 +45,13 @@ public:
     void addMenuItems(QWidget* window, QMenu* menu, QAction* before,
                       const std::function<void(const std::function<void()>&)>& run);
 
-    // "Отчёт PDF…": the save dialog, then the document through the atomic save; a failure is
+    // The check asked before the document is saved or printed (ExportCheck).
+    void setExportCheck(ExportCheck check) { exportCheck_ = std::move(check); }
+
+    // "Отчёт PDF…": the export check, the save dialog, then the document through the atomic save; a failure is
     // shown through the error report and keeps the old file. Without results, kNoResultsMessage.
     void savePdf();
-    // Ctrl+P: the print dialog for the same document.
+    // Ctrl+P: the export check, then the print dialog for the same document.
     void print();
 
     // The charts chosen, by key in document order; nullopt when all are (the default).
@@ -67,5 +71,6 @@ private:
     const NumberFormat& numbers_;
     DocumentSources sources_;
     DocumentTable variants_;
+    ExportCheck exportCheck_;
     std::vector<QAction*> chartActions_; // one per documentCharts() entry
 };

@@ -242,6 +242,9 @@ void LoadEditor::kindChanged()
 
 void LoadEditor::showParams()
 {
+    // The user's typing outlives a closed window while the load it was refused over stands.
+    if (refusedOver_ && refusedOver_->first == P.load && refusedOver_->second == P.period) return;
+    refusedOver_.reset();
     showLoad(P.load, P.period);
 }
 
@@ -410,25 +413,23 @@ void LoadEditor::importCsv()
 bool LoadEditor::apply()
 {
     const std::optional<LoadTable> t = table();
-    if (!t) return false;
+    if (!t) return refuse({}); // table() named the cell
     if (const auto fault = checkLoadTable(*t, period())) {
         const QString where = fault->point < t->points.size()
                                   ? QStringLiteral("строка %1").arg(fault->point + 1)
                                   : QStringLiteral("таблица пуста");
-        platform.showMessage(QStringLiteral("Нагрузка не применена: %1: %2.")
-                                 .arg(where, QString::fromStdString(fault->why))
-                                 .toStdString());
-        return false;
+        return refuse(QStringLiteral("Нагрузка не применена: %1: %2.")
+                          .arg(where, QString::fromStdString(fault->why))
+                          .toStdString());
     }
     ParamSet probe = P;
     probe.load = *t;
-    if (!loadFitsMechanism(probe)) {
-        platform.showMessage("Нагрузка не применена: нагрузка по положению ползуна требует "
-                             "полного оборота кривошипа (l1 > 0 и |b| ≤ l2 − l1).");
-        return false;
-    }
+    if (!loadFitsMechanism(probe))
+        return refuse("Нагрузка не применена: нагрузка по положению ползуна требует "
+                      "полного оборота кривошипа (l1 > 0 и |b| ≤ l2 − l1).");
     const LoadTable stored = *t;
     const int32_t stroke = period();
+    refusedOver_.reset();
     panel.run(
         [stored, stroke](ParamSet& s) {
             s.load = stored;
@@ -437,4 +438,11 @@ bool LoadEditor::apply()
         },
         QStringLiteral("нагрузка"));
     return true;
+}
+
+bool LoadEditor::refuse(const std::string& message)
+{
+    refusedOver_.emplace(P.load, P.period);
+    if (!message.empty()) platform.showMessage(message);
+    return false;
 }

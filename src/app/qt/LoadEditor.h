@@ -32,7 +32,8 @@ public:
     LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platform,
                const NumberFormat& numbers, QWidget* parent = nullptr);
 
-    // Shows the parameter set's load and period in every control.
+    // Shows the parameter set's load and period in every control; after a refused "Применить"
+    // the table as typed stays instead, until the set's load or period changes.
     void showParams();
     // Puts `table` and `period` into the controls; the chart follows.
     void showLoad(const LoadTable& table, int32_t period);
@@ -54,10 +55,16 @@ public:
     void importCsv();
     // "Применить": a table that passes checkLoadTable (and, by stroke, fits the mechanism)
     // becomes the set's load and period as one command labelled "нагрузка"; otherwise a message
-    // names the row and the reason and nothing is stored. True when stored.
+    // names the row and the reason, nothing is stored and the controls keep what was typed.
+    // True when stored.
     bool apply();
 
 private:
+    // apply's refusal: the table as typed is kept over the load then in force.
+    bool refuse(const std::string& message);
+    // The load and period in force when "Применить" was last refused, while the controls still
+    // hold what was typed then.
+    std::optional<std::pair<LoadTable, int32_t>> refusedOver_;
     void kindChanged();
     void refreshChart();
     void setHeaders();

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
 #include <QUndoStack>
@@ -115,44 +116,48 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
         autoRecalc_->parametersMayHaveChanged();
     });
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
+    // Every export asks before it writes results of other parameters than those on screen.
+    const ExportCheck check = [this](const ParamSet& written, ExportSource source) {
+        return confirmExport(written, source);
+    };
+    results_->setExportCheck(check);
+    animation_->setExportCheck(check);
+    document_->setExportCheck(check);
+    // The results on screen belong to the project "Новый" leaves behind.
+    connect(project_, &ProjectController::newProjectStarted, this, [this] {
+        resultsOfOtherProject_ = R.computedWith() != nullptr;
+        updateStaleLine();
+    });
 
     buildMenu();
-    // The client area has no room left: the line stands in the menu bar, right of the menus,
-    // where it moves nothing and keeps the bar's height.
-    // Both lines share the bar's one corner: the load in force, then the stale results.
-    auto* corner = new QWidget(menuBar());
-    corner->setObjectName("menuCorner");
-    auto* cornerLayout = new QHBoxLayout(corner);
-    cornerLayout->setContentsMargins(0, 0, 0, 0);
-    loadStatus_ = new QLabel(loadStatusText(P.load, numbers_.decimal), corner);
-    loadStatus_->setObjectName("loadStatus");
-    loadStatus_->setFont(menuBar()->font());
-    loadStatus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cornerLayout->addWidget(loadStatus_);
-    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), corner);
+    // The status bar under the client area holds both lines whole at the default width: the
+    // stale results on the left, where the eye meets them, the load in force on the right.
+    QStatusBar* status = statusBar();
+    status->setObjectName("statusBar");
+    status->setSizeGripEnabled(false);
+    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), status);
     staleLine_->setObjectName("staleResultsLine");
-    staleLine_->setFont(menuBar()->font());
-    staleLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette warning = staleLine_->palette();
     warning.setColor(QPalette::WindowText, Qt::darkRed);
     staleLine_->setPalette(warning);
-    cornerLayout->addWidget(staleLine_);
+    staleLine_->setMinimumWidth(staleLine_->sizeHint().width());
+    status->addWidget(staleLine_);
     staleLine_->setVisible(false);
     // Results of a run that stopped part-way stay marked while they are the ones shown.
-    stoppedLine_ = new QLabel(corner);
+    stoppedLine_ = new QLabel(status);
     stoppedLine_->setObjectName("stoppedRunLine");
-    stoppedLine_->setFont(menuBar()->font());
-    stoppedLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     stoppedLine_->setPalette(warning);
-    cornerLayout->addWidget(stoppedLine_);
+    status->addWidget(stoppedLine_);
     stoppedLine_->setVisible(false);
-    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
-    corner->resize(corner->sizeHint()); // whole even before the bar first lays it out
+    loadStatus_ = new QLabel(loadStatusText(P.load, numbers_.decimal), status);
+    loadStatus_->setObjectName("loadStatus");
+    loadStatus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    status->addPermanentWidget(loadStatus_);
     // The panels stand where they always stood at the default size; a larger window gives its
     // extra room to the results, so that more of the grid and the listing can be seen.
     auto* growing = new GrowingClient(client, client->findChild<QWidget*>("resultsArea"));
     growing->place();
-    resize(713, 552 + menuBar()->sizeHint().height());
+    resize(713, 552 + menuBar()->sizeHint().height() + status->sizeHint().height());
     setMinimumSize(size());
     keepOnScreenWhenShown(this);
 
@@ -212,35 +217,23 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::updateStaleLine()
 {
-    const bool stale = ::resultsStale(P, R);
+    const bool stale = resultsOfOtherProject_ || ::resultsStale(P, R);
     const std::optional<RunStop> stop = runStop(R);
     stoppedLine_->setVisible(!stale && stop);
     if (stop) {
         stoppedLine_->setText(QString::fromStdString(runStopShortText(R, numbers_.decimal)));
         stoppedLine_->setToolTip(QString::fromStdString(runStopText(R, numbers_.decimal)));
     }
-    const bool staleChanged = stale != stale_;
+    if (stale == stale_) return;
     stale_ = stale;
     staleLine_->setVisible(stale);
-    fitMenuCorner();
-    if (!staleChanged) return;
     showStaleInSideWindows();
     emit resultsStaleChanged(stale);
-}
-
-void MainWindow::fitMenuCorner()
-{
-    // The menu bar places its corner only when the corner is set, shown or hidden: a corner
-    // grown by a line would run past the window's edge.
-    QWidget* corner = menuBar()->cornerWidget(Qt::TopRightCorner);
-    corner->adjustSize();
-    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
 }
 
 void MainWindow::updateLoadStatus()
 {
     loadStatus_->setText(loadStatusText(P.load, numbers_.decimal));
-    fitMenuCorner();
     if (loadEditor_ && !loadEditor_->isVisible()) loadEditor_->showParams();
 }
 
@@ -329,6 +322,7 @@ void MainWindow::calculate()
     if (const std::string stop = runStopText(R, numbers_.decimal); !stop.empty())
         results_->setListingText(QString::fromUtf8(kCalcMemo) + QLatin1Char('\n') +
                                  QString::fromStdString(stop));
+    resultsOfOtherProject_ = false;
     updateStaleLine();
     // The grid's text is the old run's until the next refresh; its full values are gone.
     results_->storeRewritten();
@@ -343,15 +337,40 @@ void MainWindow::calculate()
         platform.showMessage(stageFaultText(fault.message, P, fault.step, numbers_.decimal));
 }
 
+bool MainWindow::confirmExport(const ParamSet& written, ExportSource source)
+{
+    if (!resultsOfOtherProject_ && sameInputs(written, P)) return true;
+    switch (platform.askStaleResults(kStaleExportQuestion)) {
+    case StaleChoice::SaveAsIs:
+        return true;
+    case StaleChoice::Recalculate:
+        calculate();
+        // The report writes the grid's text: it must show the new run too.
+        if (source == ExportSource::Grid || results_->showsResults()) results_->refreshResults();
+        return R.computedWith() != nullptr;
+    case StaleChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::haveResultsOrSay()
+{
+    // An empty chart would look like a run whose values are all zero.
+    if (R.computedWith()) return true;
+    platform.showMessage(kNoResultsMessage);
+    return false;
+}
+
 void MainWindow::showMoEChart()
 {
-    showFilled(side_.moeChart);
+    if (haveResultsOrSay()) showFilled(side_.moeChart);
 }
 
 void MainWindow::showQuantityChart()
 {
     QuantityChartWindow* chart = side_.quantityChart;
-    if (!chart) return;
+    if (!haveResultsOrSay() || !chart) return;
     const BusyCursor busy(platform);
     if (chart->isVisible())
         bringToFront(chart);
@@ -372,7 +391,7 @@ void MainWindow::showSummary()
 
 void MainWindow::showFlywheelChart()
 {
-    showFilled(side_.flywheelChart);
+    if (haveResultsOrSay()) showFilled(side_.flywheelChart);
 }
 
 template <class Chart> void MainWindow::showFilled(Chart* chart)
@@ -434,6 +453,7 @@ bool MainWindow::recalculating() const
 void MainWindow::followRecalculation(const CalcOutcome& outcome)
 {
     runGuarded([this, &outcome] {
+        resultsOfOtherProject_ = false;
         updateStaleLine();
         // The grid and the listing follow only once they were asked to show results.
         if (results_->showsResults())

@@ -10,6 +10,7 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/ExportCheck.h"
 
 class AboutWindow;
 class AutoRecalc;
@@ -69,18 +70,27 @@ public:
     // "Расчет": the memo line, a box naming the first angle the rod cannot pass (checkRodReach)
     // when there is one, the three stages, then one box per failed stage in stage order.
     void calculate();
-    // Whether the parameters on screen differ from those of the results in the store; the
-    // line "staleResultsLine" says so while they do.
+    // Whether the parameters on screen differ from those of the results in the store, or the
+    // results belong to the project before "Новый"; the line "staleResultsLine" in the status
+    // bar says so while they do.
     bool resultsStale() const { return stale_; }
-    // "Графики": shows the Mo/E chart, refilled when it was shown already.
+    // The check of every export (ExportCheck): when `written` differs from the parameters on
+    // screen (or the results are stale), asks kStaleExportQuestion: as is goes on, "Пересчитать
+    // и сохранить" calculates (and refreshes the grid for a report, or when it shows results)
+    // and goes on, "Отмена" writes nothing.
+    bool confirmExport(const ParamSet& written, ExportSource source);
+    // "Графики": before the first calculation only kNoResultsMessage; otherwise shows the Mo/E
+    // chart, refilled when it was shown already.
     void showMoEChart();
-    // "Параметры": shows the quantity chart, or brings it to the front.
+    // "Параметры": before the first calculation only kNoResultsMessage; otherwise shows the
+    // quantity chart, or brings it to the front.
     void showQuantityChart();
     // "Сводка": shows the summary of the last calculation, refilled, or brings it to the front.
     void showSummary();
     // A δ chosen in the summary: stored as one undoable step, and the summary refilled.
     void chooseDelta(long double delta);
-    // "Маховик", also the summary's "Графики маховика": shows the flywheel charts of the last
+    // "Маховик", also the summary's "Графики маховика": before the first calculation only
+    // kNoResultsMessage; otherwise shows the flywheel charts of the last
     // calculation, refilled, or brings them to the front.
     void showFlywheelChart();
     // The number format every panel writes with, for the windows main makes beside this one.
@@ -129,12 +139,12 @@ private:
     void buildMenu();
     // Compares the parameters on screen with the results' and shows or hides the line.
     void updateStaleLine();
-    // Sizes the menu bar's corner to its shown lines and places it again at the bar's right.
-    void fitMenuCorner();
     void showStaleInSideWindows();
     // Shows a chart window that fills itself when shown, refilled and brought to the front when
     // it is shown already; nothing for a missing window.
     template <class Chart> void showFilled(Chart* chart);
+    // False after telling the user there are no results yet.
+    bool haveResultsOrSay();
     // The line "loadStatus" from the load in force (loadStatusText).
     void updateLoadStatus();
     // An automatic calculation is in the store: the views follow it.
@@ -172,5 +182,7 @@ private:
     SweepWindow* sweep_ = nullptr;
     AutoRecalc* autoRecalc_ = nullptr;
     bool stale_ = false;
+    // "Новый" was chosen after the last calculation: its results belong to another project.
+    bool resultsOfOtherProject_ = false;
     int opacity_ = 0;
 };

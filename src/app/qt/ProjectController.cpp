@@ -127,9 +127,14 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
 
 QString ProjectController::title() const
 {
-    if (path_.empty()) return QString::fromUtf8(kLegacyTitle);
-    const QString name = QFileInfo(QString::fromStdString(path_)).fileName();
-    return name + (unsaved() ? "*" : "") + QStringLiteral(" — Kinovar");
+    const bool changed = unsaved();
+    if (path_.empty() && !changed) return QString::fromUtf8(kLegacyTitle);
+    QString name = QFileInfo(QString::fromStdString(path_)).fileName();
+    if (path_.empty()) name = QFileInfo(recoveredName_.value_or(QString())).fileName();
+    if (name.isEmpty()) name = QStringLiteral("Без названия");
+    if (changed) name += QLatin1Char('*');
+    if (recoveredName_ && changed) name += QStringLiteral(" (восстановлен)");
+    return name + QStringLiteral(" — Kinovar");
 }
 
 void ProjectController::stackChanged()
@@ -151,7 +156,11 @@ bool ProjectController::writeRecovery()
     // guards, so it is left at its last state.
     if (!unsaved()) return false;
     try {
-        return recovery_->write([this](const std::string& path) { writeProject(path, project()); });
+        // The name goes with the copy; a project with none leaves none beside it.
+        const std::string origin =
+            path_.empty() && recoveredName_ ? recoveredName_->toStdString() : path_;
+        return recovery_->write([this](const std::string& path) { writeProject(path, project()); },
+                                origin);
     } catch (const std::exception&) {
         return false;
     }
@@ -265,6 +274,7 @@ void ProjectController::newProject()
     path_.clear();
     markClean();
     stackChanged();
+    emit newProjectStarted();
 }
 
 void ProjectController::openReport(const std::function<void()>& open)
@@ -301,6 +311,7 @@ void ProjectController::offerRecovery()
         const QDateTime time = QFileInfo(QString::fromStdString(copy.path())).lastModified();
         const std::string question = "Восстановить несохранённый проект от " +
                                      time.toString("dd.MM.yyyy HH:mm").toStdString() + "?";
+        const std::string origin = copy.origin();
         if (!platform.askYesNo(question)) {
             copy.remove();
             continue;
@@ -320,7 +331,9 @@ void ProjectController::offerRecovery()
         // this window's own copy takes over from the old one, which goes once the new one is
         // written.
         adoptProject(content, QStringLiteral("восстановление"));
+        recoveredName_ = QString::fromStdString(origin);
         if (writeRecovery()) copy.remove();
+        stackChanged(); // the title names it
         return;
     }
 }

@@ -73,7 +73,10 @@ public:
     // The recovery copy of this window (it exists only while changes are unsaved).
     const std::string& recoveryPath() const;
     const std::vector<std::string>& recentProjects() const { return recent_; }
-    // "press.kinovar* — Kinovar" with a file open (the mark while unsaved), else kLegacyTitle.
+    // "press.kinovar* — Kinovar" with a file open (the mark while unsaved); "Без названия* —
+    // Kinovar" with none and changes; kLegacyTitle with neither. A recovered project reads
+    // "<name>* (восстановлен) — Kinovar" (its file's name, "Без названия" for none) until it is
+    // saved or another one takes its place.
     QString title() const;
 
     // The variants kept in the project, in the order kept.
@@ -96,6 +99,8 @@ public:
 signals:
     // The variant list changed: kept, renamed, removed, undone, or another project opened.
     void variantsChanged();
+    // "Новый" put the defaults in force: the results on screen belong to the project before.
+    void newProjectStarted();
 
 private:
     void stackChanged(); // title and recovery copy follow the history
@@ -132,4 +137,7 @@ private:
     std::vector<Variant> variants_;
     std::optional<std::vector<std::string>> reportCharts_;
     bool reportChartsChanged_ = false; // unsaved, though no undo step says so
+    // The file the project brought back from a recovery copy came from ("" for none); nullopt while
+    // the project is not a recovered one.
+    std::optional<QString> recoveredName_;
 };

@@ -42,6 +42,8 @@ void ProjectController::markClean()
 {
     undoStack().setClean();
     reportChartsChanged_ = false;
+    // Saved, opened or new: the project is no longer the one brought back.
+    recoveredName_.reset();
 }
 
 void ProjectController::putVariants(std::vector<Variant> variants)

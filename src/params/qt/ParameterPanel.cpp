@@ -281,7 +281,9 @@ void ParameterPanel::openEntry(int row)
 
 void ParameterPanel::confirmEntry()
 {
-    const std::string text = entryEdit->text().toStdString();
+    // The typographic minus (U+2212) that text copied from a document carries is a sign too.
+    const std::string text =
+        entryEdit->text().replace(QChar(0x2212), QLatin1Char('-')).toStdString();
     const char decimal = numbers.decimal;
     run([&text, decimal](ParamSet& p) { return ::confirmEntry(p, text, decimal); });
 }

@@ -64,6 +64,20 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                 typedStepIndex_ = stepBox->findText(stepBox->currentText());
                 stepChosen();
             }));
+    // A confirmed text that names no step (Enter, or the focus leaving) is refused: the box
+    // goes back to the step the calculation will use, so that it never shows another.
+    connect(stepBox->lineEdit(), &QLineEdit::editingFinished, this, guarded(platform, [this] {
+                const QString typed = stepBox->currentText();
+                if (stepBox->findText(typed) >= 0) return;
+                const char decimal = this->numbers.decimal;
+                if (typed == QString::fromStdString(FormatGeneral(deg(P.step), decimal)))
+                    return; // a step of no item, shown as it is in force (a project's)
+                const std::string text = typed.toStdString();
+                this->display.run([&text, decimal](ParamSet& p) {
+                    return refuseTypedStep(p, text, decimal);
+                });
+                showRunSettings();
+            }));
 }
 
 void RunSettingsPanel::showRunSettings()

@@ -118,6 +118,26 @@ bool QtPlatform::askYesNo(const std::string& text)
     return box.clickedButton() == yes;
 }
 
+StaleChoice QtPlatform::askStaleResults(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, kCaption, fromUtf8(elideMiddle(text)),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* asIs =
+        box.addButton(QStringLiteral("Сохранить их как есть"), QMessageBox::AcceptRole);
+    QPushButton* again =
+        box.addButton(QStringLiteral("Пересчитать и сохранить"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    // The safe answer is the default: Enter writes results that match the parameters shown.
+    box.setDefaultButton(again);
+    box.setEscapeButton(cancel);
+    const NormalCursorScope normal;
+    box.exec();
+    if (box.clickedButton() == asIs) return StaleChoice::SaveAsIs;
+    if (box.clickedButton() == again) return StaleChoice::Recalculate;
+    return StaleChoice::Cancel;
+}
+
 bool QtPlatform::printDocument(const std::string& title,
                                const std::function<bool(QPagedPaintDevice&)>& paint)
 {

@@ -33,6 +33,7 @@ public:
     void endBusy() override;
     SaveChoice askSaveChanges(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
+    StaleChoice askStaleResults(const std::string& text) override;
     // QPrintDialog on a high-resolution QPrinter named after the title, A4 portrait.
     bool printDocument(const std::string& title,
                        const std::function<bool(QPagedPaintDevice&)>& paint) override;

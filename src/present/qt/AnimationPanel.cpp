@@ -46,11 +46,13 @@ void AnimationPanel::exportAnimation()
 {
     // The animation shows the run in the store with its own lengths, step and N; of a run that
     // stopped part-way, its computed steps (the file's step count and total angle say so).
-    const std::optional<ParamSet> run = computedRun(R);
-    if (!run) {
+    if (!R.computedWith()) {
         platform.showMessage(kNoResultsMessage);
         return;
     }
+    if (exportCheck_ && !exportCheck_(*R.computedWith(), ExportSource::Store)) return;
+    const std::optional<ParamSet> run = computedRun(R); // a recalculation may have replaced it
+    if (!run) return;
     const BusyCursor busy(platform);
     // Beside the executable, or in the user's data folder when the program's folder is read-only.
     const std::string kineticPath = kineticFilePath(platform);

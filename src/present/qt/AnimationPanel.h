@@ -10,6 +10,7 @@
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/ExportCheck.h"
 
 class ProgressIndicator;
 class QGroupBox;
@@ -26,14 +27,18 @@ public:
 
     // Index of the checked renderer item (-1 none).
     int rendererIndex() const;
-    // "Анимация": before the first calculation only kNoResultsMessage. Otherwise writes the file
+    // "Анимация": before the first calculation only kNoResultsMessage. Otherwise the export
+    // check, then writes the file
     // of the run in the store, with the parameters it was computed with (an error is reported with
     // the file's name and nothing started; a path that is not a regular file or a new name is
     // refused, see isSaveTarget), then starts the full build for item 1 and the light one
     // otherwise; a start that fails is reported.
     void exportAnimation();
+    // The check asked before the file is written (ExportCheck).
+    void setExportCheck(ExportCheck check) { exportCheck_ = std::move(check); }
 
 private:
+    ExportCheck exportCheck_;
     // Object names "rendererChoice", "rendererItem0" and "rendererItem1".
     QGroupBox* rendererChoice = nullptr;
     std::array<QRadioButton*, 2> rendererItems{}; // the light build, the full build

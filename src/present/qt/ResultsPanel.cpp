@@ -231,17 +231,23 @@ QStringList ResultsPanel::rowCaptions() const
 
 void ResultsPanel::saveReport()
 {
+    // Without results there is nothing to report: the header alone would be followed by
+    // empty lines that look like a failed run.
+    if (!resultsOrSay()) return;
+    // The grid's text goes with the parameters it was made from; without a refresh, with those
+    // of the run's computed steps.
+    const auto written = [this]() -> ParamSet {
+        return gridWith_ ? *gridWith_ : computedRun(R).value_or(P);
+    };
+    if (exportCheck_ && !exportCheck_(written(), ExportSource::Grid)) return;
     const auto name = chooseSaveTarget(platform, {kSaveFilter, "txt", kReportSaveDialog});
     if (!name) return; // cancelled: nothing is written
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
-    // The grid's text goes with the parameters it was made from; with no results at all the
-    // report keeps the parameters on screen, as a way to keep them.
-    const std::optional<ParamSet> computed = computedRun(R);
-    const ParamSet& written = gridWith_ ? *gridWith_ : computed ? *computed : P;
+    const ParamSet run = written();
     const BusyCursor busy(platform);
     try {
-        writeReport(*name, written, gridModel->values(), numbers.decimal, 0,
-                    reportBody_.wait(gridModel->values(), written.N));
+        writeReport(*name, run, gridModel->values(), numbers.decimal, 0,
+                    reportBody_.wait(gridModel->values(), run.N));
         // The report's layout has no place for a load: say so rather than drop it silently.
         if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
         // Nor for a note: the memo says that the report holds a stopped run's computed steps.
@@ -254,7 +260,9 @@ void ResultsPanel::saveReport()
 
 void ResultsPanel::exportCsv()
 {
-    const ParamSet* run = resultsOrSay();
+    if (!resultsOrSay()) return;
+    if (exportCheck_ && !exportCheck_(*R.computedWith(), ExportSource::Store)) return;
+    const ParamSet* run = resultsOrSay(); // a recalculation may have replaced it
     if (!run) return;
     const auto name = chooseSaveTarget(platform, csvDialog(numbers.decimal));
     if (!name) return;

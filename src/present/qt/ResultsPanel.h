@@ -16,6 +16,7 @@
 #include "formats/GridValues.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/ExportCheck.h"
 
 class ListingView;
 class ProgressIndicator;
@@ -45,29 +46,32 @@ public:
     // While the grid is rewritten the listing shows only its first line and a blank line;
     // afterwards its lines come from the grid text.
     void refreshResults();
-    // "Сохранить Отчёт": asks for a file and writes the report of the grid's text, headed by
+    // "Сохранить Отчёт": before the first calculation only kNoResultsMessage; otherwise the
+    // export check, then asks for a file and writes the report of the grid's text, headed by
     // the parameters of the run the grid was refreshed from (of the last run when the grid was
-    // never refreshed, of the parameters on screen before the first calculation); a cancel
-    // writes nothing, a replaced file is named in the listing, a report of a run that stopped
-    // part-way (its computed steps) is followed by runStopText in the listing, a failed write
-    // is reported with the file's name. A target that is not a regular file or a new name is
-    // refused (chooseSaveTarget).
+    // never refreshed); a cancel writes nothing, a replaced file is named in the listing, a
+    // report of a run that stopped part-way (its computed steps) is followed by runStopText in
+    // the listing, a failed write is reported with the file's name. A target that is not a
+    // regular file or a new name is refused (chooseSaveTarget).
     void saveReport();
     // Whether the grid and the listing show a run (the last refresh went through).
     bool showsResults() const { return gridWith_.has_value(); }
     // The calculation wrote the store: the grid keeps its text, but its tooltips can no longer
     // give the values that text was made from.
     void storeRewritten();
-    // "Экспорт CSV…": before the first calculation only kNoResultsMessage; otherwise asks for a
-    // file (".csv" added to a bare name, a remembered path of its own) and writes the computed
-    // steps of the run in the store (runStopText then in the memo) as a spreadsheet table
-    // headed by the grid's captions (row names where there are none), with the program's
-    // decimal separator; a cancel writes nothing, a failed write is reported with the file's
-    // name; targets as for saveReport.
+    // "Экспорт CSV…": before the first calculation only kNoResultsMessage; otherwise the export
+    // check, then asks for a file (".csv" added to a bare name, a remembered path of its own)
+    // and writes the computed steps of the run in the store (runStopText then in the memo) as a
+    // spreadsheet table headed by the grid's captions (row names where there are none), with the
+    // program's decimal separator; a cancel writes nothing, a failed write is reported with the
+    // file's name; targets as for saveReport.
     void exportCsv();
     // "Открыть": asks for a report and reads its header into the parameter set; reportOpened()
     // follows even when a bad line stopped the reading, before the error is reported.
     void openReport();
+
+    // The check both exports ask before they write (ExportCheck).
+    void setExportCheck(ExportCheck check) { exportCheck_ = std::move(check); }
 
     // Reads the row captions from `path` into the grid and keeps their count (lines read + 1);
     // throws as the model does, keeping the previous count.
@@ -106,5 +110,6 @@ private:
     std::string gridStop_;              // where and why that run stopped, "" for a whole run
     ReportBody reportBody_;            // the report of the grid's values, made ahead
     QTimer* bodyTimer_ = nullptr;      // starts reportBody_ once refreshes pause
+    ExportCheck exportCheck_;
     std::string captionFault_;         // the caption file's fault last shown, with the file's state
 };

@@ -121,6 +121,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     progress_->setObjectName("sweepProgress");
     status_ = new QLabel(this);
     status_->setObjectName("sweepStatus");
+    status_->setWordWrap(true); // a reason must not widen the window
     runRow->addWidget(startButton_);
     runRow->addWidget(cancelButton_);
     runRow->addWidget(progress_, 1);
@@ -197,13 +198,19 @@ void SweepWindow::start()
     if (running_) return;
     SweepPlan plan;
     plan.key = keyBox_->currentData().toString().toStdString();
-    try {
-        plan.from = ParseReal(fromEdit_->text().toStdString(), numbers.decimal);
-        plan.to = ParseReal(toEdit_->text().toStdString(), numbers.decimal);
-    } catch (const ConvertError& e) {
-        platform.showError(e.what());
-        return;
-    }
+    // Either separator, as in every other field of the program.
+    const auto read = [this](const QLineEdit* field, const char* name,
+                             long double& value) -> bool {
+        const std::string typed = field->text().trimmed().toStdString();
+        try {
+            value = ParseRealAnySeparator(typed);
+            return true;
+        } catch (const ConvertError&) {
+            platform.showMessage(sweepValueFault(name, typed));
+            return false;
+        }
+    };
+    if (!read(fromEdit_, "от", plan.from) || !read(toEdit_, "до", plan.to)) return;
     plan.count = countBox_->value();
     plan.autofill = autofillBox_->isChecked();
     plan.decimal = numbers.decimal;
@@ -214,6 +221,10 @@ void SweepWindow::start()
     }
     if (worker_.joinable()) worker_.join(); // the last sweep ended: its end was handled
     cancel_ = false;
+    // What is shown is the sweep asked for or nothing: an export must never write the one
+    // before it as if it were the new one.
+    points_.clear();
+    showPoints();
     const int run = ++run_;
     worker_ = std::thread([this, base, plan, run] {
         auto result = std::make_shared<std::optional<std::vector<SweepPoint>>>();
@@ -268,8 +279,15 @@ void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>
     shownPlan_ = plan;
     const auto failed =
         std::count_if(points_.begin(), points_.end(), [](const SweepPoint& p) { return !p.ok; });
-    status_->setText(
-        QStringLiteral("Вариантов: %1, не рассчитано: %2").arg(points_.size()).arg(failed));
+    QString status =
+        QStringLiteral("Вариантов: %1, не рассчитано: %2").arg(points_.size()).arg(failed);
+    // Figures a run too short leaves blank are explained once, as the summary explains them.
+    const auto partial = std::find_if(points_.begin(), points_.end(), [](const SweepPoint& p) {
+        return p.ok && !p.reason.empty();
+    });
+    if (partial != points_.end()) status += QStringLiteral("; ") + text(partial->reason);
+    status_->setText(status);
+    status_->setToolTip(status);
     showPoints();
     emit sweepFinished(true);
 }
@@ -299,7 +317,8 @@ void SweepWindow::showPoints()
         const SweepPoint& point = points_[i];
         const int row = static_cast<int>(i);
         table_->setItem(row, 0, cell(text(FormatGeneral(point.value, numbers.decimal))));
-        auto* state = cell(point.ok ? QStringLiteral("ok") : text(point.reason));
+        auto* state =
+            cell(point.ok && point.reason.empty() ? QStringLiteral("ok") : text(point.reason));
         state->setToolTip(state->text());
         table_->setItem(row, 1, state);
         for (size_t f = 0; f < figures.size(); ++f) {

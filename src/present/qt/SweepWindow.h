@@ -39,13 +39,14 @@ public:
     // Cancels a sweep in progress and waits for its workers.
     ~SweepWindow() override;
 
-    // "Пуск": reads the key, the two values (the locale's separator), the count and the
-    // autofill box, and starts the sweep on every core; a value that is no number, or a sweep
-    // sweepPlanFault refuses, is told through the standard error report and nothing starts.
+    // "Пуск": reads the key, the two values ('.' or ',' as the separator), the count and the
+    // autofill box, and starts the sweep on every core, the previous sweep's table and chart
+    // cleared; a value that is no number is refused with a message naming its field, a sweep
+    // sweepPlanFault refuses is told through the standard error report, and nothing starts.
     // Nothing happens while a sweep runs. The buttons run each command guarded: what it throws
     // (no thread to be had) is shown through the standard error report.
     void start();
-    // "Отмена": stops the workers after the variants in hand; the window keeps what it showed.
+    // "Отмена": stops the workers after the variants in hand; the window shows no sweep then.
     void cancel();
     // Whether a sweep is running.
     bool running() const { return running_; }
@@ -63,7 +64,7 @@ public:
 signals:
     // A row of the table to be kept among the variants, with the name suggested for it.
     void keepAsVariant(const ParamSet& params, const QString& suggestedName);
-    // A sweep ended: complete (the table shows it) or cancelled (the table as it was).
+    // A sweep ended: complete (the table shows it) or cancelled (the table empty).
     void sweepFinished(bool complete);
 
 private:

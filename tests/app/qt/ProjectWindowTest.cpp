@@ -112,7 +112,7 @@ TEST_F(ProjectWindow, ProjectFileInTheWindow)
     const std::string path = data.file("press.kinovar");
     EXPECT_EQ(form->windowTitle(), "Kinovar (ver.1.3)");
     enter("l1", "12");
-    EXPECT_EQ(form->windowTitle(), "Kinovar (ver.1.3)"); // no file open: the title as it was
+    EXPECT_EQ(form->windowTitle(), "Без названия* — Kinovar"); // no file open, a change made
 
     fake.saveReplies.push_back(path);
     trigger("saveProjectAction");
