@@ -196,6 +196,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::LocaleChange && parameters_) {
         numbers_.decimal = platform.localeDecimalSeparator();
         parameters_->showValues();
+        if (runSettings_) runSettings_->showStepItems();
         if (loadStatus_) updateLoadStatus();
     }
     QMainWindow::changeEvent(event);

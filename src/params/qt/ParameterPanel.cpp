@@ -155,12 +155,11 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     connect(entryEdit, &QLineEdit::returnPressed, this,
             guarded(platform, [this] { confirmEntry(); }));
 
-    // A plain choice of the two modes: typed text could name neither. Until one is chosen the
-    // box says which mode is in force at the start.
+    // A plain choice of the two modes: typed text could name neither. It shows the mode in force
+    // from the start, as an ordinary selection: a placeholder read as a disabled box.
     modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
-    modeBox->setPlaceholderText(QStringLiteral("Режим (360)"));
-    modeBox->setCurrentIndex(-1);
-    modeBox->setToolTip(QStringLiteral("Ветвь сборки шатуна (360 или 720)"));
+    modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
+    modeBox->setToolTip(QStringLiteral("Режим: ветвь сборки шатуна (360 или 720)"));
     connect(modeBox, &QComboBox::currentIndexChanged, this,
             guarded(platform, [this] { modeChosen(); }));
 

@@ -206,13 +206,15 @@ TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
     auto* stepBox = control<QComboBox>("stepBox");
     EXPECT_TRUE(stepBox->isEditable());
     EXPECT_EQ(stepBox->currentIndex(), -1);
-    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15"));
-    EXPECT_EQ(items(stepBox), QStringList({"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2",
-                                           "ext 0.1", "ext 0.05", "ext 0.01"}));
+    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15°"));
+    // In degrees, with the locale's separator (the fake platform's is the point).
+    EXPECT_EQ(items(stepBox), QStringList({"1°", "5°", "10°", "15°", "30°", "60°", "0.5°", "0.2°",
+                                           "0.1°", "0.05°", "0.01°"}));
     auto* modeBox = control<QComboBox>("modeBox");
     EXPECT_FALSE(modeBox->isEditable());
-    EXPECT_EQ(modeBox->currentIndex(), -1);
-    EXPECT_EQ(modeBox->placeholderText(), QStringLiteral("Режим (360)"));
+    // The mode in force, as an ordinary selection.
+    EXPECT_EQ(modeBox->currentIndex(), 0);
+    EXPECT_TRUE(modeBox->placeholderText().isEmpty());
     EXPECT_EQ(items(modeBox), QStringList({"360", "720"}));
 
     auto* countEdit = control<QLineEdit>("cycleCountEdit");
