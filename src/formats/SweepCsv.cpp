@@ -28,7 +28,7 @@ void writeSweepCsv(const std::string& path, const std::string& keyHeading,
     for (const SweepPoint& point : points) {
         line = spreadsheetNumber(point.value, decimal);
         line += separator;
-        line += point.ok ? std::string("ok") : spreadsheetField(point.reason, separator);
+        line += point.ok ? std::string("готово") : spreadsheetField(point.reason, separator);
         for (const KeyFigure* figure : figures) {
             line += separator;
             const auto at = static_cast<size_t>(figure - all.data());

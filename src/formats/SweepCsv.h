@@ -13,8 +13,8 @@
 std::string sweepFigureHeading(const KeyFigure& figure);
 
 // Writes `path` through the program's text file writer: the header row `keyHeading`,
-// "Состояние" and sweepFigureHeading of each of `figures`; then per point its value, "ok" or its
-// reason, and each figure (empty where absent), numbers as spreadsheetNumber(v, decimal) writes
+// "Состояние" and sweepFigureHeading of each of `figures`; then per point its value, "готово" or
+// its reason, and each figure (empty where absent), numbers as spreadsheetNumber(v, decimal) writes
 // them. Throws InOutError as the other saves do.
 void writeSweepCsv(const std::string& path, const std::string& keyHeading,
                    const std::vector<const KeyFigure*>& figures,

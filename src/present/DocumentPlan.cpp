@@ -32,15 +32,6 @@ std::string valueText(const ParamSet& p, const ParamInfo& info, char decimal)
     return {};
 }
 
-// The caption of a parameter without the box's "=", or its key where it has no box.
-std::string captionOf(const ParamInfo& info)
-{
-    std::string caption = info.caption;
-    if (!caption.empty() && caption.back() == '=') caption.pop_back();
-    if (caption.empty()) caption = info.key;
-    return caption;
-}
-
 // The step as the run settings offer it ("0,5"), or its degrees in full when none matches.
 std::string stepText(const ParamSet& p, char decimal)
 {
@@ -101,7 +92,7 @@ DocumentPlan planDocument(const DocumentInput& in)
         std::string("Режим: ") + (p.mode != 0 ? "720" : "360"),
     };
     for (const ParamInfo& info : kParams)
-        plan.params.push_back({captionOf(info), valueText(p, info, d), info.unit});
+        plan.params.push_back({paramDisplayName(info), valueText(p, info, d), info.unit});
 
     if (p.load.active()) {
         const bool byStroke = p.load.kind == LoadKind::ByStroke;

@@ -146,7 +146,7 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     entryEdit->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid black; background: white; }"));
     entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), entryPanel);
+                              QStringLiteral("Ввести"), entryPanel);
     entryOk->setObjectName("entryOk");
     entryOk->setGeometry(32, 48, 75, 25);
     entryOk->setDefault(true);

@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
 
     EXPECT_EQ(control<QProgressBar>("progressBar")->minimum(), 0);
     EXPECT_EQ(control<QProgressBar>("progressBar")->maximum(), 12);
-    EXPECT_EQ(control<QGroupBox>("rendererChoice")->title(), QStringLiteral("Renderer"));
+    EXPECT_EQ(control<QGroupBox>("rendererChoice")->title(), QStringLiteral("Вид анимации"));
     EXPECT_EQ(control<QRadioButton>("rendererItem0")->text(), QStringLiteral("2-D во весь экран"));
     EXPECT_EQ(control<QRadioButton>("rendererItem1")->text(), QStringLiteral("3-D в окне"));
     EXPECT_TRUE(control<ListingView>("listing")->isReadOnly());

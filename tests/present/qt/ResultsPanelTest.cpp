@@ -289,8 +289,8 @@ TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
     form->resultsPanel().openReport();
     EXPECT_EQ(memo(), "before");
     EXPECT_EQ(params.l1, 33);
-    EXPECT_EQ(fake.calls, (std::vector<std::string>{"save:Text File|*.txt|All Types|*.*",
-                                                    "open:Text File|*.txt|Any Type|*.*"}));
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"save:Текстовый файл|*.txt|Все файлы|*.*",
+                                                    "open:Текстовый файл|*.txt|Все файлы|*.*"}));
     // A name typed without a suffix is saved as a text file.
     EXPECT_EQ(fake.dialogRequests.at(0).defaultSuffix, "txt");
 }
