@@ -122,19 +122,20 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     showRecent();
 
     QUndoStack* stack = &undoStack();
-    QAction* undo = addAction(editMenu, nullptr, "undoAction", QStringLiteral("Отменить"),
+    QAction* undo = addAction(editMenu, nullptr, "undoAction", QStringLiteral("&Отменить"),
                               {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* redo = addAction(
-        editMenu, nullptr, "redoAction", QStringLiteral("Повторить"),
+        editMenu, nullptr, "redoAction", QStringLiteral("&Повторить"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Each names the step it takes back or again: "Отменить: L2 = 30". They stay enabled, so
     // that their keys always reach them; with nothing to take back they do nothing.
-    const auto named = [](const QString& verb, const QString& step) {
-        return step.isEmpty() ? verb : verb + ": " + step;
+    // Each keeps its Alt letter; an '&' in a step's name (a variant's) is printed, not a letter.
+    const auto named = [](const QString& verb, QString step) {
+        return step.isEmpty() ? verb : verb + ": " + step.replace('&', QStringLiteral("&&"));
     };
     const auto follow = [=] {
-        undo->setText(named(QStringLiteral("Отменить"), stack->undoText()));
-        redo->setText(named(QStringLiteral("Повторить"), stack->redoText()));
+        undo->setText(named(QStringLiteral("&Отменить"), stack->undoText()));
+        redo->setText(named(QStringLiteral("&Повторить"), stack->redoText()));
     };
     connect(stack, &QUndoStack::indexChanged, undo, follow);
     connect(stack, &QUndoStack::cleanChanged, undo, follow);
@@ -385,7 +386,8 @@ void ProjectController::showRecent()
         action->setVisible(k < recent_.size());
         if (k >= recent_.size()) continue;
         const QString path = QString::fromStdString(recent_[k]);
-        action->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName()));
+        action->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         action->setToolTip(path);
     }
 }
