@@ -31,6 +31,7 @@
 #include "platform/qt/ReadingOrder.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
+#include "platform/qt/WindowShortcuts.h"
 #include "present/VariantTable.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/FlywheelChartWindow.h"
@@ -145,6 +146,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     fadeTimer->setInterval(1);
     connect(fadeTimer, &QTimer::timeout, this, [this] { fadeInStep(); });
     fadeTimer->start();
+    letWindowShortcutsThrough(this);
     // Last, so that the parameters it first looks at are the defaults shown.
     setAutoRecalcEnabled(platform.rememberedFlag(kAutoRecalcKey, false));
 }
