@@ -174,14 +174,17 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
         cancelEntry();
         return true;
     }
-    // A push button outside a dialog clicks on Space only; an edit button opens its entry on
-    // Enter as well, as the keyboard user expects of the focused button.
-    if (isKey(event, {Qt::Key_Return, Qt::Key_Enter}))
-        for (const ParamRowWidgets& w : rows)
-            if (watched == w.button) {
-                w.button->click();
-                return true;
-            }
+    // An edit button opens its entry on Enter and on Space alike, at the press, as the keyboard
+    // user expects of the focused button; Space's release, which would click it, is swallowed.
+    const bool edit = std::any_of(rows.begin(), rows.end(),
+                                  [watched](const ParamRowWidgets& w) { return watched == w.button; });
+    if (edit && isKey(event, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+    if (edit && event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space)
+        return true;
     return QObject::eventFilter(watched, event);
 }
 
@@ -210,12 +213,14 @@ void ParameterPanel::buildRows()
 
         w.button = new QPushButton(box);
         w.button->setObjectName(key + "Button");
-        // The button has no caption: its tip names the parameter as its row does ("M2" has no
-        // "=" to drop).
+        // The button has no caption: its tip names the parameter as its row does.
         QString name = w.caption->text();
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
         w.button->installEventFilter(this);
+        // Reached by Tab, but a click leaves the focus where it is: a click on the button of
+        // the open entry must not take the focus from what is being typed there.
+        w.button->setFocusPolicy(Qt::TabFocus);
         if (extra)
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
         else
@@ -271,7 +276,14 @@ void ParameterPanel::showTexts(const QStringList& texts)
 
 void ParameterPanel::openEntry(int row)
 {
-    entryOpener_ = rows.at(static_cast<size_t>(row)).button;
+    QPushButton* button = rows.at(static_cast<size_t>(row)).button;
+    // A second click (a double click, too) on the button of the entry already open must not
+    // throw away what is typed there: the field only gets the focus back.
+    if (entryPanel->isVisible() && entryOpener_ == button) {
+        entryEdit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    entryOpener_ = button;
     entryName->setText(qs(entryCaptionText(row)));
     const char decimal = numbers.decimal;
     run([row, decimal](ParamSet& p) { return ::openEntry(p, row, decimal); });
