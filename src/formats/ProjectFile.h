@@ -34,13 +34,17 @@ public:
     using KinovarError::KinovarError;
 };
 
-// What a project holds: the parameter set, the variants kept for comparison, and the charts the
-// printed report shows (nullopt: every chart).
+// What a project holds: the parameter set, the variants kept for comparison, the charts the
+// printed report shows (nullopt: every chart), and a free comment (the mechanism's source
+// figures, say; empty for none). Files written before the comment existed read with none.
 struct Project {
     ParamSet params;
     std::vector<Variant> variants;
     std::optional<std::vector<std::string>> reportCharts;
+    std::string comment;
 };
+// The longest comment kept, in bytes of UTF-8.
+inline constexpr size_t kMaxProjectCommentBytes = 64 * 1024;
 
 // What a read gives: the project and the keys it held that this program does not know
 // ("parameters.xyz", "colour"), in file order, each once.
@@ -67,7 +71,8 @@ void writeProject(const std::string& path, const ParamSet& p);
 // and the reason, for text that is not JSON, not a project, a newer major version, a value that
 // is not a number, not finite or refused by the parameter table (storeParam), a step the window
 // does not offer, a cycle count or mode out of range, more than kMaxVariants variants or a
-// variant refused for any of these reasons. Nothing is returned from a refused text.
+// variant refused for any of these reasons, or a "comment" that is not text of at most
+// kMaxProjectCommentBytes. Nothing is returned from a refused text.
 ProjectContent parseProject(std::string_view text);
 
 // Reads a project file as a report is read (TextReader: a regular file only, lines capped), at

@@ -23,6 +23,7 @@
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
+#include "platform/ProgramFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -110,6 +111,12 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     connect(addAction(fileMenu, before, "saveProjectAsAction",
                       QStringLiteral("Сохранить проект как…"), {}),
             &QAction::triggered, window, guard([this] { saveProjectAs(); }));
+    QMenu* examples = new QMenu(QStringLiteral("Примеры"), fileMenu);
+    examples->setObjectName("examplesMenu");
+    examples->setFont(fileMenu->font());
+    fileMenu->insertMenu(before, examples);
+    connect(examples, &QMenu::aboutToShow, window,
+            guard([this, examples] { fillExamplesMenu(examples); }));
     fileMenu->insertSeparator(before);
     for (int k = 0; k < kRecentProjects; ++k) {
         const std::string name = "recentProject" + std::to_string(k + 1);
@@ -224,7 +231,7 @@ bool ProjectController::openProject(const std::string& path)
     return confirmDiscard() && loadProject(path);
 }
 
-bool ProjectController::loadProject(const std::string& path)
+bool ProjectController::adoptFile(const std::string& path, const QString& label)
 {
     ProjectContent content;
     try {
@@ -234,17 +241,63 @@ bool ProjectController::loadProject(const std::string& path)
         platform.showError(fileErrorText(e.what(), path));
         return false;
     }
-    adoptProject(content, QStringLiteral("открытие проекта"));
+    adoptProject(content, label);
+    comment_ = content.comment;
+    // The comment says what the project is; the memo line is where a user first looks.
+    std::string memo = content.comment;
+    if (!content.unknownKeys.empty())
+        memo += (memo.empty() ? "" : "\n") + unknownKeysMemo(content.unknownKeys);
+    if (!memo.empty()) {
+        Outcome shown;
+        shown.memo(memo);
+        parameters.apply(shown);
+    }
+    return true;
+}
+
+bool ProjectController::loadProject(const std::string& path)
+{
+    if (!adoptFile(path, QStringLiteral("открытие проекта"))) return false;
     path_ = path;
     markClean();
     stackChanged();
     remember(path);
-    if (!content.unknownKeys.empty()) {
-        Outcome memo;
-        memo.memo(unknownKeysMemo(content.unknownKeys));
-        parameters.apply(memo);
-    }
     return true;
+}
+
+bool ProjectController::openExample(const std::string& path)
+{
+    if (!confirmDiscard()) return false;
+    if (!adoptFile(path, QStringLiteral("открытие примера"))) return false;
+    // The installed file is the program's: a save must ask for a place of the user's own.
+    path_.clear();
+    markClean();
+    stackChanged();
+    return true;
+}
+
+void ProjectController::fillExamplesMenu(QMenu* menu)
+{
+    menu->clear();
+    for (const std::string& path : exampleProjects(examplesFolder(platform.executableDir()))) {
+        QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
+        try {
+            const std::string comment = readProject(path).comment;
+            const std::string first = comment.substr(0, comment.find('\n'));
+            if (!first.empty()) name = QString::fromStdString(first);
+        } catch (const KinovarError&) {
+            // Listed by its file name: opening it tells what is wrong with it.
+        }
+        // A literal '&' in a name is no mnemonic.
+        QAction* item = menu->addAction(name.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setObjectName(QStringLiteral("example_%1").arg(menu->actions().size()));
+        connect(item, &QAction::triggered, window,
+                guarded(platform, [this, path] { openExample(path); }));
+    }
+    if (menu->actions().isEmpty()) {
+        QAction* none = menu->addAction(QStringLiteral("Примеры не установлены"));
+        none->setEnabled(false);
+    }
 }
 
 bool ProjectController::writeTo(const std::string& path)
@@ -279,7 +332,8 @@ void ProjectController::newProject()
     if (!confirmDiscard()) return;
     ParamSet defaults = P;
     setDefaults(defaults);
-    adoptProject(Project{defaults, {}, std::nullopt}, QStringLiteral("Новый"));
+    adoptProject(Project{defaults, {}, std::nullopt, {}}, QStringLiteral("Новый"));
+    comment_.clear();
     parameters.refreshLabels(); // the progress bar back to 0, as "Новый" always did
     // A new project holds nothing to lose until it changes; undoing "Новый" is a change again.
     path_.clear();
@@ -343,6 +397,7 @@ void ProjectController::offerRecovery()
         // Restored values are unsaved: the step leaves the history off its clean state, and
         // this window's own copy takes over from the old one.
         adoptProject(content, QStringLiteral("восстановление"));
+        comment_ = content.comment;
         fs::remove(path, ec);
         return;
     }
