@@ -98,6 +98,6 @@ void paintScene2D(QPainter& p, const QRectF& area, const SceneModel& m, int fram
     drawJoint(p, a, pin, "A");
     drawJoint(p, bpt, pin, "B");
 
-    paintCaption(p, area, frameCaption(m, frame), Qt::black);
+    paintCaption(p, area, frameCaption(m, frame, captionDecimal()), Qt::black);
     p.restore();
 }

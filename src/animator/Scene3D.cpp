@@ -172,6 +172,6 @@ void paintScene3D(QPainter& p, const QRectF& area, const SceneModel& m, int fram
     p.drawText(cam.project(f.xa + off, f.ya + off, t), "A");
     p.drawText(cam.project(f.xb + off, f.yb + off, t), "B");
 
-    paintCaption(p, area, frameCaption(m, frame), Qt::white);
+    paintCaption(p, area, frameCaption(m, frame, captionDecimal()), Qt::white);
     p.restore();
 }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "base/LocaleSeparator.h"
+
 namespace {
 
 struct Bounds {
@@ -84,12 +86,18 @@ const KineticFrame& SceneModel::frame(int index) const
     return data_.frames[static_cast<size_t>(std::clamp(index, 0, frameCount() - 1))];
 }
 
-QString frameCaption(const SceneModel& model, int frame)
+QString frameCaption(const SceneModel& model, int frame, char decimal)
 {
     const int count = model.frameCount();
     const int shown = count > 0 ? std::clamp(frame, 0, count - 1) + 1 : 0;
-    return QString::fromUtf8("Угол кривошипа: %1°   Шаг %2 из %3")
-        .arg(model.frame(frame).crank, 0, 'f', 2)
-        .arg(shown)
-        .arg(count);
+    QString angle = QString::number(model.frame(frame).crank, 'f', 2);
+    angle.replace(QLatin1Char('.'), QLatin1Char(decimal));
+    return QString::fromUtf8("Угол кривошипа: %1°   Шаг %2 из %3").arg(angle).arg(shown).arg(count);
+}
+
+char captionDecimal()
+{
+    // The environment does not change under a running program: read once.
+    static const char decimal = environmentDecimalSeparator();
+    return decimal;
 }

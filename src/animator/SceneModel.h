@@ -38,5 +38,8 @@ private:
     std::vector<Segment> pathA_, pathB_;
 };
 
-// "Угол кривошипа: 123.45°   Шаг 5 из 25": the caption both views show.
-QString frameCaption(const SceneModel& model, int frame);
+// "Угол кривошипа: 123,45°   Шаг 5 из 25": the caption both views show, the angle with two
+// decimals and `decimal` as its separator.
+QString frameCaption(const SceneModel& model, int frame, char decimal);
+// The locale's decimal separator the captions use (environmentDecimalSeparator, read once).
+char captionDecimal();

@@ -85,6 +85,8 @@ struct BatchJob {
         std::make_shared<std::optional<std::vector<std::string>>>();
     // The last project's variants: kept by --save-project, compared in the document.
     std::shared_ptr<std::vector<Variant>> variants = std::make_shared<std::vector<Variant>>();
+    // The last project's comment, kept by --save-project.
+    std::shared_ptr<std::string> comment = std::make_shared<std::string>();
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
@@ -149,12 +151,14 @@ const BatchOption kOptions[] = {
          job.projectName = projectTitle(path);
          job.actions.push_back(
              {kProjectPhase,
-              [path, notes = job.notes, charts = job.charts, variants = job.variants](ParamSet& p) {
+              [path, notes = job.notes, charts = job.charts, variants = job.variants,
+               comment = job.comment](ParamSet& p) {
                   try {
                       const ProjectContent read = readProject(path);
                       p = read.params;
                       *charts = read.reportCharts;
                       *variants = read.variants;
+                      *comment = read.comment;
                       const std::string note =
                           unknownKeysNote(read.unknownKeys, read.unknownKeyCount);
                       if (!note.empty())
@@ -404,7 +408,7 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
         {"--listing", job.listing, [&](TextWriter& w) { writeListing(w, listing); }},
         {"--save-project", job.project,
          [&](TextWriter& w) {
-             writeProject(w, Project{p, *job.variants, *job.charts});
+             writeProject(w, Project{p, *job.variants, *job.charts, *job.comment});
          }},
         {"--summary", job.summary,
          [&](TextWriter& w) {

@@ -20,13 +20,13 @@ inline constexpr const char* kStaleResultsText =
 
 // Messages of the four guards, in stage order.
 inline constexpr const char* kKinematicFault =
-    "Операция прервана. Критическая Ошибка на этапе кинематического анализа.";
+    "Операция прервана. Критическая ошибка на этапе кинематического анализа.";
 inline constexpr const char* kEnergyFault =
-    "Операция прервана. Критическая Ошибка на этапе энергетического анализа.";
+    "Операция прервана. Критическая ошибка на этапе энергетического анализа.";
 inline constexpr const char* kForceFault =
-    "Операция прервана. Критическая Ошибка на этапе силового анализа.";
+    "Операция прервана. Критическая ошибка на этапе силового анализа.";
 inline constexpr const char* kEquilibriumFault =
-    "Операция прервана. Критическая Ошибка на этапе расчёта реакций.";
+    "Операция прервана. Критическая ошибка на этапе расчёта реакций.";
 
 // Why the kinematic stage stopped when it was not an arithmetic fault: the crank's speed falls to
 // zero before the next step's angle under the entered acceleration, or B leaves the guide x = b.

@@ -17,6 +17,7 @@ using Json = ProjectJson;
 
 constexpr const char* kVariantsSection = "variants";
 constexpr const char* kReportSection = "report";
+constexpr const char* kCommentKey = "comment";
 constexpr size_t kMaxNameBytes = 1000;
 
 std::string variantWhere(size_t index)
@@ -168,6 +169,8 @@ std::string projectText(const Project& project)
     doc["version"] =
         std::to_string(kProjectFormatMajor) + "." + std::to_string(kProjectFormatMinor);
     doc["program"] = std::string("kinovar ") + kKinovarVersion;
+    // Only when there is one: a project without a comment keeps the shape older versions wrote.
+    if (!project.comment.empty()) doc[kCommentKey] = project.comment;
     writeSet(doc, project.params, "");
     // A project without variants or a chart choice keeps the shape older versions wrote.
     if (!project.variants.empty()) {
@@ -187,7 +190,7 @@ std::string projectText(const Project& project)
 
 std::string projectText(const ParamSet& p)
 {
-    return projectText(Project{p, {}, std::nullopt});
+    return projectText(Project{p, {}, std::nullopt, {}});
 }
 
 void writeProject(TextWriter& out, const Project& project)
@@ -205,12 +208,12 @@ void writeProject(const std::string& path, const Project& project)
 
 void writeProject(TextWriter& out, const ParamSet& p)
 {
-    writeProject(out, Project{p, {}, std::nullopt});
+    writeProject(out, Project{p, {}, std::nullopt, {}});
 }
 
 void writeProject(const std::string& path, const ParamSet& p)
 {
-    writeProject(path, Project{p, {}, std::nullopt});
+    writeProject(path, Project{p, {}, std::nullopt, {}});
 }
 
 ProjectContent parseProject(std::string_view text)
@@ -250,6 +253,14 @@ ProjectContent parseProject(std::string_view text)
                 out.variants.push_back(readVariant(v, out.variants.size(), unknown));
         } else if (key == kReportSection) {
             out.reportCharts = readReport(value, unknown);
+        } else if (key == kCommentKey) {
+            if (!value.is_string() ||
+                value.get_ref<const std::string&>().size() > kMaxProjectCommentBytes) {
+                const std::string most = std::to_string(kMaxProjectCommentBytes);
+                refuseKey(key, "expected a text of at most " + most + " bytes",
+                          "ожидался текст не длиннее " + most + " байт");
+            }
+            out.comment = value.get<std::string>();
         } else {
             unknown.add(key);
         }

@@ -45,13 +45,17 @@ public:
     }
 };
 
-// What a project holds: the parameter set, the variants kept for comparison, and the charts the
-// printed report shows (nullopt: every chart).
+// What a project holds: the parameter set, the variants kept for comparison, the charts the
+// printed report shows (nullopt: every chart), and a free comment (the mechanism's source
+// figures, say; empty for none). Files written before the comment existed read with none.
 struct Project {
     ParamSet params;
     std::vector<Variant> variants;
     std::optional<std::vector<std::string>> reportCharts;
+    std::string comment;
 };
+// The longest comment kept, in bytes of UTF-8.
+inline constexpr size_t kMaxProjectCommentBytes = 64 * 1024;
 
 // What a read gives: the project and the keys it held that this program does not know
 // ("parameters.xyz", "colour", "variants[1].run.hue"): the first kListedUnknownKeys in file
@@ -85,7 +89,8 @@ void writeProject(const std::string& path, const ParamSet& p);
 // a number, not finite or refused by the parameter table (storeParam), a load value or variant
 // figure beyond the range of a double, a step the window does not offer, a cycle count whose
 // steps pass 90000 or a mode out of range, more than kMaxVariants variants or a variant refused
-// for any of these reasons. Nothing is returned from a refused text. The cycle count read is
+// for any of these reasons, or a "comment" that is not text of at most kMaxProjectCommentBytes.
+// Nothing is returned from a refused text. The cycle count read is
 // the one the step count gives. The work grows linearly with the text.
 ProjectContent parseProject(std::string_view text);
 

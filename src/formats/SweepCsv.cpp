@@ -28,7 +28,7 @@ void writeSweepCsv(const std::string& path, const std::string& keyHeading,
     for (const SweepPoint& point : points) {
         line = spreadsheetNumber(point.value, decimal);
         line += separator;
-        line += point.ok && point.reason.empty() ? std::string("ok")
+        line += point.ok && point.reason.empty() ? std::string("готово")
                                                  : spreadsheetField(point.reason, separator);
         for (const KeyFigure* figure : figures) {
             line += separator;

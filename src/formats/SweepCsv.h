@@ -13,9 +13,10 @@
 std::string sweepFigureHeading(const KeyFigure& figure);
 
 // Writes `path` through the program's text file writer: the header row `keyHeading`,
-// "Состояние" and sweepFigureHeading of each of `figures`; then per point its value, "ok" or its
-// reason (for a variant that ran, why some figures are missing), and each figure (empty where
-// absent), numbers as spreadsheetNumber(v, decimal) writes them. Throws InOutError as the other saves do.
+// "Состояние" and sweepFigureHeading of each of `figures`; then per point its value, "готово" or
+// its reason (for a variant that ran, why some figures are missing), and each figure (empty
+// where absent), numbers as spreadsheetNumber(v, decimal) writes them. Throws InOutError as the
+// other saves do.
 void writeSweepCsv(const std::string& path, const std::string& keyHeading,
                    const std::vector<const KeyFigure*>& figures,
                    const std::vector<SweepPoint>& points, char decimal);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "base/NumberText.h"
 
@@ -106,6 +107,21 @@ const ParamInfo& reportHeaderParam(int line)
     for (const ParamInfo& p : kParams)
         if ((p.files & kInReport) && p.reportLine == line) return p;
     throw std::out_of_range("report header line");
+}
+
+std::string paramDisplayName(const ParamInfo& info)
+{
+    std::string name = info.caption;
+    if (!name.empty() && name.back() == '=') name.pop_back();
+    if (!name.empty()) return name;
+    // Keys are the files' names, not the user's: the parameters without a box are named here.
+    static constexpr std::pair<std::string_view, const char*> kNames[] = {
+        {"aux", "Резерв отчёта"},  {"delta", "δ маховика"}, {"step", "Шаг расчёта"},
+        {"cycles", "Циклов"},      {"mode", "Режим"},        {"period", "Период нагрузки"},
+    };
+    for (const auto& [key, shown] : kNames)
+        if (key == info.key) return shown;
+    return info.key;
 }
 
 long double paramValue(const ParamSet& p, const ParamInfo& info)

@@ -70,7 +70,7 @@ inline constexpr ParamInfo kParams[] = {
     {"ac5",   "A(B)=",  "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::ac5,    kInProject,             -1},
     {"bc5",   "B(B)=",  "м",       ParamKind::Extended, ParamGroup::Point,  nullptr,          &ParamSet::bc5,    kInProject,             -1},
     {"m1",    "M1=",    "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m1,     kInReport | kInProject,  8},
-    {"m2",    "M2",     "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m2,     kInReport | kInProject,  9},
+    {"m2",    "M2=",    "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m2,     kInReport | kInProject,  9},
     {"m3",    "M3=",    "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m3,     kInReport | kInProject, 10},
     {"i1",    "I1=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i1,     kInReport | kInProject, 11},
     {"i2",    "I2=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i2,     kInReport | kInProject, 12},
@@ -163,6 +163,10 @@ inline constexpr int kReportHeaderLines = [] {
     return n;
 }();
 const ParamInfo& reportHeaderParam(int line); // 0 <= line < kReportHeaderLines
+
+// The parameter's name as the interface and the document print it: its caption without the box's
+// "=" ("M2"), or for a parameter without a box a Russian name ("Шаг расчёта", "δ маховика").
+std::string paramDisplayName(const ParamInfo& info);
 
 // The value of a real parameter (Double or Extended), widened to extended.
 long double paramValue(const ParamSet& p, const ParamInfo& info);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/RunSettings.h"
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
 
 #include "base/NumberText.h"
@@ -30,6 +32,28 @@ int tuneItemIndex(long double degrees)
     return -1;
 }
 
+std::string stepItemText(int index, char decimal)
+{
+    std::string text = kTuneItems.at(static_cast<size_t>(index)).text;
+    std::replace(text.begin(), text.end(), '.', decimal);
+    return text + "°";
+}
+
+int stepItemForText(std::string_view text)
+{
+    std::string t(text);
+    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+    while (!t.empty() && blank(static_cast<unsigned char>(t.back()))) t.pop_back();
+    while (!t.empty() && blank(static_cast<unsigned char>(t.front()))) t.erase(0, 1);
+    if (t.starts_with("ext ")) t.erase(0, 4);
+    if (t.ends_with("°")) t.resize(t.size() - std::string_view("°").size());
+    std::replace(t.begin(), t.end(), ',', '.');
+    // Only the items' own spellings: "15.0" or "1e1" name no item as they never did.
+    for (size_t i = 0; i < kTuneItems.size(); ++i)
+        if (t == kTuneItems[i].text) return static_cast<int>(i);
+    return -1;
+}
+
 Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
 {
     Outcome out;
@@ -53,8 +77,12 @@ Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
         p.cycles = count;
         p.N = static_cast<int32_t>(steps);
     }
-    const long double covered = static_cast<long double>(int64_t{p.N} - 1) * p.step;
-    out.memo("Цикл " + FormatGeneral(deg(covered), decimal) + " градусов принят");
+    // Steps and degrees both named: at 1° the two numbers agree and one alone reads as either.
+    const int64_t stepsRun = int64_t{p.N} - 1;
+    const long double covered = static_cast<long double>(stepsRun) * p.step;
+    out.memo("Принято: циклов " + FormatInteger(p.cycles) + ", шагов " +
+             std::to_string(stepsRun) + ", поворот кривошипа " + FormatGeneral(deg(covered), decimal) +
+             "°");
     return out;
 }
 

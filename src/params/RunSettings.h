@@ -11,7 +11,8 @@
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
 
-// The items of the step box and the step each sets, in degrees (extended constants).
+// The steps the step box offers, in degrees (extended constants), with the number as written
+// with a point; the box shows it with the locale's separator and a degree sign (stepItemText).
 struct TuneItem {
     const char* text;
     long double degrees;
@@ -23,11 +24,11 @@ inline constexpr std::array<TuneItem, 11> kTuneItems{{
     {"15", 15.0L},
     {"30", 30.0L},
     {"60", 60.0L},
-    {"ext 0.5", 0.5L},
-    {"ext 0.2", 0.2L},
-    {"ext 0.1", 0.1L},
-    {"ext 0.05", 0.05L},
-    {"ext 0.01", 0.01L},
+    {"0.5", 0.5L},
+    {"0.2", 0.2L},
+    {"0.1", 0.1L},
+    {"0.05", 0.05L},
+    {"0.01", 0.01L},
 }};
 // The items of the mode box: index 0 is the "360" mode, the other the "720" mode.
 inline constexpr std::array<const char*, 2> kModeItems{"360", "720"};
@@ -49,6 +50,13 @@ inline constexpr const char* kCountLimitMessage =
     "Решение 2> Введите меньше циклов и увеличьте шаг";
 inline constexpr const char* kModeMemo = "Изменение принято.";
 
+// The step box's item `index` as shown: "15°", "0,1°" with `decimal` ','.
+std::string stepItemText(int index, char decimal);
+
+// The item a typed step names: its number with either separator, with or without a trailing
+// degree sign and surrounding blanks (the legacy "ext 0.1" form too); -1 when it names none.
+int stepItemForText(std::string_view text);
+
 // A step chosen: the selected index of the step box (-1 when typed text selects no item): index
 // 0..10 sets step = degrees * pi/180, any other keeps it; index > 6 shows kFineStepWarning; then
 // the memo "Шаг <step in degrees, FormatGeneral with `decimal`> градусов принят".
@@ -66,7 +74,7 @@ int tuneItemIndex(long double degrees);
 // hexadecimal 32-bit integer, or a negative count, shows kCountFault and changes nothing. A count
 // whose N = 24 * count + 1 exceeds 90000 shows kCountLimitMessage and leaves N and cycles as they
 // were; any other sets cycles to the count and N to 24 * count + 1. Then, in either case, the
-// memo "Цикл <(N-1)*step in degrees> градусов принят".
+// memo "Принято: циклов <cycles>, шагов <N-1>, поворот кривошипа <(N-1)*step in degrees>°".
 Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal);
 
 // A mode chosen: the selected index of the mode box: mode 0 for index 0, else 1 (-1, no item

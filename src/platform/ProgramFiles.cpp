@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProgramFiles.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -67,4 +68,20 @@ std::vector<std::string> animatorArguments(const std::string& animator,
 std::string captionsPath(const std::string& exeDir)
 {
     return besideOrInstalled(exeDir, "scr.ini", kInstalledDataDir, "scr.ini");
+}
+
+std::string examplesFolder(const std::string& exeDir)
+{
+    return besideOrInstalled(exeDir, "examples", kInstalledDataDir, "examples") + "/";
+}
+
+std::vector<std::string> exampleProjects(const std::string& folder)
+{
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec) && it->path().extension() == ".kinovar")
+            found.push_back(it->path().string());
+    std::sort(found.begin(), found.end());
+    return found;
 }

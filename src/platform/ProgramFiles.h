@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the program's own files live: "scr.ini" and the animator beside the executable or in the
-// installed tree relative to it, and "Kinetic.ini" beside the executable or, when that folder is
-// read-only, in the user's data folder.
+// Where the program's own files live: "scr.ini", the example projects and the animator beside
+// the executable or in the installed tree relative to it, and "Kinetic.ini" beside the
+// executable or, when that folder is read-only, in the user's data folder.
 #pragma once
 #include <string>
 #include <vector>
@@ -32,3 +32,12 @@ std::vector<std::string> animatorArguments(const std::string& animator,
 // (kInstalledDataDir from exeDir) when that is there, else the one beside, so that reading it
 // reports "File not found" as before.
 std::string captionsPath(const std::string& exeDir);
+
+// The folder of the example projects: "examples/" beside the executable when it is there, else
+// the installed one (kInstalledDataDir/examples from exeDir) when that is there, else the one
+// beside. Ends in '/'.
+std::string examplesFolder(const std::string& exeDir);
+
+// The example projects of `folder`: its regular "*.kinovar" files, sorted by name (the names
+// start with their place in the menu). None when the folder is missing or unreadable.
+std::vector<std::string> exampleProjects(const std::string& folder);

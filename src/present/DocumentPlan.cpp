@@ -33,15 +33,6 @@ std::string valueText(const ParamSet& p, const ParamInfo& info, char decimal)
     return {};
 }
 
-// The caption of a parameter without the box's "=", or its key where it has no box.
-std::string captionOf(const ParamInfo& info)
-{
-    std::string caption = info.caption;
-    if (!caption.empty() && caption.back() == '=') caption.pop_back();
-    if (caption.empty()) caption = info.key;
-    return caption;
-}
-
 // The step as the run settings offer it ("0,5"), or its degrees in full when none matches.
 std::string stepText(const ParamSet& p, char decimal)
 {
@@ -105,11 +96,11 @@ DocumentPlan planDocument(const DocumentInput& in)
     if (const std::string stop = runStopText(*in.store, d); !stop.empty())
         plan.titleLines.push_back(stop);
     for (const ParamInfo& info : kParams)
-        plan.params.push_back({captionOf(info), valueText(p, info, d), info.unit});
+        plan.params.push_back({paramDisplayName(info), valueText(p, info, d), info.unit});
     for (const ParamNote& note : kParamNotes) {
         std::string names;
         for (const ParamInfo& info : kParams)
-            if (listsWord(note.keys, info.key)) names += (names.empty() ? "" : ", ") + captionOf(info);
+            if (listsWord(note.keys, info.key)) names += (names.empty() ? "" : ", ") + paramDisplayName(info);
         plan.paramNotes.push_back(names + ": " + note.text);
     }
 

@@ -45,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fuzz::fail("the bar width is not a positive finite number");
     checkPath(model.pathA(), model.frameCount());
     checkPath(model.pathB(), model.frameCount());
-    (void)frameCaption(model, model.frameCount() / 2);
+    (void)frameCaption(model, model.frameCount() / 2, ',');
     return 0;
 }

@@ -63,6 +63,15 @@ as_user "$prefix/bin/kinovar-batch" --autofill --report "$home/run.txt" \
 [[ $(wc -l <"$home/run.txt") -eq $((14 + 79 * 25)) ]] || fail "report has $(wc -l <"$home/run.txt") lines"
 [[ $(wc -l <"$home/Kinetic.ini") -eq $((8 + 9 * 25)) ]] || fail "Kinetic.ini has the wrong length"
 
+# The example projects "Файл → Примеры" lists, where the program finds them from its folder; the
+# installed batch runs each.
+examples=("$prefix"/share/kinovar/examples/*.kinovar)
+[[ ${#examples[@]} -eq 3 && -f ${examples[0]} ]] || fail "share/kinovar/examples holds ${#examples[@]} projects"
+for example in "${examples[@]}"; do
+  as_user "$prefix/bin/kinovar-batch" --project "$example" --summary "$home/example.json" ||
+    fail "the batch refused $example"
+done
+
 # The installed animator draws a step of that file.
 for animator in Animator Anima_dx7; do
   as_user "$prefix/libexec/kinovar/Animator/$animator" --kinetic "$home/Kinetic.ini" \

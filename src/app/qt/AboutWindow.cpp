@@ -118,7 +118,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName("aboutWindow");
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("О программе"));
     setFont(uiFont(11));
     setFixedSize(194, 433);
     move(203, 133);

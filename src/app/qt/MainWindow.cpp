@@ -30,8 +30,10 @@
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/ReadingOrder.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
+#include "platform/qt/WindowShortcuts.h"
 #include "present/VariantTable.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/FlywheelChartWindow.h"
@@ -86,19 +88,8 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     connect(project_, &ProjectController::variantsChanged, this, [this] {
         document_->setVariants(variantTable(project_->variants(), std::nullopt, numbers_.decimal));
     });
-    // Tab goes in reading order: the memo line, the edit buttons in the parameter order, the
-    // entry, the parameter commands, the run settings with the mode box, the renderer, the grid
-    // last. The panels keep their controls to themselves; the window knows them by their object
-    // names.
-    QStringList order{"listing"};
-    for (int r = 0; r < kParamRowCount; ++r)
-        order << QString::fromUtf8(paramRow(r).key) + "Button";
-    order.append({"entryEdit", "entryOk", "autofillButton", "refreshButton", "stepBox",
-                  "cycleCountEdit", "cycleTypeBox", "cycleEditButton", "modeBox", "rendererItem0",
-                  "rendererItem1", "grid"});
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(client->findChild<QWidget*>(order[i - 1]),
-                    client->findChild<QWidget*>(order[i]));
+    // Tab goes in reading order, as the controls stand: top to bottom, left to right.
+    setReadingTabOrder(client);
     // Tab from cell to cell would hold the keyboard in the grid for good; the arrows do that.
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
@@ -169,6 +160,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     fadeTimer->setInterval(1);
     connect(fadeTimer, &QTimer::timeout, this, [this] { fadeInStep(); });
     fadeTimer->start();
+    letWindowShortcutsThrough(this);
     // Last, so that the parameters it first looks at are the defaults shown.
     setAutoRecalcEnabled(platform.rememberedFlag(kAutoRecalcKey, false));
 }
@@ -210,6 +202,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::LocaleChange && parameters_) {
         numbers_.decimal = platform.localeDecimalSeparator();
         parameters_->showValues();
+        if (runSettings_) runSettings_->showStepItems();
         if (loadStatus_) updateLoadStatus();
     }
     QMainWindow::changeEvent(event);

@@ -10,6 +10,7 @@
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
+#include "platform/qt/Mnemonics.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "present/qt/AnimationPanel.h"
 #include "present/qt/ResultsPanel.h"
@@ -46,7 +47,7 @@ void MainWindow::buildMenu()
     ResultsPanel* results = results_;
     AnimationPanel* animation = animation_;
 
-    QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("Файл"));
+    QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("&Файл"));
     newAction = addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
                         QKeySequence(Qt::CTRL | Qt::Key_N),
                         [project = project_] { project->newProject(); });
@@ -61,14 +62,14 @@ void MainWindow::buildMenu()
         addItem(this, fileMenu, "exportCsvAction", QStringLiteral("Экспорт CSV…"),
                 QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
     quitAction =
-        addItem(this, fileMenu, "quitAction", QStringLiteral("Выход"), {}, [this] { quit(); });
+        addItem(this, fileMenu, "quitAction", QStringLiteral("В&ыход"), {}, [this] { quit(); });
 
     document_->addMenuItems(this, fileMenu, quitAction,
                             [this](const std::function<void()>& c) { runGuarded(c); });
     project_->addMenuItems(fileMenu, exportCsvAction,
-                           addMenu("editMenu", QStringLiteral("Правка")));
+                           addMenu("editMenu", QStringLiteral("&Правка")));
 
-    QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("Вид"));
+    QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("&Вид"));
     refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
                             QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
     summaryAction = addItem(this, viewMenu, "summaryAction", QStringLiteral("Сводка"),
@@ -90,7 +91,7 @@ void MainWindow::buildMenu()
     connect(indicatorAction, &QAction::toggled, progress_,
             guarded(platform, [progress](bool on) { progress->setFollowsRefresh(on); }));
 
-    QMenu* operationsMenu = addMenu("operationsMenu", QStringLiteral("Операции"));
+    QMenu* operationsMenu = addMenu("operationsMenu", QStringLiteral("&Операции"));
     calculateAction = addItem(this, operationsMenu, "calculateAction", QStringLiteral("Расчет"),
                               QKeySequence(Qt::Key_F9), [this] { calculate(); });
     animationAction =
@@ -115,7 +116,12 @@ void MainWindow::buildMenu()
     connect(autoRecalcAction, &QAction::toggled, this,
             guarded(platform, [this](bool on) { setAutoRecalcEnabled(on); }));
 
-    QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("Помощь"));
+    QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("По&мощь"));
     aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},
                           [this] { showAbout(); });
+
+    // The items' letters are given as each menu opens: other parts add and rename items later.
+    for (QMenu* menu : {fileMenu, viewMenu, operationsMenu, helpMenu,
+                        bar->findChild<QMenu*>("editMenu")})
+        keepMnemonics(menu);
 }

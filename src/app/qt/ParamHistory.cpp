@@ -82,10 +82,7 @@ void ParamHistory::put(const ParamSet& values, const QStringList& texts)
 QString ParamHistory::changeLabel(const ParamSet& before, const ParamSet& after, char decimal)
 {
     const auto name = [&](const ParamInfo& info) {
-        QString caption = QString::fromUtf8(info.caption);
-        if (caption.endsWith(QLatin1Char('='))) caption.chop(1);
-        if (caption.isEmpty()) caption = QString::fromUtf8(info.key);
-        return caption + " = " +
+        return QString::fromStdString(paramDisplayName(info)) + " = " +
                QString::fromStdString(FormatGeneral(paramValue(after, info), decimal));
     };
     // An entry names its parameter, whatever else follows it (b follows l2).

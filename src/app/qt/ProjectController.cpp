@@ -21,6 +21,7 @@
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
+#include "platform/ProgramFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -92,6 +93,12 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     connect(addAction(fileMenu, before, "saveProjectAsAction",
                       QStringLiteral("Сохранить проект как…"), {}),
             &QAction::triggered, window, guard([this] { saveProjectAs(); }));
+    QMenu* examples = new QMenu(QStringLiteral("Примеры"), fileMenu);
+    examples->setObjectName("examplesMenu");
+    examples->setFont(fileMenu->font());
+    fileMenu->insertMenu(before, examples);
+    connect(examples, &QMenu::aboutToShow, window,
+            guard([this, examples] { fillExamplesMenu(examples); }));
     fileMenu->insertSeparator(before);
     for (int k = 0; k < kRecentProjects; ++k) {
         const std::string name = "recentProject" + std::to_string(k + 1);
@@ -104,19 +111,20 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     showRecent();
 
     QUndoStack* stack = &undoStack();
-    QAction* undo = addAction(editMenu, nullptr, "undoAction", QStringLiteral("Отменить"),
+    QAction* undo = addAction(editMenu, nullptr, "undoAction", QStringLiteral("&Отменить"),
                               {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* redo = addAction(
-        editMenu, nullptr, "redoAction", QStringLiteral("Повторить"),
+        editMenu, nullptr, "redoAction", QStringLiteral("&Повторить"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Each names the step it takes back or again: "Отменить: L2 = 30". They stay enabled, so
     // that their keys always reach them; with nothing to take back they do nothing.
-    const auto named = [](const QString& verb, const QString& step) {
-        return step.isEmpty() ? verb : verb + ": " + step;
+    // Each keeps its Alt letter; an '&' in a step's name (a variant's) is printed, not a letter.
+    const auto named = [](const QString& verb, QString step) {
+        return step.isEmpty() ? verb : verb + ": " + step.replace('&', QStringLiteral("&&"));
     };
     const auto follow = [=] {
-        undo->setText(named(QStringLiteral("Отменить"), stack->undoText()));
-        redo->setText(named(QStringLiteral("Повторить"), stack->redoText()));
+        undo->setText(named(QStringLiteral("&Отменить"), stack->undoText()));
+        redo->setText(named(QStringLiteral("&Повторить"), stack->redoText()));
     };
     connect(stack, &QUndoStack::indexChanged, undo, follow);
     connect(stack, &QUndoStack::cleanChanged, undo, follow);
@@ -213,7 +221,7 @@ bool ProjectController::openProject(const std::string& path)
     return confirmDiscard() && loadProject(path);
 }
 
-bool ProjectController::loadProject(const std::string& path)
+bool ProjectController::adoptFile(const std::string& path, const QString& label)
 {
     ProjectContent content;
     try {
@@ -223,17 +231,64 @@ bool ProjectController::loadProject(const std::string& path)
         platform.showError(fileErrorText(windowMessage(e), path));
         return false;
     }
-    adoptProject(content, QStringLiteral("открытие проекта"));
+    adoptProject(content, label);
+    comment_ = content.comment;
+    // The comment says what the project is; the memo line is where a user first looks.
+    std::string memo = content.comment;
+    if (!content.unknownKeys.empty())
+        memo += (memo.empty() ? "" : "\n") +
+                unknownKeysMemo(content.unknownKeys, content.unknownKeyCount);
+    if (!memo.empty()) {
+        Outcome shown;
+        shown.memo(memo);
+        parameters.apply(shown);
+    }
+    return true;
+}
+
+bool ProjectController::loadProject(const std::string& path)
+{
+    if (!adoptFile(path, QStringLiteral("открытие проекта"))) return false;
     path_ = path;
     markClean();
     stackChanged();
     remember(path);
-    if (!content.unknownKeys.empty()) {
-        Outcome memo;
-        memo.memo(unknownKeysMemo(content.unknownKeys, content.unknownKeyCount));
-        parameters.apply(memo);
-    }
     return true;
+}
+
+bool ProjectController::openExample(const std::string& path)
+{
+    if (!confirmDiscard()) return false;
+    if (!adoptFile(path, QStringLiteral("открытие примера"))) return false;
+    // The installed file is the program's: a save must ask for a place of the user's own.
+    path_.clear();
+    markClean();
+    stackChanged();
+    return true;
+}
+
+void ProjectController::fillExamplesMenu(QMenu* menu)
+{
+    menu->clear();
+    for (const std::string& path : exampleProjects(examplesFolder(platform.executableDir()))) {
+        QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
+        try {
+            const std::string comment = readProject(path).comment;
+            const std::string first = comment.substr(0, comment.find('\n'));
+            if (!first.empty()) name = QString::fromStdString(first);
+        } catch (const KinovarError&) {
+            // Listed by its file name: opening it tells what is wrong with it.
+        }
+        // A literal '&' in a name is no mnemonic.
+        QAction* item = menu->addAction(name.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setObjectName(QStringLiteral("example_%1").arg(menu->actions().size()));
+        connect(item, &QAction::triggered, window,
+                guarded(platform, [this, path] { openExample(path); }));
+    }
+    if (menu->actions().isEmpty()) {
+        QAction* none = menu->addAction(QStringLiteral("Примеры не установлены"));
+        none->setEnabled(false);
+    }
 }
 
 bool ProjectController::writeTo(const std::string& path)
@@ -268,7 +323,8 @@ void ProjectController::newProject()
     if (!confirmDiscard()) return;
     ParamSet defaults = P;
     setDefaults(defaults);
-    adoptProject(Project{defaults, {}, std::nullopt}, QStringLiteral("Новый"));
+    adoptProject(Project{defaults, {}, std::nullopt, {}}, QStringLiteral("Новый"));
+    comment_.clear();
     parameters.refreshLabels(); // the progress bar back to 0, as "Новый" always did
     // A new project holds nothing to lose until it changes; undoing "Новый" is a change again.
     path_.clear();
@@ -332,6 +388,7 @@ void ProjectController::offerRecovery()
         // written.
         adoptProject(content, QStringLiteral("восстановление"));
         recoveredName_ = QString::fromStdString(origin);
+        comment_ = content.comment;
         if (writeRecovery()) copy.remove();
         stackChanged(); // the title names it
         return;
@@ -376,7 +433,8 @@ void ProjectController::showRecent()
         action->setVisible(k < recent_.size());
         if (k >= recent_.size()) continue;
         const QString path = QString::fromStdString(recent_[k]);
-        action->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName()));
+        action->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         action->setToolTip(path);
     }
 }

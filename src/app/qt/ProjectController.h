@@ -43,6 +43,14 @@ public:
     // to `fileMenu` before `before`, and "Отменить" / "Повторить" to `editMenu`.
     void addMenuItems(QMenu* fileMenu, QAction* before, QMenu* editMenu);
 
+    // "Файл → Примеры": the example projects installed with the program (examplesFolder), each
+    // named by its comment's first line; an example opens as a new project with no file, so
+    // that saving asks where. Built afresh each time the menu opens.
+    void fillExamplesMenu(QMenu* menu);
+    // Opens the example at `path` after the question, as a project without a file; its comment
+    // goes to the memo. False when nothing was opened (refused: the error is shown).
+    bool openExample(const std::string& path);
+
     // "Открыть проект…": asks before unsaved changes are dropped, then the dialog.
     void openProjectDialog();
     // Opens `path` after the question: on success the set, the controls, the title and the
@@ -93,8 +101,10 @@ public:
     // it is an unsaved change (not an undo step).
     const std::optional<std::vector<std::string>>& reportCharts() const { return reportCharts_; }
     void setReportCharts(std::optional<std::vector<std::string>> charts);
+    // The comment of the project (its source figures), kept as it was opened.
+    const std::string& comment() const { return comment_; }
     // What "Сохранить проект" writes.
-    Project project() const { return Project{P, variants_, reportCharts_}; }
+    Project project() const { return Project{P, variants_, reportCharts_, comment_}; }
 
 signals:
     // The variant list changed: kept, renamed, removed, undone, or another project opened.
@@ -107,6 +117,8 @@ private:
     bool writeRecovery(); // false when no copy could be written
     void showAll();                                           // every control shows the set
     bool loadProject(const std::string& path);                // openProject without the question
+    // Reads `path` and puts it on screen; false (the error shown) when refused.
+    bool adoptFile(const std::string& path, const QString& label);
     void adopt(const ParamSet& values, const QString& label); // one undo step to `values`
     // One undo step to the project's set and variants (the report's chart choice follows).
     void adoptProject(const Project& project, const QString& label);
@@ -136,6 +148,7 @@ private:
     QTimer* recoveryTimer_ = nullptr; // writes the recovery copy a moment after a change
     std::vector<Variant> variants_;
     std::optional<std::vector<std::string>> reportCharts_;
+    std::string comment_;
     bool reportChartsChanged_ = false; // unsaved, though no undo step says so
     // The file the project brought back from a recovery copy came from ("" for none); nullopt while
     // the project is not a recovered one.

@@ -146,7 +146,7 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     entryEdit->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid black; background: white; }"));
     entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), entryPanel);
+                              QStringLiteral("Ввести"), entryPanel);
     entryOk->setObjectName("entryOk");
     entryOk->setGeometry(32, 48, 75, 25);
     entryOk->setDefault(true);
@@ -155,12 +155,11 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     connect(entryEdit, &QLineEdit::returnPressed, this,
             guarded(platform, [this] { confirmEntry(); }));
 
-    // A plain choice of the two modes: typed text could name neither. Until one is chosen the
-    // box says which mode is in force at the start.
+    // A plain choice of the two modes: typed text could name neither. It shows the mode in force
+    // from the start, as an ordinary selection: a placeholder read as a disabled box.
     modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
-    modeBox->setPlaceholderText(QStringLiteral("Режим (360)"));
-    modeBox->setCurrentIndex(-1);
-    modeBox->setToolTip(QStringLiteral("Ветвь сборки шатуна (360 или 720)"));
+    modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
+    modeBox->setToolTip(QStringLiteral("Режим: ветвь сборки шатуна (360 или 720)"));
     connect(modeBox, &QComboBox::currentIndexChanged, this,
             guarded(platform, [this] { modeChosen(); }));
 
@@ -175,14 +174,17 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
         cancelEntry();
         return true;
     }
-    // A push button outside a dialog clicks on Space only; an edit button opens its entry on
-    // Enter as well, as the keyboard user expects of the focused button.
-    if (isKey(event, {Qt::Key_Return, Qt::Key_Enter}))
-        for (const ParamRowWidgets& w : rows)
-            if (watched == w.button) {
-                w.button->click();
-                return true;
-            }
+    // An edit button opens its entry on Enter and on Space alike, at the press, as the keyboard
+    // user expects of the focused button; Space's release, which would click it, is swallowed.
+    const bool edit = std::any_of(rows.begin(), rows.end(),
+                                  [watched](const ParamRowWidgets& w) { return watched == w.button; });
+    if (edit && isKey(event, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})) {
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+    if (edit && event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space)
+        return true;
     return QObject::eventFilter(watched, event);
 }
 
@@ -212,12 +214,14 @@ void ParameterPanel::buildRows()
 
         w.button = new QPushButton(box);
         w.button->setObjectName(key + "Button");
-        // The button has no caption: its tip names the parameter as its row does ("M2" has no
-        // "=" to drop).
+        // The button has no caption: its tip names the parameter as its row does.
         QString name = w.caption->text();
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
         w.button->installEventFilter(this);
+        // Reached by Tab, but a click leaves the focus where it is: a click on the button of
+        // the open entry must not take the focus from what is being typed there.
+        w.button->setFocusPolicy(Qt::TabFocus);
         if (extra)
             w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
         else
@@ -273,7 +277,14 @@ void ParameterPanel::showTexts(const QStringList& texts)
 
 void ParameterPanel::openEntry(int row)
 {
-    entryOpener_ = rows.at(static_cast<size_t>(row)).button;
+    QPushButton* button = rows.at(static_cast<size_t>(row)).button;
+    // A second click (a double click, too) on the button of the entry already open must not
+    // throw away what is typed there: the field only gets the focus back.
+    if (entryPanel->isVisible() && entryOpener_ == button) {
+        entryEdit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    entryOpener_ = button;
     entryName->setText(qs(entryCaptionText(row)));
     const char decimal = numbers.decimal;
     run([row, decimal](ParamSet& p) { return ::openEntry(p, row, decimal); });

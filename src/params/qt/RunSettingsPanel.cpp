@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <cstdint>
 
 #include "base/NumberText.h"
@@ -22,12 +23,13 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
 {
     runSettings = makePanel(client, "runSettings", {344, 408, 121, 129}, kButtonFace);
     stepCaption = makeLabel(runSettings, "stepCaption", QStringLiteral("Шаг расчета:"), 8, 8);
-    stepBox = makeCombo(runSettings, "stepBox", {48, 24, 65, 21},
-                        {"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2", "ext 0.1",
-                         "ext 0.05", "ext 0.01"});
-    makeEditable(stepBox, QStringLiteral("15"));
-    stepBox->setToolTip(QStringLiteral("Шаг поворота кривошипа в градусах; «ext 0.1» — шаг 0,1°. "
-                                       "Мелкий шаг — для малых L1 и L2."));
+    QStringList stepTexts;
+    for (size_t k = 0; k < kTuneItems.size(); ++k)
+        stepTexts << QString::fromStdString(stepItemText(static_cast<int>(k), numbers.decimal));
+    stepBox = makeCombo(runSettings, "stepBox", {48, 24, 65, 21}, stepTexts);
+    makeEditable(stepBox, QString::fromStdString(stepItemText(3, numbers.decimal)));
+    stepBox->setToolTip(QStringLiteral("Шаг поворота кривошипа в градусах. "
+                                       "Мелкий шаг (меньше 1°) — для малых L1 и L2."));
     cycleCaption = makeLabel(runSettings, "cycleCaption", QStringLiteral("Шаг-циклов:"), 8, 56);
     cycleCountEdit = new QLineEdit(QStringLiteral("1"), runSettings);
     cycleCountEdit->setObjectName("cycleCountEdit");
@@ -61,7 +63,7 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                 if (!typedAlready) stepChosen();
             }));
     connect(stepBox->lineEdit(), &QLineEdit::textEdited, this, guarded(platform, [this] {
-                typedStepIndex_ = stepBox->findText(stepBox->currentText());
+                typedStepIndex_ = stepItemForText(stepBox->currentText().toStdString());
                 stepChosen();
             }));
     // A confirmed text that names no step (Enter, or the focus leaving) is refused: the box
@@ -99,6 +101,18 @@ void RunSettingsPanel::showRunSettings()
     showCycleCount();
 }
 
+void RunSettingsPanel::showStepItems()
+{
+    const QSignalBlocker quietStep(stepBox);
+    const QSignalBlocker quietStepText(stepBox->lineEdit());
+    const int item = stepBox->currentIndex();
+    const QString typed = stepBox->currentText();
+    for (int k = 0; k < stepBox->count(); ++k)
+        stepBox->setItemText(k, QString::fromStdString(stepItemText(k, numbers.decimal)));
+    // A selected item shows its new text; free text stays as typed.
+    if (item < 0) stepBox->setEditText(typed);
+}
+
 void RunSettingsPanel::showCycleCount()
 {
     // N = 24 * cycles + 1: the count N stands for.
@@ -107,7 +121,8 @@ void RunSettingsPanel::showCycleCount()
 
 void RunSettingsPanel::stepChosen()
 {
-    const int index = selectedIndex(stepBox);
+    // A typed "15" or "0.1" names its item as the item's own text does.
+    const int index = stepItemForText(stepBox->currentText().toStdString());
     display.run([this, index](ParamSet& p) { return selectStep(p, index, numbers.decimal); });
 }
 

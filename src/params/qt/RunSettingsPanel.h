@@ -28,6 +28,9 @@ public:
     // Shows the step and the cycle count the parameter set holds (the step's item, or its degrees
     // when no item has it; the count (N - 1) / 24), without running the controls' commands.
     void showRunSettings();
+    // The step box's items ("0,1°") written again with the separator in force now, the
+    // selection and the typed text kept; no command runs.
+    void showStepItems();
     // A step picked from the list or typed: applies it (a fine step warns).
     void stepChosen();
     // "Изменить" opens the count field; "Применить" closes it, applies the typed count and shows

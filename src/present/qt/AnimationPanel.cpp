@@ -21,7 +21,7 @@ AnimationPanel::AnimationPanel(QWidget* client, const ResultStore& store, Platfo
     : QObject(parent), R(store), platform(platform), progress(progress), numbers(numbers)
 {
     rendererChoice =
-        makeBox(client, "rendererChoice", QStringLiteral("Renderer"), {196, 496, 137, 49});
+        makeBox(client, "rendererChoice", QStringLiteral("Вид анимации"), {196, 496, 137, 49});
     rendererChoice->setToolTip(QStringLiteral(
         "Если у вас медленный компьютер, выбирайте «2-D во весь экран»: в этом режиме "
         "аниматор менее требователен к ресурсам, но работает в полноэкранном режиме"));

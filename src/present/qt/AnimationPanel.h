@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The animation part of the main window. It owns the "Renderer" box that chooses the animator
+// The animation part of the main window. It owns the "Вид анимации" box that chooses the animator
 // build and runs "Анимация": "Kinetic.ini" written beside the executable, the progress bar
 // following every step, then the chosen animator started.
 #pragma once
@@ -20,7 +20,7 @@ class QWidget;
 class AnimationPanel : public QObject {
     Q_OBJECT
 public:
-    // Builds the "Renderer" box inside `client` at its fixed place, the full build chosen.
+    // Builds the "Вид анимации" box inside `client` at its fixed place, the full build chosen.
     // The file is written with the parameters of the run in `store`, never the ones on screen.
     AnimationPanel(QWidget* client, const ResultStore& store, Platform& platform,
                    ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);

@@ -43,8 +43,8 @@ QIcon noGlyph()
 
 // The window's size as it opens; the chart fills it but for the row of controls at the bottom.
 constexpr int kWidth = 562, kHeight = 381;
-const QString kUntitled = QStringLiteral("CGA");
-const QString kNoQuantityTitle = QStringLiteral("График параметра");
+const QString kUntitled = QStringLiteral("График параметра");
+const QString kNoQuantityTitle = QStringLiteral("Выберите величину в списке ниже");
 
 } // namespace
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity chart window (opened by "Параметры"): one row of the store, chosen by its grid
 // caption in the combo box, drawn against the crank angle of the last calculation in a
-// three-dimensional look, with a readout of the point under the mouse. Titled "CGA" until a
-// quantity is plotted, then "График: <caption>", the caption also above the chart. It owns its
+// three-dimensional look, with a readout of the point under the mouse. Titled "График параметра"
+// until a quantity is plotted, the chart asking for one, then "График: <caption>", the caption
+// also above the chart. It owns its
 // chart, the quantity box, the marks check box, the clear button and the popup menu; the chart
 // takes whatever room the window is given.
 #pragma once

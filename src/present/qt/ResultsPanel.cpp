@@ -27,8 +27,8 @@
 
 namespace {
 
-const char* const kSaveFilter = "Text File|*.txt|All Types|*.*";
-const char* const kOpenFilter = "Text File|*.txt|Any Type|*.*";
+const char* const kSaveFilter = "Текстовый файл|*.txt|Все файлы|*.*";
+const char* const kOpenFilter = "Текстовый файл|*.txt|Все файлы|*.*";
 const char* const kLoadNotInReportMemo =
     "Нагрузка в отчёт не записывается: она сохраняется только в проекте.";
 // The export's dialog says which separators the file will have, so that a user whose

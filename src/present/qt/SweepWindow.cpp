@@ -52,10 +52,8 @@ QString SweepWindow::keyLabel(const std::string& key)
     if (key == kLoadScaleKey) return QStringLiteral("Масштаб нагрузки");
     if (key == "delta") return QStringLiteral("δ");
     const ParamInfo* info = findParam(key);
-    if (info == nullptr || info->caption[0] == '\0') return text(key);
-    QString caption = QString::fromUtf8(info->caption);
-    if (caption.endsWith('=')) caption.chop(1);
-    return caption;
+    if (info == nullptr) return text(key);
+    return QString::fromStdString(paramDisplayName(*info));
 }
 
 SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const NumberFormat& numbers,
@@ -318,7 +316,7 @@ void SweepWindow::showPoints()
         const int row = static_cast<int>(i);
         table_->setItem(row, 0, cell(text(FormatGeneral(point.value, numbers.decimal))));
         auto* state =
-            cell(point.ok && point.reason.empty() ? QStringLiteral("ok") : text(point.reason));
+            cell(point.ok && point.reason.empty() ? QStringLiteral("готово") : text(point.reason));
         state->setToolTip(state->text());
         table_->setItem(row, 1, state);
         for (size_t f = 0; f < figures.size(); ++f) {

@@ -76,6 +76,7 @@ private:
 // then shifted right, then left; then the same one and two frames further out. A frame that would
 // stick out of `bounds` sideways is slid back in, so points near the plot's edges keep their marks.
 constexpr int kSpots = 18;
+constexpr int kSpotsPerLevel = 6;
 QRectF spot(QPointF p, int k, double w, double h, const QRectF& bounds)
 {
     const int level = k / 6, side = (k % 6) / 2;
@@ -109,7 +110,6 @@ QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping
                              const QRectF& bounds, const QFont& font, char decimal,
                              MarkPlacement placement)
 {
-    const bool every = placement == MarkPlacement::Every;
     QList<PlacedMark> placed;
     if (bounds.isEmpty() || mapping.plot.isEmpty()) return placed;
     const QFontMetricsF fm(font);
@@ -127,16 +127,23 @@ QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping
         auto it = std::lower_bound(pts.cbegin(), pts.cend(), mapping.xMin, byX);
         const auto end = std::upper_bound(it, pts.cend(), mapping.xMax,
                                           [](double x, const QPointF& a) { return x < a.x(); });
+        // More points than the plot has pixel columns: a mark further out than the nearest spots
+        // stands in rows away from the curve and names no point a reader can find, and marks
+        // forced over one another cannot be read at all. Such a series is marked only where a
+        // mark fits right beside its point.
+        const bool dense = static_cast<double>(end - it) > mapping.plot.width();
+        const bool every = placement == MarkPlacement::Every && !dense;
+        const int spots = dense ? kSpotsPerLevel : kSpots;
         auto tryMark = [&](const QPointF& value) {
             const QPointF p = mapping.map(value);
             if (!inPlot.contains(p)) return;
             bool mayFit = every;
-            for (int k = 0; k < kSpots && !mayFit; ++k)
+            for (int k = 0; k < spots && !mayFit; ++k)
                 mayFit = fits(spot(p, k, narrowest, h, bounds));
             if (!mayFit) return;
             const QString text = markLabel(value.y(), group, decimal);
             const double w = fm.horizontalAdvance(text) + 2 * kPadX;
-            for (int k = 0; k < kSpots; ++k) {
+            for (int k = 0; k < spots; ++k) {
                 const QRectF r = spot(p, k, w, h, bounds);
                 if (!fits(r)) continue;
                 occupied.add(r);

@@ -53,6 +53,8 @@ enum class MarkPlacement { Fitting, Every };
 // rejected before the text is formatted. So the cost follows the pixels, not the series' length.
 // Mark texts take `decimal` as the decimal separator. With MarkPlacement::Every a point with no
 // free spot still gets its mark, at the first spot inside `bounds` (or the first spot at all).
+// A source with more points in view than the plot is wide is dense: its marks take only the
+// nearest spots (right above or below the point) and never overlap, whatever the placement.
 QList<PlacedMark> placeMarks(const QList<MarkSource>& sources, const PlotMapping& mapping,
                              const QRectF& bounds, const QFont& font, char decimal,
                              MarkPlacement placement = MarkPlacement::Fitting);

@@ -118,7 +118,7 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     QTest::keyClicks(child(*form, "cycleCountEdit"), "2");
     QTest::mouseClick(child(*form, "cycleEditButton"), Qt::LeftButton);
     EXPECT_EQ(params.N, 49);
-    EXPECT_EQ(memo(), "Цикл 240 градусов принят");
+    EXPECT_EQ(memo(), "Принято: циклов 2, шагов 48, поворот кривошипа 240°");
 
     // F9: the calculation runs silently.
     key(Qt::Key_F9);

@@ -31,7 +31,7 @@ const Shown kDefaults[] = {
 
 QString withSeparator(const char* text, char separator)
 {
-    QString s = QString::fromLatin1(text);
+    QString s = QString::fromUtf8(text);
     s.replace(QLatin1Char('.'), QLatin1Char(separator));
     return s;
 }
@@ -55,6 +55,11 @@ TEST_F(MainWindowTest, LocaleChangeRereadsTheSeparatorAndRerendersTheLabels)
         QApplication::sendEvent(form.get(), &change);
         for (const Shown& s : kDefaults)
             EXPECT_EQ(labelText(s.label), withSeparator(s.text, separator)) << s.label;
+        // The step box's items follow, the selection kept.
+        auto* step = control<QComboBox>("stepBox");
+        EXPECT_EQ(step->itemText(6), withSeparator("0.5°", separator));
+        EXPECT_EQ(step->itemText(10), withSeparator("0.01°", separator));
+        EXPECT_EQ(step->currentText(), QStringLiteral("15°"));
     }
 }
 
@@ -138,7 +143,7 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
               QStringLiteral("Цикл 360 градусов принят"));
     // The run settings' controls show what the program now computes with: 15°, N = 25 (one
     // cycle), mode 0; showing them ran none of their commands (the memo above is unchanged).
-    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15°"));
     EXPECT_EQ(selectedIndex(stepBox), 3);
     EXPECT_EQ(countEdit->text(), QStringLiteral("1"));
     EXPECT_EQ(modeBox->currentIndex(), 0);

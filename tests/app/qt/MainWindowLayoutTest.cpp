@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -151,52 +152,67 @@ TEST_F(MainWindowTest, ParameterRowsSitInTheirBoxes)
     }
 }
 
-// Tab reaches every control that can take a key, in reading order across the panels that own
-// them: the memo line, the edit buttons in the parameter order, the parameter commands, the run
-// settings, the renderer, the grid last; Shift+Tab goes the same way back. The entry joins after
-// the edit buttons while it is open; the count field and its type while they are enabled.
-TEST_F(MainWindowTest, TabCrossesThePanelsInTheDesignedOrder)
+// Tab reaches every control that can take a key in reading order, as they stand on screen: top
+// to bottom and, along a line, left to right; Shift+Tab goes the same way back. The entry joins
+// while it is open, the count field while it is enabled. The order is judged by the controls'
+// places, not by a list.
+TEST_F(MainWindowTest, TabFollowsTheReadingOrderOnScreen)
 {
     activate();
-    std::vector<std::string> want{"listing"};
-    for (int r = 0; r < kParamRowCount; ++r)
-        want.push_back(rowControl(r, "Button"));
-    for (const char* name : {"autofillButton", "refreshButton", "stepBox", "cycleEditButton",
-                             "modeBox", "rendererItem0", "grid"})
-        want.push_back(name);
-
-    const auto walk = [this](Qt::Key key, size_t count) {
-        std::vector<std::string> seen;
-        control("listing")->setFocus();
-        for (size_t i = 0; i < count; ++i) {
-            seen.push_back(QApplication::focusWidget()->objectName().toStdString());
+    QWidget* client = form->centralWidget();
+    const auto place = [client](const QWidget* w) { return w->mapTo(client, QPoint(0, 0)); };
+    const auto before = [](QPoint a, QPoint b) {
+        return a.y() < b.y() || (a.y() == b.y() && a.x() < b.x());
+    };
+    // One round of `key` from the first control in reading order back to it.
+    const auto walk = [](QWidget* first, Qt::Key key) {
+        std::vector<QWidget*> seen{first};
+        first->setFocus();
+        for (int i = 0; i < 200; ++i) {
             QTest::keyClick(QApplication::focusWidget(), key);
+            QWidget* now = QApplication::focusWidget();
+            if (now == first) break;
+            seen.push_back(now);
         }
-        seen.push_back(QApplication::focusWidget()->objectName().toStdString());
         return seen;
     };
-    std::vector<std::string> round = want;
-    round.push_back("listing"); // and round again
-    EXPECT_EQ(walk(Qt::Key_Tab, want.size()), round);
-    std::vector<std::string> back(round.rbegin(), round.rend());
-    EXPECT_EQ(walk(Qt::Key_Backtab, want.size()), back);
-
-    // The entry, open, comes after the last edit button; the count field after the step box.
-    QTest::mouseClick(control("cycleEditButton"), Qt::LeftButton);
-    QTest::mouseClick(control("m1Button"), Qt::LeftButton);
-    const struct {
-        const char* from;
-        const char* to;
-    } steps[] = {{"i3Button", "entryEdit"},
-                 {"entryEdit", "entryOk"},
-                 {"entryOk", "autofillButton"},
-                 {"stepBox", "cycleCountEdit"},
-                 {"cycleCountEdit", "cycleEditButton"}};
-    for (const auto& step : steps) {
-        control(step.from)->setFocus();
-        ASSERT_TRUE(control(step.from)->hasFocus()) << step.from;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_TRUE(control(step.to)->hasFocus()) << step.from;
+    for (const bool opened : {false, true}) {
+        SCOPED_TRACE(opened ? "entry and count field open" : "closed");
+        if (opened) {
+            QTest::mouseClick(control("cycleEditButton"), Qt::LeftButton);
+            QTest::mouseClick(control("m1Button"), Qt::LeftButton);
+        }
+        // The top-left control that takes the focus starts the round.
+        QWidget* first = nullptr;
+        for (QWidget* w : client->findChildren<QWidget*>())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(client) && w->isEnabled() &&
+                !w->focusProxy() && (!first || before(place(w), place(first))))
+                first = w;
+        ASSERT_NE(first, nullptr);
+        const std::vector<QWidget*> round = walk(first, Qt::Key_Tab);
+        for (size_t i = 1; i < round.size(); ++i)
+            EXPECT_TRUE(before(place(round[i - 1]), place(round[i])))
+                << round[i - 1]->objectName().toStdString() << " then "
+                << round[i]->objectName().toStdString();
+        std::vector<std::string> names;
+        for (QWidget* w : round)
+            names.push_back(w->objectName().toStdString());
+        const auto has = [&names](const std::string& n) {
+            return std::find(names.begin(), names.end(), n) != names.end();
+        };
+        for (int r = 0; r < kParamRowCount; ++r)
+            EXPECT_TRUE(has(rowControl(r, "Button"))) << rowControl(r, "Button");
+        for (const char* name : {"listing", "grid", "autofillButton", "refreshButton", "stepBox",
+                                 "cycleEditButton", "modeBox"})
+            EXPECT_TRUE(has(name)) << name;
+        // The renderer's two items are one stop, as a group of radio buttons is.
+        EXPECT_TRUE(has("rendererItem0") != has("rendererItem1"));
+        for (const char* name : {"entryEdit", "entryOk", "cycleCountEdit"})
+            EXPECT_EQ(has(name), opened) << name;
+        // Shift+Tab: the same round backwards.
+        std::vector<QWidget*> back = walk(first, Qt::Key_Backtab);
+        std::reverse(back.begin() + 1, back.end());
+        EXPECT_EQ(back, round);
     }
 }
 
@@ -210,13 +226,15 @@ TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
     auto* stepBox = control<QComboBox>("stepBox");
     EXPECT_TRUE(stepBox->isEditable());
     EXPECT_EQ(stepBox->currentIndex(), -1);
-    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15"));
-    EXPECT_EQ(items(stepBox), QStringList({"1", "5", "10", "15", "30", "60", "ext 0.5", "ext 0.2",
-                                           "ext 0.1", "ext 0.05", "ext 0.01"}));
+    EXPECT_EQ(stepBox->currentText(), QStringLiteral("15°"));
+    // In degrees, with the locale's separator (the fake platform's is the point).
+    EXPECT_EQ(items(stepBox), QStringList({"1°", "5°", "10°", "15°", "30°", "60°", "0.5°", "0.2°",
+                                           "0.1°", "0.05°", "0.01°"}));
     auto* modeBox = control<QComboBox>("modeBox");
     EXPECT_FALSE(modeBox->isEditable());
-    EXPECT_EQ(modeBox->currentIndex(), -1);
-    EXPECT_EQ(modeBox->placeholderText(), QStringLiteral("Режим (360)"));
+    // The mode in force, as an ordinary selection.
+    EXPECT_EQ(modeBox->currentIndex(), 0);
+    EXPECT_TRUE(modeBox->placeholderText().isEmpty());
     EXPECT_EQ(items(modeBox), QStringList({"360", "720"}));
 
     auto* countEdit = control<QLineEdit>("cycleCountEdit");
@@ -231,7 +249,7 @@ TEST_F(MainWindowTest, ControlsStartInTheirDesignedState)
 
     EXPECT_EQ(control<QProgressBar>("progressBar")->minimum(), 0);
     EXPECT_EQ(control<QProgressBar>("progressBar")->maximum(), 12);
-    EXPECT_EQ(control<QGroupBox>("rendererChoice")->title(), QStringLiteral("Renderer"));
+    EXPECT_EQ(control<QGroupBox>("rendererChoice")->title(), QStringLiteral("Вид анимации"));
     EXPECT_EQ(control<QRadioButton>("rendererItem0")->text(), QStringLiteral("2-D во весь экран"));
     EXPECT_EQ(control<QRadioButton>("rendererItem1")->text(), QStringLiteral("3-D в окне"));
     EXPECT_TRUE(control<ListingView>("listing")->isReadOnly());

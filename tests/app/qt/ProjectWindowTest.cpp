@@ -51,7 +51,11 @@ protected:
               << control<QLineEdit>("cycleCountEdit")->text();
         return shown;
     }
-    QString actionText(const char* name) const { return control<QAction>(name)->text(); }
+    // As the menu shows it: without the Alt letter's mark.
+    QString actionText(const char* name) const
+    {
+        return control<QAction>(name)->text().remove(QLatin1Char('&'));
+    }
 
     ScratchDir data{"project-window"};
 };
@@ -159,7 +163,7 @@ TEST_F(ProjectWindow, ProjectFileInTheWindow)
         << fake.errors[0];
     EXPECT_EQ(params.l2, 25);
     EXPECT_EQ(project().recentProjects(), std::vector<std::string>{path});
-    EXPECT_EQ(actionText("recentProject1"), "&1 press.kinovar");
+    EXPECT_EQ(control<QAction>("recentProject1")->text(), "&1 press.kinovar");
     trigger("recentProject1");
     EXPECT_EQ(params.l2, 31);
     EXPECT_EQ(form->windowTitle(), "press.kinovar — Kinovar");

@@ -99,7 +99,7 @@ TEST_F(ParameterPanelTest, TypicalUseUpToTheCalculation)
     EXPECT_EQ(memo(), "Шаг 5 градусов принят");
     applyCount("2");
     EXPECT_EQ(params.N, 49);
-    EXPECT_EQ(memo(), "Цикл 240 градусов принят");
+    EXPECT_EQ(memo(), "Принято: циклов 2, шагов 48, поворот кривошипа 240°");
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -263,7 +263,7 @@ TEST_F(ParameterPanelTest, CountToggleAndLimits)
     EXPECT_EQ(fake.messages, std::vector<std::string>{kCountLimitMessage});
     EXPECT_EQ(params.N, 89977);
     EXPECT_EQ(countEdit->text(), "3749"); // the count in force, not the one refused
-    EXPECT_EQ(memo(), "Цикл 1349640 градусов принят");
+    EXPECT_EQ(memo(), "Принято: циклов 3749, шагов 89976, поворот кривошипа 1349640°");
     applyCount("5000");
     applyCount("2");
     applyCount("5000");
@@ -277,11 +277,11 @@ TEST_F(ParameterPanelTest, CountToggleAndLimits)
                                         kCountFault, kCountFault}));
     EXPECT_EQ(params.N, 49);
     EXPECT_EQ(countEdit->text(), "2");
-    EXPECT_EQ(memo(), "Цикл 720 градусов принят");
+    EXPECT_EQ(memo(), "Принято: циклов 2, шагов 48, поворот кривошипа 720°");
 
     applyCount("0");
     EXPECT_EQ(params.N, 1);
-    EXPECT_EQ(memo(), "Цикл 0 градусов принят");
+    EXPECT_EQ(memo(), "Принято: циклов 0, шагов 0, поворот кривошипа 0°");
 }
 
 // The mode box is a plain choice: keys pick one of its two items or nothing, never free text.
@@ -326,14 +326,14 @@ TEST_F(ParameterPanelTest, EntryTakesTheFocusAndGivesItBackToItsButton)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(params.l2, 30);
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
-    EXPECT_EQ(step->currentText(), "15");
+    EXPECT_EQ(step->currentText(), "15°");
     EXPECT_FALSE(panelOpen());
     EXPECT_EQ(QApplication::focusWidget(), control(kRowL2));
 
     // Keys typed after the confirmation change no setting.
     QTest::keyClicks(QApplication::focusWidget(), "5");
     EXPECT_EQ(params.step, 15 * kRadPerDeg);
-    EXPECT_EQ(step->currentText(), "15");
+    EXPECT_EQ(step->currentText(), "15°");
 
     // A screened-out text reopens the panel with the stored value selected, ready for another
     // try.

@@ -122,3 +122,27 @@ TEST(AnimatorWindow, WindowedFitsASmallScreen)
     for (QPushButton* control : w.findChildren<QPushButton*>())
         EXPECT_TRUE(w.rect().contains(control->geometry())) << control->text().toStdString();
 }
+
+// The caption writes the crank angle with the locale's separator, two decimals, and counts the
+// steps from one.
+TEST(AnimatorWindow, CaptionUsesTheLocalesSeparator)
+{
+    KineticData d;
+    d.totalAngle = 450.2;
+    d.N = 3;
+    d.frames.resize(3);
+    d.frames[1].crank = 225.1;
+    d.frames[2].crank = 450.2;
+    const SceneModel model(std::move(d));
+    const struct {
+        int frame;
+        char decimal;
+        const char* want;
+    } cases[] = {
+        {1, ',', "Угол кривошипа: 225,10°   Шаг 2 из 3"},
+        {1, '.', "Угол кривошипа: 225.10°   Шаг 2 из 3"},
+        {9, ',', "Угол кривошипа: 450,20°   Шаг 3 из 3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(frameCaption(model, c.frame, c.decimal), QString::fromUtf8(c.want));
+}

@@ -95,7 +95,8 @@ TEST(ChartCrankAngle, WindowTitlesNameTheQuantityAndStaleResults)
     } cases[] = {
         {-1, false, "Графики", "Графики Mo и E"}, {-1, true, "Графики" + stale, "Графики Mo и E"},
         {11, false, xa, kCaptions[11]},           {11, true, xa + stale, kCaptions[11]},
-        {-2, false, "CGA", "График параметра"},   {-2, true, "CGA" + stale, "График параметра"},
+        {-2, false, "График параметра", "Выберите величину в списке ниже"},
+        {-2, true, "График параметра" + stale, "Выберите величину в списке ниже"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title.toStdString());

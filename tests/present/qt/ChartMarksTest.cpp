@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLineSeries>
 #include <QLocale>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "base/NumberText.h"
@@ -79,3 +80,42 @@ TEST_F(ChartMarks, OnlyShownPointsAreMarked)
 }
 
 } // namespace
+
+// The Mo curve of the longest run, 89 976 points: whichever placement is asked for, every mark
+// stands right above or below its point (its leader at most one gap longer than the shortest)
+// and none covers another, so each can be read and told to its point. A sparse series still
+// gets a mark at every point with "Все значения".
+TEST_F(ChartMarks, DenseSeriesIsMarkedOnlyWhereReadable)
+{
+    QLineSeries dense;
+    QList<QPointF> pts;
+    for (int i = 0; i < 89976; ++i)
+        pts.append(QPointF(0.01 * i, 5000 * std::sin(0.01 * i * 3.14159265358979 / 90)));
+    dense.replace(pts);
+    PlotMapping m;
+    m.plot = QRectF(50, 20, 700, 300);
+    m.xMin = 0, m.xMax = 899.75, m.yMin = -5500, m.yMax = 5500;
+    const double leader = 6;
+    for (MarkPlacement placement : {MarkPlacement::Fitting, MarkPlacement::Every}) {
+        const auto marks = placeMarks({{&dense, Qt::yellow}}, m, m.plot, markFont(), '.', placement);
+        ASSERT_GT(marks.size(), 10);
+        for (int a = 0; a < marks.size(); ++a) {
+            const QRectF& box = marks[a].box;
+            const double gap = box.bottom() <= marks[a].anchor.y()
+                                   ? marks[a].anchor.y() - box.bottom()
+                                   : box.top() - marks[a].anchor.y();
+            EXPECT_NEAR(gap, leader, 1e-9) << a;
+            for (int b = a + 1; b < marks.size(); ++b)
+                ASSERT_FALSE(box.intersects(marks[b].box)) << a << " " << b;
+        }
+    }
+    QLineSeries sparse;
+    QList<QPointF> few;
+    for (int i = 0; i < 25; ++i)
+        few.append(QPointF(15.0 * i, 1000.0 * (i % 2)));
+    sparse.replace(few);
+    m.xMax = 360, m.yMin = -100, m.yMax = 1100;
+    EXPECT_EQ(placeMarks({{&sparse, Qt::yellow}}, m, m.plot, markFont(), '.', MarkPlacement::Every)
+                  .size(),
+              25);
+}

@@ -155,10 +155,10 @@ TEST_F(ChartParam, NoStepsPlotNothing)
 TEST_F(ChartParam, WindowLayout)
 {
     form.show();
-    EXPECT_EQ(form.windowTitle(), "CGA");
+    EXPECT_EQ(form.windowTitle(), "График параметра");
     EXPECT_EQ(form.size(), QSize(562, 381));
     EXPECT_EQ(chartView(form)->geometry(), QRect(0, 0, 561, 345));
-    EXPECT_EQ(chartView(form)->chart()->title(), "График параметра");
+    EXPECT_EQ(chartView(form)->chart()->title(), "Выберите величину в списке ниже");
     EXPECT_EQ(quantityBox(form)->geometry().topLeft(), QPoint(408, 352));
     EXPECT_EQ(quantityBox(form)->width(), 145);
     EXPECT_TRUE(quantityBox(form)->isEditable());

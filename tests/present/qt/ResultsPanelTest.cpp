@@ -292,8 +292,8 @@ TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
     // l1 differs from the run's: the report asks first (answered "as is" by the fake).
     EXPECT_EQ(fake.calls, (std::vector<std::string>{
                               std::string("stale:") + kStaleExportQuestion,
-                              "save:Text File|*.txt|All Types|*.*",
-                              "open:Text File|*.txt|Any Type|*.*"}));
+                              "save:Текстовый файл|*.txt|Все файлы|*.*",
+                              "open:Текстовый файл|*.txt|Все файлы|*.*"}));
     // A name typed without a suffix is saved as a text file.
     EXPECT_EQ(fake.dialogRequests.at(0).defaultSuffix, "txt");
 }

@@ -2,6 +2,7 @@
 // The mechanism's page. The positions are those of the kinematic stage: A turns with the crank
 // about O, B turns with the rod about A by the change of the rod's angle psi, with
 // cos psi = (b − l1·cos fi) / l2 and, in the 720 mode, the stage's branch rule.
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "calc/Kinematic.h"
 #include "calc/RodReach.h"
 #include "present/qt/document/DocumentPages.h"
+#include "present/qt/document/LabelPlacement.h"
 
 namespace {
 
@@ -70,6 +72,8 @@ double drawingScale(double span, double room)
     return 10 * power;
 }
 
+// A drawing to scale in a box of the page. Its labels are placed once every line and mark is
+// drawn (finish), so that none lands on a line or on another label.
 class Drawing {
 public:
     Drawing(Sheet& sheet, QRectF box, QRectF world, double scale)
@@ -87,6 +91,7 @@ public:
     {
         sheet_.painter().setPen(pen);
         sheet_.painter().drawLine(at(a), at(b));
+        lines_.emplace_back(mm(a), mm(b));
     }
     void joint(QPointF w, const QColor& fill, double radiusMm)
     {
@@ -95,12 +100,30 @@ public:
         p.setBrush(fill);
         p.drawEllipse(at(w), sheet_.dots(radiusMm), sheet_.dots(radiusMm));
         p.setBrush(Qt::NoBrush);
+        const QPointF c = mm(w);
+        marks_.emplace_back(c.x() - radiusMm, c.y() - radiusMm, 2 * radiusMm, 2 * radiusMm);
     }
+    // A label of point `w`, its centre at (dxMm, dyMm) from it where that is clear.
     void label(QPointF w, const QString& text, double dxMm, double dyMm, double points = 9)
     {
-        const QPointF m = mm(w);
-        sheet_.text(QRectF(m.x() + dxMm - 6, m.y() + dyMm - 3, 12, 6), text, points, false,
-                    Qt::AlignCenter);
+        const QFontMetricsF metrics(sheet_.font(points), sheet_.painter().device());
+        const double margin = 0.3;
+        const QSizeF size(metrics.horizontalAdvance(text) / sheet_.dots(1) + 2 * margin,
+                          metrics.height() / sheet_.dots(1));
+        requests_.push_back({mm(w), size, QPointF(dxMm, dyMm)});
+        texts_.push_back({text, points});
+    }
+    // Places and draws the labels; returns what the drawing holds, for checking.
+    SchemeMarks finish()
+    {
+        const std::vector<QRectF> rects = placeLabels(requests_, lines_, marks_);
+        SchemeMarks out{lines_, marks_, {}, {}};
+        for (size_t k = 0; k < rects.size(); ++k) {
+            sheet_.text(rects[k], texts_[k].first, texts_[k].second, false, Qt::AlignCenter);
+            out.labels.push_back(rects[k]);
+            out.anchors.push_back(requests_[k].anchor);
+        }
+        return out;
     }
     QPen pen(const QColor& c, double widthMm, Qt::PenStyle style = Qt::SolidLine) const
     {
@@ -113,6 +136,10 @@ private:
     Sheet& sheet_;
     QRectF box_, world_;
     double scale_;
+    std::vector<QLineF> lines_;
+    std::vector<QRectF> marks_;
+    std::vector<LabelRequest> requests_;
+    std::vector<std::pair<QString, double>> texts_;
 };
 
 QString number(long double v, char decimal)
@@ -177,7 +204,7 @@ void drawPlan(Drawing& d, const ParamSet& p, const std::vector<Position>& plan, 
 
 } // namespace
 
-void paintMechanismPage(Sheet& sheet, const DocumentInput& in)
+void paintMechanismPage(Sheet& sheet, const DocumentInput& in, SchemeMarks* marks)
 {
     const ParamSet& p = *in.run;
     double y = sheet.heading(QStringLiteral("Схема механизма"));
@@ -220,6 +247,8 @@ void paintMechanismPage(Sheet& sheet, const DocumentInput& in)
                9);
     Drawing start(sheet, QRectF(kLeftMm, y + 12, boxW, boxH), world, scale);
     drawStart(start, p, world.bottom(), world.top());
+    const SchemeMarks startMarks = start.finish();
+    if (marks) *marks = startMarks;
     y += 12 + boxH + 6;
     sheet.text(QRectF(kLeftMm, y, boxW, 5),
                QStringLiteral("План положений через 30° (0 — начальное положение)"), 9, true);
@@ -232,4 +261,5 @@ void paintMechanismPage(Sheet& sheet, const DocumentInput& in)
     }
     Drawing positions(sheet, QRectF(kLeftMm, y + 6, boxW, boxH), world, scale);
     drawPlan(positions, p, plan, world.bottom(), world.top());
+    positions.finish();
 }

@@ -81,6 +81,26 @@ double Sheet::heading(const QString& title)
     return kTopMm + 12;
 }
 
+Sheet::HeaderLayout Sheet::headerLayout(const std::vector<double>& widths,
+                                        const QStringList& header) const
+{
+    HeaderLayout layout;
+    for (size_t c = 0; c < widths.size() && c < static_cast<size_t>(header.size()); ++c) {
+        const QString& cell = header[static_cast<int>(c)];
+        const double room = dots(widths[c] - 2);
+        double points = 9;
+        QRectF bounds;
+        for (;; points -= 0.5) {
+            const QFontMetricsF metrics(font(points, true), painter_.device());
+            bounds = metrics.boundingRect(QRectF(0, 0, room, 1e6), Qt::TextWordWrap, cell);
+            if (bounds.width() <= room || points <= 6) break;
+        }
+        layout.points.push_back(points);
+        layout.heightMm = std::max(layout.heightMm, bounds.height() / dots(1) + 0.5);
+    }
+    return layout;
+}
+
 double Sheet::table(double y, const std::vector<double>& widths, const QStringList& header,
                     const std::vector<QStringList>& rows,
                     const std::vector<std::vector<bool>>& bold)
@@ -96,8 +116,15 @@ double Sheet::table(double y, const std::vector<double>& widths, const QStringLi
     double total = 0;
     for (double w : widths)
         total += w;
-    row(header, y, nullptr);
-    y += kRowMm;
+    // A heading longer than its column wraps instead of being cut off at the column's edge.
+    const HeaderLayout layout = headerLayout(widths, header);
+    double x = kLeftMm;
+    for (size_t c = 0; c < widths.size() && c < static_cast<size_t>(header.size()); ++c) {
+        text(QRectF(x + 1, y, widths[c] - 2, layout.heightMm), header[static_cast<int>(c)],
+             layout.points[c], true, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap);
+        x += widths[c];
+    }
+    y += layout.heightMm;
     painter_.setPen(QPen(Qt::black, dots(0.25)));
     painter_.drawLine(at(kLeftMm, y), at(kLeftMm + total, y));
     const std::vector<bool> none;

@@ -56,9 +56,17 @@ public:
     double paragraph(double y, const QString& text, double points);
     // The page's heading at the top of the printed area; returns the y (mm) below it.
     double heading(const QString& title);
+    // How a table's header is set: each cell wrapped at its words within its column (the column
+    // less 1 mm each side) at `points[c]` (9, or less where one word is wider than the column,
+    // down to 6), and the header's height in mm, that of its tallest cell and at least one row.
+    struct HeaderLayout {
+        double heightMm = kRowMm;
+        std::vector<double> points;
+    };
+    HeaderLayout headerLayout(const std::vector<double>& widths, const QStringList& header) const;
     // A table from y (mm) down: column widths in mm summing to the printed width at most, the
-    // header bold and underlined, each cell bold where `bold` says so (may be shorter).
-    // Returns the y below the last row.
+    // header bold, wrapped as headerLayout says and underlined, each cell bold where `bold` says
+    // so (may be shorter). Returns the y below the last row.
     double table(double y, const std::vector<double>& widths, const QStringList& header,
                  const std::vector<QStringList>& rows,
                  const std::vector<std::vector<bool>>& bold = {});

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The interface speaks Russian throughout: no word of two or more Latin letters stands in any
+// text a user sees (captions, items, tooltips, window titles, menus, table headings, chart
+// titles) of the program's windows, but for the symbols and names on a short list.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QValueAxis>
+#include <memory>
+
+#include "app/qt/AboutWindow.h"
+#include "app/qt/MainWindowFixture.h"
+#include "app/qt/VariantsController.h"
+#include "present/qt/FlywheelChartWindow.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
+#include "present/qt/SummaryWindow.h"
+#include "present/qt/VariantsWindow.h"
+
+namespace {
+
+// Symbols of the mechanism and of the trade, the program's name and file formats: what a
+// Russian interface writes in Latin letters as well.
+const QSet<QString> kAllowed = {
+    // the program, its files and formats
+    "Kinovar", "CSV", "PDF", "JSON", "ini", "txt", "csv", "pdf", "kinovar", "scr", "Kinetic",
+    // the version mark of the untitled window's title ("Kinovar (ver.1.3)"), which the work on
+    // the project's title replaces
+    "ver",
+    // the licence and the toolkit named in "О программе"
+    "GNU", "GPL", "Qt",
+    // the mechanism's symbols and the key figures' subscripts
+    "Mo", "Fi", "Fit", "Fitt", "yB", "vB", "aB", "Ctrl", "Shift", "Alt", "Esc",
+    // subscripts of a formula: ω_max, ω_min
+    "max", "min",
+};
+
+// Each run of two or more Latin letters in `text` that is not on the list.
+QStringList englishWords(const QString& text)
+{
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList found;
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QString w = it.next().captured();
+        if (!kAllowed.contains(w)) found << w;
+    }
+    return found;
+}
+
+// Every text a user may see of `root` and its children, each with where it stands.
+QList<std::pair<QString, QString>> visibleTexts(QWidget* root)
+{
+    QList<std::pair<QString, QString>> texts;
+    const auto add = [&texts](const QObject* o, const QString& what, const QString& text) {
+        if (!text.isEmpty()) texts.push_back({o->objectName() + " " + what, text});
+    };
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        add(w, "title", w->windowTitle());
+        add(w, "tip", w->toolTip());
+        if (auto* l = qobject_cast<QLabel*>(w)) add(w, "label", l->text());
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) add(w, "button", b->text());
+        if (auto* g = qobject_cast<QGroupBox*>(w)) add(w, "group", g->title());
+        if (auto* e = qobject_cast<QLineEdit*>(w)) add(w, "placeholder", e->placeholderText());
+        if (auto* c = qobject_cast<QComboBox*>(w)) {
+            add(w, "placeholder", c->placeholderText());
+            add(w, "text", c->currentText());
+            for (int i = 0; i < c->count(); ++i)
+                add(w, "item", c->itemText(i));
+        }
+        if (auto* m = qobject_cast<QMenu*>(w)) {
+            emit m->aboutToShow();
+            add(w, "menu", m->title());
+        }
+        if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model()) {
+            for (int c = 0; c < v->model()->columnCount(); ++c)
+                add(w, "heading", v->model()->headerData(c, Qt::Horizontal).toString());
+        }
+        if (auto* cv = qobject_cast<QChartView*>(w); cv && cv->chart()) {
+            add(w, "chart", cv->chart()->title());
+            for (QAbstractAxis* axis : cv->chart()->axes())
+                add(w, "axis", axis->titleText());
+        }
+        for (const QAction* a : w->actions()) {
+            add(a, "action", a->text());
+            add(a, "action tip", a->toolTip() == QString(a->text()).remove('&') ? QString()
+                                                                                  : a->toolTip());
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheRussianInterfaceHasNoEnglishWords)
+{
+    fake.exeDir = std::string(KINOVAR_SOURCE_DIR) + "/data/";
+    auto R = std::make_unique<ResultStore>();
+    MoEChartWindow moe(params, *R, fake);
+    QuantityChartWindow quantity(params, *R, fake, [] { return QStringList(); });
+    AboutWindow about;
+    SummaryWindow summary(*R, form->numbers());
+    FlywheelChartWindow flywheel(*R, fake, [] { return SummaryOptions{}; });
+    form->setSideWindows({&moe, &quantity, &about, &summary, &flywheel});
+    VariantsWindow variantsWindow(form->numbers());
+    VariantsController variants(fake, params, *R, form->projectController(), form->numbers(),
+                                variantsWindow, &moe, &quantity);
+    variants.addMenuItems(form->menuBar()->findChild<QMenu*>("operationsMenu"),
+                          form->menuBar()->findChild<QMenu*>("viewMenu"));
+    trigger("loadAction");  // the load editor
+    trigger("sweepAction"); // the parameter study
+
+    QList<QWidget*> windows{form.get(), &moe, &quantity, &about, &summary, &flywheel,
+                            &variantsWindow};
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (!windows.contains(top) && form->isAncestorOf(top)) windows << top;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (w->isWindow() && !windows.contains(w)) windows << w;
+    int texts = 0;
+    for (QWidget* window : windows) {
+        for (const auto& [where, text] : visibleTexts(window)) {
+            ++texts;
+            EXPECT_TRUE(englishWords(text).isEmpty())
+                << window->objectName().toStdString() << " / " << where.toStdString() << ": «"
+                << text.toStdString() << "» has " << englishWords(text).join(", ").toStdString();
+        }
+    }
+    EXPECT_GT(texts, 200); // the walk saw the windows' texts, not an empty shell
+}
+
+// The check itself: English words are caught, symbols and Cyrillic pass.
+TEST(RussianText, EnglishWordsAreCaughtAndSymbolsPass)
+{
+    const struct {
+        const char* text;
+        QStringList words;
+    } cases[] = {
+        {"Renderer", {"Renderer"}},
+        {"Text File (*.txt)", {"Text", "File"}},
+        {"ok", {"ok"}},
+        {"ext 0.1", {"ext"}},
+        {"Графики Mo и E", {}},
+        {"Экспорт CSV…", {}},
+        {"L1=", {}},
+        {"Fitt0=", {}},
+        {"x24", {}},
+        {"Kinovar (ver.1.3)", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(englishWords(QString::fromUtf8(c.text)), c.words) << c.text;
+}
