@@ -49,7 +49,7 @@ Project tablesProject(bool fullDigits)
         p.load.points.push_back(
             {fullDigits ? x : ParseReal(std::to_string(k) + "e-5", '.'), q, -q});
     }
-    return Project{p, {Variant{"a", p, {}}, Variant{"b", p, {}}}, std::nullopt};
+    return Project{p, {Variant{"a", p, {}}, Variant{"b", p, {}}}, std::nullopt, {}};
 }
 
 void ReadUnknownKeys(benchmark::State& state)

@@ -242,7 +242,7 @@ TEST(Batch, StageFaultStillWritesTheStore)
                            kEnergyFault + "\nШаг 14, угол кривошипа 195,00°\n" + kEquilibriumFault +
                            "\nШаг 14, угол кривошипа 195,00°\n" +
                            "kinovar-batch: Расчёт остановлен при φ = 180,00° (шаг 13 из 25), "
-                           "результаты только для шагов 1–12: Критическая Ошибка на этапе "
+                           "результаты только для шагов 1–12: Критическая ошибка на этапе "
                            "кинематического анализа.\n");
     // Only the steps before the first fault: step 13, partly written, is not a result.
     const auto csv = parseCsv(run.out);

@@ -58,7 +58,8 @@ TEST(RecoveryCopies, AStartOffersTheCopiesOfProgramsThatAreGone)
          false, {}},
         {"names that are no copies",
          {"notes.txt", "project-x-1.kinovar", "project-1-2-3.kinovar", "kept-" + lockedName(5),
-          "project-1-1733600000000-0a1b2c3d-1.kinovar.tmp"},
+          "project-1-1733600000000-0a1b2c3d-1.kinovar.tmp",
+          "project-1-1733600000000-0a1b2c3d-1.kinovar.from"},
          false, {}},
         {"the copy of a window that runs", {}, true, {}},
     };
@@ -70,7 +71,7 @@ TEST(RecoveryCopies, AStartOffersTheCopiesOfProgramsThatAreGone)
         std::unique_ptr<RecoveryCopy> live;
         if (c.heldByLiveWindow) {
             live = std::make_unique<RecoveryCopy>(dir.dir(), 1);
-            ASSERT_TRUE(live->write([](const std::string& path) { writeBytes(path, "{}"); }));
+            ASSERT_TRUE(live->write([](const std::string& path) { writeBytes(path, "{}"); }, ""));
         }
         EXPECT_EQ(names(claimOrphanCopies(dir.dir())), c.offered);
     }
@@ -109,11 +110,15 @@ TEST(RecoveryCopies, AWindowsCopyAndLockGoWithACleanEnd)
     {
         RecoveryCopy own(dir.dir() + "sub/", 3); // the folder is made on the first write
         copy = own.path();
-        ASSERT_TRUE(own.write([](const std::string& path) { writeBytes(path, "{}"); }));
+        ASSERT_TRUE(own.write([](const std::string& path) { writeBytes(path, "{}"); },
+                              "/home/u/press.kinovar"));
         EXPECT_TRUE(fs::exists(copy));
+        EXPECT_TRUE(fs::exists(copy + ".from"));
         own.discard();
         EXPECT_FALSE(fs::exists(copy));
-        ASSERT_TRUE(own.write([](const std::string& path) { writeBytes(path, "{}"); }));
+        EXPECT_FALSE(fs::exists(copy + ".from"));
+        ASSERT_TRUE(own.write([](const std::string& path) { writeBytes(path, "{}"); },
+                              "/home/u/press.kinovar"));
         EXPECT_TRUE(claimOrphanCopies(dir.dir() + "sub/").empty());
     }
     EXPECT_TRUE(fs::is_empty(dir.dir() + "sub/"));
@@ -126,7 +131,7 @@ TEST(RecoveryCopies, AStaleLockWithoutItsCopyIsRemoved)
     ScratchDir dir("recovery");
     writeBytes(dir.file("project-7-1733600000000-0a1b2c3d-1.lock"), "");
     RecoveryCopy live(dir.dir(), 1);
-    ASSERT_TRUE(live.write([](const std::string& path) { writeBytes(path, "{}"); }));
+    ASSERT_TRUE(live.write([](const std::string& path) { writeBytes(path, "{}"); }, ""));
     live.discard(); // unsaved changes undone: no copy, the lock still held
     EXPECT_TRUE(claimOrphanCopies(dir.dir()).empty());
     std::vector<std::string> left;
@@ -160,4 +165,38 @@ TEST(RecoveryCopies, ACopyKeptAsideKeepsItsBytesAndIsNotOfferedAgain)
     EXPECT_EQ(readBytes(dir.file("kept-" + lockedName(2))), "kept earlier");
     copies.clear();
     EXPECT_EQ(names(claimOrphanCopies(dir.dir())), std::vector<std::string>{lockedName(2)});
+}
+
+TEST(RecoveryCopies, TheFileACopyCameFromGoesWithIt)
+{
+    const struct Case {
+        const char* what;
+        const char* origin; // nullptr: no origin file beside the copy
+        const char* read;
+    } cases[] = {
+        {"an opened project", "/home/u/press.kinovar", "/home/u/press.kinovar"},
+        {"an untitled project", nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir("recovery");
+        const std::string copy = dir.file(lockedName(4242));
+        writeBytes(copy, "{}");
+        if (c.origin) writeBytes(copy + ".from", std::string(c.origin) + "\n");
+        {
+            std::vector<OrphanCopy> found = claimOrphanCopies(dir.dir());
+            ASSERT_EQ(found.size(), 1u);
+            EXPECT_EQ(found[0].origin(), c.read);
+            const std::string kept = found[0].keep();
+            EXPECT_EQ(fs::exists(kept + ".from"), c.origin != nullptr);
+            EXPECT_FALSE(fs::exists(copy + ".from"));
+        }
+        writeBytes(copy, "{}");
+        if (c.origin) writeBytes(copy + ".from", std::string(c.origin) + "\n");
+        std::vector<OrphanCopy> found = claimOrphanCopies(dir.dir());
+        ASSERT_EQ(found.size(), 1u);
+        found[0].remove();
+        EXPECT_FALSE(fs::exists(copy));
+        EXPECT_FALSE(fs::exists(copy + ".from"));
+    }
 }

@@ -184,8 +184,9 @@ TEST(HandWorked, ASweepScalesTheLoadWhileTheSliderMovesAway)
     const SweepPlan plan{kLoadScaleKey, 1, 3, 3};
     const size_t md = figureIndex("md");
     const auto store = std::make_unique<ResultStore>();
+    const auto scratch = std::make_unique<ResultStore>();
     for (const long double scale : {1.0L, 2.0L, 3.0L}) {
-        const SweepPoint point = evaluateVariant(base, plan, scale, *store);
+        const SweepPoint point = evaluateVariant(base, plan, scale, *store, *scratch);
         ASSERT_TRUE(point.ok) << point.reason;
         ASSERT_TRUE(point.figures.at(md));
         // The trapezoid rule at 1° errs by about (π/180)²/12 of the work; the bound is 1e-4.

@@ -157,18 +157,18 @@ TEST(ProjectSafety, TheWriterRefusesWhatTheReaderWouldRefuseAndWritesNothing)
     ParamSet outside = p; // a table by angle over 720 degrees, the period then set to 360
     outside.load.kind = LoadKind::ByAngle;
     outside.load.points = {{0, 1, 0}, {500, 2, 0}};
-    refused(Project{outside, {}, std::nullopt}, "'load.points[1]'");
+    refused(Project{outside, {}, std::nullopt, {}}, "'load.points[1]'");
     ParamSet badSteps = p;
     badSteps.N = 26;
-    refused(Project{badSteps, {}, std::nullopt}, "'run.steps'");
+    refused(Project{badSteps, {}, std::nullopt, {}}, "'run.steps'");
     ParamSet none = p; // a table of kind none keeps its points: they must read back too
     none.load.points = {{0, 1e4000L, 0}};
-    refused(Project{none, {}, std::nullopt}, "beyond the range of a double");
+    refused(Project{none, {}, std::nullopt, {}}, "beyond the range of a double");
     Variant v{"v", p, std::vector<std::optional<long double>>(keyFigures().size())};
     v.figures[0] = 1e4000L;
-    refused(Project{p, {v}, std::nullopt}, "'variants[0].figures.");
+    refused(Project{p, {v}, std::nullopt, {}}, "'variants[0].figures.");
     v.figures[0] = 1e-4940L; // an underflow passes, as for every parameter
-    EXPECT_NO_THROW(projectText(Project{p, {v}, std::nullopt}));
+    EXPECT_NO_THROW(projectText(Project{p, {v}, std::nullopt, {}}));
 }
 
 TEST(ProjectSafety, LongTablesTakeARowALineInTheShortestExactText)
@@ -182,7 +182,7 @@ TEST(ProjectSafety, LongTablesTakeARowALineInTheShortestExactText)
         p.load.points.push_back({ParseReal(std::to_string(k) + "e-5", '.'),
                                  ParseReal(std::to_string(k % 977) + ".25", '.'),
                                  ParseReal("-" + std::to_string(k % 89) + ".5", '.')});
-    const Project project{p, {Variant{"a", p, {}}, Variant{"b", p, {}}}, std::nullopt};
+    const Project project{p, {Variant{"a", p, {}}, Variant{"b", p, {}}}, std::nullopt, {}};
     const std::string text = projectText(project);
     EXPECT_LT(text.size(), kMaxProjectBytes);
     std::cout << "100 000-row project with two variants: " << text.size() << " bytes\n";
@@ -229,7 +229,7 @@ TEST(ProjectSafety, AtTheSizeLimitTheWriterAndTheReaderAgree)
         s.load.kind = LoadKind::ByStroke;
         s.load.points.assign(table.points.begin(), table.points.begin() + long(rows));
         return Project{
-            s, {Variant{std::string(nameBytes, 'n'), s, {}}, Variant{"", s, {}}}, std::nullopt};
+            s, {Variant{std::string(nameBytes, 'n'), s, {}}, Variant{"", s, {}}}, std::nullopt, {}};
     };
     const size_t at1000 = projectText(sized(1000, 0)).size();
     const size_t perRow = (projectText(sized(2000, 0)).size() - at1000) / 1000;

@@ -85,7 +85,12 @@ TEST_F(Refusals, TypedStepOfNoItem)
     const struct {
         const char* typed;
         bool refused;
-    } cases[] = {{"0", true}, {"7", true}, {"-5", true}, {"30", false}, {"ext 0.1", false}};
+        const char* shown; // the item the box then shows
+    } cases[] = {{"0.3", true, "5°"},
+                 {"7", true, "5°"},
+                 {"-5", true, "5°"},
+                 {"30", false, "30°"},
+                 {"ext 0.1", false, "0.1°"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         stepBox()->setCurrentIndex(1); // 5 degrees
@@ -98,10 +103,10 @@ TEST_F(Refusals, TypedStepOfNoItem)
             EXPECT_EQ(params.step, before);
             EXPECT_EQ(memo().toStdString(), "Шаг «" + std::string(c.typed) +
                                                 "» не из списка: действует шаг 5°");
-            EXPECT_EQ(stepBox()->currentText(), QStringLiteral("5"));
+            EXPECT_EQ(stepBox()->currentText(), QStringLiteral("5°"));
         } else {
             EXPECT_NE(params.step, before);
-            EXPECT_EQ(stepBox()->currentText(), QString::fromUtf8(c.typed));
+            EXPECT_EQ(stepBox()->currentText(), QString::fromUtf8(c.shown));
         }
     }
 }
@@ -149,14 +154,19 @@ TEST(SweepRefusals, FieldsReadBothSeparatorsAndRefuseInRussian)
     }
 }
 
-// A run shorter than the flywheel's period leaves M_d and J blank: the row and the status say
-// why, as the summary does, instead of "ok".
+// A run shorter than the flywheel's period, of a mechanism that cannot turn the whole period
+// (l1 = 10, l2 = 15.5, b = 20 assembles only up to 63.26°), leaves M_d and J blank: the row and
+// the status say why, as the summary does, instead of "готово".
 TEST(SweepRefusals, ShortRunSaysWhyTheFlywheelIsBlank)
 {
     FakePlatform fake;
     const NumberFormat numbers{','};
     ParamSet params = defaults();
-    params.step = 5 * kRadPerDeg; // 24 steps of 5 degrees: 120 of the 360 degree period
+    params.l1 = 10;
+    params.l2 = 15.5;
+    params.b = 20;
+    params.fi0 = 0;
+    params.step = 1 * kRadPerDeg; // 24 steps of 1 degree: the run itself assembles throughout
     SweepWindow w(params, fake, numbers);
     auto* key = w.findChild<QComboBox*>("sweepKey");
     key->setCurrentIndex(key->findData(QStringLiteral("m2")));

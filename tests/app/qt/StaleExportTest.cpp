@@ -65,6 +65,15 @@ protected:
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
     }
+    // The questions asked, but for the point check's offer to autofill before a calculation
+    // (the defaults' points disagree with their lengths; answered "no").
+    std::vector<std::string> questions() const
+    {
+        std::vector<std::string> out;
+        for (const std::string& q : fake.questions)
+            if (!q.starts_with("Координаты точек не согласуются")) out.push_back(q);
+        return out;
+    }
     bool lineShown() const { return !child<QLabel>(*form, "staleResultsLine")->isHidden(); }
 
     // Runs `e` once; what it wrote ("" for nothing), the printer's job counting as "printed".
@@ -118,7 +127,7 @@ TEST_F(StaleExport, EveryExportAsksWithTheThreeAnswers)
                 trigger(*form, "refreshAction");
                 const std::string before = run(e);
                 ASSERT_FALSE(before.empty());
-                ASSERT_TRUE(fake.questions.empty()); // results of the screen's parameters
+                ASSERT_TRUE(questions().empty()); // results of the screen's parameters
 
                 c.change();
                 ASSERT_TRUE(lineShown()); // told at once, before any export
@@ -127,7 +136,7 @@ TEST_F(StaleExport, EveryExportAsksWithTheThreeAnswers)
                 fake.staleReplies = {answer};
                 const size_t dialogs = fake.dialogRequests.size();
                 const std::string written = run(e);
-                EXPECT_EQ(fake.questions, std::vector<std::string>{kStaleExportQuestion});
+                EXPECT_EQ(questions(), std::vector<std::string>{kStaleExportQuestion});
 
                 switch (answer) {
                 case StaleChoice::SaveAsIs:
@@ -148,7 +157,7 @@ TEST_F(StaleExport, EveryExportAsksWithTheThreeAnswers)
                     if (!std::string_view(e.file).ends_with(".pdf")) {
                         EXPECT_EQ(run(e), written);
                     }
-                    EXPECT_TRUE(fake.questions.empty());
+                    EXPECT_TRUE(questions().empty());
                     break;
                 }
                 case StaleChoice::Cancel:
@@ -175,7 +184,7 @@ TEST_F(StaleExport, ReportOfAnOlderGridAsksAndRefreshes)
     ASSERT_FALSE(lineShown());
     fake.staleReplies = {StaleChoice::Recalculate};
     const std::string report = run(kExports[1]);
-    EXPECT_EQ(fake.questions, std::vector<std::string>{kStaleExportQuestion});
+    EXPECT_EQ(questions(), std::vector<std::string>{kStaleExportQuestion});
     ParamSet read;
     readReportHeader(dir.file("out.txt"), read);
     EXPECT_EQ(read.l1, params.l1);

@@ -64,7 +64,7 @@ TEST_F(StoppedRunWindow, SaysWhereItStoppedAndShowsOnlyTheComputedSteps)
     const std::string note = "Расчёт остановлен при φ = 180" +
                              std::string(1, form->numbers().decimal) +
                              "00° (шаг 13 из 25), результаты только для шагов 1–12: "
-                             "Критическая Ошибка на этапе кинематического анализа.";
+                             "Критическая ошибка на этапе кинематического анализа.";
     const struct {
         const char* name;
         long double fi0;
@@ -84,7 +84,7 @@ TEST_F(StoppedRunWindow, SaysWhereItStoppedAndShowsOnlyTheComputedSteps)
         if (c.stopped) {
             EXPECT_TRUE(note.starts_with(stoppedLine()->text().toStdString()));
             EXPECT_EQ(stoppedLine()->toolTip().toStdString(), note);
-            // Whole, and inside the window: the menu bar placed its grown corner again.
+            // Whole, and inside the window: the status bar gives the line its room.
             QApplication::processEvents();
             EXPECT_GE(stoppedLine()->width(), stoppedLine()->sizeHint().width());
             EXPECT_LE(stoppedLine()->mapTo(form.get(), QPoint(stoppedLine()->width(), 0)).x(),
