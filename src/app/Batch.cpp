@@ -93,7 +93,7 @@ struct BatchJob {
     // A sweep of one key from the parameters every other option set, its rows to --summary.
     std::optional<SweepPlan> sweep;
     bool sweepAutofill = false;
-    int jobs = 0; // threads of a sweep; 0 for every core
+    int jobs = 0;          // threads of a sweep; 0 for every core
     bool progress = false; // a sweep's progress on standard error, wherever it goes
     bool help = false;
     bool version = false;
@@ -150,9 +150,8 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) {
          job.projectName = projectTitle(path);
          job.actions.push_back(
-             {kProjectPhase,
-              [path, notes = job.notes, charts = job.charts, variants = job.variants,
-               comment = job.comment](ParamSet& p) {
+             {kProjectPhase, [path, notes = job.notes, charts = job.charts, variants = job.variants,
+                              comment = job.comment](ParamSet& p) {
                   try {
                       const ProjectContent read = readProject(path);
                       p = read.params;
@@ -412,8 +411,8 @@ void writeOutputs(const BatchJob& job, const ParamSet& p, const ResultStore& R, 
          }},
         {"--summary", job.summary,
          [&](TextWriter& w) {
-             w.writeRaw(summaryJson(summarizeRun(R, run, run.N, summaryOptions(p, p.delta)),
-                                    runStop(R)));
+             w.writeRaw(
+                 summaryJson(summarizeRun(R, run, run.N, summaryOptions(p, p.delta)), runStop(R)));
          }},
         {"--pdf", job.pdf,
          [&](TextWriter& w) {

@@ -47,7 +47,8 @@ int lockExclusive(const std::string& path)
             ::close(fd);
             return -1;
         }
-        struct stat held {}, named {};
+        struct stat held {
+        }, named{};
         if (::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
             held.st_dev == named.st_dev && held.st_ino == named.st_ino)
             return fd;
@@ -118,8 +119,7 @@ RecoveryCopy::RecoveryCopy(std::string dir, int window)
     char random[9];
     std::snprintf(random, sizeof random, "%08x", static_cast<unsigned>(std::random_device{}()));
     path_ = std::move(dir) + kRecoveryPrefix + std::to_string(::getpid()) + "-" +
-            std::to_string(ms) + "-" + random + "-" + std::to_string(window) +
-            std::string(kSuffix);
+            std::to_string(ms) + "-" + random + "-" + std::to_string(window) + std::string(kSuffix);
 }
 
 RecoveryCopy::~RecoveryCopy()

@@ -54,21 +54,22 @@ std::optional<RunStop> runStop(const ResultStore& R)
     const ParamSet* run = R.computedWith();
     const std::optional<StageFault>& stop = R.stoppedAt();
     if (!run || !stop) return std::nullopt;
-    return RunStop{stop->stage,
-                   stop->message,
-                   stop->step,
-                   crankAngleDegrees(*run, stop->step),
-                   R.computedSteps(),
-                   std::clamp(run->N, 0, ResultStore::kSteps)};
+    return RunStop{stop->stage,       stop->message,
+                   stop->step,        crankAngleDegrees(*run, stop->step),
+                   R.computedSteps(), std::clamp(run->N, 0, ResultStore::kSteps)};
 }
 
 const char* stageKey(Stage stage)
 {
     switch (stage) {
-    case Stage::Kinematic: return "kinematic";
-    case Stage::Energy: return "energy";
-    case Stage::Force: return "force";
-    case Stage::Equilibrium: return "equilibrium";
+    case Stage::Kinematic:
+        return "kinematic";
+    case Stage::Energy:
+        return "energy";
+    case Stage::Force:
+        return "force";
+    case Stage::Equilibrium:
+        return "equilibrium";
     }
     return "";
 }
@@ -81,10 +82,9 @@ std::string runStopText(const ResultStore& R, char decimal)
     // The stage's message opens with "Операция прервана. ": the note itself says so.
     constexpr std::string_view kInterrupted = "Операция прервана. ";
     if (message.starts_with(kInterrupted)) message.erase(0, kInterrupted.size());
-    const std::string computed =
-        stop->computedSteps > 0
-            ? "результаты только для шагов 1–" + std::to_string(stop->computedSteps)
-            : std::string("результатов нет");
+    const std::string computed = stop->computedSteps > 0 ? "результаты только для шагов 1–" +
+                                                               std::to_string(stop->computedSteps)
+                                                         : std::string("результатов нет");
     return runStopShortText(R, decimal) + " (шаг " + std::to_string(stop->step) + " из " +
            std::to_string(stop->requestedSteps) + "), " + computed + ": " + message;
 }

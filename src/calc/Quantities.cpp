@@ -32,6 +32,7 @@ std::string quantityNote(const QuantityInfo& q)
 {
     std::string text;
     for (const QuantityNote& note : kQuantityNotes)
-        if (listsWord(note.names, q.name)) text += (text.empty() ? "" : " ") + std::string(note.text);
+        if (listsWord(note.names, q.name))
+            text += (text.empty() ? "" : " ") + std::string(note.text);
     return text;
 }

@@ -56,7 +56,7 @@ Json basis(const FigureBasis& b)
     Json out{{"source", b.source == FigureSource::Period ? "period" : "run_steps"},
              {"step", number(b.stepDegrees, "figures_from.step")},
              {"span", b.source == FigureSource::Period ? number(b.spanDegrees, "figures_from.span")
-                                                      : Json(nullptr)},
+                                                       : Json(nullptr)},
              {"steps", b.steps},
              {"run_step", number(b.runStepDegrees, "figures_from.run_step")},
              {"reused", b.reused},
@@ -105,9 +105,10 @@ std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
     doc["moment_check"] = number(s.momentCheck, "moment_check");
     // Present only when they apply, so that the summary of an ordinary run keeps its keys.
     if (s.branchJump)
-        doc["branch_jump"] = Json{{"step", s.branchJump->step},
-                                  {"angle", number(s.branchJump->angleDegrees, "branch_jump.angle")},
-                                  {"jump", number(s.branchJump->jump, "branch_jump.jump")}};
+        doc["branch_jump"] =
+            Json{{"step", s.branchJump->step},
+                 {"angle", number(s.branchJump->angleDegrees, "branch_jump.angle")},
+                 {"jump", number(s.branchJump->jump, "branch_jump.jump")}};
     if (s.accelerationGrowsPerStep) doc["acceleration_grows_per_step"] = true;
     if (s.loadWork) doc["load_work"] = number(*s.loadWork, "load_work");
     if (s.flywheel) {

@@ -58,7 +58,8 @@ std::string paramNote(const ParamInfo& info)
 {
     std::string text;
     for (const ParamNote& note : kParamNotes)
-        if (listsWord(note.keys, info.key)) text += (text.empty() ? "" : " ") + std::string(note.text);
+        if (listsWord(note.keys, info.key))
+            text += (text.empty() ? "" : " ") + std::string(note.text);
     return text;
 }
 
@@ -116,8 +117,8 @@ std::string paramDisplayName(const ParamInfo& info)
     if (!name.empty()) return name;
     // Keys are the files' names, not the user's: the parameters without a box are named here.
     static constexpr std::pair<std::string_view, const char*> kNames[] = {
-        {"aux", "Резерв отчёта"},  {"delta", "δ маховика"}, {"step", "Шаг расчёта"},
-        {"cycles", "Циклов"},      {"mode", "Режим"},        {"period", "Период нагрузки"},
+        {"aux", "Резерв отчёта"}, {"delta", "δ маховика"}, {"step", "Шаг расчёта"},
+        {"cycles", "Циклов"},     {"mode", "Режим"},       {"period", "Период нагрузки"},
     };
     for (const auto& [key, shown] : kNames)
         if (key == info.key) return shown;

@@ -98,8 +98,7 @@ constexpr bool listsWord(std::string_view words, std::string_view word)
 
 // Whether `words` is one or more words, each followed by a single space but the last, and
 // known(word) holds for each of them. The notes' compile-time checks use it.
-template <typename Known>
-constexpr bool eachWordKnown(std::string_view words, Known known)
+template <typename Known> constexpr bool eachWordKnown(std::string_view words, Known known)
 {
     if (words.empty() || words.front() == ' ' || words.back() == ' ') return false;
     while (!words.empty()) {

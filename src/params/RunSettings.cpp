@@ -43,8 +43,10 @@ int stepItemForText(std::string_view text)
 {
     std::string t(text);
     const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-    while (!t.empty() && blank(static_cast<unsigned char>(t.back()))) t.pop_back();
-    while (!t.empty() && blank(static_cast<unsigned char>(t.front()))) t.erase(0, 1);
+    while (!t.empty() && blank(static_cast<unsigned char>(t.back())))
+        t.pop_back();
+    while (!t.empty() && blank(static_cast<unsigned char>(t.front())))
+        t.erase(0, 1);
     if (t.starts_with("ext ")) t.erase(0, 4);
     if (t.ends_with("°")) t.resize(t.size() - std::string_view("°").size());
     std::replace(t.begin(), t.end(), ',', '.');
@@ -80,9 +82,8 @@ Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
     // Steps and degrees both named: at 1° the two numbers agree and one alone reads as either.
     const int64_t stepsRun = int64_t{p.N} - 1;
     const long double covered = static_cast<long double>(stepsRun) * p.step;
-    out.memo("Принято: циклов " + FormatInteger(p.cycles) + ", шагов " +
-             std::to_string(stepsRun) + ", поворот кривошипа " + FormatGeneral(deg(covered), decimal) +
-             "°");
+    out.memo("Принято: циклов " + FormatInteger(p.cycles) + ", шагов " + std::to_string(stepsRun) +
+             ", поворот кривошипа " + FormatGeneral(deg(covered), decimal) + "°");
     return out;
 }
 

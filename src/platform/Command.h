@@ -27,8 +27,9 @@ inline void showCommandFailure(Platform& platform, const char* message) noexcept
 }
 
 // Runs `command()`. std::bad_alloc is reported as kOutOfMemoryMessage, any other std::exception
-// by its text in the window's language (windowMessage), anything else as kUnexpectedFailureMessage. Never throws. What the command did
-// before it failed stays done; a command that must not leave half its work works on a copy.
+// by its text in the window's language (windowMessage), anything else as kUnexpectedFailureMessage.
+// Never throws. What the command did before it failed stays done; a command that must not leave
+// half its work works on a copy.
 template <class F> void runCommand(Platform& platform, F&& command) noexcept
 {
     try {

@@ -100,7 +100,8 @@ DocumentPlan planDocument(const DocumentInput& in)
     for (const ParamNote& note : kParamNotes) {
         std::string names;
         for (const ParamInfo& info : kParams)
-            if (listsWord(note.keys, info.key)) names += (names.empty() ? "" : ", ") + paramDisplayName(info);
+            if (listsWord(note.keys, info.key))
+                names += (names.empty() ? "" : ", ") + paramDisplayName(info);
         plan.paramNotes.push_back(names + ": " + note.text);
     }
 

@@ -147,14 +147,14 @@ TEST(BatchSweep, RefusesASweepThatCannotRun)
 
 TEST(BatchSweep, ReportsItsProgressWhenAskedOrOnATerminal)
 {
-    const std::vector<std::string> args = {"--set", "cycles=2", "--sweep", "l2=40:60:4",
-                                           "--summary", "-"};
+    const std::vector<std::string> args = {"--set",      "cycles=2",  "--sweep",
+                                           "l2=40:60:4", "--summary", "-"};
     const BatchRun plain = batch(args);
     ASSERT_EQ(plain.status, kBatchDone) << plain.err;
     ASSERT_EQ(plain.err, "");
     const struct {
-        bool option;   // --progress
-        bool terminal; // standard error is a terminal
+        bool option;             // --progress
+        bool terminal;           // standard error is a terminal
         std::string first, last; // the first report, and the end of what was written
     } cases[] = {
         {true, false, "kinovar-batch: sweep: 1 of 4 values, about ", "4 of 4 values\n"},

@@ -41,11 +41,10 @@ std::map<std::string, std::vector<long double>> columns(const std::string& csv)
 // to the last bits of the extended arithmetic.
 size_t firstExtreme(const std::vector<long double>& v, bool greatest)
 {
-    const long double m = greatest ? *std::max_element(v.begin(), v.end())
-                                   : *std::min_element(v.begin(), v.end());
+    const long double m =
+        greatest ? *std::max_element(v.begin(), v.end()) : *std::min_element(v.begin(), v.end());
     for (size_t i = 0; i < v.size(); ++i)
-        if (std::fabs(v[i] - m) <= 4 * 0x1p-52L * std::max(std::fabs(v[i]), std::fabs(m)))
-            return i;
+        if (std::fabs(v[i] - m) <= 4 * 0x1p-52L * std::max(std::fabs(v[i]), std::fabs(m))) return i;
     return 0;
 }
 
@@ -65,11 +64,14 @@ TEST(SummaryKeys, EveryFigureStandsUnderItsKey)
     // At 1°, the step the peaks and the flywheel are read at: the summary reads them from this
     // very run, whose CSV the figures are checked against.
     const double omega = 2.5, delta = 0.1, stepDegrees = 1;
-    const BatchRun run =
-        batch({"--set", "l1=10", "--set", "l2=40", "--set", "b=5", "--autofill", "--set", "step=1",
-               "--set", "cycles=15", "--set", "fit0=2.5", "--set",
-               "fitt0=0", "--set", "fidtt=0", "--set", "delta=0.1", "--csv", dir.file("run.csv"),
-               "--summary", "-"});
+    const BatchRun run = batch({"--set",      "l1=10",     "--set",
+                                "l2=40",      "--set",     "b=5",
+                                "--autofill", "--set",     "step=1",
+                                "--set",      "cycles=15", "--set",
+                                "fit0=2.5",   "--set",     "fitt0=0",
+                                "--set",      "fidtt=0",   "--set",
+                                "delta=0.1",  "--csv",     dir.file("run.csv"),
+                                "--summary",  "-"});
     ASSERT_EQ(run.status, kBatchDone) << run.err;
     const nlohmann::json doc = nlohmann::json::parse(run.out);
     auto c = columns(readBytes(dir.file("run.csv")));
@@ -78,9 +80,9 @@ TEST(SummaryKeys, EveryFigureStandsUnderItsKey)
 
     std::vector<long double> pressure;
     for (size_t i = 0; i < n; ++i)
-        pressure.push_back(std::atan2(std::fabs(c["xb"][i] - c["xa"][i]),
-                                      std::fabs(c["yb"][i] - c["ya"][i])) *
-                           180 / std::acos(-1.0));
+        pressure.push_back(
+            std::atan2(std::fabs(c["xb"][i] - c["xa"][i]), std::fabs(c["yb"][i] - c["ya"][i])) *
+            180 / std::acos(-1.0));
     const size_t ybHigh = firstExtreme(c["yb"], true);
     const size_t moLow = firstExtreme(c["mo"], false);
     const size_t moHigh = firstExtreme(c["mo"], true);

@@ -23,8 +23,7 @@ namespace {
 
 // A crank turning at ω = `omega` rad/s from fi0 = 0 in steps of `stepDegrees`, one turn, the
 // points placed by the autofill, no masses.
-ParamSet steadyCrank(double l1, double l2, double b, long double stepDegrees = 1,
-                     double omega = 2)
+ParamSet steadyCrank(double l1, double l2, double b, long double stepDegrees = 1, double omega = 2)
 {
     ParamSet p;
     setDefaults(p);
@@ -190,9 +189,9 @@ TEST(HandWorked, ASweepScalesTheLoadWhileTheSliderMovesAway)
         ASSERT_TRUE(point.ok) << point.reason;
         ASSERT_TRUE(point.figures.at(md));
         // The trapezoid rule at 1° errs by about (π/180)²/12 of the work; the bound is 1e-4.
-        EXPECT_NEAR(static_cast<double>(std::fabs(*point.figures[md]) * 2 * kPi /
-                                        (scale * force * stroke)),
-                    1.0, 1e-4)
+        EXPECT_NEAR(
+            static_cast<double>(std::fabs(*point.figures[md]) * 2 * kPi / (scale * force * stroke)),
+            1.0, 1e-4)
             << "scale " << static_cast<double>(scale);
     }
 }

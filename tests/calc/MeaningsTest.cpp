@@ -88,19 +88,25 @@ TEST(CalcMeanings, JointForcesActOnTheBodiesTheNotesName)
                     Q row;
                     long double expected, tolerance;
                 } cases[] = {
-                    {Q::fby, Fy, 1e-12L * fabsl(load)},     {Q::fbxk, Fx, 1e-12L * fabsl(load)},
-                    {Q::fay, Fy, 1e-12L * fabsl(load)},     {Q::faxk, Fx, 1e-12L * fabsl(load)},
-                    {Q::foy, Fy, 1e-12L * fabsl(load)},     {Q::foxk, Fx, 1e-12L * fabsl(load)},
-                    {Q::nb, -Fx, 1e-12L * fabsl(load)},     {Q::fbx, 0, 1e-12L * fabsl(load)},
-                    {Q::fax, 0, 1e-12L * fabsl(load)},      {Q::fox, 0, 1e-12L * fabsl(load)},
-                    {Q::mb, drive, 1e-10L * scale},      {Q::mo, drive, 1e-10L * scale},
+                    {Q::fby, Fy, 1e-12L * fabsl(load)},
+                    {Q::fbxk, Fx, 1e-12L * fabsl(load)},
+                    {Q::fay, Fy, 1e-12L * fabsl(load)},
+                    {Q::faxk, Fx, 1e-12L * fabsl(load)},
+                    {Q::foy, Fy, 1e-12L * fabsl(load)},
+                    {Q::foxk, Fx, 1e-12L * fabsl(load)},
+                    {Q::nb, -Fx, 1e-12L * fabsl(load)},
+                    {Q::fbx, 0, 1e-12L * fabsl(load)},
+                    {Q::fax, 0, 1e-12L * fabsl(load)},
+                    {Q::fox, 0, 1e-12L * fabsl(load)},
+                    {Q::mb, drive, 1e-10L * scale},
+                    {Q::mo, drive, 1e-10L * scale},
                     {Q::e, -load * (r(Q::yb, i) - r(Q::yb, 1)), 2e-4L * scale},
                 };
                 for (const auto& c : cases)
-                    ASSERT_NEAR(static_cast<double>(r(c.row, i)),
-                                static_cast<double>(c.expected), static_cast<double>(c.tolerance))
-                        << rowName(rowOf(c.row)) << " at step " << i << ", l1 " << m.l1
-                        << ", Q " << Q0;
+                    ASSERT_NEAR(static_cast<double>(r(c.row, i)), static_cast<double>(c.expected),
+                                static_cast<double>(c.tolerance))
+                        << rowName(rowOf(c.row)) << " at step " << i << ", l1 " << m.l1 << ", Q "
+                        << Q0;
                 // While the load drives the slider the machine delivers work: mo and mb < 0.
                 if (load * r(Q::ybt, i) > 1e-3L * fabsl(load)) {
                     ++working;
@@ -155,8 +161,8 @@ TEST(CalcMeanings, InertiaRowsAreMassTimesAccelerationAboutTheCentreOfMass)
                 {Q::mo, drive},
             };
             for (const auto& row : rows)
-                ASSERT_NEAR(static_cast<double>(r(row.row, i)),
-                            static_cast<double>(row.expected), 1e-11)
+                ASSERT_NEAR(static_cast<double>(r(row.row, i)), static_cast<double>(row.expected),
+                            1e-11)
                     << rowName(rowOf(row.row)) << " at step " << i << ", m1 " << c.m1;
         }
     }
@@ -226,8 +232,8 @@ TEST(CalcMeanings, I3AndAuxEnterNoResult)
         long double ParamSet::*field;
         long double value;
     } cases[] = {
-        {&ParamSet::i3, 0}, {&ParamSet::i3, 7.5L}, {&ParamSet::i3, 1e9L},
-        {&ParamSet::aux, 0}, {&ParamSet::aux, -3}, {&ParamSet::aux, 1e9L},
+        {&ParamSet::i3, 0},  {&ParamSet::i3, 7.5L}, {&ParamSet::i3, 1e9L},
+        {&ParamSet::aux, 0}, {&ParamSet::aux, -3},  {&ParamSet::aux, 1e9L},
     };
     for (const auto& c : cases) {
         ParamSet p = base;

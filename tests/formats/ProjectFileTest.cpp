@@ -213,13 +213,17 @@ TEST(ProjectFile, HostileInputsAreRefusedWithTheKeyAndReason)
         {head + R"("variants": {}})", "'variants': expected an array"},
         {head + R"("variants": [{"name": 5}]})", "'variants[0].name'"},
         {head + R"("variants": [{"parameters": {"m2": "-1"}}]})", "'m2': M2: масса"},
-        {head + R"("variants": [{}, {"figures": {"md": "x"}}]})", "'variants[1].figures.md': 'x' is not a number"},
+        {head + R"("variants": [{}, {"figures": {"md": "x"}}]})",
+         "'variants[1].figures.md': 'x' is not a number"},
         {head + R"("report": {"charts": "moe"}})", "'report.charts'"},
-        {head + R"("variants": [)" + [] {
-             std::string many;
-             for (size_t k = 0; k <= kMaxVariants; ++k) many += k ? ",{}" : "{}";
-             return many;
-         }() + "]}",
+        {head + R"("variants": [)" +
+             [] {
+                 std::string many;
+                 for (size_t k = 0; k <= kMaxVariants; ++k)
+                     many += k ? ",{}" : "{}";
+                 return many;
+             }() +
+             "]}",
          "more than 1000 variants"},
     };
     for (const auto& c : cases) {

@@ -39,9 +39,15 @@ TEST(ZeroLoad, WritesZeroNotMinusZeroAndChangesNothingElse)
         double fi0;
     } cases[] = {
         // -σ·Q of a zero Q is -0 while the slider is above O.
-        {"by angle, toward the crank", {LoadKind::ByAngle, LoadDirection::TowardCrank, {{0, 0, 0}}}, 0.1},
-        {"by angle, along y", {LoadKind::ByAngle, LoadDirection::AlongY, {{0, 0, 0}, {90, 0, 0}}}, 40},
-        {"by stroke", {LoadKind::ByStroke, LoadDirection::TowardCrank, {{0, 0, 0}, {1, 0, 0}}}, 0.1},
+        {"by angle, toward the crank",
+         {LoadKind::ByAngle, LoadDirection::TowardCrank, {{0, 0, 0}}},
+         0.1},
+        {"by angle, along y",
+         {LoadKind::ByAngle, LoadDirection::AlongY, {{0, 0, 0}, {90, 0, 0}}},
+         40},
+        {"by stroke",
+         {LoadKind::ByStroke, LoadDirection::TowardCrank, {{0, 0, 0}, {1, 0, 0}}},
+         0.1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,9 +13,10 @@ TEST(ParamNotes, WordListsMatchWholeWordsOnly)
         const char* word;
         bool listed;
     } cases[] = {
-        {"i1 i2", "i2", true},   {"i1 i2", "i1", true},    {"i1 i2", "i", false},
-        {"fbx fax", "fbxk", false}, {"fbxk fbx", "fbx", true}, {"fi0", "fi", false},
-        {"", "", false},         {"mo mb", "mo mb", false},
+        {"i1 i2", "i2", true},     {"i1 i2", "i1", true},
+        {"i1 i2", "i", false},     {"fbx fax", "fbxk", false},
+        {"fbxk fbx", "fbx", true}, {"fi0", "fi", false},
+        {"", "", false},           {"mo mb", "mo mb", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(listsWord(c.words, c.word), c.listed) << c.words << " / " << c.word;
@@ -27,8 +28,8 @@ TEST(ParamNotes, CaptionTipsGiveUnitAndNote)
 {
     const struct {
         const char* key;
-        const char* head;     // the tip's first line
-        const char* noteHas;  // a phrase of the note, or nullptr for a parameter without one
+        const char* head;    // the tip's first line
+        const char* noteHas; // a phrase of the note, or nullptr for a parameter without one
     } cases[] = {
         {"fidtt", "+Fitt, рад/с² за шаг", "на каждом шаге расчёта"},
         {"fitt0", "Fitt0, рад/с²", nullptr},

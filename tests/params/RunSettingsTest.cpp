@@ -72,14 +72,17 @@ TEST_F(RunSettingsTest, CountConversionAndLimits)
 {
     const std::vector<CountCase> cases = {
         {"2", 49, 2, "Принято: циклов 2, шагов 48, поворот кривошипа 720°", nullptr},
-        {"3749", 89977, 3749, "Принято: циклов 3749, шагов 89976, поворот кривошипа 1349640°", nullptr},
+        {"3749", 89977, 3749, "Принято: циклов 3749, шагов 89976, поворот кривошипа 1349640°",
+         nullptr},
         {"0", 1, 0, "Принято: циклов 0, шагов 0, поворот кривошипа 0°", nullptr},
         {"-0", 1, 0, "Принято: циклов 0, шагов 0, поворот кривошипа 0°", nullptr},
         {"$10", 385, 16, "Принято: циклов 16, шагов 384, поворот кривошипа 5760°", nullptr},
         // Beyond the store: N and the count in force keep their values and the memo reports them.
         {"3750", 25, 1, "Принято: циклов 1, шагов 24, поворот кривошипа 360°", kCountLimitMessage},
-        {"178956971", 25, 1, "Принято: циклов 1, шагов 24, поворот кривошипа 360°", kCountLimitMessage},
-        {"2147483647", 25, 1, "Принято: циклов 1, шагов 24, поворот кривошипа 360°", kCountLimitMessage},
+        {"178956971", 25, 1, "Принято: циклов 1, шагов 24, поворот кривошипа 360°",
+         kCountLimitMessage},
+        {"2147483647", 25, 1, "Принято: циклов 1, шагов 24, поворот кривошипа 360°",
+         kCountLimitMessage},
         // Not a natural number: nothing changes.
         {"-2", 25, 1, nullptr, kCountFault},
         {"-2147483648", 25, 1, nullptr, kCountFault},
@@ -126,9 +129,9 @@ TEST_F(RunSettingsTest, StepItemsAndTypedSteps)
         const char* text;
         int item;
     } cases[] = {
-        {"15°", 3},    {"15", 3},      {" 15 ", 3},   {"0,1°", 8},  {"0.1", 8},  {"ext 0.1", 8},
-        {"0,05°", 9},  {"60°", 5},     {"1", 0},      {"0", -1},    {"7", -1},   {"15.0", -1},
-        {"1e1", -1},   {"", -1},       {"°", -1},     {"0,02", -1}, {"-15", -1}, {"15°°", -1},
+        {"15°", 3},   {"15", 3},  {" 15 ", 3}, {"0,1°", 8},  {"0.1", 8},  {"ext 0.1", 8},
+        {"0,05°", 9}, {"60°", 5}, {"1", 0},    {"0", -1},    {"7", -1},   {"15.0", -1},
+        {"1e1", -1},  {"", -1},   {"°", -1},   {"0,02", -1}, {"-15", -1}, {"15°°", -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(stepItemForText(c.text), c.item) << c.text;
@@ -139,7 +142,8 @@ TEST_F(RunSettingsTest, StepItemsAndTypedSteps)
 TEST_F(RunSettingsTest, CycleMemoFollowsTheStep)
 {
     selectStep(p, 1, '.');
-    EXPECT_EQ(applyCycleCount(p, "1", '.').memoText(), std::string("Принято: циклов 1, шагов 24, поворот кривошипа 120°"));
+    EXPECT_EQ(applyCycleCount(p, "1", '.').memoText(),
+              std::string("Принято: циклов 1, шагов 24, поворот кривошипа 120°"));
     EXPECT_EQ(p.N, 25);
 }
 

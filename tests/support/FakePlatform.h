@@ -3,8 +3,8 @@
 // nothing ever blocks on a modal window.
 #pragma once
 #include <deque>
-#include <map>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>

@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 
-#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "present/qt/document/DocumentPdf.h"
 

@@ -48,8 +48,9 @@ public:
     // The check asked before the document is saved or printed (ExportCheck).
     void setExportCheck(ExportCheck check) { exportCheck_ = std::move(check); }
 
-    // "Отчёт PDF…": the export check, the save dialog, then the document through the atomic save; a failure is
-    // shown through the error report and keeps the old file. Without results, kNoResultsMessage.
+    // "Отчёт PDF…": the export check, the save dialog, then the document through the atomic save; a
+    // failure is shown through the error report and keeps the old file. Without results,
+    // kNoResultsMessage.
     void savePdf();
     // Ctrl+P: the export check, then the print dialog for the same document.
     void print();

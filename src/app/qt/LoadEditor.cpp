@@ -19,8 +19,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "base/WindowMessage.h"
 #include "base/Errors.h"
+#include "base/WindowMessage.h"
 #include "calc/Load.h"
 #include "formats/LoadCsv.h"
 #include "params/Outcome.h"

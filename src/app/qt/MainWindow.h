@@ -158,7 +158,7 @@ private:
     QAction* summaryAction = nullptr;       // "Сводка", F10
     QAction* flywheelChartAction = nullptr; // "Маховик"
     QAction* loadAction = nullptr;          // "Нагрузка…", no shortcut
-    QAction* sweepAction = nullptr;      // "Исследование параметра…", no shortcut
+    QAction* sweepAction = nullptr; // "Исследование параметра…", no shortcut
     QAction* autoRecalcAction = nullptr; // "Пересчитывать автоматически", checkable
     QTimer* fadeTimer = nullptr; // "fadeTimer": 1 ms fade-in ticks, stopped once opaque
     Platform& platform;
@@ -177,7 +177,7 @@ private:
     SideWindows side_;
     QLabel* staleLine_ = nullptr;
     QLabel* stoppedLine_ = nullptr; // "stoppedRunLine": the results shown stopped part-way
-    QLabel* loadStatus_ = nullptr; // "loadStatus": the load in force, in one line
+    QLabel* loadStatus_ = nullptr;  // "loadStatus": the load in force, in one line
     LoadEditor* loadEditor_ = nullptr;
     SweepWindow* sweep_ = nullptr;
     AutoRecalc* autoRecalc_ = nullptr;

@@ -121,7 +121,7 @@ void MainWindow::buildMenu()
                           [this] { showAbout(); });
 
     // The items' letters are given as each menu opens: other parts add and rename items later.
-    for (QMenu* menu : {fileMenu, viewMenu, operationsMenu, helpMenu,
-                        bar->findChild<QMenu*>("editMenu")})
+    for (QMenu* menu :
+         {fileMenu, viewMenu, operationsMenu, helpMenu, bar->findChild<QMenu*>("editMenu")})
         keepMnemonics(menu);
 }

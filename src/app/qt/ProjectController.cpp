@@ -13,10 +13,10 @@
 #include <filesystem>
 
 #include "app/RecoveryCopies.h"
-#include "base/WindowMessage.h"
 #include "app/qt/ParamHistory.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/WindowMessage.h"
 #include "formats/ProjectFile.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"

@@ -113,10 +113,10 @@ signals:
     void newProjectStarted();
 
 private:
-    void stackChanged(); // title and recovery copy follow the history
-    bool writeRecovery(); // false when no copy could be written
-    void showAll();                                           // every control shows the set
-    bool loadProject(const std::string& path);                // openProject without the question
+    void stackChanged();                       // title and recovery copy follow the history
+    bool writeRecovery();                      // false when no copy could be written
+    void showAll();                            // every control shows the set
+    bool loadProject(const std::string& path); // openProject without the question
     // Reads `path` and puts it on screen; false (the error shown) when refused.
     bool adoptFile(const std::string& path, const QString& label);
     void adopt(const ParamSet& values, const QString& label); // one undo step to `values`

@@ -176,8 +176,9 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
     }
     // An edit button opens its entry on Enter and on Space alike, at the press, as the keyboard
     // user expects of the focused button; Space's release, which would click it, is swallowed.
-    const bool edit = std::any_of(rows.begin(), rows.end(),
-                                  [watched](const ParamRowWidgets& w) { return watched == w.button; });
+    const bool edit = std::any_of(rows.begin(), rows.end(), [watched](const ParamRowWidgets& w) {
+        return watched == w.button;
+    });
     if (edit && isKey(event, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})) {
         static_cast<QPushButton*>(watched)->click();
         return true;

@@ -75,9 +75,8 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                 if (typed == QString::fromStdString(FormatGeneral(deg(P.step), decimal)))
                     return; // a step of no item, shown as it is in force (a project's)
                 const std::string text = typed.toStdString();
-                this->display.run([&text, decimal](ParamSet& p) {
-                    return refuseTypedStep(p, text, decimal);
-                });
+                this->display.run(
+                    [&text, decimal](ParamSet& p) { return refuseTypedStep(p, text, decimal); });
                 showRunSettings();
             }));
 }

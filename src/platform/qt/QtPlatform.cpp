@@ -2,9 +2,9 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -239,12 +239,13 @@ bool QtPlatform::canWriteIn(const std::string& dir)
     return systemCanWriteIn(dir);
 }
 
-std::optional<std::string> QtPlatform::askText(const std::string& prompt, const std::string& initial)
+std::optional<std::string> QtPlatform::askText(const std::string& prompt,
+                                               const std::string& initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), kCaption,
-                                               fromUtf8(prompt), QLineEdit::Normal,
-                                               fromUtf8(initial), &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), kCaption, fromUtf8(prompt),
+                              QLineEdit::Normal, fromUtf8(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }

@@ -11,9 +11,9 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "base/WindowMessage.h"
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "formats/GridValues.h"
 #include "formats/Report.h"

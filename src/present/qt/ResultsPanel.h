@@ -107,9 +107,9 @@ private:
     const NumberFormat& numbers;
     int captionCount_ = 0;
     std::optional<ParamSet> gridWith_; // the run the grid's values were refreshed from
-    std::string gridStop_;              // where and why that run stopped, "" for a whole run
+    std::string gridStop_;             // where and why that run stopped, "" for a whole run
     ReportBody reportBody_;            // the report of the grid's values, made ahead
     QTimer* bodyTimer_ = nullptr;      // starts reportBody_ once refreshes pause
     ExportCheck exportCheck_;
-    std::string captionFault_;         // the caption file's fault last shown, with the file's state
+    std::string captionFault_; // the caption file's fault last shown, with the file's state
 };

@@ -23,8 +23,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/WindowMessage.h"
 #include "base/Errors.h"
+#include "base/WindowMessage.h"
 #include "formats/SpreadsheetCsv.h"
 #include "formats/SweepCsv.h"
 #include "params/ParamTable.h"
@@ -197,8 +197,7 @@ void SweepWindow::start()
     SweepPlan plan;
     plan.key = keyBox_->currentData().toString().toStdString();
     // Either separator, as in every other field of the program.
-    const auto read = [this](const QLineEdit* field, const char* name,
-                             long double& value) -> bool {
+    const auto read = [this](const QLineEdit* field, const char* name, long double& value) -> bool {
         const std::string typed = field->text().trimmed().toStdString();
         try {
             value = ParseRealAnySeparator(typed);

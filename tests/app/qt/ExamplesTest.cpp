@@ -49,8 +49,8 @@ long double angleTableWork(const ParamSet& p)
     for (int k = 0; k < n; ++k) {
         const long double phi = (k + 0.5L) * h, r = phi * kPi / 180;
         const long double c = std::cos(r), s = std::sin(r);
-        const long double dy = (l1 * c + l1 * l1 * c * s / std::sqrt(l2 * l2 - l1 * l1 * c * c)) *
-                               kPi / 180;
+        const long double dy =
+            (l1 * c + l1 * l1 * c * s / std::sqrt(l2 * l2 - l1 * l1 * c * c)) * kPi / 180;
         work -= tableForce(p.load, p.period, phi) * dy * h;
     }
     return work;
@@ -74,8 +74,8 @@ long double strokeTableWork(const ParamSet& p, long double stroke)
 
 struct Example {
     const char* file;
-    const char* title;     // the comment's first line, the menu's item
-    long double strokeMm;  // the source figures, as the comment states them
+    const char* title;    // the comment's first line, the menu's item
+    long double strokeMm; // the source figures, as the comment states them
     long double rodMm;
     long double rpm;
     const char* strokeText; // how the comment gives the stroke and the speed

@@ -65,8 +65,7 @@ TEST_F(ProjectTitle, NamesTheProjectAndItsState)
         const char* title;
     } steps[] = {
         {"start", [] {}, "Kinovar (ver.1.3)"},
-        {"untitled change", [this] { enter("l2", "31"); },
-         "Без названия* — Kinovar"},
+        {"untitled change", [this] { enter("l2", "31"); }, "Без названия* — Kinovar"},
         {"undone", [this] { trigger("undoAction"); }, "Kinovar (ver.1.3)"},
         {"saved",
          [this, press] {

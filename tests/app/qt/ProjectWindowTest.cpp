@@ -267,7 +267,8 @@ TEST(ProjectRecovery, ASecondWindowDoesNotAskAboutACopyTheFirstHasTaken)
     ParamSet crashed;
     setDefaults(crashed);
     crashed.l2 = 31;
-    writeProject(folder + "project-1-1733600000000-0a1b2c3d-1.kinovar", Project{crashed, {}, {}, {}});
+    writeProject(folder + "project-1-1733600000000-0a1b2c3d-1.kinovar",
+                 Project{crashed, {}, {}, {}});
 
     FakePlatform first, second;
     first.dataDir = second.dataDir = dir.dir();

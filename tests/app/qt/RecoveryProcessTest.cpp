@@ -52,8 +52,7 @@ public:
         const QString kinovar = QCoreApplication::applicationDirPath() + "/kinovar";
         // --kill-child: the program, pid 1 of its namespace, is killed with its starter.
         if (inNamespace)
-            process.start("unshare",
-                          {"--pid", "--fork", "--mount-proc", "--kill-child", kinovar});
+            process.start("unshare", {"--pid", "--fork", "--mount-proc", "--kill-child", kinovar});
         else
             process.start(kinovar, {});
         process.waitForStarted();
@@ -87,10 +86,10 @@ TEST(RecoveryProcess, AKilledProgramsCopyIsOfferedAtTheNextStartAndNeverLost)
     const struct Case {
         const char* what;
         bool inNamespace;
-        bool unreadable;    // the copy turned into one of a newer format before the restart
-        const char* reply;  // to the question, then to any error box
-        bool restored;      // the restarted window holds l2 = 30 in a copy of its own
-        bool keptAside;     // the copy moved to "kept-..." with its bytes
+        bool unreadable;   // the copy turned into one of a newer format before the restart
+        const char* reply; // to the question, then to any error box
+        bool restored;     // the restarted window holds l2 = 30 in a copy of its own
+        bool keptAside;    // the copy moved to "kept-..." with its bytes
     } cases[] = {
         {"restored", false, false, "y", true, false},
         {"declined", false, false, "n", false, false},
@@ -109,8 +108,7 @@ TEST(RecoveryProcess, AKilledProgramsCopyIsOfferedAtTheNextStartAndNeverLost)
         std::string copy;
         {
             Program first(home.path(), c.inNamespace, "l2=30", {});
-            const bool written = QTest::qWaitFor(
-                [&] { return !copiesIn(dir).empty(); }, 60000);
+            const bool written = QTest::qWaitFor([&] { return !copiesIn(dir).empty(); }, 60000);
             first.kill();
             ASSERT_TRUE(written) << first.process.readAllStandardError().toStdString();
         }

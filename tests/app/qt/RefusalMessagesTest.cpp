@@ -51,12 +51,14 @@ TEST_F(Refusals, NegativeMassOnEveryEntryPath)
          [this] { QTest::keyClick(entryEdit(), Qt::Key_Return); }},
         {"click, keypad Enter", [](QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); },
          [this] { QTest::keyClick(entryEdit(), Qt::Key_Enter); }},
-        {"Space, OK button", [](QWidget* b) {
+        {"Space, OK button",
+         [](QWidget* b) {
              b->setFocus();
              QTest::keyClick(b, Qt::Key_Space);
          },
          [this] { QTest::mouseClick(control("entryOk"), Qt::LeftButton); }},
-        {"Enter, Enter", [](QWidget* b) {
+        {"Enter, Enter",
+         [](QWidget* b) {
              b->setFocus();
              QTest::keyClick(b, Qt::Key_Return);
          },
@@ -101,8 +103,8 @@ TEST_F(Refusals, TypedStepOfNoItem)
         QTest::keyClick(stepBox()->lineEdit(), Qt::Key_Return);
         if (c.refused) {
             EXPECT_EQ(params.step, before);
-            EXPECT_EQ(memo().toStdString(), "Шаг «" + std::string(c.typed) +
-                                                "» не из списка: действует шаг 5°");
+            EXPECT_EQ(memo().toStdString(),
+                      "Шаг «" + std::string(c.typed) + "» не из списка: действует шаг 5°");
             EXPECT_EQ(stepBox()->currentText(), QStringLiteral("5°"));
         } else {
             EXPECT_NE(params.step, before);

@@ -33,16 +33,39 @@ namespace {
 // Russian interface writes in Latin letters as well.
 const QSet<QString> kAllowed = {
     // the program, its files and formats
-    "Kinovar", "CSV", "PDF", "JSON", "ini", "txt", "csv", "pdf", "kinovar", "scr", "Kinetic",
+    "Kinovar",
+    "CSV",
+    "PDF",
+    "JSON",
+    "ini",
+    "txt",
+    "csv",
+    "pdf",
+    "kinovar",
+    "scr",
+    "Kinetic",
     // the version mark of the untitled window's title ("Kinovar (ver.1.3)"), which the work on
     // the project's title replaces
     "ver",
     // the licence and the toolkit named in "О программе"
-    "GNU", "GPL", "Qt",
+    "GNU",
+    "GPL",
+    "Qt",
     // the mechanism's symbols and the key figures' subscripts
-    "Mo", "Fi", "Fit", "Fitt", "yB", "vB", "aB", "Ctrl", "Shift", "Alt", "Esc",
+    "Mo",
+    "Fi",
+    "Fit",
+    "Fitt",
+    "yB",
+    "vB",
+    "aB",
+    "Ctrl",
+    "Shift",
+    "Alt",
+    "Esc",
     // subscripts of a formula: ω_max, ω_min
-    "max", "min",
+    "max",
+    "min",
 };
 
 // Each run of two or more Latin letters in `text` that is not on the list.
@@ -94,8 +117,8 @@ QList<std::pair<QString, QString>> visibleTexts(QWidget* root)
         }
         for (const QAction* a : w->actions()) {
             add(a, "action", a->text());
-            add(a, "action tip", a->toolTip() == QString(a->text()).remove('&') ? QString()
-                                                                                  : a->toolTip());
+            add(a, "action tip",
+                a->toolTip() == QString(a->text()).remove('&') ? QString() : a->toolTip());
         }
     }
     return texts;
@@ -121,8 +144,8 @@ TEST_F(MainWindowTest, TheRussianInterfaceHasNoEnglishWords)
     trigger("loadAction");  // the load editor
     trigger("sweepAction"); // the parameter study
 
-    QList<QWidget*> windows{form.get(), &moe, &quantity, &about, &summary, &flywheel,
-                            &variantsWindow};
+    QList<QWidget*> windows{form.get(), &moe,      &quantity,      &about,
+                            &summary,   &flywheel, &variantsWindow};
     for (QWidget* top : QApplication::topLevelWidgets())
         if (!windows.contains(top) && form->isAncestorOf(top)) windows << top;
     for (QWidget* w : form->findChildren<QWidget*>())

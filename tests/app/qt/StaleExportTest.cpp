@@ -31,10 +31,8 @@ struct Export {
 };
 
 const Export kExports[] = {
-    {"exportCsvAction", "out.csv", true},
-    {"saveReportAction", "out.txt", true},
-    {"pdfReportAction", "out.pdf", true},
-    {"animationAction", "Kinetic.ini", false},
+    {"exportCsvAction", "out.csv", true}, {"saveReportAction", "out.txt", true},
+    {"pdfReportAction", "out.pdf", true}, {"animationAction", "Kinetic.ini", false},
     {"printAction", "", false},
 };
 
@@ -198,8 +196,8 @@ TEST_F(StaleExport, ReportOfAnOlderGridAsksAndRefreshes)
 TEST_F(StaleExport, NothingBeforeTheFirstCalculation)
 {
     open();
-    const char* commands[] = {"exportCsvAction", "saveReportAction", "pdfReportAction",
-                              "animationAction", "printAction",      "moeChartAction",
+    const char* commands[] = {"exportCsvAction",     "saveReportAction",   "pdfReportAction",
+                              "animationAction",     "printAction",        "moeChartAction",
                               "quantityChartAction", "flywheelChartAction"};
     for (const char* command : commands) {
         SCOPED_TRACE(command);

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
 

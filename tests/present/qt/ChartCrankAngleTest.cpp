@@ -93,8 +93,10 @@ TEST(ChartCrankAngle, WindowTitlesNameTheQuantityAndStaleResults)
         QString title;
         QString chartTitle;
     } cases[] = {
-        {-1, false, "Графики", "Графики Mo и E"}, {-1, true, "Графики" + stale, "Графики Mo и E"},
-        {11, false, xa, kCaptions[11]},           {11, true, xa + stale, kCaptions[11]},
+        {-1, false, "Графики", "Графики Mo и E"},
+        {-1, true, "Графики" + stale, "Графики Mo и E"},
+        {11, false, xa, kCaptions[11]},
+        {11, true, xa + stale, kCaptions[11]},
         {-2, false, "График параметра", "Выберите величину в списке ниже"},
         {-2, true, "График параметра" + stale, "Выберите величину в списке ниже"},
     };

@@ -97,7 +97,8 @@ TEST_F(ChartMarks, DenseSeriesIsMarkedOnlyWhereReadable)
     m.xMin = 0, m.xMax = 899.75, m.yMin = -5500, m.yMax = 5500;
     const double leader = 6;
     for (MarkPlacement placement : {MarkPlacement::Fitting, MarkPlacement::Every}) {
-        const auto marks = placeMarks({{&dense, Qt::yellow}}, m, m.plot, markFont(), '.', placement);
+        const auto marks =
+            placeMarks({{&dense, Qt::yellow}}, m, m.plot, markFont(), '.', placement);
         ASSERT_GT(marks.size(), 10);
         for (int a = 0; a < marks.size(); ++a) {
             const QRectF& box = marks[a].box;

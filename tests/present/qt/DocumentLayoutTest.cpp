@@ -2,8 +2,8 @@
 // The document's layout where it must stay legible: the scheme's labels clear of the lines and
 // of one another, each near its point; the variants table's headings wrapped within their
 // columns; the inputs named as the interface names them.
-#include <QImage>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>

@@ -41,9 +41,9 @@ TEST(DocumentNotes, InputsCarryUnitsAndTheCataloguesNotes)
             {"Fi0", "0" + d + "1", "°"},
         };
         for (const auto& r : rows)
-            EXPECT_TRUE(std::regex_search(
-                layout, std::regex(std::string("(^|\\n)\\s*") + r.caption + "\\s+" + r.value +
-                                   "\\s+" + r.unit + "\\s*\\n")))
+            EXPECT_TRUE(std::regex_search(layout, std::regex(std::string("(^|\\n)\\s*") +
+                                                             r.caption + "\\s+" + r.value + "\\s+" +
+                                                             r.unit + "\\s*\\n")))
                 << r.caption << " " << r.unit;
 
         const std::string text = squeezed(run("pdftotext '" + pdf + "' -"));
@@ -51,7 +51,7 @@ TEST(DocumentNotes, InputsCarryUnitsAndTheCataloguesNotes)
             const char* names;
             const char* key; // a key the note covers
         } notes[] = {
-            {"Fi0: ", "fi0"}, {"+Fitt: ", "fidtt"}, {"M1, M2, M3: ", "m1"},
+            {"Fi0: ", "fi0"},   {"+Fitt: ", "fidtt"},          {"M1, M2, M3: ", "m1"},
             {"I1, I2: ", "i1"}, {"I3, Резерв отчёта: ", "i3"},
         };
         int found = 0;
@@ -63,6 +63,7 @@ TEST(DocumentNotes, InputsCarryUnitsAndTheCataloguesNotes)
                               std::string::npos)
                         << n.names << note.text;
                 }
-        EXPECT_EQ(found, static_cast<int>(std::size(kParamNotes))); // every note of the catalogue is looked for
+        EXPECT_EQ(found, static_cast<int>(
+                             std::size(kParamNotes))); // every note of the catalogue is looked for
     }
 }

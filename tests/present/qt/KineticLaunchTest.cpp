@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "app/qt/MainWindowFixture.h"
-#include "platform/qt/QtPlatform.h"
 #include "formats/Kinetic.h"
 #include "formats/KineticTestSupport.h"
+#include "platform/qt/QtPlatform.h"
 
 using namespace kinetic_test;
 

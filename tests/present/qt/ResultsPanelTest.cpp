@@ -290,10 +290,9 @@ TEST_F(ResultsPanelTest, CancelledDialogsDoNothing)
     EXPECT_EQ(memo(), "before");
     EXPECT_EQ(params.l1, 33);
     // l1 differs from the run's: the report asks first (answered "as is" by the fake).
-    EXPECT_EQ(fake.calls, (std::vector<std::string>{
-                              std::string("stale:") + kStaleExportQuestion,
-                              "save:Текстовый файл|*.txt|Все файлы|*.*",
-                              "open:Текстовый файл|*.txt|Все файлы|*.*"}));
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{std::string("stale:") + kStaleExportQuestion,
+                                                    "save:Текстовый файл|*.txt|Все файлы|*.*",
+                                                    "open:Текстовый файл|*.txt|Все файлы|*.*"}));
     // A name typed without a suffix is saved as a text file.
     EXPECT_EQ(fake.dialogRequests.at(0).defaultSuffix, "txt");
 }
@@ -415,7 +414,7 @@ TEST_F(ResultsPanelTest, GridCellsAlignLikeTheHeaderAndTipTheFullValue)
     store()(5, 2) = 1.0L / 3;
     store()(78, 3) = -12345.678L;
     form->resultsPanel().refreshResults();
-    const QModelIndex third = model->index(4, 1);     // grid cell (2, 5)
+    const QModelIndex third = model->index(4, 1); // grid cell (2, 5)
     // Row 5 is fis: its tips end in the catalogue's note on it.
     const QString fisNote = q("\n" + quantityNote(quantityInfo(Quantity::fis)));
     EXPECT_EQ(model->data(third).toString(), "0.33"); // the cell text stays

@@ -37,10 +37,9 @@ void paintParameters(Sheet& sheet, const DocumentPlan& plan)
     std::vector<QStringList> rows;
     for (const DocumentParamRow& r : plan.params)
         rows.push_back({qs(r.caption), qs(r.value), qs(r.unit)});
-    y = sheet.table(y, {50, 70, 40},
-                    {QStringLiteral("Параметр"), QStringLiteral("Значение"),
-                     QStringLiteral("Единица")},
-                    rows);
+    y = sheet.table(
+        y, {50, 70, 40},
+        {QStringLiteral("Параметр"), QStringLiteral("Значение"), QStringLiteral("Единица")}, rows);
     y += 2;
     for (const std::string& note : plan.paramNotes)
         y = sheet.paragraph(y, qs(note), 8) + 1;
