@@ -17,6 +17,7 @@
 #include "calc/Sweep.h"
 #include "calc/Variant.h"
 #include "params/Autofill.h"
+#include "support/RunParams.h"
 
 namespace {
 
@@ -29,11 +30,7 @@ ParamSet constantOmega(long double stepDegrees, int32_t cycles, double l2 = 25, 
     p.b = b;
     p.fitt0 = 0;
     p.fidtt = 0;
-    EXPECT_TRUE(autofillPoints(p));
-    p.step = rad(stepDegrees);
-    p.cycles = cycles;
-    p.N = 24 * cycles + 1;
-    return p;
+    return withRun(p, stepDegrees, cycles);
 }
 
 struct CalcRun {

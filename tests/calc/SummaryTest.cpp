@@ -10,6 +10,7 @@
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
 #include "params/Autofill.h"
+#include "support/RunParams.h"
 
 namespace {
 
@@ -25,11 +26,7 @@ ParamSet turningCrank(long double stepDegrees, int32_t cycles)
     p.fit0 = 1;
     p.fitt0 = 0;
     p.fidtt = 0;
-    EXPECT_TRUE(autofillPoints(p));
-    p.step = rad(stepDegrees);
-    p.cycles = cycles;
-    p.N = 24 * cycles + 1;
-    return p;
+    return withRun(p, stepDegrees, cycles);
 }
 
 struct SummarizedRun {

@@ -3,6 +3,7 @@
 #pragma once
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -49,6 +50,16 @@ protected:
         return child<T>(*form, name);
     }
     void trigger(const char* action) const { ::trigger(*form, action); }
+    // Types `text` into the entry of parameter `key` and confirms it, as a user does: a click on
+    // its button, the text over the old one, Return.
+    void enter(const char* key, const char* text)
+    {
+        QTest::mouseClick(control(std::string(key).append("Button").c_str()), Qt::LeftButton);
+        auto* edit = control<QLineEdit>("entryEdit");
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
     // Shows the window and makes it the active one, so that window shortcuts apply.
     void activate()
     {

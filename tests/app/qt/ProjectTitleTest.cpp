@@ -24,14 +24,6 @@ protected:
         MainWindowTest::SetUp();
     }
     ProjectController& project() { return form->projectController(); }
-    void enter(const char* key, const char* text)
-    {
-        QTest::mouseClick(control(std::string(key).append("Button").c_str()), Qt::LeftButton);
-        auto* edit = control<QLineEdit>("entryEdit");
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
     // A recovery copy as a program that has ended left it: l2 = 30, and beside it the file its
     // project came from, when `origin` is not empty.
     void leaveRecoveryCopy(const std::string& origin)

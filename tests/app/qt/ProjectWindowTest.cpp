@@ -32,14 +32,6 @@ protected:
         MainWindowTest::SetUp();
     }
     ProjectController& project() { return form->projectController(); }
-    void enter(const char* key, const char* text)
-    {
-        QTest::mouseClick(control(std::string(key).append("Button").c_str()), Qt::LeftButton);
-        auto* edit = control<QLineEdit>("entryEdit");
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
     // Everything the controls show of the set: every value label, the mode, step and count.
     QStringList display() const
     {
