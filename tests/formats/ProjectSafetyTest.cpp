@@ -82,7 +82,7 @@ TEST(ProjectSafety, HostileProjectsAreRefusedNamingTheKeyOrTheOffset)
         {kHead + R"("variants": [{}, {"run": {"mode": 360, "mode": 720}}]})",
          "'variants[1].run.mode': the key is given twice"},
         // Text after a NUL would go unread.
-        {kHead + std::string("\"parameters\": {}}\0{\"l1\": \"5\"}", 31),
+        {kHead + std::string("\"parameters\": {}}\0{\"l1\": \"5\"}", 29),
          "a NUL byte at offset " + std::to_string(kHead.size() + 17)},
         // Too many keys in one object.
         {kHead + R"("parameters": {)" + manyKeys(kMaxProjectKeys + 1) + "}}",
