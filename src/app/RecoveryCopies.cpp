@@ -13,20 +13,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "base/TextFile.h"
-
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::string_view kSuffix = ".kinovar";
 constexpr std::string_view kLockSuffix = ".lock";
-constexpr std::string_view kOriginSuffix = ".from";
-
-std::string originPathOf(const std::string& copyPath)
-{
-    return copyPath + std::string(kOriginSuffix);
-}
 
 // The lock file of the copy at `copyPath`.
 std::string lockPathOf(const std::string& copyPath)
@@ -109,6 +101,11 @@ bool processAlive(pid_t pid)
 
 } // namespace
 
+std::string originPath(const std::string& copy)
+{
+    return copy + ".from";
+}
+
 RecoveryCopy::RecoveryCopy(std::string dir, int window)
 {
     // The process id alone comes round again (a container's program is always pid 1); the time
@@ -128,8 +125,7 @@ RecoveryCopy::~RecoveryCopy()
     dropLock(lockPathOf(path_), lockFd_);
 }
 
-bool RecoveryCopy::write(const std::function<void(const std::string&)>& save,
-                         const std::string& origin)
+bool RecoveryCopy::write(const std::function<void(const std::string&)>& save)
 {
     if (lockFd_ < 0) {
         std::error_code ec;
@@ -138,14 +134,6 @@ bool RecoveryCopy::write(const std::function<void(const std::string&)>& save,
         if (lockFd_ < 0) return false;
     }
     save(path_);
-    if (origin.empty()) {
-        std::error_code ec;
-        fs::remove(originPathOf(path_), ec);
-    } else {
-        TextWriter out(originPathOf(path_));
-        out.writeRaw(origin + "\n");
-        out.close();
-    }
     return true;
 }
 
@@ -153,7 +141,7 @@ void RecoveryCopy::discard()
 {
     std::error_code ec;
     fs::remove(path_, ec);
-    fs::remove(originPathOf(path_), ec);
+    fs::remove(originPath(path_), ec);
 }
 
 OrphanCopy::OrphanCopy(std::string path, int lockFd) : path_(std::move(path)), lockFd_(lockFd) {}
@@ -191,23 +179,11 @@ fs::file_time_type OrphanCopy::modified() const
     return fs::last_write_time(path_, ec);
 }
 
-std::string OrphanCopy::origin() const
-{
-    std::error_code ec;
-    if (!fs::is_regular_file(fs::symlink_status(originPathOf(path_), ec))) return {};
-    try {
-        TextReader in(originPathOf(path_));
-        return in.readLine();
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
-void OrphanCopy::remove()
+void OrphanCopy::removeForGood()
 {
     std::error_code ec;
     fs::remove(path_, ec);
-    fs::remove(originPathOf(path_), ec);
+    fs::remove(originPath(path_), ec);
 }
 
 std::string OrphanCopy::keep()
@@ -218,7 +194,7 @@ std::string OrphanCopy::keep()
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0)
         return path_;
     // The origin only labels the copy: it follows when it can.
-    ::renameat2(AT_FDCWD, originPathOf(path_).c_str(), AT_FDCWD, originPathOf(to.string()).c_str(),
+    ::renameat2(AT_FDCWD, originPath(path_).c_str(), AT_FDCWD, originPath(to.string()).c_str(),
                 RENAME_NOREPLACE);
     const std::string lock = lockPathOf(path_);
     dropLock(lock, lockFd_);

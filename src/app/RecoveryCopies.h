@@ -25,9 +25,9 @@ public:
 
     const std::string& path() const { return path_; }
     // Creates the folder, takes the lock unless held, then has `save` write the copy at path()
-    // and writes `origin` beside it ("" removes it). False, with nothing written, when the lock
-    // cannot be taken; what `save` or the origin's write throws passes on.
-    bool write(const std::function<void(const std::string&)>& save, const std::string& origin);
+    // (and its origin, if any, beside it). False, with nothing written, when the lock cannot be
+    // taken; what `save` throws passes on.
+    bool write(const std::function<void(const std::string&)>& save);
     // Removes the copy and its origin; the lock stays held, so that a later write needs no new one.
     void discard();
 
@@ -47,11 +47,8 @@ public:
 
     const std::string& path() const { return path_; }
     std::filesystem::file_time_type modified() const;
-    // The file the copy's project came from; "" for an untitled one or an origin unreadable now
-    // (the copy is what matters, its name only labels it).
-    std::string origin() const;
     // The copy and its origin are gone for good: restored, or declined by the user.
-    void remove();
+    void removeForGood();
     // Moves the copy (and its origin) aside in its folder as "kept-<its name>", where no start
     // offers it again, and returns where it now is: its old path when it could not be moved (it
     // then stays and is offered again).
@@ -67,6 +64,9 @@ private:
 // or another live program holds, or that another window has claimed, are left out; lock files
 // with no copy left behind by a killed program are removed on the way.
 std::vector<OrphanCopy> claimOrphanCopies(const std::string& dir);
+
+// Where the file a copy's project came from is kept beside the copy at `copy`.
+std::string originPath(const std::string& copy);
 
 // The name's prefix and suffix, and the prefix of a copy kept aside.
 inline constexpr const char* kRecoveryPrefix = "project-";

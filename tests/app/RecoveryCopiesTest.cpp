@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/RecoveryCopies.h"
+#include "app/RecoveryOrigin.h"
 #include "support/ScratchFiles.h"
 
 namespace fs = std::filesystem;
@@ -79,7 +80,7 @@ TEST(RecoveryCopies, AStartOffersTheCopiesOfProgramsThatAreGone)
         std::unique_ptr<RecoveryCopy> live;
         if (c.heldByLiveWindow) {
             live = std::make_unique<RecoveryCopy>(dir.dir(), 1);
-            ASSERT_TRUE(live->write([](const std::string& path) { writeBytes(path, "{}"); }, ""));
+            ASSERT_TRUE(live->write([](const std::string& path) { writeBytes(path, "{}"); }));
         }
         EXPECT_EQ(names(claimOrphanCopies(dir.dir())), c.offered);
     }
@@ -118,15 +119,19 @@ TEST(RecoveryCopies, AWindowsCopyAndLockGoWithACleanEnd)
     {
         RecoveryCopy own(dir.dir() + "sub/", 3); // the folder is made on the first write
         copy = own.path();
-        ASSERT_TRUE(own.write([](const std::string& path) { writeBytes(path, "{}"); },
-                              "/home/u/press.kinovar"));
+        ASSERT_TRUE(own.write([](const std::string& path) {
+            writeBytes(path, "{}");
+            writeBytes(originPath(path), "/home/u/press.kinovar\n");
+        }));
         EXPECT_TRUE(fs::exists(copy));
         EXPECT_TRUE(fs::exists(copy + ".from"));
         own.discard();
         EXPECT_FALSE(fs::exists(copy));
         EXPECT_FALSE(fs::exists(copy + ".from"));
-        ASSERT_TRUE(own.write([](const std::string& path) { writeBytes(path, "{}"); },
-                              "/home/u/press.kinovar"));
+        ASSERT_TRUE(own.write([](const std::string& path) {
+            writeBytes(path, "{}");
+            writeBytes(originPath(path), "/home/u/press.kinovar\n");
+        }));
         EXPECT_TRUE(claimOrphanCopies(dir.dir() + "sub/").empty());
     }
     EXPECT_TRUE(fs::is_empty(dir.dir() + "sub/"));
@@ -139,7 +144,7 @@ TEST(RecoveryCopies, AStaleLockWithoutItsCopyIsRemoved)
     ScratchDir dir("recovery");
     writeBytes(dir.file("project-7-1733600000000-0a1b2c3d-1.lock"), "");
     RecoveryCopy live(dir.dir(), 1);
-    ASSERT_TRUE(live.write([](const std::string& path) { writeBytes(path, "{}"); }, ""));
+    ASSERT_TRUE(live.write([](const std::string& path) { writeBytes(path, "{}"); }));
     live.discard(); // unsaved changes undone: no copy, the lock still held
     EXPECT_TRUE(claimOrphanCopies(dir.dir()).empty());
     std::vector<std::string> left;
@@ -194,7 +199,7 @@ TEST(RecoveryCopies, TheFileACopyCameFromGoesWithIt)
         {
             std::vector<OrphanCopy> found = claimOrphanCopies(dir.dir());
             ASSERT_EQ(found.size(), 1u);
-            EXPECT_EQ(found[0].origin(), c.read);
+            EXPECT_EQ(readRecoveryOrigin(found[0].path()), c.read);
             const std::string kept = found[0].keep();
             EXPECT_EQ(fs::exists(kept + ".from"), c.origin != nullptr);
             EXPECT_FALSE(fs::exists(copy + ".from"));
@@ -203,7 +208,7 @@ TEST(RecoveryCopies, TheFileACopyCameFromGoesWithIt)
         if (c.origin) writeBytes(copy + ".from", std::string(c.origin) + "\n");
         std::vector<OrphanCopy> found = claimOrphanCopies(dir.dir());
         ASSERT_EQ(found.size(), 1u);
-        found[0].remove();
+        found[0].removeForGood();
         EXPECT_FALSE(fs::exists(copy));
         EXPECT_FALSE(fs::exists(copy + ".from"));
     }
