@@ -107,7 +107,7 @@ void writeBatchOutputs(const std::vector<BatchOutput>& outputs, std::ostream& ou
     for (OpenFile& f : files)
         if (!f.writer->file()->inPlace()) order.push_back(&f);
     std::stable_sort(order.begin(), order.end(), [](const OpenFile* x, const OpenFile* y) {
-        return x->writer->file()->size() < y->writer->file()->size();
+        return x->writer->file()->bytesWritten() < y->writer->file()->bytesWritten();
     });
     for (OpenFile* f : order) {
         try {

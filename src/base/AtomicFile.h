@@ -40,7 +40,7 @@ public:
 
     bool inPlace() const { return inPlace_; }
     const std::string& target() const { return target_; }
-    uint64_t size() const { return size_; } // bytes written so far
+    uint64_t bytesWritten() const { return size_; }
 
 private:
     void prepare(); // the constructor's work

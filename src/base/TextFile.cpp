@@ -82,7 +82,7 @@ void TextWriter::commit()
     if (file_) file_->commit();
 }
 
-void TextWriter::close()
+void TextWriter::save()
 {
     commit();
 }

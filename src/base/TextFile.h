@@ -15,9 +15,9 @@
 // CR LF. Throws InOutError on open, write or close.
 class TextWriter {
 public:
-    explicit TextWriter(const std::string& path); // the file is replaced at close()
+    explicit TextWriter(const std::string& path); // the file is replaced at save()
     explicit TextWriter(std::ostream& out);       // a stream, standard output for example
-    ~TextWriter(); // without close() a file is left as it was (the save is abandoned)
+    ~TextWriter(); // without save() a file is left as it was (the save is abandoned)
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
@@ -27,7 +27,7 @@ public:
     // a failed write (a full disk) is reported here at the latest.
     void finish();
     void commit(); // puts the finished file in place of the old one (finish() first if needed)
-    void close();  // finish() then commit()
+    void save();   // finish() then commit(): the file is in place
     // The save behind a file writer (whether it goes in place, its size); null for a stream.
     const AtomicFile* file() const { return file_.get(); }
 

@@ -142,7 +142,7 @@ void writeReport(const std::string& path, const ParamSet& p, const GridValues& v
     if (body && body->size() == chunks) {
         for (const std::string& text : *body)
             out.writeRaw(text);
-        out.close();
+        out.save();
         return;
     }
     std::vector<std::string> texts(chunks);
@@ -152,7 +152,7 @@ void writeReport(const std::string& path, const ParamSet& p, const GridValues& v
         texts[chunk] = std::string();
     };
     runOrderedChunks(chunks, threads, work, completed);
-    out.close();
+    out.save();
 }
 
 void ReportBody::start(const GridValues& values, int columns)

@@ -31,7 +31,7 @@ public:
     void assign(const ResultStore& R, int32_t N, char decimal,
                 const RefreshProgress& progress = {});
     // Forgets every value (steps() becomes 0).
-    void clear() { steps_ = 0; }
+    void forgetSteps() { steps_ = 0; }
 
     int steps() const { return steps_; }
     char decimal() const { return decimal_; }

@@ -112,5 +112,5 @@ void writeKinetic(const std::string& path, const ParamSet& p, const ResultStore&
     if (p.N > ResultStore::kSteps) throw std::invalid_argument("writeKinetic: N beyond store");
     TextWriter out(path);
     writeKinetic(out, p, R, decimal, onStep);
-    out.close();
+    out.save();
 }

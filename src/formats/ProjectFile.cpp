@@ -203,7 +203,7 @@ void writeProject(const std::string& path, const Project& project)
     const std::string text = projectText(project); // refused before the file is touched
     TextWriter out(path);
     out.writeRaw(text);
-    out.close();
+    out.save();
 }
 
 void writeProject(TextWriter& out, const ParamSet& p)

@@ -19,6 +19,7 @@
 #include "base/TextFile.h"
 #include "base/WindowMessage.h"
 #include "calc/Variant.h"
+#include "formats/ProjectError.h"
 #include "params/ParamSet.h"
 
 inline constexpr const char* kProjectFormatName = "kinovar-project";
@@ -27,23 +28,6 @@ inline constexpr int kProjectFormatMinor = 0; // a newer minor version only adds
 // The largest project file read; a bigger one is refused before it is parsed, and a project whose
 // text would be bigger is refused before anything of it is written.
 inline constexpr size_t kMaxProjectBytes = 16 * 1024 * 1024;
-// The most keys one object may hold (the parameters section holds about 30). Each key costs a
-// look among those before it, so the cap bounds the time a file of the size limit takes.
-inline constexpr size_t kMaxProjectKeys = 200;
-// The unknown keys a read lists by name; the rest are only counted.
-inline constexpr size_t kListedUnknownKeys = 20;
-// The deepest nesting of arrays and objects read; the format itself uses two levels.
-inline constexpr int kMaxProjectDepth = 32;
-
-// A project that cannot be written or read back; the message names the key and the reason.
-// It carries the same message in Russian for the window.
-class ProjectError : public KinovarError, public RussianText {
-public:
-    explicit ProjectError(const std::string& message, std::string russian = {})
-        : KinovarError(message), RussianText(std::move(russian))
-    {
-    }
-};
 
 // What a project holds: the parameter set, the variants kept for comparison, the charts the
 // printed report shows (nullopt: every chart), and a free comment (the mechanism's source

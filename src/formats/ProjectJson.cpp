@@ -34,7 +34,7 @@ public:
         switch (event) {
         case Event::object_start:
         case Event::array_start:
-            open(event == Event::object_start);
+            openContainer(event == Event::object_start);
             break;
         case Event::key:
             key(parsed.get_ref<const std::string&>());
@@ -51,7 +51,7 @@ public:
     }
 
 private:
-    void open(bool object)
+    void openContainer(bool object)
     {
         std::string path;
         if (!stack_.empty()) {

@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "formats/ProjectFile.h"
+#include "formats/ProjectError.h"
 
 // Objects keep their keys in file order, so that unknown keys are listed as the file holds them.
 using ProjectJson = nlohmann::ordered_json;

@@ -78,7 +78,7 @@ void writeReport(const std::string& path, const ParamSet& p, const GridText& gri
 {
     TextWriter out(path);
     writeReport(out, p, grid, decimal);
-    out.close();
+    out.save();
 }
 
 void readReportHeader(const std::string& path, ParamSet& p)

@@ -6,7 +6,7 @@
 
 #include "formats/GridText.h"
 
-void ResultsListing::resize(int count)
+void ResultsListing::setStepCount(int count)
 {
     steps_.assign(size_t(std::max(count, 0)), Step{});
 }

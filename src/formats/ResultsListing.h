@@ -34,7 +34,7 @@ public:
     // Bytes the listing holds of its own (the grid's cells aside).
     size_t heldBytes() const { return sizeof *this + steps_.capacity() * sizeof(Step); }
     // Makes room for steps 1..count, each with an empty field 0 and no sign set.
-    void resize(int count);
+    void setStepCount(int count);
     // Sets step i's field 0 and signs. Calls for different steps may run at once on different
     // threads. Throws std::out_of_range for a step outside 1..steps(), std::length_error for a
     // text of more than 11 bytes (longer than any FormatFixed(x, 4, 2)).

@@ -58,7 +58,7 @@ void refreshResults(const ResultStore& R, int32_t N, char decimal, GridText& gri
     const int steps = std::clamp<int32_t>(N, 0, ResultStore::kSteps);
     grid.setColumnCount(steps + 1);
     grid.reserveColumns(steps);
-    listing.resize(steps);
+    listing.setStepCount(steps);
 
     const size_t chunks = (size_t(steps) + kChunkSteps - 1) / kChunkSteps;
     // Cells that do not fit in place wait for the calling thread, chunk by chunk.

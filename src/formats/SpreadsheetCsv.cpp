@@ -63,5 +63,5 @@ void writeSpreadsheetCsv(const std::string& path, const ResultStore& R, int32_t 
         appendCsvStep(line, R, i, kSpreadsheetQuantities, separator, decimal);
         out.writeLine(line);
     }
-    out.close();
+    out.save();
 }

@@ -38,5 +38,5 @@ void writeSweepCsv(const std::string& path, const std::string& keyHeading,
         }
         out.writeLine(line);
     }
-    out.close();
+    out.save();
 }

@@ -9,7 +9,7 @@ namespace {
 
 // Stores v only when it is a finite number: an invalid operation or a division by zero stops
 // the autofill at the faulting step instead of storing a NaN or an infinity.
-bool store(long double& field, long double v)
+bool storeFinite(long double& field, long double v)
 {
     if (!std::isfinite(v)) return false;
     field = v;
@@ -31,9 +31,9 @@ bool autofillPoints(ParamSet& p)
     const long double l2 = p.l2;
     const long double b = p.b;
 
-    if (!store(p.phi0, p.fi0 * kRadPerDeg)) return false;
-    if (!store(p.ac4, cosl(p.phi0) * l1)) return false;
-    if (!store(p.ac1, cosl(p.phi0) * (l1 / 2))) return false;
+    if (!storeFinite(p.phi0, p.fi0 * kRadPerDeg)) return false;
+    if (!storeFinite(p.ac4, cosl(p.phi0) * l1)) return false;
+    if (!storeFinite(p.ac1, cosl(p.phi0) * (l1 / 2))) return false;
 
     // arccos(u) = atan2(sqrt(1 - u*u), u): a rod too short for the guide gives a negative
     // radicand, a rod of length 0 a division by zero (or 0/0).
@@ -41,7 +41,7 @@ bool autofillPoints(ParamSet& p)
     const long double u = rodCosine(p, p.phi0);
     const long double radicand = 1 - u * u;
     if (!std::isfinite(u) || radicand < 0) return false;
-    if (!store(p.psi0, atan2l(sqrtl(radicand), u))) return false;
+    if (!storeFinite(p.psi0, atan2l(sqrtl(radicand), u))) return false;
     // In mode 720 the rod takes the branch the kinematic stage gives it at this angle: B placed
     // on the other one would be turned off the guide from the first step.
     if (p.mode != 0) {
@@ -50,15 +50,15 @@ bool autofillPoints(ParamSet& p)
         if (branch == RodBranch::Negative) p.psi0 = -p.psi0;
     }
 
-    if (!store(p.ac5, cosl(p.psi0) * l2 + p.ac4)) return false;
-    if (!store(p.bc4, sinl(p.phi0) * l1)) return false;
-    if (!store(p.bc5, sinl(p.psi0) * l2 + p.bc4)) return false;
-    if (!store(p.bc1, sinl(p.phi0) * (l1 / 2))) return false;
-    if (!store(p.ac2, cosl(p.psi0) * (l2 / 2) + p.ac4)) return false;
+    if (!storeFinite(p.ac5, cosl(p.psi0) * l2 + p.ac4)) return false;
+    if (!storeFinite(p.bc4, sinl(p.phi0) * l1)) return false;
+    if (!storeFinite(p.bc5, sinl(p.psi0) * l2 + p.bc4)) return false;
+    if (!storeFinite(p.bc1, sinl(p.phi0) * (l1 / 2))) return false;
+    if (!storeFinite(p.ac2, cosl(p.psi0) * (l2 / 2) + p.ac4)) return false;
     // C2 is the rod's centre of mass: its midpoint in y as in x.
-    if (!store(p.bc2, sinl(p.psi0) * (l2 / 2) + p.bc4)) return false;
-    if (!store(p.ac3, b)) return false;
-    return store(p.bc3, sinl(p.phi0) * l1 + sinl(p.psi0) * l2);
+    if (!storeFinite(p.bc2, sinl(p.psi0) * (l2 / 2) + p.bc4)) return false;
+    if (!storeFinite(p.ac3, b)) return false;
+    return storeFinite(p.bc3, sinl(p.phi0) * l1 + sinl(p.psi0) * l2);
 }
 
 const char* autofillFaultText(const ParamSet& p)

@@ -59,7 +59,7 @@ public:
     {
         out_.push_back({label, summaryFigure(value, decimal_), "", "", false});
     }
-    void point(const std::string& label, const SummaryPoint& p)
+    void peak(const std::string& label, const SummaryPoint& p)
     {
         // Step 0: a value of the figures' period run, whose steps are not the run's.
         out_.push_back({label, summaryFigure(p.value, decimal_),
@@ -116,15 +116,15 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
         lines.figure("Ход ползуна, м", s.stroke->value);
     else
         lines.note("Ход ползуна: кривошип не проворачивается полностью");
-    lines.point("Наибольшая скорость ползуна |ybt|, м/с", s.sliderSpeed);
-    lines.point("Наибольшее ускорение ползуна |ybtt|, м/с²", s.sliderAcceleration);
-    lines.point("Наибольший угол давления (шатун – направляющая), °", s.pressureAngle);
-    lines.point("Наибольший приведённый момент |Mo|, Н·м", s.crankMoment);
+    lines.peak("Наибольшая скорость ползуна |ybt|, м/с", s.sliderSpeed);
+    lines.peak("Наибольшее ускорение ползуна |ybtt|, м/с²", s.sliderAcceleration);
+    lines.peak("Наибольший угол давления (шатун – направляющая), °", s.pressureAngle);
+    lines.peak("Наибольший приведённый момент |Mo|, Н·м", s.crankMoment);
     lines.heading("Реакции в шарнирах (с учётом направляющей)");
-    lines.point("Наибольшая сила в шарнире B |F_B|, Н", s.jointB);
-    lines.point("Наибольшая сила в шарнире A |F_A|, Н", s.jointA);
-    lines.point("Наибольшая сила в опоре O |F_O|, Н", s.jointO);
-    lines.point("Наибольшая боковая сила на направляющую |nb|, Н", s.sideThrust);
+    lines.peak("Наибольшая сила в шарнире B |F_B|, Н", s.jointB);
+    lines.peak("Наибольшая сила в шарнире A |F_A|, Н", s.jointA);
+    lines.peak("Наибольшая сила в опоре O |F_O|, Н", s.jointO);
+    lines.peak("Наибольшая боковая сила на направляющую |nb|, Н", s.sideThrust);
     lines.note(momentCheckText(s.momentCheck, decimal));
     if (s.loadWork) lines.figure("Работа нагрузки за период, Дж", *s.loadWork);
 
@@ -134,8 +134,8 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
     lines.note("По шагам расчёта (шаг " + summaryFigure(s.stepDegrees, decimal) + "°)");
     for (const QuantityExtremes& x : s.extremes) {
         const std::string name = std::string(x.quantity->name) + ", " + x.quantity->unit;
-        lines.point(name + ": мин.", x.min);
-        lines.point(name + ": макс.", x.max);
+        lines.peak(name + ": мин.", x.min);
+        lines.peak(name + ": макс.", x.max);
     }
     return lines.take();
 }

@@ -52,7 +52,7 @@ int saveAMegabyte(const std::string& path)
         TextWriter out(path);
         for (int i = 0; i < 100000; ++i)
             out.writeLine("0123456789");
-        out.close();
+        out.save();
         return 1;
     } catch (const InOutError& e) {
         return e.code() == 101 && std::string(e.what()) == "Disk full" ? 0 : 2;
@@ -102,7 +102,7 @@ TEST(AtomicFile, DevicesAreWrittenInPlace)
     EXPECT_EQ(saveAMegabyte("/dev/full"), 0);
     TextWriter out("/dev/null");
     out.writeLine("gone");
-    EXPECT_NO_THROW(out.close());
+    EXPECT_NO_THROW(out.save());
 }
 
 TEST(AtomicFile, ALinkStaysALinkToTheReplacedFile)
@@ -112,7 +112,7 @@ TEST(AtomicFile, ALinkStaysALinkToTheReplacedFile)
     fs::create_symlink(dir.file("real.txt"), dir.file("link.txt"));
     TextWriter out(dir.file("link.txt"));
     out.writeLine("new");
-    out.close();
+    out.save();
     EXPECT_TRUE(fs::is_symlink(dir.file("link.txt")));
     EXPECT_EQ(readBytes(dir.file("real.txt")), "new\r\n");
 }
@@ -131,7 +131,7 @@ TEST(AtomicFile, AFolderClosedToNewFilesIsWrittenInPlace)
         try {
             TextWriter out(path);
             out.writeLine("new");
-            out.close();
+            out.save();
         } catch (const InOutError&) {
             return 1;
         }
@@ -164,7 +164,7 @@ TEST(AtomicFile, AReadOnlyFileInAWritableFolderIsRefused)
         try {
             TextWriter out(path);
             out.writeLine("new");
-            out.close();
+            out.save();
             return 1;
         } catch (const InOutError& e) {
             return std::string(e.what()) == "File access denied" ? 0 : 2;
@@ -192,7 +192,7 @@ TEST(AtomicFile, NamesAndPathsAtTheirLimitsAreSaved)
         writeBytes(path, "old");
         TextWriter out(path);
         out.writeLine("new");
-        EXPECT_NO_THROW(out.close());
+        EXPECT_NO_THROW(out.save());
         EXPECT_EQ(readBytes(path), "new\r\n");
         EXPECT_EQ(entries(fs::path(path).parent_path()), path.size() == 4090 ? 1u : 2u);
     }
@@ -340,7 +340,7 @@ TEST(AtomicFile, StaleTemporaryFilesOfKilledSavesAreRemoved)
 
     TextWriter out(dir.file("r.txt"));
     out.writeLine("new");
-    out.close();
+    out.save();
     ::close(lock);
     EXPECT_FALSE(fs::exists(stale));
     for (const std::string& path : {held, fresh, other})

@@ -57,11 +57,11 @@ TEST_F(TextFile, WritingEndsEveryLineWithCrLf)
     out.writeLine("");
     out.writeRaw("raw");
     out.writeLine("-2,50");
-    out.close();
+    out.save();
     EXPECT_EQ(readBytes(file), "1.00\r\n\r\nraw-2,50\r\n");
 
     TextWriter again(file); // creating empties the file
-    again.close();
+    again.save();
     EXPECT_EQ(readBytes(file), "");
 }
 
@@ -152,7 +152,7 @@ TEST_F(TextFile, LargeFileRoundTrip)
         TextWriter out(file);
         for (int i = 0; i < count; ++i)
             out.writeLine(std::to_string(i) + ".00");
-        out.close();
+        out.save();
     }
     TextReader in(file);
     int n = 0;
@@ -278,7 +278,7 @@ TEST(TextFileErrors, AFullDiskIsReported)
     {
         TextWriter out("/dev/full");
         out.writeLine("lost");
-        expectInOutError([&] { out.close(); }, 101, "Disk full", "close");
+        expectInOutError([&] { out.save(); }, 101, "Disk full", "close");
     }
     // Past one buffer: the failure surfaces in the write itself.
     {

@@ -155,7 +155,7 @@ TEST(ResultsListing, StepFieldsAreCheckedAndFitTheLongestFixedText)
 {
     GridText grid;
     ResultsListing listing(grid);
-    listing.resize(2);
+    listing.setStepCount(2);
     listing.setStep(2, "-1.235E4932", ResultsListing::Signs().set(0));
     EXPECT_EQ(line(listing, 4).substr(0, 15), "-1.235E4932    ");
     EXPECT_THROW(listing.setStep(0, "1.00", {}), std::out_of_range);

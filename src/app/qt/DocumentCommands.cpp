@@ -117,7 +117,7 @@ void DocumentCommands::savePdf()
     try {
         TextWriter file(*name);
         file.writeRaw(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-        file.close();
+        file.save();
     } catch (const KinovarError& e) {
         platform_.showError(fileErrorText(windowMessage(e), *name));
     }

@@ -413,19 +413,19 @@ void LoadEditor::importCsv()
 bool LoadEditor::apply()
 {
     const std::optional<LoadTable> t = table();
-    if (!t) return refuse({}); // table() named the cell
+    if (!t) return refuseApply({}); // table() named the cell
     if (const auto fault = checkLoadTable(*t, period())) {
         const QString where = fault->point < t->points.size()
                                   ? QStringLiteral("строка %1").arg(fault->point + 1)
                                   : QStringLiteral("таблица пуста");
-        return refuse(QStringLiteral("Нагрузка не применена: %1: %2.")
+        return refuseApply(QStringLiteral("Нагрузка не применена: %1: %2.")
                           .arg(where, QString::fromStdString(fault->why))
                           .toStdString());
     }
     ParamSet probe = P;
     probe.load = *t;
     if (!loadFitsMechanism(probe))
-        return refuse("Нагрузка не применена: нагрузка по положению ползуна требует "
+        return refuseApply("Нагрузка не применена: нагрузка по положению ползуна требует "
                       "полного оборота кривошипа (l1 > 0 и |b| ≤ l2 − l1).");
     const LoadTable stored = *t;
     const int32_t stroke = period();
@@ -440,7 +440,7 @@ bool LoadEditor::apply()
     return true;
 }
 
-bool LoadEditor::refuse(const std::string& message)
+bool LoadEditor::refuseApply(const std::string& message)
 {
     refusedOver_.emplace(P.load, P.period);
     if (!message.empty()) platform.showMessage(message);

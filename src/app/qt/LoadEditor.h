@@ -61,7 +61,7 @@ public:
 
 private:
     // apply's refusal: the table as typed is kept over the load then in force.
-    bool refuse(const std::string& message);
+    bool refuseApply(const std::string& message);
     // The load and period in force when "Применить" was last refused, while the controls still
     // hold what was typed then.
     std::optional<std::pair<LoadTable, int32_t>> refusedOver_;

@@ -65,10 +65,10 @@ void ParamHistory::record(const ParamSet& before, const QStringList& shownBefore
     shown_ = panel.shownTexts();
     stack_.push(new SnapshotCommand(
         before, textsBefore, P, shown_, name,
-        [this](const ParamSet& s, const QStringList& texts) { put(s, texts); }));
+        [this](const ParamSet& s, const QStringList& texts) { restoreShown(s, texts); }));
 }
 
-void ParamHistory::put(const ParamSet& values, const QStringList& texts)
+void ParamHistory::restoreShown(const ParamSet& values, const QStringList& texts)
 {
     // The entry key belongs to the open entry panel, not to the values: keep it.
     const std::string key = P.curkey;

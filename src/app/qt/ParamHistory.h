@@ -36,7 +36,7 @@ public:
 
 private:
     // The set takes `values` (its entry key kept), shown with `texts`.
-    void put(const ParamSet& values, const QStringList& texts);
+    void restoreShown(const ParamSet& values, const QStringList& texts);
 
     ParamSet& P;
     ParameterPanel& panel;

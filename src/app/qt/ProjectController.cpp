@@ -7,12 +7,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
+#include <QUndoCommand>
 #include <QUndoStack>
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
 
 #include "app/RecoveryCopies.h"
+#include "app/RecoveryOrigin.h"
 #include "app/qt/ParamHistory.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
@@ -30,8 +32,8 @@ namespace {
 const FileDialogRequest kProjectDialog{"Проект Kinovar|*.kinovar", "kinovar", "project"};
 constexpr const char* kRecentFile = "recent-projects.txt";
 
-QAction* addAction(QMenu* menu, QAction* before, const char* name, const QString& caption,
-                   const QList<QKeySequence>& shortcuts)
+QAction* insertMenuAction(QMenu* menu, QAction* before, const char* name, const QString& caption,
+                          const QList<QKeySequence>& shortcuts)
 {
     auto* action = new QAction(caption, menu);
     action->setObjectName(name);
@@ -84,14 +86,16 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     // The window is the context of every connection, as for its own items, so that the window
     // alone can cut them.
     const auto guard = [this](auto command) { return guarded(platform, std::move(command)); };
-    connect(addAction(fileMenu, before, "openProjectAction", QStringLiteral("Открыть проект…"),
-                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}),
+    connect(insertMenuAction(fileMenu, before, "openProjectAction",
+                             QStringLiteral("Открыть проект…"),
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}),
             &QAction::triggered, window, guard([this] { openProjectDialog(); }));
-    connect(addAction(fileMenu, before, "saveProjectAction", QStringLiteral("Сохранить проект"),
-                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+    connect(insertMenuAction(fileMenu, before, "saveProjectAction",
+                             QStringLiteral("Сохранить проект"),
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
             &QAction::triggered, window, guard([this] { saveProject(); }));
-    connect(addAction(fileMenu, before, "saveProjectAsAction",
-                      QStringLiteral("Сохранить проект как…"), {}),
+    connect(insertMenuAction(fileMenu, before, "saveProjectAsAction",
+                             QStringLiteral("Сохранить проект как…"), {}),
             &QAction::triggered, window, guard([this] { saveProjectAs(); }));
     QMenu* examples = new QMenu(QStringLiteral("Примеры"), fileMenu);
     examples->setObjectName("examplesMenu");
@@ -102,7 +106,7 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     fileMenu->insertSeparator(before);
     for (int k = 0; k < kRecentProjects; ++k) {
         const std::string name = "recentProject" + std::to_string(k + 1);
-        QAction* action = addAction(fileMenu, before, name.c_str(), {}, {});
+        QAction* action = insertMenuAction(fileMenu, before, name.c_str(), {}, {});
         connect(action, &QAction::triggered, window, guard([this, k] {
                     if (size_t(k) < recent_.size()) openProject(std::string(recent_[size_t(k)]));
                 }));
@@ -111,9 +115,9 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     showRecent();
 
     QUndoStack* stack = &undoStack();
-    QAction* undo = addAction(editMenu, nullptr, "undoAction", QStringLiteral("&Отменить"),
-                              {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = addAction(
+    QAction* undo = insertMenuAction(editMenu, nullptr, "undoAction", QStringLiteral("&Отменить"),
+                                     {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = insertMenuAction(
         editMenu, nullptr, "redoAction", QStringLiteral("&Повторить"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Each names the step it takes back or again: "Отменить: L2 = 30". They stay enabled, so
@@ -167,8 +171,10 @@ bool ProjectController::writeRecovery()
         // The name goes with the copy; a project with none leaves none beside it.
         const std::string origin =
             path_.empty() && recoveredName_ ? recoveredName_->toStdString() : path_;
-        return recovery_->write([this](const std::string& path) { writeProject(path, project()); },
-                                origin);
+        return recovery_->write([&](const std::string& copy) {
+            writeProject(copy, project());
+            writeRecoveryOrigin(copy, origin);
+        });
     } catch (const std::exception&) {
         return false;
     }
@@ -367,9 +373,9 @@ void ProjectController::offerRecovery()
         const QDateTime time = QFileInfo(QString::fromStdString(copy.path())).lastModified();
         const std::string question = "Восстановить несохранённый проект от " +
                                      time.toString("dd.MM.yyyy HH:mm").toStdString() + "?";
-        const std::string origin = copy.origin();
+        const std::string origin = readRecoveryOrigin(copy.path());
         if (!platform.askYesNo(question)) {
-            copy.remove();
+            copy.removeForGood();
             continue;
         }
         ProjectContent content;
@@ -389,7 +395,7 @@ void ProjectController::offerRecovery()
         adoptProject(content, QStringLiteral("восстановление"));
         recoveredName_ = QString::fromStdString(origin);
         comment_ = content.comment;
-        if (writeRecovery()) copy.remove();
+        if (writeRecovery()) copy.removeForGood();
         stackChanged(); // the title names it
         return;
     }
@@ -407,7 +413,7 @@ void ProjectController::remember(const std::string& path)
         TextWriter out(platform.userDataDir() + kRecentFile);
         for (const std::string& p : recent_)
             out.writeLine(p);
-        out.close();
+        out.save();
     } catch (const std::exception&) {
         // The list is a convenience: a folder that takes no files leaves it unsaved.
     }
@@ -437,4 +443,59 @@ void ProjectController::showRecent()
             QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         action->setToolTip(path);
     }
+}
+
+// ---- The project's state and its variants' history -------------------------------------
+
+class VariantsStep : public QUndoCommand {
+public:
+    VariantsStep(ProjectController& owner, std::vector<Variant> before, std::vector<Variant> after,
+                 const QString& label)
+        : QUndoCommand(label), owner_(owner), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void redo() override { owner_.putVariants(after_); }
+    void undo() override { owner_.putVariants(before_); }
+
+private:
+    ProjectController& owner_;
+    std::vector<Variant> before_, after_;
+};
+
+bool ProjectController::unsaved() const
+{
+    return !history->stack().isClean() || reportChartsChanged_;
+}
+
+void ProjectController::markClean()
+{
+    undoStack().setClean();
+    reportChartsChanged_ = false;
+    // Saved, opened or new: the project is no longer the one brought back.
+    recoveredName_.reset();
+}
+
+void ProjectController::putVariants(std::vector<Variant> variants)
+{
+    variants_ = std::move(variants);
+    emit variantsChanged();
+}
+
+void ProjectController::replaceVariants(std::vector<Variant> after, const QString& label)
+{
+    undoStack().push(new VariantsStep(*this, variants_, std::move(after), label));
+}
+
+void ProjectController::adoptProject(const Project& project, const QString& label)
+{
+    reportCharts_ = project.reportCharts;
+    // Projects without variants, the common case, keep the single step of the set alone.
+    if (variants_.empty() && project.variants.empty()) {
+        adopt(project.params, label);
+        return;
+    }
+    undoStack().beginMacro(label);
+    adopt(project.params, label);
+    replaceVariants(project.variants, label);
+    undoStack().endMacro();
 }

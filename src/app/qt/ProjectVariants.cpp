@@ -1,28 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The project's variants and its report's chart choice: every change of the list is an undo step
-// of the same history as the parameters, so that undo, the unsaved mark and the recovery copy
-// treat them alike.
-#include <QUndoCommand>
+// of the same history as the parameters (replaceVariants), so that undo, the unsaved mark and the
+// recovery copy treat them alike.
 
 #include "app/qt/ParamHistory.h"
 #include "app/qt/ProjectController.h"
 #include "params/Outcome.h"
 #include "params/qt/ParameterPanel.h"
-
-class VariantsStep : public QUndoCommand {
-public:
-    VariantsStep(ProjectController& owner, std::vector<Variant> before, std::vector<Variant> after,
-                 const QString& label)
-        : QUndoCommand(label), owner_(owner), before_(std::move(before)), after_(std::move(after))
-    {
-    }
-    void redo() override { owner_.putVariants(after_); }
-    void undo() override { owner_.putVariants(before_); }
-
-private:
-    ProjectController& owner_;
-    std::vector<Variant> before_, after_;
-};
 
 namespace {
 
@@ -32,44 +16,6 @@ QString quoted(const std::string& name)
 }
 
 } // namespace
-
-bool ProjectController::unsaved() const
-{
-    return !history->stack().isClean() || reportChartsChanged_;
-}
-
-void ProjectController::markClean()
-{
-    undoStack().setClean();
-    reportChartsChanged_ = false;
-    // Saved, opened or new: the project is no longer the one brought back.
-    recoveredName_.reset();
-}
-
-void ProjectController::putVariants(std::vector<Variant> variants)
-{
-    variants_ = std::move(variants);
-    emit variantsChanged();
-}
-
-void ProjectController::replaceVariants(std::vector<Variant> after, const QString& label)
-{
-    undoStack().push(new VariantsStep(*this, variants_, std::move(after), label));
-}
-
-void ProjectController::adoptProject(const Project& project, const QString& label)
-{
-    reportCharts_ = project.reportCharts;
-    // Projects without variants, the common case, keep the single step of the set alone.
-    if (variants_.empty() && project.variants.empty()) {
-        adopt(project.params, label);
-        return;
-    }
-    undoStack().beginMacro(label);
-    adopt(project.params, label);
-    replaceVariants(project.variants, label);
-    undoStack().endMacro();
-}
 
 void ProjectController::keepVariant(Variant variant)
 {

@@ -18,7 +18,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Kinovar");
 
-QString fromUtf8(const std::string& s)
+QString toQString(const std::string& s)
 {
     return QString::fromStdString(s);
 }
@@ -46,7 +46,7 @@ private:
 
 QString qtFileFilter(const std::string& filter)
 {
-    const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
+    const QStringList parts = toQString(filter).split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -69,72 +69,72 @@ char decimalSeparatorOf(const QLocale& locale)
 
 void QtPlatform::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kCaption, fromUtf8(elideMiddle(text)), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText); // typed or read text is never markup
+    QMessageBox messageBox(QMessageBox::NoIcon, kCaption, toQString(elideMiddle(text)),
+                           QMessageBox::Ok, QApplication::activeWindow());
+    messageBox.setTextFormat(Qt::PlainText); // typed or read text is never markup
     const NormalCursorScope normal;
-    box.exec();
+    messageBox.exec();
 }
 
 void QtPlatform::showError(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, kCaption,
-                    fromUtf8(elideMiddle(errorReportText(message))), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
+    QMessageBox messageBox(QMessageBox::Critical, kCaption,
+                           toQString(elideMiddle(errorReportText(message))), QMessageBox::Ok,
+                           QApplication::activeWindow());
+    messageBox.setTextFormat(Qt::PlainText);
     const NormalCursorScope normal;
-    box.exec();
+    messageBox.exec();
 }
 
 SaveChoice QtPlatform::askSaveChanges(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, kCaption, fromUtf8(elideMiddle(text)),
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QMessageBox messageBox(QMessageBox::Warning, kCaption, toQString(elideMiddle(text)),
+                           QMessageBox::NoButton, QApplication::activeWindow());
+    messageBox.setTextFormat(Qt::PlainText);
+    QPushButton* save = messageBox.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
     QPushButton* discard =
-        box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
+        messageBox.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = messageBox.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    messageBox.setDefaultButton(save);
+    messageBox.setEscapeButton(cancel);
     const NormalCursorScope normal;
-    box.exec();
-    if (box.clickedButton() == save) return SaveChoice::Save;
-    if (box.clickedButton() == discard) return SaveChoice::Discard;
+    messageBox.exec();
+    if (messageBox.clickedButton() == save) return SaveChoice::Save;
+    if (messageBox.clickedButton() == discard) return SaveChoice::Discard;
     return SaveChoice::Cancel;
 }
 
 bool QtPlatform::askYesNo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Question, kCaption, fromUtf8(elideMiddle(text)),
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
+    QMessageBox messageBox(QMessageBox::Question, kCaption, toQString(elideMiddle(text)),
+                           QMessageBox::NoButton, QApplication::activeWindow());
+    messageBox.setTextFormat(Qt::PlainText);
+    QPushButton* yes = messageBox.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = messageBox.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    messageBox.setDefaultButton(yes);
+    messageBox.setEscapeButton(no);
     const NormalCursorScope normal;
-    box.exec();
-    return box.clickedButton() == yes;
+    messageBox.exec();
+    return messageBox.clickedButton() == yes;
 }
 
 StaleChoice QtPlatform::askStaleResults(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Question, kCaption, fromUtf8(elideMiddle(text)),
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
+    QMessageBox messageBox(QMessageBox::Question, kCaption, toQString(elideMiddle(text)),
+                           QMessageBox::NoButton, QApplication::activeWindow());
+    messageBox.setTextFormat(Qt::PlainText);
     QPushButton* asIs =
-        box.addButton(QStringLiteral("Сохранить их как есть"), QMessageBox::AcceptRole);
+        messageBox.addButton(QStringLiteral("Сохранить их как есть"), QMessageBox::AcceptRole);
     QPushButton* again =
-        box.addButton(QStringLiteral("Пересчитать и сохранить"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        messageBox.addButton(QStringLiteral("Пересчитать и сохранить"), QMessageBox::AcceptRole);
+    QPushButton* cancel = messageBox.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
     // The safe answer is the default: Enter writes results that match the parameters shown.
-    box.setDefaultButton(again);
-    box.setEscapeButton(cancel);
+    messageBox.setDefaultButton(again);
+    messageBox.setEscapeButton(cancel);
     const NormalCursorScope normal;
-    box.exec();
-    if (box.clickedButton() == asIs) return StaleChoice::SaveAsIs;
-    if (box.clickedButton() == again) return StaleChoice::Recalculate;
+    messageBox.exec();
+    if (messageBox.clickedButton() == asIs) return StaleChoice::SaveAsIs;
+    if (messageBox.clickedButton() == again) return StaleChoice::Recalculate;
     return StaleChoice::Cancel;
 }
 
@@ -142,7 +142,7 @@ bool QtPlatform::printDocument(const std::string& title,
                                const std::function<bool(QPagedPaintDevice&)>& paint)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(fromUtf8(title));
+    printer.setDocName(toQString(title));
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                       QPageLayout::Millimeter));
     QPrintDialog dialog(&printer, QApplication::activeWindow());
@@ -165,21 +165,21 @@ std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, QFileDialog::Accept
                                                         : QFileDialog::AnyFile);
     // Set before the dialog runs: the dialog adds it to a bare name and only then checks whether
     // that file exists, so the overwrite question names the file really written.
-    dialog->setDefaultSuffix(fromUtf8(request.defaultSuffix));
-    if (!request.title.empty()) dialog->setWindowTitle(fromUtf8(request.title));
+    dialog->setDefaultSuffix(toQString(request.defaultSuffix));
+    if (!request.title.empty()) dialog->setWindowTitle(toQString(request.title));
     if (!startPath.isEmpty()) dialog->selectFile(startPath);
     return dialog;
 }
 
 QString QtPlatform::rememberedPath(const std::string& memoryKey) const
 {
-    return lastPaths_.value(fromUtf8(memoryKey));
+    return lastPaths_.value(toQString(memoryKey));
 }
 
 std::optional<std::string> QtPlatform::runDialog(QFileDialog::AcceptMode mode,
                                                  const FileDialogRequest& request)
 {
-    const QString key = fromUtf8(request.memoryKey);
+    const QString key = toQString(request.memoryKey);
     auto dialog =
         makeFileDialog(QApplication::activeWindow(), mode, request, lastPaths_.value(key));
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;
@@ -203,8 +203,8 @@ bool QtPlatform::startProgram(const std::string& path, const std::vector<std::st
 {
     QStringList arguments;
     for (const std::string& a : args)
-        arguments << fromUtf8(a);
-    return QProcess::startDetached(fromUtf8(path), arguments);
+        arguments << toQString(a);
+    return QProcess::startDetached(toQString(path), arguments);
 }
 
 char QtPlatform::localeDecimalSeparator()
@@ -244,8 +244,8 @@ std::optional<std::string> QtPlatform::askText(const std::string& prompt,
 {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), kCaption, fromUtf8(prompt),
-                              QLineEdit::Normal, fromUtf8(initial), &ok);
+        QInputDialog::getText(QApplication::activeWindow(), kCaption, toQString(prompt),
+                              QLineEdit::Normal, toQString(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }

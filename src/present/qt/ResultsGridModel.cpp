@@ -25,7 +25,7 @@ ResultsGridModel::ResultsGridModel(QObject* parent) : QAbstractTableModel(parent
 GridText& ResultsGridModel::beginChange()
 {
     beginResetModel();
-    shown_.clear();
+    shown_.forgetSteps();
     return grid_;
 }
 
