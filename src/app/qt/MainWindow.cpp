@@ -143,6 +143,8 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     loadStatus_ = new QLabel(loadStatusText(P.load, numbers_.decimal), status);
     loadStatus_->setObjectName("loadStatus");
     loadStatus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Clear of the window's edge: the bar has no size grip to stand there.
+    loadStatus_->setContentsMargins(0, 0, 6, 0);
     status->addPermanentWidget(loadStatus_);
     // The panels stand where they always stood at the default size; a larger window gives its
     // extra room to the results, so that more of the grid and the listing can be seen.
