@@ -242,6 +242,9 @@ void ResultsPanel::saveReport()
     if (exportCheck_ && !exportCheck_(written(), ExportSource::Grid)) return;
     const auto name = chooseSaveTarget(platform, {kSaveFilter, "txt", kReportSaveDialog});
     if (!name) return; // cancelled: nothing is written
+    // A grid not refreshed since the first run holds no values, and a report of it would be
+    // the header over empty lines: the grid is filled first, as "Обновить" fills it.
+    if (!gridWith_) refreshResults();
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     const ParamSet run = written();
     const BusyCursor busy(platform);

@@ -48,11 +48,11 @@ public:
     void refreshResults();
     // "Сохранить Отчёт": before the first calculation only kNoResultsMessage; otherwise the
     // export check, then asks for a file and writes the report of the grid's text, headed by
-    // the parameters of the run the grid was refreshed from (of the last run when the grid was
-    // never refreshed); a cancel writes nothing, a replaced file is named in the listing, a
-    // report of a run that stopped part-way (its computed steps) is followed by runStopText in
-    // the listing, a failed write is reported with the file's name. A target that is not a
-    // regular file or a new name is refused (chooseSaveTarget).
+    // the parameters of the run the grid was refreshed from (a grid never refreshed is first
+    // refreshed, as "Обновить" does); a cancel writes nothing, a replaced file is named in the
+    // listing, a report of a run that stopped part-way (its computed steps) is followed by
+    // runStopText in the listing, a failed write is reported with the file's name. A target that is
+    // not a regular file or a new name is refused (chooseSaveTarget).
     void saveReport();
     // Whether the grid and the listing show a run (the last refresh went through).
     bool showsResults() const { return gridWith_.has_value(); }

@@ -191,6 +191,20 @@ TEST_F(StaleExport, ReportOfAnOlderGridAsksAndRefreshes)
     EXPECT_EQ(report.find("\r\n\r\n"), std::string::npos);
 }
 
+// A report saved after the first run but before any refresh holds the run's values: the grid is
+// filled first, so that no value line is empty.
+TEST_F(StaleExport, ReportBeforeAnyRefreshHoldsTheRun)
+{
+    open();
+    chooseStep(1);
+    form->calculate();
+    const std::string report = run(kExports[1]);
+    EXPECT_TRUE(questions().empty());
+    // Fourteen header lines, then 79 cells of every step, none of them empty.
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 14 + 79 * params.N);
+    EXPECT_EQ(report.find("\r\n\r\n"), std::string::npos);
+}
+
 // Before any calculation every export, the report included, and the charts say there are no
 // results; none asks a question or a file name.
 TEST_F(StaleExport, NothingBeforeTheFirstCalculation)
