@@ -5,10 +5,12 @@
 
 std::vector<PressurePoint> defaultIndicatorDiagram()
 {
-    // Intake, compression, combustion just after the top dead centre at 360, expansion, exhaust.
-    return {{0, 0},    {60, -0.2L}, {120, -0.2L}, {180, -0.1L}, {240, 1},  {300, 4},
-            {330, 10}, {360, 35},   {375, 50},    {390, 40},    {420, 22}, {480, 8},
-            {540, 3},  {600, 0.5L}, {660, 0.2L},  {690, 0.1L}};
+    // Angles run from +x, across the line of stroke: a centric piston stands at its top dead
+    // centre at 90° (and 450°), at the bottom one at 270° and 630°. Combustion peaks 15° after
+    // the top dead centre at 450; the other strokes follow it round the 720° cycle.
+    return {{30, 0.2L}, {60, 0.1L}, {90, 0},   {150, -0.2L}, {210, -0.2L}, {270, -0.1L},
+            {330, 1},   {390, 4},   {420, 10}, {450, 35},    {465, 50},    {480, 40},
+            {510, 22},  {570, 8},   {630, 3},  {690, 0.5L}};
 }
 
 LoadTable indicatorLoad(const std::vector<PressurePoint>& diagram, long double diameterMm,
