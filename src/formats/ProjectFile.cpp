@@ -8,6 +8,7 @@
 #include "base/MessageText.h"
 #include "formats/ProjectJson.h"
 #include "formats/ProjectSections.h"
+#include "params/RunSettings.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ Variant readVariant(const Json& object, size_t index, UnknownKeys& unknown)
         }
     }
     if (load) readLoad(*load, v.params, unknown, where);
+    v.params.cycles = (v.params.N - 1) / kStepsPerCycle; // what N gives, run section or none
     return v;
 }
 
@@ -266,6 +268,9 @@ ProjectContent parseProject(std::string_view text)
         }
     }
     if (load) readLoad(*load, out.params, unknown, "");
+    // The cycle count read is the one the step count gives, whether or not the file has a run
+    // section: a set read with the defaults' steps would otherwise keep a count of 0.
+    out.params.cycles = (out.params.N - 1) / kStepsPerCycle;
     return out;
 }
 

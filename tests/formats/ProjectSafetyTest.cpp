@@ -136,6 +136,12 @@ TEST(ProjectSafety, TheCycleCountSavedIsTheOneInForce)
     EXPECT_EQ(old.params.cycles, 1);
     // A count alone gives its steps; the largest one allowed still reads.
     EXPECT_EQ(parseProject(kHead + R"("run": {"cycles": 3749}})").params.N, 89977);
+    // Without a run section the defaults' 25 steps are one cycle, in the set and in a variant,
+    // so that the set written and read again is the same.
+    const ProjectContent none = parseProject(kHead + R"("variants": [{"name": "a"}]})");
+    EXPECT_EQ(none.params.cycles, 1);
+    EXPECT_EQ(none.variants.at(0).params.cycles, 1);
+    EXPECT_EQ(parseProject(projectText(none.params)).params.cycles, 1);
 }
 
 TEST(ProjectSafety, TheWriterRefusesWhatTheReaderWouldRefuseAndWritesNothing)
