@@ -123,14 +123,19 @@ void AtomicFile::prepare()
         dirFd_ = openFolder(folderOf(target_));
         if (dirFd_ < 0) fail(errno);
         removeStaleTemporaries(dirFd_);
-        fd_ = createTemporary(dirFd_, name_, tempName_);
+        int err = 0;
+        {
+            // A signal between the file's creation and its record would leave it behind.
+            const CleanupSignalsHeld held;
+            fd_ = createTemporary(dirFd_, name_, tempName_);
+            err = errno;
+            if (fd_ >= 0) tempHandle_ = rememberTemporary(dirFd_, tempName_);
+        }
         if (fd_ < 0) {
-            const int err = errno;
             tempName_.clear();
             if (!exists || !folderRefusesNewFiles(err)) fail(err);
             inPlace_ = true; // the folder is closed to new files, the file itself is writable
         } else {
-            tempHandle_ = rememberTemporary(dirFd_, tempName_);
             // The lock tells a later save that this file is no leftover (removeStaleTemporaries).
             ::flock(fd_, LOCK_EX | LOCK_NB);
             if (exists && !keepOwner(info)) {

@@ -102,6 +102,21 @@ bool isTemporaryName(std::string_view name)
     return true;
 }
 
+CleanupSignalsHeld::CleanupSignalsHeld()
+{
+    installHandlers();
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int sig : kSignals)
+        sigaddset(&held, sig);
+    ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+CleanupSignalsHeld::~CleanupSignalsHeld()
+{
+    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+}
+
 int rememberTemporary(int dirFd, std::string_view name)
 {
     if (name.size() >= sizeof(Slot::name)) return -1;

@@ -3,6 +3,7 @@
 // process is ended by SIGINT, SIGTERM or SIGHUP, and the removal of those a killed process left.
 #pragma once
 #include <chrono>
+#include <signal.h>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,20 @@ std::string temporaryName(std::string_view targetName, unsigned salt);
 
 // True for a name temporaryName can give (the hex digits in lower case).
 bool isTemporaryName(std::string_view name);
+
+// While it lives, this thread holds back SIGINT, SIGTERM and SIGHUP (having installed their
+// handlers), so that a temporary file created and then recorded cannot be left by a signal that
+// arrives between the two: such a signal is delivered, and removes the file, once it ends.
+class CleanupSignalsHeld {
+public:
+    CleanupSignalsHeld();
+    ~CleanupSignalsHeld();
+    CleanupSignalsHeld(const CleanupSignalsHeld&) = delete;
+    CleanupSignalsHeld& operator=(const CleanupSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
 
 // Records the temporary file `name` in the folder open as `dirFd`, so that SIGINT, SIGTERM and
 // SIGHUP remove it before they end the process; the first call installs the handlers for those
