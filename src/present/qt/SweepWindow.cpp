@@ -29,6 +29,7 @@
 #include "formats/SweepCsv.h"
 #include "params/ParamTable.h"
 #include "platform/Command.h"
+#include "platform/qt/WindowFit.h"
 #include "present/qt/ChartWindow.h"
 
 namespace {
@@ -62,7 +63,9 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
 {
     setObjectName("sweepWindow");
     setWindowTitle(QStringLiteral("Исследование параметра"));
-    auto* layout = new QVBoxLayout(this);
+    // On a low screen the controls scroll; none of them ends below the screen's edge.
+    QWidget* body = scrollingBody(this);
+    auto* layout = new QVBoxLayout(body);
 
     auto* inputs = new QGridLayout;
     keyBox_ = new QComboBox(this);
@@ -165,6 +168,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     connect(keyBox_, &QComboBox::currentIndexChanged, this, [this] { fillFromKey(); });
     fillFromKey();
     resize(860, 760);
+    fitToScreenWhenShown(this);
 }
 
 SweepWindow::~SweepWindow()
