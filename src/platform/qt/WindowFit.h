@@ -37,5 +37,7 @@ void fitToScreenWhenShown(QWidget* window);
 // Gives `window` a layout holding one frameless scroll area, and returns the widget inside it,
 // on which the caller lays out the window's controls. The controls fill the window while it has
 // the room they need; in a smaller window scroll bars appear and every control stays reachable,
-// the one with the keyboard focus scrolled into sight.
+// the one with the keyboard focus scrolled into sight. Content whose height follows its width (a
+// word-wrapped label) is given its preferred height instead of the window's: such a control
+// should answer false to hasHeightForWidth.
 QWidget* scrollingBody(QWidget* window);

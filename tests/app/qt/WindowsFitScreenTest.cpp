@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -199,5 +202,33 @@ TEST(WindowsFitScreen, ScrollingBodyReachesTheLastControls)
         EXPECT_NE(reach::shownPart(button, w), QRect(button->mapTo(w, QPoint()), button->size()))
             << "the window is no smaller than its content";
         EXPECT_TRUE(reach::unreachableControls(w).empty());
+    }
+}
+
+// On a 1024x600 screen the sweep window shows every control without scrolling, before a sweep and
+// after one has filled its table, its status line included.
+TEST(WindowsFitScreen, SweepNeedsNoScrollingOnANetbookScreen)
+{
+    Windows s;
+    auto* sweep = static_cast<SweepWindow*>(kWindows[0].open(s));
+    fitWindowInto(sweep, kScreens[0].area);
+    auto* area = child<QScrollArea>(*sweep, "scrollingBody");
+    const struct {
+        const char* when;
+        int count;
+    } cases[] = {{"before a sweep", 0}, {"after a sweep of 11", 11}, {"after a sweep of 60", 60}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.when);
+        if (c.count > 0) {
+            child<QSpinBox>(*sweep, "sweepCount")->setValue(c.count);
+            QSignalSpy finished(sweep, &SweepWindow::sweepFinished);
+            sweep->start();
+            ASSERT_TRUE(finished.wait(120000));
+            ASSERT_EQ(sweep->points().size(), size_t(c.count));
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+        EXPECT_TRUE(reach::unreachableControls(sweep).empty());
     }
 }
