@@ -344,6 +344,7 @@ void LoadEditor::choosePreset(LoadPreset preset)
     showLoad(load.table, load.period);
     indicatorBox->setVisible(preset == LoadPreset::IndicatorDiagram);
     if (preset != LoadPreset::IndicatorDiagram) return;
+    growToContent(this); // the form's tables open in sight where the screen has the room
     diameterEdit->setText(numberText(kDefaultPistonDiameterMm, numbers.decimal));
     unitBox->setCurrentIndex(int(PressureUnit::Bar));
     const std::vector<PressurePoint> diagram = defaultIndicatorDiagram();

@@ -84,6 +84,19 @@ void fitWindowToScreen(QWidget* window)
     fitWindowInto(window, screen->availableGeometry());
 }
 
+void growToContent(QWidget* window)
+{
+    if (!window || !window->isWindow() || !window->isVisible()) return;
+    // A scroll area does not tell its layout when its content's wishes change.
+    for (QScrollArea* area : window->findChildren<QScrollArea*>())
+        area->updateGeometry();
+    if (QLayout* layout = window->layout()) layout->activate();
+    const QSize wanted = window->sizeHint().expandedTo(window->size());
+    if (wanted == window->size()) return;
+    window->resize(wanted);
+    fitWindowToScreen(window);
+}
+
 void fitToScreenWhenShown(QWidget* window)
 {
     // Found by name: without a meta-object of its own the filter's class matches any child.

@@ -30,6 +30,11 @@ void fitWindowInto(QWidget* window, const QRect& area);
 // the primary screen when it has none. Nothing happens without a screen.
 void fitWindowToScreen(QWidget* window);
 
+// Grows the shown top-level `window` toward the size its layout asks for (after controls were
+// shown in it), as far as the available area of its screen allows, and keeps it inside that
+// area. A window as large already, or hidden, keeps its size.
+void growToContent(QWidget* window);
+
 // Does fitWindowToScreen every time `window` is shown by the program (not when it comes back from
 // the task bar), so that it opens fitting the screen it opens on. Safe to call more than once.
 void fitToScreenWhenShown(QWidget* window);

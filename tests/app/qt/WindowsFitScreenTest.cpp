@@ -232,3 +232,32 @@ TEST(WindowsFitScreen, SweepNeedsNoScrollingOnANetbookScreen)
         EXPECT_TRUE(reach::unreachableControls(sweep).empty());
     }
 }
+
+// Choosing the indicator diagram shows its form in the load editor: the window grows to show it
+// where the screen has the room, and stays inside the screen where it has not.
+TEST(WindowsFitScreen, LoadEditorGrowsForTheIndicatorForm)
+{
+    const struct {
+        const char* screen;
+        QSize area;
+        bool scrolls; // the content is taller than the screen allows
+    } cases[] = {{"the test screen", QSize(), false}, {"1600x1000 at scale 2", QSize(800, 500), true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        Windows s;
+        LoadEditor* editor = s.loadEditor();
+        const QRect area = editor->screen()->availableGeometry();
+        if (c.area.isValid()) { // the window as it opened on the smaller screen
+            editor->resize(editor->size().boundedTo(c.area - kUnframedDecoration));
+            editor->setMaximumSize(c.area - kUnframedDecoration);
+        }
+        const QSize before = editor->size();
+        editor->choosePreset(LoadPreset::IndicatorDiagram);
+        QApplication::processEvents();
+        auto* scroll = child<QScrollArea>(*editor, "scrollingBody");
+        EXPECT_GT(editor->height(), before.height());
+        EXPECT_TRUE(area.contains(editor->geometry()));
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum() > 0, c.scrolls);
+        EXPECT_TRUE(reach::unreachableControls(editor).empty());
+    }
+}
