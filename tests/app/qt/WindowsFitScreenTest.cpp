@@ -4,9 +4,6 @@
 // shows can be reached there, scrolling where the window scrolls. A screen of 1600x1000 at
 // QT_SCALE_FACTOR=2 is 800x500 in the device-independent pixels widgets are laid out in.
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -181,27 +178,6 @@ TEST(WindowsFitScreen, WindowsOpenFittingTheScreenTheyOpenOn)
         EXPECT_LE(w->height() + frameDecoration(w).height(), area.height());
         EXPECT_LE(w->width() + frameDecoration(w).width(), area.width());
         EXPECT_TRUE(area.contains(w->geometry()));
-    }
-}
-
-// Where the content needs more than the window has, the window scrolls to each control: the
-// sweep's last buttons are reached in a window of 600x300.
-TEST(WindowsFitScreen, ScrollingBodyReachesTheLastControls)
-{
-    Windows s;
-    QWidget* w = kWindows[0].open(s);
-    w->resize(600, 300);
-    QApplication::processEvents();
-    auto* area = child<QScrollArea>(*w, "scrollingBody");
-    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
-    for (const char* name : {"sweepKeep", "sweepExport"}) {
-        SCOPED_TRACE(name);
-        auto* button = child<QPushButton>(*w, name);
-        area->verticalScrollBar()->setValue(0);
-        QApplication::processEvents();
-        EXPECT_NE(reach::shownPart(button, w), QRect(button->mapTo(w, QPoint()), button->size()))
-            << "the window is no smaller than its content";
-        EXPECT_TRUE(reach::unreachableControls(w).empty());
     }
 }
 
