@@ -25,6 +25,7 @@
 #include "formats/LoadCsv.h"
 #include "params/Outcome.h"
 #include "params/qt/ParameterPanel.h"
+#include "platform/qt/WindowFit.h"
 
 namespace {
 
@@ -108,7 +109,9 @@ LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platfo
 {
     setObjectName("loadEditor");
     setWindowTitle(QStringLiteral("Нагрузка"));
-    auto* layout = new QVBoxLayout(this);
+    // The indicator form makes the window tall: on a low screen the controls scroll.
+    QWidget* body = scrollingBody(this);
+    auto* layout = new QVBoxLayout(body);
 
     auto* top = new QHBoxLayout;
     kindBox = new QComboBox(this);
@@ -207,6 +210,7 @@ LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platfo
     connect(import, &QPushButton::clicked, this, [this] { importCsv(); });
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
     showParams();
+    fitToScreenWhenShown(this);
 }
 
 LoadKind LoadEditor::kind() const
@@ -340,6 +344,7 @@ void LoadEditor::choosePreset(LoadPreset preset)
     showLoad(load.table, load.period);
     indicatorBox->setVisible(preset == LoadPreset::IndicatorDiagram);
     if (preset != LoadPreset::IndicatorDiagram) return;
+    growToContent(this); // the form's tables open in sight where the screen has the room
     diameterEdit->setText(numberText(kDefaultPistonDiameterMm, numbers.decimal));
     unitBox->setCurrentIndex(int(PressureUnit::Bar));
     const std::vector<PressurePoint> diagram = defaultIndicatorDiagram();

@@ -54,7 +54,10 @@ void keepOnScreen(QWidget* window)
 
 void keepOnScreenWhenShown(QWidget* window)
 {
-    if (!window || window->findChild<ScreenFitFilter*>(QString(), Qt::FindDirectChildrenOnly))
+    // Found by name: without a meta-object of its own the filter's class matches any child, and
+    // a window with children was never kept on screen.
+    if (!window ||
+        window->findChild<QObject*>(QStringLiteral("screenFit"), Qt::FindDirectChildrenOnly))
         return;
     window->installEventFilter(new ScreenFitFilter(window));
 }

@@ -2,15 +2,13 @@
 #include "present/qt/ChartWindow.h"
 
 #include <QChart>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/ScreenFit.h"
+#include "platform/qt/WindowFit.h"
 
 void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
 {
@@ -24,28 +22,7 @@ void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
 
 void fitToAvailableArea(QWidget* w)
 {
-    QScreen* screen = w->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    // The frame's decoration is known once the window system has framed the window; before
-    // that the frame is the client area, and room for borders and a title bar is kept so that
-    // the title bar does not end above the screen.
-    QSize decoration = w->frameGeometry().size() - w->size();
-    const bool framed = !decoration.isNull();
-    if (!framed) decoration = QSize(16, 48);
-    const QSize room = area.size() - decoration;
-    const QSize fitted = w->size().boundedTo(room).expandedTo(w->minimumSize());
-    if (fitted != w->size()) w->resize(fitted);
-    // Placed with the frame it will have, so the title bar is not pushed above the screen. The
-    // window system puts a window it has not framed yet at its client's position, so one moved to
-    // the area's top keeps the title bar's room above it.
-    const QRect frame(w->frameGeometry().topLeft(), fitted + decoration);
-    QPoint target = placeInside(frame, area);
-    if (!framed)
-        target.setY(
-            std::max(target.y(), area.top() + decoration.height() - decoration.width() / 2));
-    if (target != w->frameGeometry().topLeft()) w->move(target);
+    fitWindowToScreen(w);
 }
 
 QList<QPointF> rowPoints(const ResultStore& R, int row)

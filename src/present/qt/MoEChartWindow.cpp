@@ -4,8 +4,8 @@
 #include <QChart>
 #include <QLineSeries>
 #include <QMenu>
-#include <QResizeEvent>
 #include <QShowEvent>
+#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include "platform/Command.h"
@@ -62,7 +62,9 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
     chartView = new MarkedChartView(chart, this);
     chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
-    chartView->setGeometry(rect().marginsRemoved(kChartMargins));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kChartMargins);
+    layout->addWidget(chartView);
     chartView->setAxisTitles(kCrankAngleAxisTitle, QStringLiteral("Mo, Н·м; E, Дж"));
     moSeries = makeSeries("moSeries", QStringLiteral("Mo"), Qt::red, this);
     eSeries = makeSeries("eSeries", QStringLiteral("E"), QColor(0, 128, 0), this); // not lime
@@ -96,6 +98,7 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
     zoomResetAction = view.zoomReset;
     saveImageAction = view.saveImage;
     chartView->setPopupMenu(popupMenu);
+    layout->activate(); // the chart has its place before the window is first shown
 }
 
 void MoEChartWindow::showEvent(QShowEvent* event)
@@ -107,12 +110,6 @@ void MoEChartWindow::showEvent(QShowEvent* event)
         fitToAvailableArea(this);
         runCommand(platform, [this] { fill(); });
     }
-}
-
-void MoEChartWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    chartView->setGeometry(rect().marginsRemoved(kChartMargins));
 }
 
 void MoEChartWindow::setResultsStale(bool stale)

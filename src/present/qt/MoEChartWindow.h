@@ -43,7 +43,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Each object is named as it is called here, apart from the chart, which is chartView's.

@@ -5,15 +5,16 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -127,18 +128,25 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& sto
     zoomResetAction = view.zoomReset;
     saveImageAction = view.saveImage;
     chartView->setPopupMenu(popupMenu);
-    layoutControls();
-}
 
-void QuantityChartWindow::layoutControls()
-{
-    // At the opening size these are the places the window has always had; a larger window gives
-    // the chart the room, the list keeps to the right edge and the rest to the left.
-    const int w = width(), h = height();
-    chartView->setGeometry(0, 0, w - 1, h - 36);
-    marksCheck->setGeometry(8, h - 29, 153, 17);
-    clearButton->setGeometry(168, h - 29, 89, 25);
-    quantityBox->setGeometry(w - 154, h - 29, 145, 25);
+    // At the opening size the controls keep the places the window has always given them; a
+    // larger window gives the chart the room, the list keeps to the right edge and the rest to
+    // the left. The legacy sizes are minimums: a larger font widens a control, never clips it.
+    marksCheck->setMinimumSize(153, 17);
+    clearButton->setMinimumSize(89, 25);
+    quantityBox->setMinimumSize(145, 25);
+    auto* controls = new QHBoxLayout;
+    controls->setContentsMargins(8, 0, 8, 0);
+    controls->setSpacing(7);
+    controls->addWidget(marksCheck, 0, Qt::AlignTop);
+    controls->addWidget(clearButton, 0, Qt::AlignTop);
+    controls->addStretch(1);
+    controls->addWidget(quantityBox, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 1, 4);
+    layout->setSpacing(7);
+    layout->addWidget(chartView, 1);
+    layout->addLayout(controls);
 }
 
 void QuantityChartWindow::showEvent(QShowEvent* event)
@@ -148,12 +156,6 @@ void QuantityChartWindow::showEvent(QShowEvent* event)
         fitToAvailableArea(this);
         runCommand(platform, [this] { fill(); });
     }
-}
-
-void QuantityChartWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    layoutControls();
 }
 
 void QuantityChartWindow::setResultsStale(bool stale)

@@ -61,7 +61,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Each object is named as it is called here, apart from the chart, which is chartView's.
@@ -79,7 +78,6 @@ private:
     // `caption`; an empty caption: no quantity.
     void showQuantity(const QString& caption, int row);
     void updateWindowTitle();
-    void layoutControls();
     OverlaySource overlaySource_;
     const ResultStore& R;
     Platform& platform;

@@ -15,6 +15,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
+#include "platform/qt/WindowFit.h"
 #include "present/SummaryText.h"
 
 SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbers, QWidget* parent)
@@ -23,6 +24,7 @@ SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbe
     setObjectName("summaryWindow");
     setWindowTitle(QStringLiteral("Сводка"));
     resize(640, 560);
+    fitToScreenWhenShown(this);
     auto* layout = new QVBoxLayout(this);
     staleLine_ =
         new QLabel(QStringLiteral("Сводка относится к прежним параметрам: нажмите «Расчет»"), this);

@@ -29,6 +29,7 @@
 #include "formats/SweepCsv.h"
 #include "params/ParamTable.h"
 #include "platform/Command.h"
+#include "platform/qt/WindowFit.h"
 #include "present/qt/ChartWindow.h"
 
 namespace {
@@ -44,6 +45,15 @@ QTableWidgetItem* cell(const QString& s)
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     return item;
 }
+
+// A line that wraps its text without asking for a height that follows its width: such a height
+// gives the scrolling body its preferred height rather than the window's, and pushes the buttons
+// below the screen's edge once a sweep has filled the table.
+class StatusLine : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 } // namespace
 
@@ -62,7 +72,9 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
 {
     setObjectName("sweepWindow");
     setWindowTitle(QStringLiteral("Исследование параметра"));
-    auto* layout = new QVBoxLayout(this);
+    // On a low screen the controls scroll; none of them ends below the screen's edge.
+    QWidget* body = scrollingBody(this);
+    auto* layout = new QVBoxLayout(body);
 
     auto* inputs = new QGridLayout;
     keyBox_ = new QComboBox(this);
@@ -117,7 +129,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
     progress_->setObjectName("sweepProgress");
-    status_ = new QLabel(this);
+    status_ = new StatusLine(this);
     status_->setObjectName("sweepStatus");
     status_->setWordWrap(true); // a reason must not widen the window
     runRow->addWidget(startButton_);
@@ -144,8 +156,9 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     keepAction->setObjectName("sweepKeepAction");
     table_->addAction(keepAction);
     connect(keepAction, &QAction::triggered, this, guarded(platform, [this] { keepSelected(); }));
-    // The chart is what the sweep is for: it gets the larger share and room for its axes.
-    view->setMinimumHeight(280);
+    // The chart is what the sweep is for: it gets the larger share and room for its axes, and
+    // leaves the buttons below it in sight on a 1024x600 screen.
+    view->setMinimumHeight(220);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     layout->addWidget(split, 1);
@@ -165,6 +178,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     connect(keyBox_, &QComboBox::currentIndexChanged, this, [this] { fillFromKey(); });
     fillFromKey();
     resize(860, 760);
+    fitToScreenWhenShown(this);
 }
 
 SweepWindow::~SweepWindow()

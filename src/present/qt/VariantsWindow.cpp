@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/qt/WindowFit.h"
 #include "present/VariantTable.h"
 
 namespace {
@@ -23,6 +24,7 @@ VariantsWindow::VariantsWindow(const NumberFormat& numbers, QWidget* parent)
     setObjectName("variantsWindow");
     setWindowTitle(QStringLiteral("Варианты"));
     resize(1180, 360);
+    fitToScreenWhenShown(this);
     auto* layout = new QVBoxLayout(this);
     emptyLine_ = new QLabel(
         QStringLiteral("Вариантов нет: «Запомнить вариант» (Ctrl+M) сохраняет текущий расчёт"),

@@ -205,8 +205,14 @@ TEST(ChartCrankAngle, ChartsTakeTheRoomOfAResizedWindow)
     quantity.resize(762, 481);
     EXPECT_EQ(chartView(quantity)->geometry(), QRect(0, 0, 761, 445));
     EXPECT_EQ(quantityBox(quantity)->geometry(), QRect(608, 452, 145, 25));
-    EXPECT_EQ(child<QPushButton>(quantity, "clearButton")->geometry(), QRect(168, 452, 89, 25));
-    EXPECT_EQ(child<QCheckBox>(quantity, "marksCheck")->pos(), QPoint(8, 452));
+    // The clear button follows the check box, which is as wide as its caption needs.
+    const QRect marks = child<QCheckBox>(quantity, "marksCheck")->geometry();
+    const QRect clear = child<QPushButton>(quantity, "clearButton")->geometry();
+    EXPECT_EQ(marks.topLeft(), QPoint(8, 452));
+    EXPECT_GE(marks.width(), child<QCheckBox>(quantity, "marksCheck")->sizeHint().width());
+    EXPECT_EQ(clear.size(), QSize(89, 25));
+    EXPECT_EQ(clear.top(), 452);
+    EXPECT_GT(clear.left(), marks.right());
 
     for (QWidget* w : {static_cast<QWidget*>(&moe), static_cast<QWidget*>(&quantity)}) {
         w->resize(2000, 1500);
