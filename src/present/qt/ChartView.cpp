@@ -19,6 +19,9 @@
 
 namespace {
 
+// How far a click may move between press and release and still be a click, not a drag.
+constexpr int kClickSlack = 3;
+
 bool sameMapping(const PlotMapping& a, const PlotMapping& b)
 {
     return a.plot == b.plot && a.xMin == b.xMin && a.xMax == b.xMax && a.yMin == b.yMin &&
@@ -309,6 +312,13 @@ void MarkedChartView::drawForeground(QPainter* painter, const QRectF& rect)
     if (!m.plot.isEmpty())
         for (const Layer& l : layers_)
             drawSeries(*painter, *l.series, screenPolyline(l.series->points(), m));
+    if (cursorAngle_ && !m.plot.isEmpty() && *cursorAngle_ >= m.xMin && *cursorAngle_ <= m.xMax) {
+        const double x = m.map(QPointF(*cursorAngle_, m.yMin)).x();
+        painter->save();
+        painter->setPen(QPen(QColor(200, 0, 120), 1));
+        painter->drawLine(QPointF(x, m.plot.top()), QPointF(x, m.plot.bottom()));
+        painter->restore();
+    }
     const auto& marks = currentMarks();
     if (!marks.isEmpty()) drawMarks(*painter, marks, markFont());
     if (!readout_.isEmpty()) drawReadout(*painter);
@@ -374,7 +384,25 @@ void MarkedChartView::mouseReleaseEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    // A click that dragged no rectangle is a request for the cursor, not a zoom into nothing.
+    if (event->button() == Qt::LeftButton &&
+        (event->position().toPoint() - pressPos_).manhattanLength() <= kClickSlack) {
+        if (band) band->hide();
+        const PlotMapping m = mapping();
+        if (m.plot.contains(event->position()) && m.plot.width() > 0)
+            emit angleClicked(m.xMin + (event->position().x() - m.plot.left()) / m.plot.width() *
+                                           (m.xMax - m.xMin));
+        event->accept();
+        return;
+    }
     QChartView::mouseReleaseEvent(event);
+}
+
+void MarkedChartView::setCursorAngle(std::optional<double> angle)
+{
+    if (angle == cursorAngle_) return;
+    cursorAngle_ = angle;
+    viewport()->update();
 }
 
 void MarkedChartView::contextMenuEvent(QContextMenuEvent* event)
