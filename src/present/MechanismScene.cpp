@@ -67,10 +67,17 @@ void MechanismScene::update(const ParamSet& p, const ResultStore& R, char decima
     params_ = fromResults_ ? *R.computedWith() : p;
     steps_ = fromResults_ ? R.computedSteps() : std::clamp<int32_t>(p.N, 1, ResultStore::kSteps);
     box_ = mechanismBox(params_);
-    runProblem_ = rodReachText(checkRodReach(params_), decimal);
-    const auto jump = checkBranchJump(params_);
-    jumpStep_ = jump ? jump->step : 0;
-    jumpText_ = jump ? branchJumpText(*jump, decimal) : std::string();
+    // The checks walk every step of the run: made again only when what they read changed,
+    // not for a mass or a load typed.
+    const CheckedInputs inputs{params_.l1,   params_.l2, params_.b,         params_.fi0,
+                               params_.step, params_.N,  params_.mode != 0, decimal};
+    if (!checked_ || !(*checked_ == inputs)) {
+        runProblem_ = rodReachText(checkRodReach(params_), decimal);
+        const auto jump = checkBranchJump(params_);
+        jumpStep_ = jump ? jump->step : 0;
+        jumpText_ = jump ? branchJumpText(*jump, decimal) : std::string();
+        checked_ = inputs;
+    }
     largestForce_ = 0;
     if (fromResults_)
         for (const Q q : {Q::fak, Q::fbk, Q::fok}) {

@@ -102,4 +102,14 @@ private:
     std::string runProblem_;
     std::string jumpText_;
     int jumpStep_ = 0;
+    // What the run's checks were made for.
+    struct CheckedInputs {
+        double l1, l2, b, fi0;
+        long double step;
+        int32_t N;
+        bool mode720;
+        char decimal;
+        bool operator==(const CheckedInputs&) const = default;
+    };
+    std::optional<CheckedInputs> checked_;
 };

@@ -243,3 +243,32 @@ TEST(MechanismScene, BoxFitsTheAreaAtOneScale)
         EXPECT_NEAR((top + bottom) / 2, c.height / 2, 1e-6);
     }
 }
+
+// One scene follows a sequence of edits: the run's problem and jump follow the lengths, the
+// angle, the step and the mode, and a mass typed leaves them as they were.
+TEST(MechanismScene, RunChecksFollowEveryEditThatChangesThem)
+{
+    const struct {
+        const char* edit;
+        void (*apply)(ParamSet&);
+        bool problem, jump;
+    } cases[] = {
+        {"start", [](ParamSet&) {}, false, false},
+        {"rod too short", [](ParamSet& p) { p.l2 = 8; }, true, false},
+        {"a mass", [](ParamSet& p) { p.m2 = 3; }, true, false},
+        {"rod long again", [](ParamSet& p) { p.l2 = 25; }, false, false},
+        {"mode 720", [](ParamSet& p) { p.mode = 1; }, false, true},
+        {"guide moved", [](ParamSet& p) { p.b = 15; }, false, false}, // b = l2 − l1: smooth
+        {"guide back", [](ParamSet& p) { p.b = 5; }, false, true},
+        {"three steps only", [](ParamSet& p) { p.N = 3; }, false, false},
+    };
+    ResultStore empty;
+    MechanismScene scene;
+    ParamSet p = mechanism(10, 25, 5, 0.1, 0, 25, 15);
+    for (const auto& c : cases) {
+        c.apply(p);
+        scene.update(p, empty, '.');
+        EXPECT_EQ(!scene.runProblem().empty(), c.problem) << c.edit;
+        EXPECT_EQ(!scene.branchJumpWarning().empty(), c.jump) << c.edit;
+    }
+}

@@ -137,4 +137,8 @@ private:
     QMenu* popup_ = nullptr;
     QPoint pressPos_;
     std::optional<double> cursorAngle_;
+    // The series' screen polylines for polylinesFor_, in layers_ order (drawForeground).
+    std::vector<std::vector<QPointF>> polylines_;
+    PlotMapping polylinesFor_;
+    bool polylinesValid_ = false;
 };
