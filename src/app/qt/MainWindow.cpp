@@ -17,6 +17,7 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/AutoRecalc.h"
+#include "app/qt/CursorDocks.h"
 #include "app/qt/GrowingClient.h"
 #include "app/qt/LoadEditor.h"
 #include "app/qt/ProjectController.h"
@@ -155,6 +156,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     keepOnScreenWhenShown(this);
 
     parameters_->resetToDefaults();
+    CursorDocks::install(*this, P, R);
 
     setOpacity(0);
     fadeTimer = new QTimer(this);
@@ -257,6 +259,7 @@ void MainWindow::setSideWindows(const SideWindows& windows)
     if (side_.summary)
         disconnect(side_.summary, &SummaryWindow::flywheelChartsRequested, this, nullptr);
     side_ = windows;
+    if (auto* docks = findChild<CursorDocks*>()) docks->followCharts(windows);
     if (side_.summary)
         connect(side_.summary, &SummaryWindow::flywheelChartsRequested, this,
                 guarded(platform, [this] { showFlywheelChart(); }));

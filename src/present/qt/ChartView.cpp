@@ -19,6 +19,9 @@
 
 namespace {
 
+// How far a click may move between press and release and still be a click, not a drag.
+constexpr int kClickSlack = 3;
+
 bool sameMapping(const PlotMapping& a, const PlotMapping& b)
 {
     return a.plot == b.plot && a.xMin == b.xMin && a.xMax == b.xMax && a.yMin == b.yMin &&
@@ -83,8 +86,10 @@ void MarkedChartView::addSeries(QXYSeries* series, const QColor& background, boo
     standIn->attachAxis(axisX());
     standIn->attachAxis(axisY());
     layers_.push_back({series, background, visible, QString(), QString()});
+    polylinesValid_ = false;
     auto stale = [this] {
         invalidateMarks();
+        polylinesValid_ = false;
         clearReadout();
         viewport()->update();
     };
@@ -306,9 +311,27 @@ void MarkedChartView::drawForeground(QPainter* painter, const QRectF& rect)
         }
         painter->restore();
     }
-    if (!m.plot.isEmpty())
-        for (const Layer& l : layers_)
-            drawSeries(*painter, *l.series, screenPolyline(l.series->points(), m));
+    if (!m.plot.isEmpty()) {
+        // The polylines are made again only when the data or the ranges changed: a repaint of a
+        // strip (the cursor's line) must not walk every point of every series.
+        if (!polylinesValid_ || !sameMapping(polylinesFor_, m) ||
+            polylines_.size() != size_t(layers_.size())) {
+            polylines_.clear();
+            for (const Layer& l : layers_)
+                polylines_.push_back(screenPolyline(l.series->points(), m));
+            polylinesFor_ = m;
+            polylinesValid_ = true;
+        }
+        for (qsizetype k = 0; k < layers_.size(); ++k)
+            drawSeries(*painter, *layers_[k].series, polylines_[size_t(k)]);
+    }
+    if (cursorAngle_ && !m.plot.isEmpty() && *cursorAngle_ >= m.xMin && *cursorAngle_ <= m.xMax) {
+        const double x = m.map(QPointF(*cursorAngle_, m.yMin)).x();
+        painter->save();
+        painter->setPen(QPen(QColor(200, 0, 120), 1));
+        painter->drawLine(QPointF(x, m.plot.top()), QPointF(x, m.plot.bottom()));
+        painter->restore();
+    }
     const auto& marks = currentMarks();
     if (!marks.isEmpty()) drawMarks(*painter, marks, markFont());
     if (!readout_.isEmpty()) drawReadout(*painter);
@@ -374,7 +397,34 @@ void MarkedChartView::mouseReleaseEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    // A click that dragged no rectangle is a request for the cursor, not a zoom into nothing.
+    if (event->button() == Qt::LeftButton &&
+        (event->position().toPoint() - pressPos_).manhattanLength() <= kClickSlack) {
+        if (band) band->hide();
+        const PlotMapping m = mapping();
+        if (m.plot.contains(event->position()) && m.plot.width() > 0)
+            emit angleClicked(m.xMin + (event->position().x() - m.plot.left()) / m.plot.width() *
+                                           (m.xMax - m.xMin));
+        event->accept();
+        return;
+    }
     QChartView::mouseReleaseEvent(event);
+}
+
+void MarkedChartView::setCursorAngle(std::optional<double> angle)
+{
+    if (angle == cursorAngle_) return;
+    // Only the strips of the old and the new line are painted again: the whole chart, at 90000
+    // points a series, would take most of a frame for each step the cursor moves.
+    const PlotMapping m = mapping();
+    const auto strip = [&m](std::optional<double> x) {
+        if (!x || m.plot.isEmpty()) return QRect();
+        const double px = m.map(QPointF(*x, m.yMin)).x();
+        return QRectF(px - 3, m.plot.top() - 1, 6, m.plot.height() + 2).toAlignedRect();
+    };
+    const QRect dirty = strip(cursorAngle_).united(strip(angle));
+    cursorAngle_ = angle;
+    if (!dirty.isEmpty()) viewport()->update(dirty);
 }
 
 void MarkedChartView::contextMenuEvent(QContextMenuEvent* event)

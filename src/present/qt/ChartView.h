@@ -12,6 +12,7 @@
 #include <QList>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "present/qt/ValueMarks.h"
@@ -89,6 +90,15 @@ public:
     QValueAxis* axisY() const;
     // Data-to-view mapping of the current ranges and plot area.
     PlotMapping mapping() const;
+    // The crank-angle cursor: a vertical line at x = `angle` while it lies in the plot's range;
+    // nullopt removes it.
+    void setCursorAngle(std::optional<double> angle);
+    std::optional<double> cursorAngle() const { return cursorAngle_; }
+
+signals:
+    // A left click (pressed and released within a few pixels) in the plot area, at x = `x` of
+    // the data: where the cursor is asked to go.
+    void angleClicked(double x);
 
 protected:
     void drawForeground(QPainter* painter, const QRectF& rect) override;
@@ -126,4 +136,9 @@ private:
     PlotMapping placedFor_;
     QMenu* popup_ = nullptr;
     QPoint pressPos_;
+    std::optional<double> cursorAngle_;
+    // The series' screen polylines for polylinesFor_, in layers_ order (drawForeground).
+    std::vector<std::vector<QPointF>> polylines_;
+    PlotMapping polylinesFor_;
+    bool polylinesValid_ = false;
 };

@@ -21,6 +21,7 @@
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindowFixture.h"
 #include "app/qt/VariantsController.h"
+#include "calc/Quantities.h"
 #include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
@@ -68,14 +69,21 @@ const QSet<QString> kAllowed = {
     "min",
 };
 
-// Each run of two or more Latin letters in `text` that is not on the list.
+// Each run of two or more Latin letters in `text` that is neither on the list nor a quantity's
+// short name.
 QStringList englishWords(const QString& text)
 {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    static const QRegularExpression token(QStringLiteral("[A-Za-z][A-Za-z0-9]*"));
     QStringList found;
-    for (auto it = word.globalMatch(text); it.hasNext();) {
-        const QString w = it.next().captured();
-        if (!kAllowed.contains(w)) found << w;
+    for (auto t = token.globalMatch(text); t.hasNext();) {
+        const QString symbol = t.next().captured();
+        // The quantities' short names ("xc1", "mo") are the mechanism's symbols, as "L1" is.
+        if (quantity_detail::isQuantityName(symbol.toStdString())) continue;
+        for (auto it = word.globalMatch(symbol); it.hasNext();) {
+            const QString w = it.next().captured();
+            if (!kAllowed.contains(w)) found << w;
+        }
     }
     return found;
 }

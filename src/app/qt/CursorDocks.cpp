@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/CursorDocks.h"
+
+#include <QDockWidget>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QUndoStack>
+
+#include "app/qt/MainWindow.h"
+#include "app/qt/ProjectController.h"
+#include "calc/CrankAngle.h"
+#include "params/qt/ParameterPanel.h"
+#include "present/qt/ChartView.h"
+#include "present/qt/CursorControl.h"
+#include "present/qt/FlywheelChartWindow.h"
+#include "present/qt/MechanismView.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
+
+namespace {
+
+QDockWidget* dock(MainWindow& window, const QString& title, const char* name, QWidget* content)
+{
+    auto* d = new QDockWidget(title, &window);
+    d->setObjectName(QLatin1String(name));
+    d->setWidget(content);
+    d->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    window.addDockWidget(Qt::RightDockWidgetArea, d);
+    return d;
+}
+
+} // namespace
+
+CursorDocks* CursorDocks::install(MainWindow& window, const ParamSet& P, const ResultStore& R)
+{
+    return new CursorDocks(window, P, R);
+}
+
+CursorDocks::CursorDocks(MainWindow& window, const ParamSet& P, const ResultStore& R)
+    : QObject(&window), window_(window), P_(P), R_(R)
+{
+    setObjectName("cursorDocks");
+    view_ = new MechanismView;
+    control_ = new CursorControl(cursor_, R_);
+    QDockWidget* mechanism = dock(window, QStringLiteral("Механизм"), "mechanismDock", view_);
+    QDockWidget* cursorDock =
+        dock(window, QStringLiteral("Положение кривошипа"), "cursorDock", control_);
+    window.splitDockWidget(mechanism, cursorDock, Qt::Vertical);
+    // The panels of the central area keep their room: the docks widen the window by their
+    // width and the separator beside them, and the central area never gets narrower.
+    if (QWidget* central = window.centralWidget()) central->setMinimumSize(central->size());
+    const int docks = std::max(mechanism->sizeHint().width(), cursorDock->sizeHint().width());
+    const int added =
+        docks + window.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window);
+    window.resizeDocks({mechanism}, {docks}, Qt::Horizontal);
+    const int width = window.width();
+    window.setMinimumWidth(window.minimumWidth() + added);
+    window.resize(width + added, window.height());
+
+    grid_ = window.findChild<QTableView*>(QStringLiteral("grid"));
+    if (grid_)
+        connect(grid_.data(), &QTableView::clicked, this,
+                [this](const QModelIndex& index) { cursor_.moveTo(index.column() + 1); });
+    cursor_.subscribe([this](int step) { showStep(step); });
+    // Every change of the parameters, typed or undone, and every new run redraws the view.
+    // One change sends several of these signals; the view is redrawn once, when they are done.
+    connect(&window.parameterPanel(), &ParameterPanel::parametersTouched, this,
+            &CursorDocks::scheduleRefresh);
+    connect(&window.projectController().undoStack(), &QUndoStack::indexChanged, this,
+            &CursorDocks::scheduleRefresh);
+    connect(&window, &MainWindow::resultsReplaced, this, &CursorDocks::scheduleRefresh);
+    connect(&window, &MainWindow::resultsStaleChanged, this, &CursorDocks::scheduleRefresh);
+    refresh();
+}
+
+CursorDocks::~CursorDocks()
+{
+    // The window deletes this object before the docks, made after it; the control must not
+    // outlive the cursor it listens to.
+    delete control_;
+}
+
+void CursorDocks::scheduleRefresh()
+{
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (refreshPending_) refresh();
+    });
+}
+
+void CursorDocks::refresh()
+{
+    refreshPending_ = false;
+    if (!view_ || !control_) return;
+    const char decimal = window_.numbers().decimal;
+    scene_.update(P_, R_, decimal);
+    view_->setDecimal(decimal);
+    const int before = cursor_.step();
+    control_->setRun(scene_.params(), scene_.steps(), decimal);
+    // setRun told the followers only if the step had to move; they must show the new run too.
+    if (cursor_.step() == before) showStep(cursor_.step());
+}
+
+void CursorDocks::followCharts(const SideWindows& windows)
+{
+    for (const QMetaObject::Connection& c : chartLinks_)
+        disconnect(c);
+    chartLinks_.clear();
+    charts_.clear();
+    for (QWidget* w :
+         {static_cast<QWidget*>(windows.moeChart), static_cast<QWidget*>(windows.quantityChart),
+          static_cast<QWidget*>(windows.flywheelChart)}) {
+        if (!w) continue;
+        for (MarkedChartView* chart : w->findChildren<MarkedChartView*>()) {
+            charts_.emplace_back(chart);
+            chartLinks_.push_back(
+                connect(chart, &MarkedChartView::angleClicked, this, &CursorDocks::chartClicked));
+        }
+    }
+    showStep(cursor_.step());
+}
+
+void CursorDocks::chartClicked(double angle)
+{
+    // The charts show the results' run: its angles pick the step.
+    if (const ParamSet* run = R_.computedWith())
+        cursor_.moveTo(nearestStep(*run, R_.computedSteps(), angle));
+}
+
+void CursorDocks::showStep(int step)
+{
+    if (!view_) return;
+    view_->showPose(scene_, scene_.pose(step));
+    const ParamSet* run = R_.computedWith();
+    const bool computed = run && step <= R_.computedSteps();
+    const std::optional<double> angle =
+        computed ? std::optional<double>(static_cast<double>(crankAngleDegrees(*run, step)))
+                 : std::nullopt;
+    for (const QPointer<MarkedChartView>& chart : charts_)
+        if (chart) chart->setCursorAngle(angle);
+    if (grid_ && grid_->model() && step <= grid_->model()->columnCount()) {
+        const int row = std::max(0, grid_->currentIndex().row());
+        grid_->setCurrentIndex(grid_->model()->index(row, step - 1));
+    }
+}
