@@ -9,9 +9,9 @@
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "formats/ListingLine.h"
 #include "formats/OrderedChunks.h"
 #include "formats/Report.h"
-#include "formats/ResultsListing.h"
 
 namespace {
 
