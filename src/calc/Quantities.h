@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of computed quantities: every row of the result store that a stage writes, with
-// its short name, caption and unit, and the stage that writes it. Everything that shows, exports
-// or checks results reads rows and counts from here.
+// its short name, caption and unit, the stage that writes it and the fixed-layout files that carry
+// it. Everything that shows, exports or checks results reads rows, counts and layouts from here.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -11,7 +11,8 @@
 #include "params/ParamTable.h"
 
 // A quantity names its row of the result store. The mechanism's own symbols are kept.
-// Rows 69, 70, 74, 77 and 78 belong to no quantity and stay 0; new quantities take rows from 79.
+// The gap rows (gap69 ...) belong to no quantity and stay 0: the report and the listing keep them
+// where their layouts always had them (kLayoutGaps). New quantities take rows from 79 on.
 enum class Quantity : uint8_t {
     // clang-format off
     fi, dfi, fitt, dt, fit, fis, sdfi, cdfi, psi, dpsi, sdpsi, cdpsi,
@@ -21,8 +22,8 @@ enum class Quantity : uint8_t {
     xc2, yc2, xc2t, yc2t, xc2tt, yc2tt, ek2, fx2, fy2, mi2, pin2, pgr2,
     xc3, yc3, xc3t, yc3t, xc3tt, yc3tt, ek3, fx3, fy3, mi3, pin3, pgr3,
     psum, mo, e,
-    fbx, fby, fax = 71, fay, ma, fox = 75, foy,
-    q = 79, pq,
+    fbx, fby, gap69, gap70, fax, fay, ma, gap74, fox, foy, gap77, gap78,
+    q, pq,
     fbxk, nb, faxk, foxk, mb, fbk, fak, fok,
     // clang-format on
 };
@@ -39,101 +40,106 @@ enum class Stage : uint8_t { Kinematic, Energy, Force, Equilibrium };
 // Rows of the store; every quantity's row is below it.
 inline constexpr int kStoreRows = 100;
 
+// The files of a fixed layout that carry a quantity are CarrierFile bits (params/ParamTable.h):
+// kInReport, kInListing, kInKinetic. The grid, the CSV exports and the charts carry every
+// quantity and need no bit.
 struct QuantityInfo {
     Quantity id;
     const char* name;    // "fi", "mo", ...: the column name of the batch CSV
     const char* caption; // "приведённый момент Mo на кривошипе"
     const char* unit;    // "Н·м"; "безразм." for a ratio
     Stage stage;
+    uint8_t files; // kInReport, kInListing, kInKinetic bits: the fixed layouts that carry it
 };
 
 // Every quantity, in row order. To add one: an entry here, its formula in its stage, its test.
+// The legacy files' layouts are fixed: a new quantity carries kInNoFile.
 inline constexpr QuantityInfo kQuantities[] = {
     // clang-format off
-    {Quantity::fi, "fi", "угол кривошипа", "рад", Stage::Kinematic},
-    {Quantity::dfi, "dfi", "поворот кривошипа от шага 1", "рад", Stage::Kinematic},
-    {Quantity::fitt, "fitt", "угловое ускорение кривошипа", "рад/с²", Stage::Kinematic},
-    {Quantity::dt, "dt", "длительность шага", "с", Stage::Kinematic},
-    {Quantity::fit, "fit", "угловая скорость кривошипа", "рад/с", Stage::Kinematic},
-    {Quantity::fis, "fis", "угол кривошипа по длительностям шагов", "рад", Stage::Kinematic},
-    {Quantity::sdfi, "sdfi", "синус поворота кривошипа dfi", "безразм.", Stage::Kinematic},
-    {Quantity::cdfi, "cdfi", "косинус поворота кривошипа dfi", "безразм.", Stage::Kinematic},
-    {Quantity::psi, "psi", "угол шатуна", "рад", Stage::Kinematic},
-    {Quantity::dpsi, "dpsi", "поворот шатуна от шага 1", "рад", Stage::Kinematic},
-    {Quantity::sdpsi, "sdpsi", "синус поворота шатуна dpsi", "безразм.", Stage::Kinematic},
-    {Quantity::cdpsi, "cdpsi", "косинус поворота шатуна dpsi", "безразм.", Stage::Kinematic},
-    {Quantity::xa, "xa", "координата x точки A (палец кривошипа)", "м", Stage::Kinematic},
-    {Quantity::ya, "ya", "координата y точки A", "м", Stage::Kinematic},
-    {Quantity::xat, "xat", "скорость точки A по x", "м/с", Stage::Kinematic},
-    {Quantity::yat, "yat", "скорость точки A по y", "м/с", Stage::Kinematic},
-    {Quantity::xatt, "xatt", "ускорение точки A по x", "м/с²", Stage::Kinematic},
-    {Quantity::yatt, "yatt", "ускорение точки A по y", "м/с²", Stage::Kinematic},
-    {Quantity::psit, "psit", "угловая скорость шатуна", "рад/с", Stage::Kinematic},
-    {Quantity::psitt, "psitt", "угловое ускорение шатуна", "рад/с²", Stage::Kinematic},
-    {Quantity::xb, "xb", "координата x точки B (шарнир шатун–ползун)", "м", Stage::Kinematic},
-    {Quantity::yb, "yb", "координата y точки B", "м", Stage::Kinematic},
-    {Quantity::xbt, "xbt", "скорость точки B по x", "м/с", Stage::Kinematic},
-    {Quantity::ybt, "ybt", "скорость точки B по y", "м/с", Stage::Kinematic},
-    {Quantity::xbtt, "xbtt", "ускорение точки B по x", "м/с²", Stage::Kinematic},
-    {Quantity::ybtt, "ybtt", "ускорение точки B по y", "м/с²", Stage::Kinematic},
-    {Quantity::xs, "xs", "координата x ползуна (равна b)", "м", Stage::Kinematic},
-    {Quantity::ys, "ys", "координата y ползуна (равна yb)", "м", Stage::Kinematic},
-    {Quantity::xc1, "xc1", "координата x центра масс C1 кривошипа", "м", Stage::Energy},
-    {Quantity::yc1, "yc1", "координата y центра масс C1", "м", Stage::Energy},
-    {Quantity::xc1t, "xc1t", "скорость C1 по x", "м/с", Stage::Energy},
-    {Quantity::yc1t, "yc1t", "скорость C1 по y", "м/с", Stage::Energy},
-    {Quantity::xc1tt, "xc1tt", "ускорение C1 по x", "м/с²", Stage::Energy},
-    {Quantity::yc1tt, "yc1tt", "ускорение C1 по y", "м/с²", Stage::Energy},
-    {Quantity::ek1, "ek1", "кинетическая энергия кривошипа (звено 1)", "Дж", Stage::Energy},
-    {Quantity::fx1, "fx1", "сила инерции звена 1 по x", "Н", Stage::Energy},
-    {Quantity::fy1, "fy1", "сила инерции звена 1 по y", "Н", Stage::Energy},
-    {Quantity::mi1, "mi1", "момент сил инерции звена 1", "Н·м", Stage::Energy},
-    {Quantity::pin1, "pin1", "мощность сил инерции звена 1", "Вт", Stage::Energy},
-    {Quantity::pgr1, "pgr1", "мощность силы тяжести звена 1", "Вт", Stage::Energy},
-    {Quantity::xc2, "xc2", "координата x центра масс C2 шатуна", "м", Stage::Energy},
-    {Quantity::yc2, "yc2", "координата y центра масс C2", "м", Stage::Energy},
-    {Quantity::xc2t, "xc2t", "скорость C2 по x", "м/с", Stage::Energy},
-    {Quantity::yc2t, "yc2t", "скорость C2 по y", "м/с", Stage::Energy},
-    {Quantity::xc2tt, "xc2tt", "ускорение C2 по x", "м/с²", Stage::Energy},
-    {Quantity::yc2tt, "yc2tt", "ускорение C2 по y", "м/с²", Stage::Energy},
-    {Quantity::ek2, "ek2", "кинетическая энергия шатуна (звено 2)", "Дж", Stage::Energy},
-    {Quantity::fx2, "fx2", "сила инерции звена 2 по x", "Н", Stage::Energy},
-    {Quantity::fy2, "fy2", "сила инерции звена 2 по y", "Н", Stage::Energy},
-    {Quantity::mi2, "mi2", "момент сил инерции звена 2", "Н·м", Stage::Energy},
-    {Quantity::pin2, "pin2", "мощность сил инерции звена 2", "Вт", Stage::Energy},
-    {Quantity::pgr2, "pgr2", "мощность силы тяжести звена 2", "Вт", Stage::Energy},
-    {Quantity::xc3, "xc3", "координата x центра масс C3 ползуна (равна xb)", "м", Stage::Energy},
-    {Quantity::yc3, "yc3", "координата y центра масс C3 (равна yb)", "м", Stage::Energy},
-    {Quantity::xc3t, "xc3t", "скорость C3 по x (равна xbt)", "м/с", Stage::Energy},
-    {Quantity::yc3t, "yc3t", "скорость C3 по y (равна ybt)", "м/с", Stage::Energy},
-    {Quantity::xc3tt, "xc3tt", "ускорение C3 по x (равно xbtt)", "м/с²", Stage::Energy},
-    {Quantity::yc3tt, "yc3tt", "ускорение C3 по y (равно ybtt)", "м/с²", Stage::Energy},
-    {Quantity::ek3, "ek3", "кинетическая энергия ползуна (звено 3)", "Дж", Stage::Energy},
-    {Quantity::fx3, "fx3", "сила инерции звена 3 по x", "Н", Stage::Energy},
-    {Quantity::fy3, "fy3", "сила инерции звена 3 по y", "Н", Stage::Energy},
-    {Quantity::mi3, "mi3", "момент сил инерции звена 3 (всегда 0)", "Н·м", Stage::Energy},
-    {Quantity::pin3, "pin3", "мощность сил инерции звена 3", "Вт", Stage::Energy},
-    {Quantity::pgr3, "pgr3", "мощность силы тяжести звена 3", "Вт", Stage::Energy},
-    {Quantity::psum, "psum", "суммарная мощность", "Вт", Stage::Energy},
-    {Quantity::mo, "mo", "приведённый момент Mo на кривошипе", "Н·м", Stage::Energy},
-    {Quantity::e, "e", "накопленная работа E", "Дж", Stage::Energy},
-    {Quantity::fbx, "fbx", "сила в шарнире B по x", "Н", Stage::Force},
-    {Quantity::fby, "fby", "сила в шарнире B по y", "Н", Stage::Force},
-    {Quantity::fax, "fax", "сила в шарнире A по x", "Н", Stage::Force},
-    {Quantity::fay, "fay", "сила в шарнире A по y", "Н", Stage::Force},
-    {Quantity::ma, "ma", "момент относительно A сил на шатуне и силы в B", "Н·м", Stage::Force},
-    {Quantity::fox, "fox", "сила в опоре O кривошипа по x", "Н", Stage::Force},
-    {Quantity::foy, "foy", "сила в опоре O кривошипа по y", "Н", Stage::Force},
-    {Quantity::q, "q", "рабочая нагрузка на ползун по y", "Н", Stage::Energy},
-    {Quantity::pq, "pq", "мощность рабочей нагрузки", "Вт", Stage::Energy},
-    {Quantity::fbxk, "fbxk", "сила в шарнире B по x с реакцией направляющей", "Н", Stage::Equilibrium},
-    {Quantity::nb, "nb", "реакция направляющей на ползун по x (боковое давление)", "Н", Stage::Equilibrium},
-    {Quantity::faxk, "faxk", "сила в шарнире A по x с реакцией направляющей", "Н", Stage::Equilibrium},
-    {Quantity::foxk, "foxk", "сила в опоре O по x с реакцией направляющей", "Н", Stage::Equilibrium},
-    {Quantity::mb, "mb", "уравновешивающий момент на кривошипе по силам", "Н·м", Stage::Equilibrium},
-    {Quantity::fbk, "fbk", "полная сила в шарнире B", "Н", Stage::Equilibrium},
-    {Quantity::fak, "fak", "полная сила в шарнире A", "Н", Stage::Equilibrium},
-    {Quantity::fok, "fok", "полная сила в опоре O", "Н", Stage::Equilibrium},
+    {Quantity::fi, "fi", "угол кривошипа", "рад", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::dfi, "dfi", "поворот кривошипа от шага 1", "рад", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::fitt, "fitt", "угловое ускорение кривошипа", "рад/с²", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::dt, "dt", "длительность шага", "с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::fit, "fit", "угловая скорость кривошипа", "рад/с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::fis, "fis", "угол кривошипа по длительностям шагов", "рад", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::sdfi, "sdfi", "синус поворота кривошипа dfi", "безразм.", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::cdfi, "cdfi", "косинус поворота кривошипа dfi", "безразм.", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::psi, "psi", "угол шатуна", "рад", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::dpsi, "dpsi", "поворот шатуна от шага 1", "рад", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::sdpsi, "sdpsi", "синус поворота шатуна dpsi", "безразм.", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::cdpsi, "cdpsi", "косинус поворота шатуна dpsi", "безразм.", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::xa, "xa", "координата x точки A (палец кривошипа)", "м", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::ya, "ya", "координата y точки A", "м", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::xat, "xat", "скорость точки A по x", "м/с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::yat, "yat", "скорость точки A по y", "м/с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::xatt, "xatt", "ускорение точки A по x", "м/с²", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::yatt, "yatt", "ускорение точки A по y", "м/с²", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::psit, "psit", "угловая скорость шатуна", "рад/с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::psitt, "psitt", "угловое ускорение шатуна", "рад/с²", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::xb, "xb", "координата x точки B (шарнир шатун–ползун)", "м", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::yb, "yb", "координата y точки B", "м", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::xbt, "xbt", "скорость точки B по x", "м/с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::ybt, "ybt", "скорость точки B по y", "м/с", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::xbtt, "xbtt", "ускорение точки B по x", "м/с²", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::ybtt, "ybtt", "ускорение точки B по y", "м/с²", Stage::Kinematic, kInReport | kInListing},
+    {Quantity::xs, "xs", "координата x ползуна (равна b)", "м", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::ys, "ys", "координата y ползуна (равна yb)", "м", Stage::Kinematic, kInReport | kInListing | kInKinetic},
+    {Quantity::xc1, "xc1", "координата x центра масс C1 кривошипа", "м", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc1, "yc1", "координата y центра масс C1", "м", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc1t, "xc1t", "скорость C1 по x", "м/с", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc1t, "yc1t", "скорость C1 по y", "м/с", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc1tt, "xc1tt", "ускорение C1 по x", "м/с²", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc1tt, "yc1tt", "ускорение C1 по y", "м/с²", Stage::Energy, kInReport | kInListing},
+    {Quantity::ek1, "ek1", "кинетическая энергия кривошипа (звено 1)", "Дж", Stage::Energy, kInReport | kInListing},
+    {Quantity::fx1, "fx1", "сила инерции звена 1 по x", "Н", Stage::Energy, kInReport | kInListing},
+    {Quantity::fy1, "fy1", "сила инерции звена 1 по y", "Н", Stage::Energy, kInReport | kInListing},
+    {Quantity::mi1, "mi1", "момент сил инерции звена 1", "Н·м", Stage::Energy, kInReport | kInListing},
+    {Quantity::pin1, "pin1", "мощность сил инерции звена 1", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::pgr1, "pgr1", "мощность силы тяжести звена 1", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc2, "xc2", "координата x центра масс C2 шатуна", "м", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc2, "yc2", "координата y центра масс C2", "м", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc2t, "xc2t", "скорость C2 по x", "м/с", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc2t, "yc2t", "скорость C2 по y", "м/с", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc2tt, "xc2tt", "ускорение C2 по x", "м/с²", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc2tt, "yc2tt", "ускорение C2 по y", "м/с²", Stage::Energy, kInReport | kInListing},
+    {Quantity::ek2, "ek2", "кинетическая энергия шатуна (звено 2)", "Дж", Stage::Energy, kInReport | kInListing},
+    {Quantity::fx2, "fx2", "сила инерции звена 2 по x", "Н", Stage::Energy, kInReport | kInListing},
+    {Quantity::fy2, "fy2", "сила инерции звена 2 по y", "Н", Stage::Energy, kInReport | kInListing},
+    {Quantity::mi2, "mi2", "момент сил инерции звена 2", "Н·м", Stage::Energy, kInReport | kInListing},
+    {Quantity::pin2, "pin2", "мощность сил инерции звена 2", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::pgr2, "pgr2", "мощность силы тяжести звена 2", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc3, "xc3", "координата x центра масс C3 ползуна (равна xb)", "м", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc3, "yc3", "координата y центра масс C3 (равна yb)", "м", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc3t, "xc3t", "скорость C3 по x (равна xbt)", "м/с", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc3t, "yc3t", "скорость C3 по y (равна ybt)", "м/с", Stage::Energy, kInReport | kInListing},
+    {Quantity::xc3tt, "xc3tt", "ускорение C3 по x (равно xbtt)", "м/с²", Stage::Energy, kInReport | kInListing},
+    {Quantity::yc3tt, "yc3tt", "ускорение C3 по y (равно ybtt)", "м/с²", Stage::Energy, kInReport | kInListing},
+    {Quantity::ek3, "ek3", "кинетическая энергия ползуна (звено 3)", "Дж", Stage::Energy, kInReport | kInListing},
+    {Quantity::fx3, "fx3", "сила инерции звена 3 по x", "Н", Stage::Energy, kInReport | kInListing},
+    {Quantity::fy3, "fy3", "сила инерции звена 3 по y", "Н", Stage::Energy, kInReport | kInListing},
+    {Quantity::mi3, "mi3", "момент сил инерции звена 3 (всегда 0)", "Н·м", Stage::Energy, kInReport | kInListing},
+    {Quantity::pin3, "pin3", "мощность сил инерции звена 3", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::pgr3, "pgr3", "мощность силы тяжести звена 3", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::psum, "psum", "суммарная мощность", "Вт", Stage::Energy, kInReport | kInListing},
+    {Quantity::mo, "mo", "приведённый момент Mo на кривошипе", "Н·м", Stage::Energy, kInReport | kInListing},
+    {Quantity::e, "e", "накопленная работа E", "Дж", Stage::Energy, kInReport | kInListing},
+    {Quantity::fbx, "fbx", "сила в шарнире B по x", "Н", Stage::Force, kInReport | kInListing},
+    {Quantity::fby, "fby", "сила в шарнире B по y", "Н", Stage::Force, kInReport | kInListing},
+    {Quantity::fax, "fax", "сила в шарнире A по x", "Н", Stage::Force, kInReport | kInListing},
+    {Quantity::fay, "fay", "сила в шарнире A по y", "Н", Stage::Force, kInReport | kInListing},
+    {Quantity::ma, "ma", "момент относительно A сил на шатуне и силы в B", "Н·м", Stage::Force, kInReport | kInListing},
+    {Quantity::fox, "fox", "сила в опоре O кривошипа по x", "Н", Stage::Force, kInReport | kInListing},
+    {Quantity::foy, "foy", "сила в опоре O кривошипа по y", "Н", Stage::Force, kInReport | kInListing},
+    {Quantity::q, "q", "рабочая нагрузка на ползун по y", "Н", Stage::Energy, kInNoFile},
+    {Quantity::pq, "pq", "мощность рабочей нагрузки", "Вт", Stage::Energy, kInNoFile},
+    {Quantity::fbxk, "fbxk", "сила в шарнире B по x с реакцией направляющей", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::nb, "nb", "реакция направляющей на ползун по x (боковое давление)", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::faxk, "faxk", "сила в шарнире A по x с реакцией направляющей", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::foxk, "foxk", "сила в опоре O по x с реакцией направляющей", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::mb, "mb", "уравновешивающий момент на кривошипе по силам", "Н·м", Stage::Equilibrium, kInNoFile},
+    {Quantity::fbk, "fbk", "полная сила в шарнире B", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::fak, "fak", "полная сила в шарнире A", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::fok, "fok", "полная сила в опоре O", "Н", Stage::Equilibrium, kInNoFile},
     // clang-format on
 };
 
@@ -210,22 +216,100 @@ const char* rowName(int k);
 // "name: caption, unit", as the shipped caption file writes it.
 std::string defaultCaption(const QuantityInfo& q);
 
-// The rows each fixed-layout file carries. These layouts never grow: a quantity added later
-// joins the grid, the CSV exports and the charts, but neither the report nor the listing.
-// - The report writes, per step, the grid cells of rows 0 .. kReportRows - 1 (row 0 in degrees).
-// - The listing writes, per step, rows 0 .. kListingRows - 1 (row 0 in radians).
-// - The animation file writes the rows of kKineticAngleRows (in degrees) and kKineticPositionRows.
-inline constexpr int kReportRows = 79;
-inline constexpr int kListingRows = 77;
-inline constexpr std::array<Quantity, 2> kKineticAngleRows{Quantity::fi, Quantity::psi};
-inline constexpr std::array<Quantity, 6> kKineticPositionRows{
-    Quantity::xa, Quantity::ya, Quantity::xb, Quantity::yb, Quantity::xs, Quantity::ys};
+// A row of a fixed layout that belongs to no quantity, and the files that keep it (always 0).
+struct LayoutGap {
+    Quantity row;
+    uint8_t files;
+};
+inline constexpr LayoutGap kLayoutGaps[] = {
+    {Quantity::gap69, kInReport | kInListing},
+    {Quantity::gap70, kInReport | kInListing},
+    {Quantity::gap74, kInReport | kInListing},
+    {Quantity::gap77, kInReport},
+    {Quantity::gap78, kInReport},
+};
 
-// Rows the results grid and the spreadsheet export show values for: the report's rows, then each
-// later row up to the last quantity's.
+namespace quantity_detail {
+// The files that carry store row `row`: its quantity's, or its gap's; 0 for neither.
+constexpr uint8_t rowFiles(int row)
+{
+    for (const QuantityInfo& q : kQuantities)
+        if (rowOf(q.id) == row) return q.files;
+    for (const LayoutGap& g : kLayoutGaps)
+        if (rowOf(g.row) == row) return g.files;
+    return 0;
+}
+constexpr bool gapsOwnNoQuantity()
+{
+    for (const LayoutGap& g : kLayoutGaps)
+        for (const QuantityInfo& q : kQuantities)
+            if (g.row == q.id) return false;
+    return true;
+}
+static_assert(gapsOwnNoQuantity(), "a gap of a layout is a row no quantity owns");
+
+// Whether store row `row` holds an angle in radians, which the animation file writes in degrees.
+constexpr bool rowIsAngle(int row)
+{
+    for (const QuantityInfo& q : kQuantities)
+        if (rowOf(q.id) == row) return std::string_view(q.unit) == "рад";
+    return false;
+}
+// Whether row `row` belongs to the layout of `file`; with `angles` 0 or 1, only the rows that
+// hold no angle, or only those that do.
+constexpr bool inLayout(int row, uint8_t file, int angles)
+{
+    return (rowFiles(row) & file) && (angles < 0 || rowIsAngle(row) == (angles == 1));
+}
+constexpr size_t layoutSize(uint8_t file, int angles)
+{
+    size_t n = 0;
+    for (int r = 0; r < kStoreRows; ++r)
+        n += inLayout(r, file, angles) ? 1 : 0;
+    return n;
+}
+// The rows of a layout, in row order.
+template <uint8_t File, int Angles = -1> constexpr auto layoutOf()
+{
+    std::array<Quantity, layoutSize(File, Angles)> rows{};
+    size_t n = 0;
+    for (int r = 0; r < kStoreRows; ++r)
+        if (inLayout(r, File, Angles)) rows[n++] = static_cast<Quantity>(r);
+    return rows;
+}
+} // namespace quantity_detail
+
+// The fixed layouts, read from the carriers of the catalogue and its gaps, in row order. A
+// quantity added later carries none of them, so the legacy files never change:
+// - the report writes, per step, the grid cells of kReportLayout (row 0 in degrees);
+// - the listing writes, per step, the fields of kListingLayout (row 0 in radians);
+// - the animation file writes, per step, kKineticAngleRows (the quantities it carries in radians,
+//   written in degrees), then kKineticPositionRows (x and y of each point in turn).
+inline constexpr auto kReportLayout = quantity_detail::layoutOf<kInReport>();
+inline constexpr auto kListingLayout = quantity_detail::layoutOf<kInListing>();
+inline constexpr auto kKineticAngleRows = quantity_detail::layoutOf<kInKinetic, 1>();
+inline constexpr auto kKineticPositionRows = quantity_detail::layoutOf<kInKinetic, 0>();
+static_assert(kKineticPositionRows.size() % 2 == 0, "the animation file's points are x, y pairs");
+
+// Lines of a step's block in the report, and fields of a step's line in the listing.
+inline constexpr int kReportRows = static_cast<int>(kReportLayout.size());
+inline constexpr int kListingRows = static_cast<int>(kListingLayout.size());
+
+// The listing field of store row `row`, or -1 when the listing does not carry it.
+constexpr int listingField(int row)
+{
+    for (size_t f = 0; f < kListingLayout.size(); ++f)
+        if (rowOf(kListingLayout[f]) == row) return static_cast<int>(f);
+    return -1;
+}
+
+// Rows the results grid and the spreadsheet export show values for: every row up to the last
+// one that a fixed layout or a quantity uses.
 constexpr int gridValueRows()
 {
-    int rows = kReportRows;
+    int rows = 0;
+    for (int r = 0; r < kStoreRows; ++r)
+        if (quantity_detail::rowFiles(r) != 0) rows = r + 1;
     for (const QuantityInfo& q : kQuantities)
         if (rowOf(q.id) >= rows) rows = rowOf(q.id) + 1;
     return rows;

@@ -9,9 +9,9 @@
 
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "formats/ListingLine.h"
 #include "formats/OrderedChunks.h"
 #include "formats/Report.h"
-#include "formats/ResultsListing.h"
 
 namespace {
 
@@ -81,19 +81,11 @@ std::string GridValues::cell(int column, int row) const
 
 void ValuesListing::appendLine(size_t i, std::string& out) const
 {
-    const size_t count = lineCount();
-    if (i >= count) throw std::out_of_range("listing line");
-    if (i == 0) {
-        out += kListingHeader;
-        return;
-    }
-    if (i % 2 == 1 || i == count - 1) return; // the blank lines
-    const int step = static_cast<int>(i / 2);
-    for (int k = 0; k < kListingRows; ++k) {
-        const long double v = values_->value(k, step);
-        out += FormatFixed(v, 4, 2, values_->decimal()); // row 0 in radians here
-        out += v < 0 ? "    " : "     ";
-    }
+    appendListingLine(i, values_->steps(), out, [this](int step, int f, std::string& to) {
+        const long double v = values_->value(rowOf(kListingLayout[size_t(f)]), step);
+        to += FormatFixed(v, 4, 2, values_->decimal()); // row 0 in radians here
+        return v < 0;
+    });
 }
 
 namespace {
@@ -112,9 +104,10 @@ std::string reportChunk(const GridValues& values, size_t chunk, int columns)
     text.reserve(size_t(last - first + 1) * kReportRows * 12);
     std::array<RowText, kReportRows> rows;
     for (int c = first; c <= last; ++c) {
-        for (int r = 0; r < kReportRows; ++r) {
+        for (size_t line = 0; line < kReportLayout.size(); ++line) {
+            const int r = rowOf(kReportLayout[line]);
             if (values.holds(c, r)) {
-                RowText& t = rows[size_t(r)];
+                RowText& t = rows[line];
                 const long double v = values.value(r, c);
                 // -0 and +0 compare equal and render alike; no stored value is NaN.
                 if (!t.valid || !(v == t.value)) {

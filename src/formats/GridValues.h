@@ -56,14 +56,13 @@ private:
 };
 
 // The listing of the values, line for line and byte for byte the ResultsListing a refresh of the
-// same store makes: kListingHeader, a blank line, then per step its fields and a blank line, and a
-// last blank line. A field is FormatFixed(R[k][i], 4, 2) (row 0 in radians) followed by four
-// spaces when R[k][i] < 0, five otherwise. The values must outlive the listing and not change
-// while it is read.
+// same store makes (both write through appendListingLine): the field of row k is
+// FormatFixed(R[k][i], 4, 2), row 0 in radians. The values must outlive the listing and not
+// change while it is read.
 class ValuesListing final : public LineSource {
 public:
     explicit ValuesListing(const GridValues& values) : values_(&values) {}
-    size_t lineCount() const override { return 3 + 2 * size_t(values_->steps()); }
+    size_t lineCount() const override { return listingLineCount(values_->steps()); }
     void appendLine(size_t i, std::string& out) const override;
 
 private:

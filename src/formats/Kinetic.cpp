@@ -81,6 +81,9 @@ void checkReadable(const ParamSet& p, const ResultStore& R, char decimal)
 
 } // namespace
 
+static_assert(kKineticAngleRows.size() + kKineticPositionRows.size() + 1 == kKineticBlockLines,
+              "a step's block holds the carried quantities and its end line");
+
 void writeKinetic(TextWriter& out, const ParamSet& p, const ResultStore& R, char decimal,
                   const KineticProgress& onStep)
 {

@@ -66,8 +66,8 @@ void writeReport(TextWriter& out, const ParamSet& p, const GridText& grid, char 
     std::string column;
     for (int c = 1; c <= p.N; ++c) {
         column.clear();
-        for (int r = 0; r < kReportRows; ++r) {
-            column += grid.cell(c, r);
+        for (Quantity q : kReportLayout) {
+            column += grid.cell(c, rowOf(q));
             column += "\r\n";
         }
         out.writeRaw(column);

@@ -23,16 +23,10 @@ void ResultsListing::setStep(int i, std::string_view field0, const Signs& negati
 
 void ResultsListing::appendLine(size_t i, std::string& out) const
 {
-    if (i >= lineCount()) throw std::out_of_range("listing line");
-    if (i == 0) {
-        out += kListingHeader;
-        return;
-    }
-    if (i % 2 == 1 || i == lineCount() - 1) return; // the blank lines
-    const int step = static_cast<int>(i / 2);
-    const Step& s = steps_[size_t(step - 1)];
-    for (int k = 0; k < kFields; ++k) {
-        out += k == 0 ? std::string_view(s.field0, s.length) : grid_->cell(step, k);
-        out += s.negative[size_t(k)] ? "    " : "     ";
-    }
+    appendListingLine(i, steps(), out, [this](int step, int f, std::string& to) {
+        const Step& s = steps_[size_t(step - 1)];
+        const int row = rowOf(kListingLayout[size_t(f)]);
+        to += row == 0 ? std::string_view(s.field0, s.length) : grid_->cell(step, row);
+        return s.negative[size_t(f)];
+    });
 }

@@ -10,22 +10,18 @@
 
 #include "calc/Quantities.h"
 #include "formats/LineSource.h"
+#include "formats/ListingLine.h"
 
 class GridText;
 
-// The listing's first line.
-inline constexpr std::string_view kListingHeader = "Таблица значений обновлена...";
-
-// Lines: 0 is kListingHeader, 1 is empty, then for each step i = 1..steps the line of its fields
-// (line 2i) and an empty line (2i + 1), and a last empty line (2 + 2 * steps): joined by CR LF
-// this is the listing file, joined by '\n' the memo text.
-// A step's line is, for k = 0 .. kListingRows - 1, the text of R[k][i] followed by five spaces, or
-// four when the value was negative. The texts of k >= 1 are the grid's cells (i, k), read when the
-// line is asked for; k = 0 (radians, while the grid shows degrees) and the signs are kept here.
+// The listing a refresh makes. A step's fields are the texts of R[k][i] for the rows k of
+// kListingLayout: the grid's cells (i, k), read when the line is asked for, but for row 0, which
+// the listing gives in radians while the grid shows degrees; that text and the signs are kept
+// here.
 class ResultsListing final : public LineSource {
 public:
     static constexpr int kFields = kListingRows;
-    using Signs = std::bitset<kFields>; // bit k set: R[k][i] < 0
+    using Signs = std::bitset<kFields>; // bit f set: the value of field f is negative
 
     // An empty listing (no step) over grid, which must outlive it.
     explicit ResultsListing(const GridText& grid) : grid_(&grid) {}
@@ -40,7 +36,7 @@ public:
     // text of more than 11 bytes (longer than any FormatFixed(x, 4, 2)).
     void setStep(int i, std::string_view field0, const Signs& negative);
 
-    size_t lineCount() const override { return 3 + 2 * steps_.size(); }
+    size_t lineCount() const override { return listingLineCount(steps()); }
     // Step lines read the grid cells as they are now: a refresh rewrites grid and listing together.
     void appendLine(size_t i, std::string& out) const override;
 

@@ -44,6 +44,15 @@ private:
 // handing out chunks costs nothing.
 constexpr int kChunkSteps = 256;
 
+// The listing field of each grid value row, or -1 for a row the listing does not carry.
+constexpr auto kListingFieldOfRow = [] {
+    std::array<int, GridText::kValueRows> fields{};
+    for (int k = 0; k < GridText::kValueRows; ++k)
+        fields[size_t(k)] = listingField(k);
+    return fields;
+}();
+static_assert(kListingFieldOfRow[0] >= 0, "the listing carries the crank angle, in radians");
+
 struct DeferredCell {
     int column;
     int row;
@@ -74,7 +83,8 @@ void refreshResults(const ResultStore& R, int32_t N, char decimal, GridText& gri
             for (int i = first; i <= last; ++i) {
                 const long double v = row[i];
                 const std::string_view t = texts.text(k, v);
-                if (k < ResultsListing::kFields) negative[size_t(i - first)][size_t(k)] = v < 0;
+                if (const int f = kListingFieldOfRow[size_t(k)]; f >= 0)
+                    negative[size_t(i - first)][size_t(f)] = v < 0;
                 if (!grid.setCellInPlace(i, k, t))
                     deferred[chunk].push_back({i, k, std::string(t)});
             }
@@ -82,7 +92,7 @@ void refreshResults(const ResultStore& R, int32_t N, char decimal, GridText& gri
         const long double* angles = R.row(0);
         for (int i = first; i <= last; ++i) {
             const long double v = angles[i];
-            negative[size_t(i - first)][0] = v < 0;
+            negative[size_t(i - first)][size_t(kListingFieldOfRow[0])] = v < 0;
             listing.setStep(i, texts.text(0, v), negative[size_t(i - first)]);
             const std::string angle = FormatFixed(v * kDegPerRad, 4, 2, decimal);
             if (!grid.setCellInPlace(i, 0, angle)) deferred[chunk].push_back({i, 0, angle});

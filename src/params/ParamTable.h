@@ -25,10 +25,15 @@ enum class ParamKind : uint8_t {
 // controls, and a hidden parameter has none.
 enum class ParamGroup : uint8_t { Motion, Point, Mass, Run, Hidden };
 
-// Files that carry a parameter (a bit set).
-enum ParamFile : uint8_t {
-    kInReport = 1,  // the report's header, at reportLine
+// Files that carry a parameter or a computed quantity (a bit set); the quantity catalogue
+// (calc/Quantities.h) uses the last two and the report's.
+enum CarrierFile : uint8_t {
+    kInNoFile = 0,
+    kInReport = 1,  // a parameter: the report's header, at reportLine; a quantity: a line of each
+                    // step's block of the report
     kInProject = 2, // the project file, by key
+    kInListing = 4, // a field of each step's line of the listing
+    kInKinetic = 8, // a line of each step's block of the animation file (an angle in degrees)
 };
 
 struct ParamInfo {
@@ -39,7 +44,7 @@ struct ParamInfo {
     ParamGroup group;
     double ParamSet::*asDouble;        // the field, for ParamKind::Double
     long double ParamSet::*asExtended; // the field, for ParamKind::Extended
-    uint8_t files;                     // ParamFile bits
+    uint8_t files;                     // CarrierFile bits
     int8_t reportLine;                 // 0-based line of the report header, or -1
 
     constexpr bool hasBox() const

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "calc/Calculation.h"
+#include "calc/Quantities.h"
 #include "formats/Report.h"
 #include "params/ParamSet.h"
+#include "params/ParamTable.h"
 #include "present/DocumentPlan.h"
 #include "present/KineticReader.h"
 #include "support/BatchRun.h"
@@ -98,8 +100,8 @@ TEST(BatchStoppedRun, OutputsHoldOnlyTheComputedSteps)
 
         // The report: fourteen parameters and 79 cells per computed step; "Открыть" reads it.
         const std::vector<std::string> rep = linesOf(readBytes(report));
-        ASSERT_EQ(rep.size(), size_t(14 + 79 * c.steps));
-        EXPECT_EQ(rep[size_t(14 + 79 * (c.steps - 1))], c.angle);
+        ASSERT_EQ(rep.size(), size_t(kReportHeaderLines + kReportRows * c.steps));
+        EXPECT_EQ(rep[size_t(kReportHeaderLines + kReportRows * (c.steps - 1))], c.angle);
         ParamSet back;
         setDefaults(back);
         back.l1 = 0;

@@ -17,12 +17,12 @@ using stage::kGravity;
 
 namespace {
 
-// Rows no stage writes: 69, 70, 74, 77, 78 and 89..99.
+// Rows no stage writes: every row of the store without a quantity of the catalogue.
 std::vector<int> neverWritten()
 {
-    std::vector<int> rows{69, 70, 74, 77, 78};
-    for (int k = 89; k < ResultStore::kRows; ++k)
-        rows.push_back(k);
+    std::vector<int> rows;
+    for (int k = 0; k < ResultStore::kRows; ++k)
+        if (quantityAtRow(k) == nullptr) rows.push_back(k);
     return rows;
 }
 

@@ -12,8 +12,10 @@
 #include "base/Errors.h"
 #include "base/MessageText.h"
 #include "base/NumberText.h"
+#include "calc/Quantities.h"
 #include "formats/Report.h"
 #include "formats/ResultsTestFiles.h"
+#include "params/ParamTable.h"
 
 namespace {
 
@@ -67,7 +69,7 @@ TEST(Report, StepDataIsTheGridTextColumnByColumn)
     EXPECT_EQ(lines[13], "2.00");
     for (int c = 1; c <= 25; ++c)
         for (int r = 0; r <= 78; ++r)
-            EXPECT_EQ(lines[size_t(14 + 79 * (c - 1) + r)], g.cell(c, r));
+            EXPECT_EQ(lines[size_t(kReportHeaderLines + kReportRows * (c - 1) + r)], g.cell(c, r));
 }
 
 TEST(Report, BeforeAnyRefreshTheStepLinesAreEmpty)
@@ -78,7 +80,7 @@ TEST(Report, BeforeAnyRefreshTheStepLinesAreEmpty)
     const std::string bytes = readBytes(dir.file("r.txt"));
     const auto lines = splitCrLf(bytes);
     ASSERT_EQ(lines.size(), 1989u);
-    for (size_t k = 14; k < lines.size(); ++k)
+    for (size_t k = kReportHeaderLines; k < lines.size(); ++k)
         ASSERT_EQ(lines[k], "") << k;
 
     p.N = 0;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "base/NumberText.h"
 #include "calc/Quantities.h"
-#include "params/ParamSet.h"
 #include "formats/LineSource.h"
 #include "formats/ResultsText.h"
+#include "params/ParamSet.h"
 
 using Q = Quantity;
 
@@ -161,4 +163,54 @@ TEST(ResultsListing, StepFieldsAreCheckedAndFitTheLongestFixedText)
     EXPECT_THROW(listing.setStep(0, "1.00", {}), std::out_of_range);
     EXPECT_THROW(listing.setStep(3, "1.00", {}), std::out_of_range);
     EXPECT_THROW(listing.setStep(1, "123456789012", {}), std::length_error);
+}
+
+// The one writer both listings go through: its lines for a field source that names each field
+// after its step and index, with the sign the source gives.
+TEST(ListingLine, WritesHeaderBlankLinesAndEachFieldWithItsSpacing)
+{
+    auto fieldText = [](int step, int f) { return std::to_string(step) + ":" + std::to_string(f); };
+    // A field is negative when its index is odd on an even step.
+    auto negative = [](int step, int f) { return step % 2 == 0 && f % 2 == 1; };
+    auto stepLine = [&](int step) {
+        std::string s;
+        for (int f = 0; f < kListingRows; ++f)
+            s += fieldText(step, f) + (negative(step, f) ? "    " : "     ");
+        return s;
+    };
+    struct Case {
+        int steps;
+        size_t line;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {0, 0, std::string(kListingHeader)},
+        {0, 1, ""},
+        {0, 2, ""},
+        {2, 0, std::string(kListingHeader)},
+        {2, 1, ""},
+        {2, 2, stepLine(1)},
+        {2, 3, ""},
+        {2, 4, stepLine(2)},
+        {2, 5, ""},
+        {2, 6, ""},
+        {-3, 2, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.steps) + " steps, line " + std::to_string(c.line));
+        std::string out = "|";
+        appendListingLine(c.line, c.steps, out, [&](int step, int f, std::string& to) {
+            to += fieldText(step, f);
+            return negative(step, f);
+        });
+        EXPECT_EQ(out, "|" + c.expected);
+    }
+    for (int steps : {-1, 0, 1, 5}) {
+        const size_t count = listingLineCount(steps);
+        EXPECT_EQ(count, 3 + 2 * size_t(std::max(steps, 0)));
+        std::string out;
+        EXPECT_THROW(
+            appendListingLine(count, steps, out, [](int, int, std::string&) { return false; }),
+            std::out_of_range);
+    }
 }

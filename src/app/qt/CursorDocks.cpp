@@ -8,7 +8,7 @@
 #include <QUndoStack>
 
 #include "app/qt/MainWindow.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "calc/CrankAngle.h"
 #include "params/qt/ParameterPanel.h"
 #include "present/qt/ChartView.h"

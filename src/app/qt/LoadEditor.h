@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "app/qt/LoadPresets.h"
+#include "params/LoadPresets.h"
 #include "base/NumberText.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/MainWindow.h"
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/controllers/DocumentCommands.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -16,11 +16,11 @@
 #include <algorithm>
 
 #include "app/qt/AboutWindow.h"
-#include "app/qt/AutoRecalc.h"
 #include "app/qt/CursorDocks.h"
+#include "app/qt/controllers/AutoRecalc.h"
 #include "app/qt/GrowingClient.h"
 #include "app/qt/LoadEditor.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
 #include "calc/RodReach.h"

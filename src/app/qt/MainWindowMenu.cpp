@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/MainWindow.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"

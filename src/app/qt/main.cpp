@@ -16,9 +16,9 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindow.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "app/qt/ToolkitTranslation.h"
-#include "app/qt/VariantsController.h"
+#include "app/qt/controllers/VariantsController.h"
 #include "base/BuildInfo.h"
 #include "base/LicenceNotice.h"
 #include "params/ParamTable.h"

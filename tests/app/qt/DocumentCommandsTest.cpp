@@ -5,9 +5,9 @@
 #include <QPdfWriter>
 #include <regex>
 
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "support/PdfTools.h"
 #include "support/ScratchFiles.h"
 

@@ -18,6 +18,7 @@
 #include "app/qt/MainWindow.h"
 #include "base/NumberText.h"
 #include "calc/Quantities.h"
+#include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "present/qt/ListingView.h"
@@ -152,17 +153,17 @@ TEST_F(EndToEnd, TypicalUseFromStartToAnimation)
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 
-    // Ctrl+S: 14 header lines and 79 lines per step, from the grid's text.
+    // Ctrl+S: the header's lines and a step's lines per step, from the grid's text.
     const QString report = dir.filePath("report.txt");
     fake.saveReplies.push_back(report.toStdString());
     key(Qt::Key_S, Qt::ControlModifier);
     const QStringList lines = fileLines(report);
-    ASSERT_EQ(lines.size(), 14 + 79 * 49);
+    ASSERT_EQ(lines.size(), kReportHeaderLines + kReportRows * 49);
     EXPECT_EQ(lines[0], "10.00");
     EXPECT_EQ(lines[1], "30.00");
     EXPECT_EQ(lines[2], "20.00");
-    EXPECT_EQ(lines[14], "0.10");
-    EXPECT_EQ(lines[14 + 79 * 48], "240.10");
+    EXPECT_EQ(lines[kReportHeaderLines], "0.10");
+    EXPECT_EQ(lines[kReportHeaderLines + kReportRows * 48], "240.10");
 
     // F8: Kinetic.ini beside the executable and the full animator started.
     key(Qt::Key_F8);

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
 #include "formats/ProjectFile.h"

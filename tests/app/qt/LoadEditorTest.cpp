@@ -8,7 +8,7 @@
 
 #include "app/qt/LoadEditor.h"
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "present/qt/ListingView.h"
 #include "support/ScratchFiles.h"
 

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "formats/ProjectFile.h"
 #include "formats/ResultCsv.h"
 #include "params/ParamSetCompare.h"

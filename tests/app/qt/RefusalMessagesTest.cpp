@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "app/qt/LoadEditor.h"
-#include "app/qt/LoadPresets.h"
+#include "params/LoadPresets.h"
 #include "app/qt/MainWindowFixture.h"
 #include "base/NumberText.h"
 #include "calc/Sweep.h"

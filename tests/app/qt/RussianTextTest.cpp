@@ -20,7 +20,7 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/MainWindowFixture.h"
-#include "app/qt/VariantsController.h"
+#include "app/qt/controllers/VariantsController.h"
 #include "calc/Quantities.h"
 #include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MoEChartWindow.h"

@@ -14,8 +14,10 @@
 
 #include "app/qt/MainWindow.h"
 #include "calc/Calculation.h"
+#include "calc/Quantities.h"
 #include "formats/Report.h"
 #include "params/ParamSetCompare.h"
+#include "params/ParamTable.h"
 #include "present/ExportCheck.h"
 #include "support/Controls.h"
 #include "support/FakePlatform.h"
@@ -186,8 +188,9 @@ TEST_F(StaleExport, ReportOfAnOlderGridAsksAndRefreshes)
     ParamSet read;
     readReportHeader(dir.file("out.txt"), read);
     EXPECT_EQ(read.l1, params.l1);
-    // Fourteen header lines, then 79 cells of every step of the new run, none of them empty.
-    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 14 + 79 * params.N);
+    // The header's lines, then the cells of every step of the new run, none of them empty.
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'),
+              kReportHeaderLines + kReportRows * params.N);
     EXPECT_EQ(report.find("\r\n\r\n"), std::string::npos);
 }
 
@@ -200,8 +203,9 @@ TEST_F(StaleExport, ReportBeforeAnyRefreshHoldsTheRun)
     form->calculate();
     const std::string report = run(kExports[1]);
     EXPECT_TRUE(questions().empty());
-    // Fourteen header lines, then 79 cells of every step, none of them empty.
-    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 14 + 79 * params.N);
+    // The header's lines, then the cells of every step, none of them empty.
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'),
+              kReportHeaderLines + kReportRows * params.N);
     EXPECT_EQ(report.find("\r\n\r\n"), std::string::npos);
 }
 

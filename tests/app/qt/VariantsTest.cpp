@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/qt/MainWindow.h"
-#include "app/qt/ProjectController.h"
-#include "app/qt/VariantsController.h"
+#include "app/qt/controllers/ProjectController.h"
+#include "app/qt/controllers/VariantsController.h"
 #include "calc/Calculation.h"
 #include "params/ParamSetCompare.h"
 #include "params/qt/ParameterPanel.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/AutoRecalc.h"
+#include "app/qt/controllers/AutoRecalc.h"
 
 #include <QMetaObject>
 #include <algorithm>

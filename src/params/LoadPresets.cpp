@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/LoadPresets.h"
+#include "params/LoadPresets.h"
 
 #include <numbers>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/VariantsController.h"
+#include "app/qt/controllers/VariantsController.h"
 
 #include <QAction>
 #include <QMenu>
 
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "calc/Calculation.h"
 #include "calc/Variant.h"
 #include "platform/Command.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/ParamHistory.h"
+#include "app/qt/controllers/ParamHistory.h"
 
 #include <QUndoCommand>
 #include <cstring>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/DocumentCommands.h"
+#include "app/qt/controllers/DocumentCommands.h"
 
 #include <QAction>
 #include <QDate>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ProjectController.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -15,7 +15,7 @@
 
 #include "app/RecoveryCopies.h"
 #include "app/RecoveryOrigin.h"
-#include "app/qt/ParamHistory.h"
+#include "app/qt/controllers/ParamHistory.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "base/WindowMessage.h"

@@ -3,8 +3,8 @@
 // of the same history as the parameters (replaceVariants), so that undo, the unsaved mark and the
 // recovery copy treat them alike.
 
-#include "app/qt/ParamHistory.h"
-#include "app/qt/ProjectController.h"
+#include "app/qt/controllers/ParamHistory.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "params/Outcome.h"
 #include "params/qt/ParameterPanel.h"
 
