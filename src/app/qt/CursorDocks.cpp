@@ -2,25 +2,20 @@
 #include "app/qt/CursorDocks.h"
 
 #include <QDockWidget>
+#include <QMainWindow>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
-#include <QUndoStack>
 
-#include "app/qt/MainWindow.h"
-#include "app/qt/controllers/ProjectController.h"
+#include "base/NumberText.h"
 #include "calc/CrankAngle.h"
-#include "params/qt/ParameterPanel.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/CursorControl.h"
-#include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MechanismView.h"
-#include "present/qt/MoEChartWindow.h"
-#include "present/qt/QuantityChartWindow.h"
 
 namespace {
 
-QDockWidget* dock(MainWindow& window, const QString& title, const char* name, QWidget* content)
+QDockWidget* dock(QMainWindow& window, const QString& title, const char* name, QWidget* content)
 {
     auto* d = new QDockWidget(title, &window);
     d->setObjectName(QLatin1String(name));
@@ -32,13 +27,15 @@ QDockWidget* dock(MainWindow& window, const QString& title, const char* name, QW
 
 } // namespace
 
-CursorDocks* CursorDocks::install(MainWindow& window, const ParamSet& P, const ResultStore& R)
+CursorDocks* CursorDocks::install(QMainWindow& window, const ParamSet& P, const ResultStore& R,
+                                  const NumberFormat& numbers)
 {
-    return new CursorDocks(window, P, R);
+    return new CursorDocks(window, P, R, numbers);
 }
 
-CursorDocks::CursorDocks(MainWindow& window, const ParamSet& P, const ResultStore& R)
-    : QObject(&window), window_(window), P_(P), R_(R)
+CursorDocks::CursorDocks(QMainWindow& window, const ParamSet& P, const ResultStore& R,
+                         const NumberFormat& numbers)
+    : QObject(&window), numbers_(numbers), P_(P), R_(R)
 {
     setObjectName("cursorDocks");
     view_ = new MechanismView;
@@ -63,14 +60,6 @@ CursorDocks::CursorDocks(MainWindow& window, const ParamSet& P, const ResultStor
         connect(grid_.data(), &QTableView::clicked, this,
                 [this](const QModelIndex& index) { cursor_.moveTo(index.column() + 1); });
     cursor_.subscribe([this](int step) { showStep(step); });
-    // Every change of the parameters, typed or undone, and every new run redraws the view.
-    // One change sends several of these signals; the view is redrawn once, when they are done.
-    connect(&window.parameterPanel(), &ParameterPanel::parametersTouched, this,
-            &CursorDocks::scheduleRefresh);
-    connect(&window.projectController().undoStack(), &QUndoStack::indexChanged, this,
-            &CursorDocks::scheduleRefresh);
-    connect(&window, &MainWindow::resultsReplaced, this, &CursorDocks::scheduleRefresh);
-    connect(&window, &MainWindow::resultsStaleChanged, this, &CursorDocks::scheduleRefresh);
     refresh();
 }
 
@@ -94,7 +83,7 @@ void CursorDocks::refresh()
 {
     refreshPending_ = false;
     if (!view_ || !control_) return;
-    const char decimal = window_.numbers().decimal;
+    const char decimal = numbers_.decimal;
     scene_.update(P_, R_, decimal);
     view_->setDecimal(decimal);
     const int before = cursor_.step();
@@ -103,15 +92,13 @@ void CursorDocks::refresh()
     if (cursor_.step() == before) showStep(cursor_.step());
 }
 
-void CursorDocks::followCharts(const SideWindows& windows)
+void CursorDocks::followCharts(const std::vector<QWidget*>& windows)
 {
     for (const QMetaObject::Connection& c : chartLinks_)
         disconnect(c);
     chartLinks_.clear();
     charts_.clear();
-    for (QWidget* w :
-         {static_cast<QWidget*>(windows.moeChart), static_cast<QWidget*>(windows.quantityChart),
-          static_cast<QWidget*>(windows.flywheelChart)}) {
+    for (QWidget* w : windows) {
         if (!w) continue;
         for (MarkedChartView* chart : w->findChildren<MarkedChartView*>()) {
             charts_.emplace_back(chart);

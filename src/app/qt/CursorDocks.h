@@ -13,25 +13,28 @@
 #include "present/MechanismScene.h"
 
 class CursorControl;
-class MainWindow;
 class MarkedChartView;
 class MechanismView;
 class QDockWidget;
+class QMainWindow;
 class QTableView;
-struct SideWindows;
+struct NumberFormat;
 
 class CursorDocks : public QObject {
     Q_OBJECT
 public:
     // Adds the docks "mechanismDock" and "cursorDock" to `window` (widening it by their width)
-    // and follows its parameters P and results R from then on. The window owns the result.
-    static CursorDocks* install(MainWindow& window, const ParamSet& P, const ResultStore& R);
+    // and shows its parameters P and results R, with the decimal separator of `numbers`; the
+    // window connects its changes to scheduleRefresh. The window owns the result.
+    static CursorDocks* install(QMainWindow& window, const ParamSet& P, const ResultStore& R,
+                                const NumberFormat& numbers);
     // Takes the cursor's control with it: the control leaves the cursor it subscribed to.
     ~CursorDocks() override;
 
-    // The cursor also moves the charts of these windows (every MarkedChartView in them), and a
-    // click on one moves the cursor. Windows given before are forgotten.
-    void followCharts(const SideWindows& windows);
+    // The cursor also moves the charts of these windows (every MarkedChartView in them; null
+    // entries are skipped), and a click on one moves the cursor. Windows given before are
+    // forgotten.
+    void followCharts(const std::vector<QWidget*>& windows);
 
     CrankCursor& cursor() { return cursor_; }
     const MechanismScene& scene() const { return scene_; }
@@ -41,11 +44,12 @@ public:
     void scheduleRefresh();
 
 private:
-    CursorDocks(MainWindow& window, const ParamSet& P, const ResultStore& R);
+    CursorDocks(QMainWindow& window, const ParamSet& P, const ResultStore& R,
+                const NumberFormat& numbers);
     // The cursor moved (or the run changed): every follower shows `step`.
     void showStep(int step);
     void chartClicked(double angle);
-    MainWindow& window_;
+    const NumberFormat& numbers_;
     const ParamSet& P_;
     const ResultStore& R_;
     CrankCursor cursor_;

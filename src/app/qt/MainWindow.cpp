@@ -17,9 +17,9 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/CursorDocks.h"
-#include "app/qt/controllers/AutoRecalc.h"
 #include "app/qt/GrowingClient.h"
 #include "app/qt/LoadEditor.h"
+#include "app/qt/controllers/AutoRecalc.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
@@ -156,7 +156,14 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     keepOnScreenWhenShown(this);
 
     parameters_->resetToDefaults();
-    CursorDocks::install(*this, P, R);
+    CursorDocks* docks = CursorDocks::install(*this, P, R, numbers_);
+    // Every change of the parameters, typed or undone, and every new run redraws the view. One
+    // change sends several of these signals; the view is redrawn once, when they are done.
+    connect(parameters_, &ParameterPanel::parametersTouched, docks, &CursorDocks::scheduleRefresh);
+    connect(&project_->undoStack(), &QUndoStack::indexChanged, docks,
+            &CursorDocks::scheduleRefresh);
+    connect(this, &MainWindow::resultsReplaced, docks, &CursorDocks::scheduleRefresh);
+    connect(this, &MainWindow::resultsStaleChanged, docks, &CursorDocks::scheduleRefresh);
 
     setOpacity(0);
     fadeTimer = new QTimer(this);
@@ -259,7 +266,8 @@ void MainWindow::setSideWindows(const SideWindows& windows)
     if (side_.summary)
         disconnect(side_.summary, &SummaryWindow::flywheelChartsRequested, this, nullptr);
     side_ = windows;
-    if (auto* docks = findChild<CursorDocks*>()) docks->followCharts(windows);
+    if (auto* docks = findChild<CursorDocks*>())
+        docks->followCharts({windows.moeChart, windows.quantityChart, windows.flywheelChart});
     if (side_.summary)
         connect(side_.summary, &SummaryWindow::flywheelChartsRequested, this,
                 guarded(platform, [this] { showFlywheelChart(); }));
