@@ -6,9 +6,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
@@ -17,8 +19,8 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/AutoRecalc.h"
-#include "app/qt/GrowingClient.h"
 #include "app/qt/LoadEditor.h"
+#include "app/qt/MainLayout.h"
 #include "app/qt/ProjectController.h"
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
@@ -30,7 +32,6 @@
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
-#include "platform/qt/ReadingOrder.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
 #include "platform/qt/WindowShortcuts.h"
@@ -49,6 +50,11 @@ constexpr int kFadeStep = 15;
 // The remembered flag of "Пересчитывать автоматически".
 constexpr const char* kAutoRecalcKey = "autoRecalc";
 constexpr int kOpaque = 255;
+// What the results get beyond their own size hint at the default size: room for a few more of
+// the grid's columns.
+constexpr int kResultsRoom = 320;
+// The room a window frame and title bar take around the client, as window managers draw them.
+constexpr QSize kFrameRoom(16, 48);
 
 } // namespace
 
@@ -62,7 +68,6 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
-    client->resize(713, 552);
     QPalette pal = client->palette();
     pal.setColor(QPalette::Window, kSkyBlue);
     client->setPalette(pal);
@@ -88,8 +93,7 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     connect(project_, &ProjectController::variantsChanged, this, [this] {
         document_->setVariants(variantTable(project_->variants(), std::nullopt, numbers_.decimal));
     });
-    // Tab goes in reading order, as the controls stand: top to bottom, left to right.
-    setReadingTabOrder(client);
+    layOutClient(client, {*parameters_, *runSettings_, *animation_, *progress_, *results_});
     // Tab from cell to cell would hold the keyboard in the grid for good; the arrows do that.
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
@@ -146,12 +150,11 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     // Clear of the window's edge: the bar has no size grip to stand there.
     loadStatus_->setContentsMargins(0, 0, 6, 0);
     status->addPermanentWidget(loadStatus_);
-    // The panels stand where they always stood at the default size; a larger window gives its
-    // extra room to the results, so that more of the grid and the listing can be seen.
-    auto* growing = new GrowingClient(client, client->findChild<QWidget*>("resultsArea"));
-    growing->place();
-    resize(713, 552 + menuBar()->sizeHint().height() + status->sizeHint().height());
-    setMinimumSize(size());
+    // Everything at once where the screen has room for it; on a smaller screen the window fits
+    // and the parameters scroll. The frame's room is guessed: the window system adds it later.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(defaultWindowSize(sizeHint() + QSize(kResultsRoom, 0),
+                                 screen->availableGeometry().size() - kFrameRoom));
     keepOnScreenWhenShown(this);
 
     parameters_->resetToDefaults();
@@ -197,6 +200,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
     for (int i = 0; i < kOpaque / kFadeStep; ++i)
         setOpacity(opacity_ - kFadeStep);
     event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The layout has placed the controls by now: Tab follows them as they stand.
+    chainClientTabOrder(centralWidget());
 }
 
 void MainWindow::changeEvent(QEvent* event)

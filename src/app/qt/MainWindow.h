@@ -44,8 +44,9 @@ struct SideWindows {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window at its default size, the defaults shown, and starts the fade-in. The
-    // window may grow; the results area takes the extra room.
+    // Builds the window at its default size (everything in sight where the screen has room; within
+    // the screen otherwise), the defaults shown, and starts the fade-in. Any size is laid out;
+    // the results take the extra room, and the parameters scroll when the window is short.
     MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -134,6 +135,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out
     void changeEvent(QEvent* event) override;     // locale changes reread the separator
+    void showEvent(QShowEvent* event) override;   // Tab in reading order, once laid out
 
 private:
     void buildMenu();
