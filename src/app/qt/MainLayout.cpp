@@ -82,6 +82,7 @@ QSplitter* layOutClient(QWidget* client, const ClientPanels& panels)
     static_cast<QVBoxLayout*>(left->layout())->addStretch(1);
     QWidget* right = column(view, "parametersRight");
     right->layout()->addWidget(parameters.sectionBox(ParamSection::Masses));
+    right->layout()->addWidget(panels.loadAndDelta);
     right->layout()->addWidget(panels.runSettings.widget());
     right->layout()->addWidget(panels.animation.widget());
     static_cast<QVBoxLayout*>(right->layout())->addStretch(1);

@@ -22,6 +22,7 @@ struct ClientPanels {
     AnimationPanel& animation;
     ProgressIndicator& progress;
     ResultsPanel& results;
+    QWidget* loadAndDelta; // the load in force and δ, each with the way to change it
 };
 
 // The regions Tab walks through one after the other, by object name: the parameters' two

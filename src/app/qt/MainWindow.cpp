@@ -6,10 +6,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
@@ -93,7 +96,8 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     connect(project_, &ProjectController::variantsChanged, this, [this] {
         document_->setVariants(variantTable(project_->variants(), std::nullopt, numbers_.decimal));
     });
-    layOutClient(client, {*parameters_, *runSettings_, *animation_, *progress_, *results_});
+    layOutClient(client, {*parameters_, *runSettings_, *animation_, *progress_, *results_,
+                          buildLoadAndDelta(client)});
     // Tab from cell to cell would hold the keyboard in the grid for good; the arrows do that.
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
@@ -236,9 +240,42 @@ void MainWindow::updateStaleLine()
     emit resultsStaleChanged(stale);
 }
 
+QWidget* MainWindow::buildLoadAndDelta(QWidget* client)
+{
+    auto* box = new QGroupBox(QStringLiteral("Нагрузка и маховик"), client);
+    box->setObjectName("loadAndDelta");
+    auto* grid = new QGridLayout(box);
+    loadLine_ = new QLabel(loadStatusText(P.load, numbers_.decimal), box);
+    loadLine_->setObjectName("loadLine");
+    loadLine_->setWordWrap(true);
+    auto* loadButton = new QPushButton(QStringLiteral("Нагрузка…"), box);
+    loadButton->setObjectName("loadButton");
+    connect(loadButton, &QPushButton::clicked, this,
+            guarded(platform, [this] { showLoadEditor(); }));
+    // δ is chosen in the summary, from the flywheel it gives; here it is shown and reached.
+    const ParamInfo& delta = *findParam("delta");
+    auto* deltaCaption =
+        new QLabel(QString::fromStdString(paramDisplayName(delta)) + QStringLiteral(" ="), box);
+    deltaCaption->setObjectName("deltaCaption");
+    deltaValue_ = new QLabel(box);
+    deltaValue_->setObjectName("deltaValue");
+    auto* deltaButton = new QPushButton(QStringLiteral("Сводка"), box);
+    deltaButton->setObjectName("deltaButton");
+    connect(deltaButton, &QPushButton::clicked, this, guarded(platform, [this] { showSummary(); }));
+    grid->addWidget(loadLine_, 0, 0, 1, 2);
+    grid->addWidget(loadButton, 0, 2, Qt::AlignTop);
+    grid->addWidget(deltaCaption, 1, 0);
+    grid->addWidget(deltaValue_, 1, 1);
+    grid->addWidget(deltaButton, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
 void MainWindow::updateLoadStatus()
 {
     loadStatus_->setText(loadStatusText(P.load, numbers_.decimal));
+    loadLine_->setText(loadStatus_->text());
+    deltaValue_->setText(QString::fromStdString(FormatGeneral(P.delta, numbers_.decimal)));
     if (loadEditor_ && !loadEditor_->isVisible()) loadEditor_->showParams();
 }
 

@@ -147,8 +147,11 @@ private:
     template <class Chart> void showFilled(Chart* chart);
     // False after telling the user there are no results yet.
     bool haveResultsOrSay();
-    // The line "loadStatus" from the load in force (loadStatusText).
+    // The line "loadStatus" and the box beside the parameters from the load and δ in force.
     void updateLoadStatus();
+    // The box "loadAndDelta" beside the parameters: the load and δ, each with a button to the
+    // window that changes it ("loadButton": the load editor, "deltaButton": the summary).
+    QWidget* buildLoadAndDelta(QWidget* client);
     // An automatic calculation is in the store: the views follow it.
     void followRecalculation(const CalcOutcome& outcome);
     // Menu items, each with the object name it is called by here.
@@ -180,6 +183,9 @@ private:
     QLabel* staleLine_ = nullptr;
     QLabel* stoppedLine_ = nullptr; // "stoppedRunLine": the results shown stopped part-way
     QLabel* loadStatus_ = nullptr;  // "loadStatus": the load in force, in one line
+    // Beside the parameters: "loadLine" (the load, as "loadStatus" says it) and "deltaValue".
+    QLabel* loadLine_ = nullptr;
+    QLabel* deltaValue_ = nullptr;
     LoadEditor* loadEditor_ = nullptr;
     SweepWindow* sweep_ = nullptr;
     AutoRecalc* autoRecalc_ = nullptr;

@@ -36,7 +36,9 @@ const char* const kControls[] = {
     "stepCaption",    "stepBox",         "cycleCaption",  "cycleCountEdit",
     "cycleTypeBox",   "cycleEditButton", "progressPanel", "progressBar",
     "rendererChoice", "rendererItem0",   "rendererItem1", "modeBox",
-    "autofillButton", "refreshButton",   "entryName",
+    "autofillButton", "refreshButton",   "entryName",     "loadAndDelta",
+    "loadLine",       "loadButton",      "deltaCaption",  "deltaValue",
+    "deltaButton",
 };
 
 // The controls of parameter row r, named after its key: "l1Caption", "l1Value", "l1Button".
