@@ -20,9 +20,9 @@ enum class ParamKind : uint8_t {
     Period,   // the period of a load by crank angle: 360 or 720 degrees
 };
 
-// Where the window shows a parameter: the boxes hold the motion and the point rows in
-// "Параметры" and the masses and inertias in "Доп. Параметры"; the run settings have their own
-// controls, and a hidden parameter has none.
+// Where the window shows a parameter: the motion, point and mass groups have a value row in
+// the parameter panel (in the section paramSection gives, ParamSections.h); the run settings
+// have their own controls, and a hidden parameter has none.
 enum class ParamGroup : uint8_t { Motion, Point, Mass, Run, Hidden };
 
 // Files that carry a parameter or a computed quantity (a bit set); the quantity catalogue

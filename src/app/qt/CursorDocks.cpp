@@ -2,10 +2,12 @@
 #include "app/qt/CursorDocks.h"
 
 #include <QDockWidget>
+#include <QEvent>
 #include <QMainWindow>
-#include <QStyle>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 
 #include "base/NumberText.h"
 #include "calc/CrankAngle.h"
@@ -41,19 +43,22 @@ CursorDocks::CursorDocks(QMainWindow& window, const ParamSet& P, const ResultSto
     view_ = new MechanismView;
     control_ = new CursorControl(cursor_, R_);
     QDockWidget* mechanism = dock(window, QStringLiteral("Механизм"), "mechanismDock", view_);
+    // The readout grows with the quantities chosen; on a low screen it scrolls rather than
+    // making the window taller than the screen.
+    auto* cursorScroll = new QScrollArea;
+    cursorScroll->setObjectName("cursorScroll");
+    cursorScroll->setWidgetResizable(true);
+    cursorScroll->setFrameShape(QFrame::NoFrame);
+    cursorScroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not round them
+    cursorScroll->setWidget(control_);
     QDockWidget* cursorDock =
-        dock(window, QStringLiteral("Положение кривошипа"), "cursorDock", control_);
+        dock(window, QStringLiteral("Положение кривошипа"), "cursorDock", cursorScroll);
     window.splitDockWidget(mechanism, cursorDock, Qt::Vertical);
-    // The panels of the central area keep their room: the docks widen the window by their
-    // width and the separator beside them, and the central area never gets narrower.
-    if (QWidget* central = window.centralWidget()) central->setMinimumSize(central->size());
-    const int docks = std::max(mechanism->sizeHint().width(), cursorDock->sizeHint().width());
-    const int added =
-        docks + window.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window);
-    window.resizeDocks({mechanism}, {docks}, Qt::Horizontal);
-    const int width = window.width();
-    window.setMinimumWidth(window.minimumWidth() + added);
-    window.resize(width + added, window.height());
+    // The view asks for its own width beside the client; the window's default size, taken after
+    // the docks are in, makes room for both where the screen has it.
+    window.resizeDocks({mechanism}, {mechanism->sizeHint().width()}, Qt::Horizontal);
+    mechanismDock_ = mechanism;
+    window.installEventFilter(this);
 
     grid_ = window.findChild<QTableView*>(QStringLiteral("grid"));
     if (grid_)
@@ -61,6 +66,18 @@ CursorDocks::CursorDocks(QMainWindow& window, const ParamSet& P, const ResultSto
                 [this](const QModelIndex& index) { cursor_.moveTo(index.column() + 1); });
     cursor_.subscribe([this](int step) { showStep(step); });
     refresh();
+}
+
+bool CursorDocks::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = qobject_cast<QMainWindow*>(watched);
+    if (event->type() == QEvent::Resize && window && mechanismDock_ &&
+        !mechanismDock_->isFloating() && mechanismDock_->isVisible()) {
+        const int most = std::max(mechanismDock_->minimumSizeHint().width(), window->width() / 4);
+        if (mechanismDock_->width() > most)
+            window->resizeDocks({mechanismDock_.data()}, {most}, Qt::Horizontal);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 CursorDocks::~CursorDocks()

@@ -23,7 +23,7 @@ struct NumberFormat;
 class CursorDocks : public QObject {
     Q_OBJECT
 public:
-    // Adds the docks "mechanismDock" and "cursorDock" to `window` (widening it by their width)
+    // Adds the docks "mechanismDock" and "cursorDock" to `window`, right of its client,
     // and shows its parameters P and results R, with the decimal separator of `numbers`; the
     // window connects its changes to scheduleRefresh. The window owns the result.
     static CursorDocks* install(QMainWindow& window, const ParamSet& P, const ResultStore& R,
@@ -43,6 +43,11 @@ public:
     // refresh() once the events now waiting are handled, however often asked before then.
     void scheduleRefresh();
 
+protected:
+    // Keeps the docks to at most a quarter of the window's width as the window narrows, so that
+    // the parameters and the results keep their room on a small screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CursorDocks(QMainWindow& window, const ParamSet& P, const ResultStore& R,
                 const NumberFormat& numbers);
@@ -57,6 +62,7 @@ private:
     // Guarded: the window deletes its parts in its own order, and its undo history tells of its
     // clearing while the grid may already be gone.
     QPointer<MechanismView> view_;
+    QPointer<QDockWidget> mechanismDock_;
     QPointer<CursorControl> control_;
     QPointer<QTableView> grid_;
     std::vector<QPointer<MarkedChartView>> charts_;

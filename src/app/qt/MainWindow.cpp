@@ -6,9 +6,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
@@ -17,8 +22,8 @@
 
 #include "app/qt/AboutWindow.h"
 #include "app/qt/CursorDocks.h"
-#include "app/qt/GrowingClient.h"
 #include "app/qt/LoadEditor.h"
+#include "app/qt/MainLayout.h"
 #include "app/qt/controllers/AutoRecalc.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "base/NumberText.h"
@@ -31,7 +36,6 @@
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
-#include "platform/qt/ReadingOrder.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/UiLook.h"
 #include "platform/qt/WindowShortcuts.h"
@@ -50,6 +54,11 @@ constexpr int kFadeStep = 15;
 // The remembered flag of "Пересчитывать автоматически".
 constexpr const char* kAutoRecalcKey = "autoRecalc";
 constexpr int kOpaque = 255;
+// What the results get beyond their own size hint at the default size: room for a few more of
+// the grid's columns.
+constexpr int kResultsRoom = 320;
+// The room a window frame and title bar take around the client, as window managers draw them.
+constexpr QSize kFrameRoom(16, 48);
 
 } // namespace
 
@@ -63,7 +72,6 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
-    client->resize(713, 552);
     QPalette pal = client->palette();
     pal.setColor(QPalette::Window, kSkyBlue);
     client->setPalette(pal);
@@ -89,8 +97,8 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     connect(project_, &ProjectController::variantsChanged, this, [this] {
         document_->setVariants(variantTable(project_->variants(), std::nullopt, numbers_.decimal));
     });
-    // Tab goes in reading order, as the controls stand: top to bottom, left to right.
-    setReadingTabOrder(client);
+    layOutClient(client, {*parameters_, *runSettings_, *animation_, *progress_, *results_,
+                          buildLoadAndDelta(client)});
     // Tab from cell to cell would hold the keyboard in the grid for good; the arrows do that.
     client->findChild<QAbstractItemView*>("grid")->setTabKeyNavigation(false);
 
@@ -147,12 +155,6 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     // Clear of the window's edge: the bar has no size grip to stand there.
     loadStatus_->setContentsMargins(0, 0, 6, 0);
     status->addPermanentWidget(loadStatus_);
-    // The panels stand where they always stood at the default size; a larger window gives its
-    // extra room to the results, so that more of the grid and the listing can be seen.
-    auto* growing = new GrowingClient(client, client->findChild<QWidget*>("resultsArea"));
-    growing->place();
-    resize(713, 552 + menuBar()->sizeHint().height() + status->sizeHint().height());
-    setMinimumSize(size());
     keepOnScreenWhenShown(this);
 
     parameters_->resetToDefaults();
@@ -164,6 +166,11 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
             &CursorDocks::scheduleRefresh);
     connect(this, &MainWindow::resultsReplaced, docks, &CursorDocks::scheduleRefresh);
     connect(this, &MainWindow::resultsStaleChanged, docks, &CursorDocks::scheduleRefresh);
+    // Everything at once where the screen has room for it; on a smaller screen the window fits
+    // and the parameters scroll. The frame's room is guessed: the window system adds it later.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(defaultWindowSize(sizeHint() + QSize(kResultsRoom, 0),
+                                 screen->availableGeometry().size() - kFrameRoom));
 
     setOpacity(0);
     fadeTimer = new QTimer(this);
@@ -208,6 +215,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The layout has placed the controls by now: Tab follows them as they stand.
+    chainTabOrder(this);
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange && parameters_) {
@@ -235,9 +249,42 @@ void MainWindow::updateStaleLine()
     emit resultsStaleChanged(stale);
 }
 
+QWidget* MainWindow::buildLoadAndDelta(QWidget* client)
+{
+    auto* box = new QGroupBox(QStringLiteral("Нагрузка и маховик"), client);
+    box->setObjectName("loadAndDelta");
+    auto* grid = new QGridLayout(box);
+    loadLine_ = new QLabel(loadStatusText(P.load, numbers_.decimal), box);
+    loadLine_->setObjectName("loadLine");
+    loadLine_->setWordWrap(true);
+    auto* loadButton = new QPushButton(QStringLiteral("Нагрузка…"), box);
+    loadButton->setObjectName("loadButton");
+    connect(loadButton, &QPushButton::clicked, this,
+            guarded(platform, [this] { showLoadEditor(); }));
+    // δ is chosen in the summary, from the flywheel it gives; here it is shown and reached.
+    const ParamInfo& delta = *findParam("delta");
+    auto* deltaCaption =
+        new QLabel(QString::fromStdString(paramDisplayName(delta)) + QStringLiteral(" ="), box);
+    deltaCaption->setObjectName("deltaCaption");
+    deltaValue_ = new QLabel(box);
+    deltaValue_->setObjectName("deltaValue");
+    auto* deltaButton = new QPushButton(QStringLiteral("Сводка"), box);
+    deltaButton->setObjectName("deltaButton");
+    connect(deltaButton, &QPushButton::clicked, this, guarded(platform, [this] { showSummary(); }));
+    grid->addWidget(loadLine_, 0, 0, 1, 2);
+    grid->addWidget(loadButton, 0, 2, Qt::AlignTop);
+    grid->addWidget(deltaCaption, 1, 0);
+    grid->addWidget(deltaValue_, 1, 1);
+    grid->addWidget(deltaButton, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
 void MainWindow::updateLoadStatus()
 {
     loadStatus_->setText(loadStatusText(P.load, numbers_.decimal));
+    loadLine_->setText(loadStatus_->text());
+    deltaValue_->setText(QString::fromStdString(FormatGeneral(P.delta, numbers_.decimal)));
     if (loadEditor_ && !loadEditor_->isVisible()) loadEditor_->showParams();
 }
 

@@ -44,8 +44,9 @@ struct SideWindows {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window at its default size, the defaults shown, and starts the fade-in. The
-    // window may grow; the results area takes the extra room.
+    // Builds the window at its default size (everything in sight where the screen has room; within
+    // the screen otherwise), the defaults shown, and starts the fade-in. Any size is laid out;
+    // the results take the extra room, and the parameters scroll when the window is short.
     MainWindow(Platform& platform, ParamSet& params, ResultStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -134,6 +135,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override; // the fade-out
     void changeEvent(QEvent* event) override;     // locale changes reread the separator
+    void showEvent(QShowEvent* event) override;   // Tab in reading order, once laid out
 
 private:
     void buildMenu();
@@ -145,8 +147,11 @@ private:
     template <class Chart> void showFilled(Chart* chart);
     // False after telling the user there are no results yet.
     bool haveResultsOrSay();
-    // The line "loadStatus" from the load in force (loadStatusText).
+    // The line "loadStatus" and the box beside the parameters from the load and δ in force.
     void updateLoadStatus();
+    // The box "loadAndDelta" beside the parameters: the load and δ, each with a button to the
+    // window that changes it ("loadButton": the load editor, "deltaButton": the summary).
+    QWidget* buildLoadAndDelta(QWidget* client);
     // An automatic calculation is in the store: the views follow it.
     void followRecalculation(const CalcOutcome& outcome);
     // Menu items, each with the object name it is called by here.
@@ -178,6 +183,9 @@ private:
     QLabel* staleLine_ = nullptr;
     QLabel* stoppedLine_ = nullptr; // "stoppedRunLine": the results shown stopped part-way
     QLabel* loadStatus_ = nullptr;  // "loadStatus": the load in force, in one line
+    // Beside the parameters: "loadLine" (the load, as "loadStatus" says it) and "deltaValue".
+    QLabel* loadLine_ = nullptr;
+    QLabel* deltaValue_ = nullptr;
     LoadEditor* loadEditor_ = nullptr;
     SweepWindow* sweep_ = nullptr;
     AutoRecalc* autoRecalc_ = nullptr;

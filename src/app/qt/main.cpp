@@ -25,6 +25,7 @@
 #include "params/qt/ParameterPanel.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
+#include "platform/qt/WindowLayout.h"
 #include "present/qt/FlywheelChartWindow.h"
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
@@ -129,6 +130,8 @@ int main(int argc, char** argv)
     QObject::connect(&mainWindow, &MainWindow::variantOffered, &variants,
                      &VariantsController::keepOffered);
 
+    // The size and the splitters' shares the user left last time.
+    restoreKeptWindowLayout(mainWindow, platform);
     mainWindow.show();
     ProjectController& project = mainWindow.projectController();
     answerTestBoxes();
@@ -137,5 +140,7 @@ int main(int argc, char** argv)
         mainWindow.runGuarded(
             [&] { project.openProject(QFile::encodeName(args[1]).toStdString()); });
     applyTestEntry(mainWindow);
-    return app.exec();
+    const int status = app.exec();
+    keepWindowLayout(mainWindow, platform);
+    return status;
 }

@@ -5,11 +5,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
@@ -18,6 +21,7 @@
 
 #include "params/Autofill.h"
 #include "params/Entry.h"
+#include "params/ParamSections.h"
 #include "params/ParamSetCompare.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
@@ -42,16 +46,6 @@ constexpr std::array<int, kParamRowCount> kRefreshOrder = [] {
     return order;
 }();
 
-// The place of display row `row` among the rows of its group.
-int indexInGroup(int row)
-{
-    const ParamGroup g = paramRow(row).group;
-    int index = 0;
-    for (int r = 0; r < row; ++r)
-        if (paramRow(r).group == g) ++index;
-    return index;
-}
-
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -67,27 +61,6 @@ bool isKey(const QEvent* event, std::initializer_list<int> keys)
     return false;
 }
 
-// Geometry of the rows: the "Параметры" box has a gap (the divider) between the motion rows and
-// the point rows, the "Доп. Параметры" box a gap after its third row.
-struct RowPlace {
-    int captionX, captionY, buttonY, buttonSize;
-};
-RowPlace rowPlace(int row)
-{
-    const int j = indexInGroup(row);
-    switch (paramRow(row).group) {
-    case ParamGroup::Motion:
-        return {40, 16 + 24 * j, 16 + 24 * j, 0};
-    case ParamGroup::Point:
-        return {40, 208 + 24 * j, 208 + 24 * j, 0};
-    default: {
-        static constexpr int kButtonY[] = {16, 32, 48, 72, 88, 104};
-        const int buttonY = kButtonY[j];
-        return {32, buttonY + 5, buttonY, 17};
-    }
-    }
-}
-
 } // namespace
 
 int selectedIndex(const QComboBox* box)
@@ -96,42 +69,57 @@ int selectedIndex(const QComboBox* box)
     return box->currentIndex();
 }
 
-ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
+ParameterPanel::ParameterPanel(QWidget* host, ParamSet& params, Platform& platform,
                                ProgressIndicator& progress, const NumberFormat& numbers,
                                QObject* parent)
     : QObject(parent), P(params), platform(platform), progress(progress), numbers(numbers)
 {
-    parametersBox =
-        makeBox(client, "parametersBox", QStringLiteral("Параметры"), {472, 56, 241, 489});
-    auto* divider = new QFrame(parametersBox);
-    divider->setObjectName("divider");
-    divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    divider->setGeometry(8, 184, 225, 2);
+    buildRows(host);
 
-    extraParametersBox = makeBox(client, "extraParametersBox", QStringLiteral("Доп. Параметры"),
-                                 {16, 408, 169, 137});
+    tools_ = new QWidget(host);
+    tools_->setObjectName("parameterTools");
+    auto* toolLayout = new QHBoxLayout(tools_);
+    toolLayout->setContentsMargins(0, 0, 0, 0);
 
-    buildRows();
+    // A plain choice of the two modes: typed text could name neither. It shows the mode in force
+    // from the start, as an ordinary selection: a placeholder read as a disabled box.
+    modeBox = makeCombo(tools_, "modeBox", {"360", "720"});
+    modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
+    modeBox->setToolTip(QStringLiteral("Режим: ветвь сборки шатуна (360 или 720)"));
+    connect(modeBox, &QComboBox::currentIndexChanged, this,
+            guarded(platform, [this] { modeChosen(); }));
+    toolLayout->addWidget(modeBox);
 
-    autofillButton = new QPushButton(QStringLiteral("Автозаполнение"), parametersBox);
+    autofillButton = new QPushButton(QStringLiteral("Автозаполнение"), tools_);
     autofillButton->setObjectName("autofillButton");
-    autofillButton->setGeometry(120, 456, 113, 25);
     QFont bold = autofillButton->font();
     bold.setBold(true);
     autofillButton->setFont(bold);
     connect(autofillButton, &QPushButton::clicked, this, guarded(platform, [this] { autofill(); }));
+    toolLayout->addWidget(autofillButton);
+    toolLayout->addStretch(1);
 
-    refreshButton = new QPushButton(parametersBox);
+    refreshButton = new QPushButton(tools_);
     refreshButton->setObjectName("refreshButton");
-    refreshButton->setGeometry(200, 8, 33, 25);
     refreshButton->setIcon(refreshButton->style()->standardIcon(QStyle::SP_BrowserReload));
+    refreshButton->setToolTip(QStringLiteral("Обновить значения параметров"));
     connect(refreshButton, &QPushButton::clicked, this,
             guarded(platform, [this] { refreshLabels(); }));
+    toolLayout->addWidget(refreshButton);
 
-    entryPanel = makePanel(client, "entryPanel", {200, 408, 137, 81}, kButtonFace);
+    entryPanel = new QFrame(host);
+    entryPanel->setObjectName("entryPanel");
+    entryPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    entryPanel->setAutoFillBackground(true);
+    // Hidden, it keeps its room: opening it must not move the rows the user is looking at.
+    QSizePolicy keep = entryPanel->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    entryPanel->setSizePolicy(keep);
     entryPanel->hide();
-    entryCaption =
-        makeLabel(entryPanel, "entryCaption", QStringLiteral("Введите значение:"), 24, 8);
+    auto* entryLayout = new QGridLayout(entryPanel);
+    entryCaption = new QLabel(QStringLiteral("Введите значение:"), entryPanel);
+    entryCaption->setObjectName("entryCaption");
+    entryLayout->addWidget(entryCaption, 0, 0, 1, 3);
     // The name of the parameter being edited stands left of the field, in room for the widest.
     entryName = new QLabel(entryPanel);
     entryName->setObjectName("entryName");
@@ -139,29 +127,23 @@ ParameterPanel::ParameterPanel(QWidget* client, ParamSet& params, Platform& plat
     for (int r = 0; r < kParamRowCount; ++r)
         nameWidth = std::max(nameWidth,
                              entryName->fontMetrics().horizontalAdvance(qs(entryCaptionText(r))));
-    entryName->setGeometry(8, 24, nameWidth, 21);
+    entryName->setMinimumWidth(nameWidth);
+    entryLayout->addWidget(entryName, 1, 0, Qt::AlignTop);
     entryEdit = new QLineEdit(QStringLiteral("0"), entryPanel);
     entryEdit->setObjectName("entryEdit");
-    entryEdit->setGeometry(8 + nameWidth + 4, 24, 121 - nameWidth - 4, 21);
-    entryEdit->setStyleSheet(
-        QStringLiteral("QLineEdit { border: 1px solid black; background: white; }"));
+    entryLayout->addWidget(entryEdit, 1, 1, Qt::AlignTop);
     entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
                               QStringLiteral("Ввести"), entryPanel);
     entryOk->setObjectName("entryOk");
-    entryOk->setGeometry(32, 48, 75, 25);
     entryOk->setDefault(true);
+    entryLayout->addWidget(entryOk, 1, 2, Qt::AlignTop);
+    entryLayout->setColumnStretch(1, 1);
+    // The field and its button start on one line, so that Tab, which reads lines by their top
+    // edge, goes from the field to the button.
     connect(entryOk, &QPushButton::clicked, this, guarded(platform, [this] { confirmEntry(); }));
     // A panel has no default-button machinery of its own: Enter in the field confirms directly.
     connect(entryEdit, &QLineEdit::returnPressed, this,
             guarded(platform, [this] { confirmEntry(); }));
-
-    // A plain choice of the two modes: typed text could name neither. It shows the mode in force
-    // from the start, as an ordinary selection: a placeholder read as a disabled box.
-    modeBox = makeCombo(parametersBox, "modeBox", {8, 458, 102, 21}, {"360", "720"});
-    modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
-    modeBox->setToolTip(QStringLiteral("Режим: ветвь сборки шатуна (360 или 720)"));
-    connect(modeBox, &QComboBox::currentIndexChanged, this,
-            guarded(platform, [this] { modeChosen(); }));
 
     // Esc anywhere in the entry panel closes it.
     entryEdit->installEventFilter(this);
@@ -189,46 +171,63 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void ParameterPanel::buildRows()
+void ParameterPanel::buildRows(QWidget* host)
 {
-    QFont rowFont = uiFont(13, true);
+    const QFont rowFont = uiFont(13, true);
+    std::array<QGridLayout*, kParamSectionCount> grids{};
+    std::array<int, kParamSectionCount> lines{}; // the rows each section holds so far
+    for (int s = 0; s < kParamSectionCount; ++s) {
+        const ParamSectionInfo& section = kParamSections[s];
+        auto* box = new QGroupBox(QString::fromUtf8(section.title), host);
+        box->setObjectName(QString::fromUtf8(section.name) + QStringLiteral("Box"));
+        grids[static_cast<size_t>(s)] = new QGridLayout(box);
+        grids[static_cast<size_t>(s)]->setVerticalSpacing(2);
+        // A wider panel leaves its room after the units, so that each unit stays by its value.
+        grids[static_cast<size_t>(s)]->setColumnStretch(3, 1);
+        sections_[static_cast<size_t>(s)] = box;
+    }
+    // A value needs room for the widest text its label shows at the defaults' scale.
+    const int valueWidth = QFontMetrics(rowFont).horizontalAdvance(QStringLiteral("-00000.0000"));
     for (int r = 0; r < kParamRowCount; ++r) {
         const ParamInfo& info = paramRow(r);
-        const bool extra = info.group == ParamGroup::Mass;
-        QGroupBox* box = extra ? extraParametersBox : parametersBox;
-        const RowPlace place = rowPlace(r);
+        const auto s = static_cast<size_t>(paramSection(info));
+        QGroupBox* box = sections_[s];
+        QGridLayout* grid = grids[s];
+        const int line = lines[s]++;
         ParamRowWidgets& w = rows[static_cast<size_t>(r)];
         const QString key = QString::fromUtf8(info.key);
-
-        w.caption = makeLabel(box, key + "Caption", QString::fromUtf8(info.caption), place.captionX,
-                              place.captionY);
-        w.caption->setFont(rowFont);
-        w.caption->adjustSize();
-        w.caption->setToolTip(QString::fromStdString(paramCaptionTip(info)));
-
-        w.value = new QLabel(QStringLiteral("0"), box);
-        w.value->setObjectName(key + "Value");
-        w.value->setFont(rowFont);
-        // Up to the refresh button in the first box, up to the border in the second.
-        const int valueWidth = extra ? 169 - 88 - 4 : 200 - 88 - 4;
-        w.value->setGeometry(88, place.captionY, valueWidth, QFontMetrics(rowFont).height());
+        const QString tip = QString::fromStdString(paramCaptionTip(info));
 
         w.button = new QPushButton(box);
         w.button->setObjectName(key + "Button");
         // The button has no caption: its tip names the parameter as its row does.
-        QString name = w.caption->text();
+        QString name = QString::fromUtf8(info.caption);
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
+        w.button->setFixedSize(QFontMetrics(rowFont).height() + 6,
+                               QFontMetrics(rowFont).height() + 4);
         w.button->installEventFilter(this);
         // Reached by Tab, but a click leaves the focus where it is: a click on the button of
         // the open entry must not take the focus from what is being typed there.
         w.button->setFocusPolicy(Qt::TabFocus);
-        if (extra)
-            w.button->setGeometry(8, place.buttonY, place.buttonSize, place.buttonSize);
-        else
-            w.button->setGeometry(8, place.buttonY, 23, 22);
         connect(w.button, &QPushButton::clicked, this,
                 guarded(platform, [this, r] { openEntry(r); }));
+
+        w.caption = new QLabel(QString::fromUtf8(info.caption), box);
+        w.caption->setObjectName(key + "Caption");
+        w.value = new QLabel(QStringLiteral("0"), box);
+        w.value->setObjectName(key + "Value");
+        w.value->setMinimumWidth(valueWidth);
+        w.unit = new QLabel(QString::fromUtf8(info.unit), box);
+        w.unit->setObjectName(key + "Unit");
+        for (QLabel* part : {w.caption, w.value, w.unit}) {
+            part->setFont(rowFont);
+            part->setToolTip(tip);
+        }
+        grid->addWidget(w.button, line, 0);
+        grid->addWidget(w.caption, line, 1);
+        grid->addWidget(w.value, line, 2);
+        grid->addWidget(w.unit, line, 3);
     }
 }
 
@@ -342,6 +341,9 @@ void ParameterPanel::run(const std::function<Outcome(ParamSet&)>& command, const
 void ParameterPanel::showEntryPanel()
 {
     entryPanel->setVisible(true);
+    // In a short window the panel may stand below what the scroll area shows.
+    for (QWidget* up = entryPanel->parentWidget(); up; up = up->parentWidget())
+        if (auto* scroll = qobject_cast<QScrollArea*>(up)) scroll->ensureWidgetVisible(entryPanel);
     // Typing goes into the field at once and replaces its text; the text itself is unchanged.
     entryEdit->setFocus(Qt::OtherFocusReason);
     entryEdit->selectAll();

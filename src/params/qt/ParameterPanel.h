@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The parameter panel of the main window. It owns the two parameter boxes ("Параметры" and
-// "Доп. Параметры") with their 23 rows (caption, value label, edit button), the entry panel,
-// the refresh and "Автозаполнение" buttons and the branch-mode box, and runs their commands:
+// The parameter panel of the main window. It owns one section box per parameter section
+// (ParamSections.h) holding a row for each parameter with a value box, in table order (edit
+// button, caption, value label, unit), the entry panel, the refresh and "Автозаполнение" buttons
+// and the branch-mode box, and runs their commands:
 // each asks the core and applies the core's effects in the order given. Text meant for the
 // listing leaves through listingText(); the progress bar is put back to 0 by a refresh.
 #pragma once
@@ -13,6 +14,7 @@
 
 #include "base/NumberText.h"
 #include "params/Outcome.h"
+#include "params/ParamSections.h"
 #include "params/ParamSet.h"
 #include "params/ParamTable.h"
 #include "platform/Platform.h"
@@ -26,19 +28,22 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// One parameter row: caption label, value label, edit button.
+// One parameter row: caption label, value label, unit label, edit button.
 struct ParamRowWidgets {
     QLabel* caption = nullptr;
     QLabel* value = nullptr;
+    QLabel* unit = nullptr;
     QPushButton* button = nullptr;
 };
 
 class ParameterPanel : public QObject {
     Q_OBJECT
 public:
-    // Builds every widget inside `client` at its fixed place; shows nothing until a refresh.
-    ParameterPanel(QWidget* client, ParamSet& params, Platform& platform,
-                   ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
+    // Builds every widget as a child of `host`, each part in its own layout; the window places
+    // the parts (sectionBox, toolRow, entryPanelFrame) in its own layout. Shows nothing until a
+    // refresh.
+    ParameterPanel(QWidget* host, ParamSet& params, Platform& platform, ProgressIndicator& progress,
+                   const NumberFormat& numbers, QObject* parent);
 
     // The defaults into the parameter set, then refreshLabels.
     void resetToDefaults();
@@ -49,8 +54,8 @@ public:
     // Every value label rendered from the parameter set, nothing else touched.
     void showValues();
     // The texts the panel shows of the set: every value label in display order, then the mode
-    // box's selected index; and the same put back as they were (no command runs). An entry shows the text
-    // typed, so undo needs the texts as well as the values.
+    // box's selected index; and the same put back as they were (no command runs). An entry shows
+    // the text typed, so undo needs the texts as well as the values.
     QStringList shownTexts() const;
     void showTexts(const QStringList& texts);
     // A row's edit button (a click, Space or Enter): opens the entry panel for that row's field,
@@ -75,6 +80,13 @@ public:
     // reports it through paramsChanged with `label`.
     void run(const std::function<Outcome(ParamSet&)>& command, const QString& label = {});
 
+    // The parts the window lays out: the box of section `s` ("lengthsBox", ...), the row of the
+    // mode box, "Автозаполнение" and the refresh button ("parameterTools"), and the entry panel,
+    // which keeps its room while hidden so that nothing moves when it opens.
+    QGroupBox* sectionBox(ParamSection s) const { return sections_[static_cast<size_t>(s)]; }
+    QWidget* toolRow() const { return tools_; }
+    QFrame* entryPanelFrame() const { return entryPanel; }
+
 protected:
     // Esc in the entry panel and Enter on an edit button.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,14 +104,15 @@ signals:
                        const QString& label);
 
 private:
-    void buildRows();
+    void buildRows(QWidget* host);
     void showEntryPanel();
     void hideEntryPanel();
-    // Each widget carries an object name, the one tests find it by: "parametersBox", "l1Caption",
-    // "l1Value", "l1Button", ... (after the row's key), "autofillButton", "refreshButton",
-    // "modeBox", "entryPanel", "entryCaption", "entryName", "entryEdit", "entryOk".
-    QGroupBox* parametersBox = nullptr;
-    QGroupBox* extraParametersBox = nullptr;
+    // Each widget carries an object name, the one tests find it by: "lengthsBox", "l1Caption",
+    // "l1Value", "l1Unit", "l1Button", ... (after the row's key), "autofillButton",
+    // "refreshButton", "modeBox", "entryPanel", "entryCaption", "entryName", "entryEdit",
+    // "entryOk".
+    std::array<QGroupBox*, kParamSectionCount> sections_{};
+    QWidget* tools_ = nullptr;
     std::array<ParamRowWidgets, kParamRowCount> rows; // in the parameter table's display order
     QPushButton* autofillButton = nullptr;            // "Автозаполнение"
     QPushButton* refreshButton = nullptr;

@@ -2,7 +2,8 @@
 #include "params/qt/RunSettingsPanel.h"
 
 #include <QComboBox>
-#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,21 +22,27 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                                    Platform& platform, const NumberFormat& numbers, QObject* parent)
     : QObject(parent), P(params), display(display), numbers(numbers)
 {
-    runSettings = makePanel(client, "runSettings", {344, 408, 121, 129}, kButtonFace);
-    stepCaption = makeLabel(runSettings, "stepCaption", QStringLiteral("Шаг расчета:"), 8, 8);
+    runSettings = new QGroupBox(QStringLiteral("Параметры расчёта"), client);
+    runSettings->setObjectName("runSettings");
+    auto* grid = new QGridLayout(runSettings);
+    stepCaption = new QLabel(QStringLiteral("Шаг расчета:"), runSettings);
+    stepCaption->setObjectName("stepCaption");
     QStringList stepTexts;
     for (size_t k = 0; k < kTuneItems.size(); ++k)
         stepTexts << QString::fromStdString(stepItemText(static_cast<int>(k), numbers.decimal));
-    stepBox = makeCombo(runSettings, "stepBox", {48, 24, 65, 21}, stepTexts);
+    stepBox = makeCombo(runSettings, "stepBox", stepTexts);
     makeEditable(stepBox, QString::fromStdString(stepItemText(3, numbers.decimal)));
     stepBox->setToolTip(QStringLiteral("Шаг поворота кривошипа в градусах. "
                                        "Мелкий шаг (меньше 1°) — для малых L1 и L2."));
-    cycleCaption = makeLabel(runSettings, "cycleCaption", QStringLiteral("Шаг-циклов:"), 8, 56);
+    cycleCaption = new QLabel(QStringLiteral("Шаг-циклов:"), runSettings);
+    cycleCaption->setObjectName("cycleCaption");
     cycleCountEdit = new QLineEdit(QStringLiteral("1"), runSettings);
     cycleCountEdit->setObjectName("cycleCountEdit");
-    cycleCountEdit->setGeometry(8, 72, 33, 21);
+    // Room for a count of several digits; the list of step counts beside it takes the rest.
+    cycleCountEdit->setMaximumWidth(
+        cycleCountEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     cycleCountEdit->setEnabled(false);
-    cycleTypeBox = makeCombo(runSettings, "cycleTypeBox", {48, 72, 65, 21},
+    cycleTypeBox = makeCombo(runSettings, "cycleTypeBox",
                              {"x12",    "x24",    "x36",    "x48",    "x72",    "x96",    "x180",
                               "x360",   "x720",   "x1440",  "x2160",  "x2880",  "x3600",  "x7200",
                               "x14400", "x21600", "x28800", "x36000", "x72000", "x144000"});
@@ -48,7 +55,13 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
     cycleTypeBox->setToolTip(cycleTip);
     cycleEditButton = new QPushButton(QStringLiteral("Изменить"), runSettings);
     cycleEditButton->setObjectName("cycleEditButton");
-    cycleEditButton->setGeometry(8, 104, 75, 17);
+    grid->addWidget(stepCaption, 0, 0);
+    grid->addWidget(stepBox, 0, 1, 1, 2);
+    grid->addWidget(cycleCaption, 1, 0);
+    grid->addWidget(cycleCountEdit, 1, 1);
+    grid->addWidget(cycleTypeBox, 1, 2);
+    grid->addWidget(cycleEditButton, 2, 0);
+    grid->setColumnStretch(2, 1);
     connect(cycleEditButton, &QPushButton::clicked, this,
             guarded(platform, [this] { toggleCycleEdit(); }));
 
@@ -79,6 +92,11 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                     [&text, decimal](ParamSet& p) { return refuseTypedStep(p, text, decimal); });
                 showRunSettings();
             }));
+}
+
+QWidget* RunSettingsPanel::widget() const
+{
+    return runSettings;
 }
 
 void RunSettingsPanel::showRunSettings()

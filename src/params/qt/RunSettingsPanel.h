@@ -11,7 +11,7 @@
 
 class ParameterPanel;
 class QComboBox;
-class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,11 +20,13 @@ class QWidget;
 class RunSettingsPanel : public QObject {
     Q_OBJECT
 public:
-    // Builds the panel inside `client` at its fixed place; failures of its commands are shown
-    // through `platform`'s standard error report.
+    // Builds the "Параметры расчёта" box as a child of `client`, for the window's layout to place
+    // (widget()); failures of its commands are shown through `platform`'s standard error report.
     RunSettingsPanel(QWidget* client, ParamSet& params, ParameterPanel& display, Platform& platform,
                      const NumberFormat& numbers, QObject* parent);
 
+    // The box of the run settings.
+    QWidget* widget() const;
     // Shows the step and the cycle count the parameter set holds (the step's item, or its degrees
     // when no item has it; the count (N - 1) / 24), without running the controls' commands.
     void showRunSettings();
@@ -40,7 +42,7 @@ public:
 private:
     void showCycleCount();
     // Object names as the fields are called here, the names tests find them by.
-    QFrame* runSettings = nullptr;
+    QGroupBox* runSettings = nullptr;
     QLabel* stepCaption = nullptr;
     QComboBox* stepBox = nullptr;
     QLabel* cycleCaption = nullptr;

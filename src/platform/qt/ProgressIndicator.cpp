@@ -2,19 +2,26 @@
 #include "platform/qt/ProgressIndicator.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QProgressBar>
 
-#include "platform/qt/UiLook.h"
-
-ProgressIndicator::ProgressIndicator(QWidget* client, QObject* parent) : QObject(parent)
+ProgressIndicator::ProgressIndicator(QWidget* host, QObject* parent) : QObject(parent)
 {
-    progressPanel = makePanel(client, "progressPanel", {496, 8, 185, 41}, kSkyBlue);
+    progressPanel = new QFrame(host);
+    progressPanel->setObjectName("progressPanel");
+    auto* layout = new QHBoxLayout(progressPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
     progressBar = new QProgressBar(progressPanel);
     progressBar->setObjectName("progressBar");
-    progressBar->setGeometry(8, 8, 169, 25);
+    layout->addWidget(progressBar);
     progressBar->setRange(0, 12);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
+}
+
+QWidget* ProgressIndicator::widget() const
+{
+    return progressPanel;
 }
 
 int ProgressIndicator::minimum() const

@@ -12,8 +12,12 @@ class QWidget;
 class ProgressIndicator : public QObject {
     Q_OBJECT
 public:
-    // Builds the panel and its bar (range 0..12, at 0) inside `client`.
-    ProgressIndicator(QWidget* client, QObject* parent);
+    // Builds the panel and its bar (range 0..12, at 0) as a child of `host`, for the window's
+    // layout to place (widget()).
+    ProgressIndicator(QWidget* host, QObject* parent);
+
+    // The panel that holds the bar.
+    QWidget* widget() const;
 
     // The bar's range and position, as QProgressBar keeps them.
     int minimum() const;

@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cstdint>
 #include <exception>
@@ -13,15 +14,16 @@
 #include "formats/Kinetic.h"
 #include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
-#include "platform/qt/UiLook.h"
 
 AnimationPanel::AnimationPanel(QWidget* client, const ResultStore& store, Platform& platform,
                                ProgressIndicator& progress, const NumberFormat& numbers,
                                QObject* parent)
     : QObject(parent), R(store), platform(platform), progress(progress), numbers(numbers)
 {
-    rendererChoice =
-        makeBox(client, "rendererChoice", QStringLiteral("Вид анимации"), {196, 496, 137, 49});
+    rendererChoice = new QGroupBox(QStringLiteral("Вид анимации"), client);
+    rendererChoice->setObjectName("rendererChoice");
+    auto* layout = new QVBoxLayout(rendererChoice);
+    layout->setSpacing(0);
     rendererChoice->setToolTip(QStringLiteral(
         "Если у вас медленный компьютер, выбирайте «2-D во весь экран»: в этом режиме "
         "аниматор менее требователен к ресурсам, но работает в полноэкранном режиме"));
@@ -30,9 +32,14 @@ AnimationPanel::AnimationPanel(QWidget* client, const ResultStore& store, Platfo
     for (int i = 0; i < 2; ++i) {
         rendererItems[i] = new QRadioButton(items[i], rendererChoice);
         rendererItems[i]->setObjectName(QStringLiteral("rendererItem%1").arg(i));
-        rendererItems[i]->setGeometry(6, 15 + 16 * i, 129, 16);
+        layout->addWidget(rendererItems[i]);
     }
     rendererItems[1]->setChecked(true);
+}
+
+QWidget* AnimationPanel::widget() const
+{
+    return rendererChoice;
 }
 
 int AnimationPanel::rendererIndex() const

@@ -20,11 +20,14 @@ class QWidget;
 class AnimationPanel : public QObject {
     Q_OBJECT
 public:
-    // Builds the "Вид анимации" box inside `client` at its fixed place, the full build chosen.
+    // Builds the "Вид анимации" box as a child of `client`, for the window's layout to place
+    // (widget()), the full build chosen.
     // The file is written with the parameters of the run in `store`, never the ones on screen.
     AnimationPanel(QWidget* client, const ResultStore& store, Platform& platform,
                    ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
+    // The "Вид анимации" box.
+    QWidget* widget() const;
     // Index of the checked renderer item (-1 none).
     int rendererIndex() const;
     // "Анимация": before the first calculation only kNoResultsMessage. Otherwise the export

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/qt/ResultsPanel.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QSplitter>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -33,8 +34,6 @@ const char* const kLoadNotInReportMemo =
     "Нагрузка в отчёт не записывается: она сохраняется только в проекте.";
 // The export's dialog says which separators the file will have, so that a user whose
 // spreadsheet expects others knows before writing it.
-// The results area at the window's default size.
-constexpr QRect kDefaultArea{0, 0, 465, 401};
 
 FileDialogRequest csvDialog(char decimal)
 {
@@ -76,13 +75,19 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
                            const NumberFormat& numbers, QObject* parent)
     : QObject(parent), P(params), R(store), platform(platform), progress(progress), numbers(numbers)
 {
-    resultsArea = makePanel(client, "resultsArea", kDefaultArea, kButtonFace);
+    resultsArea = new QFrame(client);
+    resultsArea->setObjectName("resultsArea");
+    auto* layout = new QVBoxLayout(resultsArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // The listing over the grid, the user choosing how much of each to see.
+    auto* split = new QSplitter(Qt::Vertical, resultsArea);
+    split->setObjectName("resultsSplitter");
+    split->setChildrenCollapsible(false);
+    layout->addWidget(split);
     // The listing's lines are made on demand from the grid text as they are shown or copied.
-    listing = new ListingView(resultsArea);
+    listing = new ListingView(split);
     listing->setObjectName("listing");
-    listing->setGeometry(8, 8, 445, 25);
-    listing->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    listing->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listing->setMinimumHeight(listing->fontMetrics().height() * 2);
     QPalette memo = listing->palette();
     memo.setColor(QPalette::Base, Qt::black);
     memo.setColor(QPalette::Text, kInactiveCaptionGradient);
@@ -103,9 +108,8 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     // too), the listing over it leaves the memo, whose repaint may come while the refresh runs.
     connect(gridModel, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { setListingText(refreshStatus()); });
-    grid = new QTableView(resultsArea);
+    grid = new QTableView(split);
     grid->setObjectName("grid");
-    grid->setGeometry(0, 40, 457, 361);
     grid->setModel(gridModel);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
@@ -117,24 +121,16 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     captions->setSectionResizeMode(QHeaderView::Fixed);
     captions->setDefaultSectionSize(24);
     captions->setFixedWidth(150);
-    resultsArea->installEventFilter(this);
+    split->addWidget(listing);
+    split->addWidget(grid);
+    // The grid takes most of the room, the listing a few lines of it.
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 3);
 }
 
-bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
+QWidget* ResultsPanel::widget() const
 {
-    if (watched == resultsArea && event->type() == QEvent::Resize) fitToArea();
-    return QObject::eventFilter(watched, event);
-}
-
-void ResultsPanel::fitToArea()
-{
-    // At the default size the listing is one line above the grid. Extra height is shared: a
-    // third to the listing, so that a grown window shows more of it, the rest to the grid.
-    const int dw = std::max(0, resultsArea->width() - kDefaultArea.width());
-    const int dh = std::max(0, resultsArea->height() - kDefaultArea.height());
-    const int listingExtra = dh / 3;
-    listing->setGeometry(8, 8, 445 + dw, 25 + listingExtra);
-    grid->setGeometry(0, 40 + listingExtra, 457 + dw, 361 + dh - listingExtra);
+    return resultsArea;
 }
 
 void ResultsPanel::setListingText(const QString& text)

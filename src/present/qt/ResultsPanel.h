@@ -28,11 +28,14 @@ class ResultsGridModel;
 class ResultsPanel : public QObject {
     Q_OBJECT
 public:
-    // Builds the results area inside `client` at its fixed place.
+    // Builds the results area as a child of `client`, for the window's layout to place
+    // (widget()): the listing over the grid in a splitter ("resultsSplitter").
     // Numbers are written with `numbers`, which the owner keeps up to date and alive.
     ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store, Platform& platform,
                  ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
+    // The results area.
+    QWidget* widget() const;
     // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
     // Every view and export reads the results with the parameter set they were computed with
@@ -82,16 +85,11 @@ public:
     // last are left out); empty before the first refresh.
     QStringList rowCaptions() const;
 
-protected:
-    // A resize of the results area lays out the listing and the grid inside it.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 signals:
     // A report's header was read (in part or whole): the parameter labels must be refreshed.
     void reportOpened();
 
 private:
-    void fitToArea();
     // The store's run, or nullptr after telling the user there are no results yet.
     const ParamSet* resultsOrSay() const;
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSplitter>
 #include <QTableView>
 #include <QTest>
 #include <cmath>
@@ -115,8 +116,12 @@ QString q(const std::string& s)
 TEST_F(ResultsPanelTest, GridSitsInTheMemoPanelWithFixedSections)
 {
     QTableView* view = grid();
-    EXPECT_EQ(view->parentWidget(), child(*form, "resultsArea"));
-    EXPECT_EQ(view->geometry(), QRect(0, 40, 457, 361));
+    // Under the listing, in the results area's splitter, which lets the user share the room.
+    EXPECT_TRUE(child(*form, "resultsArea")->isAncestorOf(view));
+    auto* split = child<QSplitter>(*form, "resultsSplitter");
+    EXPECT_EQ(split->orientation(), Qt::Vertical);
+    EXPECT_EQ(split->indexOf(child(*form, "listing")), 0);
+    EXPECT_EQ(split->indexOf(view), 1);
     ASSERT_NE(model(), nullptr);
     EXPECT_EQ(view->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
