@@ -6,6 +6,7 @@
 #include <cmath>
 #include <exception>
 #include <string_view>
+#include <utility>
 
 #include "base/NumberText.h"
 #include "params/ParamTable.h"
@@ -146,5 +147,31 @@ Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal)
         return out;
     }
     if (!applyValue(p, row, text, decimal, out)) out.message(kEntryFault);
+    return out;
+}
+
+Outcome editInPlace(ParamSet& p, int row, std::string_view text, char decimal)
+{
+    // The panel's key is borrowed for the confirmation and handed back: a panel left open on
+    // another row must still store into that row when it is confirmed.
+    const std::string panelKey = std::exchange(p.curkey, paramRow(row).key);
+    Outcome confirmed;
+    try {
+        confirmed = confirmEntry(p, text, decimal);
+    } catch (...) {
+        p.curkey = panelKey;
+        throw;
+    }
+    p.curkey = panelKey;
+    Outcome out;
+    bool shown = false;
+    for (Effect& e : confirmed.effects) {
+        if (e.kind == Effect::Kind::ShowPanel || e.kind == Effect::Kind::HidePanel ||
+            e.kind == Effect::Kind::EditText)
+            continue;
+        shown = shown || (e.kind == Effect::Kind::Label && e.row == row);
+        out.effects.push_back(std::move(e));
+    }
+    if (!shown) out.label(row, paramLabelText(p, row, decimal));
     return out;
 }

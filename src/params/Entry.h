@@ -53,3 +53,10 @@ bool entryTextAllowed(std::string_view text);
 // point stays. A value the parameter cannot take (paramValueFault: a negative mass or inertia)
 // shows its refusal in a message box instead, and neither the label nor the value changes.
 Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal);
+
+// A value typed into row `row`'s own field, in place: confirmEntry's screening, checks, messages
+// and memos for that row, in its order, with the entry key in force left as it was (the entry
+// panel may stand open on another row) and no effect on the panel or its field. When the field
+// is not given a new value by that (the text screened out, empty, refused or faulty), a Label
+// effect last puts the row's stored value back into it.
+Outcome editInPlace(ParamSet& p, int row, std::string_view text, char decimal);

@@ -394,3 +394,40 @@ TEST_F(EntryTest, GuideThroughTheCrankPivotIsNotWarned)
     EXPECT_EQ(out.effects, (std::vector<Effect>{just(Kind::HidePanel), label(kRowL2, "10.000"),
                                                 label(kRowB, "0.000"), just(Kind::Refresh)}));
 }
+
+// A value typed into a row's own field: the entry's checks and refusals for that row, nothing
+// done to the entry panel, the panel's key untouched, and the field never left holding a text
+// that was not stored.
+TEST_F(EntryTest, EditInPlaceStoresOrPutsTheStoredValueBack)
+{
+    const struct {
+        const char* name;
+        int row;
+        std::string text;
+        std::vector<Effect> effects;
+        long double l2, b, m1;
+    } cases[] = {
+        {"a mass, comma", kRowM1, "3,5", {label(kRowM1, "3.500")}, 25, 15, 3.5L},
+        {"the rod moves the guide", kRowL2, "30",
+         {label(kRowL2, "30.000"), label(kRowB, "20.000"), just(Kind::Refresh)}, 30, 20, 4},
+        {"screened out", kRowM1, "1e3", {memo(kScreenedMemo), label(kRowM1, "4.000")}, 25, 15, 4},
+        {"empty", kRowL2, "", {memo(kEmptyEntryMemo), label(kRowL2, "25.000")}, 25, 15, 4},
+        {"a negative mass", kRowM1, "-2",
+         {msg(paramValueFault(paramRow(kRowM1), -2).c_str()), label(kRowM1, "4.000")}, 25, 15, 4},
+        {"a rod shorter than the crank", kRowL2, "5",
+         {msg(kNegativeBRefusal), label(kRowL2, "25.000")}, 25, 15, 4},
+        {"no number", kRowM1, "1-2", {msg(kEntryFault), label(kRowM1, "4.000")}, 25, 15, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setDefaults(p);
+        openEntry(p, kRowI2, '.'); // the panel stands open on another row
+        const Outcome out = editInPlace(p, c.row, c.text, '.');
+        EXPECT_EQ(out.effects, c.effects);
+        EXPECT_EQ(p.curkey, "i2");
+        EXPECT_EQ(p.l2, c.l2);
+        EXPECT_EQ(p.b, c.b);
+        EXPECT_EQ(p.m1, c.m1);
+        EXPECT_EQ(p.i2, 10);
+    }
+}

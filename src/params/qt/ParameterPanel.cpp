@@ -25,6 +25,7 @@
 #include "params/ParamSetCompare.h"
 #include "params/ParamTable.h"
 #include "params/RunSettings.h"
+#include "params/qt/ValueField.h"
 #include "platform/Command.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
@@ -181,7 +182,7 @@ void ParameterPanel::buildRows(QWidget* host)
         auto* box = new QGroupBox(QString::fromUtf8(section.title), host);
         box->setObjectName(QString::fromUtf8(section.name) + QStringLiteral("Box"));
         grids[static_cast<size_t>(s)] = new QGridLayout(box);
-        grids[static_cast<size_t>(s)]->setVerticalSpacing(2);
+        grids[static_cast<size_t>(s)]->setVerticalSpacing(0);
         // A wider panel leaves its room after the units, so that each unit stays by its value.
         grids[static_cast<size_t>(s)]->setColumnStretch(3, 1);
         sections_[static_cast<size_t>(s)] = box;
@@ -215,15 +216,22 @@ void ParameterPanel::buildRows(QWidget* host)
 
         w.caption = new QLabel(QString::fromUtf8(info.caption), box);
         w.caption->setObjectName(key + "Caption");
-        w.value = new QLabel(QStringLiteral("0"), box);
+        w.value = new ValueField(box);
+        w.value->showValue(QStringLiteral("0"));
         w.value->setObjectName(key + "Value");
-        w.value->setMinimumWidth(valueWidth);
+        w.value->setMinimumWidth(valueWidth + 2 * w.value->fontMetrics().averageCharWidth());
+        w.value->setFont(rowFont);
+        w.value->setToolTip(tip);
+        w.value->setAccessibleName(QString::fromStdString(entryCaptionText(r)));
+        connect(w.value, &ValueField::edited, this,
+                guarded(platform, [this, r](const QString& typed) { editInPlace(r, typed); }));
         w.unit = new QLabel(QString::fromUtf8(info.unit), box);
         w.unit->setObjectName(key + "Unit");
-        for (QLabel* part : {w.caption, w.value, w.unit}) {
+        for (QLabel* part : {w.caption, w.unit}) {
             part->setFont(rowFont);
             part->setToolTip(tip);
         }
+        w.caption->setBuddy(w.value);
         grid->addWidget(w.button, line, 0);
         grid->addWidget(w.caption, line, 1);
         grid->addWidget(w.value, line, 2);
@@ -254,14 +262,14 @@ void ParameterPanel::refreshLabels()
 void ParameterPanel::showValues()
 {
     for (int r : kRefreshOrder)
-        rows[static_cast<size_t>(r)].value->setText(qs(paramLabelText(P, r, numbers.decimal)));
+        rows[static_cast<size_t>(r)].value->showValue(qs(paramLabelText(P, r, numbers.decimal)));
 }
 
 QStringList ParameterPanel::shownTexts() const
 {
     QStringList texts;
     for (const ParamRowWidgets& w : rows)
-        texts << w.value->text();
+        texts << w.value->shownValue();
     // The mode box is a plain choice: its selection, none (-1) until a mode is chosen.
     return texts << QString::number(modeBox->currentIndex());
 }
@@ -270,7 +278,7 @@ void ParameterPanel::showTexts(const QStringList& texts)
 {
     if (texts.size() != kParamRowCount + 1) return;
     for (size_t r = 0; r < rows.size(); ++r)
-        rows[r].value->setText(texts[qsizetype(r)]);
+        rows[r].value->showValue(texts[qsizetype(r)]);
     const QSignalBlocker quiet(modeBox);
     modeBox->setCurrentIndex(texts.back().toInt());
 }
@@ -297,6 +305,13 @@ void ParameterPanel::confirmEntry()
         entryEdit->text().replace(QChar(0x2212), QLatin1Char('-')).toStdString();
     const char decimal = numbers.decimal;
     run([&text, decimal](ParamSet& p) { return ::confirmEntry(p, text, decimal); });
+}
+
+void ParameterPanel::editInPlace(int row, const QString& typed)
+{
+    const std::string text = QString(typed).replace(QChar(0x2212), QLatin1Char('-')).toStdString();
+    const char decimal = numbers.decimal;
+    run([row, &text, decimal](ParamSet& p) { return ::editInPlace(p, row, text, decimal); });
 }
 
 void ParameterPanel::cancelEntry()
@@ -370,7 +385,7 @@ void ParameterPanel::apply(const Outcome& outcome)
             emit listingText(qs(e.text));
             break;
         case Effect::Kind::Label:
-            rows.at(static_cast<size_t>(e.row)).value->setText(qs(e.text));
+            rows.at(static_cast<size_t>(e.row)).value->showValue(qs(e.text));
             break;
         case Effect::Kind::ShowPanel:
             showEntryPanel();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter panel of the main window. It owns one section box per parameter section
 // (ParamSections.h) holding a row for each parameter with a value box, in table order (edit
-// button, caption, value label, unit), the entry panel, the refresh and "Автозаполнение" buttons
+// button, caption, value field edited in place, unit), the entry panel, the refresh and "Автозаполнение" buttons
 // and the branch-mode box, and runs their commands:
 // each asks the core and applies the core's effects in the order given. Text meant for the
 // listing leaves through listingText(); the progress bar is put back to 0 by a refresh.
@@ -27,11 +27,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class ValueField;
 
-// One parameter row: caption label, value label, unit label, edit button.
+// One parameter row: caption label, value field (edited in place), unit label, edit button.
 struct ParamRowWidgets {
     QLabel* caption = nullptr;
-    QLabel* value = nullptr;
+    ValueField* value = nullptr;
     QLabel* unit = nullptr;
     QPushButton* button = nullptr;
 };
@@ -64,6 +65,9 @@ public:
     void openEntry(int row);
     // "OK" or Enter in the entry field: stores the typed value.
     void confirmEntry();
+    // A value typed into row `row`'s own field (Enter, or leaving it): stored as the entry
+    // would store it, with the same refusals, as one command (and so one undo step).
+    void editInPlace(int row, const QString& typed);
     // Esc in the entry panel: hides it, nothing stored.
     void cancelEntry();
     // "Автозаполнение": derives the point coordinates.

@@ -135,7 +135,7 @@ protected:
     {
         QStringList out;
         for (int r = 0; r < kParamRowCount; ++r)
-            out << child<QLabel>(*form, (std::string(paramRow(r).key) + "Value").c_str())->text();
+            out << child<QLineEdit>(*form, (std::string(paramRow(r).key) + "Value").c_str())->text();
         return out;
     }
 
@@ -187,7 +187,7 @@ TEST_P(EachCommand, FailureIsReportedAndChangesNoParameter)
     ParamSet defaults = params;
     setDefaults(defaults);
     EXPECT_EQ(numbers(params), numbers(defaults));
-    EXPECT_EQ(child<QLabel>(*form, "l1Value")->text().toStdString(),
+    EXPECT_EQ(child<QLineEdit>(*form, "l1Value")->text().toStdString(),
               paramLabelText(defaults, 0, '.'));
     EXPECT_EQ(fake.errors.size(), 1u);
 }

@@ -67,7 +67,7 @@ protected:
         form.reset();
     }
     QString memo() const { return child<ListingView>(*form, "listing")->toPlainText(); }
-    QString labelText(const char* name) const { return child<QLabel>(*form, name)->text(); }
+    QString labelText(const char* name) const { return child<QLineEdit>(*form, name)->text(); }
     // The grid's model, whose cells are what the grid shows.
     const ResultsGridModel& grid() const
     {

@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, NewRestoresTheDefaultsAndLeavesTheRestAlone)
 TEST_F(MainWindowTest, RefreshButtonRerendersWithoutChangingFields)
 {
     params.l1 = 12.3456;
-    label("l1Value")->setText(QStringLiteral("12,3456")); // raw entered text
+    control<QLineEdit>("l1Value")->setText(QStringLiteral("12,3456")); // raw entered text
     control<QProgressBar>("progressBar")->setValue(5);
     QTest::mouseClick(control("refreshButton"), Qt::LeftButton);
     EXPECT_EQ(labelText("l1Value"), QStringLiteral("12.350"));

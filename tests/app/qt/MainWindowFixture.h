@@ -39,8 +39,11 @@ protected:
         EXPECT_NE(l, nullptr) << name;
         return l;
     }
+    // The text of a label, or of a value field (what it shows).
     QString labelText(const char* name) const
     {
+        if (auto* field = form->findChild<QLineEdit*>(QString::fromLatin1(name)))
+            return field->text();
         QLabel* l = label(name);
         return l ? l->text() : QString();
     }

@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, PanelHoldsOneRowPerTableParameterInTableOrder)
         auto* box = control<QGroupBox>(boxName.c_str());
         EXPECT_EQ(box->title(), QString::fromUtf8(kParamSections[s].title));
         auto* caption = control<QLabel>(rowControl(r, "Caption").c_str());
-        auto* value = control<QLabel>(rowControl(r, "Value").c_str());
+        auto* value = control<QLineEdit>(rowControl(r, "Value").c_str());
         auto* unit = control<QLabel>(rowControl(r, "Unit").c_str());
         auto* button = control<QPushButton>(rowControl(r, "Button").c_str());
         EXPECT_EQ(caption->text(), QString::fromUtf8(info.caption));
@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, PanelHoldsOneRowPerTableParameterInTableOrder)
         const QString tip = QString::fromStdString(paramCaptionTip(info));
         for (QWidget* part : std::initializer_list<QWidget*>{caption, value, unit, button})
             EXPECT_EQ(part->parentWidget(), box);
-        for (QLabel* part : {caption, value, unit})
+        for (QWidget* part : std::initializer_list<QWidget*>{caption, value, unit})
             EXPECT_EQ(part->toolTip(), tip);
         EXPECT_TRUE(caption->font().bold());
         EXPECT_TRUE(value->font().bold());
@@ -231,10 +231,10 @@ TEST_F(MainWindowTest, PanelHoldsOneRowPerTableParameterInTableOrder)
     for (int s = 0; s < kParamSectionCount; ++s) {
         const std::string boxName = std::string(kParamSections[s].name) + "Box";
         EXPECT_EQ(rowsIn[size_t(s)], paramSectionRowCount(ParamSection(s))) << boxName;
-        // Nothing else stands in a section: a value label per row and no more.
+        // Nothing else stands in a section: a value field per row and no more.
         int values = 0;
-        for (const QLabel* l : control(boxName.c_str())->findChildren<QLabel*>())
-            values += l->objectName().endsWith("Value") ? 1 : 0;
+        for (const QWidget* w : control(boxName.c_str())->findChildren<QWidget*>())
+            values += w->objectName().endsWith("Value") ? 1 : 0;
         EXPECT_EQ(values, rowsIn[size_t(s)]) << boxName;
     }
 }

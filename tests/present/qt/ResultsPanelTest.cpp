@@ -98,7 +98,7 @@ protected:
     // The grid's model, whose cells are what the grid shows.
     ResultsGridModel* model() const { return qobject_cast<ResultsGridModel*>(grid()->model()); }
     QProgressBar* bar() const { return child<QProgressBar>(*form, "progressBar"); }
-    QString labelText(const char* name) const { return child<QLabel>(*form, name)->text(); }
+    QString labelText(const char* name) const { return child<QLineEdit>(*form, name)->text(); }
 
     ScratchDir dir;
     RecordingPlatform fake;
