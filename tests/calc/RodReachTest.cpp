@@ -138,3 +138,54 @@ TEST(RodReach, BranchJumpOfMode720)
         EXPECT_NE(text.find("1,7969"), std::string::npos) << text;
     }
 }
+
+// Steps the check passes over must be the ones a walk through every step finds clear: the same
+// verdict at the same step, for mechanisms that graze their limit, cross it late in a long run,
+// have no crank, or stand near the tolerance, at the finest step a run takes.
+TEST(RodReach, PassesOverNoStepAWalkThroughEveryStepWouldStopAt)
+{
+    const auto everyStep = [](const ParamSet& p) {
+        const long double l1 = p.l1, l2 = p.l2, b = p.b;
+        const long double tolerance =
+            kRodReachTolerance * ((std::fabs(l1) + std::fabs(l2)) + std::fabs(b));
+        for (int i = 1; i <= p.N; ++i) {
+            const long double fi = rad(static_cast<long double>(p.fi0)) + (i - 1) * p.step;
+            const long double gap = std::fabs(l2) - std::fabs(b - cosl(fi) * l1);
+            if (gap < -tolerance) return std::pair{K::Unreachable, i};
+            if (!(gap > tolerance)) return std::pair{K::Perpendicular, i};
+        }
+        return std::pair{K::Clear, 0};
+    };
+    const struct {
+        double l1, l2, b, fi0;
+        long double stepDegrees;
+        int32_t n;
+    } cases[] = {
+        {10, 25, 15, 0.1, 360.0L / 89976, 89977},         // grazes 180° between steps
+        {10, 25, 15, 0, 360.0L / 89976, 89977},           // meets it on a step
+        {10, 25, 15 + 1e-12, 0.1, 360.0L / 89976, 89977}, // just past the limit there
+        {10, 25, 15 - 1e-12, 0.1, 1.0L / 250, 89977},     // just inside it
+        {0.3, 0.9, -0.247, 250, 0.01L, 36001},
+        {10, 25, 40, 0.1, 0.004L, 89977},                 // out of reach late in the turn
+        {0, 25, 15, 0.1, 0.004L, 89977},                  // no crank: the gap never moves
+        {1e-12, 1, 1 - 2e-12, 0.1, 0.004L, 89977},        // a crank far below the tolerance
+        {10, 25, 15, 0.1, 15.0L, 25},
+        {9.5, 25, 15, 0.1, 15.0L, 89977},                 // room to spare, many turns
+        {10, 25, 15, 0.1, 15.0L, 89977},                  // none: every turn is walked
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.l1 << " " << c.l2 << " " << c.b << " " << c.fi0);
+        ParamSet p;
+        setDefaults(p);
+        p.l1 = c.l1;
+        p.l2 = c.l2;
+        p.b = c.b;
+        p.fi0 = c.fi0;
+        p.step = c.stepDegrees * kRadPerDeg;
+        p.N = c.n;
+        const auto [kind, step] = everyStep(p);
+        const RodReach reach = checkRodReach(p);
+        EXPECT_EQ(reach.kind, kind);
+        EXPECT_EQ(reach.step, step);
+    }
+}
