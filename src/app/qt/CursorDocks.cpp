@@ -71,8 +71,9 @@ CursorDocks::CursorDocks(QMainWindow& window, const ParamSet& P, const ResultSto
 bool CursorDocks::eventFilter(QObject* watched, QEvent* event)
 {
     auto* window = qobject_cast<QMainWindow*>(watched);
-    if (event->type() == QEvent::Resize && window && mechanismDock_ &&
-        !mechanismDock_->isFloating() && mechanismDock_->isVisible()) {
+    // The first size comes before the window is shown, while nothing in it is visible yet.
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Show) && window &&
+        mechanismDock_ && !mechanismDock_->isFloating() && !mechanismDock_->isHidden()) {
         const int most = std::max(mechanismDock_->minimumSizeHint().width(), window->width() / 4);
         if (mechanismDock_->width() > most)
             window->resizeDocks({mechanismDock_.data()}, {most}, Qt::Horizontal);
