@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/qt/MechanismView.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/NumberText.h"
 
@@ -129,8 +132,22 @@ void MechanismView::paintEvent(QPaintEvent*)
     p.drawRect(QRectF(slider.x() - 9, slider.y() - 14, 18, 28));
     p.setBrush(Qt::NoBrush);
 
+    // The joints' names first, so that the forces' values are placed clear of them.
+    const struct {
+        const char* text;
+        PlanePoint at;
+        QPointF offset;
+    } labels[] = {{"O", pose_.O, {-14, 14}}, {"A", pose_.A, {6, -6}},   {"B", pose_.B, {-16, -6}},
+                  {"C1", pose_.C1, {5, 13}}, {"C2", pose_.C2, {5, 13}}, {"C3", pose_.C3, {12, 4}}};
+    const QFontMetricsF metrics(p.font());
+    std::vector<QRectF> taken;
+    for (const auto& l : labels)
+        taken.push_back(metrics.boundingRect(QLatin1String(l.text)).translated(map(l.at) + l.offset));
+    taken.push_back(QRectF(slider.x() - 9, slider.y() - 14, 18, 28));
+
     // Forces: arrows from their joints, the largest of the run kLongestArrow of the area's shorter
-    // side.
+    // side; each value beyond its arrow's tip, moved down a line at a time while it would cover a
+    // name or another value.
     const double longest = kLongestArrow * std::min(area.width(), area.height());
     if (scene_->largestForce() > 0)
         for (const JointForce& f : pose_.forces) {
@@ -142,10 +159,22 @@ void MechanismView::paintEvent(QPaintEvent*)
             const QPointF from = map(f.at), to = from + QPointF(fx, -fy) / norm * len;
             p.setPen(QPen(QColor(200, 90, 0), 2));
             arrow(p, from, to);
-            p.drawText(to + QPointF(4, -4),
-                       QStringLiteral("%1 = %2 Н")
-                           .arg(QLatin1String(f.name))
-                           .arg(QString::fromStdString(FormatFixed(f.magnitude, 18, 1, decimal_))));
+            const QString value =
+                QStringLiteral("%1 = %2 Н")
+                    .arg(QLatin1String(f.name))
+                    .arg(QString::fromStdString(FormatFixed(f.magnitude, 18, 1, decimal_)));
+            const QRectF box = metrics.boundingRect(value);
+            // Right of a tip that points right, left of one that points left.
+            QPointF at = to + QPointF(fx >= 0 ? 4 : -4 - box.width(), -4);
+            for (int tries = 0; tries < 6; ++tries) {
+                const QRectF placed = box.translated(at);
+                if (std::none_of(taken.begin(), taken.end(),
+                                 [&placed](const QRectF& r) { return r.intersects(placed); }))
+                    break;
+                at.ry() += metrics.height();
+            }
+            taken.push_back(box.translated(at));
+            p.drawText(at, value);
         }
     // The load along the guide, on the slider's outer side.
     if (pose_.load && *pose_.load != 0) {
@@ -174,12 +203,6 @@ void MechanismView::paintEvent(QPaintEvent*)
     mark(p, A, kJointMarkA);
     mark(p, B, kJointMarkB);
     p.setPen(Qt::black);
-    const struct {
-        const char* text;
-        PlanePoint at;
-        QPointF offset;
-    } labels[] = {{"O", pose_.O, {-14, 14}}, {"A", pose_.A, {6, -6}},   {"B", pose_.B, {-16, -6}},
-                  {"C1", pose_.C1, {5, 13}}, {"C2", pose_.C2, {5, 13}}, {"C3", pose_.C3, {12, 4}}};
     for (const auto& l : labels)
         p.drawText(map(l.at) + l.offset, QLatin1String(l.text));
 
