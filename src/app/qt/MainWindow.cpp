@@ -116,6 +116,12 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
         autoRecalc_->parametersMayHaveChanged();
     });
     connect(results_, &ResultsPanel::reportOpened, parameters_, &ParameterPanel::refreshLabels);
+    // The summary's tab, chosen by a click, shows what is on screen now.
+    connect(results_, &ResultsPanel::summaryTabShown, this, [this] {
+        if (!side_.summary) return;
+        side_.summary->setDelta(P.delta);
+        side_.summary->refresh();
+    });
     // Every export asks before it writes results of other parameters than those on screen.
     const ExportCheck check = [this](const ParamSet& written, ExportSource source) {
         return confirmExport(written, source);
@@ -185,6 +191,11 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
 
 MainWindow::~MainWindow()
 {
+    // The summary shown in a tab belongs to whoever made it, not to the tabs.
+    if (summaryInTab_) {
+        summaryInTab_->hide();
+        summaryInTab_->setParent(nullptr);
+    }
     // The history clears itself as it goes, after the window's own parts are gone.
     disconnect(&project_->undoStack(), nullptr, this, nullptr);
 }
@@ -319,6 +330,10 @@ void MainWindow::setSideWindows(const SideWindows& windows)
         connect(side_.summary, &SummaryWindow::flywheelChartsRequested, this,
                 guarded(platform, [this] { showFlywheelChart(); }));
     showStaleInSideWindows();
+    // The summary is one of the results' tabs.
+    if (summaryInTab_ && summaryInTab_ != side_.summary) summaryInTab_->setParent(nullptr);
+    summaryInTab_ = side_.summary;
+    results_->holdSummary(side_.summary);
     if (side_.summary) {
         side_.summary->setDelta(P.delta);
         connect(side_.summary, &SummaryWindow::deltaChosen, this, &MainWindow::chooseDelta,
@@ -438,8 +453,8 @@ void MainWindow::showSummary()
     const BusyCursor busy(platform);
     summary->setDelta(P.delta); // undo or a project may have changed it
     summary->refresh();
-    summary->show();
-    bringToFront(summary);
+    results_->showSummaryTab();
+    bringToFront(this);
 }
 
 void MainWindow::showFlywheelChart()

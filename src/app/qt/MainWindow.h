@@ -4,6 +4,7 @@
 // chart and About windows are main's; the window only shows the ones it is handed.
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 #include "base/NumberText.h"
@@ -86,7 +87,8 @@ public:
     // "Параметры": before the first calculation only kNoResultsMessage; otherwise shows the
     // quantity chart, or brings it to the front.
     void showQuantityChart();
-    // "Сводка": shows the summary of the last calculation, refilled, or brings it to the front.
+    // "Сводка": brings the summary's tab of the results to the front, refilled with the last
+    // calculation.
     void showSummary();
     // A δ chosen in the summary: stored as one undoable step, and the summary refilled.
     void chooseDelta(long double delta);
@@ -180,6 +182,7 @@ private:
     ProjectController* project_ = nullptr; // the file, the undo history, the recovery copy
     DocumentCommands* document_ = nullptr; // the printable document: PDF, print, its charts
     SideWindows side_;
+    QPointer<SummaryWindow> summaryInTab_; // side_.summary, shown as a tab of the results
     QLabel* staleLine_ = nullptr;
     QLabel* stoppedLine_ = nullptr; // "stoppedRunLine": the results shown stopped part-way
     QLabel* loadStatus_ = nullptr;  // "loadStatus": the load in force, in one line

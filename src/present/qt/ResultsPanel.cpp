@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QSplitter>
+#include <QTabBar>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -108,7 +111,20 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     // too), the listing over it leaves the memo, whose repaint may come while the refresh runs.
     connect(gridModel, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { setListingText(refreshStatus()); });
-    grid = new QTableView(split);
+    // The grid and, once the window hands it over, the summary, as tabs under the listing; the
+    // listing stays in sight, as the commands' messages are written there.
+    tabs_ = new QTabWidget(split);
+    tabs_->setObjectName("resultsTabs");
+    tabs_->setDocumentMode(true);
+    // Tab walks the controls; Ctrl+Tab, a click or "Сводка" (F10) change the tab.
+    tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    // The tabs never widen a narrow results column: their bar scrolls instead.
+    tabs_->setUsesScrollButtons(true);
+    tabs_->setMinimumWidth(64);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (summaryScroll_ && tabs_->currentWidget() == summaryScroll_) emit summaryTabShown();
+    });
+    grid = new QTableView(tabs_);
     grid->setObjectName("grid");
     grid->setModel(gridModel);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,8 +137,9 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     captions->setSectionResizeMode(QHeaderView::Fixed);
     captions->setDefaultSectionSize(24);
     captions->setFixedWidth(150);
+    tabs_->addTab(grid, QStringLiteral("Таблица"));
     split->addWidget(listing);
-    split->addWidget(grid);
+    split->addWidget(tabs_);
     // The grid takes most of the room, the listing a few lines of it.
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 3);
@@ -131,6 +148,31 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
 QWidget* ResultsPanel::widget() const
 {
     return resultsArea;
+}
+
+void ResultsPanel::holdSummary(QWidget* summary)
+{
+    if (summary == summary_) return;
+    if (summaryScroll_) {
+        tabs_->removeTab(tabs_->indexOf(summaryScroll_));
+        summaryScroll_->takeWidget();
+        delete summaryScroll_;
+    }
+    summary_ = summary;
+    if (!summary) return;
+    // The summary's table is wider than the results may be on a small screen: it scrolls there.
+    summaryScroll_ = new QScrollArea;
+    summaryScroll_->setObjectName("summaryScroll");
+    summaryScroll_->setWidgetResizable(true);
+    summaryScroll_->setFrameShape(QFrame::NoFrame);
+    summaryScroll_->setFocusPolicy(Qt::NoFocus);
+    summaryScroll_->setWidget(summary);
+    tabs_->addTab(summaryScroll_, QStringLiteral("Сводка"));
+}
+
+void ResultsPanel::showSummaryTab()
+{
+    if (summaryScroll_) tabs_->setCurrentWidget(summaryScroll_);
 }
 
 void ResultsPanel::setListingText(const QString& text)

@@ -5,6 +5,7 @@
 // the caption count the refresh read; the progress bar is the one handed to it.
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -22,6 +23,8 @@ class ListingView;
 class ProgressIndicator;
 class QFrame;
 class QTableView;
+class QScrollArea;
+class QTabWidget;
 class QWidget;
 class ResultsGridModel;
 
@@ -29,13 +32,19 @@ class ResultsPanel : public QObject {
     Q_OBJECT
 public:
     // Builds the results area as a child of `client`, for the window's layout to place
-    // (widget()): the listing over the grid in a splitter ("resultsSplitter").
+    // (widget()): the listing over the grid in a splitter ("resultsSplitter"), the grid a tab
+    // ("Таблица") of "resultsTabs".
     // Numbers are written with `numbers`, which the owner keeps up to date and alive.
     ResultsPanel(QWidget* client, ParamSet& params, const ResultStore& store, Platform& platform,
                  ProgressIndicator& progress, const NumberFormat& numbers, QObject* parent);
 
     // The results area.
     QWidget* widget() const;
+    // Shows `summary` as the tab "Сводка" beside the grid (nullptr: no such tab); the tab widget
+    // becomes its parent. A summary held before is taken out of the tabs, not deleted.
+    void holdSummary(QWidget* summary);
+    // Brings the summary's tab to the front, when there is one.
+    void showSummaryTab();
     // Replaces the whole listing text with a status line ('\n' separating lines).
     void setListingText(const QString& text);
     // Every view and export reads the results with the parameter set they were computed with
@@ -88,6 +97,8 @@ public:
 signals:
     // A report's header was read (in part or whole): the parameter labels must be refreshed.
     void reportOpened();
+    // The summary's tab was brought to the front: it is to show the results now on screen.
+    void summaryTabShown();
 
 private:
     // The store's run, or nullptr after telling the user there are no results yet.
@@ -95,6 +106,9 @@ private:
 
     // Object names "resultsArea", "listing" (the memo) and "grid", with the model as grid's.
     QFrame* resultsArea = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QPointer<QWidget> summary_;
+    QPointer<QScrollArea> summaryScroll_; // the summary's tab
     ListingView* listing = nullptr;
     QTableView* grid = nullptr;
     ResultsGridModel* gridModel = nullptr;

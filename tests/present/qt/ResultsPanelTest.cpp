@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <cmath>
@@ -116,12 +117,16 @@ QString q(const std::string& s)
 TEST_F(ResultsPanelTest, GridSitsInTheMemoPanelWithFixedSections)
 {
     QTableView* view = grid();
-    // Under the listing, in the results area's splitter, which lets the user share the room.
+    // Under the listing, in the results area's splitter, which lets the user share the room: the
+    // first of the tabs there.
     EXPECT_TRUE(child(*form, "resultsArea")->isAncestorOf(view));
     auto* split = child<QSplitter>(*form, "resultsSplitter");
+    auto* tabs = child<QTabWidget>(*form, "resultsTabs");
     EXPECT_EQ(split->orientation(), Qt::Vertical);
     EXPECT_EQ(split->indexOf(child(*form, "listing")), 0);
-    EXPECT_EQ(split->indexOf(view), 1);
+    EXPECT_EQ(split->indexOf(tabs), 1);
+    EXPECT_EQ(tabs->widget(0), view);
+    EXPECT_EQ(tabs->tabText(0), "Таблица");
     ASSERT_NE(model(), nullptr);
     EXPECT_EQ(view->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);

@@ -43,8 +43,10 @@ TEST(SummaryWindow, FollowsTheCalculationsOfTheMainWindow)
     SummaryWindow summary(*store, form.numbers());
     form.setSideWindows({nullptr, nullptr, nullptr, &summary});
 
-    form.showSummary();
+    form.show();
+    form.showSummary(); // the summary's tab, in front of the grid
     EXPECT_TRUE(summary.isVisible());
+    EXPECT_FALSE(form.findChild<QWidget*>("grid")->isVisible());
     EXPECT_EQ(summary.selectedText(),
               QStringLiteral("Нет результатов: сначала выполните «Расчет»"));
 
