@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The energy stage: centres of mass, kinetic energies, inertia loads, the working load, powers,
-// Mo and E, from the kinematic quantities.
+// Mo and E, and the shaking force and moment on the frame, from the kinematic quantities.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -128,6 +128,19 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
         if (i > 1 &&
             !put(r[Q::e][i], (r[Q::psum][i - 1] + psum) * r[Q::dt][i] / 2 + r[Q::e][i - 1]))
             return false;
+
+        // What the frame feels of the links' inertia: written after every row the legacy
+        // files carry, so that nothing of theirs waits on these.
+        const long double fshx = -((fx1 + fx2) + fx3);
+        if (!put(r[Q::fshx][i], fshx)) return false;
+        const long double fshy = -((fy1 + fy2) + fy3);
+        if (!put(r[Q::fshy][i], fshy)) return false;
+        if (!put(r[Q::fsh][i], sqrtl(fshx * fshx + fshy * fshy))) return false;
+        // The rate of the links' moment of momentum about O, the slider's own turn being none.
+        const long double turn1 = (xc1 * fy1 - yc1 * fx1) + mi1;
+        const long double turn2 = (xc2 * fy2 - yc2 * fx2) + mi2;
+        const long double turn3 = r[Q::xc3][i] * fy3 - r[Q::yc3][i] * fx3;
+        if (!put(r[Q::msh][i], -((turn1 + turn2) + turn3))) return false;
     }
     if (faultStep) *faultStep = 0;
     return true;
