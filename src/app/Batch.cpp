@@ -132,14 +132,20 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kFilePhase, [path](ParamSet& p) { applyParamsFile(p, path); }});
      }},
-    {"--set", "KEY=VALUE", "set one parameter, after every params file, in the order given",
+    {"--set", "KEY=VALUE",
+     "set one parameter, after every params file, in the order given; several\n"
+     "                      may be joined by commas (m_cw=2,r_cw=0.1)",
      [](BatchJob& job, const std::string& text) {
          job.actions.push_back({kOptionPhase, [text](ParamSet& p) {
-                                    std::string key, value;
                                     try {
-                                        if (!splitAssignment(text, key, value))
-                                            throw BadInput{"expected KEY=VALUE"};
-                                        setParam(p, key, value);
+                                        // Numbers take the period, so a comma only ever parts
+                                        // two assignments.
+                                        for (const std::string& one : commaParts(text)) {
+                                            std::string key, value;
+                                            if (!splitAssignment(one, key, value))
+                                                throw BadInput{"expected KEY=VALUE"};
+                                            setParam(p, key, value);
+                                        }
                                     } catch (const BadInput& e) {
                                         throw BadInput{"--set " + quoteText(text) + ": " +
                                                        e.message};

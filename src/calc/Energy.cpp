@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "calc/Calculation.h"
+#include "calc/Counterweight.h"
 #include "calc/CrankAngle.h"
 #include "calc/Load.h"
 #include "calc/StageMath.h"
@@ -19,8 +20,11 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     const stage::Rows r(R);
 
-    const long double ac1 = p.ac1, bc1 = p.bc1, m1 = p.m1, m2 = p.m2, m3 = p.m3;
-    const long double i1 = p.i1, i2 = p.i2;
+    // The crank carries its counterweight, if any, in its mass, centre and inertia.
+    const CrankMass crank = crankMass(p);
+    const long double ac1 = crank.centre.x, bc1 = crank.centre.y, m1 = crank.m, m2 = p.m2,
+                      m3 = p.m3;
+    const long double i1 = crank.i, i2 = p.i2;
     // C2 keeps its step-1 offset from A, turned with the rod.
     const long double c2x = p.ac2 - p.ac4, c2y = p.bc2 - p.bc4;
 

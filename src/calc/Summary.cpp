@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calc/Calculation.h"
+#include "calc/Counterweight.h"
 #include "params/RunSettings.h"
 
 using Q = Quantity;
@@ -117,7 +118,8 @@ std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const Param
     f.meanPower = f.meanMoment * f.omegaMean;
     f.requiredInertia = f.energySwing / (f.delta * f.omegaMean * f.omegaMean);
     const long double xc1 = store(Q::xc1, 1), yc1 = store(Q::yc1, 1);
-    f.crankInertia = p.i1 + p.m1 * (xc1 * xc1 + yc1 * yc1);
+    const CrankMass crank = crankMass(p); // with its counterweight, as the stages take it
+    f.crankInertia = crank.i + crank.m * (xc1 * xc1 + yc1 * yc1);
     f.flywheelInertia = f.requiredInertia - f.crankInertia;
     return f;
 }
