@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Balancing.h"
 #include "calc/Calculation.h"
-#include "calc/Counterweight.h"
 #include "params/RunSettings.h"
 
 using Q = Quantity;
@@ -176,6 +176,14 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     s.jointO = figure(peakMagnitude(fs, fp, Q::fok, n));
     s.sideThrust = figure(peakMagnitude(fs, fp, Q::nb, n));
     s.crankMoment = figure(peakMagnitude(fs, fp, Q::mo, n));
+    if (!options.figuresOnly) {
+        ShakingFigures& sh = s.shaking = shakingFigures(fs, fp, n);
+        for (SummaryPoint* point : {&sh.force, &sh.moment})
+            *point = figure(*point);
+        if (sh.counterweight) sh.counterweight->forceWithout = figure(sh.counterweight->forceWithout);
+        for (std::optional<SummaryPoint>* point : {&sh.primary, &sh.secondary, &sh.reciprocating})
+            if (*point) **point = figure(**point);
+    }
     s.flywheel = sizeFlywheel(fs, fp, n, options, &s.flywheelError);
     s.branchJump = checkBranchJump(p);
     s.accelerationGrowsPerStep = p.fidtt != 0;
