@@ -146,9 +146,8 @@ ShakingFigures shakingFigures(const ResultStore& store, const ParamSet& p, int s
             const PlanePoint f = shakingForceWithoutCounterweight(store, p, i);
             without.offer(std::hypot(f.x, f.y), i);
         }
-        f.counterweight = ShakingFigures::Counterweight{p.m_cw * p.r_cw, p.fi_cw,
-                                                        balancedFraction(p),
-                                                        pointAt(p, without.value, without.step)};
+        f.counterweight = ShakingFigures::Counterweight{
+            p.m_cw * p.r_cw, p.fi_cw, balancedFraction(p), pointAt(p, without.value, without.step)};
     }
     const long double l2 = p.l2;
     if (p.b == 0 && p.l1 > 0 && p.l2 > p.l1) {

@@ -29,7 +29,7 @@ CrankMass crankMass(const ParamSet& p)
     const long double m = p.m1 + p.m_cw;
     const PlanePoint c{(p.m1 * p.ac1 + p.m_cw * w.x) / m, (p.m1 * p.bc1 + p.m_cw * w.y) / m};
     const auto square = [](long double dx, long double dy) { return dx * dx + dy * dy; };
-    const long double i = p.i1 + p.m1 * square(p.ac1 - c.x, p.bc1 - c.y) +
-                          p.m_cw * square(w.x - c.x, w.y - c.y);
+    const long double i =
+        p.i1 + p.m1 * square(p.ac1 - c.x, p.bc1 - c.y) + p.m_cw * square(w.x - c.x, w.y - c.y);
     return {m, c, i};
 }

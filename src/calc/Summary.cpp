@@ -180,7 +180,8 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
         ShakingFigures& sh = s.shaking = shakingFigures(fs, fp, n);
         for (SummaryPoint* point : {&sh.force, &sh.moment})
             *point = figure(*point);
-        if (sh.counterweight) sh.counterweight->forceWithout = figure(sh.counterweight->forceWithout);
+        if (sh.counterweight)
+            sh.counterweight->forceWithout = figure(sh.counterweight->forceWithout);
         for (std::optional<SummaryPoint>* point : {&sh.primary, &sh.secondary, &sh.reciprocating})
             if (*point) **point = figure(**point);
     }

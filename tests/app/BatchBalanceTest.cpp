@@ -67,10 +67,9 @@ TEST(BatchBalance, BalancePutsOnTheCounterweightOfTheFraction)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.fraction) + " after " + std::to_string(c.before.size()));
         ScratchDir dir;
-        const BatchRun run =
-            batch(joined(joined({"--autofill"}, c.before),
-                         {"--balance", c.fraction, "--save-project", dir.file("p.kinovar"),
-                          "--summary", "-"}));
+        const BatchRun run = batch(
+            joined(joined({"--autofill"}, c.before), {"--balance", c.fraction, "--save-project",
+                                                      dir.file("p.kinovar"), "--summary", "-"}));
         ASSERT_EQ(run.status, kBatchDone) << run.err;
         const auto summary = nlohmann::json::parse(run.out);
         ASSERT_TRUE(summary.contains("counterweight"));

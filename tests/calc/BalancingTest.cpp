@@ -52,8 +52,8 @@ TEST(CalcBalancing, FractionZeroBalancesTheRotatingMassesExactly)
         const char* what;
         long double m1, m2, m3;
         double b;
-        bool offLine;        // C1 moved off the crank's line
-        long double radius;  // r_cw given before the choice; 0: the crank's length
+        bool offLine;       // C1 moved off the crank's line
+        long double radius; // r_cw given before the choice; 0: the crank's length
         bool speedsUp;
     } cases[] = {
         {"crank alone", 6, 0, 0, 0.03, false, 0, false},
@@ -78,9 +78,9 @@ TEST(CalcBalancing, FractionZeroBalancesTheRotatingMassesExactly)
         // The inertia forces' size: every mass at twice the crank's reach.
         long double scale = 0;
         for (int i = 1; i <= p.N; ++i)
-            scale = std::max(scale, (c.m1 + c.m2 + c.m3 + balanced.m_cw) * 0.24L *
-                                        ((*R)(Q::fit, i) * (*R)(Q::fit, i) +
-                                         fabsl((*R)(Q::fitt, i))));
+            scale =
+                std::max(scale, (c.m1 + c.m2 + c.m3 + balanced.m_cw) * 0.24L *
+                                    ((*R)(Q::fit, i) * (*R)(Q::fit, i) + fabsl((*R)(Q::fitt, i))));
         for (int i = 1; i <= p.N; ++i) {
             EXPECT_NEAR(double((*R)(Q::fshx, i)), 0, double(1e-12L * scale)) << "step " << i;
             EXPECT_NEAR(double((*R)(Q::fshy, i)), double(-reciprocating * (*R)(Q::ybtt, i)),
@@ -204,8 +204,9 @@ TEST(CalcBalancing, ParseFraction)
         const char* text;
         std::optional<long double> value;
     } cases[] = {
-        {"0,5", 0.5L}, {"0.25", 0.25L}, {" 1 ", 1.0L}, {"0", 0.0L},       {"1.5", std::nullopt},
-        {"-0.1", std::nullopt}, {"x", std::nullopt}, {"", std::nullopt}, {"0,5.1", std::nullopt},
+        {"0,5", 0.5L},       {"0.25", 0.25L},       {" 1 ", 1.0L},
+        {"0", 0.0L},         {"1.5", std::nullopt}, {"-0.1", std::nullopt},
+        {"x", std::nullopt}, {"", std::nullopt},    {"0,5.1", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseFraction(c.text), c.value) << "'" << c.text << "'";

@@ -68,7 +68,8 @@ TEST(CalcShaking, NewtonForTheWholeMechanismAtEveryStep)
             if (c.load == LoadKind::ByAngle)
                 p.load = {LoadKind::ByAngle, LoadDirection::AlongY, {{0, 900}, {170, -4000}}};
             if (c.load == LoadKind::ByStroke)
-                p.load = {LoadKind::ByStroke, LoadDirection::TowardCrank, {{0, 100, 50}, {1, 2e3L, 10}}};
+                p.load = {
+                    LoadKind::ByStroke, LoadDirection::TowardCrank, {{0, 100, 50}, {1, 2e3L, 10}}};
             auto R = std::make_unique<ResultStore>();
             const CalcOutcome out = runCalculation(p, *R);
             ASSERT_TRUE(stageFaults(out).empty());
@@ -82,9 +83,8 @@ TEST(CalcShaking, NewtonForTheWholeMechanismAtEveryStep)
                 // Less the weights (along -y) and the load (along y, on the slider).
                 const long double forceX = onFrameX;
                 const long double forceY = onFrameY - (-weight + q);
-                const long double forceScale =
-                    fabsl(S(Q::foxk, i)) + fabsl(S(Q::nb, i)) + fabsl(S(Q::foy, i)) + weight +
-                    fabsl(q);
+                const long double forceScale = fabsl(S(Q::foxk, i)) + fabsl(S(Q::nb, i)) +
+                                               fabsl(S(Q::foy, i)) + weight + fabsl(q);
                 EXPECT_NEAR(double(S(Q::fshx, i)), double(forceX), double(1e-14L * forceScale))
                     << "step " << i;
                 EXPECT_NEAR(double(S(Q::fshy, i)), double(forceY), double(1e-14L * forceScale))

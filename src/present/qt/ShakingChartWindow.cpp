@@ -63,8 +63,8 @@ ShakingChartWindow::ShakingChartWindow(const ResultStore& store, Platform& platf
     QPen solid(QColor(0, 64, 192), 2);
     QPen dashed(QColor(128, 128, 128), 1.5);
     dashed.setStyle(Qt::DashLine);
-    without_ = makeSeries("withoutCounterweightSeries", QStringLiteral("без противовеса"), dashed,
-                          chart);
+    without_ =
+        makeSeries("withoutCounterweightSeries", QStringLiteral("без противовеса"), dashed, chart);
     hodograph_ = makeSeries("hodographSeries", QStringLiteral("F_sh"), solid, chart);
     cursor_ = new QScatterSeries(chart);
     cursor_->setObjectName("cursorPoint");

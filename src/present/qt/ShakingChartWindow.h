@@ -39,9 +39,9 @@ private:
     const ResultStore& R;
     Platform& platform;
     int step_ = 1;
-    QLabel* note_ = nullptr;             // "shakingNote"
-    QChartView* view_ = nullptr;         // "hodographView"
-    QLineSeries* hodograph_ = nullptr;   // "hodographSeries"
-    QLineSeries* without_ = nullptr;     // "withoutCounterweightSeries"
-    QScatterSeries* cursor_ = nullptr;   // "cursorPoint"
+    QLabel* note_ = nullptr;           // "shakingNote"
+    QChartView* view_ = nullptr;       // "hodographView"
+    QLineSeries* hodograph_ = nullptr; // "hodographSeries"
+    QLineSeries* without_ = nullptr;   // "withoutCounterweightSeries"
+    QScatterSeries* cursor_ = nullptr; // "cursorPoint"
 };
