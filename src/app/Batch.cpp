@@ -22,6 +22,7 @@
 #include "base/MessageText.h"
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "calc/Balancing.h"
 #include "calc/Calculation.h"
 #include "calc/Load.h"
 #include "calc/RodReach.h"
@@ -90,6 +91,7 @@ struct BatchJob {
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
+    std::optional<long double> balance; // the fraction of --balance
     // A sweep of one key from the parameters every other option set, its rows to --summary.
     std::optional<SweepPlan> sweep;
     bool sweepAutofill = false;
@@ -132,14 +134,20 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& path) {
          job.actions.push_back({kFilePhase, [path](ParamSet& p) { applyParamsFile(p, path); }});
      }},
-    {"--set", "KEY=VALUE", "set one parameter, after every params file, in the order given",
+    {"--set", "KEY=VALUE",
+     "set one parameter, after every params file, in the order given; several\n"
+     "                      may be joined by commas (m_cw=2,r_cw=0.1)",
      [](BatchJob& job, const std::string& text) {
          job.actions.push_back({kOptionPhase, [text](ParamSet& p) {
-                                    std::string key, value;
                                     try {
-                                        if (!splitAssignment(text, key, value))
-                                            throw BadInput{"expected KEY=VALUE"};
-                                        setParam(p, key, value);
+                                        // Numbers take the period, so a comma only ever parts
+                                        // two assignments.
+                                        for (const std::string& one : commaParts(text)) {
+                                            std::string key, value;
+                                            if (!splitAssignment(one, key, value))
+                                                throw BadInput{"expected KEY=VALUE"};
+                                            setParam(p, key, value);
+                                        }
                                     } catch (const BadInput& e) {
                                         throw BadInput{"--set " + quoteText(text) + ": " +
                                                        e.message};
@@ -183,6 +191,21 @@ const BatchOption kOptions[] = {
      }},
     {"--autofill", nullptr, "place the points from l1, l2, b and fi0 before the calculation",
      [](BatchJob& job, const std::string&) { job.autofill = true; }},
+    {"--balance", "C",
+     "put on the counterweight that balances the crank, the rod's share at A and\n"
+     "                      the fraction C (0 to 1) of the reciprocating masses, after every\n"
+     "                      other parameter and the autofill (r_cw kept, else l1)",
+     [](BatchJob& job, const std::string& text) {
+         try {
+             const long double c = ParseReal(text, '.');
+             if (!(c >= 0 && c <= 1)) throw BadInput{"expected a fraction from 0 to 1"};
+             job.balance = c;
+         } catch (const ConvertError& e) {
+             throw BadInput{"--balance: " + std::string(e.what())};
+         } catch (const BadInput& e) {
+             throw BadInput{"--balance " + quoteText(text) + ": " + e.message};
+         }
+     }},
     {"--csv", "FILE|-", "write the result store as CSV, the steps computed (1..N)",
      [](BatchJob& job, const std::string& path) { job.csv = path; }},
     {"--kinetic", "FILE|-", "write the animation file (\"Kinetic.ini\" format) for the run",
@@ -472,6 +495,15 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (job.autofill && !autofillPoints(p)) {
         err << autofillFaultText(p) << '\n';
         return kBatchStageFailed;
+    }
+    if (job.balance) {
+        const std::optional<CounterweightChoice> choice = chooseCounterweight(p, *job.balance);
+        if (!choice) {
+            err << kProgram
+                << ": --balance: the crank pin A lies on O: place the points (--autofill)\n";
+            return kBatchBadInput;
+        }
+        p = withCounterweight(p, *choice);
     }
     if (job.sweep) {
         const bool report = job.progress || errIsTerminal;

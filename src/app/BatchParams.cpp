@@ -49,6 +49,17 @@ bool splitAssignment(std::string_view text, std::string& key, std::string& value
     return true;
 }
 
+std::vector<std::string> commaParts(std::string_view text)
+{
+    std::vector<std::string> parts;
+    for (;;) {
+        const auto comma = text.find(',');
+        parts.emplace_back(text.substr(0, comma));
+        if (comma == std::string_view::npos) return parts;
+        text.remove_prefix(comma + 1);
+    }
+}
+
 // ---- Parameter keys ----------------------------------------------------------------------
 
 // The crank step of a text in degrees, in radians: only the steps the window's step box offers.

@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "params/ParamSet.h"
 
@@ -17,6 +18,10 @@ std::string trim(std::string_view s);
 
 // "KEY=VALUE" with optional blanks around both; false without an '='.
 bool splitAssignment(std::string_view text, std::string& key, std::string& value);
+
+// The pieces of `text` between its commas, in order, each as it stands ("a=1,,b=2" gives
+// "a=1", "", "b=2"; a text without a comma is its only piece).
+std::vector<std::string> commaParts(std::string_view text);
 
 // The crank step of a text in degrees, in radians: only the steps the window's step box offers.
 // Throws BatchBadInput for any other.

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The energy stage: centres of mass, kinetic energies, inertia loads, the working load, powers,
-// Mo and E, from the kinematic quantities.
+// Mo and E, and the shaking force and moment on the frame, from the kinematic quantities.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
 #include "calc/Calculation.h"
+#include "calc/Counterweight.h"
 #include "calc/CrankAngle.h"
 #include "calc/Load.h"
 #include "calc/StageMath.h"
@@ -19,8 +20,11 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     const stage::Rows r(R);
 
-    const long double ac1 = p.ac1, bc1 = p.bc1, m1 = p.m1, m2 = p.m2, m3 = p.m3;
-    const long double i1 = p.i1, i2 = p.i2;
+    // The crank carries its counterweight, if any, in its mass, centre and inertia.
+    const CrankMass crank = crankMass(p);
+    const long double ac1 = crank.centre.x, bc1 = crank.centre.y, m1 = crank.m, m2 = p.m2,
+                      m3 = p.m3;
+    const long double i1 = crank.i, i2 = p.i2;
     // C2 keeps its step-1 offset from A, turned with the rod.
     const long double c2x = p.ac2 - p.ac4, c2y = p.bc2 - p.bc4;
 
@@ -128,6 +132,19 @@ bool energyStage(const ParamSet& p, ResultStore& R, int* faultStep)
         if (i > 1 &&
             !put(r[Q::e][i], (r[Q::psum][i - 1] + psum) * r[Q::dt][i] / 2 + r[Q::e][i - 1]))
             return false;
+
+        // What the frame feels of the links' inertia: written after every row the legacy
+        // files carry, so that nothing of theirs waits on these.
+        const long double fshx = -((fx1 + fx2) + fx3);
+        if (!put(r[Q::fshx][i], fshx)) return false;
+        const long double fshy = -((fy1 + fy2) + fy3);
+        if (!put(r[Q::fshy][i], fshy)) return false;
+        if (!put(r[Q::fsh][i], sqrtl(fshx * fshx + fshy * fshy))) return false;
+        // The rate of the links' moment of momentum about O, the slider's own turn being none.
+        const long double turn1 = (xc1 * fy1 - yc1 * fx1) + mi1;
+        const long double turn2 = (xc2 * fy2 - yc2 * fx2) + mi2;
+        const long double turn3 = r[Q::xc3][i] * fy3 - r[Q::yc3][i] * fx3;
+        if (!put(r[Q::msh][i], -((turn1 + turn2) + turn3))) return false;
     }
     if (faultStep) *faultStep = 0;
     return true;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "calc/Calculation.h"
+#include "calc/Counterweight.h"
 #include "calc/StageMath.h"
 
 using stage::kGravity;
@@ -17,7 +18,8 @@ bool equilibriumStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     const stage::Rows r(R);
-    const long double m1 = p.m1, m2 = p.m2;
+    // The crank weighs with its counterweight, if any.
+    const long double m1 = crankMass(p).m, m2 = p.m2;
     // Points never placed leave B on A: there is no rod to balance, and the stages before this
     // one take such a set without complaint, so this one leaves its rows alone as well.
     if (p.ac5 == p.ac4 && p.bc5 == p.bc4) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "calc/Calculation.h"
+#include "calc/Counterweight.h"
 #include "calc/StageMath.h"
 
 using stage::kGravity;
@@ -16,7 +17,8 @@ bool forceStage(const ParamSet& p, ResultStore& R, int* faultStep)
 {
     const int n = std::min<int32_t>(p.N, ResultStore::kSteps);
     const stage::Rows r(R);
-    const long double m1 = p.m1, m2 = p.m2, m3 = p.m3;
+    // The crank weighs with its counterweight, if any.
+    const long double m1 = crankMass(p).m, m2 = p.m2, m3 = p.m3;
 
     for (int i = 1; i <= n; ++i) {
         if (R.stopRequested(i)) return false; // a newer run replaces this one

@@ -25,6 +25,7 @@ enum class Quantity : uint8_t {
     fbx, fby, gap69, gap70, fax, fay, ma, gap74, fox, foy, gap77, gap78,
     q, pq,
     fbxk, nb, faxk, foxk, mb, fbk, fak, fok,
+    fshx, fshy, fsh, msh,
     // clang-format on
 };
 
@@ -140,6 +141,10 @@ inline constexpr QuantityInfo kQuantities[] = {
     {Quantity::fbk, "fbk", "полная сила в шарнире B", "Н", Stage::Equilibrium, kInNoFile},
     {Quantity::fak, "fak", "полная сила в шарнире A", "Н", Stage::Equilibrium, kInNoFile},
     {Quantity::fok, "fok", "полная сила в опоре O", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::fshx, "fshx", "сотрясающая сила на стойку по x", "Н", Stage::Energy, kInNoFile},
+    {Quantity::fshy, "fshy", "сотрясающая сила на стойку по y", "Н", Stage::Energy, kInNoFile},
+    {Quantity::fsh, "fsh", "сотрясающая сила на стойку, модуль", "Н", Stage::Energy, kInNoFile},
+    {Quantity::msh, "msh", "сотрясающий момент на стойку относительно O", "Н·м", Stage::Energy, kInNoFile},
     // clang-format on
 };
 
@@ -183,6 +188,9 @@ inline constexpr QuantityNote kQuantityNotes[] = {
     {"fbx fax fox",
      "Прежняя строка: без реакции направляющей на ползун. Полные силы — fbxk, faxk, foxk по x "
      "и модули fbk, fak, fok."},
+    {"fshx fshy fsh msh",
+     "Сила −Σm·a и момент −Σ(r×m·a + I·α) относительно O по всем звеньям: то, что стойка "
+     "воспринимает в опоре O, на направляющей и от привода сверх весов и рабочей нагрузки."},
     // clang-format on
 };
 

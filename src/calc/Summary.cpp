@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/Balancing.h"
 #include "calc/Calculation.h"
 #include "params/RunSettings.h"
 
@@ -117,7 +118,8 @@ std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const Param
     f.meanPower = f.meanMoment * f.omegaMean;
     f.requiredInertia = f.energySwing / (f.delta * f.omegaMean * f.omegaMean);
     const long double xc1 = store(Q::xc1, 1), yc1 = store(Q::yc1, 1);
-    f.crankInertia = p.i1 + p.m1 * (xc1 * xc1 + yc1 * yc1);
+    const CrankMass crank = crankMass(p); // with its counterweight, as the stages take it
+    f.crankInertia = crank.i + crank.m * (xc1 * xc1 + yc1 * yc1);
     f.flywheelInertia = f.requiredInertia - f.crankInertia;
     return f;
 }
@@ -174,6 +176,15 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     s.jointO = figure(peakMagnitude(fs, fp, Q::fok, n));
     s.sideThrust = figure(peakMagnitude(fs, fp, Q::nb, n));
     s.crankMoment = figure(peakMagnitude(fs, fp, Q::mo, n));
+    if (!options.figuresOnly) {
+        ShakingFigures& sh = s.shaking = shakingFigures(fs, fp, n);
+        for (SummaryPoint* point : {&sh.force, &sh.moment})
+            *point = figure(*point);
+        if (sh.counterweight)
+            sh.counterweight->forceWithout = figure(sh.counterweight->forceWithout);
+        for (std::optional<SummaryPoint>* point : {&sh.primary, &sh.secondary, &sh.reciprocating})
+            if (*point) **point = figure(**point);
+    }
     s.flywheel = sizeFlywheel(fs, fp, n, options, &s.flywheelError);
     s.branchJump = checkBranchJump(p);
     s.accelerationGrowsPerStep = p.fidtt != 0;

@@ -51,6 +51,22 @@ struct FlywheelSizing {
     std::vector<long double> surplus;
 };
 
+// What the frame feels, and the counterweight that tames it (calc/Balancing.h).
+struct ShakingFigures {
+    SummaryPoint force;  // peak |F_sh|
+    SummaryPoint moment; // peak |M_sh| about O
+    struct Counterweight {
+        long double massRadius = 0; // m_cw·r_cw, kg·m
+        long double angle = 0;      // fi_cw, degrees from the crank pin
+        long double fraction = 0;   // of the reciprocating mass balanced; NaN without one
+        SummaryPoint forceWithout;  // peak |F_sh| had the crank no counterweight
+    };
+    std::optional<Counterweight> counterweight; // with m_cw not 0
+    // A centric mechanism's unbalanced forces as the textbook series writes them, and the exact
+    // inertia force of the reciprocating mass they approximate.
+    std::optional<SummaryPoint> primary, secondary, reciprocating;
+};
+
 // What the summary is asked for: the load's period in degrees and the coefficient δ.
 struct SummaryOptions {
     long double period = 360;
@@ -104,6 +120,7 @@ struct RunSummary {
     // results depend on the step.
     std::optional<BranchJump> branchJump;
     bool accelerationGrowsPerStep = false;
+    ShakingFigures shaking; // from the figures' run; left empty for figuresOnly
 };
 
 // The summary of steps 1..steps of `store`, run with `p`: the steps of the run on screen. steps

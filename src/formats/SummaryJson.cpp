@@ -68,6 +68,26 @@ Json basis(const FigureBasis& b)
     return out;
 }
 
+// The shaking figures: the two peaks always, the counterweight and a centric mechanism's
+// unbalanced forces where they apply.
+void shaking(Json& doc, const ShakingFigures& f)
+{
+    doc["shaking_force_peak"] = peak(f.force, "shaking_force_peak");
+    doc["shaking_moment_peak"] = peak(f.moment, "shaking_moment_peak");
+    if (f.counterweight) {
+        const std::string at = "counterweight.";
+        doc["counterweight"] =
+            Json{{"mass_radius", number(f.counterweight->massRadius, at + "mass_radius")},
+                 {"angle", number(f.counterweight->angle, at + "angle")},
+                 {"fraction", number(f.counterweight->fraction, at + "fraction")},
+                 {"shaking_force_peak_without",
+                  peak(f.counterweight->forceWithout, at + "shaking_force_peak_without")}};
+    }
+    if (f.primary) doc["primary_peak"] = peak(*f.primary, "primary_peak");
+    if (f.secondary) doc["secondary_peak"] = peak(*f.secondary, "secondary_peak");
+    if (f.reciprocating) doc["reciprocating_peak"] = peak(*f.reciprocating, "reciprocating_peak");
+}
+
 } // namespace
 
 std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
@@ -103,6 +123,7 @@ std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
              {"pressure_angle", peak(s.pressureAngle, "peaks.pressure_angle")},
              {"mo", peak(s.crankMoment, "peaks.mo")}};
     doc["moment_check"] = number(s.momentCheck, "moment_check");
+    shaking(doc, s.shaking);
     // Present only when they apply, so that the summary of an ordinary run keeps its keys.
     if (s.branchJump)
         doc["branch_jump"] =

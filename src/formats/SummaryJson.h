@@ -16,7 +16,10 @@
 //  "run_steps"), step, span (null for run_steps), steps, run_step, reused, step_adjusted, and
 //  period_run_fault: {step, angle} when the period run faulted} (what the peaks, the load's work
 //  and the flywheel were read from), "peaks": {fb, fa, fo, nb, stroke, slider_speed,
-//  slider_acceleration, pressure_angle, mo: {value, angle}}, "moment_check", "load_work" (with a
+//  slider_acceleration, pressure_angle, mo: {value, angle}}, "moment_check", "shaking_force_peak"
+//  and "shaking_moment_peak" ({value, angle}), "counterweight": {mass_radius, angle, fraction,
+//  shaking_force_peak_without} (with a counterweight), "primary_peak", "secondary_peak" and
+//  "reciprocating_peak" (a centric mechanism), "load_work" (with a
 //  load), "flywheel": {...} or null (its first_step and last_step are steps of the figures' run),
 //  and "flywheel_error" when it is null, and "stopped": {"stage", "step", "angle",
 //  "computed_steps", "requested_steps", "message"} when `stop` is given (a run that stopped

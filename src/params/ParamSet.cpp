@@ -27,6 +27,9 @@ void setDefaults(ParamSet& p)
     p.period = 360;
     p.delta = 0.05L;
     p.load = LoadTable{};
+    p.m_cw = 0;
+    p.r_cw = 0;
+    p.fi_cw = 180;
 }
 
 namespace {

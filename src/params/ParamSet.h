@@ -28,6 +28,9 @@ struct ParamSet {
     // read it, only the summary.
     long double delta = 0.05L;
     LoadTable load; // the working load on the slider; none by default
+    // The counterweight on the crank: a point mass m_cw at r_cw from O, turned fi_cw degrees
+    // from the crank pin A toward growing angles (180: opposite the pin). A mass of 0 is none.
+    long double m_cw = 0, r_cw = 0, fi_cw = 180;
 };
 
 // The angle constants in extended precision, for every stage and view that turns degrees into
@@ -45,6 +48,6 @@ inline long double deg(long double x)
 }
 
 // The defaults operation: writes mode, l1, l2, b, fi0, aux, fit0, fitt0, fidtt, m1..m3,
-// i1..i3, step and N, puts the period back to 360 and clears the load; leaves the coordinates,
-// phi0, psi0, cycles and curkey alone.
+// i1..i3, step and N, puts the period back to 360, clears the load and takes the counterweight
+// off (m_cw and r_cw 0, fi_cw 180); leaves the coordinates, phi0, psi0, cycles and curkey alone.
 void setDefaults(ParamSet& p);

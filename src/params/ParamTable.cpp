@@ -160,10 +160,13 @@ std::string paramValueFault(const ParamInfo& info, long double value)
 {
     if (info.asExtended == &ParamSet::delta && !(value > 0 && value < 1))
         return "delta: коэффициент неравномерности δ должен лежать между 0 и 1";
-    if (info.group != ParamGroup::Mass || !(value < 0)) return {};
+    // The counterweight's angle may turn it any way round.
+    if (info.group != ParamGroup::Mass || info.asExtended == &ParamSet::fi_cw || !(value < 0))
+        return {};
     std::string name = info.key;
     for (char& c : name)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (info.asExtended == &ParamSet::r_cw) return name + ": радиус не может быть отрицательным";
     return name[0] == 'M' ? name + ": масса не может быть отрицательной"
                           : name + ": момент инерции не может быть отрицательным";
 }

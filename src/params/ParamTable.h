@@ -82,6 +82,9 @@ inline constexpr ParamInfo kParams[] = {
     {"i3",    "I3=",    "кг·м²",   ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::i3,     kInReport | kInProject, 13},
     {"aux",   "",       "",        ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::aux,    kInReport | kInProject,  4},
     {"delta", "",       "",        ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::delta,  kInProject,             -1},
+    {"m_cw",  "Mпв=",   "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m_cw,   kInProject,             -1},
+    {"r_cw",  "Rпв=",   "м",       ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::r_cw,   kInProject,             -1},
+    {"fi_cw", "Fiпв=",  "°",       ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::fi_cw,  kInProject,             -1},
     {"step",  "",       "°",       ParamKind::Step,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"cycles","",       "",        ParamKind::Cycles,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"mode",  "",       "°",       ParamKind::Mode,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
@@ -135,6 +138,10 @@ inline constexpr ParamNote kParamNotes[] = {
     {"i1 i2", "Момент инерции относительно центра масс звена (C1 кривошипа, C2 шатуна), а не "
               "относительно шарнира."},
     {"i3 aux", "Не входит ни в один результат: значение лишь записывается в отчёт и проект."},
+    {"m_cw r_cw fi_cw",
+     "Противовес на кривошипе: точечная масса Mпв на расстоянии Rпв от O, повёрнутая на угол "
+     "Fiпв от пальца кривошипа A в сторону роста угла (180° — напротив пальца). Входит в массу, "
+     "центр масс и момент инерции кривошипа; при Mпв = 0 противовеса нет."},
 };
 
 // The notes of a parameter in kParamNotes order, joined by a space; "" when none covers it.
@@ -181,8 +188,9 @@ std::string paramLabelText(const ParamSet& p, int row, char decimal);
 
 // Why `value` is refused for the parameter, or "" when it is allowed: a mass or a moment of
 // inertia (the group Mass) below zero is refused, naming it ("M1: масса не может быть
-// отрицательной", "I1: момент инерции не может быть отрицательным"); zero passes; δ must lie
-// strictly between 0 and 1. Every reader
+// отрицательной", "I1: момент инерции не может быть отрицательным"), and so is the
+// counterweight's radius ("R_CW: радиус не может быть отрицательным"), while its angle may be any;
+// zero passes; δ must lie strictly between 0 and 1. Every reader
 // of a parameter's value (the entry, the batch, the report, the project file) asks it.
 std::string paramValueFault(const ParamInfo& info, long double value);
 

@@ -100,6 +100,27 @@ void flywheelLines(Lines& lines, const RunSummary& s)
                    "метод даёт приближённый результат");
 }
 
+void shakingLines(Lines& lines, const ShakingFigures& f)
+{
+    lines.heading("Уравновешенность (силы на стойку)");
+    lines.peak("Наибольшая сотрясающая сила |F_sh|, Н", f.force);
+    lines.peak("Наибольший сотрясающий момент |M_sh| относительно O, Н·м", f.moment);
+    if (f.counterweight) {
+        lines.figure("Противовес Mпв·Rпв, кг·м", f.counterweight->massRadius);
+        lines.figure("Угол противовеса от пальца кривошипа, °", f.counterweight->angle);
+        if (!std::isnan(f.counterweight->fraction))
+            lines.figure("Доля уравновешенных возвратно-движущихся масс c",
+                         f.counterweight->fraction);
+        lines.peak("Наибольшая сотрясающая сила без противовеса, Н", f.counterweight->forceWithout);
+    }
+    if (f.primary && f.secondary && f.reciprocating) {
+        lines.note("Центральный механизм: неуравновешенные силы возвратно-движущихся масс");
+        lines.peak("Первичная сила m·ω²·r·cos θ, наибольшая, Н", *f.primary);
+        lines.peak("Вторичная сила m·ω²·r·cos 2θ / n, наибольшая, Н", *f.secondary);
+        lines.peak("Точная сила инерции m·|ÿ_B|, наибольшая, Н", *f.reciprocating);
+    }
+}
+
 } // namespace
 
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
@@ -128,6 +149,7 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
     lines.note(momentCheckText(s.momentCheck, decimal));
     if (s.loadWork) lines.figure("Работа нагрузки за период, Дж", *s.loadWork);
 
+    shakingLines(lines, s.shaking);
     flywheelLines(lines, s);
 
     lines.heading("Экстремумы");

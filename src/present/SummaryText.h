@@ -37,6 +37,7 @@ std::string figureBasisText(const RunSummary& s, char decimal);
 
 // The lines of a summary, in order: "Предупреждения" when the run has any (a branch jump in mode
 // 720, a growing acceleration), "Пиковые значения" (first the line of figureBasisText),
-// "Маховик" (its figures or why there is none, and its warnings), then "Экстремумы" (first the
+// "Уравновешенность (силы на стойку)" (the shaking figures), "Маховик" (its figures or why
+// there is none, and its warnings), then "Экстремумы" (first the
 // step of the run on screen) with a minimum and a maximum line per quantity.
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal);

@@ -196,7 +196,8 @@ TEST(SpreadsheetCsv, QuotedHeadingsAndNoStepsGiveTheHeaderRowAlone)
     EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF"
                                   "Шаг,fi,\"a, b\",\"say \"\"x\"\"\",dt,"))
         << bytes.substr(0, 60);
-    EXPECT_TRUE(bytes.ends_with(",fbk,fak,fok\r\n"));
+    const QuantityInfo& last = kQuantities[std::size(kQuantities) - 1];
+    EXPECT_TRUE(bytes.ends_with("," + std::string(last.name) + "\r\n"));
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1);
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the application object, its title, the parameter set and result store, and the
 // windows, created in the order main window, Mo/E chart, quantity chart, About, summary, flywheel
-// chart; main owns them and hands the main window the others. A single argument is a project file
+// chart; main owns them and hands the main window the others; the variants and the balancing
+// commands with the shaking force's hodograph come after it. A single argument is a project file
 // to open.
 #include <QApplication>
 #include <QFile>
@@ -15,14 +16,17 @@
 #include <memory>
 
 #include "app/qt/AboutWindow.h"
+#include "app/qt/CursorDocks.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "app/qt/ToolkitTranslation.h"
+#include "app/qt/controllers/BalanceCommands.h"
 #include "app/qt/controllers/VariantsController.h"
 #include "base/BuildInfo.h"
 #include "base/LicenceNotice.h"
 #include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
+#include "platform/Command.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/UiLook.h"
 #include "platform/qt/WindowLayout.h"
@@ -30,10 +34,12 @@
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
+#include "present/qt/ShakingChartWindow.h"
 #include "present/qt/SummaryWindow.h"
 #include "present/qt/VariantsWindow.h"
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace {
 
@@ -129,6 +135,23 @@ int main(int argc, char** argv)
                      &VariantsController::followResults);
     QObject::connect(&mainWindow, &MainWindow::variantOffered, &variants,
                      &VariantsController::keepOffered);
+    ShakingChartWindow shakingChart(store, platform);
+    shakingChart.setAttribute(Qt::WA_QuitOnClose, false);
+    BalanceCommands balance(platform, params, store, mainWindow.parameterPanel(),
+                            mainWindow.numbers(), &shakingChart);
+    balance.addMenuItems(mainWindow.menuBar()->findChild<QMenu*>("operationsMenu"),
+                         mainWindow.menuBar()->findChild<QMenu*>("viewMenu"));
+    QObject::connect(&mainWindow, &MainWindow::resultsStaleChanged, &shakingChart,
+                     &ShakingChartWindow::setResultsStale);
+    QObject::connect(&mainWindow, &MainWindow::resultsReplaced, &shakingChart, [&] {
+        if (shakingChart.isVisible()) runCommand(platform, [&] { shakingChart.fill(); });
+    });
+    if (auto* docks = mainWindow.findChild<CursorDocks*>()) {
+        docks->cursor().subscribe([chart = QPointer<ShakingChartWindow>(&shakingChart)](int step) {
+            if (chart) chart->showStep(step);
+        });
+        shakingChart.showStep(docks->cursor().step());
+    }
 
     // The size and the splitters' shares the user left last time.
     restoreKeptWindowLayout(mainWindow, platform);

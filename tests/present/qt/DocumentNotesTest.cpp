@@ -52,7 +52,7 @@ TEST(DocumentNotes, InputsCarryUnitsAndTheCataloguesNotes)
             const char* key; // a key the note covers
         } notes[] = {
             {"Fi0: ", "fi0"},   {"+Fitt: ", "fidtt"},          {"M1, M2, M3: ", "m1"},
-            {"I1, I2: ", "i1"}, {"I3, Резерв отчёта: ", "i3"},
+            {"I1, I2: ", "i1"}, {"I3, Резерв отчёта: ", "i3"}, {"Mпв, Rпв, Fiпв: ", "m_cw"},
         };
         int found = 0;
         for (const ParamNote& note : kParamNotes)
