@@ -28,7 +28,8 @@ const SectionCase kExpected[] = {
     {"bc5", ParamSection::Points},   {"m1", ParamSection::Masses},
     {"m2", ParamSection::Masses},    {"m3", ParamSection::Masses},
     {"i1", ParamSection::Masses},    {"i2", ParamSection::Masses},
-    {"i3", ParamSection::Masses},
+    {"i3", ParamSection::Masses},    {"m_cw", ParamSection::Masses},
+    {"r_cw", ParamSection::Masses},  {"fi_cw", ParamSection::Masses},
 };
 
 TEST(ParamSections, EachParameterWithABoxFallsInItsSection)
