@@ -3,6 +3,7 @@
 #include "app/BatchOutputs.h"
 #include "app/BatchParams.h"
 #include "app/BatchSweep.h"
+#include "app/BatchSynthesis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -239,6 +240,16 @@ const BatchOption kOptions[] = {
                                         throw BadInput{"--from-report " + quoteText(path) + ": " +
                                                        e.what()};
                                     }
+                                }});
+     }},
+    {"--synthesise", "H=..,K=..[,lambda=..|,pressure=..]",
+     "set l1, l2 and b from the stroke H, the time ratio K\n"
+     "                      and the ratio l1/l2 (kept when neither is given) or the largest\n"
+     "                      pressure angle in degrees, in order with --set; places the points",
+     [](BatchJob& job, const std::string& text) {
+         job.autofill = true;
+         job.actions.push_back({kOptionPhase, [text, notes = job.notes](ParamSet& p) {
+                                    notes->push_back(applySynthesisOption(p, text));
                                 }});
      }},
     {"--decimal-separator", "C",
