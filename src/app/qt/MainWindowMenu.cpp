@@ -6,6 +6,7 @@
 
 #include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/SynthesisWindow.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
@@ -109,6 +110,8 @@ void MainWindow::buildMenu()
                          [this] { showLoadEditor(); });
     sweepAction = addItem(this, operationsMenu, "sweepAction",
                           QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
+    addItem(this, operationsMenu, "synthesisAction", QStringLiteral("Синтез механизма…"), {},
+            [this, params] { showSynthesisWindow(this, P, *params, numbers_); });
     autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
     autoRecalcAction->setObjectName("autoRecalcAction");
     autoRecalcAction->setCheckable(true);

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/qt/LoadEditor.h"
+#include "app/qt/SynthesisWindow.h"
 #include "app/qt/MainWindow.h"
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
@@ -99,6 +100,11 @@ const WindowCase kWindows[] = {
          LoadEditor* editor = s.loadEditor();
          editor->choosePreset(LoadPreset::IndicatorDiagram);
          return editor;
+     }},
+    {"synthesis",
+     [](Windows& s) -> QWidget* {
+         s.main = std::make_unique<MainWindow>(s.platform, s.params, s.mainStore);
+         return showSynthesisWindow(s.main.get(), s.params, s.main->parameterPanel(), s.numbers);
      }},
     {"summary",
      [](Windows& s) {
