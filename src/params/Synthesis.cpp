@@ -126,13 +126,12 @@ SynthesisOutcome synthesise(const SynthesisRequest& r, char decimal)
     const long double best = leastPressureRatio(theta);
     if (pressureSine(best, theta) > limit) {
         const long double angle = deg(std::asin(pressureSine(best, theta)));
-        return refuse("При K = " + text(r.timeRatio) +
-                          " наибольший угол давления не может быть "
-                          "меньше " +
-                          text(angle) +
-                          "° ни при каком ходе H: допустимый угол нужно "
-                          "увеличить до " +
-                          text(angle) + "° или уменьшить K",
+        // Four decimals, each rounded the way that keeps its sentence true.
+        const long double below = std::floor(angle * 1e4L) / 1e4L;
+        const long double above = std::ceil(angle * 1e4L) / 1e4L;
+        return refuse("При K = " + text(r.timeRatio) + " наибольший угол давления не бывает " +
+                          "меньше " + text(below) + "° ни при каком ходе H: допустимый угол " +
+                          "нужно увеличить хотя бы до " + text(above) + "° или уменьшить K",
                       "pressure", angle);
     }
     // Above the best λ the angle grows with λ while the rod shortens (H / l2 grows with λ): the
@@ -150,7 +149,14 @@ SynthesisOutcome synthesise(const SynthesisRequest& r, char decimal)
 
 std::string designText(const SynthesisDesign& d, char decimal)
 {
-    const auto n = [decimal](long double x) { return FormatGeneral(x, decimal); };
+    // Six significant digits: a designer reads the design, the parameters keep every digit.
+    const auto n = [decimal](long double x) {
+        if (x != 0 && std::isfinite(x)) {
+            const long double scale = std::pow(10.0L, 5 - std::floor(std::log10(std::fabs(x))));
+            x = std::round(x * scale) / scale;
+        }
+        return FormatGeneral(x, decimal);
+    };
     const auto len = [&n](long double x) { return n(static_cast<double>(x)); };
     return "L1 = " + len(d.l1) + " м, L2 = " + len(d.l2) + " м, B = " + len(d.b) +
            " м; θ = " + n(d.theta) + "°, λ = " + n(d.rodRatio) + ", наибольший угол давления " +

@@ -55,9 +55,9 @@ SynthesisOutcome synthesise(const SynthesisRequest& request, char decimal);
 // min over λ of arcsin(λ + (1 − λ²) sin θ / √(2(1 − cos θ) + 2λ²(1 + cos θ))); 0 for K = 1.
 long double leastPressureAngle(long double timeRatio);
 
-// The design in one line for the window: "L1 = 0,05 м, L2 = 0,2 м, B = 0,03 м; θ = 16,36°,
-// λ = 0,25, наибольший угол давления 40°", numbers FormatGeneral with `decimal`, the lengths as
-// doubles (as they are stored).
+// The design in one line for the window: "L1 = 0,05 м, L2 = 0,2 м, B = 0,03 м; θ = 16,3636°,
+// λ = 0,25, наибольший угол давления 40°", each number rounded to six significant digits and
+// written FormatGeneral with `decimal`.
 std::string designText(const SynthesisDesign& design, char decimal);
 
 // Stores the design's l1, l2 and b into p (rounded to double, as the entry stores them).

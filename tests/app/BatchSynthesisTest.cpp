@@ -67,7 +67,7 @@ struct Refused {
 
 // clang-format off
 const Refused kRefused[] = {
-    {"angle_unreachable", "H=0.2,K=2,pressure=60",            "не может быть меньше 78.78"},
+    {"angle_unreachable", "H=0.2,K=2,pressure=60",            "не бывает меньше 78.7889° ни при каком ходе H: допустимый угол нужно увеличить хотя бы до 78.789°"},
     {"ratio_too_large",   "H=0.2,K=3.5,lambda=0.4",           "K должно быть меньше 3"},
     {"crank_too_short",   "H=0.2,K=2,lambda=0.3",             "больше tg²(θ/2) = 0.333333333333333"},
     {"no_ratio",          "H=0.2",                            "H and K are required"},

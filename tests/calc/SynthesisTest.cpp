@@ -189,3 +189,31 @@ INSTANTIATE_TEST_SUITE_P(Table, SynthesisRefuses, testing::ValuesIn(kInfeasible)
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+// The design as the window shows it: six significant digits, the window's separator.
+TEST(SynthesisDesignText, SixDigitsWithTheSeparator)
+{
+    const struct {
+        SynthesisDesign design;
+        char decimal;
+        const char* text;
+    } cases[] = {
+        {{0.7L, 1.75L, 0, 0, 0.4L, 23.578178478201L},
+         '.',
+         "L1 = 0.7 м, L2 = 1.75 м, B = 0 м; θ = 0°, λ = 0.4, наибольший угол давления 23.5782°"},
+        {{0.0532710123L, 0.21308405L, 0.0312345678L, 16.363636363L, 0.25L, 40},
+         ',',
+         "L1 = 0,053271 м, L2 = 0,213084 м, B = 0,0312346 м; θ = 16,3636°, λ = 0,25, "
+         "наибольший угол давления 40°"},
+        {{123.4565L, 987654.4L, 1e-9L, 30, 0.99999949L, 89.99999L},
+         '.',
+         "L1 = 123.457 м, L2 = 987654 м, B = 1E-9 м; θ = 30°, λ = 0.999999, наибольший угол "
+         "давления 90°"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(designText(c.design, c.decimal), c.text);
+}
+
+} // namespace
