@@ -84,6 +84,7 @@ SynthesisWindow::SynthesisWindow(ParamSet& params, ParameterPanel& panel,
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     update();
+    strokeEdit->setFocus(); // the stroke is typed first
     resize(620, 320);
     fitToScreenWhenShown(this);
 }

@@ -18,6 +18,7 @@
 #include "params/ParamTable.h"
 #include "platform/Command.h"
 #include "platform/qt/WindowFit.h"
+#include "present/SummaryText.h"
 
 namespace {
 
@@ -66,6 +67,8 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     figureBox_->setObjectName("optimiseFigure");
     for (const KeyFigure& f : optimiseFigures())
         figureBox_->addItem(text(std::string(f.caption) + ", " + f.unit), QString(f.key));
+    // The flywheel is what a designer most often wants smaller.
+    figureBox_->setCurrentIndex(figureBox_->findData(QStringLiteral("flywheel")));
     evalsBox_ = new QSpinBox(body);
     evalsBox_->setObjectName("optimiseMaxEvals");
     evalsBox_->setRange(10, 100000);
@@ -301,7 +304,7 @@ void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& pl
     const auto figures = optimiseFigures();
     const auto value = [this](const SweepPoint& p, size_t f) {
         return p.ok && f < p.figures.size() && p.figures[f]
-                   ? text(FormatGeneral(*p.figures[f], numbers.decimal))
+                   ? text(summaryFigure(*p.figures[f], numbers.decimal))
                    : QStringLiteral("—");
     };
     for (size_t i = 0; i < plan.variables.size(); ++i) {

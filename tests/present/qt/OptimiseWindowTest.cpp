@@ -14,6 +14,7 @@
 
 #include "params/Autofill.h"
 #include "params/ParamTable.h"
+#include "present/SummaryText.h"
 #include "present/qt/OptimiseWindow.h"
 #include "support/FakePlatform.h"
 
@@ -86,12 +87,16 @@ TEST(OptimiseWindow, FindsTheOptimumAndComparesBeforeAndAfter)
     const auto* table = w.findChild<QTableWidget*>("optimiseComparison");
     ASSERT_EQ(table->rowCount(), 1 + static_cast<int>(optimiseFigures().size()));
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("0,05"));
+    // The stroke √((l1+l2)² − b²) − √((l2−l1)² − b²) before (b = 0.05) and after, as the
+    // summary writes figures.
     const int stroke = 1 + figureRow("stroke");
-    const auto number = [&](int column) {
-        return ParseRealAnySeparator(table->item(stroke, column)->text().toStdString());
+    const auto strokeAt = [](long double at) {
+        return QString::fromStdString(
+            summaryFigure(std::sqrt(0.25L - at * at) - std::sqrt(0.09L - at * at), ','));
     };
-    EXPECT_NEAR(number(1), *sliderStroke(params), 1e-12L);
-    EXPECT_NEAR(number(2), std::sqrt(0.25L - b * b) - std::sqrt(0.09L - b * b), 1e-6L);
+    EXPECT_EQ(table->item(stroke, 1)->text(), strokeAt(0.05L));
+    EXPECT_EQ(table->item(stroke, 2)->text(), strokeAt(b));
+    EXPECT_EQ(table->item(stroke, 0)->text(), QStringLiteral("ход ползуна"));
 
     std::vector<std::pair<ParamSet, QString>> kept;
     QObject::connect(&w, &OptimiseWindow::keepAsVariant,
