@@ -220,7 +220,9 @@ const BatchOption kOptions[] = {
      }},
     {"--sweep-autofill", nullptr, "place the points afresh for every value of the sweep",
      [](BatchJob& job, const std::string&) { job.sweepAutofill = true; }},
-    {"--jobs", "N", "run a sweep on N threads (default: every core); the rows keep their order",
+    {"--jobs", "N",
+     "run a sweep on N threads (default: every core); the rows keep their order;\n"
+     "                      with --optimise, the restarts of its global phase",
      [](BatchJob& job, const std::string& text) {
          try {
              job.jobs = parseJobsOption(text);
@@ -248,9 +250,10 @@ const BatchOption kOptions[] = {
                                 }});
      }},
     {"--synthesise", "H=..,K=..[,lambda=..|,pressure=..]",
-     "set l1, l2 and b from the stroke H, the time ratio K\n"
-     "                      and the ratio l1/l2 (kept when neither is given) or the largest\n"
-     "                      pressure angle in degrees, in order with --set; places the points",
+     "l1, l2, b from:\n"
+     "                      the stroke H, the time ratio K and the ratio l1/l2 (kept when\n"
+     "                      neither is given) or the largest pressure angle in degrees; in\n"
+     "                      order with --set; places the points",
      [](BatchJob& job, const std::string& text) {
          job.autofill = true;
          job.actions.push_back({kOptionPhase, [text, notes = job.notes](ParamSet& p) {
@@ -271,8 +274,9 @@ const BatchOption kOptions[] = {
          job.optimisePlan.variables.push_back(parseVaryOption(text));
      }},
     {"--constraint", "FIGURE<=V|FIGURE>=V|FIGURE=V[:TOL]",
-     "a key figure's bound for --optimise\n"
-     "                      (an equality holds within TOL, default 1e-9 of max(1, |V|))",
+     "a bound:\n"
+     "                      a key figure's bound for --optimise (an equality holds within TOL,\n"
+     "                      by default 1e-9 of max(1, |V|))",
      [](BatchJob& job, const std::string& text) {
          job.optimisePlan.constraints.push_back(parseConstraintOption(text));
      }},
