@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Batch.h"
+#include "app/BatchOptimise.h"
 #include "app/BatchOutputs.h"
 #include "app/BatchParams.h"
 #include "app/BatchSweep.h"
+#include "app/BatchSynthesis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +99,10 @@ struct BatchJob {
     bool sweepAutofill = false;
     int jobs = 0;          // threads of a sweep; 0 for every core
     bool progress = false; // a sweep's progress on standard error, wherever it goes
+    // A search for the best design from the parameters every other option set.
+    bool optimise = false;
+    OptimisePlan optimisePlan;
+    std::optional<std::string> history; // its history as CSV
     bool help = false;
     bool version = false;
     // Notes the parameter actions leave for standard error (keys a project held that were
@@ -237,7 +243,9 @@ const BatchOption kOptions[] = {
      }},
     {"--sweep-autofill", nullptr, "place the points afresh for every value of the sweep",
      [](BatchJob& job, const std::string&) { job.sweepAutofill = true; }},
-    {"--jobs", "N", "run a sweep on N threads (default: every core); the rows keep their order",
+    {"--jobs", "N",
+     "run a sweep on N threads (default: every core); the rows keep their order;\n"
+     "                      with --optimise, the restarts of its global phase",
      [](BatchJob& job, const std::string& text) {
          try {
              job.jobs = parseJobsOption(text);
@@ -264,6 +272,43 @@ const BatchOption kOptions[] = {
                                     }
                                 }});
      }},
+    {"--synthesise", "H=..,K=..[,lambda=..|,pressure=..]",
+     "l1, l2, b from:\n"
+     "                      the stroke H, the time ratio K and the ratio l1/l2 (kept when\n"
+     "                      neither is given) or the largest pressure angle in degrees; in\n"
+     "                      order with --set; places the points",
+     [](BatchJob& job, const std::string& text) {
+         job.autofill = true;
+         job.actions.push_back({kOptionPhase, [text, notes = job.notes](ParamSet& p) {
+                                    notes->push_back(applySynthesisOption(p, text));
+                                }});
+     }},
+    {"--optimise", "FIGURE",
+     "search the --vary ranges for the design with the best key FIGURE (md pmean\n"
+     "                      flywheel fa fo fb mo stroke speed acceleration nb pressure) under\n"
+     "                      every --constraint, the crank turning fully; writes --save-project\n"
+     "                      and --history alone",
+     [](BatchJob& job, const std::string& text) {
+         job.optimise = true;
+         job.optimisePlan.figure = text;
+     }},
+    {"--vary", "KEY=LO:HI", "a parameter --optimise varies, between LO and HI",
+     [](BatchJob& job, const std::string& text) {
+         job.optimisePlan.variables.push_back(parseVaryOption(text));
+     }},
+    {"--constraint", "FIGURE<=V|FIGURE>=V|FIGURE=V[:TOL]",
+     "a bound:\n"
+     "                      a key figure's bound for --optimise (an equality holds within TOL,\n"
+     "                      by default 1e-9 of max(1, |V|))",
+     [](BatchJob& job, const std::string& text) {
+         job.optimisePlan.constraints.push_back(parseConstraintOption(text));
+     }},
+    {"--max-evals", "N", "the runs --optimise may make in all (default 500)",
+     [](BatchJob& job, const std::string& text) {
+         job.optimisePlan.maxEvaluations = parseMaxEvalsOption(text);
+     }},
+    {"--history", "FILE|-", "write every run of --optimise as CSV",
+     [](BatchJob& job, const std::string& path) { job.history = path; }},
     {"--decimal-separator", "C",
      "separator of reports, listings, animation file: . or , (default: the locale's)",
      [](BatchJob& job, const std::string& text) { job.separator = separatorOption(text); }},
@@ -316,7 +361,8 @@ std::string usage()
          "and those written in place before it are new; 3 a stage failed (its message and\n"
          "where the run stopped on standard error; the outputs hold only the steps computed\n"
          "before the first fault), or the autofill\n"
-         "failed (its message on standard error, nothing calculated or written). A sweep\n"
+         "failed (its message on standard error, nothing calculated or written), or\n"
+         "--optimise found no design that meets its constraints. A sweep\n"
          "ends 0 when its rows are written, failed variants among them. A process\n"
          "killed while the temporary files are renamed leaves some outputs new and the others\n"
          "old; one killed earlier leaves every file as it was (SIGINT, SIGTERM and SIGHUP also\n"
@@ -349,7 +395,8 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         option->take(job, value);
     }
     const std::optional<std::string>* outputs[] = {
-        &job.csv, &job.kinetic, &job.report, &job.listing, &job.project, &job.summary, &job.pdf};
+        &job.csv,     &job.kinetic, &job.report, &job.listing,
+        &job.project, &job.summary, &job.pdf,    &job.history};
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
@@ -358,9 +405,18 @@ BatchJob parseArgs(const std::vector<std::string>& args)
         if (!job.summary) throw BadInput{"--sweep needs --summary for its rows"};
         if (job.csv || job.kinetic || job.report || job.listing || job.project)
             throw BadInput{"--sweep writes --summary alone"};
-    } else if (job.sweepAutofill || job.jobs || job.progress) {
-        throw BadInput{"--sweep-autofill, --jobs and --progress need --sweep"};
+    } else if (job.sweepAutofill || job.progress || (job.jobs && !job.optimise)) {
+        throw BadInput{"--sweep-autofill, --jobs and --progress need --sweep (--jobs also goes "
+                       "with --optimise)"};
     }
+    const OptimisePlan& plan = job.optimisePlan;
+    if (!job.optimise && (job.history || !plan.variables.empty() || !plan.constraints.empty() ||
+                          plan.maxEvaluations != OptimisePlan{}.maxEvaluations))
+        throw BadInput{"--vary, --constraint, --max-evals and --history need --optimise"};
+    if (job.optimise && (job.sweep || job.csv || job.kinetic || job.report || job.listing ||
+                         job.summary || job.pdf))
+        throw BadInput{"--optimise writes --save-project and --history alone"};
+    job.optimisePlan.jobs = job.jobs;
     return job;
 }
 
@@ -505,6 +561,11 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         p = withCounterweight(p, *choice);
     }
+    if (job.optimise)
+        return runBatchOptimise(job.optimisePlan, p,
+                                {job.project, job.history,
+                                 Project{p, *job.variants, *job.charts, *job.comment}},
+                                out, err);
     if (job.sweep) {
         const bool report = job.progress || errIsTerminal;
         return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err,

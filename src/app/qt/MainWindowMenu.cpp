@@ -6,13 +6,16 @@
 
 #include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/MainWindow.h"
+#include "app/qt/SynthesisWindow.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
 #include "platform/Command.h"
 #include "platform/qt/Mnemonics.h"
 #include "platform/qt/ProgressIndicator.h"
+#include "platform/qt/ScreenFit.h"
 #include "present/qt/AnimationPanel.h"
+#include "present/qt/OptimiseWindow.h"
 #include "present/qt/ResultsPanel.h"
 
 namespace {
@@ -109,6 +112,17 @@ void MainWindow::buildMenu()
                          [this] { showLoadEditor(); });
     sweepAction = addItem(this, operationsMenu, "sweepAction",
                           QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
+    addItem(this, operationsMenu, "synthesisAction", QStringLiteral("Синтез механизма…"), {},
+            [this, params] { showSynthesisWindow(this, P, *params, numbers_); });
+    addItem(this, operationsMenu, "optimiseAction", QStringLiteral("Оптимизация…"), {}, [this] {
+        auto* window = findChild<OptimiseWindow*>("optimiseWindow");
+        if (!window) {
+            window = new OptimiseWindow(P, platform, numbers_, this);
+            connect(window, &OptimiseWindow::keepAsVariant, this, &MainWindow::variantOffered);
+        }
+        window->show();
+        bringToFront(window);
+    });
     autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
     autoRecalcAction->setObjectName("autoRecalcAction");
     autoRecalcAction->setCheckable(true);

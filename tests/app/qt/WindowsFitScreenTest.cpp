@@ -14,6 +14,8 @@
 #include <memory>
 
 #include "app/qt/LoadEditor.h"
+#include "app/qt/SynthesisWindow.h"
+#include "present/qt/OptimiseWindow.h"
 #include "app/qt/MainWindow.h"
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
@@ -99,6 +101,17 @@ const WindowCase kWindows[] = {
          LoadEditor* editor = s.loadEditor();
          editor->choosePreset(LoadPreset::IndicatorDiagram);
          return editor;
+     }},
+    {"synthesis",
+     [](Windows& s) -> QWidget* {
+         s.main = std::make_unique<MainWindow>(s.platform, s.params, s.mainStore);
+         return showSynthesisWindow(s.main.get(), s.params, s.main->parameterPanel(), s.numbers);
+     }},
+    {"optimisation",
+     [](Windows& s) {
+         s.own = std::make_unique<OptimiseWindow>(s.params, s.platform, s.numbers);
+         s.own->show();
+         return s.own.get();
      }},
     {"summary",
      [](Windows& s) {
