@@ -90,8 +90,10 @@ struct BatchJob {
     // Separator of reports and listings, '\0' for the locale's.
     char separator = '\0';
     bool autofill = false;
-    // A sweep of one key from the parameters every other option set, its rows to --summary.
-    std::optional<SweepPlan> sweep;
+    // A sweep of one key or more from the parameters every other option set, its rows to
+    // --summary, or only the rows of a shard of it.
+    SweepGrid sweep;
+    std::optional<SweepShard> shard;
     bool sweepAutofill = false;
     int jobs = 0;          // threads of a sweep; 0 for every core
     bool progress = false; // a sweep's progress on standard error, wherever it goes
@@ -201,13 +203,17 @@ const BatchOption kOptions[] = {
      "vary KEY (or loadscale,\n"
      "                      the load's factor) over COUNT values from FROM to TO (at most 1000),\n"
      "                      writing to --summary one row per value instead of the JSON: the\n"
-     "                      value, ok or why the variant failed, and every key figure. Each\n"
+     "                      value, ok or why the variant failed, and every key figure.\n"
+     "                      Repeated, it sweeps every combination of the values (at most\n"
+     "                      1000000 rows), the last --sweep varying fastest and the first\n"
+     "                      slowest; each row then starts with its index, from 0, and the\n"
+     "                      values of the keys in the order given. Each\n"
      "                      value is a whole run: about 40 microseconds of processor time per\n"
      "                      cycle on a current PC, so 1000 values of 3749 cycles take some\n"
      "                      150 s of processor time, shared among the --jobs threads",
      [](BatchJob& job, const std::string& text) {
          try {
-             job.sweep = parseSweepOption(text);
+             job.sweep.axes.push_back(parseSweepOption(text));
          } catch (const SweepOptionError& e) {
              throw BadInput{e.message};
          }
@@ -218,6 +224,17 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& text) {
          try {
              job.jobs = parseJobsOption(text);
+         } catch (const SweepOptionError& e) {
+             throw BadInput{e.message};
+         }
+     }},
+    {"--shard", "K/N",
+     "write only the sweep's rows whose index is K mod N (0 <= K < N), each\n"
+     "                      starting with its index: the shards' outputs concatenated and\n"
+     "                      sorted by index (sort -g -u) are the whole sweep's, byte for byte",
+     [](BatchJob& job, const std::string& text) {
+         try {
+             job.shard = parseShardOption(text);
          } catch (const SweepOptionError& e) {
              throw BadInput{e.message};
          }
@@ -330,13 +347,13 @@ BatchJob parseArgs(const std::vector<std::string>& args)
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
-    if (job.sweep) {
-        job.sweep->autofill = job.sweepAutofill;
+    if (!job.sweep.axes.empty()) {
+        job.sweep.autofill = job.sweepAutofill;
         if (!job.summary) throw BadInput{"--sweep needs --summary for its rows"};
         if (job.csv || job.kinetic || job.report || job.listing || job.project)
             throw BadInput{"--sweep writes --summary alone"};
-    } else if (job.sweepAutofill || job.jobs || job.progress) {
-        throw BadInput{"--sweep-autofill, --jobs and --progress need --sweep"};
+    } else if (job.sweepAutofill || job.jobs || job.progress || job.shard) {
+        throw BadInput{"--sweep-autofill, --jobs, --progress and --shard need --sweep"};
     }
     return job;
 }
@@ -473,9 +490,10 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << autofillFaultText(p) << '\n';
         return kBatchStageFailed;
     }
-    if (job.sweep) {
+    if (!job.sweep.axes.empty()) {
         const bool report = job.progress || errIsTerminal;
-        return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err,
+        return runBatchSweep(job.sweep, job.shard.value_or(SweepShard{}), job.shard.has_value(),
+                             job.jobs, p, *job.summary, out, err,
                              report ? sweepProgressReport(err, errIsTerminal) : SweepProgress{});
     }
 
