@@ -109,6 +109,8 @@ void MainWindow::buildMenu()
                          [this] { showLoadEditor(); });
     sweepAction = addItem(this, operationsMenu, "sweepAction",
                           QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
+    addItem(this, operationsMenu, "sweepMapAction",
+            QStringLiteral("Исследование &двух параметров…"), {}, [this] { showSweepMap(); });
     autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
     autoRecalcAction->setObjectName("autoRecalcAction");
     autoRecalcAction->setCheckable(true);
