@@ -218,7 +218,7 @@ const BatchOption kOptions[] = {
              throw BadInput{e.message};
          }
      }},
-    {"--sweep-autofill", nullptr, "place the points afresh for every value of the sweep",
+    {"--sweep-autofill", nullptr, "place the points afresh for every value (every row) of the sweep",
      [](BatchJob& job, const std::string&) { job.sweepAutofill = true; }},
     {"--jobs", "N", "run a sweep on N threads (default: every core); the rows keep their order",
      [](BatchJob& job, const std::string& text) {
@@ -275,7 +275,8 @@ std::string usage()
         s << " [" << o.name;
         if (o.value) s << ' ' << o.value;
         s << ']';
-        if (std::string_view(o.name) == "--set") s << "...";
+        if (std::string_view(o.name) == "--set" || std::string_view(o.name) == "--sweep")
+            s << "...";
     }
     s << "\nRuns one calculation of the slider-crank mechanism without a window.\n"
          "Parameters start at the defaults with every point coordinate 0, or at a "
