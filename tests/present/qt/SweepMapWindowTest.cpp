@@ -235,6 +235,39 @@ TEST(SweepMapWindow, KeepsTheClickedCellAsAVariant)
     EXPECT_EQ(made.bc5, want.bc5);
 }
 
+// A cancel stops the workers and leaves no map, not even the one before, which the new sweep was
+// to replace; a window closed in the middle of a sweep waits for its workers.
+TEST(SweepMapWindow, ACancelLeavesNoMap)
+{
+    FakePlatform fake;
+    const NumberFormat numbers{','};
+    const ParamSet params = defaults();
+    SweepMapWindow w(params, fake, numbers);
+    setUp(w, {"l2", "20", "40", 2}, {"m2", "0", "1", 2}, true);
+    ASSERT_TRUE(runToEnd(w));
+    auto* view = w.findChild<HeatMapView*>("mapView");
+    ASSERT_EQ(view->grid().values.size(), 4u);
+
+    setUp(w, {"l2", "20", "40", 100}, {"m2", "0", "1", 100}, true);
+    QSignalSpy finished(&w, &SweepMapWindow::sweepFinished);
+    w.start();
+    ASSERT_TRUE(w.running());
+    EXPECT_TRUE(view->grid().values.empty());
+    QTest::mouseClick(w.findChild<QPushButton*>("mapCancel"), Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_FALSE(finished.front().front().toBool());
+    EXPECT_FALSE(w.running());
+    EXPECT_TRUE(w.rows().empty());
+    EXPECT_TRUE(view->grid().values.empty());
+    EXPECT_EQ(w.findChild<QLabel*>("mapStatus")->text(), QStringLiteral("Отменено"));
+
+    auto closing = std::make_unique<SweepMapWindow>(params, fake, numbers);
+    setUp(*closing, {"l2", "20", "40", 100}, {"m2", "0", "1", 100}, true);
+    closing->start();
+    ASSERT_TRUE(closing->running());
+    closing.reset(); // joins the workers, which stop after the rows in hand
+}
+
 TEST(SweepMapWindow, RefusesWhatCannotBeSwept)
 {
     const struct {
