@@ -231,7 +231,8 @@ const BatchOption kOptions[] = {
     {"--shard", "K/N",
      "write only the sweep's rows whose index is K mod N (0 <= K < N), each\n"
      "                      starting with its index: the shards' outputs concatenated and\n"
-     "                      sorted by index (sort -g -u) are the whole sweep's, byte for byte",
+     "                      sorted by index (LC_ALL=C sort -g -u) are the whole sweep's, byte\n"
+     "                      for byte",
      [](BatchJob& job, const std::string& text) {
          try {
              job.shard = parseShardOption(text);
