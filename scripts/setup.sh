@@ -6,7 +6,7 @@ PKGS=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-de
       libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core xvfb
       xauth locales qt6-translations-l10n xdotool util-linux desktop-file-utils appstream strace
       shared-mime-info poppler-utils libboost-dev libnlopt-cxx-dev qt6-l10n-tools
-      qt6-tools-dev)
+      qt6-tools-dev parallel slurm-wlm munge)
 # The fuzz harnesses (KINOVAR_FUZZ=1, scripts/fuzz.sh) need clang and its libFuzzer runtime.
 if [[ "${KINOVAR_FUZZ:-0}" == 1 ]]; then
   PKGS+=(clang libclang-rt-14-dev)

@@ -94,8 +94,10 @@ struct BatchJob {
     char separator = '\0';
     bool autofill = false;
     std::optional<long double> balance; // the fraction of --balance
-    // A sweep of one key from the parameters every other option set, its rows to --summary.
-    std::optional<SweepPlan> sweep;
+    // A sweep of one key or more from the parameters every other option set, its rows to
+    // --summary, or only the rows of a shard of it.
+    SweepGrid sweep;
+    std::optional<SweepShard> shard;
     bool sweepAutofill = false;
     int jobs = 0;          // threads of a sweep; 0 for every core
     bool progress = false; // a sweep's progress on standard error, wherever it goes
@@ -230,18 +232,22 @@ const BatchOption kOptions[] = {
      "vary KEY (or loadscale,\n"
      "                      the load's factor) over COUNT values from FROM to TO (at most 1000),\n"
      "                      writing to --summary one row per value instead of the JSON: the\n"
-     "                      value, ok or why the variant failed, and every key figure. Each\n"
+     "                      value, ok or why the variant failed, and every key figure.\n"
+     "                      Repeated, it sweeps every combination of the values (at most\n"
+     "                      1000000 rows), the last --sweep varying fastest and the first\n"
+     "                      slowest; each row then starts with its index, from 0, and the\n"
+     "                      values of the keys in the order given. Each\n"
      "                      value is a whole run: about 40 microseconds of processor time per\n"
      "                      cycle on a current PC, so 1000 values of 3749 cycles take some\n"
      "                      150 s of processor time, shared among the --jobs threads",
      [](BatchJob& job, const std::string& text) {
          try {
-             job.sweep = parseSweepOption(text);
+             job.sweep.axes.push_back(parseSweepOption(text));
          } catch (const SweepOptionError& e) {
              throw BadInput{e.message};
          }
      }},
-    {"--sweep-autofill", nullptr, "place the points afresh for every value of the sweep",
+    {"--sweep-autofill", nullptr, "place the points afresh for every value (every row) of the sweep",
      [](BatchJob& job, const std::string&) { job.sweepAutofill = true; }},
     {"--jobs", "N",
      "run a sweep on N threads (default: every core); the rows keep their order;\n"
@@ -249,6 +255,18 @@ const BatchOption kOptions[] = {
      [](BatchJob& job, const std::string& text) {
          try {
              job.jobs = parseJobsOption(text);
+         } catch (const SweepOptionError& e) {
+             throw BadInput{e.message};
+         }
+     }},
+    {"--shard", "K/N",
+     "write only the sweep's rows whose index is K mod N (0 <= K < N), each\n"
+     "                      starting with its index: the shards' outputs concatenated and\n"
+     "                      sorted by index (LC_ALL=C sort -g -u) are the whole sweep's, byte\n"
+     "                      for byte",
+     [](BatchJob& job, const std::string& text) {
+         try {
+             job.shard = parseShardOption(text);
          } catch (const SweepOptionError& e) {
              throw BadInput{e.message};
          }
@@ -326,7 +344,8 @@ std::string usage()
         s << " [" << o.name;
         if (o.value) s << ' ' << o.value;
         s << ']';
-        if (std::string_view(o.name) == "--set") s << "...";
+        if (std::string_view(o.name) == "--set" || std::string_view(o.name) == "--sweep")
+            s << "...";
     }
     s << "\nRuns one calculation of the slider-crank mechanism without a window.\n"
          "Parameters start at the defaults with every point coordinate 0, or at a "
@@ -400,20 +419,20 @@ BatchJob parseArgs(const std::vector<std::string>& args)
     const auto toStandardOutput = std::count_if(std::begin(outputs), std::end(outputs),
                                                 [](const auto* o) { return *o == "-"; });
     if (toStandardOutput > 1) throw BadInput{"only one output can go to standard output (-)"};
-    if (job.sweep) {
-        job.sweep->autofill = job.sweepAutofill;
+    if (!job.sweep.axes.empty()) {
+        job.sweep.autofill = job.sweepAutofill;
         if (!job.summary) throw BadInput{"--sweep needs --summary for its rows"};
         if (job.csv || job.kinetic || job.report || job.listing || job.project)
             throw BadInput{"--sweep writes --summary alone"};
-    } else if (job.sweepAutofill || job.progress || (job.jobs && !job.optimise)) {
-        throw BadInput{"--sweep-autofill, --jobs and --progress need --sweep (--jobs also goes "
-                       "with --optimise)"};
+    } else if (job.sweepAutofill || job.progress || job.shard || (job.jobs && !job.optimise)) {
+        throw BadInput{"--sweep-autofill, --jobs, --progress and --shard need --sweep (--jobs "
+                       "also goes with --optimise)"};
     }
     const OptimisePlan& plan = job.optimisePlan;
     if (!job.optimise && (job.history || !plan.variables.empty() || !plan.constraints.empty() ||
                           plan.maxEvaluations != OptimisePlan{}.maxEvaluations))
         throw BadInput{"--vary, --constraint, --max-evals and --history need --optimise"};
-    if (job.optimise && (job.sweep || job.csv || job.kinetic || job.report || job.listing ||
+    if (job.optimise && (!job.sweep.axes.empty() || job.csv || job.kinetic || job.report || job.listing ||
                          job.summary || job.pdf))
         throw BadInput{"--optimise writes --save-project and --history alone"};
     job.optimisePlan.jobs = job.jobs;
@@ -566,9 +585,10 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
                                 {job.project, job.history,
                                  Project{p, *job.variants, *job.charts, *job.comment}},
                                 out, err);
-    if (job.sweep) {
+    if (!job.sweep.axes.empty()) {
         const bool report = job.progress || errIsTerminal;
-        return runBatchSweep(*job.sweep, job.jobs, p, *job.summary, out, err,
+        return runBatchSweep(job.sweep, job.shard.value_or(SweepShard{}), job.shard.has_value(),
+                             job.jobs, p, *job.summary, out, err,
                              report ? sweepProgressReport(err, errIsTerminal) : SweepProgress{});
     }
 

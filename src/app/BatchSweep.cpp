@@ -65,25 +65,48 @@ int parseJobsOption(const std::string& text)
     return jobs;
 }
 
-std::string sweepCsv(const std::string& key, const std::vector<SweepPoint>& points)
+SweepShard parseShardOption(const std::string& text)
 {
-    std::string text = key + ",status";
+    const auto fail = [&]() {
+        return SweepOptionError{"--shard " + quoteText(text) +
+                                ": expected K/N, 0 <= K < N <= " + std::to_string(kMaxSweepRows)};
+    };
+    const auto slash = text.find('/');
+    if (slash == std::string::npos) throw fail();
+    SweepShard shard;
+    try {
+        shard.part = ParseInteger(trimmed(text.substr(0, slash)));
+        shard.parts = ParseInteger(trimmed(text.substr(slash + 1)));
+    } catch (const ConvertError&) {
+        throw fail();
+    }
+    if (shard.part < 0 || shard.parts > kMaxSweepRows || shard.part >= shard.parts) throw fail();
+    return shard;
+}
+
+std::string sweepCsvHeader(const SweepGrid& grid, bool indexed)
+{
+    std::string text = indexed ? "index," : "";
+    for (const SweepPlan& axis : grid.axes)
+        text += axis.key + ",";
+    text += "status";
     for (const KeyFigure& figure : keyFigures())
         text += std::string(",") + figure.key;
-    text += '\n';
-    for (const SweepPoint& point : points) {
-        text += csvNumber(point.value);
+    return text + '\n';
+}
+
+std::string sweepCsvRow(const SweepRow& row, bool indexed)
+{
+    std::string text = indexed ? std::to_string(row.index) + "," : "";
+    for (const long double value : row.values)
+        text += csvNumber(value) + ",";
+    const SweepPoint& point = row.point;
+    text += point.ok ? std::string("ok") : spreadsheetField(point.reason, ',');
+    for (size_t at = 0; at < keyFigures().size(); ++at) {
         text += ',';
-        text += point.ok ? std::string("ok") : spreadsheetField(point.reason, ',');
-        for (const KeyFigure& figure : keyFigures()) {
-            text += ',';
-            const size_t at = static_cast<size_t>(&figure - keyFigures().data());
-            if (at < point.figures.size() && point.figures[at])
-                text += csvNumber(*point.figures[at]);
-        }
-        text += '\n';
+        if (at < point.figures.size() && point.figures[at]) text += csvNumber(*point.figures[at]);
     }
-    return text;
+    return text + '\n';
 }
 
 SweepProgress sweepProgressReport(std::ostream& err, bool terminal)
@@ -112,17 +135,27 @@ SweepProgress sweepProgressReport(std::ostream& err, bool terminal)
     };
 }
 
-int runBatchSweep(const SweepPlan& plan, int jobs, const ParamSet& base, const std::string& path,
-                  std::ostream& out, std::ostream& err, const SweepProgress& progress)
+int runBatchSweep(const SweepGrid& grid, const SweepShard& shard, bool sharded, int jobs,
+                  const ParamSet& base, const std::string& path, std::ostream& out,
+                  std::ostream& err, const SweepProgress& progress)
 {
-    if (const std::string fault = sweepPlanFault(base, plan); !fault.empty()) {
+    if (const std::string fault = sweepGridFault(base, grid); !fault.empty()) {
         err << "kinovar-batch: --sweep: " << fault << '\n';
         return kBatchBadInput;
     }
+    // A single sweep keeps the rows it always wrote; a grid or a shard needs the index to be
+    // merged back in order.
+    const bool indexed = grid.axes.size() > 1 || sharded;
     const std::atomic<bool> never{false};
-    const std::string rows = sweepCsv(plan.key, *runSweep(base, plan, jobs, never, progress));
+    const auto write = [&](TextWriter& w) {
+        w.writeRaw(sweepCsvHeader(grid, indexed));
+        runSweepGrid(
+            base, grid, shard, jobs, never,
+            [&w, indexed](const SweepRow& row) { w.writeRaw(sweepCsvRow(row, indexed)); },
+            progress);
+    };
     try {
-        writeBatchOutputs({{"--summary", path, [&](TextWriter& w) { w.writeRaw(rows); }}}, out);
+        writeBatchOutputs({{"--summary", path, write}}, out);
     } catch (const BatchOutputFailure& e) {
         err << "kinovar-batch: " << e.message << '\n';
         return kBatchBadInput;

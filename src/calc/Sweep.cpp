@@ -3,11 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <memory>
-#include <mutex>
-#include <system_error>
-#include <thread>
 
 #include "base/NumberText.h"
 #include "calc/Calculation.h"
@@ -15,6 +10,7 @@
 #include "calc/Load.h"
 #include "calc/RodReach.h"
 #include "calc/Summary.h"
+#include "calc/SweepGrid.h"
 #include "params/Autofill.h"
 #include "params/ParamTable.h"
 
@@ -92,16 +88,21 @@ std::string sweepPlanFault(const ParamSet& base, const SweepPlan& plan)
     return valueFault(info, plan.to);
 }
 
+long double sweepValueAt(const SweepPlan& plan, int i)
+{
+    if (i <= 0) return plan.from;
+    // The last value is the one asked for, not the sum's rounding of it.
+    if (i >= plan.count - 1) return plan.to;
+    return plan.from + (plan.to - plan.from) * i / (plan.count - 1);
+}
+
 std::vector<long double> sweepValues(const SweepPlan& plan)
 {
     std::vector<long double> values;
     if (plan.count < 1) return values;
     values.reserve(static_cast<size_t>(plan.count));
-    values.push_back(plan.from);
-    for (int i = 1; i < plan.count - 1; ++i)
-        values.push_back(plan.from + (plan.to - plan.from) * i / (plan.count - 1));
-    // The last value is the one asked for, not the sum's rounding of it.
-    if (plan.count > 1) values.push_back(plan.to);
+    for (int i = 0; i < plan.count; ++i)
+        values.push_back(sweepValueAt(plan, i));
     return values;
 }
 
@@ -133,38 +134,47 @@ std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepPlan& plan
 SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                            ResultStore& store, ResultStore& scratch)
 {
-    SweepPoint point;
-    point.value = value;
     std::string fault;
     const std::optional<ParamSet> p = sweepVariant(base, plan, value, &fault);
     if (!p) {
+        SweepPoint point;
+        point.value = value;
         point.reason = fault;
         return point;
     }
-    if (const ParamInfo* info = realParam(plan.key)) point.value = paramValue(*p, *info);
-    if (!loadFitsMechanism(*p)) {
+    SweepPoint point = evaluateSweptParams(*p, plan.decimal, store, scratch);
+    const ParamInfo* info = realParam(plan.key);
+    point.value = info ? paramValue(*p, *info) : value;
+    return point;
+}
+
+SweepPoint evaluateSweptParams(const ParamSet& p, char decimal, ResultStore& store,
+                               ResultStore& scratch)
+{
+    SweepPoint point;
+    if (!loadFitsMechanism(p)) {
         point.reason = "нагрузка по ходу ползуна требует полного оборота кривошипа";
         return point;
     }
     // The previous variant's values must not show through where this one writes nothing.
     if (const ParamSet* previous = store.computedWith())
-        store.clearSteps(std::max(p->N, previous->N));
-    const CalcOutcome outcome = runCalculation(*p, store);
-    point.reason = stageReason(*p, outcome, plan.decimal);
+        store.clearSteps(std::max(p.N, previous->N));
+    const CalcOutcome outcome = runCalculation(p, store);
+    point.reason = stageReason(p, outcome, decimal);
     if (!point.reason.empty()) return point;
-    SummaryOptions options = summaryOptions(*p, p->delta);
+    SummaryOptions options = summaryOptions(p, p.delta);
     const auto read = keyFigureExtremes();
     options.extremesOf.emplace(read.begin(), read.end());
     options.figuresOnly = true;
     options.scratch = &scratch;
-    const RunSummary summary = summarizeRun(store, *p, p->N, options);
+    const RunSummary summary = summarizeRun(store, p, p.N, options);
     for (const KeyFigure& figure : keyFigures()) {
         const std::optional<long double> v = figure.read(summary);
         // A figure no double holds would reach the CSV and the summary as infinity: the variant
         // has no figures to compare, so it fails, saying which.
         if (v && !(std::isfinite(*v) && std::isfinite(static_cast<double>(*v)))) {
             point.figures.clear();
-            point.reason = std::string(figure.caption) + " = " + FormatGeneral(*v, plan.decimal) +
+            point.reason = std::string(figure.caption) + " = " + FormatGeneral(*v, decimal) +
                            " вне диапазона double";
             return point;
         }
@@ -185,46 +195,10 @@ std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const Swee
                                                 int jobs, const std::atomic<bool>& cancel,
                                                 const SweepProgress& progress)
 {
-    const std::vector<long double> values = sweepValues(plan);
-    const int total = static_cast<int>(values.size());
-    std::vector<SweepPoint> points(values.size());
-    if (jobs <= 0) jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    jobs = std::max(1, std::min(jobs, total));
-
-    std::atomic<int> next{0};
-    std::atomic<bool> stop{false}; // a worker failed
-    std::mutex reportLock;         // progress calls and the first failure, one at a time
-    int done = 0;
-    std::exception_ptr failure;
-    const auto work = [&] {
-        try {
-            // One store per worker: 144 MB of address space, touched only where the run writes.
-            const auto store = std::make_unique<ResultStore>();
-            const auto scratch = std::make_unique<ResultStore>(); // the figures' period runs
-            for (int i; !cancel.load() && !stop.load() && (i = next++) < total;) {
-                const size_t at = static_cast<size_t>(i);
-                points[at] = evaluateVariant(base, plan, values[at], *store, *scratch);
-                const std::lock_guard lock(reportLock);
-                ++done;
-                if (progress) progress(done, total);
-            }
-        } catch (...) {
-            const std::lock_guard lock(reportLock);
-            if (!failure) failure = std::current_exception();
-            stop = true;
-        }
-    };
-    std::vector<std::thread> workers;
-    try {
-        for (int t = 1; t < jobs; ++t)
-            workers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // No more threads to be had: the ones started share the work.
-    }
-    work(); // the calling thread is one of the workers
-    for (std::thread& worker : workers)
-        worker.join();
-    if (failure) std::rethrow_exception(failure);
-    if (cancel.load()) return std::nullopt;
+    std::vector<SweepPoint> points;
+    points.reserve(static_cast<size_t>(std::max(0, plan.count)));
+    const SweepGrid grid{{plan}, plan.autofill, plan.decimal};
+    const auto keep = [&points](const SweepRow& row) { points.push_back(row.point); };
+    if (!runSweepGrid(base, grid, SweepShard{}, jobs, cancel, keep, progress)) return std::nullopt;
     return points;
 }

@@ -41,6 +41,8 @@ std::string sweepPlanFault(const ParamSet& base, const SweepPlan& plan);
 // The values of a sweep in order: from + (to − from)·i/(count − 1) for i = 0..count − 1, the last
 // exactly `to`; {from} when count is 1; empty when count < 1.
 std::vector<long double> sweepValues(const SweepPlan& plan);
+// Value i of sweepValues(plan), computed alone: from for i <= 0, to for i >= count − 1.
+long double sweepValueAt(const SweepPlan& plan, int i);
 
 // The parameters of one variant: `base` with the key set to `value` (a Double parameter rounded
 // to double, as the entry stores it; loadscale multiplies every force and, by stroke, every
@@ -72,6 +74,11 @@ struct SweepPoint {
 // a double ("J маховика = 1,2E+320 вне диапазона double").
 SweepPoint evaluateVariant(const ParamSet& base, const SweepPlan& plan, long double value,
                            ResultStore& store, ResultStore& scratch);
+
+// Calculates the variant `p` as evaluateVariant does once its parameters are made (from the
+// check of the load onwards), `decimal` in its reasons; the point's value is left 0.
+SweepPoint evaluateSweptParams(const ParamSet& p, char decimal, ResultStore& store,
+                               ResultStore& scratch);
 
 // The refusal of a sweep's value field named `field` ("от", "до") holding `typed`, which is
 // no number: "Поле «от»: «abc» — не число".

@@ -46,6 +46,7 @@
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/ResultsPanel.h"
 #include "present/qt/SummaryWindow.h"
+#include "present/qt/SweepMapWindow.h"
 #include "present/qt/SweepWindow.h"
 
 namespace {
@@ -316,6 +317,17 @@ void MainWindow::showSweep()
     }
     sweep_->show();
     bringToFront(sweep_);
+}
+
+void MainWindow::showSweepMap()
+{
+    auto* map = findChild<SweepMapWindow*>();
+    if (!map) {
+        map = new SweepMapWindow(P, platform, numbers_, this);
+        connect(map, &SweepMapWindow::keepAsVariant, this, &MainWindow::variantOffered);
+    }
+    map->show();
+    bringToFront(map);
 }
 
 void MainWindow::setSideWindows(const SideWindows& windows)

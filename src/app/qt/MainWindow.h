@@ -107,6 +107,9 @@ public:
     void showSweep();
     // The sweep window once shown, else nullptr; its keepAsVariant is for the variants to take.
     SweepWindow* sweepWindow() const { return sweep_; }
+    // "Исследование двух параметров…": shows the window of the sweep over two parameters (its
+    // cells kept go to the variants), or brings it to the front.
+    void showSweepMap();
     // "О программе".
     void showAbout();
     // "Выход": closes the window and ends the application.

@@ -123,6 +123,8 @@ void MainWindow::buildMenu()
         window->show();
         bringToFront(window);
     });
+    addItem(this, operationsMenu, "sweepMapAction",
+            QStringLiteral("Исследование &двух параметров…"), {}, [this] { showSweepMap(); });
     autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
     autoRecalcAction->setObjectName("autoRecalcAction");
     autoRecalcAction->setCheckable(true);

@@ -25,6 +25,7 @@
 #include "present/qt/MoEChartWindow.h"
 #include "present/qt/QuantityChartWindow.h"
 #include "present/qt/SummaryWindow.h"
+#include "present/qt/SweepMapWindow.h"
 #include "present/qt/SweepWindow.h"
 #include "present/qt/VariantsWindow.h"
 #include "support/ControlReach.h"
@@ -85,6 +86,12 @@ const WindowCase kWindows[] = {
     {"sweep",
      [](Windows& s) {
          s.own = std::make_unique<SweepWindow>(s.params, s.platform, s.numbers);
+         s.own->show();
+         return s.own.get();
+     }},
+    {"two-parameter sweep",
+     [](Windows& s) {
+         s.own = std::make_unique<SweepMapWindow>(s.params, s.platform, s.numbers);
          s.own->show();
          return s.own.get();
      }},
