@@ -25,6 +25,7 @@ enum class Quantity : uint8_t {
     fbx, fby, gap69, gap70, fax, fay, ma, gap74, fox, foy, gap77, gap78,
     q, pq,
     fbxk, nb, faxk, foxk, mb, fbk, fak, fok,
+    omega_true, eps_true, t_true,
     // clang-format on
 };
 
@@ -140,6 +141,9 @@ inline constexpr QuantityInfo kQuantities[] = {
     {Quantity::fbk, "fbk", "полная сила в шарнире B", "Н", Stage::Equilibrium, kInNoFile},
     {Quantity::fak, "fak", "полная сила в шарнире A", "Н", Stage::Equilibrium, kInNoFile},
     {Quantity::fok, "fok", "полная сила в опоре O", "Н", Stage::Equilibrium, kInNoFile},
+    {Quantity::omega_true, "omega_true", "угловая скорость кривошипа в действующем законе движения", "рад/с", Stage::Kinematic, kInNoFile},
+    {Quantity::eps_true, "eps_true", "угловое ускорение кривошипа в действующем законе движения", "рад/с²", Stage::Kinematic, kInNoFile},
+    {Quantity::t_true, "t_true", "время от шага 1 в действующем законе движения", "с", Stage::Kinematic, kInNoFile},
     // clang-format on
 };
 
@@ -180,6 +184,9 @@ inline constexpr QuantityNote kQuantityNotes[] = {
     {"fbx fby fbxk fbk", "Сила, с которой шатун действует на ползун в шарнире B."},
     {"fax fay faxk fak", "Сила, с которой кривошип действует на шатун в шарнире A."},
     {"fox foy foxk fok", "Сила, с которой стойка действует на кривошип в опоре O."},
+    {"omega_true eps_true t_true",
+     "При истинном движении — скорость, ускорение и время установившегося движения машины "
+     "под действием привода с маховиком; при заданном законе — заданные fit, fitt и их время."},
     {"fbx fax fox",
      "Прежняя строка: без реакции направляющей на ползун. Полные силы — fbxk, faxk, foxk по x "
      "и модули fbk, fak, fok."},

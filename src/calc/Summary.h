@@ -104,6 +104,9 @@ struct RunSummary {
     // results depend on the step.
     std::optional<BranchJump> branchJump;
     bool accelerationGrowsPerStep = false;
+    // The true motion of a run under the true law (the store's), with the δ asked for.
+    std::optional<TrueMotionRun> trueMotion;
+    long double deltaAsked = 0;
 };
 
 // The summary of steps 1..steps of `store`, run with `p`: the steps of the run on screen. steps

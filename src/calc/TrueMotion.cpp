@@ -538,6 +538,9 @@ bool sampleSteady(const ReducedMachine& machine, const TrueMotionSetup& setup,
     for (size_t k = 0; k < n; ++k) {
         periods[k] = std::floor(turn[k] / span);
         within[k] = turn[k] - periods[k] * span;
+        // The quotient rounds: a turn a hair short of a whole number of periods may land on it.
+        if (within[k] < 0) within[k] += span, periods[k] -= 1;
+        if (within[k] >= span) within[k] -= span, periods[k] += 1;
         if (!(within[k] >= 0) || !std::isfinite(within[k])) return false;
     }
     std::vector<size_t> order(n);

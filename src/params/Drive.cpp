@@ -3,6 +3,34 @@
 
 #include <cmath>
 
+const char* motionName(MotionLaw law)
+{
+    for (const auto& [value, name] : kMotionNames)
+        if (value == law) return name;
+    return "";
+}
+
+const char* driveName(DriveKind kind)
+{
+    for (const auto& [value, name] : kDriveNames)
+        if (value == kind) return name;
+    return "";
+}
+
+std::optional<MotionLaw> motionByName(std::string_view name)
+{
+    for (const auto& [value, known] : kMotionNames)
+        if (name == known) return value;
+    return std::nullopt;
+}
+
+std::optional<DriveKind> driveByName(std::string_view name)
+{
+    for (const auto& [value, known] : kDriveNames)
+        if (name == known) return value;
+    return std::nullopt;
+}
+
 std::optional<DriveFault> drivePointFault(const DrivePoint& point, const DrivePoint* previous)
 {
     if (!std::isfinite(point.omega) || !std::isfinite(point.moment))

@@ -7,12 +7,30 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 // The drive's kind: the constant moment M_d (the period's mean moment of the resistances, which
 // the flywheel method calls the driving moment), the linear working part of an induction motor,
 // or a table.
 enum class DriveKind : uint8_t { Constant, Motor, Table };
+
+// How the crank moves: as prescribed (Fit0, Fitt0, +Fitt), or by the true motion under the
+// machine's drive and flywheel.
+enum class MotionLaw : uint8_t { Prescribed, True };
+
+// The names the files, --set and the batch give the laws and the drives.
+inline constexpr std::pair<MotionLaw, const char*> kMotionNames[] = {
+    {MotionLaw::Prescribed, "prescribed"}, {MotionLaw::True, "true"}};
+inline constexpr std::pair<DriveKind, const char*> kDriveNames[] = {
+    {DriveKind::Constant, "constant"}, {DriveKind::Motor, "motor"}, {DriveKind::Table, "table"}};
+
+// The name of a law or a drive, and the law or drive of a name (nullopt for none).
+const char* motionName(MotionLaw law);
+const char* driveName(DriveKind kind);
+std::optional<MotionLaw> motionByName(std::string_view name);
+std::optional<DriveKind> driveByName(std::string_view name);
 
 // One point of a drive table: the crank's speed ω in rad/s and the moment M in N·m.
 struct DrivePoint {

@@ -112,7 +112,7 @@ TEST_F(ResultsListingTest, ThreadCountChangesNeitherCellsNorLinesNorProgressOrde
         // replace them, and leave cells it does not write alone.
         grid.setCell(5, 3, "a text far longer than a slot");
         grid.setCell(700, 0, "another text longer than a slot");
-        grid.setCell(5, 90, "below the value rows");
+        grid.setCell(5, kGridValueRows, "below the value rows");
         ResultsListing listing(grid);
         std::vector<int> steps;
         refreshResults(
@@ -127,7 +127,7 @@ TEST_F(ResultsListingTest, ThreadCountChangesNeitherCellsNorLinesNorProgressOrde
                 ASSERT_EQ(grid.cell(i, r), one.cell(i, r)) << threads << " " << i << " " << r;
         EXPECT_EQ(grid.cell(5, 3), FormatFixed(R()(3, 5), 4, 2, '.'));
         EXPECT_EQ(grid.cell(700, 0), FormatFixed(R()(0, 700) * kDegPerRad, 4, 2, '.'));
-        EXPECT_EQ(grid.cell(5, 90), "below the value rows");
+        EXPECT_EQ(grid.cell(5, kGridValueRows), "below the value rows");
         EXPECT_EQ(wholeText(listing, "\r\n"), oneText) << threads;
     }
     std::string oldWay;

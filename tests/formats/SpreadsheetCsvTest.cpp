@@ -196,7 +196,7 @@ TEST(SpreadsheetCsv, QuotedHeadingsAndNoStepsGiveTheHeaderRowAlone)
     EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF"
                                   "Шаг,fi,\"a, b\",\"say \"\"x\"\"\",dt,"))
         << bytes.substr(0, 60);
-    EXPECT_TRUE(bytes.ends_with(",fbk,fak,fok\r\n"));
+    EXPECT_TRUE(bytes.ends_with(",fbk,fak,fok,omega_true,eps_true,t_true\r\n"));
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1);
 }
 
