@@ -15,7 +15,7 @@ cmake --build build-fuzz
 runs=${FUZZ_RUNS:-3000}
 seconds=${FUZZ_SECONDS:-60}
 harnesses=("$@")
-((${#harnesses[@]})) || harnesses=(report captions kinetic numbers batch load project)
+((${#harnesses[@]})) || harnesses=(report captions kinetic numbers batch load project drive)
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 findings=$PWD/build-fuzz/findings
 mkdir -p "$findings"

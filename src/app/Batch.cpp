@@ -19,6 +19,7 @@
 
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
+#include "app/BatchMotion.h"
 #include "base/LicenceNotice.h"
 #include "base/LocaleSeparator.h"
 #include "base/MessageText.h"
@@ -197,6 +198,22 @@ const BatchOption kOptions[] = {
                                     }
                                 }});
      }},
+    {"--motion", "true|prescribed",
+     "the crank's motion: the true motion under the drive and flywheel, or as prescribed",
+     [](BatchJob& job, const std::string& text) {
+         job.actions.push_back({kOptionPhase, [text](ParamSet& p) { applyMotionOption(p, text); }});
+     }},
+    {"--flywheel", "J", "the flywheel's moment of inertia for the true motion, kg·m²",
+     [](BatchJob& job, const std::string& text) {
+         job.actions.push_back(
+             {kOptionPhase, [text](ParamSet& p) { applyFlywheelOption(p, text); }});
+     }},
+    {"--drive", "constant|motor:M_n:ω_n:ω_0|table:FILE",
+     "the drive of the true motion: the summary's constant moment, a motor's\n"
+     "                      characteristic, or a CSV table with the columns omega,moment",
+     [](BatchJob& job, const std::string& text) {
+         job.actions.push_back({kOptionPhase, [text](ParamSet& p) { applyDriveOption(p, text); }});
+     }},
     {"--autofill", nullptr, "place the points from l1, l2, b and fi0 before the calculation",
      [](BatchJob& job, const std::string&) { job.autofill = true; }},
     {"--balance", "C",
@@ -358,7 +375,8 @@ std::string usage()
     s << "\nKeys:";
     for (const ParamInfo& p : kParams)
         if (p.group != ParamGroup::Run) s << ' ' << p.key;
-    s << "\n      step (degrees, a step the window offers: 1, 5, 10, 15, 30, 60, 0.5, 0.2,\n"
+    s << "\n      motion (prescribed or true), drive (constant, motor or table),\n"
+         "      step (degrees, a step the window offers: 1, 5, 10, 15, 30, 60, 0.5, 0.2,\n"
          "      0.1, 0.05 or 0.01), cycles (N = 24 * cycles + 1, at most 90000 steps),\n"
          "      mode (360 or 720: the rod's branch), period (360 or 720: the degrees a load\n"
          "      table by crank angle covers); delta is the speed fluctuation a flywheel is\n"

@@ -122,6 +122,19 @@ void setParam(ParamSet& p, const std::string& key, const std::string& text)
             p.period = period;
             return;
         }
+        case ParamKind::Motion: {
+            const std::optional<MotionLaw> law = motionByName(trim(text));
+            if (!law) throw BatchBadInput{"'" + quoteText(text) + "' is not prescribed or true"};
+            p.motion = *law;
+            return;
+        }
+        case ParamKind::Drive: {
+            const std::optional<DriveKind> kind = driveByName(trim(text));
+            if (!kind)
+                throw BatchBadInput{"'" + quoteText(text) + "' is not constant, motor or table"};
+            p.drive = *kind;
+            return;
+        }
         }
     } catch (const ConvertError& e) {
         throw BatchBadInput{e.what()};

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/NumberText.h"
+#include "calc/TrueMotionStage.h"
 #include "params/ParamTable.h"
 
 CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
@@ -12,10 +13,17 @@ CalcOutcome runCalculation(const ParamSet& p, ResultStore& R)
     // The seed lies outside every guard; each stage runs whatever the earlier ones did, on
     // whatever the store then holds.
     R.recordRun(p);
-    writeKinematicSeed(p, R);
     CalcOutcome outcome;
-    outcome.kinematicFailed =
-        !kinematicStage(p, R, &outcome.kinematicFaultStep, &outcome.kinematicMessage);
+    if (p.motion == MotionLaw::True && !trueMotionStage(p, R)) {
+        // No steady running: no step has a speed to run with.
+        outcome.kinematicFailed = true;
+        outcome.kinematicFaultStep = 1;
+        outcome.kinematicMessage = kTrueMotionFault;
+    } else {
+        writeKinematicSeed(p, R);
+        outcome.kinematicFailed =
+            !kinematicStage(p, R, &outcome.kinematicFaultStep, &outcome.kinematicMessage);
+    }
     if (R.stopRequested(0)) return outcome;
     outcome.energyFailed = !energyStage(p, R, &outcome.energyFaultStep);
     if (R.stopRequested(0)) return outcome;

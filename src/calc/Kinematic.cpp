@@ -34,10 +34,12 @@ long double guideTolerance(const ParamSet& p)
 
 void writeKinematicSeed(const ParamSet& p, ResultStore& R)
 {
+    const bool trueLaw = p.motion == MotionLaw::True;
     R(Q::dfi, 1) = 0.0L;
-    R(Q::fitt, 1) = p.fitt0;
+    R(Q::fitt, 1) = trueLaw ? R(Q::eps_true, 1) : p.fitt0;
     R(Q::dt, 1) = 0.0L;
-    R(Q::fit, 1) = p.fit0; // the entered initial angular velocity drives step 1
+    // The entered initial angular velocity drives step 1, or the true motion's at fi0.
+    R(Q::fit, 1) = trueLaw ? R(Q::omega_true, 1) : p.fit0;
 }
 
 bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep, const char** reason)
@@ -52,6 +54,9 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep, const cha
     const long double ax = p.ac4, ay = p.bc4;
     const long double abx = p.ac5 - p.ac4, aby = p.bc5 - p.bc4;
     const bool mode720 = p.mode != 0.0L;
+    // Under the true law the speed, acceleration and time of every step are the true motion's,
+    // written before this stage; under the prescribed law this stage writes them there.
+    const bool trueLaw = p.motion == MotionLaw::True;
     const long double offGuide = guideTolerance(p);
     if (reason) *reason = kKinematicFault;
 
@@ -62,7 +67,14 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep, const cha
         const long double fi = fiStart + static_cast<long double>(i - 1) * step;
         if (!put(r[Q::fi][i], fi)) return false;
         long double fis = fi;
-        if (i > 1) {
+        if (i > 1 && trueLaw) {
+            if (!put(r[Q::dfi][i], fi - r[Q::fi][1])) return false;
+            if (!put(r[Q::fitt][i], r[Q::eps_true][i])) return false;
+            if (!put(r[Q::dt][i], r[Q::t_true][i] - r[Q::t_true][i - 1])) return false;
+            if (!put(r[Q::fit][i], r[Q::omega_true][i])) return false;
+            // The true motion is integrated in the crank angle itself.
+            fis = fi;
+        } else if (i > 1) {
             if (!put(r[Q::dfi][i], fi - r[Q::fi][1])) return false;
             if (!put(r[Q::fitt][i], r[Q::fitt][i - 1] + fidtt)) return false;
             // The acceleration in force during the step is the one reached at its start; the
@@ -92,6 +104,12 @@ bool kinematicStage(const ParamSet& p, ResultStore& R, int* faultStep, const cha
         }
         if (!put(r[Q::fis][i], fis)) return false;
         const long double fitt = r[Q::fitt][i], fit = r[Q::fit][i];
+        if (!trueLaw) {
+            r[Q::omega_true][i] = fit;
+            r[Q::eps_true][i] = fitt;
+            if (!put(r[Q::t_true][i], i > 1 ? r[Q::t_true][i - 1] + r[Q::dt][i] : 0.0L))
+                return false;
+        }
 
         const long double sdfi = sinx(r[Q::dfi][i]), cdfi = cosx(r[Q::dfi][i]);
         if (!put(r[Q::sdfi][i], sdfi) || !put(r[Q::cdfi][i], cdfi)) return false;

@@ -26,6 +26,7 @@ enum class Quantity : uint8_t {
     q, pq,
     fbxk, nb, faxk, foxk, mb, fbk, fak, fok,
     fshx, fshy, fsh, msh,
+    omega_true, eps_true, t_true,
     // clang-format on
 };
 
@@ -145,6 +146,9 @@ inline constexpr QuantityInfo kQuantities[] = {
     {Quantity::fshy, "fshy", "сотрясающая сила на стойку по y", "Н", Stage::Energy, kInNoFile},
     {Quantity::fsh, "fsh", "сотрясающая сила на стойку, модуль", "Н", Stage::Energy, kInNoFile},
     {Quantity::msh, "msh", "сотрясающий момент на стойку относительно O", "Н·м", Stage::Energy, kInNoFile},
+    {Quantity::omega_true, "omega_true", "угловая скорость кривошипа в действующем законе движения", "рад/с", Stage::Kinematic, kInNoFile},
+    {Quantity::eps_true, "eps_true", "угловое ускорение кривошипа в действующем законе движения", "рад/с²", Stage::Kinematic, kInNoFile},
+    {Quantity::t_true, "t_true", "время от шага 1 в действующем законе движения", "с", Stage::Kinematic, kInNoFile},
     // clang-format on
 };
 
@@ -185,6 +189,9 @@ inline constexpr QuantityNote kQuantityNotes[] = {
     {"fbx fby fbxk fbk", "Сила, с которой шатун действует на ползун в шарнире B."},
     {"fax fay faxk fak", "Сила, с которой кривошип действует на шатун в шарнире A."},
     {"fox foy foxk fok", "Сила, с которой стойка действует на кривошип в опоре O."},
+    {"omega_true eps_true t_true",
+     "При истинном движении — скорость, ускорение и время установившегося движения машины "
+     "под действием привода с маховиком; при заданном законе — заданные fit, fitt и их время."},
     {"fbx fax fox",
      "Прежняя строка: без реакции направляющей на ползун. Полные силы — fbxk, faxk, foxk по x "
      "и модули fbk, fak, fok."},

@@ -31,6 +31,7 @@ void ResultStore::recordRun(const ParamSet& p)
     computedWith_ = std::make_unique<ParamSet>(p);
     computedSteps_ = std::clamp(p.N, 0, kSteps);
     stoppedAt_.reset();
+    trueMotion_.reset();
 }
 
 void ResultStore::recordStop(const StageFault& fault)
@@ -47,4 +48,5 @@ void ResultStore::swapContents(ResultStore& other) noexcept
     std::swap(computedWith_, other.computedWith_);
     std::swap(computedSteps_, other.computedSteps_);
     std::swap(stoppedAt_, other.stoppedAt_);
+    std::swap(trueMotion_, other.trueMotion_);
 }

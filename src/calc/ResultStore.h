@@ -7,7 +7,18 @@
 #include <optional>
 
 #include "calc/Quantities.h"
+#include "calc/TrueMotion.h"
 #include "params/ParamSet.h"
+
+// The true motion a run was made with (MotionLaw::True): the flywheel taken, the steady running
+// or why there is none, and the start-up or why there is none.
+struct TrueMotionRun {
+    long double flywheel = 0; // J_fw, kg·m²
+    std::optional<SteadyRunning> steady;
+    std::string error; // why there is no steady running, when there is none
+    std::optional<StartUp> startUp;
+    std::string startUpError;
+};
 
 // A stage that stopped on a fault: which, its message (kKinematicFault, …) and its step.
 struct StageFault {
@@ -61,6 +72,11 @@ public:
     // becomes the stop when it comes before the one recorded (ties keep the earlier record).
     void recordStop(const StageFault& fault);
 
+    // The true motion of the recorded run, nullptr under the prescribed law (recordRun clears
+    // it; the calculation sets it before its stages).
+    const TrueMotionRun* trueMotion() const { return trueMotion_.get(); }
+    void setTrueMotion(std::shared_ptr<const TrueMotionRun> run) { trueMotion_ = std::move(run); }
+
     // Exchanges the values and the recorded runs (with their computed steps and stops) of the
     // two stores (no value is copied).
     void swapContents(ResultStore& other) noexcept;
@@ -83,5 +99,6 @@ private:
     std::unique_ptr<ParamSet> computedWith_;
     int computedSteps_ = 0;
     std::optional<StageFault> stoppedAt_;
+    std::shared_ptr<const TrueMotionRun> trueMotion_;
     const std::atomic<bool>* stop_ = nullptr;
 };

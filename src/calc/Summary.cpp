@@ -131,6 +131,9 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     s.steps = std::clamp(steps, 0, ResultStore::kSteps);
     s.period = options.period;
     s.stepDegrees = deg(p.step);
+    // Also of a run that stopped before its first step: the true motion says why it did.
+    if (store.trueMotion()) s.trueMotion = *store.trueMotion();
+    s.deltaAsked = options.delta;
     if (s.steps < 1) {
         s.flywheelError = "нет результатов расчёта";
         return s;

@@ -121,6 +121,9 @@ struct RunSummary {
     std::optional<BranchJump> branchJump;
     bool accelerationGrowsPerStep = false;
     ShakingFigures shaking; // from the figures' run; left empty for figuresOnly
+    // The true motion of a run under the true law (the store's), with the δ asked for.
+    std::optional<TrueMotionRun> trueMotion;
+    long double deltaAsked = 0;
 };
 
 // The summary of steps 1..steps of `store`, run with `p`: the steps of the run on screen. steps

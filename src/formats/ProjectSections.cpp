@@ -133,6 +133,12 @@ ProjectJson writeRun(const ParamSet& p, const std::string& where)
                 refuseKey(key, "expected 360 or 720", "ожидалось 360 или 720");
             section[info.key] = p.period;
             break;
+        case ParamKind::Motion:
+            section[info.key] = motionName(p.motion);
+            break;
+        case ParamKind::Drive:
+            section[info.key] = driveName(p.drive);
+            break;
         default:
             break;
         }
@@ -172,6 +178,18 @@ void readRun(const ProjectJson& section, ParamSet& p, UnknownKeys& unknown,
             if (period != 360 && period != 720)
                 refuseKey(key, "expected 360 or 720", "ожидалось 360 или 720");
             p.period = static_cast<int32_t>(period);
+        } else if (run && info->kind == ParamKind::Motion) {
+            const auto law = value.is_string() ? motionByName(value.get<std::string>())
+                                               : std::nullopt;
+            if (!law) refuseKey(key, "expected prescribed or true", "ожидалось prescribed или true");
+            p.motion = *law;
+        } else if (run && info->kind == ParamKind::Drive) {
+            const auto kind = value.is_string() ? driveByName(value.get<std::string>())
+                                                : std::nullopt;
+            if (!kind)
+                refuseKey(key, "expected constant, motor or table",
+                          "ожидалось constant, motor или table");
+            p.drive = *kind;
         } else {
             unknown.add(within(where, std::string(kRunSection) + "." + key));
         }
@@ -252,6 +270,55 @@ T readName(const std::string& key, const ProjectJson& v,
     refuseKey(key, "expected one of " + expected, "ожидалось одно из: " + expected);
 }
 
+// ---- The drive table ---------------------------------------------------------------------
+
+// The points [ω, M] as exact texts, one a line; a project without a table has no such section.
+constexpr const char* kDriveTableSection = "drive_table";
+
+ProjectJson writeDriveTable(const ParamSet& p, const std::string& where)
+{
+    if (p.driveTable.empty()) return nullptr;
+    ProjectJson points = ProjectJson::array();
+    for (size_t k = 0; k < p.driveTable.size(); ++k) {
+        const DrivePoint& point = p.driveTable[k];
+        const std::string key = within(where, std::string(kDriveTableSection) + "[" +
+                                                  std::to_string(k) + "]");
+        if (auto fault = drivePointFault(point, k > 0 ? &p.driveTable[k - 1] : nullptr))
+            refuseKey(key, fault->why, fault->russian);
+        points.push_back(ProjectJson::array({shortExactText(point.omega),
+                                             shortExactText(point.moment)}));
+    }
+    ProjectJson section = ProjectJson::object();
+    section["points"] = std::move(points);
+    return section;
+}
+
+void readDriveTable(const ProjectJson& section, ParamSet& p, UnknownKeys& unknown,
+                    const std::string& where)
+{
+    std::vector<DrivePoint> table;
+    for (const auto& [key, value] : section.items()) {
+        if (key != "points") {
+            unknown.add(within(where, std::string(kDriveTableSection) + "." + key));
+            continue;
+        }
+        const std::string pointsKey = within(where, std::string(kDriveTableSection) + ".points");
+        if (!value.is_array() || value.size() > kMaxDrivePoints)
+            refuseKey(pointsKey, "expected an array of at most 10000 points",
+                      "ожидался массив не более чем из 10000 точек");
+        for (const ProjectJson& row : value) {
+            const std::string rowKey = pointsKey + "[" + std::to_string(table.size()) + "]";
+            if (!row.is_array() || row.size() != 2)
+                refuseKey(rowKey, "expected 2 numbers", "ожидалось чисел: 2");
+            const DrivePoint point{readReal(rowKey, row[0]), readReal(rowKey, row[1])};
+            if (auto fault = drivePointFault(point, table.empty() ? nullptr : &table.back()))
+                refuseKey(rowKey, fault->why, fault->russian);
+            table.push_back(point);
+        }
+    }
+    p.driveTable = std::move(table);
+}
+
 struct Section {
     const char* name;
     ProjectJson (*write)(const ParamSet&, const std::string&);
@@ -261,6 +328,7 @@ const Section kSections[] = {
     {kParametersSection, writeParameters, readParameters},
     {kRunSection, writeRun, readRun},
     {kLoadSection, writeLoad, readLoad},
+    {kDriveTableSection, writeDriveTable, readDriveTable},
 };
 
 } // namespace
@@ -397,7 +465,9 @@ bool withinDoubleRange(long double v)
 void writeSet(ProjectJson& object, const ParamSet& p, const std::string& where)
 {
     for (const Section& s : kSections)
-        object[s.name] = s.write(p, where);
+        // A section with nothing to say is left out, so older projects keep their shape.
+        if (ProjectJson section = s.write(p, where); !section.is_null())
+            object[s.name] = std::move(section);
 }
 
 bool readSetSection(const std::string& key, const ProjectJson& value, ParamSet& p,

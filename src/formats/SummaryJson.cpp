@@ -138,6 +138,27 @@ std::string summaryJson(const RunSummary& s, const std::optional<RunStop>& stop)
         doc["flywheel"] = nullptr;
         doc["flywheel_error"] = s.flywheelError;
     }
+    // Only under the true law, so that the summary of an ordinary run keeps its keys.
+    if (s.trueMotion) {
+        if (const auto& steady = s.trueMotion->steady) {
+            const auto& up = s.trueMotion->startUp;
+            const std::string at = "true_motion.";
+            doc["true_motion"] =
+                Json{{"delta_achieved", number(steady->delta, at + "delta_achieved")},
+                     {"delta_asked", number(s.deltaAsked, at + "delta_asked")},
+                     {"omega_min", number(steady->omegaMin, at + "omega_min")},
+                     {"omega_max", number(steady->omegaMax, at + "omega_max")},
+                     {"omega_mean", number(steady->omegaMean, at + "omega_mean")},
+                     {"period_time", number(steady->periodTime, at + "period_time")},
+                     {"flywheel_inertia", number(s.trueMotion->flywheel, at + "flywheel_inertia")},
+                     {"startup_time", up ? number(up->time, at + "startup_time") : Json()},
+                     {"startup_turns", up ? number(up->turns, at + "startup_turns") : Json()}};
+            if (!up) doc["true_motion"]["startup_error"] = s.trueMotion->startUpError;
+        } else {
+            doc["true_motion"] = nullptr;
+            doc["true_motion_error"] = s.trueMotion->error;
+        }
+    }
     if (stop)
         doc["stopped"] = Json{{"stage", stageKey(stop->stage)},
                               {"step", stop->step},

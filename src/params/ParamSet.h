@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "params/Drive.h"
 #include "params/LoadTable.h"
 
 struct ParamSet {
@@ -31,7 +32,22 @@ struct ParamSet {
     // The counterweight on the crank: a point mass m_cw at r_cw from O, turned fi_cw degrees
     // from the crank pin A toward growing angles (180: opposite the pin). A mass of 0 is none.
     long double m_cw = 0, r_cw = 0, fi_cw = 180;
+    // The true motion: the law in force, the flywheel's inertia J_fw in kg·m² (negative: the
+    // summary's J_flywheel of the prescribed motion), and the drive with the motor's nominal
+    // moment (N·m), nominal and synchronous speeds (rad/s) and the drive table. The defaults
+    // leave them alone.
+    MotionLaw motion = MotionLaw::Prescribed;
+    long double flywheel = -1;
+    DriveKind drive = DriveKind::Constant;
+    long double motorMoment = 0, motorSpeed = 0, motorSynchronous = 0;
+    std::vector<DrivePoint> driveTable;
 };
+
+// The drive of p as the true motion takes it.
+inline DriveSpec driveSpec(const ParamSet& p)
+{
+    return {p.drive, p.motorMoment, p.motorSpeed, p.motorSynchronous, p.driveTable};
+}
 
 // The angle constants in extended precision, for every stage and view that turns degrees into
 // radians or back.

@@ -119,6 +119,8 @@ std::string paramDisplayName(const ParamInfo& info)
     static constexpr std::pair<std::string_view, const char*> kNames[] = {
         {"aux", "Резерв отчёта"}, {"delta", "δ маховика"}, {"step", "Шаг расчёта"},
         {"cycles", "Циклов"},     {"mode", "Режим"},       {"period", "Период нагрузки"},
+        {"motion", "Закон движения"}, {"drive", "Привод"},   {"jfw", "J маховика"},
+        {"mn", "Mн двигателя"},   {"wn", "ωн двигателя"},  {"w0", "ω0 двигателя"},
     };
     for (const auto& [key, shown] : kNames)
         if (key == info.key) return shown;
@@ -191,7 +193,8 @@ bool sameInputs(const ParamSet& a, const ParamSet& b)
             !sameValue(paramValue(a, info), paramValue(b, info)))
             return false;
     return sameValue(a.step, b.step) && sameValue(a.mode, b.mode) && a.N == b.N &&
-           a.period == b.period && a.load == b.load;
+           a.period == b.period && a.load == b.load && a.motion == b.motion &&
+           a.drive == b.drive && a.driveTable == b.driveTable;
 }
 
 std::string paramLabelText(const ParamSet& p, int row, char decimal)

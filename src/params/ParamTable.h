@@ -18,6 +18,8 @@ enum class ParamKind : uint8_t {
     Cycles,   // a whole number of 24-step cycles, which sets N as well
     Mode,     // 360 or 720, kept as 0 or 1
     Period,   // the period of a load by crank angle: 360 or 720 degrees
+    Motion,   // the motion law: "prescribed" or "true"
+    Drive,    // the drive of the true motion: "constant", "motor" or "table"
 };
 
 // Where the window shows a parameter: the motion, point and mass groups have a value row in
@@ -85,6 +87,12 @@ inline constexpr ParamInfo kParams[] = {
     {"m_cw",  "Mпв=",   "кг",      ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::m_cw,   kInProject,             -1},
     {"r_cw",  "Rпв=",   "м",       ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::r_cw,   kInProject,             -1},
     {"fi_cw", "Fiпв=",  "°",       ParamKind::Extended, ParamGroup::Mass,   nullptr,          &ParamSet::fi_cw,  kInProject,             -1},
+    {"jfw",   "",       "кг·м²",   ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::flywheel, kInProject,           -1},
+    {"mn",    "",       "Н·м",     ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::motorMoment, kInProject,        -1},
+    {"wn",    "",       "рад/с",   ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::motorSpeed, kInProject,         -1},
+    {"w0",    "",       "рад/с",   ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::motorSynchronous, kInProject,   -1},
+    {"motion","",       "",        ParamKind::Motion,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
+    {"drive", "",       "",        ParamKind::Drive,    ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"step",  "",       "°",       ParamKind::Step,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"cycles","",       "",        ParamKind::Cycles,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"mode",  "",       "°",       ParamKind::Mode,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
@@ -142,6 +150,12 @@ inline constexpr ParamNote kParamNotes[] = {
      "Противовес на кривошипе: точечная масса Mпв на расстоянии Rпв от O, повёрнутая на угол "
      "Fiпв от пальца кривошипа A в сторону роста угла (180° — напротив пальца). Входит в массу, "
      "центр масс и момент инерции кривошипа; при Mпв = 0 противовеса нет."},
+    {"motion", "prescribed — заданный закон (Fit0, Fitt0, +Fitt); true — истинное движение "
+               "машины под действием привода с маховиком."},
+    {"jfw", "Момент инерции маховика для истинного движения; отрицательное значение — "
+            "J маховика из сводки (метод постоянного момента)."},
+    {"drive mn wn w0", "Привод истинного движения: constant — постоянный момент Mд, motor — "
+                       "характеристика двигателя M = Mн·(ω0 − ω)/(ω0 − ωн), table — таблица M(ω)."},
 };
 
 // The notes of a parameter in kParamNotes order, joined by a space; "" when none covers it.
@@ -196,7 +210,8 @@ std::string paramValueFault(const ParamInfo& info, long double value);
 
 // Whether two parameter sets give the same calculation: every real of the table, the step, N
 // and the mode hold the same values with the same signs (0 and -0 differ; a NaN equals a NaN),
-// and the period and the load are equal. δ is not compared: only the summary reads it.
+// and the period, the load, the motion law, the drive's kind and its table are equal. δ is not
+// compared: only the summary reads it.
 // The point coordinates written by the autofill alone (phi0, psi0), the cycle count (N counts
 // the steps) and curkey are not compared.
 bool sameInputs(const ParamSet& a, const ParamSet& b);

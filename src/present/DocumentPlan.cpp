@@ -29,6 +29,10 @@ std::string valueText(const ParamSet& p, const ParamInfo& info, char decimal)
         return p.mode != 0 ? "720" : "360";
     case ParamKind::Period:
         return FormatInteger(p.period);
+    case ParamKind::Motion:
+        return motionName(p.motion);
+    case ParamKind::Drive:
+        return driveName(p.drive);
     }
     return {};
 }

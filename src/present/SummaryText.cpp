@@ -121,6 +121,31 @@ void shakingLines(Lines& lines, const ShakingFigures& f)
     }
 }
 
+void trueMotionLines(Lines& lines, const RunSummary& s, char decimal)
+{
+    if (!s.trueMotion) return;
+    lines.heading("Истинное движение");
+    const TrueMotionRun& run = *s.trueMotion;
+    if (!run.steady) {
+        lines.note(run.error);
+        return;
+    }
+    const SteadyRunning& steady = *run.steady;
+    lines.note("δ достигнутое = " + summaryFigure(steady.delta, decimal) +
+               ", δ заданное = " + summaryFigure(s.deltaAsked, decimal));
+    lines.figure("Момент инерции маховика J_м, кг·м²", run.flywheel);
+    lines.figure("Наименьшая угловая скорость ω_min, рад/с", steady.omegaMin);
+    lines.figure("Наибольшая угловая скорость ω_max, рад/с", steady.omegaMax);
+    lines.figure("Средняя угловая скорость ω_ср (по времени), рад/с", steady.omegaMean);
+    lines.figure("Время периода, с", steady.periodTime);
+    if (run.startUp) {
+        lines.figure("Время разгона из покоя, с", run.startUp->time);
+        lines.figure("Оборотов за разгон", run.startUp->turns);
+    } else {
+        lines.note("Разгон: " + run.startUpError);
+    }
+}
+
 } // namespace
 
 std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
@@ -151,6 +176,7 @@ std::vector<SummaryLine> summaryLines(const RunSummary& s, char decimal)
 
     shakingLines(lines, s.shaking);
     flywheelLines(lines, s);
+    trueMotionLines(lines, s, decimal);
 
     lines.heading("Экстремумы");
     lines.note("По шагам расчёта (шаг " + summaryFigure(s.stepDegrees, decimal) + "°)");

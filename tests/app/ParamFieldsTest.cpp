@@ -28,6 +28,10 @@ std::string changedText(const ParamInfo& info)
     case ParamKind::Mode:
     case ParamKind::Period:
         return "720";
+    case ParamKind::Motion:
+        return "true";
+    case ParamKind::Drive:
+        return "motor";
     }
     return "";
 }

@@ -134,7 +134,12 @@ TEST(CalcKinematic, SingleStepKeepsTheSeedAndTheStartPoints)
     EXPECT_EQ((*R)(Q::xs, 1), p.b);
     EXPECT_EQ((*R)(Q::ys, 1), (*R)(Q::yb, 1));
     expectWritten(*R, 0, 27, 2, false);
-    expectWritten(*R, 28, 99, 1, false);
+    // Under the prescribed law the stage records the motion in force beside it.
+    EXPECT_EQ((*R)(Q::omega_true, 1), 1.5L);
+    EXPECT_EQ((*R)(Q::eps_true, 1), 0.5L);
+    EXPECT_EQ((*R)(Q::t_true, 1), 0);
+    expectWritten(*R, 28, rowOf(Q::omega_true) - 1, 1, false);
+    expectWritten(*R, rowOf(Q::t_true) + 1, 99, 1, false);
 }
 
 TEST(CalcKinematic, NoStepWithoutPositiveN)

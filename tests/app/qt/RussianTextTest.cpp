@@ -74,7 +74,7 @@ const QSet<QString> kAllowed = {
 QStringList englishWords(const QString& text)
 {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
-    static const QRegularExpression token(QStringLiteral("[A-Za-z][A-Za-z0-9]*"));
+    static const QRegularExpression token(QStringLiteral("[A-Za-z][A-Za-z0-9_]*"));
     QStringList found;
     for (auto t = token.globalMatch(text); t.hasNext();) {
         const QString symbol = t.next().captured();

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The true motion as the calculation runs it: before the kinematic stage, the steady running of
+// the machine under its drive and flywheel is found and read at every step, so that the stages
+// run with the true ω, ε and time instead of the prescribed ones.
+#pragma once
+#include "calc/ResultStore.h"
+#include "params/ParamSet.h"
+
+// The kinematic stage's message when the true motion has no steady running; the reason itself
+// is the store's trueMotion()->error.
+inline constexpr const char* kTrueMotionFault =
+    "Операция прервана. Истинное движение не найдено: у машины нет установившегося движения "
+    "при этом приводе и маховике.";
+
+// The flywheel J_flywheel the summary sizes for p under the prescribed law (the method of the
+// constant driving moment at p.delta, over the load's period), or 0 when it needs none or
+// cannot size one.
+long double summaryFlywheel(const ParamSet& p);
+
+// The flywheel the true motion of p takes: p.flywheel, or summaryFlywheel(p) when it is
+// negative.
+long double trueMotionFlywheel(const ParamSet& p);
+
+// For p.motion == MotionLaw::True: finds the steady running and the start-up from rest, records
+// them in the store (setTrueMotion) and writes omega_true, eps_true and t_true of steps 1..N
+// (N cut to the store). False, the rows untouched, when there is no steady running (the store's
+// trueMotion()->error says why), also in mode 720, whose rod turns over, and for a step that is
+// not > 0.
+bool trueMotionStage(const ParamSet& p, ResultStore& R);
