@@ -166,12 +166,12 @@ TEST(RodReach, PassesOverNoStepAWalkThroughEveryStepWouldStopAt)
         {10, 25, 15 + 1e-12, 0.1, 360.0L / 89976, 89977}, // just past the limit there
         {10, 25, 15 - 1e-12, 0.1, 1.0L / 250, 89977},     // just inside it
         {0.3, 0.9, -0.247, 250, 0.01L, 36001},
-        {10, 25, 40, 0.1, 0.004L, 89977},                 // out of reach late in the turn
-        {0, 25, 15, 0.1, 0.004L, 89977},                  // no crank: the gap never moves
-        {1e-12, 1, 1 - 2e-12, 0.1, 0.004L, 89977},        // a crank far below the tolerance
+        {10, 25, 40, 0.1, 0.004L, 89977},          // out of reach late in the turn
+        {0, 25, 15, 0.1, 0.004L, 89977},           // no crank: the gap never moves
+        {1e-12, 1, 1 - 2e-12, 0.1, 0.004L, 89977}, // a crank far below the tolerance
         {10, 25, 15, 0.1, 15.0L, 25},
-        {9.5, 25, 15, 0.1, 15.0L, 89977},                 // room to spare, many turns
-        {10, 25, 15, 0.1, 15.0L, 89977},                  // none: every turn is walked
+        {9.5, 25, 15, 0.1, 15.0L, 89977}, // room to spare, many turns
+        {10, 25, 15, 0.1, 15.0L, 89977},  // none: every turn is walked
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.l1 << " " << c.l2 << " " << c.b << " " << c.fi0);

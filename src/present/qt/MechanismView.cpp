@@ -142,7 +142,8 @@ void MechanismView::paintEvent(QPaintEvent*)
     const QFontMetricsF metrics(p.font());
     std::vector<QRectF> taken;
     for (const auto& l : labels)
-        taken.push_back(metrics.boundingRect(QLatin1String(l.text)).translated(map(l.at) + l.offset));
+        taken.push_back(
+            metrics.boundingRect(QLatin1String(l.text)).translated(map(l.at) + l.offset));
     taken.push_back(QRectF(slider.x() - 9, slider.y() - 14, 18, 28));
 
     // Forces: arrows from their joints, the largest of the run kLongestArrow of the area's shorter

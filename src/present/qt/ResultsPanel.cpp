@@ -4,9 +4,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTabBar>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>

@@ -22,10 +22,10 @@ struct InPlaceCase {
     const char* typed;
     Finish finish;
     long double ParamSet::*field;
-    long double stored;      // the field's value afterwards
-    const char* shown;       // the row's text afterwards
-    const char* undoText;    // the new undo step, or nullptr for none
-    const char* message;     // the message box shown, or nullptr
+    long double stored;   // the field's value afterwards
+    const char* shown;    // the row's text afterwards
+    const char* undoText; // the new undo step, or nullptr for none
+    const char* message;  // the message box shown, or nullptr
 };
 
 } // namespace
@@ -37,10 +37,10 @@ TEST_F(MainWindowTest, ValuesAreEditedInTheirOwnRows)
          "Отменить: M2 = 7.5", nullptr},
         {"a comma too, and leaving stores", "i1", "2,25", Finish::Tab, &ParamSet::i1, 2.25L,
          "2.250", "Отменить: I1 = 2.25", nullptr},
-        {"Esc puts the value back", "m2", "9", Finish::Escape, &ParamSet::m2, 10, "10.000",
-         nullptr, nullptr},
-        {"a refusal keeps the value", "m1", "-3", Finish::Enter, &ParamSet::m1, 4, "4.000",
-         nullptr, "refused"},
+        {"Esc puts the value back", "m2", "9", Finish::Escape, &ParamSet::m2, 10, "10.000", nullptr,
+         nullptr},
+        {"a refusal keeps the value", "m1", "-3", Finish::Enter, &ParamSet::m1, 4, "4.000", nullptr,
+         "refused"},
         {"a slip keeps the value", "i3", "2x", Finish::Tab, &ParamSet::i3, 2, "2.000", nullptr,
          nullptr},
     };
@@ -55,9 +55,9 @@ TEST_F(MainWindowTest, ValuesAreEditedInTheirOwnRows)
         auto* field = control<QLineEdit>((std::string(c.key) + "Value").c_str());
         field->setFocus(Qt::TabFocusReason); // typing replaces the whole value
         QTest::keyClicks(field, c.typed);
-        QTest::keyClick(field, c.finish == Finish::Enter   ? Qt::Key_Return
-                               : c.finish == Finish::Tab   ? Qt::Key_Tab
-                                                           : Qt::Key_Escape);
+        QTest::keyClick(field, c.finish == Finish::Enter ? Qt::Key_Return
+                               : c.finish == Finish::Tab ? Qt::Key_Tab
+                                                         : Qt::Key_Escape);
         if (c.finish == Finish::Escape) control("m1Button")->setFocus(); // and then leaves
         EXPECT_EQ(params.*(c.field), c.stored);
         EXPECT_EQ(field->text().toStdString(), c.shown);
