@@ -9,7 +9,7 @@
 
 #include "calc/Counterweight.h"
 #include "calc/ResultStore.h"
-#include "calc/Summary.h"
+#include "calc/SummaryPoint.h"
 
 // The rod's mass split statically between A and B: with C2 projected on AB at t = |AC2|/|AB|,
 // m2·(1 − t) at A and m2·t at B (all at A when B is not placed apart from A).

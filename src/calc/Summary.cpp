@@ -51,16 +51,6 @@ QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quanti
     return {&quantityInfo(q), at(p, least, lo), at(p, greatest, hi)};
 }
 
-SummaryPoint peakMagnitude(const ResultStore& store, const ParamSet& p, Quantity q, int steps)
-{
-    const long double* row = store.row(q);
-    int best = 1;
-    long double peak = std::fabs(row[1]);
-    for (int i = 2; i <= steps; ++i)
-        if (const long double v = std::fabs(row[i]); v > peak) best = i, peak = v;
-    return at(p, peak, best);
-}
-
 std::optional<long double> sliderStroke(const ParamSet& p)
 {
     const long double l1 = p.l1, l2 = p.l2, b = p.b;

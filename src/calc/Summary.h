@@ -14,16 +14,8 @@
 #include "calc/Quantities.h"
 #include "calc/ResultStore.h"
 #include "calc/RodReach.h"
+#include "calc/SummaryPoint.h"
 #include "params/ParamSet.h"
-
-// Where a value is reached: the value, its step (1-based) and the crank angle there in degrees.
-// step is 0 where the value comes from a period run made for the summary, whose steps are not
-// those of the run on screen.
-struct SummaryPoint {
-    long double value = 0;
-    int step = 0;
-    long double angle = 0;
-};
 
 // The least and the greatest value of one quantity over the run; of values equal within 4 ulps
 // of a double the first step wins.
@@ -49,22 +41,6 @@ struct FlywheelSizing {
     bool omegaVaries = false; // fitt0 or fidtt not 0: the method holds only approximately
     // ΔT at each step of the period, in order (firstStep first), for the chart.
     std::vector<long double> surplus;
-};
-
-// What the frame feels, and the counterweight that tames it (calc/Balancing.h).
-struct ShakingFigures {
-    SummaryPoint force;  // peak |F_sh|
-    SummaryPoint moment; // peak |M_sh| about O
-    struct Counterweight {
-        long double massRadius = 0; // m_cw·r_cw, kg·m
-        long double angle = 0;      // fi_cw, degrees from the crank pin
-        long double fraction = 0;   // of the reciprocating mass balanced; NaN without one
-        SummaryPoint forceWithout;  // peak |F_sh| had the crank no counterweight
-    };
-    std::optional<Counterweight> counterweight; // with m_cw not 0
-    // A centric mechanism's unbalanced forces as the textbook series writes them, and the exact
-    // inertia force of the reciprocating mass they approximate.
-    std::optional<SummaryPoint> primary, secondary, reciprocating;
 };
 
 // What the summary is asked for: the load's period in degrees and the coefficient δ.
@@ -135,9 +111,6 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
 // The extremes of one store row over steps 1..steps (steps ≥ 1), the first step winning ties
 // (values within 4 ulps of a double of each other).
 QuantityExtremes rowExtremes(const ResultStore& store, const ParamSet& p, Quantity q, int steps);
-
-// The peak of |row| over steps 1..steps, with the first step reaching it.
-SummaryPoint peakMagnitude(const ResultStore& store, const ParamSet& p, Quantity q, int steps);
 
 // The distance between the slider's dead centres, √((l1+l2)² − b²) − √((l2−l1)² − b²), when the
 // crank turns fully (|b| ≤ l2 − l1); nullopt otherwise.

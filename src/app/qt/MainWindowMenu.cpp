@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/SynthesisWindow.h"
+#include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
 #include "params/qt/RunSettingsPanel.h"
@@ -23,8 +23,8 @@ namespace {
 using Command = std::function<void()>;
 
 // The window is the context of every connection, so that the window alone can cut them.
-QAction* addItem(MainWindow* window, QMenu* menu, const char* name, const QString& caption,
-                 const QKeySequence& shortcut, Command command)
+QAction* menuItem(MainWindow* window, QMenu* menu, const char* name, const QString& caption,
+                  const QKeySequence& shortcut, Command command)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
@@ -51,21 +51,21 @@ void MainWindow::buildMenu()
     AnimationPanel* animation = animation_;
 
     QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("&Файл"));
-    newAction = addItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
-                        QKeySequence(Qt::CTRL | Qt::Key_N),
-                        [project = project_] { project->newProject(); });
-    openReportAction = addItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть отчёт…"),
-                               QKeySequence(Qt::CTRL | Qt::Key_O), [this, results] {
-                                   project_->openReport([results] { results->openReport(); });
-                               });
+    newAction = menuItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
+                         QKeySequence(Qt::CTRL | Qt::Key_N),
+                         [project = project_] { project->newProject(); });
+    openReportAction =
+        menuItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть отчёт…"),
+                 QKeySequence(Qt::CTRL | Qt::Key_O),
+                 [this, results] { project_->openReport([results] { results->openReport(); }); });
     saveReportAction =
-        addItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить отчёт…"),
-                QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
+        menuItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить отчёт…"),
+                 QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
     exportCsvAction =
-        addItem(this, fileMenu, "exportCsvAction", QStringLiteral("Экспорт CSV…"),
-                QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
+        menuItem(this, fileMenu, "exportCsvAction", QStringLiteral("Экспорт CSV…"),
+                 QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
     quitAction =
-        addItem(this, fileMenu, "quitAction", QStringLiteral("В&ыход"), {}, [this] { quit(); });
+        menuItem(this, fileMenu, "quitAction", QStringLiteral("В&ыход"), {}, [this] { quit(); });
 
     document_->addMenuItems(this, fileMenu, quitAction,
                             [this](const std::function<void()>& c) { runGuarded(c); });
@@ -73,12 +73,12 @@ void MainWindow::buildMenu()
                            addMenu("editMenu", QStringLiteral("&Правка")));
 
     QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("&Вид"));
-    refreshAction = addItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
-                            QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
-    summaryAction = addItem(this, viewMenu, "summaryAction", QStringLiteral("Сводка"),
-                            QKeySequence(Qt::Key_F10), [this] { showSummary(); });
-    flywheelChartAction = addItem(this, viewMenu, "flywheelChartAction", QStringLiteral("Маховик"),
-                                  {}, [this] { showFlywheelChart(); });
+    refreshAction = menuItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
+                             QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
+    summaryAction = menuItem(this, viewMenu, "summaryAction", QStringLiteral("Сводка"),
+                             QKeySequence(Qt::Key_F10), [this] { showSummary(); });
+    flywheelChartAction = menuItem(this, viewMenu, "flywheelChartAction", QStringLiteral("Маховик"),
+                                   {}, [this] { showFlywheelChart(); });
     indicatorAction = new QAction(QStringLiteral("Индикатор"), viewMenu);
     indicatorAction->setObjectName("indicatorAction");
     indicatorAction->setCheckable(true);
@@ -95,26 +95,26 @@ void MainWindow::buildMenu()
             guarded(platform, [progress](bool on) { progress->setFollowsRefresh(on); }));
 
     QMenu* operationsMenu = addMenu("operationsMenu", QStringLiteral("&Операции"));
-    calculateAction = addItem(this, operationsMenu, "calculateAction", QStringLiteral("Расчет"),
-                              QKeySequence(Qt::Key_F9), [this] { calculate(); });
+    calculateAction = menuItem(this, operationsMenu, "calculateAction", QStringLiteral("Расчет"),
+                               QKeySequence(Qt::Key_F9), [this] { calculate(); });
     animationAction =
-        addItem(this, operationsMenu, "animationAction", QStringLiteral("Анимация"),
-                QKeySequence(Qt::Key_F8), [animation] { animation->exportAnimation(); });
-    moeChartAction = addItem(this, operationsMenu, "moeChartAction", QStringLiteral("Графики"),
-                             QKeySequence(Qt::Key_F7), [this] { showMoEChart(); });
+        menuItem(this, operationsMenu, "animationAction", QStringLiteral("Анимация"),
+                 QKeySequence(Qt::Key_F8), [animation] { animation->exportAnimation(); });
+    moeChartAction = menuItem(this, operationsMenu, "moeChartAction", QStringLiteral("Графики"),
+                              QKeySequence(Qt::Key_F7), [this] { showMoEChart(); });
     autofillAction =
-        addItem(this, operationsMenu, "autofillAction", QStringLiteral("Автозаполнение"),
-                QKeySequence(Qt::Key_F4), [params] { params->clickAutofill(); });
+        menuItem(this, operationsMenu, "autofillAction", QStringLiteral("Автозаполнение"),
+                 QKeySequence(Qt::Key_F4), [params] { params->clickAutofill(); });
     quantityChartAction =
-        addItem(this, operationsMenu, "quantityChartAction", QStringLiteral("Параметры"),
-                QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
-    loadAction = addItem(this, operationsMenu, "loadAction", QStringLiteral("Нагрузка…"), {},
-                         [this] { showLoadEditor(); });
-    sweepAction = addItem(this, operationsMenu, "sweepAction",
-                          QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
-    addItem(this, operationsMenu, "synthesisAction", QStringLiteral("Синтез механизма…"), {},
-            [this, params] { showSynthesisWindow(this, P, *params, numbers_); });
-    addItem(this, operationsMenu, "optimiseAction", QStringLiteral("Оптимизация…"), {}, [this] {
+        menuItem(this, operationsMenu, "quantityChartAction", QStringLiteral("Параметры"),
+                 QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
+    loadAction = menuItem(this, operationsMenu, "loadAction", QStringLiteral("Нагрузка…"), {},
+                          [this] { showLoadEditor(); });
+    sweepAction = menuItem(this, operationsMenu, "sweepAction",
+                           QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
+    menuItem(this, operationsMenu, "synthesisAction", QStringLiteral("Синтез механизма…"), {},
+             [this, params] { showSynthesisWindow(this, P, *params, numbers_); });
+    menuItem(this, operationsMenu, "optimiseAction", QStringLiteral("Оптимизация…"), {}, [this] {
         auto* window = findChild<OptimiseWindow*>("optimiseWindow");
         if (!window) {
             window = new OptimiseWindow(P, platform, numbers_, this);
@@ -123,8 +123,8 @@ void MainWindow::buildMenu()
         window->show();
         bringToFront(window);
     });
-    addItem(this, operationsMenu, "sweepMapAction",
-            QStringLiteral("Исследование &двух параметров…"), {}, [this] { showSweepMap(); });
+    menuItem(this, operationsMenu, "sweepMapAction",
+             QStringLiteral("Исследование &двух параметров…"), {}, [this] { showSweepMap(); });
     autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
     autoRecalcAction->setObjectName("autoRecalcAction");
     autoRecalcAction->setCheckable(true);
@@ -133,8 +133,8 @@ void MainWindow::buildMenu()
             guarded(platform, [this](bool on) { setAutoRecalcEnabled(on); }));
 
     QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("По&мощь"));
-    aboutAction = addItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},
-                          [this] { showAbout(); });
+    aboutAction = menuItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},
+                           [this] { showAbout(); });
 
     // The items' letters are given as each menu opens: other parts add and rename items later.
     for (QMenu* menu :

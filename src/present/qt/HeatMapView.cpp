@@ -29,7 +29,7 @@ void HeatMapView::setMap(HeatMapGrid grid, std::vector<double> levels, Axes axes
     update();
 }
 
-void HeatMapView::clear()
+void HeatMapView::showNoMap()
 {
     setMap({}, {}, {});
 }

@@ -27,7 +27,7 @@ public:
     // Shows `grid`, its contour lines at `levels`, and `axes`; the selection is cleared.
     void setMap(HeatMapGrid grid, std::vector<double> levels, Axes axes);
     // Shows nothing.
-    void clear();
+    void showNoMap();
 
     // The cell (row, column) drawn under `pos`, nullopt outside the map.
     std::optional<std::pair<int, int>> cellAt(QPoint pos) const;

@@ -275,7 +275,7 @@ void SweepMapWindow::showMap()
     readout_->clear();
     scale_->clear();
     if (rows_.empty() || shownGrid_.axes.size() != 2) {
-        view_->clear();
+        view_->showNoMap();
         return;
     }
     const SweepPlan& first = shownGrid_.axes[0];
