@@ -21,7 +21,7 @@ namespace odeint = boost::numeric::odeint;
 // In time: {turn from fi0, ω}.
 using State = std::array<long double, 2>;
 template <typename S>
-using DenseOf = odeint::result_of::make_dense_output<
+using DenseOf = typename odeint::result_of::make_dense_output<
     odeint::runge_kutta_dopri5<S, long double, S, long double>>::type;
 using Dense = DenseOf<State>;
 
