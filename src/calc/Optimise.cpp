@@ -335,6 +335,8 @@ std::span<const KeyFigure> optimiseFigures()
                        [](const RunSummary& s) { return whenRun(s, s.sideThrust.value); }});
         all.push_back({"pressure", "угол давления макс.", "°", Better::Smaller,
                        [](const RunSummary& s) { return whenRun(s, s.pressureAngle.value); }});
+        all.push_back({"shaking", "|F_sh| макс.", "Н", Better::Smaller,
+                       [](const RunSummary& s) { return whenRun(s, s.shaking.force.value); }});
         return all;
     }();
     return figures;

@@ -40,6 +40,23 @@ struct Solved {
 // has sin α = (b − l1 cos φ)/l2, largest at φ = 180°: sin α_max = (l1 + b)/l2, also growing
 // with b. So the constraint is active: b = l2·sin 40° − l1 = 0.157115..., well inside the range
 // (b < l2 − l1 = 0.3 keeps the crank turning fully), and the stroke is the formula above at it.
+//
+// Problem 3, the least shaking force by the counterweight's mass m_cw in [0, 10] at r_cw = 0.1 m,
+// turned 120° from the crank pin, with the rod and the slider massless and the crank (m1 = 3 kg,
+// its centre placed by the autofill halfway along l1 = 0.2 m) turning at a steady ω. Only the
+// crank's centre and the counterweight accelerate, both centripetally, so the frame feels
+// ω²·|u| at every step, u = 3·0.1·e(0°) + 0.1·m_cw·e(120°) in the crank's frame, and
+// |u|² = 0.09 + x² − 0.3·x with x = 0.1·m_cw. The least |u| is at x = 0.15, m_cw = 1.5 kg,
+// where |u| = 0.3·sin 60°: the figure ω²·0.15·√3 N. (Opposite the pin the counterweight would
+// cancel the crank's unbalance to nothing, a figure no relative tolerance can be asked of.)
+ParamSet lopsidedCrank()
+{
+    ParamSet p = base(0.2, 0.7, 0);
+    p.m1 = 3, p.m2 = 0, p.m3 = 0, p.i1 = 0, p.i2 = 0;
+    p.m_cw = 1, p.r_cw = 0.1L, p.fi_cw = 120;
+    return p;
+}
+
 std::vector<Solved> solved()
 {
     const long double b2 = 0.4L * std::sin(40 * kPi / 180) - 0.1L;
@@ -48,6 +65,11 @@ std::vector<Solved> solved()
     first.figure = "pressure";
     first.variables = {{"l1", 0.05L, 0.5L}, {"l2", 0.4L, 1.0L}};
     first.constraints = {{"stroke", OptimiseConstraint::Kind::Equal, 0.3L, 1e-10L}};
+    OptimisePlan third;
+    third.figure = "shaking";
+    third.variables = {{"m_cw", 0, 10}};
+    const ParamSet crank = lopsidedCrank();
+    const long double omega = crank.fit0;
     OptimisePlan second;
     second.figure = "stroke";
     second.variables = {{"b", 0, 0.25L}};
@@ -59,6 +81,7 @@ std::vector<Solved> solved()
          {0.15L, 1.0L},
          180 / kPi * std::asin(0.15L)},
         {"longest_stroke", base(0.1, 0.4, 0.05), second, {b2}, stroke2},
+        {"least_shaking_force", crank, third, {1.5L}, omega * omega * 0.15L * std::sqrt(3.0L)},
     };
 }
 
@@ -220,7 +243,7 @@ TEST(Optimise, PressureFigureIsTheRodsLargestAngleToTheGuide)
         EXPECT_NEAR(*p.figures[pressure], 180 / kPi * std::asin((l1 + b) / l2), 1e-12L);
     }
     EXPECT_EQ(findOptimiseFigure("zz"), nullptr);
-    EXPECT_EQ(optimiseFigures().size(), keyFigures().size() + 2);
+    EXPECT_EQ(optimiseFigures().size(), keyFigures().size() + 3);
 }
 
 } // namespace
