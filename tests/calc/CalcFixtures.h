@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 #include "calc/Calculation.h"
@@ -41,6 +42,29 @@ inline ParamSet offAxisSet()
 {
     ParamSet p = defaults();
     p.fi0 = 40;
+    EXPECT_TRUE(autofillPoints(p));
+    return p;
+}
+
+// A random mechanism that turns fully, its points placed by the autofill, with masses and
+// inertias on every link. With `anyMode` the "720" mode is drawn too; the autofill places the
+// rod on its upper branch, where that mode starts it only below 180°.
+inline ParamSet randomMechanism(std::mt19937_64& rng, bool anyMode)
+{
+    const auto in = [&rng](long double lo, long double hi) {
+        return std::uniform_real_distribution<long double>(lo, hi)(rng);
+    };
+    ParamSet p = defaults();
+    p.l1 = static_cast<double>(in(0.05L, 0.4L));
+    p.l2 = static_cast<double>(p.l1 * in(2.5L, 5));
+    p.b = static_cast<double>((p.l2 - p.l1) * in(-0.7L, 0.7L));
+    if (anyMode) p.mode = in(0, 1) < 0.5L ? 0 : 1;
+    p.fi0 = static_cast<double>(p.mode == 0 ? in(0, 360) : in(-170, 170));
+    p.m1 = in(0, 20), p.m2 = in(0, 20), p.m3 = in(0, 50);
+    p.i1 = in(0, 2), p.i2 = in(0, 2);
+    p.fit0 = static_cast<double>(in(2, 40));
+    p.step = 5 * 3.141592653589793238462643383279502884L / 180;
+    p.N = 24 * 3 + 1;
     EXPECT_TRUE(autofillPoints(p));
     return p;
 }

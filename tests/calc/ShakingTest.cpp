@@ -20,26 +20,6 @@ using stage::kGravity;
 
 namespace {
 
-// A mechanism that turns fully, points placed by the autofill, mass on every link.
-ParamSet randomTurningMechanism(std::mt19937_64& rng)
-{
-    const auto in = [&rng](long double lo, long double hi) {
-        return std::uniform_real_distribution<long double>(lo, hi)(rng);
-    };
-    ParamSet p = defaults();
-    p.l1 = static_cast<double>(in(0.05L, 0.4L));
-    p.l2 = static_cast<double>(p.l1 * in(2.5L, 5));
-    p.b = static_cast<double>((p.l2 - p.l1) * in(-0.7L, 0.7L));
-    p.fi0 = static_cast<double>(in(0, 360));
-    p.m1 = in(0, 20), p.m2 = in(0, 20), p.m3 = in(0, 50);
-    p.i1 = in(0, 2), p.i2 = in(0, 2);
-    p.fit0 = static_cast<double>(in(2, 40));
-    p.step = rad(5.0L);
-    p.N = 24 * 3 + 1;
-    EXPECT_TRUE(autofillPoints(p));
-    return p;
-}
-
 struct NewtonCase {
     const char* what;
     LoadKind load;
@@ -62,7 +42,7 @@ TEST(CalcShaking, NewtonForTheWholeMechanismAtEveryStep)
     for (const NewtonCase& c : cases) {
         for (int round = 0; round < 3; ++round) {
             SCOPED_TRACE(testing::Message() << c.what << ", round " << round);
-            ParamSet p = randomTurningMechanism(rng);
+            ParamSet p = randomMechanism(rng, false);
             if (c.varyingSpeed) p.fitt0 = p.fit0 / 4, p.fidtt = 0.02;
             if (c.offLine) p.bc1 += 0.3L * p.l1, p.ac2 -= 0.2L * p.l1, p.bc2 += 0.1L * p.l2;
             if (c.load == LoadKind::ByAngle)
