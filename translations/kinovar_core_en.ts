@@ -2,6 +2,145 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Document</name>
+    <message>
+        <source>Приведённый момент и работа</source>
+        <translation>Reduced moment and work</translation>
+    </message>
+    <message>
+        <source>Ползун: положение, скорость, ускорение</source>
+        <translation>Slider: position, velocity, acceleration</translation>
+    </message>
+    <message>
+        <source>Силы в шарнирах</source>
+        <translation>Joint forces</translation>
+    </message>
+    <message>
+        <source>Маховик: избыточная работа ΔT</source>
+        <translation>Flywheel: surplus work ΔT</translation>
+    </message>
+    <message>
+        <source>Без названия</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Kinovar, версия %1</source>
+        <translation>Kinovar, version %1</translation>
+    </message>
+    <message>
+        <source>Шаг расчёта: %1°</source>
+        <translation>Calculation step: %1°</translation>
+    </message>
+    <message>
+        <source>Циклов: %1 (шагов: %2)</source>
+        <translation>Cycles: %1 (steps: %2)</translation>
+    </message>
+    <message>
+        <source>Режим: %1</source>
+        <translation>Mode: %1</translation>
+    </message>
+    <message>
+        <source>Доля хода</source>
+        <translation>Stroke fraction</translation>
+    </message>
+    <message>
+        <source>Q к кривошипу, Н</source>
+        <translation>Q towards the crank, N</translation>
+    </message>
+    <message>
+        <source>Q от кривошипа, Н</source>
+        <translation>Q away from the crank, N</translation>
+    </message>
+    <message>
+        <source>Q, Н</source>
+        <translation>Q, N</translation>
+    </message>
+    <message>
+        <source>стр. %1 из %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Графики</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>к кривошипу</source>
+        <translation>towards the crank</translation>
+    </message>
+    <message>
+        <source>от кривошипа</source>
+        <translation>away from the crank</translation>
+    </message>
+    <message>
+        <source>доля хода</source>
+        <translation>stroke fraction</translation>
+    </message>
+    <message>
+        <source>Схема механизма</source>
+        <translation>Mechanism diagram</translation>
+    </message>
+    <message>
+        <source>Начальное положение, φ = %1°; масштаб μl = %2 м/мм</source>
+        <translation>Initial position, φ = %1°; scale μl = %2 m/mm</translation>
+    </message>
+    <message>
+        <source>l1 = %1 м, l2 = %2 м, b = %3 м</source>
+        <translation>l1 = %1 m, l2 = %2 m, b = %3 m</translation>
+    </message>
+    <message>
+        <source>План положений через 30° (0 — начальное положение)</source>
+        <translation>Positions every 30° (0: the initial position)</translation>
+    </message>
+    <message>
+        <source>Не построен: при φ = %1° шатун не достаёт до направляющей</source>
+        <translation>Not drawn: at φ = %1° the connecting rod does not reach the guide</translation>
+    </message>
+    <message>
+        <source>Кинематический, энергетический и силовой анализ</source>
+        <translation>Kinematic, energy and force analysis</translation>
+    </message>
+    <message>
+        <source>кривошипно-ползунного механизма</source>
+        <translation>of a slider-crank mechanism</translation>
+    </message>
+    <message>
+        <source>Исходные данные</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Нагрузка на ползун</source>
+        <translation>Load on the slider</translation>
+    </message>
+    <message>
+        <source>Сводка</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>шаг</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>Сравнение вариантов</source>
+        <translation>Comparison of variants</translation>
+    </message>
+</context>
+<context>
     <name>Figure</name>
     <message>
         <source>M_d</source>
@@ -747,6 +886,245 @@
     </message>
 </context>
 <context>
+    <name>Summary</name>
+    <message>
+        <source>проверка: моменты не сходятся</source>
+        <translation>check: the moments do not agree</translation>
+    </message>
+    <message>
+        <source>проверка: моменты совпадают</source>
+        <translation>check: the moments are equal</translation>
+    </message>
+    <message>
+        <source>проверка: моменты сходятся до %1</source>
+        <translation>check: the moments agree to %1</translation>
+    </message>
+    <message>
+        <source>Пиковые значения и маховик — по шагам расчёта (шаг %1): расчёт периода с шагом %2 прерван при φ = %3</source>
+        <translation>Peak values and flywheel from the calculation steps (step %1): the period run at step %2 stopped at φ = %3</translation>
+    </message>
+    <message>
+        <source>Пиковые значения и маховик — по шагам расчёта (шаг %1)</source>
+        <translation>Peak values and flywheel from the calculation steps (step %1)</translation>
+    </message>
+    <message>
+        <source>Пиковые значения и маховик — по %1 от начального угла с шагом %2 (шаг расчёта %3 не укладывается в период целое число раз)</source>
+        <translation>Peak values and flywheel over %1 from the initial angle at a step of %2 (the calculation step %3 does not fit the period a whole number of times)</translation>
+    </message>
+    <message>
+        <source>Пиковые значения и маховик — по %1 от начального угла с шагом %2</source>
+        <translation>Peak values and flywheel over %1 from the initial angle at a step of %2</translation>
+    </message>
+    <message>
+        <source>Маховик</source>
+        <translation>Flywheel</translation>
+    </message>
+    <message>
+        <source>Период, °</source>
+        <translation>Period, °</translation>
+    </message>
+    <message>
+        <source>Коэффициент неравномерности δ</source>
+        <translation>Coefficient of fluctuation δ</translation>
+    </message>
+    <message>
+        <source>Средняя угловая скорость ω (по времени), рад/с</source>
+        <translation>Mean angular velocity ω (by time), rad/s</translation>
+    </message>
+    <message>
+        <source>Постоянный движущий момент M_d, Н·м</source>
+        <translation>Constant driving moment M_d, N·m</translation>
+    </message>
+    <message>
+        <source>Средняя мощность P, Вт</source>
+        <translation>Mean power P, W</translation>
+    </message>
+    <message>
+        <source>Наибольший перепад энергии ΔT_max, Дж</source>
+        <translation>Largest energy swing ΔT_max, J</translation>
+    </message>
+    <message>
+        <source>Требуемый момент инерции J, кг·м²</source>
+        <translation>Required moment of inertia J, kg·m²</translation>
+    </message>
+    <message>
+        <source>Момент инерции кривошипа J_кр, кг·м²</source>
+        <translation>Moment of inertia of the crank J_cr, kg·m²</translation>
+    </message>
+    <message>
+        <source>Момент инерции маховика J_м, кг·м²</source>
+        <translation>Moment of inertia of the flywheel J_fw, kg·m²</translation>
+    </message>
+    <message>
+        <source>M_d &lt; 0: механизм отдаёт мощность (двигатель)</source>
+        <translation>M_d &lt; 0: the mechanism delivers power (an engine)</translation>
+    </message>
+    <message>
+        <source>Маховик не нужен: хватает инерции кривошипа</source>
+        <translation>No flywheel needed: the crank&apos;s inertia suffices</translation>
+    </message>
+    <message>
+        <source>Внимание: угловая скорость кривошипа не постоянна (Fitt0 или +Fitt не 0), метод даёт приближённый результат</source>
+        <translation>Note: the crank&apos;s angular velocity is not constant (Fitt0 or +Fitt is not 0); the method gives an approximate result</translation>
+    </message>
+    <message>
+        <source>Уравновешенность (силы на стойку)</source>
+        <translation>Balance (forces on the frame)</translation>
+    </message>
+    <message>
+        <source>Наибольшая сотрясающая сила |F_sh|, Н</source>
+        <translation>Largest shaking force |F_sh|, N</translation>
+    </message>
+    <message>
+        <source>Наибольший сотрясающий момент |M_sh| относительно O, Н·м</source>
+        <translation>Largest shaking moment |M_sh| about O, N·m</translation>
+    </message>
+    <message>
+        <source>Противовес Mпв·Rпв, кг·м</source>
+        <translation>Counterweight Mcw·Rcw, kg·m</translation>
+    </message>
+    <message>
+        <source>Угол противовеса от пальца кривошипа, °</source>
+        <translation>Counterweight angle from the crank pin, °</translation>
+    </message>
+    <message>
+        <source>Доля уравновешенных возвратно-движущихся масс c</source>
+        <translation>Balanced fraction of the reciprocating masses c</translation>
+    </message>
+    <message>
+        <source>Наибольшая сотрясающая сила без противовеса, Н</source>
+        <translation>Largest shaking force without the counterweight, N</translation>
+    </message>
+    <message>
+        <source>Центральный механизм: неуравновешенные силы возвратно-движущихся масс</source>
+        <translation>In-line mechanism: unbalanced forces of the reciprocating masses</translation>
+    </message>
+    <message>
+        <source>Первичная сила m·ω²·r·cos θ, наибольшая, Н</source>
+        <translation>Primary force m·ω²·r·cos θ, largest, N</translation>
+    </message>
+    <message>
+        <source>Вторичная сила m·ω²·r·cos 2θ / n, наибольшая, Н</source>
+        <translation>Secondary force m·ω²·r·cos 2θ / n, largest, N</translation>
+    </message>
+    <message>
+        <source>Точная сила инерции m·|ÿ_B|, наибольшая, Н</source>
+        <translation>Exact inertia force m·|ÿ_B|, largest, N</translation>
+    </message>
+    <message>
+        <source>Истинное движение</source>
+        <translation>True motion</translation>
+    </message>
+    <message>
+        <source>δ достигнутое = %1, δ заданное = %2</source>
+        <translation>δ reached = %1, δ asked = %2</translation>
+    </message>
+    <message>
+        <source>Наименьшая угловая скорость ω_min, рад/с</source>
+        <translation>Least angular velocity ω_min, rad/s</translation>
+    </message>
+    <message>
+        <source>Наибольшая угловая скорость ω_max, рад/с</source>
+        <translation>Largest angular velocity ω_max, rad/s</translation>
+    </message>
+    <message>
+        <source>Средняя угловая скорость ω_ср (по времени), рад/с</source>
+        <translation>Mean angular velocity ω_mean (by time), rad/s</translation>
+    </message>
+    <message>
+        <source>Время периода, с</source>
+        <translation>Period time, s</translation>
+    </message>
+    <message>
+        <source>Время разгона из покоя, с</source>
+        <translation>Run-up time from rest, s</translation>
+    </message>
+    <message>
+        <source>Оборотов за разгон</source>
+        <translation>Turns during the run-up</translation>
+    </message>
+    <message>
+        <source>Разгон: %1</source>
+        <translation>Run-up: %1</translation>
+    </message>
+    <message>
+        <source>Предупреждения</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>Пиковые значения</source>
+        <translation>Peak values</translation>
+    </message>
+    <message>
+        <source>Ход ползуна, м</source>
+        <translation>Slider stroke, m</translation>
+    </message>
+    <message>
+        <source>Ход ползуна: кривошип не проворачивается полностью</source>
+        <translation>Slider stroke: the crank does not make a full turn</translation>
+    </message>
+    <message>
+        <source>Наибольшая скорость ползуна |ybt|, м/с</source>
+        <translation>Largest slider velocity |ybt|, m/s</translation>
+    </message>
+    <message>
+        <source>Наибольшее ускорение ползуна |ybtt|, м/с²</source>
+        <translation>Largest slider acceleration |ybtt|, m/s²</translation>
+    </message>
+    <message>
+        <source>Наибольший угол давления (шатун – направляющая), °</source>
+        <translation>Largest pressure angle (connecting rod – guide), °</translation>
+    </message>
+    <message>
+        <source>Наибольший приведённый момент |Mo|, Н·м</source>
+        <translation>Largest reduced moment |Mo|, N·m</translation>
+    </message>
+    <message>
+        <source>Реакции в шарнирах (с учётом направляющей)</source>
+        <translation>Joint reactions (with the guide)</translation>
+    </message>
+    <message>
+        <source>Наибольшая сила в шарнире B |F_B|, Н</source>
+        <translation>Largest force at joint B |F_B|, N</translation>
+    </message>
+    <message>
+        <source>Наибольшая сила в шарнире A |F_A|, Н</source>
+        <translation>Largest force at joint A |F_A|, N</translation>
+    </message>
+    <message>
+        <source>Наибольшая сила в опоре O |F_O|, Н</source>
+        <translation>Largest force at bearing O |F_O|, N</translation>
+    </message>
+    <message>
+        <source>Наибольшая боковая сила на направляющую |nb|, Н</source>
+        <translation>Largest side thrust on the guide |nb|, N</translation>
+    </message>
+    <message>
+        <source>Работа нагрузки за период, Дж</source>
+        <translation>Work of the load over the period, J</translation>
+    </message>
+    <message>
+        <source>Экстремумы</source>
+        <translation>Extremes</translation>
+    </message>
+    <message>
+        <source>По шагам расчёта (шаг %1°)</source>
+        <translation>From the calculation steps (step %1°)</translation>
+    </message>
+    <message>
+        <source>%1: мин.</source>
+        <translation>%1: min.</translation>
+    </message>
+    <message>
+        <source>%1: макс.</source>
+        <translation>%1: max.</translation>
+    </message>
+    <message>
+        <source>+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² за шаг), поэтому результаты зависят от шага расчёта</source>
+        <translation>+Fitt is not 0: the angular acceleration grows by +Fitt at every step (rad/s² per step), so the results depend on the calculation step</translation>
+    </message>
+</context>
+<context>
     <name>Unit</name>
     <message>
         <source>Н·м</source>
@@ -811,6 +1189,17 @@
     <message>
         <source>кг</source>
         <translation>kg</translation>
+    </message>
+</context>
+<context>
+    <name>Variants</name>
+    <message>
+        <source>Вариант</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Текущий расчёт</source>
+        <translation>Current run</translation>
     </message>
 </context>
 </TS>
