@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Calculation</name>
+    <message>
+        <source>Шаг %1, угол кривошипа %2°</source>
+        <translation>Step %1, crank angle %2°</translation>
+    </message>
+    <message>
+        <source>Операция прервана. </source>
+        <translation>Operation aborted. </translation>
+    </message>
+    <message>
+        <source>результаты только для шагов 1–%1</source>
+        <translation>results for steps 1–%1 only</translation>
+    </message>
+    <message>
+        <source>результатов нет</source>
+        <translation>no results</translation>
+    </message>
+    <message>
+        <source>%1 (шаг %2 из %3), %4: %5</source>
+        <translation>%1 (step %2 of %3), %4: %5</translation>
+    </message>
+    <message>
+        <source>Расчёт остановлен при φ = %1°</source>
+        <translation>Calculation stopped at φ = %1°</translation>
+    </message>
+    <message>
+        <source>Был произведён новый расчёт...</source>
+        <translation>A new calculation has been made...</translation>
+    </message>
+    <message>
+        <source>Нет результатов: сначала выполните «Расчет»</source>
+        <translation>No results: run “Calculate” first</translation>
+    </message>
+    <message>
+        <source>Результаты относятся к прежним параметрам: нажмите «Расчет»</source>
+        <translation>The results belong to earlier parameters: press “Calculate”</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Критическая ошибка на этапе кинематического анализа.</source>
+        <translation>Operation aborted. Critical error in the kinematic analysis.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Критическая ошибка на этапе энергетического анализа.</source>
+        <translation>Operation aborted. Critical error in the energy analysis.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Критическая ошибка на этапе силового анализа.</source>
+        <translation>Operation aborted. Critical error in the force analysis.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Критическая ошибка на этапе расчёта реакций.</source>
+        <translation>Operation aborted. Critical error in the calculation of the reactions.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Кривошип останавливается, не дойдя до следующего угла: при заданном угловом ускорении его угловая скорость обращается в нуль. Уменьшите замедление или увеличьте Fit0.</source>
+        <translation>Operation aborted. The crank stops before it reaches the next angle: under the given angular acceleration its angular velocity falls to zero. Reduce the deceleration or increase Fit0.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Ползун сошёл с направляющей x = B: положения точек не согласуются с длинами звеньев или с ветвью шатуна. Выполните «Автозаполнение».</source>
+        <translation>Operation aborted. The slider has left the guide x = B: the points do not agree with the link lengths or with the connecting rod&apos;s branch. Run “Autofill”.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. Истинное движение не найдено: у машины нет установившегося движения при этом приводе и маховике.</source>
+        <translation>Operation aborted. No true motion found: the machine has no steady running with this drive and flywheel.</translation>
+    </message>
+    <message>
+        <source>Результаты относятся к прежним параметрам.</source>
+        <translation>The results belong to earlier parameters.</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Приведённый момент и работа</source>
@@ -192,10 +263,48 @@
     </message>
 </context>
 <context>
+    <name>Flywheel</name>
+    <message>
+        <source>для маховика нужен шаг больше нуля</source>
+        <translation>the flywheel needs a step greater than zero</translation>
+    </message>
+    <message>
+        <source>для маховика шаг должен укладываться в период %1° целое число раз: выберите другой шаг</source>
+        <translation>for the flywheel the step must fit the period of %1° a whole number of times: choose another step</translation>
+    </message>
+    <message>
+        <source>для маховика нужен полный период: увеличьте число циклов до %1</source>
+        <translation>the flywheel needs a full period: increase the number of cycles to %1</translation>
+    </message>
+    <message>
+        <source>для маховика нужна ненулевая средняя угловая скорость кривошипа</source>
+        <translation>the flywheel needs a non-zero mean angular velocity of the crank</translation>
+    </message>
+    <message>
+        <source>нет результатов расчёта</source>
+        <translation>no calculation results</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>ru</source>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>Mechanism</name>
+    <message>
+        <source>При φ = %1° шатун перпендикулярен направляющей: механизм не проходит это положение. Увеличьте L2 или уменьшите B.</source>
+        <translation>At φ = %1° the connecting rod is square to the guide: the mechanism cannot pass this position. Increase L2 or reduce B.</translation>
+    </message>
+    <message>
+        <source>При φ = %1° шатун не достаёт до направляющей: механизм не собирается в этом положении. Увеличьте L2 или уменьшите L1.</source>
+        <translation>At φ = %1° the connecting rod does not reach the guide: the mechanism cannot be assembled in this position. Increase L2 or reduce L1.</translation>
+    </message>
+    <message>
+        <source>Режим 720: при φ = %1° шатун переходит на другую ветвь, и ползун скачком смещается на %2 м. Скорости и ускорения там не имеют смысла, а E перестаёт быть работой. Выберите режим 360.</source>
+        <translation>Mode 720: at φ = %1° the connecting rod passes to the other branch and the slider jumps by %2 m. Velocities and accelerations mean nothing there, and E is no longer work. Choose mode 360.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1231,136 @@
     <message>
         <source>+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² за шаг), поэтому результаты зависят от шага расчёта</source>
         <translation>+Fitt is not 0: the angular acceleration grows by +Fitt at every step (rad/s² per step), so the results depend on the calculation step</translation>
+    </message>
+</context>
+<context>
+    <name>Sweep</name>
+    <message>
+        <source>%1: значение не конечно</source>
+        <translation>%1: the value is not finite</translation>
+    </message>
+    <message>
+        <source>%1: значение за пределами типа double</source>
+        <translation>%1: the value is beyond the range of a double</translation>
+    </message>
+    <message>
+        <source>не собирается при φ = %1°</source>
+        <translation>cannot be assembled at φ = %1°</translation>
+    </message>
+    <message>
+        <source>шатун перпендикулярен направляющей при φ = %1°</source>
+        <translation>connecting rod square to the guide at φ = %1°</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; нельзя исследовать: нужен ключ вещественного параметра или %2</source>
+        <translation>&apos;%1&apos; cannot be swept: the key of a real parameter or %2 is needed</translation>
+    </message>
+    <message>
+        <source>число значений должно быть от 1 до %1</source>
+        <translation>the number of values must be from 1 to %1</translation>
+    </message>
+    <message>
+        <source>масштаб нагрузки без нагрузки: задайте нагрузку</source>
+        <translation>a load scale without a load: set a load</translation>
+    </message>
+    <message>
+        <source>нагрузка × %1: %2</source>
+        <translation>load × %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; нельзя исследовать</source>
+        <translation>&apos;%1&apos; cannot be swept</translation>
+    </message>
+    <message>
+        <source>нагрузка по ходу ползуна требует полного оборота кривошипа</source>
+        <translation>a load by the slider&apos;s stroke needs a full turn of the crank</translation>
+    </message>
+    <message>
+        <source>%1 = %2 вне диапазона double</source>
+        <translation>%1 = %2 is beyond the range of a double</translation>
+    </message>
+    <message>
+        <source>Поле «%1»: «%2» — не число</source>
+        <translation>Field “%1”: “%2” is not a number</translation>
+    </message>
+    <message>
+        <source>не задан ни один параметр</source>
+        <translation>no parameter is given</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; исследуется дважды</source>
+        <translation>&apos;%1&apos; is swept twice</translation>
+    </message>
+    <message>
+        <source>строк больше %1 (произведение чисел значений)</source>
+        <translation>more than %1 rows (the product of the value counts)</translation>
+    </message>
+</context>
+<context>
+    <name>TrueMotion</name>
+    <message>
+        <source>привод не может сдвинуть машину с места: его момент при пуске %1 Н·м не больше момента сопротивлений в начальном положении %2 Н·м</source>
+        <translation>the drive cannot start the machine: its starting moment %1 N·m is no greater than the resisting moment in the initial position %2 N·m</translation>
+    </message>
+    <message>
+        <source>машина останавливается при разгоне: привод не может пройти положение наибольшего сопротивления</source>
+        <translation>the machine stops during the run-up: the drive cannot pass the position of greatest resistance</translation>
+    </message>
+    <message>
+        <source>разгон не удалось проинтегрировать: шаг интегрирования стал исчезающе мал</source>
+        <translation>the run-up could not be integrated: the integration step became vanishingly small</translation>
+    </message>
+    <message>
+        <source>разгон при постоянном моменте привода не определён: средний момент привода равен среднему моменту сопротивлений</source>
+        <translation>the run-up under a constant driving moment is undefined: the mean driving moment equals the mean resisting moment</translation>
+    </message>
+    <message>
+        <source>разгон не устанавливается за %1 периодов</source>
+        <translation>the run-up does not settle within %1 periods</translation>
+    </message>
+    <message>
+        <source>приведённый момент инерции не определён: проверьте массы и положения точек</source>
+        <translation>the reduced moment of inertia is undefined: check the masses and the point positions</translation>
+    </message>
+    <message>
+        <source>момент сопротивлений не определён на периоде: шатун проходит положение, где его угловая скорость не определена</source>
+        <translation>the resisting moment is undefined over the period: the connecting rod passes a position where its angular velocity is undefined</translation>
+    </message>
+    <message>
+        <source>машина останавливается в пределах периода: при этом приводе и маховике она не может пройти положение наибольшего сопротивления, установившегося движения нет</source>
+        <translation>the machine stops within the period: with this drive and flywheel it cannot pass the position of greatest resistance; there is no steady running</translation>
+    </message>
+    <message>
+        <source>для постоянного момента привода нужна средняя скорость Fit0 &gt; 0</source>
+        <translation>a constant driving moment needs a mean speed Fit0 &gt; 0</translation>
+    </message>
+    <message>
+        <source>привод слишком слаб: его момент при пуске %1 Н·м не больше среднего момента сопротивлений %2 Н·м, установившегося движения нет</source>
+        <translation>the drive is too weak: its starting moment %1 N·m is no greater than the mean resisting moment %2 N·m; there is no steady running</translation>
+    </message>
+    <message>
+        <source>момент привода больше среднего момента сопротивлений при любой скорости: машина разгоняется без предела, установившегося движения нет</source>
+        <translation>the driving moment exceeds the mean resisting moment at every speed: the machine accelerates without limit; there is no steady running</translation>
+    </message>
+    <message>
+        <source>установившееся движение не найдено</source>
+        <translation>no steady running found</translation>
+    </message>
+    <message>
+        <source>установившееся движение не найдено: период не замыкается</source>
+        <translation>no steady running found: the period does not close</translation>
+    </message>
+    <message>
+        <source>истинное движение считается только в режиме 360</source>
+        <translation>the true motion is calculated in mode 360 only</translation>
+    </message>
+    <message>
+        <source>для истинного движения нужен шаг больше нуля</source>
+        <translation>the true motion needs a step greater than zero</translation>
+    </message>
+    <message>
+        <source>установившееся движение не удалось прочесть на шагах расчёта</source>
+        <translation>the steady running could not be read at the calculation steps</translation>
     </message>
 </context>
 <context>
