@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Autofill</name>
+    <message>
+        <source>Критическая ошибка: перезапустите программу</source>
+        <translation>Critical error: restart the program</translation>
+    </message>
+    <message>
+        <source>Шатун не достаёт до направляющей при Fi0: механизм не собирается. Увеличьте L2 или уменьшите L1.</source>
+        <translation>The connecting rod does not reach the guide at Fi0: the mechanism cannot be assembled. Increase L2 or reduce L1.</translation>
+    </message>
+</context>
+<context>
     <name>Calculation</name>
     <message>
         <source>Шаг %1, угол кривошипа %2°</source>
@@ -209,6 +220,33 @@
     <message>
         <source>Сравнение вариантов</source>
         <translation>Comparison of variants</translation>
+    </message>
+</context>
+<context>
+    <name>Entry</name>
+    <message>
+        <source>Ошибка: Данный параметр должен быть целым и положительным.</source>
+        <translation>Error: this parameter must be whole and positive.</translation>
+    </message>
+    <message>
+        <source>Ошибка: Сумма l1+b&lt;&gt;l2, что может привести к ошибкам... Исправлено.</source>
+        <translation>Error: l1+b&lt;&gt;l2, which may lead to errors... Corrected.</translation>
+    </message>
+    <message>
+        <source>L2 не может быть меньше L1: смещение B = L2 − L1 стало бы отрицательным. Значение L2 не принято.</source>
+        <translation>L2 cannot be less than L1: the offset B = L2 − L1 would become negative. The value of L2 was not accepted.</translation>
+    </message>
+    <message>
+        <source>Критическая ошибка!</source>
+        <translation>Critical error!</translation>
+    </message>
+    <message>
+        <source>Допустимы только цифры, знак и десятичный разделитель</source>
+        <translation>Only digits, a sign and the decimal separator are allowed</translation>
+    </message>
+    <message>
+        <source>Значение не введено: параметр не изменён</source>
+        <translation>No value entered: the parameter is unchanged</translation>
     </message>
 </context>
 <context>
@@ -628,6 +666,45 @@
     </message>
 </context>
 <context>
+    <name>PointCheck</name>
+    <message>
+        <source>Координаты точек не согласуются с длинами звеньев:</source>
+        <translation>The point coordinates do not agree with the link lengths:</translation>
+    </message>
+    <message>
+        <source>— |OA| длиннее L1 на %1 м</source>
+        <translation>— |OA| is longer than L1 by %1 m</translation>
+    </message>
+    <message>
+        <source>— |OA| короче L1 на %1 м</source>
+        <translation>— |OA| is shorter than L1 by %1 m</translation>
+    </message>
+    <message>
+        <source>— |AB| длиннее L2 на %1 м</source>
+        <translation>— |AB| is longer than L2 by %1 m</translation>
+    </message>
+    <message>
+        <source>— |AB| короче L2 на %1 м</source>
+        <translation>— |AB| is shorter than L2 by %1 m</translation>
+    </message>
+    <message>
+        <source>— точка B лежит в %1 м от направляющей x = B</source>
+        <translation>— point B lies %1 m from the guide x = B</translation>
+    </message>
+    <message>
+        <source>— точка A повёрнута от угла Fi0 на %1°</source>
+        <translation>— point A is turned from the angle Fi0 by %1°</translation>
+    </message>
+    <message>
+        <source>— точка B лежит на другой ветви шатуна, чем задаёт режим при Fi0</source>
+        <translation>— point B lies on the other branch of the connecting rod than the mode gives at Fi0</translation>
+    </message>
+    <message>
+        <source>Результаты будут относиться к другому механизму. Выполните «Автозаполнение» (F4), чтобы расставить точки по длинам.</source>
+        <translation>The results would belong to another mechanism. Run “Autofill” (F4) to place the points from the lengths.</translation>
+    </message>
+</context>
+<context>
     <name>Quantity</name>
     <message>
         <source>угол кривошипа</source>
@@ -995,6 +1072,41 @@
     </message>
 </context>
 <context>
+    <name>RunSettings</name>
+    <message>
+        <source>Шаг %1 градусов принят</source>
+        <translation>Step of %1 degrees accepted</translation>
+    </message>
+    <message>
+        <source>Шаг «%1» не из списка: действует шаг %2°</source>
+        <translation>Step “%1” is not in the list: the step stays %2°</translation>
+    </message>
+    <message>
+        <source>Принято: циклов %1, шагов %2, поворот кривошипа %3°</source>
+        <translation>Accepted: %1 cycles, %2 steps, crank rotation %3°</translation>
+    </message>
+    <message>
+        <source>Данную точность строго рекомендуется использовать только для небольших значений L1 и L2.</source>
+        <translation>This precision is strongly recommended only for small values of L1 and L2.</translation>
+    </message>
+    <message>
+        <source>Операция прервана. В поле должно быть введено натуральное число!</source>
+        <translation>Operation aborted. The field must hold a natural number!</translation>
+    </message>
+    <message>
+        <source>Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000 шагов (3749 циклов)<byte value="xd"/>
+Решение 1&gt; Введите меньше циклов и рассмотрите несколько участков отдельно<byte value="xd"/>
+Решение 2&gt; Введите меньше циклов и увеличьте шаг</source>
+        <translation>Error: the largest number of step cycles the program allows: 90000 steps (3749 cycles)<byte value="xd"/>
+Solution 1&gt; Enter fewer cycles and study several stretches separately<byte value="xd"/>
+Solution 2&gt; Enter fewer cycles and increase the step</translation>
+    </message>
+    <message>
+        <source>Изменение принято.</source>
+        <translation>Change accepted.</translation>
+    </message>
+</context>
+<context>
     <name>Summary</name>
     <message>
         <source>проверка: моменты не сходятся</source>
@@ -1294,6 +1406,41 @@
     <message>
         <source>строк больше %1 (произведение чисел значений)</source>
         <translation>more than %1 rows (the product of the value counts)</translation>
+    </message>
+</context>
+<context>
+    <name>Synthesis</name>
+    <message>
+        <source>Ход H должен быть положительным числом</source>
+        <translation>The stroke H must be a positive number</translation>
+    </message>
+    <message>
+        <source>Коэффициент K не может быть меньше 1 (K = 1 — центральный механизм); ближайшее допустимое значение: 1</source>
+        <translation>The coefficient K cannot be less than 1 (K = 1: an in-line mechanism); the nearest allowed value: 1</translation>
+    </message>
+    <message>
+        <source>При K ≥ 3 угол между мёртвыми положениями кривошипа θ = 180°·(K − 1)/(K + 1) не меньше 90°: кривошипно-ползунный механизм такого K не даёт. K должно быть меньше 3</source>
+        <translation>With K ≥ 3 the angle between the crank&apos;s dead positions θ = 180°·(K − 1)/(K + 1) is at least 90°: no slider-crank mechanism gives such a K. K must be less than 3</translation>
+    </message>
+    <message>
+        <source>При K = %1 отношение λ = l1/l2 должно быть больше tg²(θ/2) = %2: иначе шатун не достаёт до направляющей и кривошип не проворачивается полностью</source>
+        <translation>With K = %1 the ratio λ = l1/l2 must be greater than tan²(θ/2) = %2: otherwise the connecting rod does not reach the guide and the crank cannot make a full turn</translation>
+    </message>
+    <message>
+        <source>Отношение λ = l1/l2 должно быть меньше 1: кривошип короче шатуна</source>
+        <translation>The ratio λ = l1/l2 must be less than 1: the crank is shorter than the connecting rod</translation>
+    </message>
+    <message>
+        <source>Допустимый угол давления должен лежать между 0° и 90°</source>
+        <translation>The permitted pressure angle must lie between 0° and 90°</translation>
+    </message>
+    <message>
+        <source>При K = %1 наибольший угол давления не бывает меньше %2° ни при каком ходе H: допустимый угол нужно увеличить хотя бы до %3° или уменьшить K</source>
+        <translation>With K = %1 the largest pressure angle is never below %2° for any stroke H: raise the permitted angle to at least %3° or reduce K</translation>
+    </message>
+    <message>
+        <source>L1 = %1 м, L2 = %2 м, B = %3 м; θ = %4°, λ = %5, наибольший угол давления %6°</source>
+        <translation>L1 = %1 m, L2 = %2 m, B = %3 m; θ = %4°, λ = %5, largest pressure angle %6°</translation>
     </message>
 </context>
 <context>
