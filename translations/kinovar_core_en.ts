@@ -324,6 +324,144 @@
     </message>
 </context>
 <context>
+    <name>Kinetic</name>
+    <message>
+        <source>Аниматор не прочтёт этот файл: %1: %2</source>
+        <translation>The animator would not read this file: %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; вне диапазона double</source>
+        <translation>&quot;%1&quot; is outside the range of a double</translation>
+    </message>
+    <message>
+        <source>заголовок</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>кривошип выводит рисунок за допустимый размах 1E150 м</source>
+        <translation>the crank takes the drawing beyond the permitted span of 1E150 m</translation>
+    </message>
+    <message>
+        <source>направляющая выводит рисунок за допустимый размах 1E150 м</source>
+        <translation>the guide takes the drawing beyond the permitted span of 1E150 m</translation>
+    </message>
+    <message>
+        <source>шаг %1</source>
+        <translation>step %1</translation>
+    </message>
+    <message>
+        <source>положение выводит рисунок за допустимый размах 1E150 м</source>
+        <translation>the position takes the drawing beyond the permitted span of 1E150 m</translation>
+    </message>
+</context>
+<context>
+    <name>KineticReader</name>
+    <message>
+        <source>строка длиннее %1 байт</source>
+        <translation>a line longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>после %1 стоит CR без LF, а строки файла должны кончаться CR LF или LF</source>
+        <translation>%1 is followed by CR without LF, but the file&apos;s lines must end in CR LF or LF</translation>
+    </message>
+    <message>
+        <source>%1 не является числом</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 слишком велико</source>
+        <translation>%1 is too large</translation>
+    </message>
+    <message>
+        <source>файл обрывается в заголовке</source>
+        <translation>the file ends within the header</translation>
+    </message>
+    <message>
+        <source>%1 выводит рисунок за допустимый размах 1E150 м</source>
+        <translation>%1 takes the drawing beyond the permitted span of 1E150 m</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это канал (FIFO), а не обычный файл</source>
+        <translation>this is a pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <source>это устройство, а не обычный файл</source>
+        <translation>this is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>это сокет, а не обычный файл</source>
+        <translation>this is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>Файл %1, строка %2: %3.</source>
+        <translation>File %1, line %2: %3.</translation>
+    </message>
+    <message>
+        <source>Файл %1: %2.</source>
+        <translation>File %1: %2.</translation>
+    </message>
+    <message>
+        <source>кривошип</source>
+        <translation>the crank</translation>
+    </message>
+    <message>
+        <source>направляющая</source>
+        <translation>the guide</translation>
+    </message>
+    <message>
+        <source>%1 не является целым числом шагов</source>
+        <translation>%1 is not a whole number of steps</translation>
+    </message>
+    <message>
+        <source>отрицательное число шагов %1</source>
+        <translation>a negative number of steps %1</translation>
+    </message>
+    <message>
+        <source>в файле нет ни одного шага</source>
+        <translation>the file holds no step</translation>
+    </message>
+    <message>
+        <source>шагов %1, а программа считает не больше %2</source>
+        <translation>%1 steps, but the program calculates at most %2</translation>
+    </message>
+    <message>
+        <source>ожидалась строка %1, а записано %2</source>
+        <translation>expected the line %1, found %2</translation>
+    </message>
+    <message>
+        <source>файл обрывается на шаге %1, а в заголовке %2 шагов</source>
+        <translation>the file ends at step %1, but the header gives %2 steps</translation>
+    </message>
+    <message>
+        <source>%1 после %2 блоков шагов, а в заголовке %3 шагов</source>
+        <translation>%1 after %2 step blocks, but the header gives %3 steps</translation>
+    </message>
+    <message>
+        <source>положение на шаге %1</source>
+        <translation>the position at step %1</translation>
+    </message>
+    <message>
+        <source>блок шага %1 не заканчивается строкой %2 (записано %3)</source>
+        <translation>the block of step %1 does not end with the line %2 (found %3)</translation>
+    </message>
+    <message>
+        <source>нет строки %1 в конце файла</source>
+        <translation>no line %1 at the end of the file</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>ru</source>
@@ -666,6 +804,19 @@
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>%1
+Файл &quot;%2&quot;</source>
+        <translation>%1
+File &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Сохранять можно только в обычный файл или под новым именем</source>
+        <translation>Save only to a regular file or under a new name</translation>
+    </message>
+</context>
+<context>
     <name>PointCheck</name>
     <message>
         <source>Координаты точек не согласуются с длинами звеньев:</source>
@@ -702,6 +853,17 @@
     <message>
         <source>Результаты будут относиться к другому механизму. Выполните «Автозаполнение» (F4), чтобы расставить точки по длинам.</source>
         <translation>The results would belong to another mechanism. Run “Autofill” (F4) to place the points from the lengths.</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>Неизвестные ключи проекта пропущены:</source>
+        <translation>Unknown project keys skipped:</translation>
+    </message>
+    <message>
+        <source> …и ещё %1</source>
+        <translation> …and %1 more</translation>
     </message>
 </context>
 <context>
