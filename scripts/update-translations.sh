@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Collects the texts to translate into translations/*.ts with lupdate: the windows' tr() texts
-# into kinovar_en.ts, the Qt-free core's uiText() texts into kinovar_core_en.ts. New texts arrive
+# into kinovar_en.ts; the Qt-free core's uiText() and UI_TEXT_NOOP() texts, the catalogues'
+# captions and units (scripts/catalogue-texts.py) and the printable document's texts
+# (src/present/qt/document, drawn by the batch as well) into kinovar_core_en.ts. New texts arrive
 # unfinished; translate them (Qt Linguist, or by hand in the XML) and commit the .ts files.
+# TS_DIR names another folder holding copies of the .ts files to update (the tests use it).
 set -euo pipefail
+TS_DIR=$(realpath "${TS_DIR:-$(dirname "$0")/../translations}")
 cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-OPTS=(-silent -locations none -no-obsolete -tr-function-alias translate+=uiText)
-mapfile -t windows < <(find src -path '*/qt/*' \( -name '*.cpp' -o -name '*.h' \) | sort;
+OPTS=(-silent -locations none -no-obsolete
+      -tr-function-alias translate+=uiText,QT_TRANSLATE_NOOP+=UI_TEXT_NOOP)
+document=src/present/qt/document
+mapfile -t windows < <(find src -path '*/qt/*' ! -path "$document/*" \
+                            \( -name '*.cpp' -o -name '*.h' \) | sort;
                        find src/animator \( -name '*.cpp' -o -name '*.h' \) | sort)
-mapfile -t core < <(find src \( -name '*.cpp' -o -name '*.h' \) ! -path '*/qt/*' \
-                         ! -path 'src/animator/*' | sort)
-"$LUPDATE" "${OPTS[@]}" "${windows[@]}" -ts translations/kinovar_en.ts
-"$LUPDATE" "${OPTS[@]}" "${core[@]}" -ts translations/kinovar_core_en.ts
+mapfile -t core < <(find src \( -name '*.cpp' -o -name '*.h' \) \( ! -path '*/qt/*' -o \
+                         -path "$document/*" \) ! -path 'src/animator/*' | sort)
+catalogue=$(mktemp --suffix=.cpp)
+trap 'rm -f "$catalogue"' EXIT
+python3 scripts/catalogue-texts.py > "$catalogue"
+"$LUPDATE" "${OPTS[@]}" "${windows[@]}" -ts "$TS_DIR/kinovar_en.ts"
+"$LUPDATE" "${OPTS[@]}" "${core[@]}" "$catalogue" -ts "$TS_DIR/kinovar_core_en.ts"

@@ -41,3 +41,13 @@ std::string fillIn(std::string_view text, std::initializer_list<std::string_view
     }
     return out;
 }
+
+std::string shownUnit(const char* unit)
+{
+    return *unit ? uiText("Unit", unit) : std::string();
+}
+
+std::string inUserLanguage(const std::string& english, const std::string& russian)
+{
+    return uiText("Language", "ru") == "ru" ? russian : english;
+}

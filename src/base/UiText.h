@@ -27,3 +27,16 @@ std::string uiText(const char* context, const char* text);
 // digit beyond args' count, is kept as it stands. The arguments are inserted once, not scanned
 // again, so a % in an argument is left alone.
 std::string fillIn(std::string_view text, std::initializer_list<std::string_view> args);
+
+// Marks `text` for lupdate in `context` where it is kept to be looked up later with
+// uiText(context, text), as in a table of names; it is `text` itself.
+#define UI_TEXT_NOOP(context, text) text
+
+// Of two texts of one message made beside each other (an error's English what() for scripts and
+// its Russian for the user), the one in the user's language: `russian` unless an installed
+// translation says its language is another (it translates context "Language", "ru"), then
+// `english`.
+std::string inUserLanguage(const std::string& english, const std::string& russian);
+
+// A unit of the catalogues ("м", "Н·м", "рад/с²") as the user's language writes it; "" stays "".
+std::string shownUnit(const char* unit);

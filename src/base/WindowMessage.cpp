@@ -2,6 +2,7 @@
 #include "base/WindowMessage.h"
 
 #include "base/FileErrors.h"
+#include "base/UiText.h"
 
 std::string russianFileErrorText(int code)
 {
@@ -27,6 +28,8 @@ std::string russianFileErrorText(int code)
 
 std::string windowMessage(const std::exception& e)
 {
+    // what() is the English text scripts read: the message itself when English is chosen.
+    if (inUserLanguage("en", "ru") == "en") return e.what();
     if (const auto* text = dynamic_cast<const RussianText*>(&e); text && !text->russian().empty())
         return text->russian();
     if (const auto* io = dynamic_cast<const InOutError*>(&e)) {

@@ -34,7 +34,7 @@ public:
 // 101 "Диск переполнен", ...; "Ошибка ввода-вывода <code>" for a code without a text of its own.
 std::string russianFileErrorText(int code);
 
-// The message of `e` for the window: the Russian text it carries, else the Russian of an
-// InOutError's code (with whatever its English text adds after the code's own words), else
-// what().
+// The message of `e` for the window: while the user's language is Russian (inUserLanguage), the
+// Russian text it carries, else the Russian of an InOutError's code (with whatever its English
+// text adds after the code's own words), else what(); in another language what().
 std::string windowMessage(const std::exception& e);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/TrueMotionStage.h"
 #include "params/ParamTable.h"
 
@@ -45,8 +46,9 @@ bool resultsStale(const ParamSet& onScreen, const ResultStore& R)
 std::string stageFaultText(const char* message, const ParamSet& p, int i, char decimal)
 {
     // Eighteen digits of precision keep the angle of any run in fixed notation.
-    return std::string(message) + "\nШаг " + std::to_string(i) + ", угол кривошипа " +
-           FormatFixed(crankAngleDegrees(p, i), 18, 2, decimal) + "°";
+    return uiText("Calculation", message) + "\n" +
+           fillIn(uiText("Calculation", "Шаг %1, угол кривошипа %2°"),
+                  {std::to_string(i), FormatFixed(crankAngleDegrees(p, i), 18, 2, decimal)});
 }
 
 std::optional<ParamSet> computedRun(const ResultStore& R)
@@ -86,22 +88,25 @@ std::string runStopText(const ResultStore& R, char decimal)
 {
     const std::optional<RunStop> stop = runStop(R);
     if (!stop) return {};
-    std::string message = stop->message;
+    std::string message = uiText("Calculation", stop->message);
     // The stage's message opens with "Операция прервана. ": the note itself says so.
-    constexpr std::string_view kInterrupted = "Операция прервана. ";
-    if (message.starts_with(kInterrupted)) message.erase(0, kInterrupted.size());
-    const std::string computed = stop->computedSteps > 0 ? "результаты только для шагов 1–" +
-                                                               std::to_string(stop->computedSteps)
-                                                         : std::string("результатов нет");
-    return runStopShortText(R, decimal) + " (шаг " + std::to_string(stop->step) + " из " +
-           std::to_string(stop->requestedSteps) + "), " + computed + ": " + message;
+    const std::string interrupted = uiText("Calculation", "Операция прервана. ");
+    if (message.starts_with(interrupted)) message.erase(0, interrupted.size());
+    const std::string computed =
+        stop->computedSteps > 0 ? fillIn(uiText("Calculation", "результаты только для шагов 1–%1"),
+                                         {std::to_string(stop->computedSteps)})
+                                : uiText("Calculation", "результатов нет");
+    return fillIn(uiText("Calculation", "%1 (шаг %2 из %3), %4: %5"),
+                  {runStopShortText(R, decimal), std::to_string(stop->step),
+                   std::to_string(stop->requestedSteps), computed, message});
 }
 
 std::string runStopShortText(const ResultStore& R, char decimal)
 {
     const std::optional<RunStop> stop = runStop(R);
     if (!stop) return {};
-    return "Расчёт остановлен при φ = " + FormatFixed(stop->angle, 18, 2, decimal) + "°";
+    return fillIn(uiText("Calculation", "Расчёт остановлен при φ = %1°"),
+                  {FormatFixed(stop->angle, 18, 2, decimal)});
 }
 
 std::vector<StageFault> stageFaults(const CalcOutcome& outcome)

@@ -5,38 +5,46 @@
 #include <string>
 #include <vector>
 
+#include "base/UiText.h"
 #include "calc/CrankAngle.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
+// The calculation's messages below are source texts of context "Calculation": whatever shows one
+// looks it up with uiText("Calculation", text) first.
+
 // The memo line the calculation command writes before any stage.
-inline constexpr const char* kCalcMemo = "Был произведён новый расчёт...";
+inline constexpr const char* kCalcMemo =
+    UI_TEXT_NOOP("Calculation", "Был произведён новый расчёт...");
 
 // What the views and exports say before the first calculation, instead of showing zeros.
-inline constexpr const char* kNoResultsMessage = "Нет результатов: сначала выполните «Расчет»";
+inline constexpr const char* kNoResultsMessage =
+    UI_TEXT_NOOP("Calculation", "Нет результатов: сначала выполните «Расчет»");
 // The line the main window shows while the parameters differ from those of the results.
 inline constexpr const char* kStaleResultsText =
-    "Результаты относятся к прежним параметрам: нажмите «Расчет»";
+    UI_TEXT_NOOP("Calculation", "Результаты относятся к прежним параметрам: нажмите «Расчет»");
 
 // Messages of the four guards, in stage order.
-inline constexpr const char* kKinematicFault =
-    "Операция прервана. Критическая ошибка на этапе кинематического анализа.";
-inline constexpr const char* kEnergyFault =
-    "Операция прервана. Критическая ошибка на этапе энергетического анализа.";
+inline constexpr const char* kKinematicFault = UI_TEXT_NOOP(
+    "Calculation", "Операция прервана. Критическая ошибка на этапе кинематического анализа.");
+inline constexpr const char* kEnergyFault = UI_TEXT_NOOP(
+    "Calculation", "Операция прервана. Критическая ошибка на этапе энергетического анализа.");
 inline constexpr const char* kForceFault =
-    "Операция прервана. Критическая ошибка на этапе силового анализа.";
+    UI_TEXT_NOOP("Calculation", "Операция прервана. Критическая ошибка на этапе силового анализа.");
 inline constexpr const char* kEquilibriumFault =
-    "Операция прервана. Критическая ошибка на этапе расчёта реакций.";
+    UI_TEXT_NOOP("Calculation", "Операция прервана. Критическая ошибка на этапе расчёта реакций.");
 
 // Why the kinematic stage stopped when it was not an arithmetic fault: the crank's speed falls to
 // zero before the next step's angle under the entered acceleration, or B leaves the guide x = b.
-inline constexpr const char* kCrankStopsFault =
+inline constexpr const char* kCrankStopsFault = UI_TEXT_NOOP(
+    "Calculation",
     "Операция прервана. Кривошип останавливается, не дойдя до следующего угла: при заданном "
     "угловом ускорении его угловая скорость обращается в нуль. Уменьшите замедление или "
-    "увеличьте Fit0.";
-inline constexpr const char* kOffGuideFault =
+    "увеличьте Fit0.");
+inline constexpr const char* kOffGuideFault = UI_TEXT_NOOP(
+    "Calculation",
     "Операция прервана. Ползун сошёл с направляющей x = B: положения точек не согласуются с "
-    "длинами звеньев или с ветвью шатуна. Выполните «Автозаполнение».";
+    "длинами звеньев или с ветвью шатуна. Выполните «Автозаполнение».");
 
 // Which stages stopped on an arithmetic fault, and at which step (0 when the stage ran through).
 struct CalcOutcome {
@@ -87,7 +95,7 @@ bool resultsStale(const ParamSet& onScreen, const ResultStore& R);
 
 // A stage's fault message with a second line naming where it stopped:
 // "<message>\nШаг <i>, угол кривошипа <angle>°", the angle FormatFixed(angle, 18, 2) with
-// `decimal` as the separator ("Шаг 13, угол кривошипа 180,00°").
+// `decimal` as the separator ("Шаг 13, угол кривошипа 180,00°"), in the user's language.
 std::string stageFaultText(const char* message, const ParamSet& p, int i, char decimal);
 
 // The parameter set of the stored run as views and exports read it: the recorded set with N
@@ -115,7 +123,7 @@ const char* stageKey(Stage stage);
 // "Расчёт остановлен при φ = <angle>° (шаг <i> из <N>), результаты только для шагов 1–<i-1>:
 // <stage message>" ("результатов нет" when i is 1), with the stage message's opening
 // "Операция прервана. " left out and the angle as stageFaultText writes it; "" for a whole run
-// or before the first one.
+// or before the first one. In the user's language.
 std::string runStopText(const ResultStore& R, char decimal);
 // Its opening alone, for a line or a name with little room: "Расчёт остановлен при φ =
 // <angle>°"; "" for a whole run or before the first one.

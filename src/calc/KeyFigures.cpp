@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/UiText.h"
+
 namespace {
 
 // The joint and slider peaks are only meaningful once some step was summarised.
@@ -21,29 +23,30 @@ std::optional<long double> flywheelFigure(const RunSummary& s, long double Flywh
 }
 
 const KeyFigure kFigures[] = {
-    {"md", "M_d", "Н·м", Better::SmallerMagnitude,
+    {"md", UI_TEXT_NOOP("Figure", "M_d"), UI_TEXT_NOOP("Unit", "Н·м"), Better::SmallerMagnitude,
      [](const RunSummary& s) { return flywheelFigure(s, &FlywheelSizing::meanMoment); }},
-    {"pmean", "P_ср", "Вт", Better::SmallerMagnitude,
+    {"pmean", UI_TEXT_NOOP("Figure", "P_ср"), UI_TEXT_NOOP("Unit", "Вт"), Better::SmallerMagnitude,
      [](const RunSummary& s) { return flywheelFigure(s, &FlywheelSizing::meanPower); }},
-    {"flywheel", "J маховика", "кг·м²", Better::Smaller,
+    {"flywheel", UI_TEXT_NOOP("Figure", "J маховика"), UI_TEXT_NOOP("Unit", "кг·м²"),
+     Better::Smaller,
      [](const RunSummary& s) { return flywheelFigure(s, &FlywheelSizing::flywheelInertia); }},
-    {"fa", "|F_A| макс.", "Н", Better::Smaller,
+    {"fa", UI_TEXT_NOOP("Figure", "|F_A| макс."), UI_TEXT_NOOP("Unit", "Н"), Better::Smaller,
      [](const RunSummary& s) { return whenRun(s, s.jointA.value); }},
-    {"fo", "|F_O| макс.", "Н", Better::Smaller,
+    {"fo", UI_TEXT_NOOP("Figure", "|F_O| макс."), UI_TEXT_NOOP("Unit", "Н"), Better::Smaller,
      [](const RunSummary& s) { return whenRun(s, s.jointO.value); }},
-    {"fb", "|F_B| макс.", "Н", Better::Smaller,
+    {"fb", UI_TEXT_NOOP("Figure", "|F_B| макс."), UI_TEXT_NOOP("Unit", "Н"), Better::Smaller,
      [](const RunSummary& s) { return whenRun(s, s.jointB.value); }},
-    {"mo", "|Mo| макс.", "Н·м", Better::Smaller,
+    {"mo", UI_TEXT_NOOP("Figure", "|Mo| макс."), UI_TEXT_NOOP("Unit", "Н·м"), Better::Smaller,
      [](const RunSummary& s) { return whenRun(s, s.crankMoment.value); }},
-    {"stroke", "ход ползуна", "м", Better::Larger,
+    {"stroke", UI_TEXT_NOOP("Figure", "ход ползуна"), UI_TEXT_NOOP("Unit", "м"), Better::Larger,
      [](const RunSummary& s) -> std::optional<long double> {
          if (!s.stroke) return std::nullopt;
          return s.stroke->value;
      }},
-    {"speed", "|v_B| макс.", "м/с", Better::Smaller,
+    {"speed", UI_TEXT_NOOP("Figure", "|v_B| макс."), UI_TEXT_NOOP("Unit", "м/с"), Better::Smaller,
      [](const RunSummary& s) { return whenRun(s, s.sliderSpeed.value); }},
-    {"acceleration", "|a_B| макс.", "м/с²", Better::Smaller,
-     [](const RunSummary& s) { return whenRun(s, s.sliderAcceleration.value); }},
+    {"acceleration", UI_TEXT_NOOP("Figure", "|a_B| макс."), UI_TEXT_NOOP("Unit", "м/с²"),
+     Better::Smaller, [](const RunSummary& s) { return whenRun(s, s.sliderAcceleration.value); }},
 };
 
 const char* const kDefaultSweep[] = {"flywheel", "fa", "md"};
@@ -70,6 +73,11 @@ std::span<const Quantity> keyFigureExtremes()
 std::span<const char* const> defaultSweepFigures()
 {
     return kDefaultSweep;
+}
+
+std::string shownCaption(const KeyFigure& f)
+{
+    return uiText("Figure", f.caption);
 }
 
 bool betterThan(const KeyFigure& f, long double a, long double b)

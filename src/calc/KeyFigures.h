@@ -39,5 +39,9 @@ std::span<const Quantity> keyFigureExtremes();
 // The figures a sweep shows unless the user picks others: J_flywheel, peak |F_A| and M_d.
 std::span<const char* const> defaultSweepFigures();
 
+// The caption of a figure in the user's language (context "Figure"); the sweep CSV keeps
+// the catalogue's own.
+std::string shownCaption(const KeyFigure& f);
+
 // Whether a is better than b for figure f.
 bool betterThan(const KeyFigure& f, long double a, long double b);

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "calc/KeyFigures.h"
 #include "calc/Load.h"
@@ -40,7 +41,8 @@ SweepPoint figuresOf(const ParamSet& base, const SweepPlan& one, long double val
     const std::optional<ParamSet> p = sweepVariant(base, one, value, &out.reason);
     if (!p) return out;
     if (!loadFitsMechanism(*p)) {
-        out.reason = "нагрузка по ходу ползуна требует полного оборота кривошипа";
+        out.reason =
+            uiText("Optimise", "нагрузка по ходу ползуна требует полного оборота кривошипа");
         return out;
     }
     // The previous candidate's values must not show through where this one writes nothing.
@@ -331,9 +333,11 @@ std::span<const KeyFigure> optimiseFigures()
     static const std::vector<KeyFigure> figures = [] {
         const auto keys = keyFigures();
         std::vector<KeyFigure> all(keys.begin(), keys.end());
-        all.push_back({"nb", "|N_B| макс.", "Н", Better::Smaller,
+        all.push_back({"nb", UI_TEXT_NOOP("Figure", "|N_B| макс."), UI_TEXT_NOOP("Unit", "Н"),
+                       Better::Smaller,
                        [](const RunSummary& s) { return whenRun(s, s.sideThrust.value); }});
-        all.push_back({"pressure", "угол давления макс.", "°", Better::Smaller,
+        all.push_back({"pressure", UI_TEXT_NOOP("Figure", "угол давления макс."), "°",
+                       Better::Smaller,
                        [](const RunSummary& s) { return whenRun(s, s.pressureAngle.value); }});
         all.push_back({"shaking", "|F_sh| макс.", "Н", Better::Smaller,
                        [](const RunSummary& s) { return whenRun(s, s.shaking.force.value); }});
@@ -351,35 +355,45 @@ const KeyFigure* findOptimiseFigure(const std::string& key)
 std::string optimisePlanFault(const ParamSet& base, const OptimisePlan& plan)
 {
     if (figureIndex(plan.figure) == optimiseFigures().size())
-        return "неизвестный показатель '" + plan.figure + "' (известны: " + knownFigures() + ")";
-    if (plan.variables.empty()) return "не задано ни одного изменяемого параметра";
+        return fillIn(uiText("Optimise", "неизвестный показатель '%1' (известны: %2)"),
+                      {plan.figure, knownFigures()});
+    if (plan.variables.empty())
+        return uiText("Optimise", "не задано ни одного изменяемого параметра");
     for (size_t i = 0; i < plan.variables.size(); ++i) {
         const OptimiseVariable& v = plan.variables[i];
         const ParamInfo* info = findParam(v.key);
         if (info == nullptr ||
             (info->kind != ParamKind::Double && info->kind != ParamKind::Extended))
-            return "'" + v.key + "' нельзя изменять: нужен ключ вещественного параметра";
+            return fillIn(
+                uiText("Optimise", "'%1' нельзя изменять: нужен ключ вещественного параметра"),
+                {v.key});
         for (size_t j = 0; j < i; ++j)
-            if (plan.variables[j].key == v.key) return "'" + v.key + "' задан дважды";
+            if (plan.variables[j].key == v.key)
+                return fillIn(uiText("Optimise", "'%1' задан дважды"), {v.key});
         for (const long double bound : {v.low, v.high}) {
             ParamSet probe = base;
             if (!std::isfinite(bound) || !paramValueFault(*info, bound).empty() ||
                 !storeParam(probe, *info, bound))
-                return v.key + ": границу " + FormatGeneral(bound, plan.decimal) +
-                       " параметр не принимает";
+                return fillIn(uiText("Optimise", "%1: границу %2 параметр не принимает"),
+                              {v.key, FormatGeneral(bound, plan.decimal)});
         }
-        if (!(v.low < v.high)) return v.key + ": нижняя граница должна быть меньше верхней";
+        if (!(v.low < v.high))
+            return fillIn(uiText("Optimise", "%1: нижняя граница должна быть меньше верхней"),
+                          {v.key});
     }
     for (const OptimiseConstraint& c : plan.constraints) {
         if (figureIndex(c.figure) == optimiseFigures().size())
-            return "неизвестный показатель '" + c.figure +
-                   "' в ограничении (известны: " + knownFigures() + ")";
-        if (!std::isfinite(c.value)) return c.figure + ": граница ограничения не конечна";
+            return fillIn(
+                uiText("Optimise", "неизвестный показатель '%1' в ограничении (известны: %2)"),
+                {c.figure, knownFigures()});
+        if (!std::isfinite(c.value))
+            return fillIn(uiText("Optimise", "%1: граница ограничения не конечна"), {c.figure});
         if (c.kind == OptimiseConstraint::Kind::Equal && !(c.tolerance > 0))
-            return c.figure + ": допуск равенства должен быть больше нуля";
+            return fillIn(uiText("Optimise", "%1: допуск равенства должен быть больше нуля"),
+                          {c.figure});
     }
     if (plan.maxEvaluations < 10 * static_cast<int>(plan.variables.size()))
-        return "на каждый изменяемый параметр нужно не меньше 10 расчётов";
+        return uiText("Optimise", "на каждый изменяемый параметр нужно не меньше 10 расчётов");
     return {};
 }
 
@@ -476,15 +490,19 @@ std::optional<OptimiseResult> optimise(const ParamSet& base, const OptimisePlan&
             where += (i ? ", " : "") + plan.variables[i].key + " = " +
                      FormatGeneral(best->point[i], plan.decimal);
     }
-    result.fault = "Ограничения не выполняются ни в одном из " +
-                   std::to_string(result.evaluations) + " рассмотренных вариантов";
+    const std::string evaluations = std::to_string(result.evaluations);
     if (best && std::isfinite(best->violation))
-        result.fault += ": ближе всех вариант " + where + ", нарушение " +
-                        FormatGeneral(best->violation, plan.decimal) +
-                        " (в долях границы ограничения). Ослабьте ограничения или расширьте "
-                        "пределы параметров";
+        result.fault = fillIn(uiText("Optimise", "Ограничения не выполняются ни в одном из %1 "
+                                                 "рассмотренных вариантов: ближе всех вариант %2, "
+                                                 "нарушение %3 (в долях границы ограничения). "
+                                                 "Ослабьте ограничения или расширьте пределы "
+                                                 "параметров"),
+                              {evaluations, where, FormatGeneral(best->violation, plan.decimal)});
     else
-        result.fault += ": ни один вариант не рассчитан. Проверьте пределы параметров";
+        result.fault = fillIn(uiText("Optimise", "Ограничения не выполняются ни в одном из %1 "
+                                                 "рассмотренных вариантов: ни один вариант не "
+                                                 "рассчитан. Проверьте пределы параметров"),
+                              {evaluations});
     return result;
 }
 

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "base/UiText.h"
+
 const QuantityInfo* quantityAtRow(int k)
 {
     for (const QuantityInfo& q : kQuantities)
@@ -25,7 +27,7 @@ const char* rowName(int k)
 
 std::string defaultCaption(const QuantityInfo& q)
 {
-    return std::string(q.name) + ": " + q.caption + ", " + q.unit;
+    return std::string(q.name) + ": " + shownCaption(q) + ", " + shownUnit(q.unit);
 }
 
 std::string quantityNote(const QuantityInfo& q)
@@ -33,6 +35,11 @@ std::string quantityNote(const QuantityInfo& q)
     std::string text;
     for (const QuantityNote& note : kQuantityNotes)
         if (listsWord(note.names, q.name))
-            text += (text.empty() ? "" : " ") + std::string(note.text);
+            text += (text.empty() ? "" : " ") + uiText("Note", note.text);
     return text;
+}
+
+std::string shownCaption(const QuantityInfo& q)
+{
+    return uiText("Quantity", q.caption);
 }

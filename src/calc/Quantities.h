@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/UiText.h"
 #include "params/ParamTable.h"
 
 // A quantity names its row of the result store. The mechanism's own symbols are kept.
@@ -178,26 +179,35 @@ inline constexpr QuantityNote kQuantityNotes[] = {
     // clang-format off
     {"fi fis psi", kAngleNote},
     {"fx1 fy1 mi1 fx2 fy2 mi2 fx3 fy3 mi3",
-     "Это +m·a (масса звена на ускорение его центра масс) и +I·α, а не даламберовы сила и момент "
-     "инерции −m·a и −I·α."},
+     UI_TEXT_NOOP("Note",
+      "Это +m·a (масса звена на ускорение его центра масс) и +I·α, а не даламберовы сила и "
+      "момент инерции −m·a и −I·α.")},
     {"mo mb",
-     "Момент привода на кривошипе, положительный в сторону роста угла; при fit > 0 он "
-     "отрицателен, когда машина отдаёт работу (двигатель)."},
+     UI_TEXT_NOOP("Note",
+      "Момент привода на кривошипе, положительный в сторону роста угла; при fit > 0 он "
+      "отрицателен, когда машина отдаёт работу (двигатель).")},
     {"e",
-     "Работа привода на кривошипе с шага 1 (на шаге 1 равна 0); отрицательна, когда машина "
-     "отдаёт работу."},
-    {"fbx fby fbxk fbk", "Сила, с которой шатун действует на ползун в шарнире B."},
-    {"fax fay faxk fak", "Сила, с которой кривошип действует на шатун в шарнире A."},
-    {"fox foy foxk fok", "Сила, с которой стойка действует на кривошип в опоре O."},
+     UI_TEXT_NOOP("Note",
+      "Работа привода на кривошипе с шага 1 (на шаге 1 равна 0); отрицательна, когда машина "
+      "отдаёт работу.")},
+    {"fbx fby fbxk fbk", UI_TEXT_NOOP("Note",
+      "Сила, с которой шатун действует на ползун в шарнире B.")},
+    {"fax fay faxk fak", UI_TEXT_NOOP("Note",
+      "Сила, с которой кривошип действует на шатун в шарнире A.")},
+    {"fox foy foxk fok", UI_TEXT_NOOP("Note",
+      "Сила, с которой стойка действует на кривошип в опоре O.")},
     {"omega_true eps_true t_true",
-     "При истинном движении — скорость, ускорение и время установившегося движения машины "
-     "под действием привода с маховиком; при заданном законе — заданные fit, fitt и их время."},
+     UI_TEXT_NOOP("Note",
+      "При истинном движении — скорость, ускорение и время установившегося движения машины под "
+      "действием привода с маховиком; при заданном законе — заданные fit, fitt и их время.")},
     {"fbx fax fox",
-     "Прежняя строка: без реакции направляющей на ползун. Полные силы — fbxk, faxk, foxk по x "
-     "и модули fbk, fak, fok."},
+     UI_TEXT_NOOP("Note",
+      "Прежняя строка: без реакции направляющей на ползун. Полные силы — fbxk, faxk, foxk по x "
+      "и модули fbk, fak, fok.")},
     {"fshx fshy fsh msh",
-     "Сила −Σm·a и момент −Σ(r×m·a + I·α) относительно O по всем звеньям: то, что стойка "
-     "воспринимает в опоре O, на направляющей и от привода сверх весов и рабочей нагрузки."},
+     UI_TEXT_NOOP("Note",
+      "Сила −Σm·a и момент −Σ(r×m·a + I·α) относительно O по всем звеньям: то, что стойка "
+      "воспринимает в опоре O, на направляющей и от привода сверх весов и рабочей нагрузки.")},
     // clang-format on
 };
 
@@ -217,8 +227,13 @@ constexpr bool everyNoteNamesQuantities()
 static_assert(everyNoteNamesQuantities(), "a note names only quantities of the catalogue");
 } // namespace quantity_detail
 
-// The notes of a quantity in kQuantityNotes order, joined by a space; "" when none covers it.
+// The notes of a quantity in kQuantityNotes order, in the user's language, joined by a space;
+// "" when none covers it.
 std::string quantityNote(const QuantityInfo& q);
+
+// The caption of a quantity as the windows, the summary and the document show it: the
+// catalogue's caption in the user's language (context "Quantity").
+std::string shownCaption(const QuantityInfo& q);
 
 // The quantity of store row k, or nullptr for a row that no stage writes (or k out of range).
 const QuantityInfo* quantityAtRow(int k);
@@ -228,7 +243,7 @@ const QuantityInfo& quantityInfo(Quantity q);
 const char* rowName(int k);
 
 // The grid's caption of a quantity when the caption file gives none for its row:
-// "name: caption, unit", as the shipped caption file writes it.
+// "name: caption, unit", as the shipped caption file writes it, in the user's language.
 std::string defaultCaption(const QuantityInfo& q);
 
 // A row of a fixed layout that belongs to no quantity, and the files that keep it (always 0).

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "calc/ResultStore.h"
 #include "calc/StageMath.h"
@@ -59,12 +60,16 @@ RodReach checkRodReach(const ParamSet& p)
 std::string rodReachText(const RodReach& reach, char decimal)
 {
     if (reach.kind == RodReach::Kind::Clear) return {};
-    const std::string where = "При φ = " + FormatFixed(reach.angleDegrees, 18, 2, decimal) + "°";
+    const std::string angle = FormatFixed(reach.angleDegrees, 18, 2, decimal);
     if (reach.kind == RodReach::Kind::Perpendicular)
-        return where + " шатун перпендикулярен направляющей: механизм не проходит это положение. "
-                       "Увеличьте L2 или уменьшите B.";
-    return where + " шатун не достаёт до направляющей: механизм не собирается в этом положении. "
-                   "Увеличьте L2 или уменьшите L1.";
+        return fillIn(uiText("Mechanism", "При φ = %1° шатун перпендикулярен направляющей: "
+                                          "механизм не проходит это положение. Увеличьте L2 или "
+                                          "уменьшите B."),
+                      {angle});
+    return fillIn(uiText("Mechanism",
+                         "При φ = %1° шатун не достаёт до направляющей: механизм не "
+                         "собирается в этом положении. Увеличьте L2 или уменьшите L1."),
+                  {angle});
 }
 
 std::optional<BranchJump> checkBranchJump(const ParamSet& p)
@@ -92,9 +97,9 @@ std::optional<BranchJump> checkBranchJump(const ParamSet& p)
 
 std::string branchJumpText(const BranchJump& jump, char decimal)
 {
-    return "Режим 720: при φ = " + FormatFixed(jump.angleDegrees, 18, 2, decimal) +
-           "° шатун переходит на другую ветвь, и ползун скачком смещается на " +
-           FormatFixed(jump.jump, 18, 4, decimal) +
-           " м. Скорости и ускорения там не имеют смысла, а E перестаёт быть работой. "
-           "Выберите режим 360.";
+    return fillIn(
+        uiText("Mechanism", "Режим 720: при φ = %1° шатун переходит на другую ветвь, и ползун "
+                            "скачком смещается на %2 м. Скорости и ускорения там не имеют смысла, "
+                            "а E перестаёт быть работой. Выберите режим 360."),
+        {FormatFixed(jump.angleDegrees, 18, 2, decimal), FormatFixed(jump.jump, 18, 4, decimal)});
 }

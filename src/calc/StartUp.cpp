@@ -7,6 +7,7 @@
 
 #include <boost/math/tools/toms748_solve.hpp>
 
+#include "base/UiText.h"
 #include "calc/MotionOde.h"
 #include "calc/TrueMotion.h"
 
@@ -62,10 +63,11 @@ TimeRun runInTime(const ReducedMachine& machine, const TrueMotionSetup& setup, i
     const TimeSystem system{machine, setup.drive, 0, phi0};
     const long double w0 = setup.startSpeed;
     if (!(system.acceleration(0, w0) > 0) && !(w0 > 0)) {
-        run.why = "привод не может сдвинуть машину с места: его момент при пуске " +
-                  number(driveMoment(setup.drive, 0, 0)) +
-                  " Н·м не больше момента сопротивлений в начальном положении " +
-                  number(machine.at(phi0).resistance) + " Н·м";
+        run.why =
+            fillIn(uiText("TrueMotion",
+                          "привод не может сдвинуть машину с места: его момент при пуске %1 Н·м не "
+                          "больше момента сопротивлений в начальном положении %2 Н·м"),
+                   {number(driveMoment(setup.drive, 0, 0)), number(machine.at(phi0).resistance)});
         return run;
     }
     // The time scale of a period at the start speed, or of a run-up from rest.
@@ -81,8 +83,9 @@ TimeRun runInTime(const ReducedMachine& machine, const TrueMotionSetup& setup, i
             stepper.do_step(system);
             const State& x = stepper.current_state();
             if (!(x[1] > 0)) {
-                run.why = "машина останавливается при разгоне: привод не может пройти "
-                          "положение наибольшего сопротивления";
+                run.why = uiText("TrueMotion",
+                                 "машина останавливается при разгоне: привод не может пройти "
+                                 "положение наибольшего сопротивления");
                 return run;
             }
             const long double t0 = stepper.previous_time(), t1 = stepper.current_time();
@@ -135,7 +138,9 @@ TimeRun runInTime(const ReducedMachine& machine, const TrueMotionSetup& setup, i
             }
         }
     } catch (const std::runtime_error&) {
-        run.why = "разгон не удалось проинтегрировать: шаг интегрирования стал исчезающе мал";
+        run.why =
+            uiText("TrueMotion",
+                   "разгон не удалось проинтегрировать: шаг интегрирования стал исчезающе мал");
     }
     return run;
 }
@@ -151,14 +156,16 @@ std::optional<StartUp> startUp(const ReducedMachine& machine, const TrueMotionSe
         return std::nullopt;
     };
     if (setup.drive.kind == DriveKind::Constant)
-        return refuse("разгон при постоянном моменте привода не определён: средний момент "
-                      "привода равен среднему моменту сопротивлений");
-    if (auto fault = driveFault(setup.drive)) return refuse(fault->russian);
+        return refuse(uiText("TrueMotion",
+                             "разгон при постоянном моменте привода не определён: средний момент "
+                             "привода равен среднему моменту сопротивлений"));
+    if (auto fault = driveFault(setup.drive))
+        return refuse(inUserLanguage(fault->why, fault->russian));
     TimeRun run = runInTime(machine, setup, kMaxStartPeriods, true);
     if (!run.why.empty()) return refuse(run.why);
     if (!run.settled)
-        return refuse("разгон не устанавливается за " + std::to_string(kMaxStartPeriods) +
-                      " периодов");
+        return refuse(fillIn(uiText("TrueMotion", "разгон не устанавливается за %1 периодов"),
+                             {std::to_string(kMaxStartPeriods)}));
     StartUp s;
     s.time = run.time;
     s.turns = run.turn / (2 * kPi);

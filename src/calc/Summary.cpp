@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/UiText.h"
 #include "calc/Balancing.h"
 #include "calc/Calculation.h"
 #include "params/RunSettings.h"
@@ -66,20 +67,21 @@ std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const Param
         return std::nullopt;
     };
     const long double stepDegrees = deg(p.step);
-    if (!(stepDegrees > 0)) return refuse("для маховика нужен шаг больше нуля");
+    if (!(stepDegrees > 0)) return refuse(uiText("Flywheel", "для маховика нужен шаг больше нуля"));
     // The steps of a period must land on its end: K = T/step whole, to a relative 1e-9 that
     // forgives the rounding of the step to radians and back.
     const long double ratio = options.period / stepDegrees;
     const long double k = std::round(ratio);
     if (k < 1 || std::fabs(ratio - k) > 1e-9L * ratio)
-        return refuse("для маховика шаг должен укладываться в период " +
-                      std::to_string(static_cast<long long>(options.period)) +
-                      "° целое число раз: выберите другой шаг");
+        return refuse(fillIn(uiText("Flywheel", "для маховика шаг должен укладываться в период %1° "
+                                                "целое число раз: выберите другой шаг"),
+                             {std::to_string(static_cast<long long>(options.period))}));
     const int K = static_cast<int>(k);
     if (steps < K + 1) {
         const int cycles = (K + kStepsPerCycle - 1) / kStepsPerCycle;
-        return refuse("для маховика нужен полный период: увеличьте число циклов до " +
-                      std::to_string(cycles));
+        return refuse(fillIn(
+            uiText("Flywheel", "для маховика нужен полный период: увеличьте число циклов до %1"),
+            {std::to_string(cycles)}));
     }
 
     FlywheelSizing f;
@@ -104,7 +106,8 @@ std::optional<FlywheelSizing> sizeFlywheel(const ResultStore& store, const Param
     // The mean over time: the period's angle over its duration.
     f.omegaMean = static_cast<long double>(K) * p.step / duration;
     if (!std::isfinite(f.omegaMean) || f.omegaMean == 0)
-        return refuse("для маховика нужна ненулевая средняя угловая скорость кривошипа");
+        return refuse(
+            uiText("Flywheel", "для маховика нужна ненулевая средняя угловая скорость кривошипа"));
     f.meanPower = f.meanMoment * f.omegaMean;
     f.requiredInertia = f.energySwing / (f.delta * f.omegaMean * f.omegaMean);
     const long double xc1 = store(Q::xc1, 1), yc1 = store(Q::yc1, 1);
@@ -125,7 +128,7 @@ RunSummary summarizeRun(const ResultStore& store, const ParamSet& p, int steps,
     if (store.trueMotion()) s.trueMotion = *store.trueMotion();
     s.deltaAsked = options.delta;
     if (s.steps < 1) {
-        s.flywheelError = "нет результатов расчёта";
+        s.flywheelError = uiText("Flywheel", "нет результатов расчёта");
         return s;
     }
     if (!options.extremesOf) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "calc/KeyFigures.h"
 #include "calc/Load.h"
@@ -31,11 +32,12 @@ bool isLoadScale(std::string_view key)
 // Why `value` cannot be stored into the parameter, or "".
 std::string valueFault(const ParamInfo& info, long double value)
 {
-    if (!std::isfinite(value)) return std::string(info.key) + ": значение не конечно";
+    if (!std::isfinite(value))
+        return fillIn(uiText("Sweep", "%1: значение не конечно"), {info.key});
     if (std::string fault = paramValueFault(info, value); !fault.empty()) return fault;
     ParamSet probe;
     if (!storeParam(probe, info, value))
-        return std::string(info.key) + ": значение за пределами типа double";
+        return fillIn(uiText("Sweep", "%1: значение за пределами типа double"), {info.key});
     return {};
 }
 
@@ -57,8 +59,9 @@ std::string stageReason(const ParamSet& p, const CalcOutcome& outcome, char deci
     if (reach.kind != RodReach::Kind::Clear) {
         const std::string angle = FormatGeneral(reach.angleDegrees, decimal);
         return reach.kind == RodReach::Kind::Unreachable
-                   ? "не собирается при φ = " + angle + "°"
-                   : "шатун перпендикулярен направляющей при φ = " + angle + "°";
+                   ? fillIn(uiText("Sweep", "не собирается при φ = %1°"), {angle})
+                   : fillIn(uiText("Sweep", "шатун перпендикулярен направляющей при φ = %1°"),
+                            {angle});
     }
     return oneLine(stageFaultText(faults.front().message, p, faults.front().step, decimal));
 }
@@ -73,14 +76,17 @@ bool sweepableKey(std::string_view key)
 std::string sweepPlanFault(const ParamSet& base, const SweepPlan& plan)
 {
     if (!sweepableKey(plan.key))
-        return "'" + plan.key + "' нельзя исследовать: нужен ключ вещественного параметра или " +
-               kLoadScaleKey;
+        return fillIn(
+            uiText("Sweep", "'%1' нельзя исследовать: нужен ключ вещественного параметра или %2"),
+            {plan.key, kLoadScaleKey});
     if (plan.count < 1 || plan.count > kMaxSweepCount)
-        return "число значений должно быть от 1 до " + std::to_string(kMaxSweepCount);
+        return fillIn(uiText("Sweep", "число значений должно быть от 1 до %1"),
+                      {std::to_string(kMaxSweepCount)});
     if (isLoadScale(plan.key)) {
-        if (!base.load.active()) return "масштаб нагрузки без нагрузки: задайте нагрузку";
+        if (!base.load.active())
+            return uiText("Sweep", "масштаб нагрузки без нагрузки: задайте нагрузку");
         if (!std::isfinite(plan.from) || !std::isfinite(plan.to))
-            return std::string(kLoadScaleKey) + ": значение не конечно";
+            return fillIn(uiText("Sweep", "%1: значение не конечно"), {kLoadScaleKey});
         return {};
     }
     const ParamInfo& info = *realParam(plan.key);
@@ -120,10 +126,12 @@ std::optional<ParamSet> sweepVariant(const ParamSet& base, const SweepPlan& plan
             point.forceAway = point.forceAway * value;
         }
         if (const auto bad = checkLoadTable(p.load, p.period))
-            return refuse("нагрузка × " + FormatGeneral(value, plan.decimal) + ": " + bad->why);
+            return refuse(fillIn(uiText("Sweep", "нагрузка × %1: %2"),
+                                 {FormatGeneral(value, plan.decimal), bad->why}));
     } else {
         const ParamInfo* info = realParam(plan.key);
-        if (info == nullptr) return refuse("'" + plan.key + "' нельзя исследовать");
+        if (info == nullptr)
+            return refuse(fillIn(uiText("Sweep", "'%1' нельзя исследовать"), {plan.key}));
         if (std::string why = valueFault(*info, value); !why.empty()) return refuse(why);
         storeParam(p, *info, value);
     }
@@ -153,7 +161,8 @@ SweepPoint evaluateSweptParams(const ParamSet& p, char decimal, ResultStore& sto
 {
     SweepPoint point;
     if (!loadFitsMechanism(p)) {
-        point.reason = "нагрузка по ходу ползуна требует полного оборота кривошипа";
+        point.reason =
+            uiText("Sweep", "нагрузка по ходу ползуна требует полного оборота кривошипа");
         return point;
     }
     // The previous variant's values must not show through where this one writes nothing.
@@ -174,8 +183,8 @@ SweepPoint evaluateSweptParams(const ParamSet& p, char decimal, ResultStore& sto
         // has no figures to compare, so it fails, saying which.
         if (v && !(std::isfinite(*v) && std::isfinite(static_cast<double>(*v)))) {
             point.figures.clear();
-            point.reason = std::string(figure.caption) + " = " + FormatGeneral(*v, decimal) +
-                           " вне диапазона double";
+            point.reason = fillIn(uiText("Sweep", "%1 = %2 вне диапазона double"),
+                                  {shownCaption(figure), FormatGeneral(*v, decimal)});
             return point;
         }
         point.figures.push_back(v);
@@ -188,7 +197,7 @@ SweepPoint evaluateSweptParams(const ParamSet& p, char decimal, ResultStore& sto
 
 std::string sweepValueFault(const std::string& field, const std::string& typed)
 {
-    return "Поле «" + field + "»: «" + typed + "» — не число";
+    return fillIn(uiText("Sweep", "Поле «%1»: «%2» — не число"), {field, typed});
 }
 
 std::optional<std::vector<SweepPoint>> runSweep(const ParamSet& base, const SweepPlan& plan,

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "base/UiText.h"
 #include "params/ParamTable.h"
 
 long long sweepGridRows(const SweepGrid& grid)
@@ -25,16 +26,18 @@ long long sweepGridRows(const SweepGrid& grid)
 
 std::string sweepGridFault(const ParamSet& base, const SweepGrid& grid)
 {
-    if (grid.axes.empty()) return "не задан ни один параметр";
+    if (grid.axes.empty()) return uiText("Sweep", "не задан ни один параметр");
     for (size_t k = 0; k < grid.axes.size(); ++k) {
         SweepPlan axis = grid.axes[k];
         axis.decimal = grid.decimal;
         if (std::string fault = sweepPlanFault(base, axis); !fault.empty()) return fault;
         for (size_t j = 0; j < k; ++j)
-            if (grid.axes[j].key == axis.key) return "'" + axis.key + "' исследуется дважды";
+            if (grid.axes[j].key == axis.key)
+                return fillIn(uiText("Sweep", "'%1' исследуется дважды"), {axis.key});
     }
     if (sweepGridRows(grid) > kMaxSweepRows)
-        return "строк больше " + std::to_string(kMaxSweepRows) + " (произведение чисел значений)";
+        return fillIn(uiText("Sweep", "строк больше %1 (произведение чисел значений)"),
+                      {std::to_string(kMaxSweepRows)});
     return {};
 }
 

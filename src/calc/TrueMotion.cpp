@@ -12,6 +12,7 @@
 #include <boost/math/tools/toms748_solve.hpp>
 #include <boost/numeric/odeint/integrate/integrate_times.hpp>
 
+#include "base/UiText.h"
 #include "calc/MotionOde.h"
 
 using namespace motion_detail;
@@ -215,23 +216,27 @@ std::optional<SteadyRunning> steadyRunning(const ReducedMachine& machine,
     const long double span = setup.span;
     const long double j0 = machine.inertia(phi0);
     if (!std::isfinite(j0) || !(j0 > 0))
-        return refuse("приведённый момент инерции не определён: проверьте массы и положения "
-                      "точек");
-    if (auto fault = driveFault(setup.drive)) return refuse(fault->russian);
+        return refuse(uiText("TrueMotion",
+                             "приведённый момент инерции не определён: проверьте массы и положения "
+                             "точек"));
+    if (auto fault = driveFault(setup.drive))
+        return refuse(inUserLanguage(fault->why, fault->russian));
 
     SteadyRunning s;
     s.meanResistance = meanResistance(machine, phi0, span);
     if (!std::isfinite(s.meanResistance))
-        return refuse("момент сопротивлений не определён на периоде: шатун проходит "
-                      "положение, где его угловая скорость не определена");
+        return refuse(uiText("TrueMotion",
+                             "момент сопротивлений не определён на периоде: шатун проходит "
+                             "положение, где его угловая скорость не определена"));
     const bool constant = setup.drive.kind == DriveKind::Constant;
     s.driveMoment = constant ? s.meanResistance : 0;
     AngleSystem system{machine, setup.drive, s.driveMoment, phi0};
     const auto energyOf = [j0](long double w) { return 0.5L * j0 * w * w; };
     const long double jEnd = machine.inertia(phi0 + span);
-    const std::string stalls = "машина останавливается в пределах периода: при этом приводе и "
-                               "маховике она не может пройти положение наибольшего "
-                               "сопротивления, установившегося движения нет";
+    const std::string stalls =
+        uiText("TrueMotion", "машина останавливается в пределах периода: при этом приводе и "
+                             "маховике она не может пройти положение наибольшего "
+                             "сопротивления, установившегося движения нет");
 
     // The residual of the shooting and its derivative by the start speed w: for a motor or a
     // table the speed after a period less the speed before it; for the constant moment, whose
@@ -242,21 +247,24 @@ std::optional<SteadyRunning> steadyRunning(const ReducedMachine& machine,
     long double guess = 0;
     if (constant) {
         if (!(setup.meanSpeed > 0) || !std::isfinite(setup.meanSpeed))
-            return refuse("для постоянного момента привода нужна средняя скорость Fit0 > 0");
+            return refuse(uiText(
+                "TrueMotion", "для постоянного момента привода нужна средняя скорость Fit0 > 0"));
         guess = setup.meanSpeed;
     } else {
         bool tooWeak = false;
         const std::optional<long double> balance =
             balanceSpeed(setup.drive, s.meanResistance, &tooWeak);
         if (tooWeak)
-            return refuse("привод слишком слаб: его момент при пуске " +
-                          number(driveMoment(setup.drive, 0, 0)) +
-                          " Н·м не больше среднего момента сопротивлений " +
-                          number(s.meanResistance) + " Н·м, установившегося движения нет");
+            return refuse(
+                fillIn(uiText("TrueMotion",
+                              "привод слишком слаб: его момент при пуске %1 Н·м не больше среднего "
+                              "момента сопротивлений %2 Н·м, установившегося движения нет"),
+                       {number(driveMoment(setup.drive, 0, 0)), number(s.meanResistance)}));
         if (!balance)
-            return refuse("момент привода больше среднего момента сопротивлений при любой "
-                          "скорости: машина разгоняется без предела, установившегося движения "
-                          "нет");
+            return refuse(uiText(
+                "TrueMotion", "момент привода больше среднего момента сопротивлений при любой "
+                              "скорости: машина разгоняется без предела, установившегося движения "
+                              "нет"));
         guess = *balance;
     }
     const auto residual = [&](long double w) -> std::pair<long double, long double> {
@@ -278,7 +286,8 @@ std::optional<SteadyRunning> steadyRunning(const ReducedMachine& machine,
         s.startSpeed = boost::math::tools::newton_raphson_iterate(residual, guess, guess / 64,
                                                                   guess * 64, 36, iterations);
     } catch (const std::runtime_error&) {
-        return refuse(everStalled ? stalls : "установившееся движение не найдено");
+        return refuse(everStalled ? stalls
+                                  : uiText("TrueMotion", "установившееся движение не найдено"));
     }
 
     // The period once more at the root, reading the speed inside every step.
@@ -300,8 +309,10 @@ std::optional<SteadyRunning> steadyRunning(const ReducedMachine& machine,
     const long double closing = constant ? setup.meanSpeed - span / end.time
                                          : std::sqrt(2 * end.energy / jEnd) - s.startSpeed;
     if (!(std::fabs(closing) <= 1e-9L * (constant ? setup.meanSpeed : s.startSpeed)))
-        return refuse(everStalled ? stalls
-                                  : "установившееся движение не найдено: период не замыкается");
+        return refuse(
+            everStalled
+                ? stalls
+                : uiText("TrueMotion", "установившееся движение не найдено: период не замыкается"));
     s.periodTime = end.time;
     s.omegaMean = span / end.time;
     size_t lowest = 0, highest = 0;

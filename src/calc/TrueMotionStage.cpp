@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/UiText.h"
 #include "calc/Summary.h"
 
 long double summaryFlywheel(const ParamSet& p)
@@ -37,9 +38,10 @@ bool trueMotionStage(const ParamSet& p, ResultStore& R)
         R.setTrueMotion(run);
         return false;
     };
-    if (p.mode != 0) return fail("истинное движение считается только в режиме 360");
+    if (p.mode != 0)
+        return fail(uiText("TrueMotion", "истинное движение считается только в режиме 360"));
     if (!(p.step > 0) || !std::isfinite(p.step))
-        return fail("для истинного движения нужен шаг больше нуля");
+        return fail(uiText("TrueMotion", "для истинного движения нужен шаг больше нуля"));
     run->flywheel = trueMotionFlywheel(p);
     const ReducedMachine machine(p, run->flywheel);
     TrueMotionSetup setup;
@@ -57,7 +59,8 @@ bool trueMotionStage(const ParamSet& p, ResultStore& R)
         turn[static_cast<size_t>(i - 1)] = static_cast<long double>(i - 1) * p.step;
     std::vector<long double> omega, epsilon, time;
     if (!sampleSteady(machine, setup, *run->steady, turn, omega, epsilon, time))
-        return fail("установившееся движение не удалось прочесть на шагах расчёта");
+        return fail(
+            uiText("TrueMotion", "установившееся движение не удалось прочесть на шагах расчёта"));
     long double* w = R.row(Quantity::omega_true);
     long double* e = R.row(Quantity::eps_true);
     long double* t = R.row(Quantity::t_true);

@@ -3,14 +3,16 @@
 // the machine under its drive and flywheel is found and read at every step, so that the stages
 // run with the true ω, ε and time instead of the prescribed ones.
 #pragma once
+#include "base/UiText.h"
 #include "calc/ResultStore.h"
 #include "params/ParamSet.h"
 
 // The kinematic stage's message when the true motion has no steady running; the reason itself
 // is the store's trueMotion()->error.
-inline constexpr const char* kTrueMotionFault =
-    "Операция прервана. Истинное движение не найдено: у машины нет установившегося движения "
-    "при этом приводе и маховике.";
+// A source text of context "Calculation", shown as the other stages' messages are.
+inline constexpr const char* kTrueMotionFault = UI_TEXT_NOOP(
+    "Calculation", "Операция прервана. Истинное движение не найдено: у машины нет установившегося "
+                   "движения при этом приводе и маховике.");
 
 // The flywheel J_flywheel the summary sizes for p under the prescribed law (the method of the
 // constant driving moment at p.delta, over the load's period), or 0 when it needs none or

@@ -11,6 +11,7 @@
 #include "base/MessageText.h"
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "base/UiText.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ constexpr long double kSurelyReadable = 1e140L;
 
 [[noreturn]] void unreadable(const std::string& where, const std::string& what)
 {
-    throw UnreadableOutputError("Аниматор не прочтёт этот файл: " + where + ": " + what);
+    throw UnreadableOutputError(
+        fillIn(uiText("Kinetic", "Аниматор не прочтёт этот файл: %1: %2"), {where, what}));
 }
 
 // Refuses data that the animator's reader (present/KineticReader) would refuse, before a byte is
@@ -54,26 +56,32 @@ void checkReadable(const ParamSet& p, const ResultStore& R, char decimal)
 
     auto read = [](const std::string& where, const std::string& text) {
         const std::optional<double> v = kineticNumber(text);
-        if (!v) unreadable(where, "\"" + quoteText(text) + "\" вне диапазона double");
+        if (!v)
+            unreadable(where,
+                       fillIn(uiText("Kinetic", "\"%1\" вне диапазона double"), {quoteText(text)}));
         return *v;
     };
     KineticSpread spread;
-    read("заголовок", FormatGeneral(total, decimal));
-    const double l1 = std::abs(read("заголовок", FormatFixed(p.l1, 4, 2, decimal)));
-    read("заголовок", FormatFixed(p.l2, 4, 2, decimal));
+    const std::string header = uiText("Kinetic", "заголовок");
+    read(header, FormatGeneral(total, decimal));
+    const double l1 = std::abs(read(header, FormatFixed(p.l1, 4, 2, decimal)));
+    read(header, FormatFixed(p.l2, 4, 2, decimal));
     if (!spread.add(true, -l1) || !spread.add(true, l1) || !spread.add(false, -l1) ||
         !spread.add(false, l1))
-        unreadable("заголовок", "кривошип выводит рисунок за допустимый размах 1E150 м");
-    if (!spread.add(true, read("заголовок", FormatFixed(p.b, 4, 2, decimal))))
-        unreadable("заголовок", "направляющая выводит рисунок за допустимый размах 1E150 м");
+        unreadable(header,
+                   uiText("Kinetic", "кривошип выводит рисунок за допустимый размах 1E150 м"));
+    if (!spread.add(true, read(header, FormatFixed(p.b, 4, 2, decimal))))
+        unreadable(header,
+                   uiText("Kinetic", "направляющая выводит рисунок за допустимый размах 1E150 м"));
     for (int32_t i = 1; i <= p.N; ++i) {
-        const std::string where = "шаг " + std::to_string(i);
+        const std::string where = fillIn(uiText("Kinetic", "шаг %1"), {std::to_string(i)});
         for (Quantity k : kKineticAngleRows)
             read(where, FormatFixed(R(k, i) * kDegPerRad, 4, 2, decimal));
         bool onX = true;
         for (Quantity k : kKineticPositionRows) {
             if (!spread.add(onX, read(where, FormatFixed(R(k, i), 4, 2, decimal))))
-                unreadable(where, "положение выводит рисунок за допустимый размах 1E150 м");
+                unreadable(where, uiText("Kinetic", "положение выводит рисунок за допустимый "
+                                                    "размах 1E150 м"));
             onX = !onX;
         }
     }

@@ -6,6 +6,7 @@
 
 #include "base/BuildInfo.h"
 #include "base/MessageText.h"
+#include "base/UiText.h"
 #include "formats/ProjectJson.h"
 #include "formats/ProjectSections.h"
 #include "params/RunSettings.h"
@@ -299,10 +300,11 @@ ProjectContent readProject(const std::string& path)
 std::string unknownKeysMemo(const std::vector<std::string>& keys, size_t total)
 {
     if (keys.empty()) return {};
-    std::string memo = "Неизвестные ключи проекта пропущены:";
+    std::string memo = uiText("Project", "Неизвестные ключи проекта пропущены:");
     for (size_t k = 0; k < keys.size(); ++k)
         memo += (k ? ", " : " ") + quoteText(keys[k], 60);
-    if (total > keys.size()) memo += " …и ещё " + std::to_string(total - keys.size());
+    if (total > keys.size())
+        memo += fillIn(uiText("Project", " …и ещё %1"), {std::to_string(total - keys.size())});
     return elideMiddle(memo, 1000);
 }
 

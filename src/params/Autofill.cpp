@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/UiText.h"
 #include "params/RodBranch.h"
 
 namespace {
@@ -61,14 +62,15 @@ bool autofillPoints(ParamSet& p)
     return storeFinite(p.bc3, sinl(p.phi0) * l1 + sinl(p.psi0) * l2);
 }
 
-const char* autofillFaultText(const ParamSet& p)
+std::string autofillFaultText(const ParamSet& p)
 {
     // The same test as the autofill's own, on the angle it stored: a rod too short for the
     // guide is a fault of the mechanism, which no restart mends.
     const long double phi0 = p.fi0 * kRadPerDeg;
-    if (!std::isfinite(phi0) || p.l2 == 0) return kAutofillFault;
+    if (!std::isfinite(phi0) || p.l2 == 0) return uiText("Autofill", kAutofillFault);
     const long double u = rodCosine(p, phi0);
-    return std::isfinite(u) && 1 - u * u < 0 ? kAutofillUnreachable : kAutofillFault;
+    return std::isfinite(u) && 1 - u * u < 0 ? uiText("Autofill", kAutofillUnreachable)
+                                             : uiText("Autofill", kAutofillFault);
 }
 
 Outcome autofill(ParamSet& p)

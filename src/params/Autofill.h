@@ -2,13 +2,18 @@
 // Autofill of the point coordinates: places A, B, C1, C2, C3 from l1, l2, b and fi0, so that
 // B lies on the slider guide x = b and the centres of mass sit at the links' midpoints.
 #pragma once
+#include <string>
+
+#include "base/UiText.h"
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
 
-inline constexpr const char* kAutofillFault = "Критическая ошибка: перезапустите программу";
-inline constexpr const char* kAutofillUnreachable =
+inline constexpr const char* kAutofillFault =
+    UI_TEXT_NOOP("Autofill", "Критическая ошибка: перезапустите программу");
+inline constexpr const char* kAutofillUnreachable = UI_TEXT_NOOP(
+    "Autofill",
     "Шатун не достаёт до направляющей при Fi0: механизм не собирается. Увеличьте L2 или "
-    "уменьшите L1.";
+    "уменьшите L1.");
 
 // Writes, in this order and each at once: phi0, ac4, ac1, psi0, ac5, bc4, bc5, bc1, ac2, bc2,
 // ac3, bc3, all in extended precision. The rod takes the branch of rodBranchAtDegrees at fi0 in
@@ -20,7 +25,7 @@ bool autofillPoints(ParamSet& p);
 
 // Why autofillPoints failed for p: kAutofillUnreachable when the rod (of a length other than 0)
 // cannot reach the guide at fi0, kAutofillFault for any other fault.
-const char* autofillFaultText(const ParamSet& p);
+std::string autofillFaultText(const ParamSet& p);
 
 // The autofill command: on success the full refresh, on failure only the message box
 // autofillFaultText (the labels keep showing the previous coordinates).

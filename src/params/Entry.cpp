@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "params/ParamTable.h"
 
 namespace {
@@ -31,7 +32,7 @@ bool applyValue(ParamSet& p, int row, std::string_view text, char decimal, Outco
         const double b =
             static_cast<double>(static_cast<double>(value) - static_cast<long double>(p.l1));
         if (b < 0 && !std::isinf(b)) {
-            out.message(kNegativeBRefusal);
+            out.message(uiText("Entry", kNegativeBRefusal));
             return true;
         }
     }
@@ -88,7 +89,7 @@ std::string rangeFault(const ParamInfo& e, std::string_view text)
 
 std::string entryCaptionText(int row)
 {
-    std::string name = paramRow(row).caption;
+    std::string name = shownCaption(paramRow(row));
     if (!name.empty() && name.back() == '=') name.pop_back();
     return name + " =";
 }
@@ -128,14 +129,15 @@ Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal)
     out.add(Effect::Kind::HidePanel);
     const bool allowed = entryTextAllowed(text);
 
-    if (p.l1 <= 0 || p.l2 <= 0) out.message(kLengthMessage);
-    if (static_cast<long double>(p.l2) - p.l1 != static_cast<long double>(p.b)) out.memo(kSumMemo);
+    if (p.l1 <= 0 || p.l2 <= 0) out.message(uiText("Entry", kLengthMessage));
+    if (static_cast<long double>(p.l2) - p.l1 != static_cast<long double>(p.b))
+        out.memo(uiText("Entry", kSumMemo));
 
     const int row = paramRowForKey(p.curkey);
     if (!allowed || text.empty()) {
         // A typing slip must not cost the user the value the field held: the field gets the
         // stored value back, the memo says why, and the panel stays open for another try.
-        out.memo(allowed ? kEmptyEntryMemo : kScreenedMemo);
+        out.memo(allowed ? uiText("Entry", kEmptyEntryMemo) : uiText("Entry", kScreenedMemo));
         reopenWithStoredValue(p, row, decimal, out);
         return out;
     }
@@ -146,7 +148,7 @@ Outcome confirmEntry(ParamSet& p, std::string_view text, char decimal)
         out.message(fault);
         return out;
     }
-    if (!applyValue(p, row, text, decimal, out)) out.message(kEntryFault);
+    if (!applyValue(p, row, text, decimal, out)) out.message(uiText("Entry", kEntryFault));
     return out;
 }
 

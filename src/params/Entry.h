@@ -5,21 +5,24 @@
 #include <string>
 #include <string_view>
 
+#include "base/UiText.h"
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
 
 inline constexpr const char* kLengthMessage =
-    "Ошибка: Данный параметр должен быть целым и положительным.";
+    UI_TEXT_NOOP("Entry", "Ошибка: Данный параметр должен быть целым и положительным.");
 inline constexpr const char* kSumMemo =
-    "Ошибка: Сумма l1+b<>l2, что может привести к ошибкам... Исправлено.";
+    UI_TEXT_NOOP("Entry", "Ошибка: Сумма l1+b<>l2, что может привести к ошибкам... Исправлено.");
 // An L2 below L1 would make b = l2 - l1 negative: the entry is refused instead.
-inline constexpr const char* kNegativeBRefusal =
+inline constexpr const char* kNegativeBRefusal = UI_TEXT_NOOP(
+    "Entry",
     "L2 не может быть меньше L1: смещение B = L2 − L1 стало бы отрицательным. Значение L2 не "
-    "принято.";
-inline constexpr const char* kEntryFault = "Критическая ошибка!";
+    "принято.");
+inline constexpr const char* kEntryFault = UI_TEXT_NOOP("Entry", "Критическая ошибка!");
 inline constexpr const char* kScreenedMemo =
-    "Допустимы только цифры, знак и десятичный разделитель";
-inline constexpr const char* kEmptyEntryMemo = "Значение не введено: параметр не изменён";
+    UI_TEXT_NOOP("Entry", "Допустимы только цифры, знак и десятичный разделитель");
+inline constexpr const char* kEmptyEntryMemo =
+    UI_TEXT_NOOP("Entry", "Значение не введено: параметр не изменён");
 
 // The name the entry panel gives the field of row `row`: its caption without the '=', then " ="
 // ("M1 =", "M2 =", "+Fitt =").

@@ -6,21 +6,22 @@
 #include <cstdint>
 #include <iterator>
 
+#include "base/UiText.h"
 #include "params/ParamTable.h"
 
 enum class ParamSection : uint8_t { Lengths, Motion, Points, Masses };
 
 struct ParamSectionInfo {
     const char* name;  // "lengths": the section box's object name is name + "Box"
-    const char* title; // the box's title
+    const char* title; // the box's title, a source text of context "ParamSection"
 };
 
 // In ParamSection order, which is also the order the panel shows them in.
 inline constexpr ParamSectionInfo kParamSections[] = {
-    {"lengths", "Длины"},
-    {"motion", "Движение кривошипа"},
-    {"points", "Координаты точек"},
-    {"masses", "Массы и моменты инерции"},
+    {"lengths", UI_TEXT_NOOP("ParamSection", "Длины")},
+    {"motion", UI_TEXT_NOOP("ParamSection", "Движение кривошипа")},
+    {"points", UI_TEXT_NOOP("ParamSection", "Координаты точек")},
+    {"masses", UI_TEXT_NOOP("ParamSection", "Массы и моменты инерции")},
 };
 inline constexpr int kParamSectionCount = static_cast<int>(std::size(kParamSections));
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 
 namespace {
 
@@ -59,16 +60,21 @@ std::string paramNote(const ParamInfo& info)
     std::string text;
     for (const ParamNote& note : kParamNotes)
         if (listsWord(note.keys, info.key))
-            text += (text.empty() ? "" : " ") + std::string(note.text);
+            text += (text.empty() ? "" : " ") + uiText("Note", note.text);
     return text;
+}
+
+std::string shownCaption(const ParamInfo& info)
+{
+    return *info.caption ? uiText("Parameter", info.caption) : std::string();
 }
 
 std::string paramCaptionTip(const ParamInfo& info)
 {
-    std::string tip = info.caption;
+    std::string tip = shownCaption(info);
     if (!tip.empty() && tip.back() == '=') tip.pop_back();
     if (tip.empty()) tip = info.key;
-    if (*info.unit) tip += std::string(", ") + info.unit;
+    if (*info.unit) tip += ", " + shownUnit(info.unit);
     const std::string note = paramNote(info);
     if (!note.empty()) tip += "\n" + note;
     return tip;
@@ -112,18 +118,28 @@ const ParamInfo& reportHeaderParam(int line)
 
 std::string paramDisplayName(const ParamInfo& info)
 {
-    std::string name = info.caption;
+    std::string name = shownCaption(info);
     if (!name.empty() && name.back() == '=') name.pop_back();
     if (!name.empty()) return name;
     // Keys are the files' names, not the user's: the parameters without a box are named here.
+    // clang-format off
     static constexpr std::pair<std::string_view, const char*> kNames[] = {
-        {"aux", "Резерв отчёта"}, {"delta", "δ маховика"}, {"step", "Шаг расчёта"},
-        {"cycles", "Циклов"},     {"mode", "Режим"},       {"period", "Период нагрузки"},
-        {"motion", "Закон движения"}, {"drive", "Привод"},   {"jfw", "J маховика"},
-        {"mn", "Mн двигателя"},   {"wn", "ωн двигателя"},  {"w0", "ω0 двигателя"},
+        {"aux", UI_TEXT_NOOP("Parameter", "Резерв отчёта")},
+        {"delta", UI_TEXT_NOOP("Parameter", "δ маховика")},
+        {"step", UI_TEXT_NOOP("Parameter", "Шаг расчёта")},
+        {"cycles", UI_TEXT_NOOP("Parameter", "Циклов")},
+        {"mode", UI_TEXT_NOOP("Parameter", "Режим")},
+        {"period", UI_TEXT_NOOP("Parameter", "Период нагрузки")},
+        {"motion", UI_TEXT_NOOP("Parameter", "Закон движения")},
+        {"drive", UI_TEXT_NOOP("Parameter", "Привод")},
+        {"jfw", UI_TEXT_NOOP("Parameter", "J маховика")},
+        {"mn", UI_TEXT_NOOP("Parameter", "Mн двигателя")},
+        {"wn", UI_TEXT_NOOP("Parameter", "ωн двигателя")},
+        {"w0", UI_TEXT_NOOP("Parameter", "ω0 двигателя")},
     };
+    // clang-format on
     for (const auto& [key, shown] : kNames)
-        if (key == info.key) return shown;
+        if (key == info.key) return uiText("Parameter", shown);
     return info.key;
 }
 
@@ -161,16 +177,20 @@ bool storeParam(ParamSet& p, const ParamInfo& info, long double value)
 std::string paramValueFault(const ParamInfo& info, long double value)
 {
     if (info.asExtended == &ParamSet::delta && !(value > 0 && value < 1))
-        return "delta: коэффициент неравномерности δ должен лежать между 0 и 1";
+        return uiText("Parameter",
+                      "delta: коэффициент неравномерности δ должен лежать между 0 и 1");
     // The counterweight's angle may turn it any way round.
     if (info.group != ParamGroup::Mass || info.asExtended == &ParamSet::fi_cw || !(value < 0))
         return {};
     std::string name = info.key;
     for (char& c : name)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (info.asExtended == &ParamSet::r_cw) return name + ": радиус не может быть отрицательным";
-    return name[0] == 'M' ? name + ": масса не может быть отрицательной"
-                          : name + ": момент инерции не может быть отрицательным";
+    if (info.asExtended == &ParamSet::r_cw)
+        return fillIn(uiText("Parameter", "%1: радиус не может быть отрицательным"), {name});
+    return fillIn(name[0] == 'M'
+                      ? uiText("Parameter", "%1: масса не может быть отрицательной")
+                      : uiText("Parameter", "%1: момент инерции не может быть отрицательным"),
+                  {name});
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/UiText.h"
 #include "params/ParamSet.h"
 
 // How a parameter's text becomes its value.
@@ -127,8 +128,9 @@ template <typename Known> constexpr bool eachWordKnown(std::string_view words, K
 
 // What the angles of the mechanism mean: its crank angle fi0 here, and the computed angles.
 inline constexpr char kAngleNote[] =
-    "Углы отсчитываются от оси +x, перпендикулярной линии хода ползуна, в сторону оси +y; "
-    "мёртвые точки центрального механизма (b = 0) лежат при 90° и 270°.";
+    UI_TEXT_NOOP("Note", "Углы отсчитываются от оси +x, перпендикулярной линии хода ползуна, в "
+                         "сторону оси +y; мёртвые точки центрального механизма (b = 0) лежат при "
+                         "90° и 270°.");
 
 // What parameters mean where their caption and unit cannot say it: each sentence once, with the
 // keys it covers. The caption tips of the value boxes, the document's inputs and the manual pages
@@ -138,32 +140,46 @@ struct ParamNote {
     const char* text;
 };
 
+// clang-format off
 inline constexpr ParamNote kParamNotes[] = {
     {"fi0", kAngleNote},
-    {"fidtt", "Угловое ускорение кривошипа растёт на эту величину на каждом шаге расчёта, а не "
-              "за секунду: при ненулевом значении результаты зависят от шага."},
-    {"m1 m2 m3", "Вес m·g, g = 9,8 м/с², направлен вдоль направляющей ползуна, к −y."},
-    {"i1 i2", "Момент инерции относительно центра масс звена (C1 кривошипа, C2 шатуна), а не "
-              "относительно шарнира."},
-    {"i3 aux", "Не входит ни в один результат: значение лишь записывается в отчёт и проект."},
+    {"fidtt", UI_TEXT_NOOP("Note",
+      "Угловое ускорение кривошипа растёт на эту величину на каждом шаге расчёта, а не за "
+      "секунду: при ненулевом значении результаты зависят от шага.")},
+    {"m1 m2 m3", UI_TEXT_NOOP("Note",
+      "Вес m·g, g = 9,8 м/с², направлен вдоль направляющей ползуна, к −y.")},
+    {"i1 i2", UI_TEXT_NOOP("Note",
+      "Момент инерции относительно центра масс звена (C1 кривошипа, C2 шатуна), а не "
+      "относительно шарнира.")},
+    {"i3 aux", UI_TEXT_NOOP("Note",
+      "Не входит ни в один результат: значение лишь записывается в отчёт и проект.")},
     {"m_cw r_cw fi_cw",
-     "Противовес на кривошипе: точечная масса Mпв на расстоянии Rпв от O, повёрнутая на угол "
-     "Fiпв от пальца кривошипа A в сторону роста угла (180° — напротив пальца). Входит в массу, "
-     "центр масс и момент инерции кривошипа; при Mпв = 0 противовеса нет."},
-    {"motion", "prescribed — заданный закон (Fit0, Fitt0, +Fitt); true — истинное движение "
-               "машины под действием привода с маховиком."},
-    {"jfw", "Момент инерции маховика для истинного движения; отрицательное значение — "
-            "J маховика из сводки (метод постоянного момента)."},
-    {"drive mn wn w0", "Привод истинного движения: constant — постоянный момент Mд, motor — "
-                       "характеристика двигателя M = Mн·(ω0 − ω)/(ω0 − ωн), table — таблица M(ω)."},
+     UI_TEXT_NOOP("Note",
+      "Противовес на кривошипе: точечная масса Mпв на расстоянии Rпв от O, повёрнутая на угол "
+      "Fiпв от пальца кривошипа A в сторону роста угла (180° — напротив пальца). Входит в "
+      "массу, центр масс и момент инерции кривошипа; при Mпв = 0 противовеса нет.")},
+    {"motion", UI_TEXT_NOOP("Note",
+      "prescribed — заданный закон (Fit0, Fitt0, +Fitt); true — истинное движение машины под "
+      "действием привода с маховиком.")},
+    {"jfw", UI_TEXT_NOOP("Note",
+      "Момент инерции маховика для истинного движения; отрицательное значение — J маховика из "
+      "сводки (метод постоянного момента).")},
+    {"drive mn wn w0", UI_TEXT_NOOP("Note",
+      "Привод истинного движения: constant — постоянный момент Mд, motor — характеристика "
+      "двигателя M = Mн·(ω0 − ω)/(ω0 − ωн), table — таблица M(ω).")},
 };
+// clang-format on
 
-// The notes of a parameter in kParamNotes order, joined by a space; "" when none covers it.
+// The notes of a parameter in kParamNotes order, in the user's language, joined by a space;
+// "" when none covers it.
 std::string paramNote(const ParamInfo& info);
+
+// The caption of a value box in the user's language (context "Parameter"): "L1=", "Mcw=".
+std::string shownCaption(const ParamInfo& info);
 
 // The tip of a value box's caption: the caption without its "=", a comma and the unit (none
 // without a unit), then the parameter's note on a line of its own when it has one:
-// "+Fitt, рад/с² за шаг\nУгловое ускорение ...".
+// "+Fitt, рад/с² за шаг\nУгловое ускорение ...", in the user's language.
 std::string paramCaptionTip(const ParamInfo& info);
 
 // The parameter of a key (case-sensitive), or nullptr.
@@ -190,7 +206,8 @@ inline constexpr int kReportHeaderLines = [] {
 const ParamInfo& reportHeaderParam(int line); // 0 <= line < kReportHeaderLines
 
 // The parameter's name as the interface and the document print it: its caption without the box's
-// "=" ("M2"), or for a parameter without a box a Russian name ("Шаг расчёта", "δ маховика").
+// "=" ("M2"), or for a parameter without a box a name of its own ("Шаг расчёта", "δ маховика"),
+// in the user's language.
 std::string paramDisplayName(const ParamInfo& info);
 
 // The value of a real parameter (Double or Extended), widened to extended.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "params/RodBranch.h"
 
 std::vector<PointMismatch> checkPoints(const ParamSet& p)
@@ -42,28 +43,35 @@ std::string pointMismatchText(const std::vector<PointMismatch>& mismatches, char
     const auto size = [decimal](long double v) {
         return FormatFixed(std::fabs(v), 18, 6, decimal);
     };
-    const auto longer = [](long double v) { return v > 0 ? "длиннее" : "короче"; };
-    std::string text = "Координаты точек не согласуются с длинами звеньев:";
+    std::string text = uiText("PointCheck", "Координаты точек не согласуются с длинами звеньев:");
     for (const PointMismatch& m : mismatches) {
+        text += "\n";
         switch (m.kind) {
         case PointMismatch::Kind::CrankLength:
-            text += "\n— |OA| " + std::string(longer(m.by)) + " L1 на " + size(m.by) + " м";
+            text += fillIn(m.by > 0 ? uiText("PointCheck", "— |OA| длиннее L1 на %1 м")
+                                    : uiText("PointCheck", "— |OA| короче L1 на %1 м"),
+                           {size(m.by)});
             break;
         case PointMismatch::Kind::RodLength:
-            text += "\n— |AB| " + std::string(longer(m.by)) + " L2 на " + size(m.by) + " м";
+            text += fillIn(m.by > 0 ? uiText("PointCheck", "— |AB| длиннее L2 на %1 м")
+                                    : uiText("PointCheck", "— |AB| короче L2 на %1 м"),
+                           {size(m.by)});
             break;
         case PointMismatch::Kind::OffGuide:
-            text += "\n— точка B лежит в " + size(m.by) + " м от направляющей x = B";
+            text += fillIn(uiText("PointCheck", "— точка B лежит в %1 м от направляющей x = B"),
+                           {size(m.by)});
             break;
         case PointMismatch::Kind::CrankAngle:
-            text +=
-                "\n— точка A повёрнута от угла Fi0 на " + FormatFixed(m.by, 18, 6, decimal) + "°";
+            text += fillIn(uiText("PointCheck", "— точка A повёрнута от угла Fi0 на %1°"),
+                           {FormatFixed(m.by, 18, 6, decimal)});
             break;
         case PointMismatch::Kind::OtherBranch:
-            text += "\n— точка B лежит на другой ветви шатуна, чем задаёт режим при Fi0";
+            text += uiText("PointCheck",
+                           "— точка B лежит на другой ветви шатуна, чем задаёт режим при Fi0");
             break;
         }
     }
-    return text + "\nРезультаты будут относиться к другому механизму. Выполните «Автозаполнение» "
-                  "(F4), чтобы расставить точки по длинам.";
+    return text + "\n" +
+           uiText("PointCheck", "Результаты будут относиться к другому механизму. Выполните "
+                                "«Автозаполнение» (F4), чтобы расставить точки по длинам.");
 }

@@ -6,22 +6,24 @@
 #include <exception>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 
 Outcome selectStep(ParamSet& p, int index, char decimal)
 {
     Outcome out;
     if (index >= 0 && index < static_cast<int>(kTuneItems.size()))
         p.step = kTuneItems[static_cast<size_t>(index)].degrees * kRadPerDeg;
-    if (index > 6) out.message(kFineStepWarning);
-    out.memo("Шаг " + FormatGeneral(deg(p.step), decimal) + " градусов принят");
+    if (index > 6) out.message(uiText("RunSettings", kFineStepWarning));
+    out.memo(fillIn(uiText("RunSettings", "Шаг %1 градусов принят"),
+                    {FormatGeneral(deg(p.step), decimal)}));
     return out;
 }
 
 Outcome refuseTypedStep(const ParamSet& p, std::string_view typed, char decimal)
 {
     Outcome out;
-    out.memo("Шаг «" + std::string(typed) + "» не из списка: действует шаг " +
-             FormatGeneral(deg(p.step), decimal) + "°");
+    out.memo(fillIn(uiText("RunSettings", "Шаг «%1» не из списка: действует шаг %2°"),
+                    {typed, FormatGeneral(deg(p.step), decimal)}));
     return out;
 }
 
@@ -63,18 +65,18 @@ Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
     try {
         count = ParseInteger(text);
     } catch (const std::exception&) {
-        out.message(kCountFault);
+        out.message(uiText("RunSettings", kCountFault));
         return out;
     }
     // A negative count is no natural number, and would give a negative step count.
     if (count < 0) {
-        out.message(kCountFault);
+        out.message(uiText("RunSettings", kCountFault));
         return out;
     }
     const int64_t steps = int64_t{kStepsPerCycle} * count + 1;
     if (steps > kMaxSteps) {
         // The count refused is not the one in force: cycles must keep agreeing with N.
-        out.message(kCountLimitMessage);
+        out.message(uiText("RunSettings", kCountLimitMessage));
     } else {
         p.cycles = count;
         p.N = static_cast<int32_t>(steps);
@@ -82,8 +84,9 @@ Outcome applyCycleCount(ParamSet& p, std::string_view text, char decimal)
     // Steps and degrees both named: at 1° the two numbers agree and one alone reads as either.
     const int64_t stepsRun = int64_t{p.N} - 1;
     const long double covered = static_cast<long double>(stepsRun) * p.step;
-    out.memo("Принято: циклов " + FormatInteger(p.cycles) + ", шагов " + std::to_string(stepsRun) +
-             ", поворот кривошипа " + FormatGeneral(deg(covered), decimal) + "°");
+    out.memo(fillIn(
+        uiText("RunSettings", "Принято: циклов %1, шагов %2, поворот кривошипа %3°"),
+        {FormatInteger(p.cycles), std::to_string(stepsRun), FormatGeneral(deg(covered), decimal)}));
     return out;
 }
 
@@ -91,6 +94,6 @@ Outcome selectMode(ParamSet& p, int index)
 {
     Outcome out;
     p.mode = index == 0 ? 0 : 1;
-    out.memo(kModeMemo);
+    out.memo(uiText("RunSettings", kModeMemo));
     return out;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/UiText.h"
 #include "params/Outcome.h"
 #include "params/ParamSet.h"
 
@@ -36,19 +37,21 @@ inline constexpr std::array<const char*, 2> kModeItems{"360", "720"};
 inline constexpr int32_t kMaxSteps = 90000; // the capacity of the result store
 inline constexpr int32_t kStepsPerCycle = 24;
 
-inline constexpr const char* kFineStepWarning =
-    "Данную точность строго рекомендуется использовать только для небольших значений L1 и L2.";
+inline constexpr const char* kFineStepWarning = UI_TEXT_NOOP(
+    "RunSettings",
+    "Данную точность строго рекомендуется использовать только для небольших значений L1 и L2.");
 inline constexpr const char* kCountFault =
-    "Операция прервана. В поле должно быть введено натуральное число!";
+    UI_TEXT_NOOP("RunSettings", "Операция прервана. В поле должно быть введено натуральное число!");
 // The largest cycle count whose steps fit the store, as the limit message quotes it.
 inline constexpr int32_t kMaxCycles = (kMaxSteps - 1) / kStepsPerCycle;
 static_assert(kMaxSteps == 90000 && kMaxCycles == 3749, "the limit message quotes these figures");
-inline constexpr const char* kCountLimitMessage =
+inline constexpr const char* kCountLimitMessage = UI_TEXT_NOOP(
+    "RunSettings",
     "Ошибка: Максимально допустимое кол-во шаг-циклов заданное разработчиком: 90000 шагов "
     "(3749 циклов)\r\n"
     "Решение 1> Введите меньше циклов и рассмотрите несколько участков отдельно\r\n"
-    "Решение 2> Введите меньше циклов и увеличьте шаг";
-inline constexpr const char* kModeMemo = "Изменение принято.";
+    "Решение 2> Введите меньше циклов и увеличьте шаг");
+inline constexpr const char* kModeMemo = UI_TEXT_NOOP("RunSettings", "Изменение принято.");
 
 // The step box's item `index` as shown: "15°", "0,1°" with `decimal` ','.
 std::string stepItemText(int index, char decimal);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 
 namespace {
 
@@ -84,16 +85,20 @@ SynthesisOutcome synthesise(const SynthesisRequest& r, char decimal)
 {
     const auto text = [decimal](long double x) { return FormatGeneral(x, decimal); };
     if (!(std::isfinite(r.stroke) && r.stroke > 0))
-        return refuse("Ход H должен быть положительным числом", "H", std::nullopt);
+        return refuse(uiText("Synthesis", "Ход H должен быть положительным числом"), "H",
+                      std::nullopt);
     if (!(std::isfinite(r.timeRatio) && r.timeRatio >= 1))
-        return refuse("Коэффициент K не может быть меньше 1 (K = 1 — центральный механизм); "
-                      "ближайшее допустимое значение: 1",
+        return refuse(uiText("Synthesis",
+                             "Коэффициент K не может быть меньше 1 (K = 1 — центральный механизм); "
+                             "ближайшее допустимое значение: 1"),
                       "K", 1.0L);
     if (r.timeRatio >= 3)
-        return refuse("При K ≥ 3 угол между мёртвыми положениями кривошипа θ = 180°·(K − 1)/"
-                      "(K + 1) не меньше 90°: кривошипно-ползунный механизм такого K не даёт. "
-                      "K должно быть меньше 3",
-                      "K", 3.0L);
+        return refuse(
+            uiText("Synthesis",
+                   "При K ≥ 3 угол между мёртвыми положениями кривошипа θ = 180°·(K − 1)/"
+                   "(K + 1) не меньше 90°: кривошипно-ползунный механизм такого K не даёт. "
+                   "K должно быть меньше 3"),
+            "K", 3.0L);
     const long double theta = thetaOf(r.timeRatio);
     const long double half = std::tan(theta / 2);
     const long double least = half * half;
@@ -101,23 +106,26 @@ SynthesisOutcome synthesise(const SynthesisRequest& r, char decimal)
     if (r.by == SynthesisRequest::By::RodRatio) {
         const long double lambda = r.rodRatio;
         if (!(std::isfinite(lambda) && lambda > least))
-            return refuse("При K = " + text(r.timeRatio) +
-                              " отношение λ = l1/l2 должно быть "
-                              "больше tg²(θ/2) = " +
-                              text(least) +
-                              ": иначе шатун не достаёт до "
-                              "направляющей и кривошип не проворачивается полностью",
-                          "lambda", least);
+            return refuse(
+                fillIn(
+                    uiText(
+                        "Synthesis",
+                        "При K = %1 отношение λ = l1/l2 должно быть больше tg²(θ/2) = %2: иначе "
+                        "шатун не достаёт до направляющей и кривошип не проворачивается полностью"),
+                    {text(r.timeRatio), text(least)}),
+                "lambda", least);
         if (!(lambda < 1))
-            return refuse("Отношение λ = l1/l2 должно быть меньше 1: кривошип короче шатуна",
-                          "lambda", 1.0L);
+            return refuse(
+                uiText("Synthesis",
+                       "Отношение λ = l1/l2 должно быть меньше 1: кривошип короче шатуна"),
+                "lambda", 1.0L);
         o.design = designFor(r.stroke, lambda, theta);
         return o;
     }
     const long double alpha = r.pressureAngle;
     if (!(std::isfinite(alpha) && alpha > 0 && alpha < 90))
-        return refuse("Допустимый угол давления должен лежать между 0° и 90°", "pressure",
-                      std::nullopt);
+        return refuse(uiText("Synthesis", "Допустимый угол давления должен лежать между 0° и 90°"),
+                      "pressure", std::nullopt);
     const long double limit = std::sin(rad(alpha));
     if (r.timeRatio == 1) { // centric: sin α = l1/l2 exactly
         o.design = designFor(r.stroke, limit, 0);
@@ -129,10 +137,12 @@ SynthesisOutcome synthesise(const SynthesisRequest& r, char decimal)
         // Four decimals, each rounded the way that keeps its sentence true.
         const long double below = std::floor(angle * 1e4L) / 1e4L;
         const long double above = std::ceil(angle * 1e4L) / 1e4L;
-        return refuse("При K = " + text(r.timeRatio) + " наибольший угол давления не бывает " +
-                          "меньше " + text(below) + "° ни при каком ходе H: допустимый угол " +
-                          "нужно увеличить хотя бы до " + text(above) + "° или уменьшить K",
-                      "pressure", angle);
+        return refuse(
+            fillIn(uiText("Synthesis",
+                          "При K = %1 наибольший угол давления не бывает меньше %2° ни при каком "
+                          "ходе H: допустимый угол нужно увеличить хотя бы до %3° или уменьшить K"),
+                   {text(r.timeRatio), text(below), text(above)}),
+            "pressure", angle);
     }
     // Above the best λ the angle grows with λ while the rod shortens (H / l2 grows with λ): the
     // largest λ within the limit is the most compact design. Its bracket's lower end stays
@@ -158,9 +168,10 @@ std::string designText(const SynthesisDesign& d, char decimal)
         return FormatGeneral(x, decimal);
     };
     const auto len = [&n](long double x) { return n(static_cast<double>(x)); };
-    return "L1 = " + len(d.l1) + " м, L2 = " + len(d.l2) + " м, B = " + len(d.b) +
-           " м; θ = " + n(d.theta) + "°, λ = " + n(d.rodRatio) + ", наибольший угол давления " +
-           n(d.pressureAngle) + "°";
+    return fillIn(
+        uiText("Synthesis",
+               "L1 = %1 м, L2 = %2 м, B = %3 м; θ = %4°, λ = %5, наибольший угол давления %6°"),
+        {len(d.l1), len(d.l2), len(d.b), n(d.theta), n(d.rodRatio), n(d.pressureAngle)});
 }
 
 void applyDesign(ParamSet& p, const SynthesisDesign& design)

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/UiText.h"
+
 bool systemCanWriteIn(const std::string& dir)
 {
     // access() asks with the real user's rights and sees a read-only mount, which the mode bits
@@ -15,7 +17,7 @@ bool systemCanWriteIn(const std::string& dir)
 
 std::string fileErrorText(const std::string& message, const std::string& path)
 {
-    return message + "\nФайл \"" + quoteText(path) + "\"";
+    return fillIn(uiText("Platform", "%1\nФайл \"%2\""), {message, quoteText(path)});
 }
 
 bool isSaveTarget(const std::string& path)
@@ -31,7 +33,7 @@ std::optional<std::string> chooseSaveTarget(Platform& platform, const FileDialog
 {
     std::optional<std::string> chosen = platform.saveFileName(request);
     if (chosen && !isSaveTarget(*chosen)) {
-        platform.showError(fileErrorText(kNotARegularFileMessage, *chosen));
+        platform.showError(fileErrorText(uiText("Platform", kNotARegularFileMessage), *chosen));
         return std::nullopt;
     }
     return chosen;

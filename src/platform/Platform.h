@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/UiText.h"
+
 #include "base/MessageText.h" // elideMiddle, for the boxes
 
 // What a file dialog is asked for: its filter ("Text File|*.txt|Any Type|*.*"), the suffix it adds
@@ -145,12 +147,13 @@ inline std::string errorReportText(const std::string& message)
 }
 
 // A message about a file, with the file's name on a second line as quoteText shows it:
-// "Disk full\nФайл \"<path>\"".
+// "Disk full\nФайл \"<path>\"", in the user's language.
 std::string fileErrorText(const std::string& message, const std::string& path);
 
 // The refusal of a target that is neither a regular file nor a new name.
+// A source text of context "Platform": shown through uiText.
 inline constexpr const char* kNotARegularFileMessage =
-    "Сохранять можно только в обычный файл или под новым именем";
+    UI_TEXT_NOOP("Platform", "Сохранять можно только в обычный файл или под новым именем");
 
 // True when `path` may be saved to: nothing stands there yet, or a regular file does (links
 // followed). A folder, a pipe, a device or a socket is no target: writing to a pipe that no

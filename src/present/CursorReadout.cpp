@@ -2,6 +2,7 @@
 #include "present/CursorReadout.h"
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 
 std::vector<Quantity> defaultReadoutQuantities()
 {
@@ -17,9 +18,9 @@ std::vector<ReadoutLine> readoutLines(const ResultStore& R, int step,
     lines.reserve(quantities.size());
     for (const Quantity q : quantities) {
         const QuantityInfo& info = quantityInfo(q);
-        lines.push_back({info.name, info.caption,
+        lines.push_back({info.name, shownCaption(info),
                          computed ? FormatGeneral(R(q, step), decimal) : std::string("—"),
-                         info.unit});
+                         shownUnit(info.unit)});
     }
     return lines;
 }

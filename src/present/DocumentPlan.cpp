@@ -5,6 +5,7 @@
 
 #include "base/BuildInfo.h"
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "calc/Summary.h"
 #include "params/ParamTable.h"
@@ -58,17 +59,19 @@ const std::vector<DocumentChart>& documentCharts()
 {
     static const std::vector<DocumentChart> charts = {
         {"moe",
-         "Приведённый момент и работа",
+         UI_TEXT_NOOP("Document", "Приведённый момент и работа"),
          {{"Mo", Q::mo, {{Q::mo, "Mo"}}}, {"E", Q::e, {{Q::e, "E"}}}}},
         {"slider",
-         "Ползун: положение, скорость, ускорение",
+         UI_TEXT_NOOP("Document", "Ползун: положение, скорость, ускорение"),
          {{"yB", Q::yb, {{Q::yb, "yB"}}},
           {"vB", Q::ybt, {{Q::ybt, "vB"}}},
           {"aB", Q::ybtt, {{Q::ybtt, "aB"}}}}},
         {"joints",
-         "Силы в шарнирах",
+         UI_TEXT_NOOP("Document", "Силы в шарнирах"),
          {{"|F|", Q::fak, {{Q::fak, "|F_A|"}, {Q::fbk, "|F_B|"}, {Q::fok, "|F_O|"}}}}},
-        {"flywheel", "Маховик: избыточная работа ΔT", {{"ΔT", Q::e, {}, true}}},
+        {"flywheel",
+         UI_TEXT_NOOP("Document", "Маховик: избыточная работа ΔT"),
+         {{"ΔT", Q::e, {}, true}}},
     };
     return charts;
 }
@@ -88,32 +91,36 @@ DocumentPlan planDocument(const DocumentInput& in)
     const ParamSet& p = *in.run;
     const char d = in.decimal;
     DocumentPlan plan;
-    plan.projectName = in.projectName.empty() ? "Без названия" : in.projectName;
+    plan.projectName = in.projectName.empty() ? uiText("Document", "Без названия") : in.projectName;
     plan.titleLines = {
-        "Дата: " + in.date,
-        std::string("Kinovar, версия ") + kKinovarVersion,
-        "Шаг расчёта: " + stepText(p, d) + "°",
-        "Циклов: " + FormatInteger(p.cycles) + " (шагов: " + FormatInteger(p.N) + ")",
-        std::string("Режим: ") + (p.mode != 0 ? "720" : "360"),
+        fillIn(uiText("Document", "Дата: %1"), {in.date}),
+        fillIn(uiText("Document", "Kinovar, версия %1"), {kKinovarVersion}),
+        fillIn(uiText("Document", "Шаг расчёта: %1°"), {stepText(p, d)}),
+        fillIn(uiText("Document", "Циклов: %1 (шагов: %2)"),
+               {FormatInteger(p.cycles), FormatInteger(p.N)}),
+        fillIn(uiText("Document", "Режим: %1"), {p.mode != 0 ? "720" : "360"}),
     };
     // A run that stopped part-way is printed over its computed steps only, and says so.
     if (const std::string stop = runStopText(*in.store, d); !stop.empty())
         plan.titleLines.push_back(stop);
     for (const ParamInfo& info : kParams)
-        plan.params.push_back({paramDisplayName(info), valueText(p, info, d), info.unit});
+        plan.params.push_back(
+            {paramDisplayName(info), valueText(p, info, d), shownUnit(info.unit)});
     for (const ParamNote& note : kParamNotes) {
         std::string names;
         for (const ParamInfo& info : kParams)
             if (listsWord(note.keys, info.key))
                 names += (names.empty() ? "" : ", ") + paramDisplayName(info);
-        plan.paramNotes.push_back(names + ": " + note.text);
+        plan.paramNotes.push_back(names + ": " + uiText("Note", note.text));
     }
 
     if (p.load.active()) {
         const bool byStroke = p.load.kind == LoadKind::ByStroke;
-        plan.loadHeader = byStroke ? std::vector<std::string>{"Доля хода", "Q к кривошипу, Н",
-                                                              "Q от кривошипа, Н"}
-                                   : std::vector<std::string>{"φ, °", "Q, Н"};
+        plan.loadHeader = byStroke
+                              ? std::vector<std::string>{uiText("Document", "Доля хода"),
+                                                         uiText("Document", "Q к кривошипу, Н"),
+                                                         uiText("Document", "Q от кривошипа, Н")}
+                              : std::vector<std::string>{"φ, °", uiText("Document", "Q, Н")};
         for (const LoadPoint& point : p.load.points) {
             std::vector<std::string> row{FormatGeneral(point.x, d), FormatGeneral(point.force, d)};
             if (byStroke) row.push_back(FormatGeneral(point.forceAway, d));
@@ -156,5 +163,6 @@ DocumentPlan planDocument(const DocumentInput& in)
 
 std::string pageNumberText(size_t page, size_t pages)
 {
-    return "стр. " + std::to_string(page) + " из " + std::to_string(pages);
+    return fillIn(uiText("Document", "стр. %1 из %2"),
+                  {std::to_string(page), std::to_string(pages)});
 }

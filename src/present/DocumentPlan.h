@@ -39,7 +39,7 @@ struct DocumentPanel {
 // A chart the user may choose: its key (kept in the project), its caption and its panels.
 struct DocumentChart {
     const char* key;
-    const char* caption;
+    const char* caption; // a source text of context "Document": shown through uiText
     std::vector<DocumentPanel> panels;
 };
 

@@ -4,10 +4,12 @@
 #pragma once
 #include <functional>
 
+#include "base/UiText.h"
 #include "params/ParamSet.h"
 
 // The question's text; its answers are those of Platform::askStaleResults.
-inline constexpr const char* kStaleExportQuestion = "Результаты относятся к прежним параметрам.";
+inline constexpr const char* kStaleExportQuestion =
+    UI_TEXT_NOOP("Calculation", "Результаты относятся к прежним параметрам.");
 
 // What an export reads besides the store.
 enum class ExportSource {

@@ -11,6 +11,7 @@
 #include "base/MessageText.h"
 #include "base/NumberText.h"
 #include "base/TextFile.h"
+#include "base/UiText.h"
 
 namespace {
 
@@ -56,7 +57,9 @@ public:
         }
         if (loneCr_ != std::string::npos) current_ = text;
         // Only the line's start was kept: read as it stands, it could pass for another value.
-        if (cut) fail("строка длиннее " + std::to_string(kMaxLineBytes) + " байт");
+        if (cut)
+            fail(fillIn(uiText("KineticReader", "строка длиннее %1 байт"),
+                        {std::to_string(kMaxLineBytes)}));
         return text;
     }
 
@@ -65,10 +68,13 @@ public:
     [[noreturn]] void fail(const std::string& message) const
     {
         if (loneCr_ != std::string::npos)
-            throw KineticFileError(path_, line_,
-                                   "после " + quoted(current_.substr(0, loneCr_)) +
-                                       " стоит CR без LF, а строки файла должны кончаться CR LF "
-                                       "или LF");
+            throw KineticFileError(
+                path_, line_,
+                fillIn(
+                    uiText(
+                        "KineticReader",
+                        "после %1 стоит CR без LF, а строки файла должны кончаться CR LF или LF"),
+                    {quoted(current_.substr(0, loneCr_))}));
         throw KineticFileError(path_, line_, message);
     }
 
@@ -80,10 +86,11 @@ public:
             // The file may come from another locale: either separator is read.
             value = static_cast<double>(ParseRealAnySeparator(text));
         } catch (const ConvertError&) {
-            fail(quoted(text) + " не является числом");
+            fail(fillIn(uiText("KineticReader", "%1 не является числом"), {quoted(text)}));
         }
         // An extended value beyond the double range would reach the drawing as infinity.
-        if (!std::isfinite(value)) fail(quoted(text) + " слишком велико");
+        if (!std::isfinite(value))
+            fail(fillIn(uiText("KineticReader", "%1 слишком велико"), {quoted(text)}));
         return value;
     }
 
@@ -117,11 +124,12 @@ private:
     size_t pendingLoneCr_ = std::string::npos;
 };
 
-constexpr const char* kHeaderCut = "файл обрывается в заголовке";
+constexpr const char* kHeaderCut = UI_TEXT_NOOP("KineticReader", "файл обрывается в заголовке");
 
 std::string tooWide(const std::string& what)
 {
-    return what + " выводит рисунок за допустимый размах 1E150 м";
+    return fillIn(uiText("KineticReader", "%1 выводит рисунок за допустимый размах 1E150 м"),
+                  {what});
 }
 
 // What stands at `path` when it is not a regular file, in words; empty for a regular file or
@@ -132,22 +140,22 @@ std::string notAFile(const std::string& path)
     std::error_code ec;
     switch (fs::status(path, ec).type()) {
     case fs::file_type::not_found:
-        return "файл не найден";
+        return uiText("KineticReader", "файл не найден");
     case fs::file_type::directory:
-        return "это папка, а не файл";
+        return uiText("KineticReader", "это папка, а не файл");
     case fs::file_type::fifo:
-        return "это канал (FIFO), а не обычный файл";
+        return uiText("KineticReader", "это канал (FIFO), а не обычный файл");
     case fs::file_type::block:
     case fs::file_type::character:
-        return "это устройство, а не обычный файл";
+        return uiText("KineticReader", "это устройство, а не обычный файл");
     case fs::file_type::socket:
-        return "это сокет, а не обычный файл";
+        return uiText("KineticReader", "это сокет, а не обычный файл");
     case fs::file_type::regular:
     case fs::file_type::none:
     case fs::file_type::unknown:
         return "";
     default:
-        return "это не обычный файл";
+        return uiText("KineticReader", "это не обычный файл");
     }
 }
 
@@ -156,10 +164,11 @@ std::string notAFile(const std::string& path)
 // The whole message stays short whatever the path and the line: the box and the terminal show it
 // at once (quoted() has already made every part of it visible).
 KineticFileError::KineticFileError(const std::string& path, int line, const std::string& message)
-    : KinovarError(elideMiddle(line > 0 ? "Файл " + quoted(path) + ", строка " +
-                                              std::to_string(line) + ": " + message + "."
-                                        : "Файл " + quoted(path) + ": " + message + ".",
-                               kQuoteBytes)),
+    : KinovarError(elideMiddle(
+          line > 0 ? fillIn(uiText("KineticReader", "Файл %1, строка %2: %3."),
+                            {quoted(path), std::to_string(line), message})
+                   : fillIn(uiText("KineticReader", "Файл %1: %2."), {quoted(path), message}),
+          kQuoteBytes)),
       path_(path), line_(line)
 {
 }
@@ -180,62 +189,76 @@ KineticData readKinetic(const std::string& path)
     }();
 
     KineticData d;
-    d.totalAngle = src.real(kHeaderCut);
-    d.mode = src.real(kHeaderCut) != 0 ? 1 : 0;
+    const std::string headerCut = uiText("KineticReader", kHeaderCut);
+    d.totalAngle = src.real(headerCut);
+    d.mode = src.real(headerCut) != 0 ? 1 : 0;
     KineticSpread spread;
-    d.l1 = src.real(kHeaderCut);
+    d.l1 = src.real(headerCut);
     if (!spread.add(true, -std::abs(d.l1)) || !spread.add(true, std::abs(d.l1)) ||
         !spread.add(false, -std::abs(d.l1)) || !spread.add(false, std::abs(d.l1)))
-        src.fail(tooWide("кривошип"));
-    d.l2 = src.real(kHeaderCut);
-    d.b = src.real(kHeaderCut);
-    if (!spread.add(true, d.b)) src.fail(tooWide("направляющая"));
+        src.fail(tooWide(uiText("KineticReader", "кривошип")));
+    d.l2 = src.real(headerCut);
+    d.b = src.real(headerCut);
+    if (!spread.add(true, d.b)) src.fail(tooWide(uiText("KineticReader", "направляющая")));
 
-    const std::string countText = src.next(kHeaderCut);
+    const std::string countText = src.next(headerCut);
     try {
         d.N = ParseInteger(countText);
     } catch (const ConvertError&) {
-        src.fail(quoted(countText) + " не является целым числом шагов");
+        src.fail(fillIn(uiText("KineticReader", "%1 не является целым числом шагов"),
+                        {quoted(countText)}));
     }
-    if (d.N < 0) src.fail("отрицательное число шагов " + quoteText(countText));
+    if (d.N < 0)
+        src.fail(fillIn(uiText("KineticReader", "отрицательное число шагов %1"),
+                        {quoteText(countText)}));
     // A file of no steps has nothing to play, and no run of the program has more steps than
     // kMaxKineticSteps: the frames of a larger one would only cost memory and time.
-    if (d.N == 0) src.fail("в файле нет ни одного шага");
+    if (d.N == 0) src.fail(uiText("KineticReader", "в файле нет ни одного шага"));
     if (d.N > kMaxKineticSteps)
-        src.fail("шагов " + quoteText(countText) + ", а программа считает не больше " +
-                 std::to_string(kMaxKineticSteps));
+        src.fail(fillIn(uiText("KineticReader", "шагов %1, а программа считает не больше %2"),
+                        {quoteText(countText), std::to_string(kMaxKineticSteps)}));
 
-    const std::string start = src.next(kHeaderCut);
+    const std::string start = src.next(headerCut);
     if (start != kKineticStart)
-        src.fail("ожидалась строка " + quoted(kKineticStart) + ", а записано " + quoted(start));
+        src.fail(fillIn(uiText("KineticReader", "ожидалась строка %1, а записано %2"),
+                        {quoted(kKineticStart), quoted(start)}));
 
     d.frames.reserve(static_cast<size_t>(d.N));
+    // Looked up once: the message of a cut is made for every step.
+    const std::string cutText =
+        uiText("KineticReader", "файл обрывается на шаге %1, а в заголовке %2 шагов");
+    const std::string steps = std::to_string(d.N);
     for (int32_t i = 1; i <= d.N; ++i) {
-        const std::string cut = "файл обрывается на шаге " + std::to_string(i) +
-                                ", а в заголовке " + std::to_string(d.N) + " шагов";
+        const std::string cut = fillIn(cutText, {std::to_string(i), steps});
         KineticFrame f;
         if (src.peek() == kKineticEnd) {
             src.next(cut); // the fault is on the "END" line itself
-            src.fail(quoted(kKineticEnd) + " после " + std::to_string(i - 1) +
-                     " блоков шагов, а в заголовке " + std::to_string(d.N) + " шагов");
+            src.fail(
+                fillIn(uiText("KineticReader", "%1 после %2 блоков шагов, а в заголовке %3 шагов"),
+                       {quoted(kKineticEnd), std::to_string(i - 1), std::to_string(d.N)}));
         }
         f.crank = src.real(cut);
         f.rod = src.real(cut);
         bool onX = true;
         for (double* v : {&f.xa, &f.ya, &f.xb, &f.yb, &f.xs, &f.ys}) {
             *v = src.real(cut);
-            if (!spread.add(onX, *v)) src.fail(tooWide("положение на шаге " + std::to_string(i)));
+            if (!spread.add(onX, *v))
+                src.fail(tooWide(
+                    fillIn(uiText("KineticReader", "положение на шаге %1"), {std::to_string(i)})));
             onX = !onX;
         }
         const std::string end = src.next(cut);
         if (end != kKineticBlockEnd)
-            src.fail("блок шага " + std::to_string(i) + " не заканчивается строкой " +
-                     quoted(kKineticBlockEnd) + " (записано " + quoted(end) + ")");
+            src.fail(fillIn(
+                uiText("KineticReader", "блок шага %1 не заканчивается строкой %2 (записано %3)"),
+                {std::to_string(i), quoted(kKineticBlockEnd), quoted(end)}));
         d.frames.push_back(f);
     }
 
-    const std::string last = src.next("нет строки " + quoted(kKineticEnd) + " в конце файла");
+    const std::string last = src.next(
+        fillIn(uiText("KineticReader", "нет строки %1 в конце файла"), {quoted(kKineticEnd)}));
     if (last != kKineticEnd)
-        src.fail("ожидалась строка " + quoted(kKineticEnd) + ", а записано " + quoted(last));
+        src.fail(fillIn(uiText("KineticReader", "ожидалась строка %1, а записано %2"),
+                        {quoted(kKineticEnd), quoted(last)}));
     return d;
 }

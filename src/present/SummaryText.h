@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The summary as lines of text, as the summary window shows them and a printed document writes
-// them: sections, each with lines of a label, a value and, where a value is reached at a step,
-// that step and its crank angle. Figures have six significant digits in the given separator.
+// them, in the user's language: sections, each with lines of a label, a value and, where a value is
+// reached at a step, that step and its crank angle. Figures have six significant digits in the
+// given separator.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "base/UiText.h"
 #include "calc/Summary.h"
 
 struct SummaryLine {
@@ -25,9 +27,10 @@ std::string summaryFigure(long double value, char decimal);
 std::string momentCheckText(long double check, char decimal);
 
 // The note of a run whose acceleration grows by +Fitt at every step.
+// A source text of context "Summary": look it up with uiText before showing it.
 inline constexpr const char* kGrowingAccelerationNote =
-    "+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² за шаг), поэтому "
-    "результаты зависят от шага расчёта";
+    UI_TEXT_NOOP("Summary", "+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² "
+                            "за шаг), поэтому результаты зависят от шага расчёта");
 
 // Which run the peaks and the flywheel were read from, in one line: "Пиковые значения и маховик —
 // по 360° от начального угла с шагом 1°", with why the step differs from the run's when it was

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/VariantTable.h"
 
+#include "base/UiText.h"
 #include "present/SummaryText.h"
 
 DocumentTable variantTable(const std::vector<Variant>& variants,
@@ -8,15 +9,15 @@ DocumentTable variantTable(const std::vector<Variant>& variants,
                            char decimal)
 {
     std::vector<Variant> compared;
-    if (current) compared.push_back(Variant{kCurrentRunRow, {}, *current});
+    if (current) compared.push_back(Variant{uiText("Variants", kCurrentRunRow), {}, *current});
     compared.insert(compared.end(), variants.begin(), variants.end());
     const auto figures = keyFigures();
     const std::vector<int> best = bestVariantPerFigure(compared);
 
     DocumentTable table;
-    table.header.push_back("Вариант");
+    table.header.push_back(uiText("Variants", "Вариант"));
     for (const KeyFigure& f : figures)
-        table.header.push_back(std::string(f.caption) + ", " + f.unit);
+        table.header.push_back(shownCaption(f) + ", " + shownUnit(f.unit));
     auto figure = [&](size_t r, size_t f) -> std::optional<long double> {
         return f < compared[r].figures.size() ? compared[r].figures[f] : std::nullopt;
     };

@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "base/UiText.h"
 #include "calc/Variant.h"
 #include "present/DocumentPlan.h"
 
-// The name of the current run's row.
-inline constexpr const char* kCurrentRunRow = "Текущий расчёт";
+// The name of the current run's row, a source text of context "Variants" (shown through uiText).
+inline constexpr const char* kCurrentRunRow = UI_TEXT_NOOP("Variants", "Текущий расчёт");
 
 // Header: "Вариант", then "<caption>, <unit>" per key figure. Each row: the name, then each
 // figure (summaryFigure with `decimal`, "—" where absent). best[r][1 + f] is true for every row

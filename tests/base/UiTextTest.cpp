@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/UiText.h"
+#include "base/WindowMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,48 @@ TEST(UiTextTest, LookupAnswersUntilRemoved)
     EXPECT_EQ(uiText("Other", "Расчет"), "Расчет");
     setTextLookup(nullptr);
     EXPECT_EQ(uiText("Ctx", "Расчет"), "Расчет");
+}
+
+namespace {
+
+// A catalogue of one language, "en", that knows a single message besides its language's code.
+std::string englishLookup(const char* context, const char* text)
+{
+    if (std::strcmp(context, "Language") == 0 && std::strcmp(text, "ru") == 0) return "en";
+    if (std::strcmp(context, "Unit") == 0 && std::strcmp(text, "Н·м") == 0) return "N·m";
+    return text;
+}
+
+// A catalogue that knows no text at all, as a language's file found empty would be.
+std::string emptyLookup(const char*, const char* text)
+{
+    return text;
+}
+
+} // namespace
+
+// Of the two texts of a message, the Russian one stays unless the installed catalogue names
+// another language; the file error's English what() then reaches the window as it stands.
+TEST(UiTextTest, TwoTextsOfAMessageFollowTheCataloguesLanguage)
+{
+    const NamedInOutError error(InOutError(5, "File access denied"), "это папка");
+    struct Case {
+        TextLookup lookup;
+        const char* chosen;
+        const char* window;
+        const char* unit;
+    };
+    const Case cases[] = {
+        {nullptr, "русский", "это папка", "Н·м"},
+        {&emptyLookup, "русский", "это папка", "Н·м"},
+        {&englishLookup, "English", "File access denied", "N·m"},
+    };
+    for (const Case& c : cases) {
+        setTextLookup(c.lookup);
+        EXPECT_EQ(inUserLanguage("English", "русский"), c.chosen);
+        EXPECT_EQ(windowMessage(error), c.window);
+        EXPECT_EQ(shownUnit("Н·м"), c.unit);
+        EXPECT_EQ(shownUnit(""), "");
+    }
+    setTextLookup(nullptr);
 }

@@ -27,6 +27,7 @@
 #include "app/qt/controllers/AutoRecalc.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "calc/RodReach.h"
 #include "params/Outcome.h"
@@ -142,7 +143,8 @@ MainWindow::MainWindow(Platform& platform, ParamSet& params, ResultStore& store,
     QStatusBar* status = statusBar();
     status->setObjectName("statusBar");
     status->setSizeGripEnabled(false);
-    staleLine_ = new QLabel(QString::fromUtf8(kStaleResultsText), status);
+    staleLine_ =
+        new QLabel(QString::fromStdString(uiText("Calculation", kStaleResultsText)), status);
     staleLine_->setObjectName("staleResultsLine");
     QPalette warning = staleLine_->palette();
     warning.setColor(QPalette::WindowText, Qt::darkRed);
@@ -382,7 +384,7 @@ void MainWindow::showStaleInSideWindows()
 void MainWindow::calculate()
 {
     autoRecalc_->stopAndWait(); // the store is written here
-    results_->setListingText(QString::fromUtf8(kCalcMemo));
+    results_->setListingText(QString::fromStdString(uiText("Calculation", kCalcMemo)));
     // Said before the run, which still goes ahead: the stages then stop where the box said.
     const std::string reach = rodReachText(checkRodReach(P), numbers_.decimal);
     if (!reach.empty()) platform.showMessage(reach);
@@ -400,8 +402,8 @@ void MainWindow::calculate()
     }();
     // A run that stopped part-way is no new calculation of every step: the memo says so.
     if (const std::string stop = runStopText(R, numbers_.decimal); !stop.empty())
-        results_->setListingText(QString::fromUtf8(kCalcMemo) + QLatin1Char('\n') +
-                                 QString::fromStdString(stop));
+        results_->setListingText(QString::fromStdString(uiText("Calculation", kCalcMemo)) +
+                                 QLatin1Char('\n') + QString::fromStdString(stop));
     resultsOfOtherProject_ = false;
     updateStaleLine();
     // The grid's text is the old run's until the next refresh; its full values are gone.
@@ -420,7 +422,7 @@ void MainWindow::calculate()
 bool MainWindow::confirmExport(const ParamSet& written, ExportSource source)
 {
     if (!resultsOfOtherProject_ && sameInputs(written, P)) return true;
-    switch (platform.askStaleResults(kStaleExportQuestion)) {
+    switch (platform.askStaleResults(uiText("Calculation", kStaleExportQuestion))) {
     case StaleChoice::SaveAsIs:
         return true;
     case StaleChoice::Recalculate:
@@ -438,7 +440,7 @@ bool MainWindow::haveResultsOrSay()
 {
     // An empty chart would look like a run whose values are all zero.
     if (R.computedWith()) return true;
-    platform.showMessage(kNoResultsMessage);
+    platform.showMessage(uiText("Calculation", kNoResultsMessage));
     return false;
 }
 

@@ -19,6 +19,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "base/UiText.h"
 #include "params/Autofill.h"
 #include "params/Entry.h"
 #include "params/ParamSections.h"
@@ -179,7 +180,8 @@ void ParameterPanel::buildRows(QWidget* host)
     std::array<int, kParamSectionCount> lines{}; // the rows each section holds so far
     for (int s = 0; s < kParamSectionCount; ++s) {
         const ParamSectionInfo& section = kParamSections[s];
-        auto* box = new QGroupBox(QString::fromUtf8(section.title), host);
+        auto* box =
+            new QGroupBox(QString::fromStdString(uiText("ParamSection", section.title)), host);
         box->setObjectName(QString::fromUtf8(section.name) + QStringLiteral("Box"));
         grids[static_cast<size_t>(s)] = new QGridLayout(box);
         grids[static_cast<size_t>(s)]->setVerticalSpacing(0);
@@ -202,7 +204,7 @@ void ParameterPanel::buildRows(QWidget* host)
         w.button = new QPushButton(box);
         w.button->setObjectName(key + "Button");
         // The button has no caption: its tip names the parameter as its row does.
-        QString name = QString::fromUtf8(info.caption);
+        QString name = QString::fromStdString(shownCaption(info));
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
         w.button->setToolTip(QStringLiteral("Изменить ") + name);
         w.button->setFixedSize(QFontMetrics(rowFont).height() + 6,
@@ -214,7 +216,7 @@ void ParameterPanel::buildRows(QWidget* host)
         connect(w.button, &QPushButton::clicked, this,
                 guarded(platform, [this, r] { openEntry(r); }));
 
-        w.caption = new QLabel(QString::fromUtf8(info.caption), box);
+        w.caption = new QLabel(QString::fromStdString(shownCaption(info)), box);
         w.caption->setObjectName(key + "Caption");
         w.value = new ValueField(box);
         w.value->showValue(QStringLiteral("0"));
@@ -225,7 +227,7 @@ void ParameterPanel::buildRows(QWidget* host)
         w.value->setAccessibleName(QString::fromStdString(entryCaptionText(r)));
         connect(w.value, &ValueField::edited, this,
                 guarded(platform, [this, r](const QString& typed) { editInPlace(r, typed); }));
-        w.unit = new QLabel(QString::fromUtf8(info.unit), box);
+        w.unit = new QLabel(QString::fromStdString(shownUnit(info.unit)), box);
         w.unit->setObjectName(key + "Unit");
         for (QLabel* part : {w.caption, w.unit}) {
             part->setFont(rowFont);

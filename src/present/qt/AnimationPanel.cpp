@@ -9,6 +9,7 @@
 #include <exception>
 #include <optional>
 
+#include "base/UiText.h"
 #include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "formats/Kinetic.h"
@@ -54,7 +55,7 @@ void AnimationPanel::exportAnimation()
     // The animation shows the run in the store with its own lengths, step and N; of a run that
     // stopped part-way, its computed steps (the file's step count and total angle say so).
     if (!R.computedWith()) {
-        platform.showMessage(kNoResultsMessage);
+        platform.showMessage(uiText("Calculation", kNoResultsMessage));
         return;
     }
     if (exportCheck_ && !exportCheck_(*R.computedWith(), ExportSource::Store)) return;
@@ -64,7 +65,7 @@ void AnimationPanel::exportAnimation()
     // Beside the executable, or in the user's data folder when the program's folder is read-only.
     const std::string kineticPath = kineticFilePath(platform);
     if (!isSaveTarget(kineticPath)) {
-        platform.showError(fileErrorText(kNotARegularFileMessage, kineticPath));
+        platform.showError(fileErrorText(uiText("Platform", kNotARegularFileMessage), kineticPath));
         return;
     }
     try {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/ScreenFit.h"
@@ -43,7 +44,8 @@ QString quantityAxisTitle(int row)
 {
     const QuantityInfo* q = quantityAtRow(row);
     if (!q) return QString();
-    return QString::fromUtf8(q->name) + QStringLiteral(", ") + QString::fromUtf8(q->unit);
+    return QString::fromUtf8(q->name) + QStringLiteral(", ") +
+           QString::fromStdString(shownUnit(q->unit));
 }
 
 QString chartWindowTitle(const QString& base, bool stale)

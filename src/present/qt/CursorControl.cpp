@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/CrankAngle.h"
 #include "present/CursorReadout.h"
 
@@ -100,9 +101,10 @@ void CursorControl::buildQuantityMenu()
 {
     auto* menu = new QMenu(choose_);
     for (const QuantityInfo& q : kQuantities) {
-        QAction* a = menu->addAction(QStringLiteral("%1: %2, %3")
-                                         .arg(QLatin1String(q.name), QString::fromUtf8(q.caption),
-                                              QString::fromUtf8(q.unit)));
+        QAction* a =
+            menu->addAction(QStringLiteral("%1: %2, %3")
+                                .arg(QLatin1String(q.name), QString::fromStdString(shownCaption(q)),
+                                     QString::fromStdString(shownUnit(q.unit))));
         a->setObjectName(QStringLiteral("readout_%1").arg(QLatin1String(q.name)));
         a->setCheckable(true);
         a->setChecked(std::find(quantities_.begin(), quantities_.end(), q.id) != quantities_.end());
@@ -185,7 +187,7 @@ void CursorControl::buildReadoutRows()
     for (const Quantity q : quantities_) {
         const QuantityInfo& info = quantityInfo(q);
         auto* name = new QLabel(QLatin1String(info.name), readout_);
-        name->setToolTip(QString::fromUtf8(info.caption));
+        name->setToolTip(QString::fromStdString(shownCaption(info)));
         auto* value = new QLabel(readout_);
         value->setObjectName(QStringLiteral("readoutValue_%1").arg(QLatin1String(info.name)));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -193,7 +195,7 @@ void CursorControl::buildReadoutRows()
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(name, row, 0);
         grid->addWidget(value, row, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(info.unit), readout_), row, 2);
+        grid->addWidget(new QLabel(QString::fromStdString(shownUnit(info.unit)), readout_), row, 2);
         values_.push_back(value);
         ++row;
     }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "base/Errors.h"
+#include "base/UiText.h"
 #include "params/ParamTable.h"
 #include "platform/Command.h"
 #include "platform/qt/WindowFit.h"
@@ -66,7 +67,7 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     figureBox_ = new QComboBox(body);
     figureBox_->setObjectName("optimiseFigure");
     for (const KeyFigure& f : optimiseFigures())
-        figureBox_->addItem(text(std::string(f.caption) + ", " + f.unit), QString(f.key));
+        figureBox_->addItem(text(shownCaption(f) + ", " + shownUnit(f.unit)), QString(f.key));
     // The flywheel is what a designer most often wants smaller.
     figureBox_->setCurrentIndex(figureBox_->findData(QStringLiteral("flywheel")));
     evalsBox_ = new QSpinBox(body);
@@ -107,7 +108,7 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     for (const KeyFigure& f : optimiseFigures()) {
         const int row = constraints_->rowCount();
         constraints_->insertRow(row);
-        constraints_->setItem(row, 0, fixedCell(text(std::string(f.caption) + ", " + f.unit)));
+        constraints_->setItem(row, 0, fixedCell(text(shownCaption(f) + ", " + shownUnit(f.unit))));
         for (int c = 1; c < 5; ++c)
             constraints_->setItem(row, c, new QTableWidgetItem);
     }
@@ -260,7 +261,7 @@ void OptimiseWindow::showProgress(int done, std::optional<long double> best,
     progress_->setValue(done);
     if (!best) return;
     QString line = QStringLiteral("Лучшее пока: %1 = %2;")
-                       .arg(text(findOptimiseFigure(plan.figure)->caption),
+                       .arg(text(shownCaption(*findOptimiseFigure(plan.figure))),
                             text(FormatGeneral(*best, numbers.decimal)));
     for (size_t i = 0; i < point.size(); ++i)
         line += QStringLiteral(" %1 = %2")
@@ -319,7 +320,7 @@ void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& pl
     for (size_t f = 0; f < figures.size(); ++f) {
         const int row = comparison_->rowCount();
         comparison_->insertRow(row);
-        comparison_->setItem(row, 0, fixedCell(text(figures[f].caption)));
+        comparison_->setItem(row, 0, fixedCell(text(shownCaption(figures[f]))));
         comparison_->setItem(row, 1, fixedCell(value(end.before, f)));
         comparison_->setItem(row, 2, fixedCell(value(end.after, f)));
     }
@@ -330,7 +331,7 @@ void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& pl
 void OptimiseWindow::keepResult()
 {
     if (!result_ || !result_->best) return;
-    emit keepAsVariant(
-        *result_->best,
-        QStringLiteral("Оптимум: %1").arg(text(findOptimiseFigure(resultPlan_.figure)->caption)));
+    emit keepAsVariant(*result_->best,
+                       QStringLiteral("Оптимум: %1")
+                           .arg(text(shownCaption(*findOptimiseFigure(resultPlan_.figure)))));
 }

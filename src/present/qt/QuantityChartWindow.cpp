@@ -18,6 +18,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "base/UiText.h"
 #include "platform/Command.h"
 #include "platform/qt/WheelGuard.h"
 #include "present/qt/Chart3DView.h"
@@ -180,7 +181,7 @@ void QuantityChartWindow::showQuantity(const QString& caption, int row)
     // The readout names the value as the catalogue does; a row no quantity owns, by its caption.
     const QuantityInfo* q = caption.isEmpty() ? nullptr : quantityAtRow(row);
     chartView->setReadoutQuantity(series, q ? QString::fromUtf8(q->name) : caption,
-                                  q ? QString::fromUtf8(q->unit) : QString());
+                                  q ? QString::fromStdString(shownUnit(q->unit)) : QString());
 }
 
 void QuantityChartWindow::fill()

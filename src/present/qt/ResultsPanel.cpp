@@ -17,6 +17,7 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "formats/GridValues.h"
@@ -183,7 +184,7 @@ void ResultsPanel::setListingText(const QString& text)
 const ParamSet* ResultsPanel::resultsOrSay() const
 {
     const ParamSet* run = R.computedWith();
-    if (!run) platform.showMessage(kNoResultsMessage);
+    if (!run) platform.showMessage(uiText("Calculation", kNoResultsMessage));
     return run;
 }
 

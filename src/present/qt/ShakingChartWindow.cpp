@@ -13,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+#include "base/UiText.h"
 #include "calc/Balancing.h"
 #include "calc/Calculation.h"
 #include "calc/FigureRun.h"
@@ -107,7 +108,7 @@ void ShakingChartWindow::fill()
     without_->clear();
     const ParamSet* run = R.computedWith();
     if (!run || R.computedSteps() < 1) {
-        note_->setText(QString::fromUtf8(kNoResultsMessage));
+        note_->setText(QString::fromStdString(uiText("Calculation", kNoResultsMessage)));
         cursor_->clear();
         return;
     }

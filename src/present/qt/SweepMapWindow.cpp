@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "base/Errors.h"
+#include "base/UiText.h"
 #include "calc/KeyFigures.h"
 #include "formats/SweepCsv.h"
 #include "params/ParamTable.h"
@@ -58,7 +59,8 @@ SweepMapWindow::SweepMapWindow(const ParamSet& params, Platform& platform,
     figureBox_->setObjectName("mapFigure");
     const auto all = keyFigures();
     for (size_t f = 0; f < all.size(); ++f)
-        figureBox_->addItem(text(sweepFigureHeading(all[f])), static_cast<int>(f));
+        figureBox_->addItem(text(shownCaption(all[f]) + ", " + shownUnit(all[f].unit)),
+                            static_cast<int>(f));
     figureBox_->setCurrentIndex(
         figureBox_->findData(static_cast<int>(findKeyFigure("flywheel") - all.data())));
     inputs->addWidget(new QLabel(QStringLiteral("Показатель"), this), 2, 4);
@@ -283,13 +285,13 @@ void SweepMapWindow::showMap()
     HeatMapGrid grid = heatMapOf(rows_, first.count, second.count, chosenFigure());
     const KeyFigure& figure = keyFigures()[chosenFigure()];
     if (const auto range = heatMapRange(grid))
-        scale_->setText(text(figure.caption) + QStringLiteral(": синий — ") +
+        scale_->setText(text(shownCaption(figure)) + QStringLiteral(": синий — ") +
                         text(FormatGeneral(range->first, numbers.decimal)) +
                         QStringLiteral(", красный — ") +
                         text(FormatGeneral(range->second, numbers.decimal)) + " " +
-                        text(figure.unit) + QStringLiteral("; серый — нет значения"));
+                        text(shownUnit(figure.unit)) + QStringLiteral("; серый — нет значения"));
     else
-        scale_->setText(text(figure.caption) + QStringLiteral(": нет значений"));
+        scale_->setText(text(shownCaption(figure)) + QStringLiteral(": нет значений"));
     std::vector<double> levels = contourLevels(grid, 7);
     const auto value = [this](long double v) { return text(FormatGeneral(v, numbers.decimal)); };
     // The ends as the variants hold them: the first and the last row's values.
@@ -315,10 +317,10 @@ QString SweepMapWindow::readout(int row, int col) const
     const KeyFigure& figure = keyFigures()[chosenFigure()];
     const auto& figures = r.point.figures;
     if (r.point.ok && chosenFigure() < figures.size() && figures[chosenFigure()])
-        return line + text(figure.caption) + QStringLiteral(" = ") +
+        return line + text(shownCaption(figure)) + QStringLiteral(" = ") +
                text(FormatGeneral(*figures[chosenFigure()], numbers.decimal)) +
-               QStringLiteral(" ") + text(figure.unit);
-    return line + text(figure.caption) + QStringLiteral(": ") +
+               QStringLiteral(" ") + text(shownUnit(figure.unit));
+    return line + text(shownCaption(figure)) + QStringLiteral(": ") +
            (r.point.reason.empty() ? QStringLiteral("нет значения") : text(r.point.reason));
 }
 

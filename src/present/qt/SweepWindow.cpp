@@ -24,6 +24,7 @@
 #include <cmath>
 
 #include "base/Errors.h"
+#include "base/UiText.h"
 #include "base/WindowMessage.h"
 #include "formats/SpreadsheetCsv.h"
 #include "formats/SweepCsv.h"
@@ -111,7 +112,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     figureList_->setMaximumHeight(60);
     const auto defaults = defaultSweepFigures();
     for (const KeyFigure& figure : keyFigures()) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(figure.caption), figureList_);
+        auto* item = new QListWidgetItem(QString::fromStdString(shownCaption(figure)), figureList_);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
         const bool shown = std::any_of(defaults.begin(), defaults.end(), [&](const char* key) {
             return std::string_view(key) == figure.key;
@@ -322,7 +323,7 @@ void SweepWindow::showPoints()
     table_->setRowCount(static_cast<int>(points_.size()));
     QStringList headings{keyLabel(shownPlan_.key), QStringLiteral("Состояние")};
     for (const KeyFigure* figure : figures)
-        headings << text(sweepFigureHeading(*figure));
+        headings << text(shownCaption(*figure) + ", " + shownUnit(figure->unit));
     table_->setHorizontalHeaderLabels(headings);
     for (size_t i = 0; i < points_.size(); ++i) {
         const SweepPoint& point = points_[i];
@@ -367,7 +368,7 @@ void SweepWindow::fillChart(const std::vector<const KeyFigure*>& figures)
     for (size_t f = 0; f < figures.size(); ++f) {
         const auto at = static_cast<size_t>(figures[f] - all.data());
         auto* series = new QLineSeries;
-        series->setName(QString::fromUtf8(figures[f]->caption));
+        series->setName(QString::fromStdString(shownCaption(*figures[f])));
         double y0 = 0, y1 = 0;
         bool first = true;
         // A failed variant leaves a gap in no line: its neighbours are joined, and its row in
@@ -383,7 +384,7 @@ void SweepWindow::fillChart(const std::vector<const KeyFigure*>& figures)
         }
         chart_->addSeries(series);
         auto* y = new QValueAxis;
-        y->setTitleText(text(sweepFigureHeading(*figures[f])));
+        y->setTitleText(text(shownCaption(*figures[f]) + ", " + shownUnit(figures[f]->unit)));
         const double pad = y1 > y0 ? (y1 - y0) * 0.05 : 1;
         y->setRange(y0 - pad, y1 + pad);
         y->setLinePenColor(series->pen().color());

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "base/UiText.h"
 #include "calc/Balancing.h"
 #include "calc/Calculation.h"
 #include "params/qt/ParameterPanel.h"
@@ -63,7 +64,7 @@ void BalanceCommands::chooseCounterweight()
 void BalanceCommands::showHodograph()
 {
     if (!R.computedWith()) {
-        platform.showMessage(kNoResultsMessage);
+        platform.showMessage(uiText("Calculation", kNoResultsMessage));
         return;
     }
     if (!chart) return;

@@ -8,6 +8,7 @@
 
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/UiText.h"
 #include "base/WindowMessage.h"
 #include "calc/Calculation.h"
 #include "present/qt/document/DocumentPdf.h"
@@ -51,7 +52,8 @@ void DocumentCommands::addMenuItems(QWidget* window, QMenu* menu, QAction* befor
     charts->setFont(menu->font());
     menu->insertMenu(before, charts);
     for (const DocumentChart& chart : documentCharts()) {
-        QAction* action = charts->addAction(QString::fromUtf8(chart.caption));
+        QAction* action =
+            charts->addAction(QString::fromStdString(uiText("Document", chart.caption)));
         action->setObjectName(QStringLiteral("documentChart_%1").arg(QLatin1String(chart.key)));
         action->setCheckable(true);
         chartActions_.push_back(action);
@@ -87,7 +89,7 @@ void DocumentCommands::checkMarks()
 std::optional<DocumentInput> DocumentCommands::input() const
 {
     if (!store_.computedWith()) {
-        platform_.showMessage(kNoResultsMessage);
+        platform_.showMessage(uiText("Calculation", kNoResultsMessage));
         return std::nullopt;
     }
     if (exportCheck_ && !exportCheck_(*store_.computedWith(), ExportSource::Store))

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "app/qt/controllers/ProjectController.h"
+#include "base/UiText.h"
 #include "calc/Calculation.h"
 #include "calc/Variant.h"
 #include "platform/Command.h"
@@ -82,11 +83,11 @@ void VariantsController::keepCurrent()
 {
     const ParamSet* run = R.computedWith();
     if (!run) {
-        platform.showMessage(kNoResultsMessage);
+        platform.showMessage(uiText("Calculation", kNoResultsMessage));
         return;
     }
     if (resultsStale(P, R)) {
-        platform.showMessage(kStaleResultsText);
+        platform.showMessage(uiText("Calculation", kStaleResultsText));
         return;
     }
     const std::string suggested = "Вариант " + std::to_string(project.variants().size() + 1);

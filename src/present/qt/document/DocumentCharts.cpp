@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/UiText.h"
 #include "calc/CrankAngle.h"
 #include "calc/Summary.h"
 #include "present/qt/document/DocumentPages.h"
@@ -16,8 +17,8 @@ const std::array<QColor, 3> kCurveColours = {QColor(200, 30, 30), QColor(20, 90,
 
 QString axisTitle(const char* symbol, Quantity unitOf)
 {
-    return QStringLiteral("%1, %2").arg(QString::fromUtf8(symbol),
-                                        QString::fromUtf8(quantityInfo(unitOf).unit));
+    return QStringLiteral("%1, %2").arg(
+        QString::fromUtf8(symbol), QString::fromStdString(shownUnit(quantityInfo(unitOf).unit)));
 }
 
 std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel& panel)
@@ -57,11 +58,11 @@ std::vector<PlotCurve> panelCurves(const DocumentInput& in, const DocumentPanel&
 void paintChartsPage(Sheet& sheet, const DocumentInput& in, const DocumentPage& page)
 {
     const std::vector<DocumentChart>& charts = documentCharts();
-    double y = sheet.heading(QStringLiteral("Графики"));
+    double y = sheet.heading(QString::fromStdString(uiText("Document", "Графики")));
     const double panelHeight = (kBottomMm - y) / kPanelsPerPage - 8;
     for (size_t c : page.charts) {
-        sheet.text(QRectF(kLeftMm, y, kRightMm - kLeftMm, 6), QString::fromUtf8(charts[c].caption),
-                   10, true);
+        sheet.text(QRectF(kLeftMm, y, kRightMm - kLeftMm, 6),
+                   QString::fromStdString(uiText("Document", charts[c].caption)), 10, true);
         y += 7;
         for (const DocumentPanel& panel : charts[c].panels) {
             sheet.plot(QRectF(kLeftMm, y, kRightMm - kLeftMm, panelHeight), QStringLiteral("φ, °"),
@@ -75,8 +76,12 @@ void paintLoadChart(Sheet& sheet, const DocumentInput& in, const QRectF& box)
 {
     const LoadTable& load = in.run->load;
     const bool byStroke = load.kind == LoadKind::ByStroke;
-    PlotCurve toward{{}, kCurveColours[0], byStroke ? QStringLiteral("к кривошипу") : QString()};
-    PlotCurve away{{}, kCurveColours[1], QStringLiteral("от кривошипа")};
+    PlotCurve toward{{},
+                     kCurveColours[0],
+                     byStroke ? QString::fromStdString(uiText("Document", "к кривошипу"))
+                              : QString()};
+    PlotCurve away{
+        {}, kCurveColours[1], QString::fromStdString(uiText("Document", "от кривошипа"))};
     for (const LoadPoint& point : load.points) {
         toward.points.emplace_back(static_cast<double>(point.x), static_cast<double>(point.force));
         away.points.emplace_back(static_cast<double>(point.x),
@@ -84,6 +89,8 @@ void paintLoadChart(Sheet& sheet, const DocumentInput& in, const QRectF& box)
     }
     std::vector<PlotCurve> curves{toward};
     if (byStroke) curves.push_back(away);
-    sheet.plot(box, byStroke ? QStringLiteral("доля хода") : QStringLiteral("φ, °"),
-               QStringLiteral("Q, Н"), curves, in.decimal);
+    sheet.plot(box,
+               byStroke ? QString::fromStdString(uiText("Document", "доля хода"))
+                        : QStringLiteral("φ, °"),
+               QString::fromStdString(uiText("Document", "Q, Н")), curves, in.decimal);
 }

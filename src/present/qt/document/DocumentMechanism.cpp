@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "base/NumberText.h"
+#include "base/UiText.h"
 #include "calc/Kinematic.h"
 #include "calc/RodReach.h"
 #include "present/qt/document/DocumentPages.h"
@@ -207,7 +208,7 @@ void drawPlan(Drawing& d, const ParamSet& p, const std::vector<Position>& plan, 
 void paintMechanismPage(Sheet& sheet, const DocumentInput& in, SchemeMarks* marks)
 {
     const ParamSet& p = *in.run;
-    double y = sheet.heading(QStringLiteral("Схема механизма"));
+    double y = sheet.heading(QString::fromStdString(uiText("Document", "Схема механизма")));
     const std::optional<long double> broken = unassembledAngle(p);
     const std::vector<Position> plan = broken ? std::vector<Position>{} : positionPlan(p);
 
@@ -238,11 +239,12 @@ void paintMechanismPage(Sheet& sheet, const DocumentInput& in, SchemeMarks* mark
         std::max(drawingScale(world.width(), boxW), drawingScale(world.height(), boxH));
     const char d = in.decimal;
     sheet.text(QRectF(kLeftMm, y, boxW, 5),
-               QStringLiteral("Начальное положение, φ = %1°; масштаб μl = %2 м/мм")
+               QString::fromStdString(
+                   uiText("Document", "Начальное положение, φ = %1°; масштаб μl = %2 м/мм"))
                    .arg(number(p.fi0, d), number(scale, d)),
                9);
     sheet.text(QRectF(kLeftMm, y + 5, boxW, 5),
-               QStringLiteral("l1 = %1 м, l2 = %2 м, b = %3 м")
+               QString::fromStdString(uiText("Document", "l1 = %1 м, l2 = %2 м, b = %3 м"))
                    .arg(number(p.l1, d), number(p.l2, d), number(p.b, d)),
                9);
     Drawing start(sheet, QRectF(kLeftMm, y + 12, boxW, boxH), world, scale);
@@ -251,12 +253,16 @@ void paintMechanismPage(Sheet& sheet, const DocumentInput& in, SchemeMarks* mark
     if (marks) *marks = startMarks;
     y += 12 + boxH + 6;
     sheet.text(QRectF(kLeftMm, y, boxW, 5),
-               QStringLiteral("План положений через 30° (0 — начальное положение)"), 9, true);
+               QString::fromStdString(
+                   uiText("Document", "План положений через 30° (0 — начальное положение)")),
+               9, true);
     if (broken) {
-        sheet.text(QRectF(kLeftMm, y + 6, boxW, 10),
-                   QStringLiteral("Не построен: при φ = %1° шатун не достаёт до направляющей")
-                       .arg(number(*broken, d)),
-                   9, false, Qt::AlignLeft | Qt::TextWordWrap);
+        sheet.text(
+            QRectF(kLeftMm, y + 6, boxW, 10),
+            QString::fromStdString(
+                uiText("Document", "Не построен: при φ = %1° шатун не достаёт до направляющей"))
+                .arg(number(*broken, d)),
+            9, false, Qt::AlignLeft | Qt::TextWordWrap);
         return;
     }
     Drawing positions(sheet, QRectF(kLeftMm, y + 6, boxW, boxH), world, scale);

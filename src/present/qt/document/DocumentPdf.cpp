@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "base/UiText.h"
 #include "present/qt/document/DocumentPages.h"
 
 namespace {
@@ -18,10 +19,12 @@ QString qs(const std::string& s)
 void paintTitle(Sheet& sheet, const DocumentPlan& plan)
 {
     sheet.text(QRectF(kLeftMm, 70, kRightMm - kLeftMm, 10),
-               QStringLiteral("Кинематический, энергетический и силовой анализ"), 14, true,
-               Qt::AlignCenter);
+               QString::fromStdString(
+                   uiText("Document", "Кинематический, энергетический и силовой анализ")),
+               14, true, Qt::AlignCenter);
     sheet.text(QRectF(kLeftMm, 80, kRightMm - kLeftMm, 10),
-               QStringLiteral("кривошипно-ползунного механизма"), 14, true, Qt::AlignCenter);
+               QString::fromStdString(uiText("Document", "кривошипно-ползунного механизма")), 14,
+               true, Qt::AlignCenter);
     sheet.text(QRectF(kLeftMm, 100, kRightMm - kLeftMm, 12), qs(plan.projectName), 18, true,
                Qt::AlignCenter);
     double y = 130;
@@ -33,13 +36,15 @@ void paintTitle(Sheet& sheet, const DocumentPlan& plan)
 
 void paintParameters(Sheet& sheet, const DocumentPlan& plan)
 {
-    double y = sheet.heading(QStringLiteral("Исходные данные"));
+    double y = sheet.heading(QString::fromStdString(uiText("Document", "Исходные данные")));
     std::vector<QStringList> rows;
     for (const DocumentParamRow& r : plan.params)
         rows.push_back({qs(r.caption), qs(r.value), qs(r.unit)});
-    y = sheet.table(
-        y, {50, 70, 40},
-        {QStringLiteral("Параметр"), QStringLiteral("Значение"), QStringLiteral("Единица")}, rows);
+    y = sheet.table(y, {50, 70, 40},
+                    {QString::fromStdString(uiText("Document", "Параметр")),
+                     QString::fromStdString(uiText("Document", "Значение")),
+                     QString::fromStdString(uiText("Document", "Единица"))},
+                    rows);
     y += 2;
     for (const std::string& note : plan.paramNotes)
         y = sheet.paragraph(y, qs(note), 8) + 1;
@@ -56,7 +61,7 @@ QStringList cells(const std::vector<std::string>& row)
 void paintLoad(Sheet& sheet, const DocumentInput& in, const DocumentPlan& plan,
                const DocumentPage& page)
 {
-    double y = sheet.heading(QStringLiteral("Нагрузка на ползун"));
+    double y = sheet.heading(QString::fromStdString(uiText("Document", "Нагрузка на ползун")));
     if (page.first == 0) {
         paintLoadChart(sheet, in, QRectF(kLeftMm, y, kRightMm - kLeftMm, 110));
         y += 115;
@@ -70,8 +75,9 @@ void paintLoad(Sheet& sheet, const DocumentInput& in, const DocumentPlan& plan,
 
 void paintSummary(Sheet& sheet, const DocumentPlan& plan, const DocumentPage& page)
 {
-    double y = sheet.heading(QStringLiteral("Сводка"));
-    sheet.text(QRectF(kLeftMm + 105, y, 35, kRowMm), QStringLiteral("шаг"), 8, true,
+    double y = sheet.heading(QString::fromStdString(uiText("Document", "Сводка")));
+    sheet.text(QRectF(kLeftMm + 105, y, 35, kRowMm),
+               QString::fromStdString(uiText("Document", "шаг")), 8, true,
                Qt::AlignRight | Qt::AlignVCenter);
     sheet.text(QRectF(kLeftMm + 140, y, 35, kRowMm), QStringLiteral("φ, °"), 8, true,
                Qt::AlignRight | Qt::AlignVCenter);
@@ -96,7 +102,8 @@ void paintSummary(Sheet& sheet, const DocumentPlan& plan, const DocumentPage& pa
 
 void paintVariants(Sheet& sheet, const DocumentTable& table, const DocumentPage& page)
 {
-    const double y = sheet.heading(QStringLiteral("Сравнение вариантов"));
+    const double y =
+        sheet.heading(QString::fromStdString(uiText("Document", "Сравнение вариантов")));
     const size_t columns = std::max<size_t>(1, table.header.size());
     const std::vector<double> widths(columns, (kRightMm - kLeftMm) / static_cast<double>(columns));
     std::vector<QStringList> rows;
@@ -159,8 +166,8 @@ QByteArray documentPdf(const DocumentInput& in)
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("Kinovar"));
-        writer.setTitle(
-            QString::fromStdString(in.projectName.empty() ? "Без названия" : in.projectName));
+        writer.setTitle(QString::fromStdString(
+            in.projectName.empty() ? uiText("Document", "Без названия") : in.projectName));
         paintDocument(writer, in);
     }
     return bytes;
