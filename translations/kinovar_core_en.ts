@@ -299,6 +299,10 @@
         <source>угол давления макс.</source>
         <translation>pressure angle max.</translation>
     </message>
+    <message>
+        <source>|F_sh| макс.</source>
+        <translation>|F_sh| max.</translation>
+    </message>
 </context>
 <context>
     <name>Flywheel</name>

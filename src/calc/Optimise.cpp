@@ -339,7 +339,8 @@ std::span<const KeyFigure> optimiseFigures()
         all.push_back({"pressure", UI_TEXT_NOOP("Figure", "угол давления макс."), "°",
                        Better::Smaller,
                        [](const RunSummary& s) { return whenRun(s, s.pressureAngle.value); }});
-        all.push_back({"shaking", "|F_sh| макс.", "Н", Better::Smaller,
+        all.push_back({"shaking", UI_TEXT_NOOP("Figure", "|F_sh| макс."),
+                       UI_TEXT_NOOP("Unit", "Н"), Better::Smaller,
                        [](const RunSummary& s) { return whenRun(s, s.shaking.force.value); }});
         return all;
     }();
