@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-OPTS=(-silent -locations none -no-obsolete -tr-function-alias translate+=uiText)
+OPTS=(-silent -locations none -no-obsolete -I src -tr-function-alias translate+=uiText)
 mapfile -t windows < <(find src -path '*/qt/*' \( -name '*.cpp' -o -name '*.h' \) | sort;
                        find src/animator \( -name '*.cpp' -o -name '*.h' \) | sort)
 mapfile -t core < <(find src \( -name '*.cpp' -o -name '*.h' \) ! -path '*/qt/*' \

@@ -9,6 +9,12 @@
 
 #include "app/Batch.h"
 
+#if KINOVAR_BATCH_LANGUAGE
+#include <filesystem>
+
+#include "base/qt/Language.h"
+#endif
+
 #if KINOVAR_BATCH_PDF
 #include <QGuiApplication>
 
@@ -22,6 +28,16 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
+#if KINOVAR_BATCH_LANGUAGE
+    // The messages follow the language the window speaks: the same choice, the same files,
+    // found from the executable's own folder as its other files are.
+    {
+        std::error_code ec;
+        const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+        startLanguage(
+            programTranslationsFolder(ec ? std::string("./") : exe.parent_path().string() + "/"));
+    }
+#endif
     BatchDocumentWriter pdf;
 #if KINOVAR_BATCH_PDF
     // The document's fonts need a GUI application, made only when a document is drawn, on the
@@ -38,6 +54,7 @@ int main(int argc, char** argv)
                     std::cerr << "kinovar-batch: " << m.toStdString() << '\n';
             });
             gui = std::make_unique<QGuiApplication>(argc, argv);
+            installLanguageTranslators();
         }
         const QByteArray bytes = documentPdf(in);
         return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
