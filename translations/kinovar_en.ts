@@ -298,17 +298,26 @@ or later</translation>
         <source>Файл CSV|*.csv|Все файлы|*.*</source>
         <translation>CSV file|*.csv|All files|*.*</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>точек</source>
-        <translation>points</translation>
+        <translation>
+            <numerusform>point</numerusform>
+            <numerusform>points</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>точка</source>
-        <translation>point</translation>
+        <translation>
+            <numerusform>point</numerusform>
+            <numerusform>points</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>точки</source>
-        <translation>points</translation>
+        <translation>
+            <numerusform>point</numerusform>
+            <numerusform>points</numerusform>
+        </translation>
     </message>
     <message>
         <source>Нагрузка: нет</source>

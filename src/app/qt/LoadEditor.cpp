@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -57,11 +58,16 @@ QString numberText(long double value, char decimal)
 
 QString pointsWord(size_t n)
 {
+    // The Russian word follows the Russian rule; each form also carries the count, so that a
+    // translation picks its own plural by its language's rule ("21 point" would be wrong).
+    const int count = static_cast<int>(std::min<size_t>(n, 1000000));
     const size_t tens = n % 100, ones = n % 10;
-    if (tens >= 11 && tens <= 14) return QCoreApplication::translate("LoadEditor", "точек");
-    if (ones == 1) return QCoreApplication::translate("LoadEditor", "точка");
-    if (ones >= 2 && ones <= 4) return QCoreApplication::translate("LoadEditor", "точки");
-    return QCoreApplication::translate("LoadEditor", "точек");
+    if (tens >= 11 && tens <= 14)
+        return QCoreApplication::translate("LoadEditor", "точек", nullptr, count);
+    if (ones == 1) return QCoreApplication::translate("LoadEditor", "точка", nullptr, count);
+    if (ones >= 2 && ones <= 4)
+        return QCoreApplication::translate("LoadEditor", "точки", nullptr, count);
+    return QCoreApplication::translate("LoadEditor", "точек", nullptr, count);
 }
 
 QTableWidget* makeGrid(const char* name, QWidget* parent)
