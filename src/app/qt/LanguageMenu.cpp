@@ -14,6 +14,7 @@ QMenu* addLanguageMenu(QMenuBar* bar, QMenu* before, Platform& platform, Languag
     // language in use still finds the way back: they are not translated.
     auto* menu = new QMenu(QStringLiteral("Язык / &Language"), bar);
     menu->setObjectName("languageMenu");
+    menu->menuAction()->setObjectName("languageMenuAction");
     menu->setFont(bar->font());
     if (before)
         bar->insertMenu(before->menuAction(), menu);

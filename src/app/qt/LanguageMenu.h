@@ -17,9 +17,9 @@ inline constexpr const char* kLanguageAtNextStart =
     "Язык сменится при следующем запуске программы.\n"
     "The language will change the next time Kinovar starts.";
 
-// Adds the menu (object name "languageMenu") to `bar` before `before` (at the end when null),
-// with the checkable items "Русский" ("russianAction") and "English" ("englishAction"). The
-// item checked is the remembered choice, else `current`. Choosing an item remembers its code
-// under kLanguageKey through `platform`, checks it, and shows kLanguageAtNextStart when it is
-// not `current`. Returns the menu.
+// Adds the menu (object name "languageMenu", its item in the bar "languageMenuAction") to `bar`
+// before `before` (at the end when null), with the checkable items "Русский" ("russianAction") and
+// "English" ("englishAction"). The item checked is the remembered choice, else `current`. Choosing
+// an item remembers its code under kLanguageKey through `platform`, checks it, and shows
+// kLanguageAtNextStart when it is not `current`. Returns the menu.
 QMenu* addLanguageMenu(QMenuBar* bar, QMenu* before, Platform& platform, Language current);
