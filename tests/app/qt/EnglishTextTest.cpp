@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/qt/AboutWindow.h"
+#include "app/qt/LoadEditor.h"
 #include "app/qt/MainWindowFixture.h"
 #include "app/qt/controllers/VariantsController.h"
 #include "base/qt/Language.h"
@@ -162,4 +163,29 @@ TEST_F(EnglishWindowTest, NoWindowTextIsCyrillic)
               << std::endl;
     for (const QString& t : fromCore)
         std::cout << "[ note ]   «" << t.toStdString() << "»" << std::endl;
+}
+
+// The load's line in English takes the English plural, whatever form the Russian rule picks for
+// the count (21 takes the Russian singular).
+TEST_F(EnglishWindowTest, LoadLineTakesTheEnglishPlural)
+{
+    const auto angle = [](size_t n) {
+        LoadTable t{LoadKind::ByAngle, LoadDirection::TowardCrank, {}};
+        for (size_t i = 0; i < n; ++i)
+            t.points.push_back({static_cast<long double>(i), 12500, 0});
+        return t;
+    };
+    const struct {
+        size_t points;
+        const char* text;
+    } cases[] = {
+        {1, "Load: by angle, 1 point, up to 12.5 kN"},
+        {2, "Load: by angle, 2 points, up to 12.5 kN"},
+        {5, "Load: by angle, 5 points, up to 12.5 kN"},
+        {11, "Load: by angle, 11 points, up to 12.5 kN"},
+        {21, "Load: by angle, 21 points, up to 12.5 kN"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(loadStatusText(angle(c.points), '.'), QString::fromUtf8(c.text)) << c.points;
+    EXPECT_EQ(loadStatusText(LoadTable{}, '.'), QStringLiteral("Load: none"));
 }
