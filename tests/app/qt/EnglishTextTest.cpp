@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -25,6 +26,7 @@
 #include "formats/Captions.h"
 #include "params/ParamSections.h"
 #include "params/ParamTable.h"
+#include "platform/qt/Mnemonics.h"
 #include "present/DocumentPlan.h"
 #include "present/ExportCheck.h"
 #include "present/VariantTable.h"
@@ -188,4 +190,37 @@ TEST_F(EnglishWindowTest, LoadLineTakesTheEnglishPlural)
     for (const auto& c : cases)
         EXPECT_EQ(loadStatusText(angle(c.points), '.'), QString::fromUtf8(c.text)) << c.points;
     EXPECT_EQ(loadStatusText(LoadTable{}, '.'), QStringLiteral("Load: none"));
+}
+
+// Each menu in English, the bar's titles included, has one item per Alt letter once its letters
+// are given (as it opens), and no two commands share a shortcut.
+TEST_F(EnglishWindowTest, MenusKeepOneKeyPerItem)
+{
+    QList<QWidget*> owners{form->menuBar()};
+    for (QMenu* menu : form->findChildren<QMenu*>()) {
+        emit menu->aboutToShow();
+        owners << menu;
+    }
+    giveMnemonics(form->menuBar());
+    int letters = 0;
+    QSet<QString> shortcuts;
+    for (QWidget* owner : owners) {
+        QSet<QString> seen;
+        for (const QAction* a : owner->actions()) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const QString letter = mnemonicOf(a->text());
+            if (!letter.isEmpty()) {
+                ++letters;
+                EXPECT_FALSE(seen.contains(letter))
+                    << owner->objectName().toStdString() << ": " << a->text().toStdString();
+                seen.insert(letter);
+            }
+            if (!a->shortcut().isEmpty()) {
+                const QString key = a->shortcut().toString();
+                EXPECT_FALSE(shortcuts.contains(key)) << key.toStdString();
+                shortcuts.insert(key);
+            }
+        }
+    }
+    EXPECT_GT(letters, 30); // the menus were filled and lettered
 }
