@@ -5,12 +5,13 @@
 # captions and units (scripts/catalogue-texts.py) and the printable document's texts
 # (src/present/qt/document, drawn by the batch as well) into kinovar_core_en.ts. New texts arrive
 # unfinished; translate them (Qt Linguist, or by hand in the XML) and commit the .ts files.
-# TS_DIR names another folder holding copies of the .ts files to update (the tests use it).
+# A folder given as the argument (or as TS_DIR) holds copies of the .ts files to update instead:
+# the tests update copies, to see what lupdate would add or drop.
 set -euo pipefail
-TS_DIR=$(realpath "${TS_DIR:-$(dirname "$0")/../translations}")
+TS_DIR=$(realpath "${1:-${TS_DIR:-$(dirname "$0")/../translations}}")
 cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-OPTS=(-silent -locations none -no-obsolete
+OPTS=(-silent -locations none -no-obsolete -I src
       -tr-function-alias translate+=uiText,QT_TRANSLATE_NOOP+=UI_TEXT_NOOP)
 document=src/present/qt/document
 mapfile -t windows < <(find src -path '*/qt/*' ! -path "$document/*" \

@@ -57,24 +57,24 @@ AnimatorWindow::AnimatorWindow(SceneModel model, QWidget* parent)
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    auto* back = button("◀", "Шаг назад (←)", [this] {
+    auto* back = button("◀", tr("Шаг назад (←)"), [this] {
         playback_.stepBack();
         refresh();
     });
-    playButton_ = button("", "Пуск / пауза (пробел)", [this] {
+    playButton_ = button("", tr("Пуск / пауза (пробел)"), [this] {
         playback_.togglePlaying();
         clock_.restart();
         refresh();
     });
-    auto* forward = button("▶", "Шаг вперёд (→)", [this] {
+    auto* forward = button("▶", tr("Шаг вперёд (→)"), [this] {
         playback_.stepForward();
         refresh();
     });
-    auto* slower = button("Медленнее", "Медленнее (−)", [this] {
+    auto* slower = button(tr("Медленнее"), tr("Медленнее (−)"), [this] {
         playback_.slower();
         refresh();
     });
-    auto* faster = button("Быстрее", "Быстрее (+)", [this] {
+    auto* faster = button(tr("Быстрее"), tr("Быстрее (+)"), [this] {
         playback_.faster();
         refresh();
     });
@@ -111,7 +111,7 @@ AnimatorWindow::AnimatorWindow(SceneModel model, QWidget* parent)
     clock_.start();
     setFocusPolicy(Qt::StrongFocus);
 
-    exitHint = new QLabel(QStringLiteral("Esc — выход"), this);
+    exitHint = new QLabel(tr("Esc — выход"), this);
     exitHint->setObjectName("exitHint");
     exitHint->setAlignment(Qt::AlignCenter);
     exitHint->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 170); color: white;"
@@ -182,12 +182,12 @@ void AnimatorWindow::tick()
 
 void AnimatorWindow::refresh()
 {
-    playButton_->setText(playback_.playing() ? "Пауза" : "Пуск");
+    playButton_->setText(playback_.playing() ? tr("Пауза") : tr("Пуск"));
     {
         const QSignalBlocker quiet(slider_);
         slider_->setValue(playback_.frame());
     }
-    rateLabel_->setText(QString("%1 шаг/с").arg(playback_.rate(), 0, 'g', 4));
+    rateLabel_->setText(tr("%1 шаг/с").arg(playback_.rate(), 0, 'g', 4));
     scene_->update();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SceneModel.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -92,7 +93,10 @@ QString frameCaption(const SceneModel& model, int frame, char decimal)
     const int shown = count > 0 ? std::clamp(frame, 0, count - 1) + 1 : 0;
     QString angle = QString::number(model.frame(frame).crank, 'f', 2);
     angle.replace(QLatin1Char('.'), QLatin1Char(decimal));
-    return QString::fromUtf8("Угол кривошипа: %1°   Шаг %2 из %3").arg(angle).arg(shown).arg(count);
+    return QCoreApplication::translate("SceneModel", "Угол кривошипа: %1°   Шаг %2 из %3")
+        .arg(angle)
+        .arg(shown)
+        .arg(count);
 }
 
 char captionDecimal()

@@ -15,7 +15,9 @@
 
 #include "AnimatorWindow.h"
 #include "Scene.h"
+#include "base/BuildInfo.h"
 #include "base/KineticLayout.h"
+#include "base/qt/Language.h"
 #include "present/KineticReader.h"
 
 namespace {
@@ -30,7 +32,8 @@ struct Options {
 // A side of 8192 pixels is already a 256 MB picture; far larger ones exhaust the memory.
 constexpr int kMaxSide = 8192;
 
-const char* kTitle = kFullBuild ? "Аниматор Kinovar (3-D)" : "Аниматор Kinovar";
+const char* kTitle = kFullBuild ? QT_TRANSLATE_NOOP("Animator", "Аниматор Kinovar (3-D)")
+                                : QT_TRANSLATE_NOOP("Animator", "Аниматор Kinovar");
 
 int usage(const QString& why)
 {
@@ -102,6 +105,12 @@ int run(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(kFullBuild ? "Animator" : "Anima_dx7");
+    // The language the window program speaks; the files are in the build tree two folders up
+    // (bin/Animator), or in the installed data.
+    const std::string exeDir = QApplication::applicationDirPath().toStdString() + "/";
+    startLanguage(translationsFolder(exeDir + "../../translations/",
+                                     exeDir + kInstalledDataDirFromAnimator + "/translations/"));
+    const QString title = QCoreApplication::translate("Animator", kTitle);
 
     Options o;
     if (const auto bad = parse(QApplication::arguments(), o)) return usage(*bad);
@@ -116,13 +125,13 @@ int run(int argc, char** argv)
             std::fprintf(stderr, "%s\n", e.what());
             return 1;
         }
-        QMessageBox::critical(nullptr, QString::fromUtf8(kTitle), QString::fromUtf8(e.what()));
+        QMessageBox::critical(nullptr, title, QString::fromUtf8(e.what()));
         return 1;
     }
     if (o.renderStep) return renderToFile(*model, o);
 
     AnimatorWindow window(std::move(*model));
-    window.setWindowTitle(QString::fromUtf8(kTitle));
+    window.setWindowTitle(title);
     if constexpr (kFullBuild) {
         window.showWindowed();
     } else {

@@ -117,6 +117,15 @@ public:
         return (void)key, fallback;
     }
     virtual void rememberFlag(const std::string& key, bool value) { (void)key, (void)value; }
+    // The same for a choice kept as text (the language's code): `fallback` when none was kept.
+    virtual std::string rememberedText(const std::string& key, const std::string& fallback)
+    {
+        return (void)key, fallback;
+    }
+    virtual void rememberText(const std::string& key, const std::string& value)
+    {
+        (void)key, (void)value;
+    }
 };
 
 // The busy cursor for the life of a scope: shown at construction, taken back on every way out,

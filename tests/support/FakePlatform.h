@@ -99,6 +99,16 @@ public:
         return it == flags.end() ? fallback : it->second;
     }
     void rememberFlag(const std::string& key, bool value) override { flags[key] = value; }
+    std::map<std::string, std::string> texts; // the remembered texts, by key
+    std::string rememberedText(const std::string& key, const std::string& fallback) override
+    {
+        const auto it = texts.find(key);
+        return it == texts.end() ? fallback : it->second;
+    }
+    void rememberText(const std::string& key, const std::string& value) override
+    {
+        texts[key] = value;
+    }
 
     SaveChoice askSaveChanges(const std::string& text) override
     {

@@ -118,7 +118,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName("aboutWindow");
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setFont(uiFont(11));
     setFixedSize(194, 433);
     move(203, 133);
@@ -134,15 +134,15 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     logo->setGeometry(16, 0, 17, 17);
     titleLabel =
         makeLabel(this, "titleLabel", QStringLiteral("Kinovar"), 8, 328, QColor(0, 255, 0));
-    teamLabel = makeLabel(this, "teamLabel", QStringLiteral("Команда проекта Kinovar"), 24, 344,
-                          QColor(255, 255, 0));
-    subjectLabel = makeLabel(this, "subjectLabel", QStringLiteral("Кинематика · энергия · силы"),
-                             24, 360, QColor(255, 255, 0));
-    versionLabel = makeLabel(this, "versionLabel", QStringLiteral("© 2026, версия 1.3"), 40, 376,
-                             QColor(0, 255, 255));
-    licenceLabel = makeLabel(this, "licenceLabel",
-                             QStringLiteral("Лицензия: GNU GPL версии 3\nили более поздней"), 24,
-                             392, QColor(0, 255, 255));
+    teamLabel =
+        makeLabel(this, "teamLabel", tr("Команда проекта Kinovar"), 24, 344, QColor(255, 255, 0));
+    subjectLabel = makeLabel(this, "subjectLabel", tr("Кинематика · энергия · силы"), 24, 360,
+                             QColor(255, 255, 0));
+    versionLabel =
+        makeLabel(this, "versionLabel", tr("© 2026, версия 1.3"), 40, 376, QColor(0, 255, 255));
+    licenceLabel =
+        makeLabel(this, "licenceLabel", tr("Лицензия: GNU GPL версии 3\nили более поздней"), 24,
+                  392, QColor(0, 255, 255));
     for (QWidget* w : {logo, static_cast<QWidget*>(titleLabel), static_cast<QWidget*>(teamLabel),
                        static_cast<QWidget*>(subjectLabel), static_cast<QWidget*>(versionLabel),
                        static_cast<QWidget*>(licenceLabel)})

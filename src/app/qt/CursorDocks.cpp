@@ -42,7 +42,7 @@ CursorDocks::CursorDocks(QMainWindow& window, const ParamSet& P, const ResultSto
     setObjectName("cursorDocks");
     view_ = new MechanismView;
     control_ = new CursorControl(cursor_, R_);
-    QDockWidget* mechanism = dock(window, QStringLiteral("Механизм"), "mechanismDock", view_);
+    QDockWidget* mechanism = dock(window, tr("Механизм"), "mechanismDock", view_);
     // The readout grows with the quantities chosen; on a low screen it scrolls rather than
     // making the window taller than the screen.
     auto* cursorScroll = new QScrollArea;
@@ -51,8 +51,7 @@ CursorDocks::CursorDocks(QMainWindow& window, const ParamSet& P, const ResultSto
     cursorScroll->setFrameShape(QFrame::NoFrame);
     cursorScroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not round them
     cursorScroll->setWidget(control_);
-    QDockWidget* cursorDock =
-        dock(window, QStringLiteral("Положение кривошипа"), "cursorDock", cursorScroll);
+    QDockWidget* cursorDock = dock(window, tr("Положение кривошипа"), "cursorDock", cursorScroll);
     window.splitDockWidget(mechanism, cursorDock, Qt::Vertical);
     // The view asks for its own width beside the client; the window's default size, taken after
     // the docks are in, makes room for both where the screen has it.

@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -29,7 +31,7 @@
 
 namespace {
 
-const char* const kCsvFilter = "Файл CSV|*.csv|Все файлы|*.*";
+const char* const kCsvFilter = QT_TRANSLATE_NOOP("LoadEditor", "Файл CSV|*.csv|Все файлы|*.*");
 
 // A cell's number: '.' or ',' as the decimal separator, surrounding blanks ignored.
 std::optional<long double> cellNumber(QString text)
@@ -56,11 +58,16 @@ QString numberText(long double value, char decimal)
 
 QString pointsWord(size_t n)
 {
+    // The Russian word follows the Russian rule; each form also carries the count, so that a
+    // translation picks its own plural by its language's rule ("21 point" would be wrong).
+    const int count = static_cast<int>(std::min<size_t>(n, 1000000));
     const size_t tens = n % 100, ones = n % 10;
-    if (tens >= 11 && tens <= 14) return QStringLiteral("точек");
-    if (ones == 1) return QStringLiteral("точка");
-    if (ones >= 2 && ones <= 4) return QStringLiteral("точки");
-    return QStringLiteral("точек");
+    if (tens >= 11 && tens <= 14)
+        return QCoreApplication::translate("LoadEditor", "точек", nullptr, count);
+    if (ones == 1) return QCoreApplication::translate("LoadEditor", "точка", nullptr, count);
+    if (ones >= 2 && ones <= 4)
+        return QCoreApplication::translate("LoadEditor", "точки", nullptr, count);
+    return QCoreApplication::translate("LoadEditor", "точек", nullptr, count);
 }
 
 QTableWidget* makeGrid(const char* name, QWidget* parent)
@@ -81,7 +88,7 @@ void setCell(QTableWidget* grid, int row, int column, long double value, char de
 
 QString loadStatusText(const LoadTable& load, char decimal)
 {
-    if (!load.active()) return QStringLiteral("Нагрузка: нет");
+    if (!load.active()) return QCoreApplication::translate("LoadEditor", "Нагрузка: нет");
     long double most = 0;
     for (const LoadPoint& p : load.points)
         most = std::max({most, std::fabs(p.force),
@@ -90,14 +97,16 @@ QString loadStatusText(const LoadTable& load, char decimal)
     if (most >= 1000) {
         amount = QString::number(double(most / 1000), 'f', 1);
         if (amount.endsWith(QLatin1String(".0"))) amount.chop(2);
-        amount += QStringLiteral(" кН");
+        amount += QCoreApplication::translate("LoadEditor", " кН");
     } else {
-        amount = QString::number(double(most), 'g', 3) + QStringLiteral(" Н");
+        amount =
+            QString::number(double(most), 'g', 3) + QCoreApplication::translate("LoadEditor", " Н");
     }
     if (decimal != '.') amount.replace(QLatin1Char('.'), QLatin1Char(decimal));
-    const QString kind =
-        load.kind == LoadKind::ByAngle ? QStringLiteral("по углу") : QStringLiteral("по ходу");
-    return QStringLiteral("Нагрузка: %1, %2 %3, до %4")
+    const QString kind = load.kind == LoadKind::ByAngle
+                             ? QCoreApplication::translate("LoadEditor", "по углу")
+                             : QCoreApplication::translate("LoadEditor", "по ходу");
+    return QCoreApplication::translate("LoadEditor", "Нагрузка: %1, %2 %3, до %4")
         .arg(kind)
         .arg(load.points.size())
         .arg(pointsWord(load.points.size()), amount);
@@ -108,7 +117,7 @@ LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platfo
     : QWidget(parent, Qt::Window), P(params), panel(panel), platform(platform), numbers(numbers)
 {
     setObjectName("loadEditor");
-    setWindowTitle(QStringLiteral("Нагрузка"));
+    setWindowTitle(tr("Нагрузка"));
     // The indicator form makes the window tall: on a low screen the controls scroll.
     QWidget* body = scrollingBody(this);
     auto* layout = new QVBoxLayout(body);
@@ -116,34 +125,33 @@ LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platfo
     auto* top = new QHBoxLayout;
     kindBox = new QComboBox(this);
     kindBox->setObjectName("loadKindBox");
-    kindBox->addItems({QStringLiteral("нет нагрузки"), QStringLiteral("по углу поворота кривошипа"),
-                       QStringLiteral("по положению ползуна")});
+    kindBox->addItems(
+        {tr("нет нагрузки"), tr("по углу поворота кривошипа"), tr("по положению ползуна")});
     directionBox = new QComboBox(this);
     directionBox->setObjectName("loadDirectionBox");
-    directionBox->addItems({QStringLiteral("к кривошипу"), QStringLiteral("вдоль оси y")});
+    directionBox->addItems({tr("к кривошипу"), tr("вдоль оси y")});
     periodBox = new QComboBox(this);
     periodBox->setObjectName("loadPeriodBox");
     periodBox->addItems({QStringLiteral("360°"), QStringLiteral("720°")});
     top->addWidget(kindBox);
     top->addWidget(directionBox);
-    top->addWidget(new QLabel(QStringLiteral("Период нагрузки:"), this));
+    top->addWidget(new QLabel(tr("Период нагрузки:"), this));
     top->addWidget(periodBox);
     layout->addLayout(top);
 
     auto* presets = new QHBoxLayout;
     presetBox = new QComboBox(this);
     presetBox->setObjectName("loadPresetBox");
-    presetBox->addItems({QStringLiteral("Нет нагрузки"), QStringLiteral("Постоянная сила"),
-                         QStringLiteral("Сопротивление пресса"),
-                         QStringLiteral("Индикаторная диаграмма")});
-    auto* presetButton = new QPushButton(QStringLiteral("Заполнить"), this);
+    presetBox->addItems({tr("Нет нагрузки"), tr("Постоянная сила"), tr("Сопротивление пресса"),
+                         tr("Индикаторная диаграмма")});
+    auto* presetButton = new QPushButton(tr("Заполнить"), this);
     presetButton->setObjectName("loadPresetButton");
-    presets->addWidget(new QLabel(QStringLiteral("Образец:"), this));
+    presets->addWidget(new QLabel(tr("Образец:"), this));
     presets->addWidget(presetBox, 1);
     presets->addWidget(presetButton);
     layout->addLayout(presets);
 
-    indicatorBox = new QGroupBox(QStringLiteral("Индикаторная диаграмма"), this);
+    indicatorBox = new QGroupBox(tr("Индикаторная диаграмма"), this);
     indicatorBox->setObjectName("indicatorBox");
     auto* indicator = new QVBoxLayout(indicatorBox);
     auto* indicatorTop = new QHBoxLayout;
@@ -151,12 +159,12 @@ LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platfo
     diameterEdit->setObjectName("pistonDiameterEdit");
     unitBox = new QComboBox(indicatorBox);
     unitBox->setObjectName("pressureUnitBox");
-    unitBox->addItems({QStringLiteral("МПа"), QStringLiteral("бар")});
-    auto* convertButton = new QPushButton(QStringLiteral("Пересчитать в Q"), indicatorBox);
+    unitBox->addItems({tr("МПа"), tr("бар")});
+    auto* convertButton = new QPushButton(tr("Пересчитать в Q"), indicatorBox);
     convertButton->setObjectName("convertIndicatorButton");
-    indicatorTop->addWidget(new QLabel(QStringLiteral("d, мм:"), indicatorBox));
+    indicatorTop->addWidget(new QLabel(tr("d, мм:"), indicatorBox));
     indicatorTop->addWidget(diameterEdit);
-    indicatorTop->addWidget(new QLabel(QStringLiteral("p в"), indicatorBox));
+    indicatorTop->addWidget(new QLabel(tr("p в"), indicatorBox));
     indicatorTop->addWidget(unitBox);
     indicatorTop->addWidget(convertButton);
     indicator->addLayout(indicatorTop);
@@ -183,12 +191,12 @@ LoadEditor::LoadEditor(ParamSet& params, ParameterPanel& panel, Platform& platfo
         buttons->addWidget(b);
         return b;
     };
-    QPushButton* addRow = button("addLoadRowButton", QStringLiteral("Добавить строку"));
-    QPushButton* removeRow = button("removeLoadRowButton", QStringLiteral("Удалить строку"));
-    QPushButton* paste = button("pasteLoadButton", QStringLiteral("Вставить"));
-    QPushButton* import = button("importLoadButton", QStringLiteral("Импорт CSV…"));
+    QPushButton* addRow = button("addLoadRowButton", tr("Добавить строку"));
+    QPushButton* removeRow = button("removeLoadRowButton", tr("Удалить строку"));
+    QPushButton* paste = button("pasteLoadButton", tr("Вставить"));
+    QPushButton* import = button("importLoadButton", tr("Импорт CSV…"));
     buttons->addStretch(1);
-    QPushButton* applyButton = button("applyLoadButton", QStringLiteral("Применить"));
+    QPushButton* applyButton = button("applyLoadButton", tr("Применить"));
     layout->addLayout(buttons);
 
     connect(kindBox, &QComboBox::currentIndexChanged, this, [this] { kindChanged(); });
@@ -227,11 +235,11 @@ void LoadEditor::setHeaders()
 {
     if (kind() == LoadKind::ByStroke) {
         grid->setColumnCount(3);
-        grid->setHorizontalHeaderLabels({QStringLiteral("s"), QStringLiteral("Q к кривошипу, Н"),
-                                         QStringLiteral("Q от кривошипа, Н")});
+        grid->setHorizontalHeaderLabels(
+            {QStringLiteral("s"), tr("Q к кривошипу, Н"), tr("Q от кривошипа, Н")});
     } else {
         grid->setColumnCount(2);
-        grid->setHorizontalHeaderLabels({QStringLiteral("φ, °"), QStringLiteral("Q, Н")});
+        grid->setHorizontalHeaderLabels({QStringLiteral("φ, °"), tr("Q, Н")});
     }
 }
 
@@ -281,7 +289,7 @@ std::optional<LoadTable> LoadEditor::table()
             const QTableWidgetItem* item = grid->item(r, c);
             const auto v = cellNumber(item ? item->text() : QString());
             if (!v) {
-                platform.showMessage(QStringLiteral("Строка %1: в столбце «%2» не число.")
+                platform.showMessage(tr("Строка %1: в столбце «%2» не число.")
                                          .arg(r + 1)
                                          .arg(grid->horizontalHeaderItem(c)->text())
                                          .toStdString());
@@ -322,7 +330,7 @@ void LoadEditor::refreshChart()
     xAxis->setRange(0, xMax);
     xAxis->setTitleText(kind() == LoadKind::ByAngle ? QStringLiteral("φ, °") : QStringLiteral("s"));
     auto* yAxis = new QValueAxis;
-    yAxis->setTitleText(QStringLiteral("Q, Н"));
+    yAxis->setTitleText(tr("Q, Н"));
     c->addAxis(xAxis, Qt::AlignBottom);
     c->addAxis(yAxis, Qt::AlignLeft);
     double low = 0, high = 0;
@@ -359,7 +367,8 @@ void LoadEditor::convertIndicator()
 {
     const auto d = cellNumber(diameterEdit->text());
     if (!d || !(*d > 0)) {
-        platform.showMessage("Диаметр поршня d должен быть положительным числом.");
+        platform.showMessage(
+            tr("Диаметр поршня d должен быть положительным числом.").toStdString());
         return;
     }
     std::vector<PressurePoint> diagram;
@@ -369,8 +378,7 @@ void LoadEditor::convertIndicator()
         const auto angle = cellNumber(a ? a->text() : QString());
         const auto pressure = cellNumber(p ? p->text() : QString());
         if (!angle || !pressure) {
-            platform.showMessage(
-                QStringLiteral("Строка %1 диаграммы: не число.").arg(r + 1).toStdString());
+            platform.showMessage(tr("Строка %1 диаграммы: не число.").arg(r + 1).toStdString());
             return;
         }
         diagram.push_back({*angle, *pressure});
@@ -401,7 +409,8 @@ void LoadEditor::pasteClipboard()
 
 void LoadEditor::importCsv()
 {
-    const auto name = platform.openFileName(FileDialogRequest{kCsvFilter, "", "loadImport"});
+    const auto name =
+        platform.openFileName(FileDialogRequest{tr(kCsvFilter).toStdString(), "", "loadImport"});
     if (!name) return;
     try {
         const LoadTable read = readLoadCsv(*name, period());
@@ -421,17 +430,18 @@ bool LoadEditor::apply()
     if (!t) return refuseApply({}); // table() named the cell
     if (const auto fault = checkLoadTable(*t, period())) {
         const QString where = fault->point < t->points.size()
-                                  ? QStringLiteral("строка %1").arg(fault->point + 1)
-                                  : QStringLiteral("таблица пуста");
-        return refuseApply(QStringLiteral("Нагрузка не применена: %1: %2.")
-                          .arg(where, QString::fromStdString(fault->why))
-                          .toStdString());
+                                  ? tr("строка %1").arg(fault->point + 1)
+                                  : tr("таблица пуста");
+        return refuseApply(tr("Нагрузка не применена: %1: %2.")
+                               .arg(where, QString::fromStdString(fault->why))
+                               .toStdString());
     }
     ParamSet probe = P;
     probe.load = *t;
     if (!loadFitsMechanism(probe))
-        return refuseApply("Нагрузка не применена: нагрузка по положению ползуна требует "
-                      "полного оборота кривошипа (l1 > 0 и |b| ≤ l2 − l1).");
+        return refuseApply(tr("Нагрузка не применена: нагрузка по положению ползуна требует "
+                              "полного оборота кривошипа (l1 > 0 и |b| ≤ l2 − l1).")
+                               .toStdString());
     const LoadTable stored = *t;
     const int32_t stroke = period();
     refusedOver_.reset();
@@ -441,7 +451,7 @@ bool LoadEditor::apply()
             s.period = stroke;
             return Outcome{};
         },
-        QStringLiteral("нагрузка"));
+        tr("нагрузка"));
     return true;
 }
 

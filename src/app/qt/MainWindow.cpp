@@ -265,13 +265,13 @@ void MainWindow::updateStaleLine()
 
 QWidget* MainWindow::buildLoadAndDelta(QWidget* client)
 {
-    auto* box = new QGroupBox(QStringLiteral("Нагрузка и маховик"), client);
+    auto* box = new QGroupBox(tr("Нагрузка и маховик"), client);
     box->setObjectName("loadAndDelta");
     auto* grid = new QGridLayout(box);
     loadLine_ = new QLabel(loadStatusText(P.load, numbers_.decimal), box);
     loadLine_->setObjectName("loadLine");
     loadLine_->setWordWrap(true);
-    auto* loadButton = new QPushButton(QStringLiteral("Нагрузка…"), box);
+    auto* loadButton = new QPushButton(tr("Нагрузка…"), box);
     loadButton->setObjectName("loadButton");
     connect(loadButton, &QPushButton::clicked, this,
             guarded(platform, [this] { showLoadEditor(); }));
@@ -282,7 +282,7 @@ QWidget* MainWindow::buildLoadAndDelta(QWidget* client)
     deltaCaption->setObjectName("deltaCaption");
     deltaValue_ = new QLabel(box);
     deltaValue_->setObjectName("deltaValue");
-    auto* deltaButton = new QPushButton(QStringLiteral("Сводка"), box);
+    auto* deltaButton = new QPushButton(tr("Сводка"), box);
     deltaButton->setObjectName("deltaButton");
     connect(deltaButton, &QPushButton::clicked, this, guarded(platform, [this] { showSummary(); }));
     grid->addWidget(loadLine_, 0, 0, 1, 2);
@@ -392,7 +392,8 @@ void MainWindow::calculate()
     // still calculate the points as entered.
     if (const std::string points = pointMismatchText(checkPoints(P), numbers_.decimal);
         !points.empty() &&
-        platform.askYesNo(points + "\n\nВыполнить «Автозаполнение» перед расчётом?"))
+        platform.askYesNo(points + "\n\n" +
+                          tr("Выполнить «Автозаполнение» перед расчётом?").toStdString()))
         parameters_->autofill();
     if (const auto jump = checkBranchJump(P))
         platform.showMessage(branchJumpText(*jump, numbers_.decimal));

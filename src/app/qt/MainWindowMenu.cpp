@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/qt/LanguageMenu.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/SynthesisWindow.h"
 #include "app/qt/controllers/DocumentCommands.h"
@@ -50,36 +51,34 @@ void MainWindow::buildMenu()
     ResultsPanel* results = results_;
     AnimationPanel* animation = animation_;
 
-    QMenu* fileMenu = addMenu("fileMenu", QStringLiteral("&Файл"));
-    newAction = menuItem(this, fileMenu, "newAction", QStringLiteral("Новый"),
-                         QKeySequence(Qt::CTRL | Qt::Key_N),
-                         [project = project_] { project->newProject(); });
-    openReportAction =
-        menuItem(this, fileMenu, "openReportAction", QStringLiteral("Открыть отчёт…"),
-                 QKeySequence(Qt::CTRL | Qt::Key_O),
-                 [this, results] { project_->openReport([results] { results->openReport(); }); });
+    QMenu* fileMenu = addMenu("fileMenu", tr("&Файл"));
+    newAction =
+        menuItem(this, fileMenu, "newAction", tr("Новый"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                 [project = project_] { project->newProject(); });
+    openReportAction = menuItem(this, fileMenu, "openReportAction", tr("Открыть отчёт…"),
+                                QKeySequence(Qt::CTRL | Qt::Key_O), [this, results] {
+                                    project_->openReport([results] { results->openReport(); });
+                                });
     saveReportAction =
-        menuItem(this, fileMenu, "saveReportAction", QStringLiteral("Сохранить отчёт…"),
+        menuItem(this, fileMenu, "saveReportAction", tr("Сохранить отчёт…"),
                  QKeySequence(Qt::CTRL | Qt::Key_S), [results] { results->saveReport(); });
     exportCsvAction =
-        menuItem(this, fileMenu, "exportCsvAction", QStringLiteral("Экспорт CSV…"),
+        menuItem(this, fileMenu, "exportCsvAction", tr("Экспорт CSV…"),
                  QKeySequence(Qt::CTRL | Qt::Key_E), [results] { results->exportCsv(); });
-    quitAction =
-        menuItem(this, fileMenu, "quitAction", QStringLiteral("В&ыход"), {}, [this] { quit(); });
+    quitAction = menuItem(this, fileMenu, "quitAction", tr("В&ыход"), {}, [this] { quit(); });
 
     document_->addMenuItems(this, fileMenu, quitAction,
                             [this](const std::function<void()>& c) { runGuarded(c); });
-    project_->addMenuItems(fileMenu, exportCsvAction,
-                           addMenu("editMenu", QStringLiteral("&Правка")));
+    project_->addMenuItems(fileMenu, exportCsvAction, addMenu("editMenu", tr("&Правка")));
 
-    QMenu* viewMenu = addMenu("viewMenu", QStringLiteral("&Вид"));
-    refreshAction = menuItem(this, viewMenu, "refreshAction", QStringLiteral("Обновить"),
+    QMenu* viewMenu = addMenu("viewMenu", tr("&Вид"));
+    refreshAction = menuItem(this, viewMenu, "refreshAction", tr("Обновить"),
                              QKeySequence(Qt::Key_F5), [results] { results->refreshResults(); });
-    summaryAction = menuItem(this, viewMenu, "summaryAction", QStringLiteral("Сводка"),
+    summaryAction = menuItem(this, viewMenu, "summaryAction", tr("Сводка"),
                              QKeySequence(Qt::Key_F10), [this] { showSummary(); });
-    flywheelChartAction = menuItem(this, viewMenu, "flywheelChartAction", QStringLiteral("Маховик"),
-                                   {}, [this] { showFlywheelChart(); });
-    indicatorAction = new QAction(QStringLiteral("Индикатор"), viewMenu);
+    flywheelChartAction = menuItem(this, viewMenu, "flywheelChartAction", tr("Маховик"), {},
+                                   [this] { showFlywheelChart(); });
+    indicatorAction = new QAction(tr("Индикатор"), viewMenu);
     indicatorAction->setObjectName("indicatorAction");
     indicatorAction->setCheckable(true);
     indicatorAction->setChecked(true);
@@ -94,27 +93,25 @@ void MainWindow::buildMenu()
     connect(indicatorAction, &QAction::toggled, progress_,
             guarded(platform, [progress](bool on) { progress->setFollowsRefresh(on); }));
 
-    QMenu* operationsMenu = addMenu("operationsMenu", QStringLiteral("&Операции"));
-    calculateAction = menuItem(this, operationsMenu, "calculateAction", QStringLiteral("Расчет"),
+    QMenu* operationsMenu = addMenu("operationsMenu", tr("&Операции"));
+    calculateAction = menuItem(this, operationsMenu, "calculateAction", tr("Расчет"),
                                QKeySequence(Qt::Key_F9), [this] { calculate(); });
     animationAction =
-        menuItem(this, operationsMenu, "animationAction", QStringLiteral("Анимация"),
-                 QKeySequence(Qt::Key_F8), [animation] { animation->exportAnimation(); });
-    moeChartAction = menuItem(this, operationsMenu, "moeChartAction", QStringLiteral("Графики"),
+        menuItem(this, operationsMenu, "animationAction", tr("Анимация"), QKeySequence(Qt::Key_F8),
+                 [animation] { animation->exportAnimation(); });
+    moeChartAction = menuItem(this, operationsMenu, "moeChartAction", tr("Графики"),
                               QKeySequence(Qt::Key_F7), [this] { showMoEChart(); });
-    autofillAction =
-        menuItem(this, operationsMenu, "autofillAction", QStringLiteral("Автозаполнение"),
-                 QKeySequence(Qt::Key_F4), [params] { params->clickAutofill(); });
-    quantityChartAction =
-        menuItem(this, operationsMenu, "quantityChartAction", QStringLiteral("Параметры"),
-                 QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
-    loadAction = menuItem(this, operationsMenu, "loadAction", QStringLiteral("Нагрузка…"), {},
+    autofillAction = menuItem(this, operationsMenu, "autofillAction", tr("Автозаполнение"),
+                              QKeySequence(Qt::Key_F4), [params] { params->clickAutofill(); });
+    quantityChartAction = menuItem(this, operationsMenu, "quantityChartAction", tr("Параметры"),
+                                   QKeySequence(Qt::Key_F6), [this] { showQuantityChart(); });
+    loadAction = menuItem(this, operationsMenu, "loadAction", tr("Нагрузка…"), {},
                           [this] { showLoadEditor(); });
-    sweepAction = menuItem(this, operationsMenu, "sweepAction",
-                           QStringLiteral("Исследование параметра…"), {}, [this] { showSweep(); });
-    menuItem(this, operationsMenu, "synthesisAction", QStringLiteral("Синтез механизма…"), {},
+    sweepAction = menuItem(this, operationsMenu, "sweepAction", tr("Исследование параметра…"), {},
+                           [this] { showSweep(); });
+    menuItem(this, operationsMenu, "synthesisAction", tr("Синтез механизма…"), {},
              [this, params] { showSynthesisWindow(this, P, *params, numbers_); });
-    menuItem(this, operationsMenu, "optimiseAction", QStringLiteral("Оптимизация…"), {}, [this] {
+    menuItem(this, operationsMenu, "optimiseAction", tr("Оптимизация…"), {}, [this] {
         auto* window = findChild<OptimiseWindow*>("optimiseWindow");
         if (!window) {
             window = new OptimiseWindow(P, platform, numbers_, this);
@@ -123,18 +120,20 @@ void MainWindow::buildMenu()
         window->show();
         bringToFront(window);
     });
-    menuItem(this, operationsMenu, "sweepMapAction",
-             QStringLiteral("Исследование &двух параметров…"), {}, [this] { showSweepMap(); });
-    autoRecalcAction = new QAction(QStringLiteral("Пересчитывать автоматически"), operationsMenu);
+    menuItem(this, operationsMenu, "sweepMapAction", tr("Исследование &двух параметров…"), {},
+             [this] { showSweepMap(); });
+    autoRecalcAction = new QAction(tr("Пересчитывать автоматически"), operationsMenu);
     autoRecalcAction->setObjectName("autoRecalcAction");
     autoRecalcAction->setCheckable(true);
     operationsMenu->addAction(autoRecalcAction);
     connect(autoRecalcAction, &QAction::toggled, this,
             guarded(platform, [this](bool on) { setAutoRecalcEnabled(on); }));
 
-    QMenu* helpMenu = addMenu("helpMenu", QStringLiteral("По&мощь"));
-    aboutAction = menuItem(this, helpMenu, "aboutAction", QStringLiteral("О программе"), {},
-                           [this] { showAbout(); });
+    QMenu* helpMenu = addMenu("helpMenu", tr("По&мощь"));
+    aboutAction =
+        menuItem(this, helpMenu, "aboutAction", tr("О программе"), {}, [this] { showAbout(); });
+
+    addLanguageMenu(bar, helpMenu, platform, currentLanguage());
 
     // The items' letters are given as each menu opens: other parts add and rename items later.
     for (QMenu* menu :

@@ -40,7 +40,7 @@ SynthesisWindow::SynthesisWindow(ParamSet& params, ParameterPanel& panel,
     : QWidget(parent, Qt::Window), P(params), panel(panel), numbers(numbers)
 {
     setObjectName("synthesisWindow");
-    setWindowTitle(QStringLiteral("Синтез механизма"));
+    setWindowTitle(tr("Синтез механизма"));
     QWidget* body = scrollingBody(this);
     auto* layout = new QVBoxLayout(body);
     auto* form = new QFormLayout;
@@ -52,13 +52,13 @@ SynthesisWindow::SynthesisWindow(ParamSet& params, ParameterPanel& panel,
     rodRatioEdit = numberEdit(body, "rodRatioEdit",
                               P.l2 != 0 ? text(static_cast<long double>(P.l1) / P.l2) : QString());
     pressureEdit = numberEdit(body, "pressureAngleEdit", text(30));
-    byRatio = new QRadioButton(QStringLiteral("Отношение λ = L1/L2:"), body);
+    byRatio = new QRadioButton(tr("Отношение λ = L1/L2:"), body);
     byRatio->setObjectName("byRodRatio");
     byRatio->setChecked(true);
-    byAngle = new QRadioButton(QStringLiteral("Наибольший угол давления, °:"), body);
+    byAngle = new QRadioButton(tr("Наибольший угол давления, °:"), body);
     byAngle->setObjectName("byPressureAngle");
-    form->addRow(QStringLiteral("Ход ползуна H, м:"), strokeEdit);
-    form->addRow(QStringLiteral("Коэффициент K рабочего и холостого ходов:"), ratioEdit);
+    form->addRow(tr("Ход ползуна H, м:"), strokeEdit);
+    form->addRow(tr("Коэффициент K рабочего и холостого ходов:"), ratioEdit);
     form->addRow(byRatio, rodRatioEdit);
     form->addRow(byAngle, pressureEdit);
     layout->addLayout(form);
@@ -69,9 +69,9 @@ SynthesisWindow::SynthesisWindow(ParamSet& params, ParameterPanel& panel,
     layout->addWidget(result);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    applyButton = new QPushButton(QStringLiteral("Применить"), body);
+    applyButton = new QPushButton(tr("Применить"), body);
     applyButton->setObjectName("applySynthesisButton");
-    auto* close = new QPushButton(QStringLiteral("Закрыть"), body);
+    auto* close = new QPushButton(tr("Закрыть"), body);
     close->setObjectName("closeSynthesisButton");
     buttons->addWidget(applyButton);
     buttons->addWidget(close);
@@ -110,7 +110,7 @@ void SynthesisWindow::update()
     pressureEdit->setEnabled(!byRatio->isChecked());
     const std::optional<SynthesisRequest> r = request();
     if (!r) {
-        result->setText(QStringLiteral("Введите H, K и λ или угол давления числами."));
+        result->setText(tr("Введите H, K и λ или угол давления числами."));
         applyButton->setEnabled(false);
         return;
     }
@@ -132,7 +132,7 @@ bool SynthesisWindow::apply()
             applyDesign(s, design);
             return autofill(s);
         },
-        QStringLiteral("синтез механизма"));
+        tr("синтез механизма"));
     return true;
 }
 

@@ -18,12 +18,13 @@
 #include "app/qt/AboutWindow.h"
 #include "app/qt/CursorDocks.h"
 #include "app/qt/MainWindow.h"
-#include "app/qt/controllers/ProjectController.h"
 #include "app/qt/ToolkitTranslation.h"
 #include "app/qt/controllers/BalanceCommands.h"
+#include "app/qt/controllers/ProjectController.h"
 #include "app/qt/controllers/VariantsController.h"
 #include "base/BuildInfo.h"
 #include "base/LicenceNotice.h"
+#include "base/qt/Language.h"
 #include "params/ParamTable.h"
 #include "params/qt/ParameterPanel.h"
 #include "platform/Command.h"
@@ -97,9 +98,12 @@ int main(int argc, char** argv)
     // program's own rules with the separator taken from QLocale; C-level conversions stay "C".
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Kinovar"));
-    // The interface is Russian, so the toolkit's dialogs and buttons are too; without the file
-    // they stay English.
-    installToolkitTranslation();
+    // Before any window exists, so that every text is made in the language chosen. In Russian
+    // the toolkit's dialogs and buttons are Russian too (without the file they stay English);
+    // in English they are the toolkit's own.
+    if (startLanguage(programTranslationsFolder(
+            QCoreApplication::applicationDirPath().toStdString() + "/")) == Language::Russian)
+        installToolkitTranslation();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(uiFont(11));
 

@@ -87,12 +87,12 @@ ParameterPanel::ParameterPanel(QWidget* host, ParamSet& params, Platform& platfo
     // from the start, as an ordinary selection: a placeholder read as a disabled box.
     modeBox = makeCombo(tools_, "modeBox", {"360", "720"});
     modeBox->setCurrentIndex(P.mode == 0 ? 0 : 1);
-    modeBox->setToolTip(QStringLiteral("Режим: ветвь сборки шатуна (360 или 720)"));
+    modeBox->setToolTip(tr("Режим: ветвь сборки шатуна (360 или 720)"));
     connect(modeBox, &QComboBox::currentIndexChanged, this,
             guarded(platform, [this] { modeChosen(); }));
     toolLayout->addWidget(modeBox);
 
-    autofillButton = new QPushButton(QStringLiteral("Автозаполнение"), tools_);
+    autofillButton = new QPushButton(tr("Автозаполнение"), tools_);
     autofillButton->setObjectName("autofillButton");
     QFont bold = autofillButton->font();
     bold.setBold(true);
@@ -104,7 +104,7 @@ ParameterPanel::ParameterPanel(QWidget* host, ParamSet& params, Platform& platfo
     refreshButton = new QPushButton(tools_);
     refreshButton->setObjectName("refreshButton");
     refreshButton->setIcon(refreshButton->style()->standardIcon(QStyle::SP_BrowserReload));
-    refreshButton->setToolTip(QStringLiteral("Обновить значения параметров"));
+    refreshButton->setToolTip(tr("Обновить значения параметров"));
     connect(refreshButton, &QPushButton::clicked, this,
             guarded(platform, [this] { refreshLabels(); }));
     toolLayout->addWidget(refreshButton);
@@ -119,7 +119,7 @@ ParameterPanel::ParameterPanel(QWidget* host, ParamSet& params, Platform& platfo
     entryPanel->setSizePolicy(keep);
     entryPanel->hide();
     auto* entryLayout = new QGridLayout(entryPanel);
-    entryCaption = new QLabel(QStringLiteral("Введите значение:"), entryPanel);
+    entryCaption = new QLabel(tr("Введите значение:"), entryPanel);
     entryCaption->setObjectName("entryCaption");
     entryLayout->addWidget(entryCaption, 0, 0, 1, 3);
     // The name of the parameter being edited stands left of the field, in room for the widest.
@@ -135,7 +135,7 @@ ParameterPanel::ParameterPanel(QWidget* host, ParamSet& params, Platform& platfo
     entryEdit->setObjectName("entryEdit");
     entryLayout->addWidget(entryEdit, 1, 1, Qt::AlignTop);
     entryOk = new QPushButton(entryPanel->style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("Ввести"), entryPanel);
+                              tr("Ввести"), entryPanel);
     entryOk->setObjectName("entryOk");
     entryOk->setDefault(true);
     entryLayout->addWidget(entryOk, 1, 2, Qt::AlignTop);
@@ -206,7 +206,7 @@ void ParameterPanel::buildRows(QWidget* host)
         // The button has no caption: its tip names the parameter as its row does.
         QString name = QString::fromStdString(shownCaption(info));
         if (name.endsWith(QLatin1Char('='))) name.chop(1);
-        w.button->setToolTip(QStringLiteral("Изменить ") + name);
+        w.button->setToolTip(tr("Изменить ") + name);
         w.button->setFixedSize(QFontMetrics(rowFont).height() + 6,
                                QFontMetrics(rowFont).height() + 4);
         w.button->installEventFilter(this);
@@ -323,7 +323,7 @@ void ParameterPanel::cancelEntry()
 
 void ParameterPanel::autofill()
 {
-    run([](ParamSet& p) { return ::autofill(p); }, QStringLiteral("автозаполнение"));
+    run([](ParamSet& p) { return ::autofill(p); }, tr("автозаполнение"));
 }
 
 void ParameterPanel::clickAutofill()

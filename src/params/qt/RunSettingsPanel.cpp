@@ -22,19 +22,19 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
                                    Platform& platform, const NumberFormat& numbers, QObject* parent)
     : QObject(parent), P(params), display(display), numbers(numbers)
 {
-    runSettings = new QGroupBox(QStringLiteral("Параметры расчёта"), client);
+    runSettings = new QGroupBox(tr("Параметры расчёта"), client);
     runSettings->setObjectName("runSettings");
     auto* grid = new QGridLayout(runSettings);
-    stepCaption = new QLabel(QStringLiteral("Шаг расчета:"), runSettings);
+    stepCaption = new QLabel(tr("Шаг расчета:"), runSettings);
     stepCaption->setObjectName("stepCaption");
     QStringList stepTexts;
     for (size_t k = 0; k < kTuneItems.size(); ++k)
         stepTexts << QString::fromStdString(stepItemText(static_cast<int>(k), numbers.decimal));
     stepBox = makeCombo(runSettings, "stepBox", stepTexts);
     makeEditable(stepBox, QString::fromStdString(stepItemText(3, numbers.decimal)));
-    stepBox->setToolTip(QStringLiteral("Шаг поворота кривошипа в градусах. "
-                                       "Мелкий шаг (меньше 1°) — для малых L1 и L2."));
-    cycleCaption = new QLabel(QStringLiteral("Шаг-циклов:"), runSettings);
+    stepBox->setToolTip(tr("Шаг поворота кривошипа в градусах. "
+                           "Мелкий шаг (меньше 1°) — для малых L1 и L2."));
+    cycleCaption = new QLabel(tr("Шаг-циклов:"), runSettings);
     cycleCaption->setObjectName("cycleCaption");
     cycleCountEdit = new QLineEdit(QStringLiteral("1"), runSettings);
     cycleCountEdit->setObjectName("cycleCountEdit");
@@ -49,11 +49,11 @@ RunSettingsPanel::RunSettingsPanel(QWidget* client, ParamSet& params, ParameterP
     cycleTypeBox->setCurrentIndex(1);
     cycleTypeBox->setEnabled(false);
     // Both say what a cycle is; a disabled control shows its tip too.
-    const QString cycleTip = QStringLiteral(
-        "Число циклов по 24 шага: 2 цикла при шаге 5° — это 240° поворота кривошипа.");
+    const QString cycleTip =
+        tr("Число циклов по 24 шага: 2 цикла при шаге 5° — это 240° поворота кривошипа.");
     cycleCountEdit->setToolTip(cycleTip);
     cycleTypeBox->setToolTip(cycleTip);
-    cycleEditButton = new QPushButton(QStringLiteral("Изменить"), runSettings);
+    cycleEditButton = new QPushButton(tr("Изменить"), runSettings);
     cycleEditButton->setObjectName("cycleEditButton");
     grid->addWidget(stepCaption, 0, 0);
     grid->addWidget(stepBox, 0, 1, 1, 2);
@@ -147,10 +147,10 @@ void RunSettingsPanel::toggleCycleEdit()
 {
     if (!cycleCountEdit->isEnabled()) {
         cycleCountEdit->setEnabled(true);
-        cycleEditButton->setText(QStringLiteral("Применить"));
+        cycleEditButton->setText(tr("Применить"));
         return;
     }
-    cycleEditButton->setText(QStringLiteral("Изменить"));
+    cycleEditButton->setText(tr("Изменить"));
     cycleCountEdit->setEnabled(false);
     const std::string count = cycleCountEdit->text().toStdString();
     // A refused count must not stay in the field as if it were in force.

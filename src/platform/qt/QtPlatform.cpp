@@ -2,6 +2,7 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "base/qt/UserSettings.h"
 
 namespace {
 
@@ -91,10 +94,12 @@ SaveChoice QtPlatform::askSaveChanges(const std::string& text)
     QMessageBox messageBox(QMessageBox::Warning, kCaption, toQString(elideMiddle(text)),
                            QMessageBox::NoButton, QApplication::activeWindow());
     messageBox.setTextFormat(Qt::PlainText);
-    QPushButton* save = messageBox.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard =
-        messageBox.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = messageBox.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    QPushButton* save = messageBox.addButton(QCoreApplication::translate("QtPlatform", "Сохранить"),
+                                             QMessageBox::AcceptRole);
+    QPushButton* discard = messageBox.addButton(
+        QCoreApplication::translate("QtPlatform", "Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = messageBox.addButton(QCoreApplication::translate("QtPlatform", "Отмена"),
+                                               QMessageBox::RejectRole);
     messageBox.setDefaultButton(save);
     messageBox.setEscapeButton(cancel);
     const NormalCursorScope normal;
@@ -109,8 +114,10 @@ bool QtPlatform::askYesNo(const std::string& text)
     QMessageBox messageBox(QMessageBox::Question, kCaption, toQString(elideMiddle(text)),
                            QMessageBox::NoButton, QApplication::activeWindow());
     messageBox.setTextFormat(Qt::PlainText);
-    QPushButton* yes = messageBox.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* no = messageBox.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton* yes =
+        messageBox.addButton(QCoreApplication::translate("QtPlatform", "Да"), QMessageBox::YesRole);
+    QPushButton* no =
+        messageBox.addButton(QCoreApplication::translate("QtPlatform", "Нет"), QMessageBox::NoRole);
     messageBox.setDefaultButton(yes);
     messageBox.setEscapeButton(no);
     const NormalCursorScope normal;
@@ -124,10 +131,13 @@ StaleChoice QtPlatform::askStaleResults(const std::string& text)
                            QMessageBox::NoButton, QApplication::activeWindow());
     messageBox.setTextFormat(Qt::PlainText);
     QPushButton* asIs =
-        messageBox.addButton(QStringLiteral("Сохранить их как есть"), QMessageBox::AcceptRole);
+        messageBox.addButton(QCoreApplication::translate("QtPlatform", "Сохранить их как есть"),
+                             QMessageBox::AcceptRole);
     QPushButton* again =
-        messageBox.addButton(QStringLiteral("Пересчитать и сохранить"), QMessageBox::AcceptRole);
-    QPushButton* cancel = messageBox.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+        messageBox.addButton(QCoreApplication::translate("QtPlatform", "Пересчитать и сохранить"),
+                             QMessageBox::AcceptRole);
+    QPushButton* cancel = messageBox.addButton(QCoreApplication::translate("QtPlatform", "Отмена"),
+                                               QMessageBox::RejectRole);
     // The safe answer is the default: Enter writes results that match the parameters shown.
     messageBox.setDefaultButton(again);
     messageBox.setEscapeButton(cancel);
@@ -146,7 +156,7 @@ bool QtPlatform::printDocument(const std::string& title,
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                       QPageLayout::Millimeter));
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPlatform", "Печать"));
     {
         const NormalCursorScope normal;
         if (dialog.exec() != QDialog::Accepted) return false;
@@ -252,14 +262,6 @@ std::optional<std::string> QtPlatform::askText(const std::string& prompt,
 
 namespace {
 
-QSettings userSettings()
-{
-    // Named here rather than by the application's names, so that every program of the package
-    // and the tests' platform find the same file.
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kinovar"),
-                     QStringLiteral("Kinovar"));
-}
-
 QString flagKey(const std::string& key)
 {
     return QStringLiteral("flags/") + QString::fromUtf8(key);
@@ -269,12 +271,22 @@ QString flagKey(const std::string& key)
 
 bool QtPlatform::rememberedFlag(const std::string& key, bool fallback)
 {
-    return userSettings().value(flagKey(key), fallback).toBool();
+    return kinovarSettings().value(flagKey(key), fallback).toBool();
 }
 
 void QtPlatform::rememberFlag(const std::string& key, bool value)
 {
-    QSettings settings = userSettings();
+    QSettings settings = kinovarSettings();
     settings.setValue(flagKey(key), value);
     settings.sync(); // kept at once, not at the program's end: a crash keeps the choice too
+}
+
+std::string QtPlatform::rememberedText(const std::string& key, const std::string& fallback)
+{
+    return readRememberedText(key, fallback);
+}
+
+void QtPlatform::rememberText(const std::string& key, const std::string& value)
+{
+    writeRememberedText(key, value);
 }

@@ -43,6 +43,9 @@ public:
     // ~/.config/Kinovar/Kinovar.conf), group "flags".
     bool rememberedFlag(const std::string& key, bool fallback) override;
     void rememberFlag(const std::string& key, bool value) override;
+    // The same file, group "texts" (readRememberedText, which the batch reads as well).
+    std::string rememberedText(const std::string& key, const std::string& fallback) override;
+    void rememberText(const std::string& key, const std::string& value) override;
 
     // The path a dialog of this memory starts at: the last one chosen under it, empty before.
     QString rememberedPath(const std::string& memoryKey) const;

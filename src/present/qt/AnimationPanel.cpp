@@ -21,15 +21,15 @@ AnimationPanel::AnimationPanel(QWidget* client, const ResultStore& store, Platfo
                                QObject* parent)
     : QObject(parent), R(store), platform(platform), progress(progress), numbers(numbers)
 {
-    rendererChoice = new QGroupBox(QStringLiteral("Вид анимации"), client);
+    rendererChoice = new QGroupBox(tr("Вид анимации"), client);
     rendererChoice->setObjectName("rendererChoice");
     auto* layout = new QVBoxLayout(rendererChoice);
     layout->setSpacing(0);
-    rendererChoice->setToolTip(QStringLiteral(
-        "Если у вас медленный компьютер, выбирайте «2-D во весь экран»: в этом режиме "
-        "аниматор менее требователен к ресурсам, но работает в полноэкранном режиме"));
+    rendererChoice->setToolTip(
+        tr("Если у вас медленный компьютер, выбирайте «2-D во весь экран»: в этом режиме "
+           "аниматор менее требователен к ресурсам, но работает в полноэкранном режиме"));
     // The choice is between the animator's flat full-screen view and its 3-D window.
-    const QString items[] = {QStringLiteral("2-D во весь экран"), QStringLiteral("3-D в окне")};
+    const QString items[] = {tr("2-D во весь экран"), tr("3-D в окне")};
     for (int i = 0; i < 2; ++i) {
         rendererItems[i] = new QRadioButton(items[i], rendererChoice);
         rendererItems[i]->setObjectName(QStringLiteral("rendererItem%1").arg(i));
@@ -91,5 +91,7 @@ void AnimationPanel::exportAnimation()
                      rendererIndex() == 1 ? AnimatorBuild::Full : AnimatorBuild::Light);
     // The file stays written either way; a missing animator must not fail in silence.
     if (!platform.startProgram(program, animatorArguments(program, kineticPath)))
-        platform.showMessage("Не удалось запустить аниматор: " + program);
+        platform.showMessage(tr("Не удалось запустить аниматор: %1")
+                                 .arg(QString::fromStdString(program))
+                                 .toStdString());
 }

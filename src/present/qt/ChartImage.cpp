@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QChart>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPixmap>
 #include <QWidget>
@@ -12,7 +13,9 @@
 
 FileDialogRequest chartImageDialog()
 {
-    return {"Изображение PNG|*.png|Все файлы|*.*", "png", "chartImage"};
+    return {QCoreApplication::translate("ChartImage", "Изображение PNG|*.png|Все файлы|*.*")
+                .toStdString(),
+            "png", "chartImage"};
 }
 
 bool saveChartImage(Platform& platform, QWidget* chart)
@@ -23,15 +26,19 @@ bool saveChartImage(Platform& platform, QWidget* chart)
     // it asked about replacing a file, and adding it here would replace another file unasked.
     const QString path = QString::fromStdString(*chosen);
     if (chart->grab().save(path, "PNG")) return true;
-    platform.showMessage("Не удалось сохранить изображение в файл " + path.toStdString());
+    platform.showMessage(
+        QCoreApplication::translate("ChartImage", "Не удалось сохранить изображение в файл %1")
+            .arg(path)
+            .toStdString());
     return false;
 }
 
 ChartViewActions addChartViewActions(QMenu* menu, QObject* context, Platform& platform,
                                      QChart* chart, std::function<void()> save)
 {
-    const ChartViewActions actions{menu->addAction(QStringLiteral("Исходный масштаб")),
-                                   menu->addAction(QStringLiteral("Сохранить изображение…"))};
+    const ChartViewActions actions{
+        menu->addAction(QCoreApplication::translate("ChartImage", "Исходный масштаб")),
+        menu->addAction(QCoreApplication::translate("ChartImage", "Сохранить изображение…"))};
     actions.zoomReset->setObjectName("zoomResetAction");
     actions.saveImage->setObjectName("saveImageAction");
     QObject::connect(actions.zoomReset, &QAction::triggered, context,

@@ -2,6 +2,7 @@
 #include "present/qt/ChartWindow.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "base/NumberText.h"
@@ -48,9 +49,17 @@ QString quantityAxisTitle(int row)
            QString::fromStdString(shownUnit(q->unit));
 }
 
+QString crankAngleAxisTitle()
+{
+    return QCoreApplication::translate("ChartWindow", "Угол кривошипа, °");
+}
+
 QString chartWindowTitle(const QString& base, bool stale)
 {
-    return stale ? base + kStaleResultsSuffix : base;
+    // What the title gets while the results belong to other parameters than those shown.
+    return stale ? base + QCoreApplication::translate(
+                              "ChartWindow", " — результаты относятся к прежним параметрам")
+                 : base;
 }
 
 QLocale axisLocale(char decimal)

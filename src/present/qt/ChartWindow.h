@@ -13,11 +13,8 @@
 class QChart;
 class QWidget;
 
-// The title of every chart's x axis.
-inline const QString kCrankAngleAxisTitle = QStringLiteral("Угол кривошипа, °");
-// What a chart window's title gets while its results belong to other parameters than those shown.
-inline const QString kStaleResultsSuffix =
-    QStringLiteral(" — результаты относятся к прежним параметрам");
+// The title of every chart's x axis, "Угол кривошипа, °" in the language in use.
+QString crankAngleAxisTitle();
 
 // Makes `w` a resizable top-level window at frame position (x, y) with a client area of
 // width x height, which is also what it returns to (see fitToAvailableArea).

@@ -34,17 +34,17 @@ CursorControl::CursorControl(CrankCursor& cursor, const ResultStore& R, QWidget*
     slider_ = new QSlider(Qt::Horizontal, this);
     slider_->setObjectName("cursorSlider");
     slider_->setRange(1, 1);
-    slider_->setToolTip(QStringLiteral("Положение кривошипа: шаг расчёта"));
+    slider_->setToolTip(tr("Положение кривошипа: шаг расчёта"));
     angle_ = new QLineEdit(this);
     angle_->setObjectName("cursorAngle");
-    angle_->setToolTip(QStringLiteral("Угол кривошипа, °: ближайший шаг"));
+    angle_->setToolTip(tr("Угол кривошипа, °: ближайший шаг"));
     angle_->setMaximumWidth(angle_->fontMetrics().horizontalAdvance(QStringLiteral("-00000,00°")) +
                             12);
     stepLabel_ = new QLabel(this);
     stepLabel_->setObjectName("cursorStep");
     // Wide enough for the largest run's count, so that the row never jumps as the cursor moves.
     stepLabel_->setMinimumWidth(
-        stepLabel_->fontMetrics().horizontalAdvance(QStringLiteral("шаг 90000 из 90000")));
+        stepLabel_->fontMetrics().horizontalAdvance(tr("шаг 90000 из 90000")));
     row->addWidget(slider_, 1);
     row->addWidget(angle_);
     row->addWidget(new QLabel(QStringLiteral("°"), this));
@@ -56,16 +56,16 @@ CursorControl::CursorControl(CrankCursor& cursor, const ResultStore& R, QWidget*
     play_->setObjectName("cursorPlay");
     play_->setCheckable(true);
     play_->setText(QStringLiteral("▶"));
-    play_->setToolTip(QStringLiteral("Вращать кривошип"));
+    play_->setToolTip(tr("Вращать кривошип"));
     speed_ = new QSpinBox(this);
     speed_->setObjectName("cursorSpeed");
     speed_->setRange(1, 20000);
     speed_->setValue(50);
-    speed_->setSuffix(QStringLiteral(" шаг/с"));
-    speed_->setToolTip(QStringLiteral("Скорость вращения: шагов в секунду"));
+    speed_->setSuffix(tr(" шаг/с"));
+    speed_->setToolTip(tr("Скорость вращения: шагов в секунду"));
     choose_ = new QToolButton(this);
     choose_->setObjectName("cursorQuantities");
-    choose_->setText(QStringLiteral("Величины…"));
+    choose_->setText(tr("Величины…"));
     choose_->setPopupMode(QToolButton::InstantPopup);
     controls->addWidget(play_);
     controls->addWidget(speed_);
@@ -166,7 +166,7 @@ void CursorControl::showStep()
     if (!angle_->hasFocus())
         angle_->setText(
             QString::fromStdString(FormatFixed(crankAngleDegrees(run_, step), 18, 2, decimal_)));
-    stepLabel_->setText(QStringLiteral("шаг %1 из %2").arg(step).arg(cursor_.steps()));
+    stepLabel_->setText(tr("шаг %1 из %2").arg(step).arg(cursor_.steps()));
     const auto lines = ::readoutLines(R_, step, quantities_, decimal_);
     for (size_t k = 0; k < lines.size() && k < values_.size(); ++k)
         values_[k]->setText(QString::fromStdString(lines[k].value));

@@ -3,6 +3,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineSeries>
 #include <QShowEvent>
@@ -21,8 +22,15 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Маховик");
-const QString kSurplusTitle = QStringLiteral("Избыточная работа ΔT");
+// Asked for when used, so that the language installed at the start applies.
+QString windowTitleText()
+{
+    return QCoreApplication::translate("FlywheelChartWindow", "Маховик");
+}
+QString surplusTitle()
+{
+    return QCoreApplication::translate("FlywheelChartWindow", "Избыточная работа ΔT");
+}
 
 QLineSeries* makeSeries(const char* name, const QString& title, const QPen& pen, QObject* owner)
 {
@@ -66,7 +74,7 @@ MarkedChartView* makeView(const QString& title, const QString& yTitle, const cha
     chart->addAxis(new QValueAxis, Qt::AlignLeft);
     auto* view = new MarkedChartView(chart, parent);
     view->setObjectName(name);
-    view->setAxisTitles(kCrankAngleAxisTitle, yTitle);
+    view->setAxisTitles(crankAngleAxisTitle(), yTitle);
     return view;
 }
 
@@ -85,7 +93,7 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     : QWidget(parent), R(store), platform(platform), options_(std::move(options))
 {
     setObjectName("flywheelChart");
-    setWindowTitle(kTitle);
+    setWindowTitle(windowTitleText());
     setChartWindowFrame(this, 284, 140, 862, 606);
     setMinimumSize(320, 240);
 
@@ -100,7 +108,7 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     tabs_->setObjectName("flywheelTabs");
     layout->addWidget(tabs_);
 
-    surplusView_ = makeView(kSurplusTitle, QStringLiteral("ΔT, Дж"), "surplusView", tabs_);
+    surplusView_ = makeView(surplusTitle(), tr("ΔT, Дж"), "surplusView", tabs_);
     surplus_ = makeSeries("surplusSeries", QStringLiteral("ΔT"), solidPen(Qt::red), this);
     surplusMax_ =
         makeSeries("surplusMaxSeries", QStringLiteral("max ΔT"), dashedPen(Qt::blue), this);
@@ -109,35 +117,35 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     surplusView_->addSeries(surplus_, QColor(0, 128, 255), false);
     surplusView_->addSeries(surplusMax_, QColor(255, 255, 128), false);
     surplusView_->addSeries(surplusMin_, QColor(255, 255, 128), false);
-    surplusView_->setReadoutQuantity(surplus_, QStringLiteral("ΔT"), QStringLiteral("Дж"));
+    surplusView_->setReadoutQuantity(surplus_, QStringLiteral("ΔT"), tr("Дж"));
     tabs_->addTab(surplusView_, QStringLiteral("ΔT"));
 
-    momentView_ = makeView(QStringLiteral("Приведенный момент Mo и движущий момент M_d"),
-                           QStringLiteral("Mo, M_d, Н·м"), "momentView", tabs_);
+    momentView_ = makeView(tr("Приведенный момент Mo и движущий момент M_d"), tr("Mo, M_d, Н·м"),
+                           "momentView", tabs_);
     mo_ = makeSeries("moSeries", QStringLiteral("Mo"), solidPen(Qt::red), this);
     meanMoment_ =
         makeSeries("meanMomentSeries", QStringLiteral("M_d"), dashedPen(QColor(0, 128, 0)), this);
     momentView_->addSeries(mo_, QColor(0, 128, 255), false);
     momentView_->addSeries(meanMoment_, QColor(255, 255, 128), false);
-    momentView_->setReadoutQuantity(mo_, QStringLiteral("Mo"), QStringLiteral("Н·м"));
-    momentView_->setReadoutQuantity(meanMoment_, QStringLiteral("M_d"), QStringLiteral("Н·м"));
-    tabs_->addTab(momentView_, QStringLiteral("Mo и M_d"));
+    momentView_->setReadoutQuantity(mo_, QStringLiteral("Mo"), tr("Н·м"));
+    momentView_->setReadoutQuantity(meanMoment_, QStringLiteral("M_d"), tr("Н·м"));
+    tabs_->addTab(momentView_, tr("Mo и M_d"));
 
     // The diagram's curve closes on itself, so it is not a function of x as MarkedChartView's
     // series must be; a plain chart draws the few hundred points of a period well enough.
     auto* energyMassChart = new QChart;
-    energyMassChart->setTitle(QStringLiteral("Диаграмма энергомасс"));
+    energyMassChart->setTitle(tr("Диаграмма энергомасс"));
     energyMassChart->setTitleFont(surplusView_->chart()->titleFont());
     energyMassChart->setTitleBrush(Qt::red);
     energyMassChart->setMargins(QMargins(8, 5, 8, 8));
     energyMassChart->legend()->hide();
-    energyMass_ = makeSeries("energyMassSeries", QStringLiteral("ΔT(J_пр)"),
-                             solidPen(QColor(128, 0, 128)), energyMassChart);
+    energyMass_ = makeSeries("energyMassSeries", tr("ΔT(J_пр)"), solidPen(QColor(128, 0, 128)),
+                             energyMassChart);
     energyMassChart->addSeries(energyMass_);
     auto* jAxis = new QValueAxis;
-    jAxis->setTitleText(QStringLiteral("J_пр, кг·м²"));
+    jAxis->setTitleText(tr("J_пр, кг·м²"));
     auto* tAxis = new QValueAxis;
-    tAxis->setTitleText(QStringLiteral("ΔT, Дж"));
+    tAxis->setTitleText(tr("ΔT, Дж"));
     energyMassChart->addAxis(jAxis, Qt::AlignBottom);
     energyMassChart->addAxis(tAxis, Qt::AlignLeft);
     energyMass_->attachAxis(jAxis);
@@ -145,7 +153,7 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     energyMassView_ = new QChartView(energyMassChart, tabs_);
     energyMassView_->setObjectName("energyMassView");
     energyMassView_->setRenderHint(QPainter::Antialiasing);
-    tabs_->addTab(energyMassView_, QStringLiteral("Энергомассы"));
+    tabs_->addTab(energyMassView_, tr("Энергомассы"));
 }
 
 void FlywheelChartWindow::showEvent(QShowEvent* event)
@@ -160,7 +168,7 @@ void FlywheelChartWindow::showEvent(QShowEvent* event)
 
 void FlywheelChartWindow::setResultsStale(bool stale)
 {
-    setWindowTitle(chartWindowTitle(kTitle, stale));
+    setWindowTitle(chartWindowTitle(windowTitleText(), stale));
 }
 
 void FlywheelChartWindow::fill()
@@ -169,7 +177,7 @@ void FlywheelChartWindow::fill()
         s->clear();
     const char decimal = platform.localeDecimalSeparator();
     const ParamSet* run = R.computedWith();
-    std::string error = "нет результатов расчёта";
+    std::string error = tr("нет результатов расчёта").toStdString();
     const SummaryOptions options = options_();
     // The chart shows the flywheel the summary sizes: that of the figures' period run.
     std::optional<FigureRun> figures;
@@ -181,7 +189,7 @@ void FlywheelChartWindow::fill()
     error_->setVisible(!f);
     tabs_->setVisible(f.has_value());
     if (!f) {
-        surplusView_->chart()->setTitle(kSurplusTitle);
+        surplusView_->chart()->setTitle(surplusTitle());
         error_->setText(QString::fromStdString(error));
         return;
     }
@@ -215,8 +223,8 @@ void FlywheelChartWindow::fill()
     const QList<QPointF> mdLine = levelLine(mo, f->meanMoment);
     // The swing goes in the title: the legend keeps the names the series were added with.
     surplusView_->chart()->setTitle(
-        kSurplusTitle + QStringLiteral(": ΔT_max = %1 Дж")
-                            .arg(QString::fromStdString(summaryFigure(f->energySwing, decimal))));
+        surplusTitle() +
+        tr(": ΔT_max = %1 Дж").arg(QString::fromStdString(summaryFigure(f->energySwing, decimal))));
 
     // Ranges first, while the series are empty (see MoEChartWindow::fill).
     surplusView_->setDecimal(decimal);

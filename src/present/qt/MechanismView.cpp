@@ -65,7 +65,7 @@ QString MechanismView::notes() const
 {
     if (!scene_) return {};
     QStringList lines;
-    lines << QStringLiteral("Шаг %1, φ = %2°")
+    lines << tr("Шаг %1, φ = %2°")
                  .arg(pose_.step)
                  .arg(QString::fromStdString(FormatFixed(pose_.angleDegrees, 18, 2, decimal_)));
     if (!pose_.assembled)
@@ -75,10 +75,10 @@ QString MechanismView::notes() const
     if (!scene_->branchJumpWarning().empty())
         lines << QString::fromStdString(scene_->branchJumpWarning());
     if (!pose_.forces.empty())
-        lines << QStringLiteral("Стрелки — полные силы в шарнирах (с реакцией направляющей): "
-                                "fak, fbk, fok.");
+        lines << tr("Стрелки — полные силы в шарнирах (с реакцией направляющей): "
+                    "fak, fbk, fok.");
     else if (!scene_->fromResults())
-        lines << QStringLiteral("Положение по параметрам; силы — после расчёта.");
+        lines << tr("Положение по параметрам; силы — после расчёта.");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -161,7 +161,7 @@ void MechanismView::paintEvent(QPaintEvent*)
             p.setPen(QPen(QColor(200, 90, 0), 2));
             arrow(p, from, to);
             const QString value =
-                QStringLiteral("%1 = %2 Н")
+                tr("%1 = %2 Н")
                     .arg(QLatin1String(f.name))
                     .arg(QString::fromStdString(FormatFixed(f.magnitude, 18, 1, decimal_)));
             const QRectF box = metrics.boundingRect(value);
@@ -185,15 +185,15 @@ void MechanismView::paintEvent(QPaintEvent*)
         const QPointF to(slider.x() + 16, slider.y() + dir * len / 2);
         p.setPen(QPen(QColor(0, 120, 120), 2));
         arrow(p, from, to);
-        p.drawText(QPointF(from.x() + 5, (from.y() + to.y()) / 2),
-                   QStringLiteral("Q = %1 Н")
-                       .arg(QString::fromStdString(FormatFixed(*pose_.load, 18, 1, decimal_))));
+        p.drawText(
+            QPointF(from.x() + 5, (from.y() + to.y()) / 2),
+            tr("Q = %1 Н").arg(QString::fromStdString(FormatFixed(*pose_.load, 18, 1, decimal_))));
     }
     // A branch jump: a ring around B.
     if (pose_.branchJump) {
         p.setPen(QPen(QColor(230, 120, 0), 2, Qt::DotLine));
         p.drawEllipse(B, 13, 13);
-        p.drawText(B + QPointF(15, 16), QStringLiteral("скачок ветви"));
+        p.drawText(B + QPointF(15, 16), tr("скачок ветви"));
     }
 
     // Centres of mass as hollow circles, joints as filled marks of their own colours.

@@ -41,12 +41,12 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
                                QWidget* parent)
     : QWidget(parent), R(store), platform(platform)
 {
-    setWindowTitle(QStringLiteral("Графики"));
+    setWindowTitle(tr("Графики"));
     setChartWindowFrame(this, 254, 110, kWidth, kHeight);
     setMinimumSize(320, 240);
 
     chart = new QChart;
-    chart->setTitle(QStringLiteral("Графики Mo и E"));
+    chart->setTitle(tr("Графики Mo и E"));
     QFont titleFont;
     titleFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("DejaVu Sans")});
@@ -65,19 +65,19 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kChartMargins);
     layout->addWidget(chartView);
-    chartView->setAxisTitles(kCrankAngleAxisTitle, QStringLiteral("Mo, Н·м; E, Дж"));
+    chartView->setAxisTitles(crankAngleAxisTitle(), tr("Mo, Н·м; E, Дж"));
     moSeries = makeSeries("moSeries", QStringLiteral("Mo"), Qt::red, this);
     eSeries = makeSeries("eSeries", QStringLiteral("E"), QColor(0, 128, 0), this); // not lime
     chartView->addSeries(moSeries, QColor(0, 128, 255), true);
     chartView->addSeries(eSeries, QColor(255, 255, 128), true);
-    chartView->setReadoutQuantity(moSeries, QStringLiteral("Mo"), QStringLiteral("Н·м"));
-    chartView->setReadoutQuantity(eSeries, QStringLiteral("E"), QStringLiteral("Дж"));
+    chartView->setReadoutQuantity(moSeries, QStringLiteral("Mo"), tr("Н·м"));
+    chartView->setReadoutQuantity(eSeries, QStringLiteral("E"), tr("Дж"));
 
     popupMenu = new QMenu(this);
     popupMenu->setObjectName("popupMenu");
-    moMarksAction = popupMenu->addAction(QStringLiteral("Отображать значения Mo"));
+    moMarksAction = popupMenu->addAction(tr("Отображать значения Mo"));
     moMarksAction->setObjectName("moMarksAction");
-    eMarksAction = popupMenu->addAction(QStringLiteral("Отображать значения E"));
+    eMarksAction = popupMenu->addAction(tr("Отображать значения E"));
     eMarksAction->setObjectName("eMarksAction");
     for (QAction* a : {moMarksAction, eMarksAction}) {
         a->setCheckable(true);
@@ -87,7 +87,7 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
             guarded(platform, [this](bool on) { chartView->setMarksVisible(moSeries, on); }));
     connect(eMarksAction, &QAction::toggled, this,
             guarded(platform, [this](bool on) { chartView->setMarksVisible(eSeries, on); }));
-    everyMarkAction = popupMenu->addAction(QStringLiteral("Все значения"));
+    everyMarkAction = popupMenu->addAction(tr("Все значения"));
     everyMarkAction->setObjectName("everyMarkAction");
     everyMarkAction->setCheckable(true);
     connect(everyMarkAction, &QAction::toggled, this,
@@ -114,7 +114,7 @@ void MoEChartWindow::showEvent(QShowEvent* event)
 
 void MoEChartWindow::setResultsStale(bool stale)
 {
-    setWindowTitle(chartWindowTitle(QStringLiteral("Графики"), stale));
+    setWindowTitle(chartWindowTitle(tr("Графики"), stale));
 }
 
 void MoEChartWindow::fill()

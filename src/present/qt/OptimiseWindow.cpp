@@ -60,7 +60,7 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     : QWidget(parent, Qt::Window), P(params), platform(platform), numbers(numbers)
 {
     setObjectName("optimiseWindow");
-    setWindowTitle(QStringLiteral("Оптимизация"));
+    setWindowTitle(tr("Оптимизация"));
     QWidget* body = scrollingBody(this);
     auto* layout = new QVBoxLayout(body);
     auto* top = new QFormLayout;
@@ -74,16 +74,15 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     evalsBox_->setObjectName("optimiseMaxEvals");
     evalsBox_->setRange(10, 100000);
     evalsBox_->setValue(500);
-    top->addRow(QStringLiteral("Улучшать показатель:"), figureBox_);
-    top->addRow(QStringLiteral("Расчётов не больше:"), evalsBox_);
+    top->addRow(tr("Улучшать показатель:"), figureBox_);
+    top->addRow(tr("Расчётов не больше:"), evalsBox_);
     layout->addLayout(top);
 
     const auto number = [&numbers](long double x) {
         return text(FormatGeneral(x, numbers.decimal));
     };
-    layout->addWidget(new QLabel(QStringLiteral("Изменяемые параметры (отметьте):"), body));
-    variables_ = table(body, "optimiseVariables",
-                       {QStringLiteral("Параметр"), QStringLiteral("от"), QStringLiteral("до")});
+    layout->addWidget(new QLabel(tr("Изменяемые параметры (отметьте):"), body));
+    variables_ = table(body, "optimiseVariables", {tr("Параметр"), tr("от"), tr("до")});
     for (const ParamInfo& p : kParams) {
         if (!variable(p)) continue;
         const int row = variables_->rowCount();
@@ -100,11 +99,10 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
         variables_->setItem(row, 2, new QTableWidgetItem(number(high)));
     }
     layout->addWidget(variables_, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Ограничения (пустая клетка — нет):"), body));
+    layout->addWidget(new QLabel(tr("Ограничения (пустая клетка — нет):"), body));
     constraints_ =
         table(body, "optimiseConstraints",
-              {QStringLiteral("Показатель"), QStringLiteral("не больше"),
-               QStringLiteral("не меньше"), QStringLiteral("равно"), QStringLiteral("допуск")});
+              {tr("Показатель"), tr("не больше"), tr("не меньше"), tr("равно"), tr("допуск")});
     for (const KeyFigure& f : optimiseFigures()) {
         const int row = constraints_->rowCount();
         constraints_->insertRow(row);
@@ -115,9 +113,9 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     layout->addWidget(constraints_, 1);
 
     auto* runRow = new QHBoxLayout;
-    startButton_ = new QPushButton(QStringLiteral("Пуск"), body);
+    startButton_ = new QPushButton(tr("Пуск"), body);
     startButton_->setObjectName("optimiseStart");
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), body);
+    cancelButton_ = new QPushButton(tr("Отмена"), body);
     cancelButton_->setObjectName("optimiseCancel");
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(body);
@@ -130,11 +128,9 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     status_->setObjectName("optimiseStatus");
     status_->setWordWrap(true);
     layout->addWidget(status_);
-    comparison_ =
-        table(body, "optimiseComparison",
-              {QStringLiteral("Показатель"), QStringLiteral("до"), QStringLiteral("после")});
+    comparison_ = table(body, "optimiseComparison", {tr("Показатель"), tr("до"), tr("после")});
     layout->addWidget(comparison_, 1);
-    keepButton_ = new QPushButton(QStringLiteral("Сохранить как вариант"), body);
+    keepButton_ = new QPushButton(tr("Сохранить как вариант"), body);
     keepButton_->setObjectName("optimiseKeep");
     keepButton_->setEnabled(false);
     layout->addWidget(keepButton_);
@@ -164,9 +160,11 @@ std::optional<OptimisePlan> OptimiseWindow::plan()
         try {
             return ParseRealAnySeparator(typed);
         } catch (const ConvertError&) {
-            platform.showMessage(t->item(row, 0)->text().toStdString() + ", «" +
-                                 t->horizontalHeaderItem(column)->text().toStdString() + "»: «" +
-                                 typed + "» — не число");
+            platform.showMessage(tr("%1, «%2»: «%3» — не число")
+                                     .arg(t->item(row, 0)->text(),
+                                          t->horizontalHeaderItem(column)->text(),
+                                          QString::fromStdString(typed))
+                                     .toStdString());
             return std::nullopt;
         }
     };
@@ -252,7 +250,7 @@ void OptimiseWindow::start()
     setRunning(true);
     progress_->setRange(0, plan.maxEvaluations);
     progress_->setValue(0);
-    status_->setText(QStringLiteral("Поиск…"));
+    status_->setText(tr("Поиск…"));
 }
 
 void OptimiseWindow::showProgress(int done, std::optional<long double> best,
@@ -260,7 +258,7 @@ void OptimiseWindow::showProgress(int done, std::optional<long double> best,
 {
     progress_->setValue(done);
     if (!best) return;
-    QString line = QStringLiteral("Лучшее пока: %1 = %2;")
+    QString line = tr("Лучшее пока: %1 = %2;")
                        .arg(text(shownCaption(*findOptimiseFigure(plan.figure))),
                             text(FormatGeneral(*best, numbers.decimal)));
     for (size_t i = 0; i < point.size(); ++i)
@@ -274,7 +272,7 @@ void OptimiseWindow::cancel()
 {
     if (!running_) return;
     cancel_ = true;
-    status_->setText(QStringLiteral("Отмена…"));
+    status_->setText(tr("Отмена…"));
 }
 
 void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& plan)
@@ -289,7 +287,7 @@ void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& pl
         return;
     }
     if (!end.result) {
-        status_->setText(QStringLiteral("Отменено"));
+        status_->setText(tr("Отменено"));
         emit searchFinished(false);
         return;
     }
@@ -301,7 +299,7 @@ void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& pl
     result_ = end.result;
     resultPlan_ = plan;
     progress_->setValue(progress_->maximum());
-    status_->setText(QStringLiteral("Найдено за %1 расчётов").arg(end.result->evaluations));
+    status_->setText(tr("Найдено за %1 расчётов").arg(end.result->evaluations));
     const auto figures = optimiseFigures();
     const auto value = [this](const SweepPoint& p, size_t f) {
         return p.ok && f < p.figures.size() && p.figures[f]
@@ -332,6 +330,6 @@ void OptimiseWindow::keepResult()
 {
     if (!result_ || !result_->best) return;
     emit keepAsVariant(*result_->best,
-                       QStringLiteral("Оптимум: %1")
+                       tr("Оптимум: %1")
                            .arg(text(shownCaption(*findOptimiseFigure(resultPlan_.figure)))));
 }

@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -45,8 +46,15 @@ QIcon noGlyph()
 
 // The window's size as it opens; the chart fills it but for the row of controls at the bottom.
 constexpr int kWidth = 562, kHeight = 381;
-const QString kUntitled = QStringLiteral("График параметра");
-const QString kNoQuantityTitle = QStringLiteral("Выберите величину в списке ниже");
+// Asked for when used, so that the language installed at the start applies.
+QString untitled()
+{
+    return QCoreApplication::translate("QuantityChartWindow", "График параметра");
+}
+QString noQuantityTitle()
+{
+    return QCoreApplication::translate("QuantityChartWindow", "Выберите величину в списке ниже");
+}
 
 } // namespace
 
@@ -70,12 +78,12 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& sto
                                          QWidget* parent)
     : QWidget(parent), R(store), platform(platform), captions_(std::move(captions))
 {
-    setWindowTitle(kUntitled);
+    setWindowTitle(untitled());
     setChartWindowFrame(this, -6, 109, kWidth, kHeight);
     setMinimumSize(kWidth, 240); // the row of controls keeps its width
 
     chart = new QChart;
-    chart->setTitle(kNoQuantityTitle);
+    chart->setTitle(noQuantityTitle());
     chart->legend()->hide();
     auto* ax = new QValueAxis;
     auto* ay = new QValueAxis;
@@ -86,7 +94,7 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& sto
     chartView = new Chart3DView(chart, this);
     chartView->setObjectName("chartView");
     chartView->setDecimal(platform.localeDecimalSeparator());
-    chartView->setAxisTitles(kCrankAngleAxisTitle, QString());
+    chartView->setAxisTitles(crankAngleAxisTitle(), QString());
     series = new QLineSeries(this);
     series->setObjectName("series");
     series->setColor(Qt::red);
@@ -97,7 +105,7 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& sto
     quantityBox->setEditable(true);
     quantityBox->setInsertPolicy(QComboBox::NoInsert);
     wheelOnlyWithFocus(quantityBox);
-    quantityBox->setEditText(QStringLiteral("Параметр"));
+    quantityBox->setEditText(tr("Параметр"));
     connect(quantityBox, &QComboBox::activated, this, guarded(platform, [this] {
                 typed_ = false;
                 quantityChosen();
@@ -107,18 +115,18 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& sto
                 quantityChosen();
             }));
 
-    marksCheck = new QCheckBox(QStringLiteral("Отображать значения"), this);
+    marksCheck = new QCheckBox(tr("Отображать значения"), this);
     marksCheck->setObjectName("marksCheck");
     connect(marksCheck, &QCheckBox::clicked, this,
             guarded(platform, [this] { applyMarksCheck(); }));
 
-    clearButton = new QPushButton(noGlyph(), QStringLiteral("&Oчистить"), this);
+    clearButton = new QPushButton(noGlyph(), tr("&Oчистить"), this);
     clearButton->setObjectName("clearButton");
     connect(clearButton, &QPushButton::clicked, this, guarded(platform, [this] { clearChart(); }));
 
     popupMenu = new QMenu(this);
     popupMenu->setObjectName("popupMenu");
-    everyMarkAction = popupMenu->addAction(QStringLiteral("Все значения"));
+    everyMarkAction = popupMenu->addAction(tr("Все значения"));
     everyMarkAction->setObjectName("everyMarkAction");
     everyMarkAction->setCheckable(true);
     connect(everyMarkAction, &QAction::toggled, this,
@@ -167,7 +175,7 @@ void QuantityChartWindow::setResultsStale(bool stale)
 
 void QuantityChartWindow::updateWindowTitle()
 {
-    const QString base = plotted_.isEmpty() ? kUntitled : QStringLiteral("График: ") + plotted_;
+    const QString base = plotted_.isEmpty() ? untitled() : tr("График: ") + plotted_;
     setWindowTitle(chartWindowTitle(base, stale_));
 }
 
@@ -175,8 +183,8 @@ void QuantityChartWindow::showQuantity(const QString& caption, int row)
 {
     plotted_ = caption;
     updateWindowTitle();
-    chartView->setTitle(caption.isEmpty() ? kNoQuantityTitle : caption);
-    chartView->setAxisTitles(kCrankAngleAxisTitle,
+    chartView->setTitle(caption.isEmpty() ? noQuantityTitle() : caption);
+    chartView->setAxisTitles(crankAngleAxisTitle(),
                              caption.isEmpty() ? QString() : quantityAxisTitle(row));
     // The readout names the value as the catalogue does; a row no quantity owns, by its caption.
     const QuantityInfo* q = caption.isEmpty() ? nullptr : quantityAtRow(row);

@@ -32,19 +32,24 @@
 
 namespace {
 
-const char* const kSaveFilter = "Текстовый файл|*.txt|Все файлы|*.*";
-const char* const kOpenFilter = "Текстовый файл|*.txt|Все файлы|*.*";
-const char* const kLoadNotInReportMemo =
-    "Нагрузка в отчёт не записывается: она сохраняется только в проекте.";
+// In Russian; shown in the language in use.
+const char* const kReportFilter =
+    QT_TRANSLATE_NOOP("ResultsPanel", "Текстовый файл|*.txt|Все файлы|*.*");
+const char* const kLoadNotInReportMemo = QT_TRANSLATE_NOOP(
+    "ResultsPanel", "Нагрузка в отчёт не записывается: она сохраняется только в проекте.");
 // The export's dialog says which separators the file will have, so that a user whose
 // spreadsheet expects others knows before writing it.
 
 FileDialogRequest csvDialog(char decimal)
 {
     const char field = spreadsheetFieldSeparator(decimal);
-    return {"Файл CSV|*.csv|Все файлы|*.*", "csv", "csvExport",
-            std::string("Экспорт CSV: поля через «") + field + "», дробная часть через «" +
-                decimal + "»"};
+    return {
+        QCoreApplication::translate("ResultsPanel", "Файл CSV|*.csv|Все файлы|*.*").toStdString(),
+        "csv", "csvExport",
+        QCoreApplication::translate("ResultsPanel",
+                                    "Экспорт CSV: поля через «%1», дробная часть через «%2»")
+            .arg(QChar::fromLatin1(field), QChar::fromLatin1(decimal))
+            .toStdString()};
 }
 
 // What the memo shows while the grid is rewritten: the listing's first lines.
@@ -96,7 +101,7 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     memo.setColor(QPalette::Base, Qt::black);
     memo.setColor(QPalette::Text, kInactiveCaptionGradient);
     listing->setPalette(memo);
-    listing->setPlainText(QStringLiteral("Отчёт:"));
+    listing->setPlainText(tr("Отчёт:"));
 
     gridModel = new ResultsGridModel(this);
     gridModel->setNumberFormat(&numbers);
@@ -138,7 +143,7 @@ ResultsPanel::ResultsPanel(QWidget* client, ParamSet& params, const ResultStore&
     captions->setSectionResizeMode(QHeaderView::Fixed);
     captions->setDefaultSectionSize(24);
     captions->setFixedWidth(150);
-    tabs_->addTab(grid, QStringLiteral("Таблица"));
+    tabs_->addTab(grid, tr("Таблица"));
     split->addWidget(listing);
     split->addWidget(tabs_);
     // The grid takes most of the room, the listing a few lines of it.
@@ -168,7 +173,7 @@ void ResultsPanel::holdSummary(QWidget* summary)
     summaryScroll_->setFrameShape(QFrame::NoFrame);
     summaryScroll_->setFocusPolicy(Qt::NoFocus);
     summaryScroll_->setWidget(summary);
-    tabs_->addTab(summaryScroll_, QStringLiteral("Сводка"));
+    tabs_->addTab(summaryScroll_, tr("Сводка"));
 }
 
 void ResultsPanel::showSummaryTab()
@@ -279,7 +284,8 @@ void ResultsPanel::saveReport()
         return gridWith_ ? *gridWith_ : computedRun(R).value_or(P);
     };
     if (exportCheck_ && !exportCheck_(written(), ExportSource::Grid)) return;
-    const auto name = chooseSaveTarget(platform, {kSaveFilter, "txt", kReportSaveDialog});
+    const auto name =
+        chooseSaveTarget(platform, {tr(kReportFilter).toStdString(), "txt", kReportSaveDialog});
     if (!name) return; // cancelled: nothing is written
     // A grid not refreshed since the first run holds no values, and a report of it would be
     // the header over empty lines: the grid is filled first, as "Обновить" fills it.
@@ -291,7 +297,7 @@ void ResultsPanel::saveReport()
         writeReport(*name, run, gridModel->values(), numbers.decimal, 0,
                     reportBody_.wait(gridModel->values(), run.N));
         // The report's layout has no place for a load: say so rather than drop it silently.
-        if (P.load.active()) setListingText(QString::fromUtf8(kLoadNotInReportMemo));
+        if (P.load.active()) setListingText(tr(kLoadNotInReportMemo));
         // Nor for a note: the memo says that the report holds a stopped run's computed steps.
         const std::string stop = gridWith_ ? gridStop_ : runStopText(R, numbers.decimal);
         if (!stop.empty()) setListingText(QString::fromStdString(stop));
@@ -324,7 +330,7 @@ void ResultsPanel::exportCsv()
 
 void ResultsPanel::openReport()
 {
-    const auto name = platform.openFileName(kOpenFilter);
+    const auto name = platform.openFileName(tr(kReportFilter).toStdString());
     if (!name) return;
     if (fileExists(*name)) setListingText(QString::fromStdString(*name));
     const BusyCursor busy(platform);

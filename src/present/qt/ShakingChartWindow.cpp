@@ -3,6 +3,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -23,7 +24,11 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Годограф сотрясающей силы");
+// Asked for when used, so that the language installed at the start applies.
+QString titleText()
+{
+    return QCoreApplication::translate("ShakingChartWindow", "Годограф сотрясающей силы");
+}
 
 // The chart takes the series it draws: they live and die with it, outside the window's tree.
 QLineSeries* makeSeries(const char* name, const QString& title, const QPen& pen, QChart* chart)
@@ -43,7 +48,7 @@ ShakingChartWindow::ShakingChartWindow(const ResultStore& store, Platform& platf
     : QWidget(parent), R(store), platform(platform)
 {
     setObjectName("shakingChart");
-    setWindowTitle(kTitle);
+    setWindowTitle(titleText());
     setChartWindowFrame(this, 300, 150, 640, 640);
     setMinimumSize(320, 320);
 
@@ -54,7 +59,7 @@ ShakingChartWindow::ShakingChartWindow(const ResultStore& store, Platform& platf
     layout->addWidget(note_);
 
     auto* chart = new QChart;
-    chart->setTitle(kTitle);
+    chart->setTitle(titleText());
     chart->setTitleBrush(Qt::red);
     chart->setMargins(QMargins(8, 5, 8, 8));
     chart->legend()->setAlignment(Qt::AlignTop);
@@ -64,19 +69,18 @@ ShakingChartWindow::ShakingChartWindow(const ResultStore& store, Platform& platf
     QPen solid(QColor(0, 64, 192), 2);
     QPen dashed(QColor(128, 128, 128), 1.5);
     dashed.setStyle(Qt::DashLine);
-    without_ =
-        makeSeries("withoutCounterweightSeries", QStringLiteral("без противовеса"), dashed, chart);
+    without_ = makeSeries("withoutCounterweightSeries", tr("без противовеса"), dashed, chart);
     hodograph_ = makeSeries("hodographSeries", QStringLiteral("F_sh"), solid, chart);
     cursor_ = new QScatterSeries(chart);
     cursor_->setObjectName("cursorPoint");
-    cursor_->setName(QStringLiteral("курсор"));
+    cursor_->setName(tr("курсор"));
     cursor_->setMarkerSize(10);
     cursor_->setColor(Qt::red);
     chart->addSeries(cursor_);
     auto* xAxis = new QValueAxis;
-    xAxis->setTitleText(QStringLiteral("F_sh,x, Н"));
+    xAxis->setTitleText(tr("F_sh,x, Н"));
     auto* yAxis = new QValueAxis;
-    yAxis->setTitleText(QStringLiteral("F_sh,y, Н"));
+    yAxis->setTitleText(tr("F_sh,y, Н"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
     for (QXYSeries* s : {static_cast<QXYSeries*>(without_), static_cast<QXYSeries*>(hodograph_),
@@ -99,7 +103,7 @@ void ShakingChartWindow::showEvent(QShowEvent* event)
 
 void ShakingChartWindow::setResultsStale(bool stale)
 {
-    setWindowTitle(chartWindowTitle(kTitle, stale));
+    setWindowTitle(chartWindowTitle(titleText(), stale));
 }
 
 void ShakingChartWindow::fill()
@@ -127,9 +131,8 @@ void ShakingChartWindow::fill()
             reach = std::max({reach, std::fabs(double(w.x)), std::fabs(double(w.y))});
         }
     }
-    note_->setText(run->m_cw != 0
-                       ? QStringLiteral("Сила на стойку за период: с противовесом и без него")
-                       : QStringLiteral("Сила на стойку за период"));
+    note_->setText(run->m_cw != 0 ? tr("Сила на стойку за период: с противовесом и без него")
+                                  : tr("Сила на стойку за период"));
     // One scale on both axes about the origin: the hodograph of a rotating unbalance is a circle.
     if (!(reach > 0)) reach = 1;
     QChart* chart = view_->chart();

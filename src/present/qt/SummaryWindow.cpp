@@ -22,24 +22,23 @@ SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbe
     : QWidget(parent, Qt::Window), store_(store), numbers_(numbers)
 {
     setObjectName("summaryWindow");
-    setWindowTitle(QStringLiteral("Сводка"));
+    setWindowTitle(tr("Сводка"));
     resize(640, 560);
     fitToScreenWhenShown(this);
     auto* layout = new QVBoxLayout(this);
-    staleLine_ =
-        new QLabel(QStringLiteral("Сводка относится к прежним параметрам: нажмите «Расчет»"), this);
+    staleLine_ = new QLabel(tr("Сводка относится к прежним параметрам: нажмите «Расчет»"), this);
     staleLine_->setObjectName("summaryStale");
     staleLine_->setStyleSheet(QStringLiteral("color: #a00000;"));
     staleLine_->hide();
     layout->addWidget(staleLine_);
     auto* deltaRow = new QHBoxLayout;
-    auto* deltaCaption = new QLabel(QStringLiteral("Коэффициент неравномерности δ ="), this);
+    auto* deltaCaption = new QLabel(tr("Коэффициент неравномерности δ ="), this);
     deltaEdit_ = new QLineEdit(this);
     deltaEdit_->setObjectName("summaryDelta");
     deltaEdit_->setMaximumWidth(90);
-    const QString deltaTip = QStringLiteral(
-        "Допустимая неравномерность хода (ω_max − ω_min)/ω_ср, по которой подбирается маховик. "
-        "Для прессов обычно 0,1–0,2, для двигателей 0,01–0,02.");
+    const QString deltaTip =
+        tr("Допустимая неравномерность хода (ω_max − ω_min)/ω_ср, по которой подбирается маховик. "
+           "Для прессов обычно 0,1–0,2, для двигателей 0,01–0,02.");
     deltaCaption->setToolTip(deltaTip);
     deltaEdit_->setToolTip(deltaTip);
     deltaFault_ = new QLabel(this);
@@ -51,20 +50,19 @@ SummaryWindow::SummaryWindow(const ResultStore& store, const NumberFormat& numbe
     connect(deltaEdit_, &QLineEdit::returnPressed, this, [this] { deltaTyped(); });
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName("summaryTable");
-    table_->setHorizontalHeaderLabels({QStringLiteral("Величина"), QStringLiteral("Значение"),
-                                       QStringLiteral("Шаг"), QStringLiteral("Угол, °")});
+    table_->setHorizontalHeaderLabels({tr("Величина"), tr("Значение"), tr("Шаг"), tr("Угол, °")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setWordWrap(false);
     layout->addWidget(table_);
-    auto* charts = new QPushButton(QStringLiteral("Графики маховика"), this);
+    auto* charts = new QPushButton(tr("Графики маховика"), this);
     charts->setObjectName("flywheelChartsButton");
     connect(charts, &QPushButton::clicked, this, &SummaryWindow::flywheelChartsRequested);
     layout->addWidget(charts, 0, Qt::AlignRight);
 
-    auto* copy = new QAction(QStringLiteral("Копировать"), this);
+    auto* copy = new QAction(tr("Копировать"), this);
     copy->setObjectName("summaryCopy");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -80,9 +78,8 @@ void SummaryWindow::refresh()
     const ParamSet* run = store_.computedWith();
     if (!run) {
         table_->setRowCount(1);
-        table_->setItem(
-            0, 0,
-            new QTableWidgetItem(QStringLiteral("Нет результатов: сначала выполните «Расчет»")));
+        table_->setItem(0, 0,
+                        new QTableWidgetItem(tr("Нет результатов: сначала выполните «Расчет»")));
         return;
     }
     const RunSummary summary =
@@ -133,7 +130,7 @@ void SummaryWindow::deltaTyped()
         value = -1;
     }
     if (!(value > 0 && value < 1)) {
-        deltaFault_->setText(QStringLiteral("δ должен лежать между 0 и 1"));
+        deltaFault_->setText(tr("δ должен лежать между 0 и 1"));
         return;
     }
     deltaFault_->clear();

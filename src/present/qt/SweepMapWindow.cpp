@@ -43,14 +43,14 @@ SweepMapWindow::SweepMapWindow(const ParamSet& params, Platform& platform,
     : QWidget(parent, Qt::Window), P(params), platform(platform), numbers(numbers)
 {
     setObjectName("sweepMapWindow");
-    setWindowTitle(QStringLiteral("Исследование двух параметров"));
+    setWindowTitle(tr("Исследование двух параметров"));
     QWidget* body = scrollingBody(this);
     auto* layout = new QVBoxLayout(body);
 
     auto* inputs = new QGridLayout;
-    axes_[0] = addAxis(inputs, 0, QStringLiteral("По вертикали"), 1);
-    axes_[1] = addAxis(inputs, 1, QStringLiteral("По горизонтали"), 2);
-    autofillBox_ = new QCheckBox(QStringLiteral("Автозаполнение для каждого значения"), this);
+    axes_[0] = addAxis(inputs, 0, tr("По вертикали"), 1);
+    axes_[1] = addAxis(inputs, 1, tr("По горизонтали"), 2);
+    autofillBox_ = new QCheckBox(tr("Автозаполнение для каждого значения"), this);
     autofillBox_->setObjectName("mapAutofill");
     // The keys offered first are lengths, whose points must follow them.
     autofillBox_->setChecked(true);
@@ -63,15 +63,15 @@ SweepMapWindow::SweepMapWindow(const ParamSet& params, Platform& platform,
                             static_cast<int>(f));
     figureBox_->setCurrentIndex(
         figureBox_->findData(static_cast<int>(findKeyFigure("flywheel") - all.data())));
-    inputs->addWidget(new QLabel(QStringLiteral("Показатель"), this), 2, 4);
+    inputs->addWidget(new QLabel(tr("Показатель"), this), 2, 4);
     inputs->addWidget(figureBox_, 2, 5, 1, 4);
     layout->addLayout(inputs);
     connect(figureBox_, &QComboBox::currentIndexChanged, this, [this] { showMap(); });
 
     auto* runRow = new QHBoxLayout;
-    startButton_ = new QPushButton(QStringLiteral("Пуск"), this);
+    startButton_ = new QPushButton(tr("Пуск"), this);
     startButton_->setObjectName("mapStart");
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_ = new QPushButton(tr("Отмена"), this);
     cancelButton_->setObjectName("mapCancel");
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
@@ -102,7 +102,7 @@ SweepMapWindow::SweepMapWindow(const ParamSet& params, Platform& platform,
     connect(view_, &HeatMapView::cellSelected, this, [this](int r, int c) { showReadout(r, c); });
 
     auto* bottom = new QHBoxLayout;
-    auto* keepButton = new QPushButton(QStringLiteral("Сохранить как вариант"), this);
+    auto* keepButton = new QPushButton(tr("Сохранить как вариант"), this);
     keepButton->setObjectName("mapKeep");
     bottom->addWidget(keepButton);
     bottom->addStretch(1);
@@ -143,11 +143,11 @@ SweepMapWindow::AxisInputs SweepMapWindow::addAxis(QGridLayout* grid, int line,
     axis.count->setValue(21);
     grid->addWidget(new QLabel(title, this), line, 0);
     grid->addWidget(axis.key, line, 1);
-    grid->addWidget(new QLabel(QStringLiteral("от"), this), line, 2);
+    grid->addWidget(new QLabel(tr("от"), this), line, 2);
     grid->addWidget(axis.from, line, 3);
-    grid->addWidget(new QLabel(QStringLiteral("до"), this), line, 4);
+    grid->addWidget(new QLabel(tr("до"), this), line, 4);
     grid->addWidget(axis.to, line, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Значений"), this), line, 6);
+    grid->addWidget(new QLabel(tr("Значений"), this), line, 6);
     grid->addWidget(axis.count, line, 7);
     connect(axis.key, &QComboBox::currentIndexChanged, this, [this, axis] { fillFromKey(axis); });
     fillFromKey(axis);
@@ -176,20 +176,20 @@ void SweepMapWindow::start()
 {
     if (running_) return;
     SweepGrid grid;
-    const auto read = [this](const QLineEdit* field, const char* name, long double& value) {
+    const auto read = [this](const QLineEdit* field, const QString& name, long double& value) {
         const std::string typed = field->text().trimmed().toStdString();
         try {
             value = ParseRealAnySeparator(typed);
             return true;
         } catch (const ConvertError&) {
-            platform.showMessage(sweepValueFault(name, typed));
+            platform.showMessage(sweepValueFault(name.toStdString(), typed));
             return false;
         }
     };
     for (const AxisInputs& axis : axes_) {
         SweepPlan plan;
         plan.key = axis.key->currentData().toString().toStdString();
-        if (!read(axis.from, "от", plan.from) || !read(axis.to, "до", plan.to)) return;
+        if (!read(axis.from, tr("от"), plan.from) || !read(axis.to, tr("до"), plan.to)) return;
         plan.count = axis.count->value();
         grid.axes.push_back(plan);
     }
@@ -234,14 +234,14 @@ void SweepMapWindow::start()
     setRunning(true);
     progress_->setRange(0, static_cast<int>(sweepGridRows(grid)));
     progress_->setValue(0);
-    status_->setText(QStringLiteral("Расчёт вариантов…"));
+    status_->setText(tr("Расчёт вариантов…"));
 }
 
 void SweepMapWindow::cancel()
 {
     if (!running_) return;
     cancel_ = true;
-    status_->setText(QStringLiteral("Отмена…"));
+    status_->setText(tr("Отмена…"));
 }
 
 void SweepMapWindow::finishRun(int run, bool complete, std::vector<SweepRow> rows,
@@ -251,7 +251,7 @@ void SweepMapWindow::finishRun(int run, bool complete, std::vector<SweepRow> row
     if (worker_.joinable()) worker_.join(); // it posted this as its last act
     setRunning(false);
     if (!failure.isEmpty() || !complete) {
-        status_->setText(failure.isEmpty() ? QStringLiteral("Отменено") : QString());
+        status_->setText(failure.isEmpty() ? tr("Отменено") : QString());
         if (!failure.isEmpty()) platform.showError(failure.toStdString());
         emit sweepFinished(false);
         return;
@@ -261,8 +261,7 @@ void SweepMapWindow::finishRun(int run, bool complete, std::vector<SweepRow> row
     shownGrid_ = grid;
     const auto failed =
         std::count_if(rows_.begin(), rows_.end(), [](const SweepRow& r) { return !r.point.ok; });
-    status_->setText(
-        QStringLiteral("Вариантов: %1, не рассчитано: %2").arg(rows_.size()).arg(failed));
+    status_->setText(tr("Вариантов: %1, не рассчитано: %2").arg(rows_.size()).arg(failed));
     showMap();
     emit sweepFinished(true);
 }
@@ -285,13 +284,13 @@ void SweepMapWindow::showMap()
     HeatMapGrid grid = heatMapOf(rows_, first.count, second.count, chosenFigure());
     const KeyFigure& figure = keyFigures()[chosenFigure()];
     if (const auto range = heatMapRange(grid))
-        scale_->setText(text(shownCaption(figure)) + QStringLiteral(": синий — ") +
+        scale_->setText(text(shownCaption(figure)) + tr(": синий — ") +
                         text(FormatGeneral(range->first, numbers.decimal)) +
-                        QStringLiteral(", красный — ") +
+                        tr(", красный — ") +
                         text(FormatGeneral(range->second, numbers.decimal)) + " " +
-                        text(shownUnit(figure.unit)) + QStringLiteral("; серый — нет значения"));
+                        text(shownUnit(figure.unit)) + tr("; серый — нет значения"));
     else
-        scale_->setText(text(shownCaption(figure)) + QStringLiteral(": нет значений"));
+        scale_->setText(text(shownCaption(figure)) + tr(": нет значений"));
     std::vector<double> levels = contourLevels(grid, 7);
     const auto value = [this](long double v) { return text(FormatGeneral(v, numbers.decimal)); };
     // The ends as the variants hold them: the first and the last row's values.
@@ -321,7 +320,7 @@ QString SweepMapWindow::readout(int row, int col) const
                text(FormatGeneral(*figures[chosenFigure()], numbers.decimal)) +
                QStringLiteral(" ") + text(shownUnit(figure.unit));
     return line + text(shownCaption(figure)) + QStringLiteral(": ") +
-           (r.point.reason.empty() ? QStringLiteral("нет значения") : text(r.point.reason));
+           (r.point.reason.empty() ? tr("нет значения") : text(r.point.reason));
 }
 
 void SweepMapWindow::showReadout(int row, int col)
@@ -338,7 +337,7 @@ void SweepMapWindow::keepSelected()
 {
     const auto cell = view_->selected();
     if (!cell || rows_.empty()) {
-        platform.showMessage("Выберите клетку карты");
+        platform.showMessage(tr("Выберите клетку карты").toStdString());
         return;
     }
     const long long index =

@@ -60,7 +60,7 @@ public:
 
 QString SweepWindow::keyLabel(const std::string& key)
 {
-    if (key == kLoadScaleKey) return QStringLiteral("Масштаб нагрузки");
+    if (key == kLoadScaleKey) return tr("Масштаб нагрузки");
     if (key == "delta") return QStringLiteral("δ");
     const ParamInfo* info = findParam(key);
     if (info == nullptr) return text(key);
@@ -72,7 +72,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     : QWidget(parent, Qt::Window), P(params), platform(platform), numbers(numbers)
 {
     setObjectName("sweepWindow");
-    setWindowTitle(QStringLiteral("Исследование параметра"));
+    setWindowTitle(tr("Исследование параметра"));
     // On a low screen the controls scroll; none of them ends below the screen's edge.
     QWidget* body = scrollingBody(this);
     auto* layout = new QVBoxLayout(body);
@@ -92,15 +92,15 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     countBox_->setObjectName("sweepCount");
     countBox_->setRange(1, kMaxSweepCount);
     countBox_->setValue(11);
-    autofillBox_ = new QCheckBox(QStringLiteral("Автозаполнение для каждого значения"), this);
+    autofillBox_ = new QCheckBox(tr("Автозаполнение для каждого значения"), this);
     autofillBox_->setObjectName("sweepAutofill");
-    inputs->addWidget(new QLabel(QStringLiteral("Параметр"), this), 0, 0);
+    inputs->addWidget(new QLabel(tr("Параметр"), this), 0, 0);
     inputs->addWidget(keyBox_, 0, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("от"), this), 0, 2);
+    inputs->addWidget(new QLabel(tr("от"), this), 0, 2);
     inputs->addWidget(fromEdit_, 0, 3);
-    inputs->addWidget(new QLabel(QStringLiteral("до"), this), 0, 4);
+    inputs->addWidget(new QLabel(tr("до"), this), 0, 4);
     inputs->addWidget(toEdit_, 0, 5);
-    inputs->addWidget(new QLabel(QStringLiteral("Значений"), this), 0, 6);
+    inputs->addWidget(new QLabel(tr("Значений"), this), 0, 6);
     inputs->addWidget(countBox_, 0, 7);
     inputs->addWidget(autofillBox_, 1, 0, 1, 8);
     layout->addLayout(inputs);
@@ -123,9 +123,9 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     layout->addWidget(figureList_);
 
     auto* runRow = new QHBoxLayout;
-    startButton_ = new QPushButton(QStringLiteral("Пуск"), this);
+    startButton_ = new QPushButton(tr("Пуск"), this);
     startButton_->setObjectName("sweepStart");
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_ = new QPushButton(tr("Отмена"), this);
     cancelButton_->setObjectName("sweepCancel");
     cancelButton_->setEnabled(false);
     progress_ = new QProgressBar(this);
@@ -153,7 +153,7 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* keepAction = new QAction(QStringLiteral("Сохранить как вариант"), table_);
+    auto* keepAction = new QAction(tr("Сохранить как вариант"), table_);
     keepAction->setObjectName("sweepKeepAction");
     table_->addAction(keepAction);
     connect(keepAction, &QAction::triggered, this, guarded(platform, [this] { keepSelected(); }));
@@ -165,9 +165,9 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     layout->addWidget(split, 1);
 
     auto* bottom = new QHBoxLayout;
-    auto* keepButton = new QPushButton(QStringLiteral("Сохранить как вариант"), this);
+    auto* keepButton = new QPushButton(tr("Сохранить как вариант"), this);
     keepButton->setObjectName("sweepKeep");
-    auto* exportButton = new QPushButton(QStringLiteral("Экспорт CSV…"), this);
+    auto* exportButton = new QPushButton(tr("Экспорт CSV…"), this);
     exportButton->setObjectName("sweepExport");
     bottom->addWidget(keepButton);
     bottom->addStretch(1);
@@ -212,17 +212,18 @@ void SweepWindow::start()
     SweepPlan plan;
     plan.key = keyBox_->currentData().toString().toStdString();
     // Either separator, as in every other field of the program.
-    const auto read = [this](const QLineEdit* field, const char* name, long double& value) -> bool {
+    const auto read = [this](const QLineEdit* field, const QString& name,
+                             long double& value) -> bool {
         const std::string typed = field->text().trimmed().toStdString();
         try {
             value = ParseRealAnySeparator(typed);
             return true;
         } catch (const ConvertError&) {
-            platform.showMessage(sweepValueFault(name, typed));
+            platform.showMessage(sweepValueFault(name.toStdString(), typed));
             return false;
         }
     };
-    if (!read(fromEdit_, "от", plan.from) || !read(toEdit_, "до", plan.to)) return;
+    if (!read(fromEdit_, tr("от"), plan.from) || !read(toEdit_, tr("до"), plan.to)) return;
     plan.count = countBox_->value();
     plan.autofill = autofillBox_->isChecked();
     plan.decimal = numbers.decimal;
@@ -264,14 +265,14 @@ void SweepWindow::start()
     setRunning(true);
     progress_->setRange(0, plan.count);
     progress_->setValue(0);
-    status_->setText(QStringLiteral("Расчёт вариантов…"));
+    status_->setText(tr("Расчёт вариантов…"));
 }
 
 void SweepWindow::cancel()
 {
     if (!running_) return;
     cancel_ = true;
-    status_->setText(QStringLiteral("Отмена…"));
+    status_->setText(tr("Отмена…"));
 }
 
 void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>>& result,
@@ -281,7 +282,7 @@ void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>
     if (worker_.joinable()) worker_.join(); // it posted this as its last act
     setRunning(false);
     if (!failure.isEmpty() || !result) {
-        status_->setText(failure.isEmpty() ? QStringLiteral("Отменено") : QString());
+        status_->setText(failure.isEmpty() ? tr("Отменено") : QString());
         if (!failure.isEmpty()) platform.showError(failure.toStdString());
         emit sweepFinished(false);
         return;
@@ -291,8 +292,7 @@ void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>
     shownPlan_ = plan;
     const auto failed =
         std::count_if(points_.begin(), points_.end(), [](const SweepPoint& p) { return !p.ok; });
-    QString status =
-        QStringLiteral("Вариантов: %1, не рассчитано: %2").arg(points_.size()).arg(failed);
+    QString status = tr("Вариантов: %1, не рассчитано: %2").arg(points_.size()).arg(failed);
     // Figures a run too short leaves blank are explained once, as the summary explains them.
     const auto partial = std::find_if(points_.begin(), points_.end(), [](const SweepPoint& p) {
         return p.ok && !p.reason.empty();
@@ -321,7 +321,7 @@ void SweepWindow::showPoints()
     table_->clear();
     table_->setColumnCount(static_cast<int>(figures.size()) + 2);
     table_->setRowCount(static_cast<int>(points_.size()));
-    QStringList headings{keyLabel(shownPlan_.key), QStringLiteral("Состояние")};
+    QStringList headings{keyLabel(shownPlan_.key), tr("Состояние")};
     for (const KeyFigure* figure : figures)
         headings << text(shownCaption(*figure) + ", " + shownUnit(figure->unit));
     table_->setHorizontalHeaderLabels(headings);
@@ -329,8 +329,7 @@ void SweepWindow::showPoints()
         const SweepPoint& point = points_[i];
         const int row = static_cast<int>(i);
         table_->setItem(row, 0, cell(text(FormatGeneral(point.value, numbers.decimal))));
-        auto* state =
-            cell(point.ok && point.reason.empty() ? QStringLiteral("готово") : text(point.reason));
+        auto* state = cell(point.ok && point.reason.empty() ? tr("готово") : text(point.reason));
         state->setToolTip(state->text());
         table_->setItem(row, 1, state);
         for (size_t f = 0; f < figures.size(); ++f) {
@@ -399,7 +398,7 @@ void SweepWindow::keepSelected()
 {
     const int row = table_->currentRow();
     if (row < 0 || static_cast<size_t>(row) >= points_.size()) {
-        platform.showMessage("Выберите строку таблицы");
+        platform.showMessage(tr("Выберите строку таблицы").toStdString());
         return;
     }
     const std::vector<long double> values = sweepValues(shownPlan_);
@@ -418,15 +417,16 @@ void SweepWindow::keepSelected()
 void SweepWindow::exportCsv()
 {
     if (points_.empty()) {
-        platform.showMessage("Нет результатов: сначала выполните «Пуск»");
+        platform.showMessage(tr("Нет результатов: сначала выполните «Пуск»").toStdString());
         return;
     }
     const char decimal = numbers.decimal;
     const char field = spreadsheetFieldSeparator(decimal);
-    const auto name =
-        chooseSaveTarget(platform, {"Файл CSV|*.csv|Все файлы|*.*", "csv", "csvExport",
-                                    std::string("Экспорт CSV: поля через «") + field +
-                                        "», дробная часть через «" + decimal + "»"});
+    const auto name = chooseSaveTarget(
+        platform, {tr("Файл CSV|*.csv|Все файлы|*.*").toStdString(), "csv", "csvExport",
+                   tr("Экспорт CSV: поля через «%1», дробная часть через «%2»")
+                       .arg(QChar::fromLatin1(field), QChar::fromLatin1(decimal))
+                       .toStdString()});
     if (!name) return;
     try {
         writeSweepCsv(*name, keyLabel(shownPlan_.key).toStdString(), chosenFigures(), points_,

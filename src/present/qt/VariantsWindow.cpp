@@ -22,20 +22,19 @@ VariantsWindow::VariantsWindow(const NumberFormat& numbers, QWidget* parent)
     : QWidget(parent, Qt::Window), numbers_(numbers)
 {
     setObjectName("variantsWindow");
-    setWindowTitle(QStringLiteral("Варианты"));
+    setWindowTitle(tr("Варианты"));
     resize(1180, 360);
     fitToScreenWhenShown(this);
     auto* layout = new QVBoxLayout(this);
     emptyLine_ = new QLabel(
-        QStringLiteral("Вариантов нет: «Запомнить вариант» (Ctrl+M) сохраняет текущий расчёт"),
-        this);
+        tr("Вариантов нет: «Запомнить вариант» (Ctrl+M) сохраняет текущий расчёт"), this);
     emptyLine_->setObjectName("variantsEmpty");
     layout->addWidget(emptyLine_);
 
     QStringList header;
     for (const std::string& title : variantTable({}, std::nullopt, '.').header)
         header << QString::fromStdString(title);
-    header.insert(1, QStringLiteral("На графиках"));
+    header.insert(1, tr("На графиках"));
     table_ = new QTableWidget(0, int(header.size()), this);
     table_->setObjectName("variantsTable");
     table_->setHorizontalHeaderLabels(header);
@@ -45,15 +44,15 @@ VariantsWindow::VariantsWindow(const NumberFormat& numbers, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     table_->setWordWrap(false);
     table_->setToolTip(
-        QStringLiteral("Имя варианта меняется двойным щелчком или F2; лучшие значения выделены"));
+        tr("Имя варианта меняется двойным щелчком или F2; лучшие значения выделены"));
     layout->addWidget(table_);
     connect(table_, &QTableWidget::itemChanged, this, &VariantsWindow::itemChanged);
 
     auto* buttons = new QHBoxLayout;
-    restoreButton_ = new QPushButton(QStringLiteral("Восстановить"), this);
+    restoreButton_ = new QPushButton(tr("Восстановить"), this);
     restoreButton_->setObjectName("variantRestore");
-    restoreButton_->setToolTip(QStringLiteral("Вернуть параметры выбранного варианта на экран"));
-    removeButton_ = new QPushButton(QStringLiteral("Удалить"), this);
+    restoreButton_->setToolTip(tr("Вернуть параметры выбранного варианта на экран"));
+    removeButton_ = new QPushButton(tr("Удалить"), this);
     removeButton_->setObjectName("variantRemove");
     buttons->addStretch(1);
     buttons->addWidget(restoreButton_);
@@ -113,7 +112,7 @@ void VariantsWindow::showVariants(const std::vector<Variant>& variants,
                 font.setBold(true);
                 cell->setFont(font);
                 cell->setBackground(kBestBackground);
-                cell->setToolTip(QStringLiteral("лучшее значение в столбце"));
+                cell->setToolTip(tr("лучшее значение в столбце"));
             }
             table_->setItem(int(r), kFirstFigure + int(f), cell);
         }

@@ -198,6 +198,7 @@ TEST(ProjectRecovery, KilledWindowLeavesACopyTheNextStartOffers)
     env.insert("HOME", dir.path());
     env.insert("XDG_DATA_HOME", dir.path() + "/data");
     env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+    env.insert("LANGUAGE", "ru"); // the texts the test reads, whatever the tester's language
     env.insert("KINOVAR_TEST_ENTRY", "l2=30");
     QProcess program;
     program.setProcessEnvironment(env);

@@ -46,6 +46,7 @@ public:
         env.insert("HOME", home);
         env.insert("XDG_DATA_HOME", home + "/data");
         env.insert("XDG_CONFIG_HOME", home + "/config");
+        env.insert("LANGUAGE", "ru"); // the boxes' Russian texts, whatever the tester's language
         if (!entry.isEmpty()) env.insert("KINOVAR_TEST_ENTRY", entry);
         if (!replies.isEmpty()) env.insert("KINOVAR_TEST_REPLIES", replies);
         process.setProcessEnvironment(env);

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "app/qt/AboutWindow.h"
+#include "support/VisibleTexts.h"
 #include "app/qt/MainWindowFixture.h"
 #include "app/qt/controllers/VariantsController.h"
 #include "calc/Quantities.h"
@@ -67,6 +68,9 @@ const QSet<QString> kAllowed = {
     // subscripts of a formula: ω_max, ω_min
     "max",
     "min",
+    // the menu "Язык / Language", which names each language in itself
+    "Language",
+    "English",
 };
 
 // Each run of two or more Latin letters in `text` that is neither on the list nor a quantity's
@@ -86,50 +90,6 @@ QStringList englishWords(const QString& text)
         }
     }
     return found;
-}
-
-// Every text a user may see of `root` and its children, each with where it stands.
-QList<std::pair<QString, QString>> visibleTexts(QWidget* root)
-{
-    QList<std::pair<QString, QString>> texts;
-    const auto add = [&texts](const QObject* o, const QString& what, const QString& text) {
-        if (!text.isEmpty()) texts.push_back({o->objectName() + " " + what, text});
-    };
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        add(w, "title", w->windowTitle());
-        add(w, "tip", w->toolTip());
-        if (auto* l = qobject_cast<QLabel*>(w)) add(w, "label", l->text());
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) add(w, "button", b->text());
-        if (auto* g = qobject_cast<QGroupBox*>(w)) add(w, "group", g->title());
-        if (auto* e = qobject_cast<QLineEdit*>(w)) add(w, "placeholder", e->placeholderText());
-        if (auto* c = qobject_cast<QComboBox*>(w)) {
-            add(w, "placeholder", c->placeholderText());
-            add(w, "text", c->currentText());
-            for (int i = 0; i < c->count(); ++i)
-                add(w, "item", c->itemText(i));
-        }
-        if (auto* m = qobject_cast<QMenu*>(w)) {
-            emit m->aboutToShow();
-            add(w, "menu", m->title());
-        }
-        if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model()) {
-            for (int c = 0; c < v->model()->columnCount(); ++c)
-                add(w, "heading", v->model()->headerData(c, Qt::Horizontal).toString());
-        }
-        if (auto* cv = qobject_cast<QChartView*>(w); cv && cv->chart()) {
-            add(w, "chart", cv->chart()->title());
-            for (QAbstractAxis* axis : cv->chart()->axes())
-                add(w, "axis", axis->titleText());
-        }
-        for (const QAction* a : w->actions()) {
-            add(a, "action", a->text());
-            add(a, "action tip",
-                a->toolTip() == QString(a->text()).remove('&') ? QString() : a->toolTip());
-        }
-    }
-    return texts;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "base/qt/UserSettings.h"
 #include "platform/qt/QtPlatform.h"
 
 TEST(QtPlatform, FileFiltersBecomeQtFilters)
@@ -93,5 +94,20 @@ TEST(QtPlatform, FlagsAreKeptBetweenSessions)
     }
     EXPECT_TRUE(QtPlatform().rememberedFlag(key + "Never", true));
     EXPECT_FALSE(QtPlatform().rememberedFlag(key + "Never", false));
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// A remembered text outlives its platform as a flag does, and the batch's reading of the settings
+// (readRememberedText, without a platform) finds the same value.
+TEST(QtPlatform, TextsAreKeptBetweenSessionsAndSharedWithTheBatch)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const std::string key = "testText" + std::to_string(QCoreApplication::applicationPid());
+    for (const char* value : {"en", "ru", ""}) {
+        QtPlatform().rememberText(key, value);
+        EXPECT_EQ(QtPlatform().rememberedText(key, "fallback"), value);
+        EXPECT_EQ(readRememberedText(key, "fallback"), value);
+    }
+    EXPECT_EQ(QtPlatform().rememberedText(key + "Never", "fallback"), "fallback");
     QStandardPaths::setTestModeEnabled(false);
 }

@@ -23,11 +23,11 @@ BalanceCommands::BalanceCommands(Platform& platform, const ParamSet& params,
 
 void BalanceCommands::addMenuItems(QMenu* operations, QMenu* view)
 {
-    QAction* choose = operations->addAction(QStringLiteral("Подобрать противовес…"));
+    QAction* choose = operations->addAction(tr("Подобрать противовес…"));
     choose->setObjectName("chooseCounterweightAction");
     connect(choose, &QAction::triggered, this,
             [this] { runCommand(platform, [this] { chooseCounterweight(); }); });
-    QAction* show = view->addAction(QStringLiteral("Годограф сотрясающей силы"));
+    QAction* show = view->addAction(tr("Годограф сотрясающей силы"));
     show->setObjectName("hodographAction");
     connect(show, &QAction::triggered, this,
             [this] { runCommand(platform, [this] { showHodograph(); }); });
@@ -35,18 +35,18 @@ void BalanceCommands::addMenuItems(QMenu* operations, QMenu* view)
 
 void BalanceCommands::chooseCounterweight()
 {
-    const std::optional<std::string> text =
-        platform.askText(kFractionQuestion, FormatGeneral(fraction_, numbers.decimal));
+    const std::optional<std::string> text = platform.askText(
+        tr(kFractionQuestion).toStdString(), FormatGeneral(fraction_, numbers.decimal));
     if (!text) return;
     const std::optional<long double> fraction = parseFraction(*text);
     if (!fraction) {
-        platform.showMessage(kFractionRefused);
+        platform.showMessage(tr(kFractionRefused).toStdString());
         return;
     }
     fraction_ = *fraction;
     const std::optional<CounterweightChoice> choice = ::chooseCounterweight(P, *fraction);
     if (!choice) {
-        platform.showMessage(kNoCrankPin);
+        platform.showMessage(tr(kNoCrankPin).toStdString());
         return;
     }
     const CounterweightChoice chosen = *choice;
@@ -57,7 +57,7 @@ void BalanceCommands::chooseCounterweight()
             outcome.add(Effect::Kind::Refresh);
             return outcome;
         },
-        QStringLiteral("противовес, c = %1")
+        tr("противовес, c = %1")
             .arg(QString::fromStdString(FormatGeneral(*fraction, numbers.decimal))));
 }
 

@@ -15,12 +15,15 @@ class QMenu;
 class ShakingChartWindow;
 
 // What the command says when it cannot choose.
-inline constexpr const char* kFractionQuestion =
-    "Доля c уравновешиваемых возвратно-движущихся масс (от 0 до 1; для двигателей обычно 0,5):";
-inline constexpr const char* kFractionRefused = "Доля c должна быть числом от 0 до 1";
-inline constexpr const char* kNoCrankPin =
-    "Противовес не подобрать: палец кривошипа A совпадает с опорой O. Выполните "
-    "«Автозаполнение».";
+// in Russian; the command shows them in the language in use.
+inline constexpr const char* kFractionQuestion = QT_TRANSLATE_NOOP(
+    "BalanceCommands",
+    "Доля c уравновешиваемых возвратно-движущихся масс (от 0 до 1; для двигателей обычно 0,5):");
+inline constexpr const char* kFractionRefused =
+    QT_TRANSLATE_NOOP("BalanceCommands", "Доля c должна быть числом от 0 до 1");
+inline constexpr const char* kNoCrankPin = QT_TRANSLATE_NOOP(
+    "BalanceCommands", "Противовес не подобрать: палец кривошипа A совпадает с опорой O. Выполните "
+                       "«Автозаполнение».");
 
 class BalanceCommands : public QObject {
     Q_OBJECT

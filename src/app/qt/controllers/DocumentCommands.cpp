@@ -44,10 +44,9 @@ void DocumentCommands::addMenuItems(QWidget* window, QMenu* menu, QAction* befor
         menu->insertAction(before, action);
         connect(action, &QAction::triggered, window, [run, command] { run(command); });
     };
-    item("pdfReportAction", QStringLiteral("Отчёт PDF…"), {}, [this] { savePdf(); });
-    item("printAction", QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-         [this] { print(); });
-    QMenu* charts = new QMenu(QStringLiteral("Графики в отчёте"), menu);
+    item("pdfReportAction", tr("Отчёт PDF…"), {}, [this] { savePdf(); });
+    item("printAction", tr("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { print(); });
+    QMenu* charts = new QMenu(tr("Графики в отчёте"), menu);
     charts->setObjectName("documentChartsMenu");
     charts->setFont(menu->font());
     menu->insertMenu(before, charts);
@@ -112,7 +111,8 @@ void DocumentCommands::savePdf()
 {
     const std::optional<DocumentInput> in = input();
     if (!in) return;
-    const auto name = chooseSaveTarget(platform_, {kDocumentFilter, "pdf", kDocumentDialog});
+    const auto name =
+        chooseSaveTarget(platform_, {tr(kDocumentFilter).toStdString(), "pdf", kDocumentDialog});
     if (!name) return;
     const BusyCursor busy(platform_);
     const QByteArray bytes = documentPdf(*in);
@@ -129,7 +129,8 @@ void DocumentCommands::print()
 {
     const std::optional<DocumentInput> in = input();
     if (!in) return;
-    const std::string title = in->projectName.empty() ? "Без названия" : in->projectName;
+    const std::string title =
+        in->projectName.empty() ? tr("Без названия").toStdString() : in->projectName;
     platform_.printDocument(title,
                             [in](QPagedPaintDevice& device) { return paintDocument(device, *in); });
 }

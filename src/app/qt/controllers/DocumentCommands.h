@@ -30,7 +30,8 @@ struct DocumentSources {
 };
 
 // The PDF dialog's filter and suffix, and the memory it keeps its folder under.
-inline constexpr const char* kDocumentFilter = "Документ PDF|*.pdf|Все файлы|*.*";
+inline constexpr const char* kDocumentFilter =
+    QT_TRANSLATE_NOOP("DocumentCommands", "Документ PDF|*.pdf|Все файлы|*.*");
 inline constexpr const char* kDocumentDialog = "documentPdf";
 
 class DocumentCommands : public QObject {

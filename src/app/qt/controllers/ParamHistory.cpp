@@ -95,12 +95,12 @@ QString ParamHistory::changeLabel(const ParamSet& before, const ParamSet& after,
             differ(paramValue(before, info), paramValue(after, info)))
             names.push_back(name(info));
     if (differ(before.step, after.step))
-        names.push_back("шаг " + QString::fromStdString(FormatGeneral(deg(after.step), decimal)));
+        names.push_back(
+            tr("шаг %1").arg(QString::fromStdString(FormatGeneral(deg(after.step), decimal))));
     if (before.cycles != after.cycles || before.N != after.N)
-        names.push_back("шаг-циклов " + QString::number(after.cycles));
+        names.push_back(tr("шаг-циклов %1").arg(after.cycles));
     if (differ(before.mode, after.mode))
-        names.push_back(after.mode == 0 ? QStringLiteral("режим 360")
-                                        : QStringLiteral("режим 720"));
+        names.push_back(after.mode == 0 ? tr("режим 360") : tr("режим 720"));
     if (names.size() == 1) return names.front();
-    return QStringLiteral("изменение параметров");
+    return tr("изменение параметров");
 }

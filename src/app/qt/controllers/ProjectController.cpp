@@ -2,6 +2,7 @@
 #include "app/qt/controllers/ProjectController.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -29,7 +30,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const FileDialogRequest kProjectDialog{"Проект Kinovar|*.kinovar", "kinovar", "project"};
+// The project's dialogs, asked for when used so that the language installed at the start applies.
+FileDialogRequest projectDialog()
+{
+    return {
+        QCoreApplication::translate("ProjectController", "Проект Kinovar|*.kinovar").toStdString(),
+        "kinovar", "project"};
+}
 constexpr const char* kRecentFile = "recent-projects.txt";
 
 QAction* insertMenuAction(QMenu* menu, QAction* before, const char* name, const QString& caption,
@@ -86,18 +93,16 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     // The window is the context of every connection, as for its own items, so that the window
     // alone can cut them.
     const auto guard = [this](auto command) { return guarded(platform, std::move(command)); };
-    connect(insertMenuAction(fileMenu, before, "openProjectAction",
-                             QStringLiteral("Открыть проект…"),
+    connect(insertMenuAction(fileMenu, before, "openProjectAction", tr("Открыть проект…"),
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}),
             &QAction::triggered, window, guard([this] { openProjectDialog(); }));
-    connect(insertMenuAction(fileMenu, before, "saveProjectAction",
-                             QStringLiteral("Сохранить проект"),
+    connect(insertMenuAction(fileMenu, before, "saveProjectAction", tr("Сохранить проект"),
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
             &QAction::triggered, window, guard([this] { saveProject(); }));
-    connect(insertMenuAction(fileMenu, before, "saveProjectAsAction",
-                             QStringLiteral("Сохранить проект как…"), {}),
-            &QAction::triggered, window, guard([this] { saveProjectAs(); }));
-    QMenu* examples = new QMenu(QStringLiteral("Примеры"), fileMenu);
+    connect(
+        insertMenuAction(fileMenu, before, "saveProjectAsAction", tr("Сохранить проект как…"), {}),
+        &QAction::triggered, window, guard([this] { saveProjectAs(); }));
+    QMenu* examples = new QMenu(tr("Примеры"), fileMenu);
     examples->setObjectName("examplesMenu");
     examples->setFont(fileMenu->font());
     fileMenu->insertMenu(before, examples);
@@ -115,10 +120,10 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
     showRecent();
 
     QUndoStack* stack = &undoStack();
-    QAction* undo = insertMenuAction(editMenu, nullptr, "undoAction", QStringLiteral("&Отменить"),
+    QAction* undo = insertMenuAction(editMenu, nullptr, "undoAction", tr("&Отменить"),
                                      {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* redo = insertMenuAction(
-        editMenu, nullptr, "redoAction", QStringLiteral("&Повторить"),
+        editMenu, nullptr, "redoAction", tr("&Повторить"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Each names the step it takes back or again: "Отменить: L2 = 30". They stay enabled, so
     // that their keys always reach them; with nothing to take back they do nothing.
@@ -127,8 +132,8 @@ void ProjectController::addMenuItems(QMenu* fileMenu, QAction* before, QMenu* ed
         return step.isEmpty() ? verb : verb + ": " + step.replace('&', QStringLiteral("&&"));
     };
     const auto follow = [=] {
-        undo->setText(named(QStringLiteral("&Отменить"), stack->undoText()));
-        redo->setText(named(QStringLiteral("&Повторить"), stack->redoText()));
+        undo->setText(named(tr("&Отменить"), stack->undoText()));
+        redo->setText(named(tr("&Повторить"), stack->redoText()));
     };
     connect(stack, &QUndoStack::indexChanged, undo, follow);
     connect(stack, &QUndoStack::cleanChanged, undo, follow);
@@ -143,9 +148,9 @@ QString ProjectController::title() const
     if (path_.empty() && !changed) return QString::fromUtf8(kLegacyTitle);
     QString name = QFileInfo(QString::fromStdString(path_)).fileName();
     if (path_.empty()) name = QFileInfo(recoveredName_.value_or(QString())).fileName();
-    if (name.isEmpty()) name = QStringLiteral("Без названия");
+    if (name.isEmpty()) name = tr("Без названия");
     if (changed) name += QLatin1Char('*');
-    if (recoveredName_ && changed) name += QStringLiteral(" (восстановлен)");
+    if (recoveredName_ && changed) name += tr(" (восстановлен)");
     return name + QStringLiteral(" — Kinovar");
 }
 
@@ -205,7 +210,8 @@ bool ProjectController::confirmDiscard()
         path_.empty()
             ? ""
             : " «" + QFileInfo(QString::fromStdString(path_)).fileName().toStdString() + "»";
-    switch (platform.askSaveChanges("Сохранить изменения проекта" + name + "?")) {
+    switch (platform.askSaveChanges(
+        tr("Сохранить изменения проекта%1?").arg(QString::fromStdString(name)).toStdString())) {
     case SaveChoice::Save:
         return saveProject();
     case SaveChoice::Discard:
@@ -219,7 +225,7 @@ bool ProjectController::confirmDiscard()
 void ProjectController::openProjectDialog()
 {
     if (!confirmDiscard()) return;
-    if (const auto path = platform.openFileName(kProjectDialog)) loadProject(*path);
+    if (const auto path = platform.openFileName(projectDialog())) loadProject(*path);
 }
 
 bool ProjectController::openProject(const std::string& path)
@@ -254,7 +260,7 @@ bool ProjectController::adoptFile(const std::string& path, const QString& label)
 
 bool ProjectController::loadProject(const std::string& path)
 {
-    if (!adoptFile(path, QStringLiteral("открытие проекта"))) return false;
+    if (!adoptFile(path, tr("открытие проекта"))) return false;
     path_ = path;
     markClean();
     stackChanged();
@@ -265,7 +271,7 @@ bool ProjectController::loadProject(const std::string& path)
 bool ProjectController::openExample(const std::string& path)
 {
     if (!confirmDiscard()) return false;
-    if (!adoptFile(path, QStringLiteral("открытие примера"))) return false;
+    if (!adoptFile(path, tr("открытие примера"))) return false;
     // The installed file is the program's: a save must ask for a place of the user's own.
     path_.clear();
     markClean();
@@ -292,7 +298,7 @@ void ProjectController::fillExamplesMenu(QMenu* menu)
                 guarded(platform, [this, path] { openExample(path); }));
     }
     if (menu->actions().isEmpty()) {
-        QAction* none = menu->addAction(QStringLiteral("Примеры не установлены"));
+        QAction* none = menu->addAction(tr("Примеры не установлены"));
         none->setEnabled(false);
     }
 }
@@ -320,7 +326,7 @@ bool ProjectController::saveProject()
 
 bool ProjectController::saveProjectAs()
 {
-    const auto path = chooseSaveTarget(platform, kProjectDialog);
+    const auto path = chooseSaveTarget(platform, projectDialog());
     return path && writeTo(*path);
 }
 
@@ -329,7 +335,7 @@ void ProjectController::newProject()
     if (!confirmDiscard()) return;
     ParamSet defaults = P;
     setDefaults(defaults);
-    adoptProject(Project{defaults, {}, std::nullopt, {}}, QStringLiteral("Новый"));
+    adoptProject(Project{defaults, {}, std::nullopt, {}}, tr("Новый"));
     comment_.clear();
     parameters.refreshLabels(); // the progress bar back to 0, as "Новый" always did
     // A new project holds nothing to lose until it changes; undoing "Новый" is a change again.
@@ -347,10 +353,10 @@ void ProjectController::openReport(const std::function<void()>& open)
     try {
         open();
     } catch (...) {
-        history->record(before, shownBefore, QStringLiteral("открытие отчёта"));
+        history->record(before, shownBefore, tr("открытие отчёта"));
         throw;
     }
-    history->record(before, shownBefore, QStringLiteral("открытие отчёта"));
+    history->record(before, shownBefore, tr("открытие отчёта"));
 }
 
 void ProjectController::closedCleanly()
@@ -371,8 +377,9 @@ void ProjectController::offerRecovery()
     std::vector<OrphanCopy> copies = claimOrphanCopies(recoveryDir());
     for (OrphanCopy& copy : copies) {
         const QDateTime time = QFileInfo(QString::fromStdString(copy.path())).lastModified();
-        const std::string question = "Восстановить несохранённый проект от " +
-                                     time.toString("dd.MM.yyyy HH:mm").toStdString() + "?";
+        const std::string question = tr("Восстановить несохранённый проект от %1?")
+                                         .arg(time.toString("dd.MM.yyyy HH:mm"))
+                                         .toStdString();
         const std::string origin = readRecoveryOrigin(copy.path());
         if (!platform.askYesNo(question)) {
             copy.removeForGood();
@@ -385,14 +392,14 @@ void ProjectController::offerRecovery()
             // The user asked for this work back: a copy this version cannot read (a newer
             // format, too large, unreadable now) is set aside, never lost.
             const std::string kept = copy.keep();
-            platform.showError(fileErrorText(windowMessage(e), kept) +
-                               "\nНесохранённый проект оставлен в этом файле.");
+            platform.showError(fileErrorText(windowMessage(e), kept) + "\n" +
+                               tr("Несохранённый проект оставлен в этом файле.").toStdString());
             continue;
         }
         // Restored values are unsaved: the step leaves the history off its clean state, and
         // this window's own copy takes over from the old one, which goes once the new one is
         // written.
-        adoptProject(content, QStringLiteral("восстановление"));
+        adoptProject(content, tr("восстановление"));
         recoveredName_ = QString::fromStdString(origin);
         comment_ = content.comment;
         if (writeRecovery()) copy.removeForGood();

@@ -20,11 +20,13 @@ QString quoted(const std::string& name)
 void ProjectController::keepVariant(Variant variant)
 {
     if (variants_.size() >= kMaxVariants) {
-        platform.showMessage("В проекте уже " + std::to_string(kMaxVariants) +
-                             " вариантов: удалите ненужные, чтобы запомнить новый");
+        platform.showMessage(
+            tr("В проекте уже %1 вариантов: удалите ненужные, чтобы запомнить новый")
+                .arg(kMaxVariants)
+                .toStdString());
         return;
     }
-    const QString label = QStringLiteral("вариант %1").arg(quoted(variant.name));
+    const QString label = tr("вариант %1").arg(quoted(variant.name));
     std::vector<Variant> after = variants_;
     after.push_back(std::move(variant));
     replaceVariants(std::move(after), label);
@@ -35,8 +37,7 @@ void ProjectController::renameVariant(size_t index, const std::string& name)
     if (index >= variants_.size() || variants_[index].name == name) return;
     std::vector<Variant> after = variants_;
     after[index].name = name;
-    replaceVariants(std::move(after),
-                    QStringLiteral("переименование варианта %1").arg(quoted(name)));
+    replaceVariants(std::move(after), tr("переименование варианта %1").arg(quoted(name)));
 }
 
 void ProjectController::removeVariant(size_t index)
@@ -45,14 +46,14 @@ void ProjectController::removeVariant(size_t index)
     std::vector<Variant> after = variants_;
     const std::string name = after[index].name;
     after.erase(after.begin() + static_cast<std::ptrdiff_t>(index));
-    replaceVariants(std::move(after), QStringLiteral("удаление варианта %1").arg(quoted(name)));
+    replaceVariants(std::move(after), tr("удаление варианта %1").arg(quoted(name)));
 }
 
 void ProjectController::restoreVariant(size_t index)
 {
     if (index >= variants_.size()) return;
     adopt(variants_[index].params,
-          QStringLiteral("восстановление варианта %1").arg(quoted(variants_[index].name)));
+          tr("восстановление варианта %1").arg(quoted(variants_[index].name)));
 }
 
 void ProjectController::setReportCharts(std::optional<std::vector<std::string>> charts)

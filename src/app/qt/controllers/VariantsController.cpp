@@ -68,12 +68,12 @@ VariantsController::~VariantsController() = default;
 
 void VariantsController::addMenuItems(QMenu* operations, QMenu* view)
 {
-    QAction* keep = operations->addAction(QStringLiteral("Запомнить вариант"));
+    QAction* keep = operations->addAction(tr("Запомнить вариант"));
     keep->setObjectName("keepVariantAction");
     keep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(keep, &QAction::triggered, this,
             [this] { runCommand(platform, [this] { keepCurrent(); }); });
-    QAction* show = view->addAction(QStringLiteral("Варианты"));
+    QAction* show = view->addAction(tr("Варианты"));
     show->setObjectName("variantsAction");
     connect(show, &QAction::triggered, this,
             [this] { runCommand(platform, [this] { showWindow(); }); });
@@ -90,8 +90,8 @@ void VariantsController::keepCurrent()
         platform.showMessage(uiText("Calculation", kStaleResultsText));
         return;
     }
-    const std::string suggested = "Вариант " + std::to_string(project.variants().size() + 1);
-    const auto name = platform.askText("Имя варианта:", suggested);
+    const std::string suggested = tr("Вариант %1").arg(project.variants().size() + 1).toStdString();
+    const auto name = platform.askText(tr("Имя варианта:").toStdString(), suggested);
     if (!name) return;
     Variant v;
     v.name = QString::fromStdString(*name).trimmed().toStdString();
@@ -109,7 +109,7 @@ void VariantsController::keepCurrent()
 
 void VariantsController::keepOffered(const ParamSet& params, const QString& suggested)
 {
-    const auto name = platform.askText("Имя варианта:", suggested.toStdString());
+    const auto name = platform.askText(tr("Имя варианта:").toStdString(), suggested.toStdString());
     if (!name) return;
     Variant v;
     v.name = QString::fromStdString(*name).trimmed().toStdString();

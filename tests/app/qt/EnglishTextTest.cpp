@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The interface in English: with the translations installed as the program's start installs
+// them, no text a user sees in the main window, its menus or the windows the menu opens holds a
+// Cyrillic letter, but for the language menu (which names each language in itself), the example
+// projects' titles (the first line of each example file's comment: data, not the program's
+// texts) and the core's texts (the catalogues of parameters, quantities, key figures and charts,
+// the caption file, the messages the windows show as the core words them), whose translation
+// comes from the core's own file: those are counted and listed apart, not failed.
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
+#include <iostream>
+#include <memory>
+
+#include "app/qt/AboutWindow.h"
+#include "app/qt/LoadEditor.h"
+#include "app/qt/MainWindowFixture.h"
+#include "app/qt/controllers/VariantsController.h"
+#include "base/qt/Language.h"
+#include "calc/Calculation.h"
+#include "calc/KeyFigures.h"
+#include "calc/Optimise.h"
+#include "calc/Quantities.h"
+#include "formats/Captions.h"
+#include "params/ParamSections.h"
+#include "params/ParamTable.h"
+#include "platform/qt/Mnemonics.h"
+#include "present/DocumentPlan.h"
+#include "present/ExportCheck.h"
+#include "present/VariantTable.h"
+#include "present/qt/FlywheelChartWindow.h"
+#include "present/qt/MoEChartWindow.h"
+#include "present/qt/QuantityChartWindow.h"
+#include "present/qt/SummaryWindow.h"
+#include "present/qt/VariantsWindow.h"
+#include "support/VisibleTexts.h"
+
+namespace {
+
+bool hasCyrillic(const QString& text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    return text.contains(cyrillic);
+}
+
+// The Russian texts the core's catalogues put on screen, longest first so that a caption is
+// taken out before a unit inside it.
+QStringList coreCatalogueTexts()
+{
+    QStringList texts;
+    const auto add = [&texts](const std::string& s) {
+        if (!s.empty()) texts << QString::fromStdString(s);
+    };
+    for (const QuantityInfo& q : kQuantities) {
+        add(q.caption);
+        add(q.unit);
+    }
+    for (const ParamInfo& p : kParams) {
+        add(p.caption);
+        add(p.unit);
+        add(paramDisplayName(p));
+        add(paramCaptionTip(p));
+        add(paramNote(p));
+    }
+    for (const ParamSectionInfo& s : kParamSections)
+        add(s.title);
+    for (const std::span<const KeyFigure> figures : {keyFigures(), optimiseFigures()})
+        for (const KeyFigure& f : figures) {
+            add(f.caption);
+            add(f.unit);
+        }
+    for (const DocumentChart& chart : documentCharts())
+        add(chart.caption);
+    for (const std::string& heading : variantTable({}, std::nullopt, '.').header)
+        add(heading);
+    for (const char* message :
+         {kCalcMemo, kNoResultsMessage, kStaleResultsText, kStaleExportQuestion, kCurrentRunRow})
+        add(message);
+    for (const std::string& line : readCaptions(std::string(KINOVAR_SOURCE_DIR) + "/data/scr.ini"))
+        add(line);
+    std::sort(texts.begin(), texts.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    return texts;
+}
+
+// `text` with every catalogue text taken out: what the windows themselves wrote.
+QString withoutCatalogueTexts(QString text, const QStringList& catalogue)
+{
+    for (const QString& c : catalogue)
+        text.remove(c);
+    return text;
+}
+
+} // namespace
+
+class EnglishWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        // Before the window is built, as main applies the language before its windows exist.
+        ASSERT_TRUE(applyLanguage(Language::English, KINOVAR_TRANSLATIONS_DIR));
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        applyLanguage(Language::Russian, "");
+    }
+};
+
+TEST_F(EnglishWindowTest, NoWindowTextIsCyrillic)
+{
+    fake.exeDir = std::string(KINOVAR_SOURCE_DIR) + "/data/";
+    auto R = std::make_unique<ResultStore>();
+    MoEChartWindow moe(params, *R, fake);
+    QuantityChartWindow quantity(params, *R, fake, [] { return QStringList(); });
+    AboutWindow about;
+    SummaryWindow summary(*R, form->numbers());
+    FlywheelChartWindow flywheel(*R, fake, [] { return SummaryOptions{}; });
+    form->setSideWindows({&moe, &quantity, &about, &summary, &flywheel});
+    VariantsWindow variantsWindow(form->numbers());
+    VariantsController variants(fake, params, *R, form->projectController(), form->numbers(),
+                                variantsWindow, &moe, &quantity);
+    variants.addMenuItems(form->menuBar()->findChild<QMenu*>("operationsMenu"),
+                          form->menuBar()->findChild<QMenu*>("viewMenu"));
+    // The windows the menu opens without a calculation.
+    for (const char* action :
+         {"loadAction", "sweepAction", "sweepMapAction", "synthesisAction", "optimiseAction"})
+        trigger(action);
+
+    QList<QWidget*> windows{form.get(), &moe,      &quantity,      &about,
+                            &summary,   &flywheel, &variantsWindow};
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (!windows.contains(top) && form->isAncestorOf(top)) windows << top;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (w->isWindow() && !windows.contains(w)) windows << w;
+    QWidget* languageMenu = form->findChild<QMenu*>("languageMenu");
+    ASSERT_NE(languageMenu, nullptr);
+
+    const QStringList catalogue = coreCatalogueTexts();
+    int texts = 0;
+    QStringList fromCore;
+    for (QWidget* window : windows) {
+        for (const auto& [where, text] : visibleTexts(window)) {
+            ++texts;
+            if (!hasCyrillic(text)) continue;
+            if (where.startsWith(QStringLiteral("languageMenu")) ||
+                where.startsWith(QStringLiteral("russianAction ")))
+                continue; // the language's own name, on purpose
+            if (!hasCyrillic(withoutCatalogueTexts(QString(text).remove('&'), catalogue)) ||
+                where.startsWith(QStringLiteral("example_"))) {
+                fromCore << text;
+                continue;
+            }
+            ADD_FAILURE() << window->objectName().toStdString() << " / " << where.toStdString()
+                          << ": «" << text.toStdString() << "»";
+        }
+    }
+    EXPECT_GT(texts, 250); // the walk saw the windows' texts, not an empty shell
+    fromCore.removeDuplicates();
+    // Listed for the core's translation to take up; they fail once the core speaks English.
+    std::cout << "[ note ] " << fromCore.size() << " texts still Russian from the core's catalogues"
+              << std::endl;
+    for (const QString& t : fromCore)
+        std::cout << "[ note ]   «" << t.toStdString() << "»" << std::endl;
+}
+
+// The load's line in English takes the English plural, whatever form the Russian rule picks for
+// the count (21 takes the Russian singular).
+TEST_F(EnglishWindowTest, LoadLineTakesTheEnglishPlural)
+{
+    const auto angle = [](size_t n) {
+        LoadTable t{LoadKind::ByAngle, LoadDirection::TowardCrank, {}};
+        for (size_t i = 0; i < n; ++i)
+            t.points.push_back({static_cast<long double>(i), 12500, 0});
+        return t;
+    };
+    const struct {
+        size_t points;
+        const char* text;
+    } cases[] = {
+        {1, "Load: by angle, 1 point, up to 12.5 kN"},
+        {2, "Load: by angle, 2 points, up to 12.5 kN"},
+        {5, "Load: by angle, 5 points, up to 12.5 kN"},
+        {11, "Load: by angle, 11 points, up to 12.5 kN"},
+        {21, "Load: by angle, 21 points, up to 12.5 kN"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(loadStatusText(angle(c.points), '.'), QString::fromUtf8(c.text)) << c.points;
+    EXPECT_EQ(loadStatusText(LoadTable{}, '.'), QStringLiteral("Load: none"));
+}
+
+// Each menu in English, the bar's titles included, has one item per Alt letter once its letters
+// are given (as it opens), and no two commands share a shortcut.
+TEST_F(EnglishWindowTest, MenusKeepOneKeyPerItem)
+{
+    QList<QWidget*> owners{form->menuBar()};
+    for (QMenu* menu : form->findChildren<QMenu*>()) {
+        emit menu->aboutToShow();
+        owners << menu;
+    }
+    giveMnemonics(form->menuBar());
+    int letters = 0;
+    QSet<QString> shortcuts;
+    for (QWidget* owner : owners) {
+        QSet<QString> seen;
+        for (const QAction* a : owner->actions()) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const QString letter = mnemonicOf(a->text());
+            if (!letter.isEmpty()) {
+                ++letters;
+                EXPECT_FALSE(seen.contains(letter))
+                    << owner->objectName().toStdString() << ": " << a->text().toStdString();
+                seen.insert(letter);
+            }
+            if (!a->shortcut().isEmpty()) {
+                const QString key = a->shortcut().toString();
+                EXPECT_FALSE(shortcuts.contains(key)) << key.toStdString();
+                shortcuts.insert(key);
+            }
+        }
+    }
+    EXPECT_GT(letters, 30); // the menus were filled and lettered
+}
