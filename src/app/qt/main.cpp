@@ -115,7 +115,7 @@ int main(int argc, char** argv)
     ResultsPanel& results = mainWindow.resultsPanel();
     MoEChartWindow moeChart(params, store, platform);
     QuantityChartWindow quantityChart(params, store, platform,
-                                      [&results] { return results.rowCaptions(); });
+                                      [&results] { return results.shownRowCaptions(); });
     AboutWindow about;
     SummaryWindow summary(store, mainWindow.numbers());
     FlywheelChartWindow flywheelChart(store, platform, [] {

@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "calc/Quantities.h"
 #include "params/ParamSet.h"
+#include "present/ShownCaption.h"
 
 namespace {
 
@@ -106,8 +107,12 @@ QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, 
     }
     // Captions are longer than the fixed column shows; the tip gives the whole text, and what the
     // catalogue says the quantity means.
-    if (role == Qt::DisplayRole) return cellText(0, section + 1);
-    if (role == Qt::ToolTipRole) return cellText(0, section + 1) + noteLine(section + 1);
+    const auto caption = [&] {
+        return QString::fromStdString(
+            shownRowCaption(section + 1, cellText(0, section + 1).toStdString()));
+    };
+    if (role == Qt::DisplayRole) return caption();
+    if (role == Qt::ToolTipRole) return caption() + noteLine(section + 1);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

@@ -27,6 +27,7 @@
 #include "platform/ProgramFiles.h"
 #include "platform/qt/ProgressIndicator.h"
 #include "platform/qt/UiLook.h"
+#include "present/ShownCaption.h"
 #include "present/qt/ListingView.h"
 #include "present/qt/ResultsGridModel.h"
 
@@ -270,6 +271,14 @@ QStringList ResultsPanel::rowCaptions() const
     const int last = std::min<int>(captionCount_ - 1, ResultStore::kRows - 1);
     for (int k = 1; k <= last; ++k)
         out.push_back(gridModel->cellText(0, k));
+    return out;
+}
+
+QStringList ResultsPanel::shownRowCaptions() const
+{
+    QStringList out = rowCaptions();
+    for (int k = 0; k < out.size(); ++k)
+        out[k] = QString::fromStdString(shownRowCaption(k + 1, out[k].toStdString()));
     return out;
 }
 

@@ -93,6 +93,9 @@ public:
     // The captions of the grid rows 1, 2, ... the refresh read, in order (rows past the grid's
     // last are left out); empty before the first refresh.
     QStringList rowCaptions() const;
+    // The same captions as the windows show them (see shownRowCaption): the shipped file's lines
+    // in the user's language.
+    QStringList shownRowCaptions() const;
 
 signals:
     // A report's header was read (in part or whole): the parameter labels must be refreshed.
