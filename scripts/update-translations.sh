@@ -12,9 +12,10 @@ OPTS=(-silent -locations none -no-obsolete -tr-function-alias translate+=uiText)
 mapfile -t windows < <(find src -path '*/qt/*' \( -name '*.cpp' -o -name '*.h' \) | sort;
                        find src/animator \( -name '*.cpp' -o -name '*.h' \) | sort)
 guide=(src/calc/QuantityGuide.h src/calc/QuantityGuide.cpp src/formats/GuidePages.h
-       src/formats/GuidePages.cpp)
+       src/formats/GuidePages.cpp src/app/GuideHelp.h src/app/GuideHelp.cpp)
 mapfile -t core < <(find src \( -name '*.cpp' -o -name '*.h' \) ! -path '*/qt/*' \
-                         ! -path 'src/animator/*' ! -name 'QuantityGuide.*' ! -name 'GuidePages.*' |
+                         ! -path 'src/animator/*' ! -name 'QuantityGuide.*' ! -name 'GuidePages.*' \
+                         ! -name 'GuideHelp.*' |
                     sort)
 "$LUPDATE" "${OPTS[@]}" "${windows[@]}" -ts translations/kinovar_en.ts
 "$LUPDATE" "${OPTS[@]}" "${core[@]}" -ts translations/kinovar_core_en.ts

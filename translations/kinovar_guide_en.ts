@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>GuideHelp</name>
+    <message>
+        <source>Не удалось открыть руководство пользователя:
+%1</source>
+        <translation>Could not open the user guide:
+%1</translation>
+    </message>
+    <message>
+        <source>Руководство пользователя не найдено. Искали:</source>
+        <translation>The user guide was not found. Looked for:</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <source>отчёт</source>

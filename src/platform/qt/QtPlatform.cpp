@@ -2,6 +2,7 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -205,6 +207,13 @@ bool QtPlatform::startProgram(const std::string& path, const std::vector<std::st
     for (const std::string& a : args)
         arguments << toQString(a);
     return QProcess::startDetached(toQString(path), arguments);
+}
+
+bool QtPlatform::openDocument(const std::string& path, const std::string& anchor)
+{
+    QUrl url = QUrl::fromLocalFile(toQString(path));
+    if (!anchor.empty()) url.setFragment(toQString(anchor));
+    return QDesktopServices::openUrl(url);
 }
 
 char QtPlatform::localeDecimalSeparator()
