@@ -137,6 +137,12 @@ private:
     Platform& platform_;
 };
 
+// A page that forwards the browser to `url` ("file:///…/course.html#flywheel") at once, with a
+// link to it for a browser that does not follow: a local page opened by its path loses its
+// fragment on the way through the desktop's opener, this page keeps it. `url` is percent-encoded;
+// & and " in it are written as character references.
+std::string forwardingPage(const std::string& url);
+
 // canWriteIn as the operating system answers it for this process.
 bool systemCanWriteIn(const std::string& dir);
 
