@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/GuideHelp.h"
 #include "calc/Quantities.h"
 #include "formats/GuidePages.h"
 #include "params/ParamTable.h"
@@ -106,4 +107,22 @@ TEST(GuideLinks, EveryCatalogueEntryIsOnTheBuiltPages)
                         params.find(std::string("<code>") + p.key + "</code>") != std::string::npos)
                 << lang << " " << p.key;
     }
+}
+
+// F1's every place (GuideHelp's map and its first page) is a page and anchor of the built guide.
+TEST(GuideLinks, EveryHelpPlaceExists)
+{
+    std::vector<GuidePlace> places{kGuideStartPlace};
+    for (const GuideTopic& topic : kGuideTopics)
+        places.push_back(topic.place);
+    for (const char* lang : kLanguages)
+        for (const GuidePlace& place : places) {
+            const fs::path page = kGuide / lang / place.page;
+            std::error_code ec;
+            ASSERT_TRUE(fs::is_regular_file(page, ec)) << page;
+            if (*place.anchor) {
+                EXPECT_TRUE(hasAnchor(readBytes(page.string()), place.anchor))
+                    << page << "#" << place.anchor;
+            }
+        }
 }
