@@ -45,6 +45,8 @@ install(FILES ${KINOVAR_GZ_DIR}/kinovar.1.gz ${KINOVAR_GZ_DIR}/kinovar-batch.1.g
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KINOVAR_GZ_DIR}/changelog.gz doc/copyright
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kinovar)
+# The user guide as the build holds it (the screenshots once the test guide_shots made them).
+install(DIRECTORY ${KINOVAR_GUIDE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kinovar/guide)
 
 # cpack -G DEB: kinovar_<version>_<arch>.deb, dependencies from the binaries.
 set(CPACK_PACKAGE_NAME kinovar)

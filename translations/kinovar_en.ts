@@ -594,6 +594,10 @@ or later</translation>
         <source>О программе</source>
         <translation>About Kinovar</translation>
     </message>
+    <message>
+        <source>Справка</source>
+        <translation>Guide</translation>
+    </message>
 </context>
 <context>
     <name>MechanismView</name>

@@ -38,3 +38,16 @@ std::optional<std::string> chooseSaveTarget(Platform& platform, const FileDialog
     }
     return chosen;
 }
+
+std::string forwardingPage(const std::string& url)
+{
+    std::string attribute;
+    for (const char c : url)
+        attribute += c == '&'   ? std::string("&amp;")
+                     : c == '"' ? std::string("&quot;")
+                                : std::string(1, c);
+    return "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta http-equiv=\"refresh\" content=\"0; url=" +
+           attribute + "\">\n<title>Kinovar</title>\n</head>\n<body>\n<p><a href=\"" + attribute +
+           "\">" + attribute + "</a></p>\n</body>\n</html>\n";
+}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the program asks of the platform, as one small interface: message boxes, the
-// standard error report, file dialogs, starting a program, the locale's decimal separator, the
+// standard error report, file dialogs, starting a program, opening a document, the locale's decimal separator, the
 // busy cursor, and the folders the program's files live in.
 // The Qt implementation lives in platform/qt; tests use a recording fake.
 #pragma once
@@ -64,6 +64,13 @@ public:
     // Starts a program with the given arguments (normal window state, no waiting); false if it
     // could not start.
     virtual bool startProgram(const std::string& path, const std::vector<std::string>& args) = 0;
+    // Opens the local file `path`, at `anchor` (an HTML fragment; "" for the top), in the system's
+    // viewer for its type (the browser for a page), without waiting; false when none could be
+    // started, as on a platform without one.
+    virtual bool openDocument(const std::string& path, const std::string& anchor)
+    {
+        return (void)path, (void)anchor, false;
+    }
     // The locale's decimal separator, '.' when the setting is missing.
     virtual char localeDecimalSeparator() = 0;
     // Folder of the running executable, with a trailing '/'.
@@ -140,6 +147,12 @@ public:
 private:
     Platform& platform_;
 };
+
+// A page that forwards the browser to `url` ("file:///…/course.html#flywheel") at once, with a
+// link to it for a browser that does not follow: a local page opened by its path loses its
+// fragment on the way through the desktop's opener, this page keeps it. `url` is percent-encoded;
+// & and " in it are written as character references.
+std::string forwardingPage(const std::string& url);
 
 // canWriteIn as the operating system answers it for this process.
 bool systemCanWriteIn(const std::string& dir);

@@ -86,3 +86,28 @@ TEST(Platform, SaveTargetsAreRegularFilesOrNewNames)
     EXPECT_FALSE(chooseSaveTarget(cancelled, {"Any|*.*", "", "test"}));
     EXPECT_TRUE(cancelled.errors.empty());
 }
+
+// The forwarding page sends the browser on to the page at its anchor, in the refresh and in its
+// link alike, with the characters that would end or split the attribute escaped.
+TEST(Platform, ForwardingPageKeepsTheAnchor)
+{
+    const struct {
+        const char* url;
+        const char* attribute; // as the page writes it
+    } cases[] = {
+        {"file:///usr/share/doc/kinovar/guide/ru/course.html#flywheel",
+         "file:///usr/share/doc/kinovar/guide/ru/course.html#flywheel"},
+        {"file:///home/%D0%AF/guide/en/index.html#summary",
+         "file:///home/%D0%AF/guide/en/index.html#summary"},
+        {"file:///a&b/\"q\".html#x", "file:///a&amp;b/&quot;q&quot;.html#x"},
+    };
+    for (const auto& c : cases) {
+        const std::string page = forwardingPage(c.url);
+        EXPECT_NE(page.find(std::string("content=\"0; url=") + c.attribute + "\""),
+                  std::string::npos)
+            << page;
+        EXPECT_NE(page.find(std::string("<a href=\"") + c.attribute + "\">"), std::string::npos)
+            << page;
+        EXPECT_EQ(page.find("\"q\""), std::string::npos) << page; // no quote left bare
+    }
+}

@@ -78,6 +78,15 @@ public:
         calls.push_back(call);
         return startSucceeds;
     }
+    // The documents opened, as "path#anchor" ("path" without an anchor); "document:…" in calls.
+    std::vector<std::string> documents;
+    bool documentOpens = true;
+    bool openDocument(const std::string& path, const std::string& anchor) override
+    {
+        documents.push_back(anchor.empty() ? path : path + "#" + anchor);
+        calls.push_back("document:" + documents.back());
+        return documentOpens;
+    }
     char localeDecimalSeparator() override { return separator; }
     std::string executableDir() override { return exeDir; }
     void beginBusy() override

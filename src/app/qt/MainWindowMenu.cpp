@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu: every item with its caption, shortcut and the command it runs.
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/qt/LanguageMenu.h"
+#include "app/GuideHelp.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/SynthesisWindow.h"
 #include "app/qt/controllers/DocumentCommands.h"
@@ -33,6 +35,18 @@ QAction* menuItem(MainWindow* window, QMenu* menu, const char* name, const QStri
     QObject::connect(action, &QAction::triggered, window,
                      [window, command = std::move(command)] { window->runGuarded(command); });
     return action;
+}
+
+// The object names from the widget with the focus outwards to its window (the active window's
+// alone when no widget has the focus), as guidePlaceFor reads them.
+std::vector<std::string> focusedNames()
+{
+    std::vector<std::string> names;
+    QWidget* w = QApplication::focusWidget();
+    if (!w) w = QApplication::activeWindow();
+    for (; w; w = w->parentWidget())
+        names.push_back(w->objectName().toStdString());
+    return names;
 }
 
 } // namespace
@@ -130,6 +144,14 @@ void MainWindow::buildMenu()
             guarded(platform, [this](bool on) { setAutoRecalcEnabled(on); }));
 
     QMenu* helpMenu = addMenu("helpMenu", tr("По&мощь"));
+    // F1 answers in every window of the program, with the page of the one that has the focus.
+    QAction* guideAction =
+        menuItem(this, helpMenu, "guideAction", tr("Справка"), QKeySequence(Qt::Key_F1),
+                 [this] {
+                     openGuide(platform, guidePlaceFor(focusedNames()),
+                               currentLanguage() == Language::English ? "en" : "ru");
+                 });
+    guideAction->setShortcutContext(Qt::ApplicationShortcut);
     aboutAction =
         menuItem(this, helpMenu, "aboutAction", tr("О программе"), {}, [this] { showAbout(); });
 

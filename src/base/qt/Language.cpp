@@ -15,7 +15,7 @@
 namespace {
 
 // The translation files of English, the windows' first.
-constexpr const char* kEnglishFiles[] = {"kinovar_en", "kinovar_core_en"};
+constexpr const char* kEnglishFiles[] = {"kinovar_en", "kinovar_core_en", "kinovar_guide_en"};
 
 // Loaded once at the start and then only read: the core's lookup may run on worker threads.
 std::vector<std::unique_ptr<QTranslator>>& loaded()

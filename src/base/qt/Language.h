@@ -2,8 +2,8 @@
 // The language the programs speak: chosen once at the start from the user's remembered choice
 // or the system's locale, then made the language of every text. Russian is the source language
 // of all texts, so choosing it loads nothing and every text stays as written; English loads the
-// translations of the windows (kinovar_en.qm) and of the core (kinovar_core_en.qm) and has the
-// core's uiText translate through them. Qt Core only, so that the window, the batch and the
+// translations of the windows (kinovar_en.qm), of the core (kinovar_core_en.qm) and of the
+// guide's texts (kinovar_guide_en.qm) and has the core's uiText translate through them. Qt Core only, so that the window, the batch and the
 // animator share it.
 // The decimal separator is no part of this: numbers keep following the locale's separator.
 #pragma once
@@ -44,8 +44,8 @@ std::string translationsFolder(const std::string& built, const std::string& inst
 // "<exeDir><data dir>/translations/".
 std::string programTranslationsFolder(const std::string& exeDir);
 
-// Makes `language` the language of the process. English: loads kinovar_en.qm and
-// kinovar_core_en.qm from `folder`, installs them into the application when one exists (else
+// Makes `language` the language of the process. English: loads kinovar_en.qm,
+// kinovar_core_en.qm and kinovar_guide_en.qm from `folder`, installs them into the application when one exists (else
 // installLanguageTranslators does later) and installs the uiText lookup. Russian: takes back
 // whatever an earlier call installed, so that every text is the source text again. False when a
 // file of the language could not be loaded; the texts it would have given stay Russian.

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,6 +15,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
+#include <filesystem>
+#include <system_error>
+
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include "base/qt/UserSettings.h"
 
@@ -215,6 +222,27 @@ bool QtPlatform::startProgram(const std::string& path, const std::vector<std::st
     for (const std::string& a : args)
         arguments << toQString(a);
     return QProcess::startDetached(toQString(path), arguments);
+}
+
+bool QtPlatform::openDocument(const std::string& path, const std::string& anchor)
+{
+    QUrl url = QUrl::fromLocalFile(toQString(path));
+    if (anchor.empty()) return QDesktopServices::openUrl(url);
+    url.setFragment(toQString(anchor));
+    // The desktop's opener (xdg-open) hands a local file to the browser by its path and drops the
+    // fragment; a forwarding page in the user's data folder carries it. Where that page cannot be
+    // written, the page opens at its top rather than not at all.
+    const std::string forward = userDataDir() + "guide-anchor.html";
+    try {
+        std::error_code ec;
+        std::filesystem::create_directories(userDataDir(), ec);
+        TextWriter writer(forward);
+        writer.writeRaw(forwardingPage(url.toString(QUrl::FullyEncoded).toStdString()));
+        writer.save();
+    } catch (const KinovarError&) {
+        return QDesktopServices::openUrl(url);
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(forward)));
 }
 
 char QtPlatform::localeDecimalSeparator()

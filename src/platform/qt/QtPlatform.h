@@ -21,6 +21,7 @@ public:
     std::optional<std::string> openFileName(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
     bool startProgram(const std::string& path, const std::vector<std::string>& args) override;
+    bool openDocument(const std::string& path, const std::string& anchor) override;
     // The separator of the default locale (the system's, from LC_ALL, LC_NUMERIC or LANG,
     // unless a test set another with QLocale::setDefault).
     char localeDecimalSeparator() override;

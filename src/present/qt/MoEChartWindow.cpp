@@ -41,6 +41,7 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
                                QWidget* parent)
     : QWidget(parent), R(store), platform(platform)
 {
+    setObjectName("moeChartWindow");
     setWindowTitle(tr("Графики"));
     setChartWindowFrame(this, 254, 110, kWidth, kHeight);
     setMinimumSize(320, 240);

@@ -78,6 +78,7 @@ QuantityChartWindow::QuantityChartWindow(const ParamSet&, const ResultStore& sto
                                          QWidget* parent)
     : QWidget(parent), R(store), platform(platform), captions_(std::move(captions))
 {
+    setObjectName("quantityChartWindow");
     setWindowTitle(untitled());
     setChartWindowFrame(this, -6, 109, kWidth, kHeight);
     setMinimumSize(kWidth, 240); // the row of controls keeps its width

@@ -43,6 +43,7 @@ const MenuItem kMenu[] = {
     {"moeChartAction", "Графики", QKeySequence(Qt::Key_F7), true},
     {"autofillAction", "Автозаполнение", QKeySequence(Qt::Key_F4), true},
     {"quantityChartAction", "Параметры", QKeySequence(Qt::Key_F6), true},
+    {"guideAction", "Справка", QKeySequence(Qt::Key_F1), true},
     {"aboutAction", "О программе", QKeySequence(), true},
 };
 
@@ -69,6 +70,7 @@ const KeyRoute kKeys[] = {
     {Qt::Key_F8, Qt::NoModifier, "animationAction"},
     {Qt::Key_F9, Qt::NoModifier, "calculateAction"},
     {Qt::Key_F10, Qt::NoModifier, "summaryAction"},
+    {Qt::Key_F1, Qt::NoModifier, "guideAction"},
 };
 
 } // namespace
