@@ -121,6 +121,7 @@ std::string paramDisplayName(const ParamInfo& info)
         {"cycles", "Циклов"},     {"mode", "Режим"},       {"period", "Период нагрузки"},
         {"motion", "Закон движения"}, {"drive", "Привод"},   {"jfw", "J маховика"},
         {"mn", "Mн двигателя"},   {"wn", "ωн двигателя"},  {"w0", "ω0 двигателя"},
+        {"w_start", "ω пуска"},
     };
     for (const auto& [key, shown] : kNames)
         if (key == info.key) return shown;
@@ -162,6 +163,8 @@ std::string paramValueFault(const ParamInfo& info, long double value)
 {
     if (info.asExtended == &ParamSet::delta && !(value > 0 && value < 1))
         return "delta: коэффициент неравномерности δ должен лежать между 0 и 1";
+    if (info.asExtended == &ParamSet::startSpeed && value < 0)
+        return "w_start: ω пуска не может быть отрицательной";
     // The counterweight's angle may turn it any way round.
     if (info.group != ParamGroup::Mass || info.asExtended == &ParamSet::fi_cw || !(value < 0))
         return {};

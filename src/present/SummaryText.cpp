@@ -139,7 +139,10 @@ void trueMotionLines(Lines& lines, const RunSummary& s, char decimal)
     lines.figure("Средняя угловая скорость ω_ср (по времени), рад/с", steady.omegaMean);
     lines.figure("Время периода, с", steady.periodTime);
     if (run.startUp) {
-        lines.figure("Время разгона из покоя, с", run.startUp->time);
+        const std::vector<MotionSample>& up = run.startUp->speed;
+        const bool fromRest = up.empty() || !(up.front().omega > 0);
+        lines.figure(fromRest ? "Время разгона из покоя, с" : "Время разгона от ω пуска, с",
+                     run.startUp->time);
         lines.figure("Оборотов за разгон", run.startUp->turns);
     } else {
         lines.note("Разгон: " + run.startUpError);

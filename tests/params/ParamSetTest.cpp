@@ -51,6 +51,7 @@ TEST(ParamSet, DefaultsPutTheTrueMotionBack)
     p.motorSpeed = 95;
     p.motorSynchronous = 105;
     p.driveTable = {{0, 5}, {10, 4}};
+    p.startSpeed = 20;
     setDefaults(p);
     EXPECT_EQ(p.motion, MotionLaw::Prescribed);
     EXPECT_LT(p.flywheel, 0);
@@ -59,4 +60,5 @@ TEST(ParamSet, DefaultsPutTheTrueMotionBack)
     EXPECT_EQ(p.motorSpeed, 0);
     EXPECT_EQ(p.motorSynchronous, 0);
     EXPECT_TRUE(p.driveTable.empty());
+    EXPECT_EQ(p.startSpeed, 0);
 }
