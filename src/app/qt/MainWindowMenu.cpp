@@ -6,6 +6,7 @@
 
 #include "app/qt/MainWindow.h"
 #include "app/qt/SynthesisWindow.h"
+#include "app/qt/TrueMotionCommand.h"
 #include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
@@ -79,6 +80,8 @@ void MainWindow::buildMenu()
                              QKeySequence(Qt::Key_F10), [this] { showSummary(); });
     flywheelChartAction = menuItem(this, viewMenu, "flywheelChartAction", QStringLiteral("Маховик"),
                                    {}, [this] { showFlywheelChart(); });
+    menuItem(this, viewMenu, "trueMotionAction", tr("Истинное движение"), {},
+             [this] { showTrueMotionWindow(*this, P, R, platform); });
     indicatorAction = new QAction(QStringLiteral("Индикатор"), viewMenu);
     indicatorAction->setObjectName("indicatorAction");
     indicatorAction->setCheckable(true);
