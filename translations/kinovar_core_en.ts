@@ -561,6 +561,10 @@
         <source>Привод истинного движения: constant — постоянный момент Mд, motor — характеристика двигателя M = Mн·(ω0 − ω)/(ω0 − ωн), table — таблица M(ω).</source>
         <translation>The drive of the true motion: constant, a constant moment Md; motor, the motor characteristic M = Mn·(ω0 − ω)/(ω0 − ωn); table, a table M(ω).</translation>
     </message>
+    <message>
+        <source>Угловая скорость кривошипа в начале разгона истинного движения; 0 — разгон из покоя.</source>
+        <translation>The crank&apos;s angular velocity at the start of the true motion&apos;s run-up; 0: a run-up from rest.</translation>
+    </message>
 </context>
 <context>
     <name>Optimise</name>
@@ -805,6 +809,14 @@
     <message>
         <source>Fiпв=</source>
         <translation>Ficw=</translation>
+    </message>
+    <message>
+        <source>ω пуска</source>
+        <translation>Start-up ω</translation>
+    </message>
+    <message>
+        <source>w_start: ω пуска не может быть отрицательной</source>
+        <translation>w_start: the start-up ω cannot be negative</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1522,10 @@ Solution 2&gt; Enter fewer cycles and increase the step</translation>
         <source>+Fitt не 0: угловое ускорение растёт на +Fitt на каждом шаге (рад/с² за шаг), поэтому результаты зависят от шага расчёта</source>
         <translation>+Fitt is not 0: the angular acceleration grows by +Fitt at every step (rad/s² per step), so the results depend on the calculation step</translation>
     </message>
+    <message>
+        <source>Время разгона от ω пуска, с</source>
+        <translation>Run-up time from the start-up ω, s</translation>
+    </message>
 </context>
 <context>
     <name>Sweep</name>
@@ -1674,6 +1690,53 @@ Solution 2&gt; Enter fewer cycles and increase the step</translation>
     <message>
         <source>установившееся движение не удалось прочесть на шагах расчёта</source>
         <translation>the steady running could not be read at the calculation steps</translation>
+    </message>
+</context>
+<context>
+    <name>TrueMotionView</name>
+    <message>
+        <source>Установившегося движения нет</source>
+        <translation>No steady motion</translation>
+    </message>
+    <message>
+        <source>δ заданное</source>
+        <translation>δ asked</translation>
+    </message>
+    <message>
+        <source>ω_min, рад/с</source>
+        <translation>ω_min, rad/s</translation>
+    </message>
+    <message>
+        <source>ω_max, рад/с</source>
+        <translation>ω_max, rad/s</translation>
+    </message>
+    <message>
+        <source>ω_ср, рад/с</source>
+        <translation>ω_mean, rad/s</translation>
+    </message>
+    <message>
+        <source>δ достигнутое</source>
+        <translation>δ reached</translation>
+    </message>
+    <message>
+        <source>J маховика, кг·м²</source>
+        <translation>Flywheel J, kg·m²</translation>
+    </message>
+    <message>
+        <source>Время периода, с</source>
+        <translation>Period time, s</translation>
+    </message>
+    <message>
+        <source>Время разгона, с</source>
+        <translation>Run-up time, s</translation>
+    </message>
+    <message>
+        <source>Оборотов за разгон</source>
+        <translation>Turns during the run-up</translation>
+    </message>
+    <message>
+        <source>Разгона нет</source>
+        <translation>No run-up</translation>
     </message>
 </context>
 <context>

@@ -598,6 +598,10 @@ or later</translation>
         <source>Справка</source>
         <translation>Guide</translation>
     </message>
+    <message>
+        <source>Истинное движение</source>
+        <translation>True Motion</translation>
+    </message>
 </context>
 <context>
     <name>MechanismView</name>
@@ -1348,6 +1352,165 @@ or later</translation>
     <message>
         <source>синтез механизма</source>
         <translation>mechanism synthesis</translation>
+    </message>
+</context>
+<context>
+    <name>TrueMotionWindow</name>
+    <message>
+        <source>Истинное движение</source>
+        <translation>True Motion</translation>
+    </message>
+    <message>
+        <source>Угловая скорость кривошипа ω(φ)</source>
+        <translation>Crank angular velocity ω(φ)</translation>
+    </message>
+    <message>
+        <source>ω, рад/с</source>
+        <translation>ω, rad/s</translation>
+    </message>
+    <message>
+        <source>ω</source>
+        <translation>ω</translation>
+    </message>
+    <message>
+        <source>ω_ср</source>
+        <translation>ω_mean</translation>
+    </message>
+    <message>
+        <source>ω_ср·(1 − δ/2)</source>
+        <translation>ω_mean·(1 − δ/2)</translation>
+    </message>
+    <message>
+        <source>ω_ср·(1 + δ/2)</source>
+        <translation>ω_mean·(1 + δ/2)</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>ω(φ)</source>
+        <translation>ω(φ)</translation>
+    </message>
+    <message>
+        <source>Разгон ω(t)</source>
+        <translation>Run-up ω(t)</translation>
+    </message>
+    <message>
+        <source>ω(t)</source>
+        <translation>ω(t)</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Приведённый момент инерции J(φ)</source>
+        <translation>Reduced moment of inertia J(φ)</translation>
+    </message>
+    <message>
+        <source>J, кг·м²</source>
+        <translation>J, kg·m²</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>кг·м²</source>
+        <translation>kg·m²</translation>
+    </message>
+    <message>
+        <source>J(φ)</source>
+        <translation>J(φ)</translation>
+    </message>
+    <message>
+        <source>Показатели</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>Привод и маховик</source>
+        <translation>Drive and flywheel</translation>
+    </message>
+    <message>
+        <source>заданный</source>
+        <translation>prescribed</translation>
+    </message>
+    <message>
+        <source>истинное движение</source>
+        <translation>true motion</translation>
+    </message>
+    <message>
+        <source>Закон движения:</source>
+        <translation>Motion law:</translation>
+    </message>
+    <message>
+        <source>постоянный момент M_д</source>
+        <translation>constant moment M_d</translation>
+    </message>
+    <message>
+        <source>двигатель</source>
+        <translation>motor</translation>
+    </message>
+    <message>
+        <source>таблица M(ω)</source>
+        <translation>table M(ω)</translation>
+    </message>
+    <message>
+        <source>Привод:</source>
+        <translation>Drive:</translation>
+    </message>
+    <message>
+        <source>Mн, Н·м:</source>
+        <translation>Mn, N·m:</translation>
+    </message>
+    <message>
+        <source>ωн, рад/с:</source>
+        <translation>ωn, rad/s:</translation>
+    </message>
+    <message>
+        <source>ω0, рад/с:</source>
+        <translation>ω0, rad/s:</translation>
+    </message>
+    <message>
+        <source>J маховика из сводки</source>
+        <translation>Flywheel J from the summary</translation>
+    </message>
+    <message>
+        <source>J маховика, кг·м²:</source>
+        <translation>Flywheel J, kg·m²:</translation>
+    </message>
+    <message>
+        <source>ω пуска, рад/с:</source>
+        <translation>Start-up ω, rad/s:</translation>
+    </message>
+    <message>
+        <source>%1: введите число</source>
+        <translation>%1: enter a number</translation>
+    </message>
+    <message>
+        <source>%1: значение вне допустимого диапазона</source>
+        <translation>%1: the value is out of range</translation>
+    </message>
+    <message>
+        <source>закон движения: %1</source>
+        <translation>motion law: %1</translation>
+    </message>
+    <message>
+        <source>привод: %1</source>
+        <translation>drive: %1</translation>
+    </message>
+    <message>
+        <source>Нет результатов расчёта.</source>
+        <translation>No calculation results.</translation>
+    </message>
+    <message>
+        <source>Расчёт выполнен по заданному закону движения; здесь показано истинное движение тех же параметров для сравнения.</source>
+        <translation>The calculation used the prescribed motion law; the true motion of the same parameters is shown here for comparison.</translation>
+    </message>
+    <message>
+        <source>У курсора: φ = %1°, ω = %2 рад/с, J = %3 кг·м²</source>
+        <translation>At the cursor: φ = %1°, ω = %2 rad/s, J = %3 kg·m²</translation>
     </message>
 </context>
 <context>

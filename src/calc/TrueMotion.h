@@ -61,8 +61,8 @@ std::optional<SteadyRunning> steadyRunning(const ReducedMachine& machine,
                                            const TrueMotionSetup& setup, std::string* why);
 
 // The start-up from setup.startSpeed at φ = fi0 until δ settles: the first period whose δ is
-// within 1 % of the previous period's and whose mean speed moved by at most 1 % of its swing
-// (0.01·(ω_max − ω_min)) from the previous period's. nullopt with *why when the drive cannot
+// within 1 % (or 1e-9) of the previous period's and whose mean speed moved by at most 1 % of its
+// swing (0.01·(ω_max − ω_min), or 1e-9 of the mean) from the previous period's. nullopt with *why when the drive cannot
 // start the machine, the machine stops or turns back, the drive is the constant moment (whose
 // mean balances the load, so it never runs up), or it has not settled within 20000 periods.
 std::optional<StartUp> startUp(const ReducedMachine& machine, const TrueMotionSetup& setup,

@@ -18,9 +18,8 @@ long double summaryFlywheel(const ParamSet& p)
     const auto empty = std::make_unique<ResultStore>();
     const FigureRun run(*empty, prescribed, 0, static_cast<long double>(p.period));
     std::string why;
-    const std::optional<FlywheelSizing> sizing =
-        sizeFlywheel(run.store(), run.params(), run.steps(),
-                     summaryOptions(prescribed, prescribed.delta), &why);
+    const std::optional<FlywheelSizing> sizing = sizeFlywheel(
+        run.store(), run.params(), run.steps(), summaryOptions(prescribed, prescribed.delta), &why);
     if (!sizing || !std::isfinite(sizing->flywheelInertia)) return 0;
     return std::max(0.0L, sizing->flywheelInertia);
 }
@@ -30,28 +29,51 @@ long double trueMotionFlywheel(const ParamSet& p)
     return p.flywheel < 0 ? summaryFlywheel(p) : p.flywheel;
 }
 
+TrueMotionSetup trueMotionSetup(const ParamSet& p)
+{
+    TrueMotionSetup setup;
+    setup.drive = driveSpec(p);
+    setup.meanSpeed = p.fit0;
+    setup.startSpeed = p.startSpeed;
+    setup.span = rad(static_cast<long double>(p.period));
+    return setup;
+}
+
+TrueMotionRun findTrueMotion(const ParamSet& p)
+{
+    TrueMotionRun run;
+    if (p.mode != 0) {
+        run.error = uiText("TrueMotion", "истинное движение считается только в режиме 360");
+        return run;
+    }
+    if (!(p.step > 0) || !std::isfinite(p.step)) {
+        run.error = uiText("TrueMotion", "для истинного движения нужен шаг больше нуля");
+        return run;
+    }
+    run.flywheel = trueMotionFlywheel(p);
+    const ReducedMachine machine(p, run.flywheel);
+    const TrueMotionSetup setup = trueMotionSetup(p);
+    std::string why;
+    run.steady = steadyRunning(machine, setup, &why);
+    if (!run.steady) {
+        run.error = why;
+        return run;
+    }
+    run.startUp = startUp(machine, setup, &run.startUpError);
+    return run;
+}
+
 bool trueMotionStage(const ParamSet& p, ResultStore& R)
 {
-    auto run = std::make_shared<TrueMotionRun>();
+    auto run = std::make_shared<TrueMotionRun>(findTrueMotion(p));
     const auto fail = [&R, &run](std::string why) {
         run->error = std::move(why);
         R.setTrueMotion(run);
         return false;
     };
-    if (p.mode != 0)
-        return fail(uiText("TrueMotion", "истинное движение считается только в режиме 360"));
-    if (!(p.step > 0) || !std::isfinite(p.step))
-        return fail(uiText("TrueMotion", "для истинного движения нужен шаг больше нуля"));
-    run->flywheel = trueMotionFlywheel(p);
+    if (!run->steady) return fail(run->error);
     const ReducedMachine machine(p, run->flywheel);
-    TrueMotionSetup setup;
-    setup.drive = driveSpec(p);
-    setup.meanSpeed = p.fit0;
-    setup.span = rad(static_cast<long double>(p.period));
-    std::string why;
-    run->steady = steadyRunning(machine, setup, &why);
-    if (!run->steady) return fail(why);
-    run->startUp = startUp(machine, setup, &run->startUpError);
+    const TrueMotionSetup setup = trueMotionSetup(p);
 
     const int n = std::clamp<int32_t>(p.N, 0, ResultStore::kSteps);
     std::vector<long double> turn(static_cast<size_t>(n));

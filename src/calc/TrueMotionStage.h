@@ -23,9 +23,18 @@ long double summaryFlywheel(const ParamSet& p);
 // negative.
 long double trueMotionFlywheel(const ParamSet& p);
 
-// For p.motion == MotionLaw::True: finds the steady running and the start-up from rest, records
-// them in the store (setTrueMotion) and writes omega_true, eps_true and t_true of steps 1..N
-// (N cut to the store). False, the rows untouched, when there is no steady running (the store's
-// trueMotion()->error says why), also in mode 720, whose rod turns over, and for a step that is
-// not > 0.
+// The setup the true motion of p is computed for: its drive, the prescribed speed Fit0 as the
+// constant drive's level, the start-up's initial speed (p.startSpeed) and the load's period.
+TrueMotionSetup trueMotionSetup(const ParamSet& p);
+
+// The true motion of p, whatever law p is in force, without touching a store: the flywheel
+// taken, the steady running or why there is none (also in mode 720 and for a step that is not
+// > 0), and the start-up from p.startSpeed or why there is none.
+TrueMotionRun findTrueMotion(const ParamSet& p);
+
+// For p.motion == MotionLaw::True: finds the steady running and the start-up (findTrueMotion),
+// records them in the store (setTrueMotion) and writes omega_true, eps_true and t_true of
+// steps 1..N (N cut to the store). False, the rows untouched, when there is no steady running (the
+// store's trueMotion()->error says why), also in mode 720, whose rod turns over, and for a step
+// that is not > 0.
 bool trueMotionStage(const ParamSet& p, ResultStore& R);

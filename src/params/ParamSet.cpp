@@ -30,6 +30,17 @@ void setDefaults(ParamSet& p)
     p.m_cw = 0;
     p.r_cw = 0;
     p.fi_cw = 180;
+    // The true motion as a new set has it: the prescribed law, the summary's flywheel, the
+    // constant drive, and a start-up from rest.
+    const ParamSet fresh;
+    p.motion = fresh.motion;
+    p.flywheel = fresh.flywheel;
+    p.drive = fresh.drive;
+    p.motorMoment = fresh.motorMoment;
+    p.motorSpeed = fresh.motorSpeed;
+    p.motorSynchronous = fresh.motorSynchronous;
+    p.driveTable = fresh.driveTable;
+    p.startSpeed = fresh.startSpeed;
 }
 
 namespace {

@@ -41,6 +41,8 @@ struct ParamSet {
     DriveKind drive = DriveKind::Constant;
     long double motorMoment = 0, motorSpeed = 0, motorSynchronous = 0;
     std::vector<DrivePoint> driveTable;
+    // The crank's speed at the start of the true motion's start-up, rad/s (0: from rest).
+    long double startSpeed = 0;
 };
 
 // The drive of p as the true motion takes it.

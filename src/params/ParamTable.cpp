@@ -136,6 +136,7 @@ std::string paramDisplayName(const ParamInfo& info)
         {"mn", UI_TEXT_NOOP("Parameter", "Mн двигателя")},
         {"wn", UI_TEXT_NOOP("Parameter", "ωн двигателя")},
         {"w0", UI_TEXT_NOOP("Parameter", "ω0 двигателя")},
+        {"w_start", UI_TEXT_NOOP("Parameter", "ω пуска")},
     };
     // clang-format on
     for (const auto& [key, shown] : kNames)
@@ -179,6 +180,8 @@ std::string paramValueFault(const ParamInfo& info, long double value)
     if (info.asExtended == &ParamSet::delta && !(value > 0 && value < 1))
         return uiText("Parameter",
                       "delta: коэффициент неравномерности δ должен лежать между 0 и 1");
+    if (info.asExtended == &ParamSet::startSpeed && value < 0)
+        return uiText("Parameter", "w_start: ω пуска не может быть отрицательной");
     // The counterweight's angle may turn it any way round.
     if (info.group != ParamGroup::Mass || info.asExtended == &ParamSet::fi_cw || !(value < 0))
         return {};

@@ -92,6 +92,7 @@ inline constexpr ParamInfo kParams[] = {
     {"mn",    "",       "Н·м",     ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::motorMoment, kInProject,        -1},
     {"wn",    "",       "рад/с",   ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::motorSpeed, kInProject,         -1},
     {"w0",    "",       "рад/с",   ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::motorSynchronous, kInProject,   -1},
+    {"w_start","",      "рад/с",   ParamKind::Extended, ParamGroup::Hidden, nullptr,          &ParamSet::startSpeed, kInProject,         -1},
     {"motion","",       "",        ParamKind::Motion,   ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"drive", "",       "",        ParamKind::Drive,    ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
     {"step",  "",       "°",       ParamKind::Step,     ParamGroup::Run,    nullptr,          nullptr,           kInProject,             -1},
@@ -167,6 +168,8 @@ inline constexpr ParamNote kParamNotes[] = {
     {"drive mn wn w0", UI_TEXT_NOOP("Note",
       "Привод истинного движения: constant — постоянный момент Mд, motor — характеристика "
       "двигателя M = Mн·(ω0 − ω)/(ω0 − ωн), table — таблица M(ω).")},
+    {"w_start", UI_TEXT_NOOP("Note",
+      "Угловая скорость кривошипа в начале разгона истинного движения; 0 — разгон из покоя.")},
 };
 // clang-format on
 
@@ -221,7 +224,8 @@ std::string paramLabelText(const ParamSet& p, int row, char decimal);
 // inertia (the group Mass) below zero is refused, naming it ("M1: масса не может быть
 // отрицательной", "I1: момент инерции не может быть отрицательным"), and so is the
 // counterweight's radius ("R_CW: радиус не может быть отрицательным"), while its angle may be any;
-// zero passes; δ must lie strictly between 0 and 1. Every reader
+// zero passes; δ must lie strictly between 0 and 1; the start-up's speed w_start must not be
+// negative ("w_start: ω пуска не может быть отрицательной"). Every reader
 // of a parameter's value (the entry, the batch, the report, the project file) asks it.
 std::string paramValueFault(const ParamInfo& info, long double value);
 

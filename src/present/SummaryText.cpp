@@ -153,7 +153,11 @@ void trueMotionLines(Lines& lines, const RunSummary& s, char decimal)
                  steady.omegaMean);
     lines.figure(uiText("Summary", "Время периода, с"), steady.periodTime);
     if (run.startUp) {
-        lines.figure(uiText("Summary", "Время разгона из покоя, с"), run.startUp->time);
+        const std::vector<MotionSample>& up = run.startUp->speed;
+        const bool fromRest = up.empty() || !(up.front().omega > 0);
+        lines.figure(fromRest ? uiText("Summary", "Время разгона из покоя, с")
+                              : uiText("Summary", "Время разгона от ω пуска, с"),
+                     run.startUp->time);
         lines.figure(uiText("Summary", "Оборотов за разгон"), run.startUp->turns);
     } else {
         lines.note(fillIn(uiText("Summary", "Разгон: %1"), {run.startUpError}));

@@ -40,6 +40,7 @@ TEST(BatchMotion, BadDriveValuesExitWithTheirMessage)
         {{"--flywheel", "inf"}, "--flywheel 'inf': expected"},
         {{"--motion", "real"}, "--motion 'real': expected true or prescribed"},
         {{"--set", "drive=diesel"}, "is not constant, motor or table"},
+        {{"--set", "w_start=-1"}, "w_start: ω пуска не может быть отрицательной"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
@@ -113,7 +114,8 @@ TEST(BatchMotion, ProjectCarriesTheTrueMotionBack)
     writeBytes(dir.file("drive.csv"), "omega,moment\n0,50\n10.5,40\n");
     const BatchRun run = batch({"--motion", "true", "--flywheel", "0.75", "--drive",
                                 "table:" + dir.file("drive.csv"), "--set", "mn=3", "--set",
-                                "wn=4", "--set", "w0=5", "--save-project", "-"});
+                                "wn=4", "--set", "w0=5", "--set", "w_start=12.5",
+                                "--save-project", "-"});
     // The defaults' mechanism, its rod across the guide at 180°, has no true motion: the run
     // stops, and the project is written all the same.
     ASSERT_EQ(run.status, kBatchStageFailed) << run.err;
@@ -125,6 +127,7 @@ TEST(BatchMotion, ProjectCarriesTheTrueMotionBack)
     EXPECT_EQ(p.motorMoment, 3);
     EXPECT_EQ(p.motorSpeed, 4);
     EXPECT_EQ(p.motorSynchronous, 5);
+    EXPECT_EQ(p.startSpeed, 12.5L);
     // A project without a drive table keeps the shape older versions wrote.
     const BatchRun plain = batch({"--save-project", "-"});
     EXPECT_EQ(plain.out.find("drive_table"), std::string::npos);

@@ -86,7 +86,8 @@ TEST(ProjectFile, RandomAndEdgeSetsComeBackBitForBit)
                 p.*(info.asDouble) = useEdge ? static_cast<double>(edgeValue) : randomDouble(rng);
             else if (info.asExtended)
                 p.*(info.asExtended) = useEdge ? edgeValue : randomExtended(rng);
-            if (info.group == ParamGroup::Mass) // masses and inertias are never negative
+            // Masses, inertias and the start-up's speed are never negative.
+            if (info.group == ParamGroup::Mass || info.asExtended == &ParamSet::startSpeed)
                 p.*(info.asExtended) = std::fabs(p.*(info.asExtended));
         }
         p.delta = std::ldexp(static_cast<long double>(rng() | 1), -64); // δ lies in (0, 1)

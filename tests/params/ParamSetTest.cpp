@@ -38,3 +38,27 @@ TEST(ParamSet, DefaultsLeaveCoordinatesAndRunStateAlone)
     EXPECT_EQ(p.cycles, 3);
     EXPECT_EQ(p.curkey, "m1");
 }
+
+// "Новый" starts the true motion afresh too: a project's drive, flywheel and law are not carried
+// into the next one.
+TEST(ParamSet, DefaultsPutTheTrueMotionBack)
+{
+    ParamSet p;
+    p.motion = MotionLaw::True;
+    p.flywheel = 0.5L;
+    p.drive = DriveKind::Table;
+    p.motorMoment = 60;
+    p.motorSpeed = 95;
+    p.motorSynchronous = 105;
+    p.driveTable = {{0, 5}, {10, 4}};
+    p.startSpeed = 20;
+    setDefaults(p);
+    EXPECT_EQ(p.motion, MotionLaw::Prescribed);
+    EXPECT_LT(p.flywheel, 0);
+    EXPECT_EQ(p.drive, DriveKind::Constant);
+    EXPECT_EQ(p.motorMoment, 0);
+    EXPECT_EQ(p.motorSpeed, 0);
+    EXPECT_EQ(p.motorSynchronous, 0);
+    EXPECT_TRUE(p.driveTable.empty());
+    EXPECT_EQ(p.startSpeed, 0);
+}

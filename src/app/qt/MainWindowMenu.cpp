@@ -9,6 +9,7 @@
 #include "app/GuideHelp.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/SynthesisWindow.h"
+#include "app/qt/TrueMotionCommand.h"
 #include "app/qt/controllers/DocumentCommands.h"
 #include "app/qt/controllers/ProjectController.h"
 #include "params/qt/ParameterPanel.h"
@@ -92,6 +93,8 @@ void MainWindow::buildMenu()
                              QKeySequence(Qt::Key_F10), [this] { showSummary(); });
     flywheelChartAction = menuItem(this, viewMenu, "flywheelChartAction", tr("Маховик"), {},
                                    [this] { showFlywheelChart(); });
+    menuItem(this, viewMenu, "trueMotionAction", tr("Истинное движение"), {},
+             [this] { showTrueMotionWindow(*this, P, R, platform); });
     indicatorAction = new QAction(tr("Индикатор"), viewMenu);
     indicatorAction->setObjectName("indicatorAction");
     indicatorAction->setCheckable(true);

@@ -17,6 +17,7 @@
 #include "calc/Calculation.h"
 #include "platform/Command.h"
 #include "present/SummaryText.h"
+#include "present/qt/ChartParts.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/ChartWindow.h"
 
@@ -30,60 +31,6 @@ QString windowTitleText()
 QString surplusTitle()
 {
     return QCoreApplication::translate("FlywheelChartWindow", "Избыточная работа ΔT");
-}
-
-QLineSeries* makeSeries(const char* name, const QString& title, const QPen& pen, QObject* owner)
-{
-    auto* s = new QLineSeries(owner);
-    s->setObjectName(name);
-    s->setName(title);
-    s->setPen(pen);
-    return s;
-}
-
-QPen solidPen(const QColor& colour)
-{
-    QPen pen(colour, 2);
-    pen.setCapStyle(Qt::FlatCap);
-    return pen;
-}
-
-QPen dashedPen(const QColor& colour)
-{
-    QPen pen(colour, 1.5);
-    pen.setStyle(Qt::DashLine);
-    return pen;
-}
-
-MarkedChartView* makeView(const QString& title, const QString& yTitle, const char* name,
-                          QWidget* parent)
-{
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    // The title as the other chart windows write theirs.
-    QFont titleFont;
-    titleFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")});
-    titleFont.setPixelSize(19);
-    titleFont.setBold(true);
-    chart->setTitleFont(titleFont);
-    chart->setTitleBrush(Qt::red);
-    chart->setMargins(QMargins(8, 5, 8, 8));
-    chart->legend()->setAlignment(Qt::AlignTop);
-    chart->addAxis(new QValueAxis, Qt::AlignBottom);
-    chart->addAxis(new QValueAxis, Qt::AlignLeft);
-    auto* view = new MarkedChartView(chart, parent);
-    view->setObjectName(name);
-    view->setAxisTitles(crankAngleAxisTitle(), yTitle);
-    return view;
-}
-
-// A horizontal line at `y` from the first to the last x of `points`.
-QList<QPointF> levelLine(const QList<QPointF>& points, long double y)
-{
-    if (points.isEmpty()) return {};
-    const double v = static_cast<double>(y);
-    return {QPointF(points.front().x(), v), QPointF(points.back().x(), v)};
 }
 
 } // namespace
@@ -108,23 +55,24 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     tabs_->setObjectName("flywheelTabs");
     layout->addWidget(tabs_);
 
-    surplusView_ = makeView(surplusTitle(), tr("ΔT, Дж"), "surplusView", tabs_);
-    surplus_ = makeSeries("surplusSeries", QStringLiteral("ΔT"), solidPen(Qt::red), this);
+    surplusView_ = styledChartView(surplusTitle(), crankAngleAxisTitle(), tr("ΔT, Дж"),
+                                   "surplusView", tabs_);
+    surplus_ = namedSeries("surplusSeries", QStringLiteral("ΔT"), curvePen(Qt::red), this);
     surplusMax_ =
-        makeSeries("surplusMaxSeries", QStringLiteral("max ΔT"), dashedPen(Qt::blue), this);
+        namedSeries("surplusMaxSeries", QStringLiteral("max ΔT"), levelPen(Qt::blue), this);
     surplusMin_ =
-        makeSeries("surplusMinSeries", QStringLiteral("min ΔT"), dashedPen(Qt::blue), this);
+        namedSeries("surplusMinSeries", QStringLiteral("min ΔT"), levelPen(Qt::blue), this);
     surplusView_->addSeries(surplus_, QColor(0, 128, 255), false);
     surplusView_->addSeries(surplusMax_, QColor(255, 255, 128), false);
     surplusView_->addSeries(surplusMin_, QColor(255, 255, 128), false);
     surplusView_->setReadoutQuantity(surplus_, QStringLiteral("ΔT"), tr("Дж"));
     tabs_->addTab(surplusView_, QStringLiteral("ΔT"));
 
-    momentView_ = makeView(tr("Приведенный момент Mo и движущий момент M_d"), tr("Mo, M_d, Н·м"),
-                           "momentView", tabs_);
-    mo_ = makeSeries("moSeries", QStringLiteral("Mo"), solidPen(Qt::red), this);
+    momentView_ = styledChartView(tr("Приведенный момент Mo и движущий момент M_d"),
+                                  crankAngleAxisTitle(), tr("Mo, M_d, Н·м"), "momentView", tabs_);
+    mo_ = namedSeries("moSeries", QStringLiteral("Mo"), curvePen(Qt::red), this);
     meanMoment_ =
-        makeSeries("meanMomentSeries", QStringLiteral("M_d"), dashedPen(QColor(0, 128, 0)), this);
+        namedSeries("meanMomentSeries", QStringLiteral("M_d"), levelPen(QColor(0, 128, 0)), this);
     momentView_->addSeries(mo_, QColor(0, 128, 255), false);
     momentView_->addSeries(meanMoment_, QColor(255, 255, 128), false);
     momentView_->setReadoutQuantity(mo_, QStringLiteral("Mo"), tr("Н·м"));
@@ -139,8 +87,8 @@ FlywheelChartWindow::FlywheelChartWindow(const ResultStore& store, Platform& pla
     energyMassChart->setTitleBrush(Qt::red);
     energyMassChart->setMargins(QMargins(8, 5, 8, 8));
     energyMassChart->legend()->hide();
-    energyMass_ = makeSeries("energyMassSeries", tr("ΔT(J_пр)"), solidPen(QColor(128, 0, 128)),
-                             energyMassChart);
+    energyMass_ = namedSeries("energyMassSeries", tr("ΔT(J_пр)"), curvePen(QColor(128, 0, 128)),
+                              energyMassChart);
     energyMassChart->addSeries(energyMass_);
     auto* jAxis = new QValueAxis;
     jAxis->setTitleText(tr("J_пр, кг·м²"));

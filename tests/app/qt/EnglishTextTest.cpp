@@ -65,7 +65,8 @@ TEST_F(EnglishWindowTest, NoWindowTextIsCyrillic)
                           form->menuBar()->findChild<QMenu*>("viewMenu"));
     // The windows the menu opens without a calculation.
     for (const char* action :
-         {"loadAction", "sweepAction", "sweepMapAction", "synthesisAction", "optimiseAction"})
+         {"loadAction", "sweepAction", "sweepMapAction", "synthesisAction", "optimiseAction",
+          "trueMotionAction"})
         trigger(action);
 
     QList<QWidget*> windows{form.get(), &moe,      &quantity,      &about,

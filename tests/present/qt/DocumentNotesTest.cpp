@@ -54,7 +54,7 @@ TEST(DocumentNotes, InputsCarryUnitsAndTheCataloguesNotes)
             {"Fi0: ", "fi0"},   {"+Fitt: ", "fidtt"},          {"M1, M2, M3: ", "m1"},
             {"I1, I2: ", "i1"}, {"I3, Резерв отчёта: ", "i3"}, {"Mпв, Rпв, Fiпв: ", "m_cw"},
             {"Закон движения: ", "motion"}, {"J маховика: ", "jfw"},
-            {"Привод: ", "drive"},
+            {"Привод: ", "drive"}, {"ω пуска: ", "w_start"},
         };
         int found = 0;
         for (const ParamNote& note : kParamNotes)

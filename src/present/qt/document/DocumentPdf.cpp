@@ -40,11 +40,13 @@ void paintParameters(Sheet& sheet, const DocumentPlan& plan)
     std::vector<QStringList> rows;
     for (const DocumentParamRow& r : plan.params)
         rows.push_back({qs(r.caption), qs(r.value), qs(r.unit)});
+    // The inputs and their notes share one page: the rows are a little closer than elsewhere,
+    // so that the notes below the whole table still fit.
     y = sheet.table(y, {50, 70, 40},
                     {QString::fromStdString(uiText("Document", "Параметр")),
                      QString::fromStdString(uiText("Document", "Значение")),
                      QString::fromStdString(uiText("Document", "Единица"))},
-                    rows);
+                    rows, {}, kRowMm * 0.9);
     y += 2;
     for (const std::string& note : plan.paramNotes)
         y = sheet.paragraph(y, qs(note), 8) + 1;

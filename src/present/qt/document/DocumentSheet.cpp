@@ -103,13 +103,13 @@ Sheet::HeaderLayout Sheet::headerLayout(const std::vector<double>& widths,
 
 double Sheet::table(double y, const std::vector<double>& widths, const QStringList& header,
                     const std::vector<QStringList>& rows,
-                    const std::vector<std::vector<bool>>& bold)
+                    const std::vector<std::vector<bool>>& bold, double rowMm)
 {
     auto row = [&](const QStringList& cells, double top, const std::vector<bool>* strong) {
         double x = kLeftMm;
         for (size_t c = 0; c < widths.size() && c < static_cast<size_t>(cells.size()); ++c) {
             const bool b = strong == nullptr || (c < strong->size() && (*strong)[c]);
-            text(QRectF(x + 1, top, widths[c] - 2, kRowMm), cells[static_cast<int>(c)], 9, b);
+            text(QRectF(x + 1, top, widths[c] - 2, rowMm), cells[static_cast<int>(c)], 9, b);
             x += widths[c];
         }
     };
@@ -130,7 +130,7 @@ double Sheet::table(double y, const std::vector<double>& widths, const QStringLi
     const std::vector<bool> none;
     for (size_t r = 0; r < rows.size(); ++r) {
         row(rows[r], y, r < bold.size() ? &bold[r] : &none);
-        y += kRowMm;
+        y += rowMm;
     }
     return y;
 }

@@ -66,10 +66,10 @@ public:
     HeaderLayout headerLayout(const std::vector<double>& widths, const QStringList& header) const;
     // A table from y (mm) down: column widths in mm summing to the printed width at most, the
     // header bold, wrapped as headerLayout says and underlined, each cell bold where `bold` says
-    // so (may be shorter). Returns the y below the last row.
+    // so (may be shorter), each row `rowMm` high. Returns the y below the last row.
     double table(double y, const std::vector<double>& widths, const QStringList& header,
                  const std::vector<QStringList>& rows,
-                 const std::vector<std::vector<bool>>& bold = {});
+                 const std::vector<std::vector<bool>>& bold = {}, double rowMm = kRowMm);
     // A plot in `mm`: frame, grid, ticks with labels in `decimal`, the axis titles and the
     // curves as paths, a legend when more than one curve is named.
     void plot(const QRectF& mm, const QString& xTitle, const QString& yTitle,
