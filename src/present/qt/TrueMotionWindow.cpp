@@ -95,7 +95,7 @@ TrueMotionWindow::TrueMotionWindow(const ResultStore& store, const ParamSet& par
     tabs_->setObjectName("trueMotionTabs");
     charts->addWidget(tabs_);
 
-    speedView_ = styledChartView(tr("Угловая скорость кривошипа ω(φ)"), kCrankAngleAxisTitle,
+    speedView_ = styledChartView(tr("Угловая скорость кривошипа ω(φ)"), crankAngleAxisTitle(),
                                  tr("ω, рад/с"), "speedView", tabs_);
     speed_ = namedSeries("speedSeries", tr("ω"), curvePen(Qt::red), this);
     mean_ = namedSeries("meanSpeedSeries", tr("ω_ср"), levelPen(QColor(0, 128, 0)), this);
@@ -124,7 +124,7 @@ TrueMotionWindow::TrueMotionWindow(const ResultStore& store, const ParamSet& par
     startUpView_->setRenderHint(QPainter::Antialiasing);
     tabs_->addTab(startUpView_, tr("Разгон ω(t)"));
 
-    inertiaView_ = styledChartView(tr("Приведённый момент инерции J(φ)"), kCrankAngleAxisTitle,
+    inertiaView_ = styledChartView(tr("Приведённый момент инерции J(φ)"), crankAngleAxisTitle(),
                                    tr("J, кг·м²"), "inertiaView", tabs_);
     inertia_ = namedSeries("inertiaSeries", tr("J"), curvePen(QColor(128, 0, 128)), this);
     inertiaView_->addSeries(inertia_, QColor(255, 255, 128), false);

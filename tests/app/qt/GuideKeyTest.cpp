@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // F1 ("Справка") opens the guide's page for the window or panel that has the focus, in the
-// guide's language, through the platform; the guide here is a scratch copy beside a fake program.
+// program's language, through the platform; the guide here is a scratch copy beside a fake program.
 #include <QApplication>
 #include <QTest>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "MainWindowFixture.h"
 #include "app/GuideHelp.h"
+#include "base/qt/Language.h"
 #include "support/ScratchFiles.h"
 
 namespace {
@@ -29,23 +28,17 @@ protected:
                 writeBytes(dir + page, "<html></html>");
             }
     }
-    // Sets LANGUAGE for the test's life (the guide's language).
-    void setLanguage(const char* value)
+    // Makes `english` the program's language, as the start or the language menu makes it.
+    static void useLanguage(bool english)
     {
-        const char* old = std::getenv("LANGUAGE");
-        saved = old ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("LANGUAGE", value, 1);
+        applyLanguage(english ? Language::English : Language::Russian, KINOVAR_TRANSLATIONS_DIR);
     }
     void TearDown() override
     {
-        if (saved)
-            ::setenv("LANGUAGE", saved->c_str(), 1);
-        else
-            ::unsetenv("LANGUAGE");
+        useLanguage(false);
         MainWindowTest::TearDown();
     }
     ScratchDir root{"f1"};
-    std::optional<std::string> saved;
 };
 
 } // namespace
@@ -54,16 +47,16 @@ TEST_F(GuideKeyTest, F1OpensThePageOfTheFocusedPanel)
 {
     const struct {
         const char* focus; // a control of the main window
-        const char* language;
+        bool english;
         const char* document; // under the scratch guide
     } cases[] = {
-        {"grid", "ru", "ru/quantities.html"},     {"l1Button", "ru", "ru/parameters.html"},
-        {"loadButton", "ru", "ru/index.html"},    {"grid", "en_US", "en/quantities.html"},
-        {"m2Button", "en", "en/parameters.html"},
+        {"grid", false, "ru/quantities.html"},  {"l1Button", false, "ru/parameters.html"},
+        {"loadButton", false, "ru/index.html"}, {"grid", true, "en/quantities.html"},
+        {"m2Button", true, "en/parameters.html"},
     };
     activate();
     for (const auto& c : cases) {
-        setLanguage(c.language);
+        useLanguage(c.english);
         fake.documents.clear();
         QWidget* focus = control(c.focus);
         ASSERT_NE(focus, nullptr) << c.focus;
@@ -78,7 +71,7 @@ TEST_F(GuideKeyTest, F1OpensThePageOfTheFocusedPanel)
 // Another window of the program answers F1 with its own page, the main window's action serving it.
 TEST_F(GuideKeyTest, F1InTheSynthesisWindowOpensItsSection)
 {
-    setLanguage("ru");
+    useLanguage(false);
     activate();
     trigger("synthesisAction");
     auto* synthesis = form->findChild<QWidget*>("synthesisWindow");
@@ -94,7 +87,7 @@ TEST_F(GuideKeyTest, F1InTheSynthesisWindowOpensItsSection)
 // Without the guide, F1 says where it looked instead of doing nothing.
 TEST_F(GuideKeyTest, MissingGuideIsSaid)
 {
-    setLanguage("ru");
+    useLanguage(false);
     std::filesystem::remove_all(root.path() / "guide");
     activate();
     trigger("guideAction");
