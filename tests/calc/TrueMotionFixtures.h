@@ -71,4 +71,16 @@ inline DriveSpec steadyMoment(long double moment)
     return d;
 }
 
+// `p` under the true motion with a light flywheel and a motor that carries the loaded set:
+// M_n = 60 N·m at ω_n = 95 rad/s, synchronous at 105 rad/s.
+inline void driveByMotor(ParamSet& p)
+{
+    p.motion = MotionLaw::True;
+    p.flywheel = 0.3L;
+    p.drive = DriveKind::Motor;
+    p.motorMoment = 60;
+    p.motorSpeed = 95;
+    p.motorSynchronous = 105;
+}
+
 } // namespace motiontest

@@ -81,12 +81,7 @@ TEST(TrueMotionRun, ARunOfManyPeriodsRepeatsTheSteadyRunning)
     const auto R = std::make_unique<ResultStore>();
     for (const long double stepDegrees : {15.0L, 1.0L, 5.0L}) {
         ParamSet p = motiontest::loadedSet();
-        p.motion = MotionLaw::True;
-        p.flywheel = 0.3L;
-        p.drive = DriveKind::Motor;
-        p.motorMoment = 60;
-        p.motorSpeed = 95;
-        p.motorSynchronous = 105;
+        motiontest::driveByMotor(p);
         p.step = rad(stepDegrees);
         p.N = static_cast<int32_t>(std::lround(7 * 360 / stepDegrees)) + 1; // seven turns
         ASSERT_TRUE(stageFaults(runCalculation(p, *R)).empty()) << stepDegrees;

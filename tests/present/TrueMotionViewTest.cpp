@@ -96,12 +96,7 @@ TEST(TrueMotionView, FiguresAndBandAreTheCoresForALoadedMachine)
 {
     const long double deltas[] = {0.01L, 0.05L, 0.2L};
     ParamSet p = motiontest::loadedSet();
-    p.motion = MotionLaw::True;
-    p.flywheel = 0.3L;
-    p.drive = DriveKind::Motor;
-    p.motorMoment = 60;
-    p.motorSpeed = 95;
-    p.motorSynchronous = 105;
+    motiontest::driveByMotor(p);
     TrueMotionSetup setup;
     setup.drive = driveSpec(p);
     std::string why;

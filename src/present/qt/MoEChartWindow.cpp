@@ -10,6 +10,7 @@
 
 #include "platform/Command.h"
 #include "present/qt/ChartImage.h"
+#include "present/qt/ChartParts.h"
 #include "present/qt/ChartView.h"
 #include "present/qt/ChartWindow.h"
 
@@ -47,16 +48,7 @@ MoEChartWindow::MoEChartWindow(const ParamSet&, const ResultStore& store, Platfo
     setMinimumSize(320, 240);
 
     chart = new QChart;
-    chart->setTitle(tr("Графики Mo и E"));
-    QFont titleFont;
-    titleFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")});
-    titleFont.setPixelSize(19);
-    titleFont.setBold(true);
-    chart->setTitleFont(titleFont);
-    chart->setTitleBrush(Qt::red);
-    chart->setMargins(QMargins(8, 5, 8, 8));
-    chart->legend()->setAlignment(Qt::AlignTop);
+    styleChart(chart, tr("Графики Mo и E"));
 
     chart->addAxis(new QValueAxis, Qt::AlignBottom);
     chart->addAxis(new QValueAxis, Qt::AlignLeft);

@@ -45,12 +45,7 @@ protected:
             p = motiontest::loadedSet();
             p.N = 721;
             p.cycles = 30;
-            p.motion = MotionLaw::True;
-            p.flywheel = 0.3L;
-            p.drive = DriveKind::Motor;
-            p.motorMoment = 60;
-            p.motorSpeed = 95;
-            p.motorSynchronous = 105;
+            motiontest::driveByMotor(p);
             p.delta = 0.04L;
             return Outcome{};
         });
