@@ -106,12 +106,15 @@ void SummaryWindow::refresh()
                 item->setFont(bold);
             }
             if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (note && column == 0) item->setToolTip(item->text());
+            // A docked summary is narrow: the whole caption stays readable in the tip.
+            if (column == 0) item->setToolTip(item->text());
             table_->setItem(row, column, item);
         }
         ++row;
     }
-    table_->resizeColumnToContents(1);
+    // The numbers keep their widths; the captions take what is left (the first column stretches).
+    for (int column = 1; column < 4; ++column)
+        table_->resizeColumnToContents(column);
 }
 
 void SummaryWindow::setDelta(long double delta)
