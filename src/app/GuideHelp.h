@@ -40,6 +40,7 @@ inline constexpr GuideTopic kGuideTopics[] = {
     {"quantityChartWindow", {"course.html", "forces"}},
     {"flywheelChart", {"course.html", "flywheel"}},
     {"shakingChart", {"course.html", "balancing"}},
+    {"trueMotionWindow", {"course.html", "true-motion"}},
     {"variantsWindow", {"index.html", "variants"}},
     {"sweepWindow", {"files.html", "sweeps"}},
     {"sweepMapWindow", {"files.html", "sweeps"}},
