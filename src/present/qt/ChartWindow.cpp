@@ -19,7 +19,7 @@ void setChartWindowFrame(QWidget* w, int x, int y, int width, int height)
                       Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     w->resize(width, height);
     w->move(x, y);
-    keepOnScreenWhenShown(w);
+    fitToScreenWhenShown(w); // a low screen shrinks it to fit, title bar included
 }
 
 void fitToAvailableArea(QWidget* w)

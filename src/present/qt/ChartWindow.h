@@ -17,7 +17,8 @@ class QWidget;
 QString crankAngleAxisTitle();
 
 // Makes `w` a resizable top-level window at frame position (x, y) with a client area of
-// width x height, which is also what it returns to (see fitToAvailableArea).
+// width x height, which is also what it returns to (see fitToAvailableArea). Each time the
+// program shows it, it is moved and if need be shrunk so that it fits the screen, frame included.
 void setChartWindowFrame(QWidget* w, int x, int y, int width, int height);
 
 // Shrinks the top-level `w` to the available area of its screen when it is larger, then keeps it
