@@ -10,17 +10,10 @@
 #include <QSet>
 #include <memory>
 
-#include "app/qt/AboutWindow.h"
 #include "app/qt/LoadEditor.h"
-#include "app/qt/MainWindowFixture.h"
-#include "app/qt/controllers/VariantsController.h"
+#include "app/qt/WindowWalkFixture.h"
 #include "base/qt/Language.h"
 #include "platform/qt/Mnemonics.h"
-#include "present/qt/FlywheelChartWindow.h"
-#include "present/qt/MoEChartWindow.h"
-#include "present/qt/QuantityChartWindow.h"
-#include "present/qt/SummaryWindow.h"
-#include "present/qt/VariantsWindow.h"
 #include "support/VisibleTexts.h"
 
 namespace {
@@ -33,7 +26,7 @@ bool hasCyrillic(const QString& text)
 
 } // namespace
 
-class EnglishWindowTest : public MainWindowTest {
+class EnglishWindowTest : public WindowWalkTest {
 protected:
     void SetUp() override
     {
@@ -43,38 +36,14 @@ protected:
     }
     void TearDown() override
     {
-        MainWindowTest::TearDown();
+        WindowWalkTest::TearDown();
         applyLanguage(Language::Russian, "");
     }
 };
 
 TEST_F(EnglishWindowTest, NoWindowTextIsCyrillic)
 {
-    fake.exeDir = std::string(KINOVAR_SOURCE_DIR) + "/data/";
-    auto R = std::make_unique<ResultStore>();
-    MoEChartWindow moe(params, *R, fake);
-    QuantityChartWindow quantity(params, *R, fake, [] { return QStringList(); });
-    AboutWindow about;
-    SummaryWindow summary(*R, form->numbers());
-    FlywheelChartWindow flywheel(*R, fake, [] { return SummaryOptions{}; });
-    form->setSideWindows({&moe, &quantity, &about, &summary, &flywheel});
-    VariantsWindow variantsWindow(form->numbers());
-    VariantsController variants(fake, params, *R, form->projectController(), form->numbers(),
-                                variantsWindow, &moe, &quantity);
-    variants.addMenuItems(form->menuBar()->findChild<QMenu*>("operationsMenu"),
-                          form->menuBar()->findChild<QMenu*>("viewMenu"));
-    // The windows the menu opens without a calculation.
-    for (const char* action :
-         {"loadAction", "sweepAction", "sweepMapAction", "synthesisAction", "optimiseAction",
-          "trueMotionAction"})
-        trigger(action);
-
-    QList<QWidget*> windows{form.get(), &moe,      &quantity,      &about,
-                            &summary,   &flywheel, &variantsWindow};
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (!windows.contains(top) && form->isAncestorOf(top)) windows << top;
-    for (QWidget* w : form->findChildren<QWidget*>())
-        if (w->isWindow() && !windows.contains(w)) windows << w;
+    const QList<QWidget*> windows = everyWindow();
     QWidget* languageMenu = form->findChild<QMenu*>("languageMenu");
     ASSERT_NE(languageMenu, nullptr);
 
