@@ -142,12 +142,6 @@ OptimiseWindow::OptimiseWindow(const ParamSet& params, Platform& platform,
     fitToScreenWhenShown(this);
 }
 
-OptimiseWindow::~OptimiseWindow()
-{
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
-}
-
 std::optional<OptimisePlan> OptimiseWindow::plan()
 {
     OptimisePlan plan;
@@ -216,36 +210,28 @@ void OptimiseWindow::start()
     if (!asked) return;
     const OptimisePlan plan = *asked;
     const ParamSet base = P;
-    if (worker_.joinable()) worker_.join(); // the last search ended: its end was handled
-    cancel_ = false;
     result_.reset();
     keepButton_->setEnabled(false);
     comparison_->setRowCount(0);
-    const int run = ++run_;
-    worker_ = std::thread([this, base, plan, run] {
+    job_.start([this, base, plan](int run) {
         auto end = std::make_shared<Finished>();
         try {
             for (const OptimiseVariable& v : plan.variables)
                 end->start.push_back(paramValue(base, *findParam(v.key)));
             end->before = evaluateDesign(base, plan, end->start);
-            end->result = optimise(base, plan, cancel_,
+            end->result = optimise(base, plan, job_.stopFlag(),
                                    [this, run, plan](int done, int, std::optional<long double> best,
                                                      const std::vector<long double>& point) {
-                                       QMetaObject::invokeMethod(
-                                           this,
-                                           [this, run, done, best, point, plan] {
-                                               if (run == run_)
-                                                   showProgress(done, best, point, plan);
-                                           },
-                                           Qt::QueuedConnection);
+                                       job_.post(run, [this, done, best, point, plan] {
+                                           showProgress(done, best, point, plan);
+                                       });
                                    });
             if (end->result && end->result->best)
                 end->after = evaluateDesign(base, plan, end->result->point);
         } catch (const std::exception& e) {
             end->failure = QString::fromUtf8(e.what());
         }
-        QMetaObject::invokeMethod(
-            this, [this, run, end, plan] { finish(run, *end, plan); }, Qt::QueuedConnection);
+        job_.post(run, [this, end, plan] { finish(*end, plan); });
     });
     setRunning(true);
     progress_->setRange(0, plan.maxEvaluations);
@@ -271,14 +257,13 @@ void OptimiseWindow::showProgress(int done, std::optional<long double> best,
 void OptimiseWindow::cancel()
 {
     if (!running_) return;
-    cancel_ = true;
+    job_.requestStop();
     status_->setText(tr("Отмена…"));
 }
 
-void OptimiseWindow::finish(int run, const Finished& end, const OptimisePlan& plan)
+void OptimiseWindow::finish(const Finished& end, const OptimisePlan& plan)
 {
-    if (run != run_) return;
-    if (worker_.joinable()) worker_.join(); // it posted this as its last act
+    job_.ended();
     setRunning(false);
     if (!end.failure.isEmpty()) {
         status_->clear();

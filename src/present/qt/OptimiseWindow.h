@@ -7,14 +7,13 @@
 #pragma once
 #include <QString>
 #include <QWidget>
-#include <atomic>
 #include <optional>
-#include <thread>
 
 #include "base/NumberText.h"
 #include "calc/Optimise.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/BackgroundRun.h"
 
 class QComboBox;
 class QLabel;
@@ -30,8 +29,6 @@ public:
     // separator and written with `numbers`'. Both must outlive the window.
     OptimiseWindow(const ParamSet& params, Platform& platform, const NumberFormat& numbers,
                    QWidget* parent = nullptr);
-    // Cancels a search in progress and waits for it.
-    ~OptimiseWindow() override;
 
     // The plan the controls describe: the figure, each checked parameter row ("optimiseVariables":
     // the parameter, from, to) and each filled bound ("optimiseConstraints": the figure, at
@@ -62,7 +59,8 @@ private:
         SweepPoint before, after;
         QString failure;
     };
-    void finish(int run, const Finished& end, const OptimisePlan& plan);
+    // The end of the latest search, on the toolkit's thread.
+    void finish(const Finished& end, const OptimisePlan& plan);
     void setRunning(bool on);
     void showProgress(int done, std::optional<long double> best,
                       const std::vector<long double>& point, const OptimisePlan& plan);
@@ -82,8 +80,7 @@ private:
     QPushButton* keepButton_ = nullptr;   // "optimiseKeep"
     std::optional<OptimiseResult> result_;
     OptimisePlan resultPlan_;
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    int run_ = 0;
     bool running_ = false;
+    // The search in progress; last, so that the window's end stops it and waits first.
+    BackgroundRun job_{this};
 };

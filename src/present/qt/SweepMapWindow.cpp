@@ -113,12 +113,6 @@ SweepMapWindow::SweepMapWindow(const ParamSet& params, Platform& platform,
     fitToScreenWhenShown(this);
 }
 
-SweepMapWindow::~SweepMapWindow()
-{
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
-}
-
 SweepMapWindow::AxisInputs SweepMapWindow::addAxis(QGridLayout* grid, int line,
                                                    const QString& title, int number)
 {
@@ -200,36 +194,25 @@ void SweepMapWindow::start()
         platform.showError(fault);
         return;
     }
-    if (worker_.joinable()) worker_.join();
-    cancel_ = false;
     rows_.clear();
     showMap();
-    const int run = ++run_;
-    worker_ = std::thread([this, base, grid, run] {
+    job_.start([this, base, grid](int run) {
         auto rows = std::make_shared<std::vector<SweepRow>>();
         bool complete = false;
         QString failure;
         try {
             complete = runSweepGrid(
-                base, grid, SweepShard{}, 0, cancel_,
+                base, grid, SweepShard{}, 0, job_.stopFlag(),
                 [rows](const SweepRow& row) { rows->push_back(row); },
                 [this, run](int done, int) {
-                    QMetaObject::invokeMethod(
-                        this,
-                        [this, run, done] {
-                            if (run == run_) progress_->setValue(done);
-                        },
-                        Qt::QueuedConnection);
+                    job_.post(run, [this, done] { progress_->setValue(done); });
                 });
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
         }
-        QMetaObject::invokeMethod(
-            this,
-            [this, run, complete, rows, failure, base, grid] {
-                finishRun(run, complete, std::move(*rows), failure, base, grid);
-            },
-            Qt::QueuedConnection);
+        job_.post(run, [this, complete, rows, failure, base, grid] {
+            finishRun(complete, std::move(*rows), failure, base, grid);
+        });
     });
     setRunning(true);
     progress_->setRange(0, static_cast<int>(sweepGridRows(grid)));
@@ -240,15 +223,14 @@ void SweepMapWindow::start()
 void SweepMapWindow::cancel()
 {
     if (!running_) return;
-    cancel_ = true;
+    job_.requestStop();
     status_->setText(tr("Отмена…"));
 }
 
-void SweepMapWindow::finishRun(int run, bool complete, std::vector<SweepRow> rows,
-                               const QString& failure, const ParamSet& base, const SweepGrid& grid)
+void SweepMapWindow::finishRun(bool complete, std::vector<SweepRow> rows, const QString& failure,
+                               const ParamSet& base, const SweepGrid& grid)
 {
-    if (run != run_) return;
-    if (worker_.joinable()) worker_.join(); // it posted this as its last act
+    job_.ended();
     setRunning(false);
     if (!failure.isEmpty() || !complete) {
         status_->setText(failure.isEmpty() ? tr("Отменено") : QString());

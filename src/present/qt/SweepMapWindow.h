@@ -8,15 +8,14 @@
 #pragma once
 #include <QString>
 #include <QWidget>
-#include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "base/NumberText.h"
 #include "calc/SweepGrid.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/BackgroundRun.h"
 
 class HeatMapView;
 class QCheckBox;
@@ -38,8 +37,6 @@ public:
     // `numbers`' separator. Both must outlive the window.
     SweepMapWindow(const ParamSet& params, Platform& platform, const NumberFormat& numbers,
                    QWidget* parent = nullptr);
-    // Cancels a sweep in progress and waits for its workers.
-    ~SweepMapWindow() override;
 
     // "Пуск": reads both keys' values ('.' or ',') and counts, the autofill box, and starts the
     // sweep on every core, the map cleared; a value that is no number is refused with a message
@@ -73,7 +70,8 @@ private:
     };
     AxisInputs addAxis(QGridLayout* grid, int line, const QString& title, int number);
     void fillFromKey(const AxisInputs& axis);
-    void finishRun(int run, bool complete, std::vector<SweepRow> rows, const QString& failure,
+    // The end of the latest sweep, on the toolkit's thread: a complete one replaces the map.
+    void finishRun(bool complete, std::vector<SweepRow> rows, const QString& failure,
                    const ParamSet& base, const SweepGrid& grid);
     void showMap();
     void showReadout(int row, int col);
@@ -96,8 +94,7 @@ private:
     std::vector<SweepRow> rows_;
     ParamSet shownBase_;
     SweepGrid shownGrid_;
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    int run_ = 0;
     bool running_ = false;
+    // The sweep in progress; last, so that the window's end stops it and waits first.
+    BackgroundRun job_{this};
 };

@@ -182,12 +182,6 @@ SweepWindow::SweepWindow(const ParamSet& params, Platform& platform, const Numbe
     fitToScreenWhenShown(this);
 }
 
-SweepWindow::~SweepWindow()
-{
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
-}
-
 void SweepWindow::fillFromKey()
 {
     // A start the designer can run at once: the value in force up to its double.
@@ -232,35 +226,24 @@ void SweepWindow::start()
         platform.showError(fault);
         return;
     }
-    if (worker_.joinable()) worker_.join(); // the last sweep ended: its end was handled
-    cancel_ = false;
     // What is shown is the sweep asked for or nothing: an export must never write the one
     // before it as if it were the new one.
     points_.clear();
     showPoints();
-    const int run = ++run_;
-    worker_ = std::thread([this, base, plan, run] {
+    job_.start([this, base, plan](int run) {
         auto result = std::make_shared<std::optional<std::vector<SweepPoint>>>();
         QString failure;
         try {
-            *result = runSweep(base, plan, 0, cancel_, [this, run](int done, int) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, run, done] {
-                        if (run == run_) progress_->setValue(done);
-                    },
-                    Qt::QueuedConnection);
+            *result = runSweep(base, plan, 0, job_.stopFlag(), [this, run](int done, int) {
+                job_.post(run, [this, done] { progress_->setValue(done); });
             });
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
         }
         // The result crosses to the toolkit's thread whole, or not at all.
-        QMetaObject::invokeMethod(
-            this,
-            [this, run, result, failure, base, plan] {
-                finishRun(run, *result, failure, base, plan);
-            },
-            Qt::QueuedConnection);
+        job_.post(run, [this, result, failure, base, plan] {
+            finishRun(*result, failure, base, plan);
+        });
     });
     setRunning(true);
     progress_->setRange(0, plan.count);
@@ -271,15 +254,14 @@ void SweepWindow::start()
 void SweepWindow::cancel()
 {
     if (!running_) return;
-    cancel_ = true;
+    job_.requestStop();
     status_->setText(tr("Отмена…"));
 }
 
-void SweepWindow::finishRun(int run, const std::optional<std::vector<SweepPoint>>& result,
+void SweepWindow::finishRun(const std::optional<std::vector<SweepPoint>>& result,
                             const QString& failure, const ParamSet& base, const SweepPlan& plan)
 {
-    if (run != run_) return;
-    if (worker_.joinable()) worker_.join(); // it posted this as its last act
+    job_.ended();
     setRunning(false);
     if (!failure.isEmpty() || !result) {
         status_->setText(failure.isEmpty() ? tr("Отменено") : QString());

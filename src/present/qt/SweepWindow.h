@@ -7,9 +7,7 @@
 #pragma once
 #include <QString>
 #include <QWidget>
-#include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "base/NumberText.h"
@@ -17,6 +15,7 @@
 #include "calc/Sweep.h"
 #include "params/ParamSet.h"
 #include "platform/Platform.h"
+#include "present/qt/BackgroundRun.h"
 
 class QChart;
 class QCheckBox;
@@ -36,8 +35,6 @@ public:
     // `numbers`' separator. Both must outlive the window.
     SweepWindow(const ParamSet& params, Platform& platform, const NumberFormat& numbers,
                 QWidget* parent = nullptr);
-    // Cancels a sweep in progress and waits for its workers.
-    ~SweepWindow() override;
 
     // "Пуск": reads the key, the two values ('.' or ',' as the separator), the count and the
     // autofill box, and starts the sweep on every core, the previous sweep's table and chart
@@ -68,10 +65,10 @@ signals:
     void sweepFinished(bool complete);
 
 private:
-    // The end of sweep number `run` of `plan` from `base`, on the toolkit's thread: a complete
+    // The end of the latest sweep, of `plan` from `base`, on the toolkit's thread: a complete
     // result replaces the shown one; a cancelled or failed one leaves it.
-    void finishRun(int run, const std::optional<std::vector<SweepPoint>>& result,
-                   const QString& failure, const ParamSet& base, const SweepPlan& plan);
+    void finishRun(const std::optional<std::vector<SweepPoint>>& result, const QString& failure,
+                   const ParamSet& base, const SweepPlan& plan);
     void setRunning(bool on);
     void fillFromKey();
     // Rebuilds the table and the chart from points_ and the figures checked.
@@ -98,9 +95,7 @@ private:
     std::vector<SweepPoint> points_;
     ParamSet shownBase_;
     SweepPlan shownPlan_;
-    // The sweep in progress.
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    int run_ = 0; // the number of the latest sweep; an older one's end is ignored
     bool running_ = false;
+    // The sweep in progress; last, so that the window's end stops it and waits first.
+    BackgroundRun job_{this};
 };
